@@ -1,0 +1,46 @@
+#pragma once
+#include "cli/CliOptions.h"
+#include "core/Host.h"
+#include "core/MachineObserver.h"
+
+#include <cstddef>
+#include <iosfwd>
+
+namespace zeb {
+
+class Zeb;
+
+// Exit statuses of zeb-run.
+enum class RunEnd { Halt = 0, Error = 1, Load = 2, Limit = 3, Input = 4 };
+
+// The batch runner: a host without a screen that writes every event as a line.
+class BatchRun : public Host, public MachineObserver {
+public:
+    BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+    // Loads, runs and saves; returns the exit status.
+    int Execute();
+
+    Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+                      std::string_view text) override;
+    void PauseYield(Clock::time_point until) override;
+    std::optional<std::string> MyInputBox() override;
+    void displayChanged(DisplayItem item, int index) override;
+
+private:
+    void AfterInstruction(Zeb& zeb, int code);
+    void WriteEnd(Zeb& zeb, RunEnd how);
+
+    const CliOptions& options_;
+    std::ostream& out_;
+    std::ostream& err_;
+    const Zeb* zeb_ = nullptr;
+    std::size_t nextInput_ = 0;
+    bool inputExhausted_ = false;
+    bool limitReached_ = false;
+    bool halted_ = false;
+    long steps_ = 0;
+    long messages_ = 0;
+};
+
+} // namespace zeb

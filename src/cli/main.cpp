@@ -1,0 +1,21 @@
+#include "cli/BatchRun.h"
+#include "cli/CliOptions.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto options = zeb::ParseCliOptions(args, error);
+    if (!options) {
+        std::cerr << "zeb-run: " << error << "\nTry 'zeb-run --help'.\n";
+        return 2;
+    }
+    if (options->help) {
+        std::cout << zeb::kCliUsage;
+        return 0;
+    }
+    zeb::BatchRun run(*options, std::cout, std::cerr);
+    return run.Execute();
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "core/Machine.h"
+
+namespace zeb {
+
+// INP and OUT with the printer strip and the output device window.
+class Devices {
+public:
+    explicit Devices(Machine& machine) : m_(machine) {}
+
+    // INP; false when the program is ending while the input window waits.
+    bool GetNum();
+    // OUT.
+    void PutNum();
+    // One line onto the printer strip, scrolling the older ones up.
+    void Out(const std::string& text);
+    // A click on the printer picture feeds the paper by one empty line.
+    void printicon_Click() { Out({}); }
+
+    // The output device window rebuilds its text whenever it is activated.
+    void FrmOutput_Activate();
+    // "Display &Output Device".
+    void MnuOutput_Click();
+
+private:
+    Machine& m_;
+};
+
+} // namespace zeb

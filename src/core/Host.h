@@ -1,0 +1,59 @@
+#pragma once
+#include "core/ClockHooks.h"
+#include "core/Types.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zeb {
+
+// Everything the machine needs from outside itself. The Qt application, the
+// batch runner and the tests each implement it.
+class Host : public ClockHooks {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // A message box; the answer is Ok for a box with only an OK button.
+    virtual Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+                              std::string_view text) = 0;
+
+    // One pass over the pending user-interface events.
+    virtual void DoEvents() {}
+    // A yield of the speed pause after its first: process events and wait for
+    // more until `until` at the latest. Must not spin.
+    virtual void PauseYield(Clock::time_point until) { (void)until; }
+
+    // Play a sound file of the program's directory without waiting for it.
+    virtual void PlaySound(std::string_view fileName) { (void)fileName; }
+
+    // The numeric input window, shown modally; the text it was closed with.
+    // No value means the program is ending: the instruction is abandoned.
+    virtual std::optional<std::string> MyInputBox() = 0;
+
+    // The output device window, when visible, shows the cell that changed.
+    virtual void operand_change(int address) { (void)address; }
+
+    // The demonstration's click filter; everything passes while none runs.
+    virtual bool ValidClick(std::string_view control, int index) {
+        (void)control;
+        (void)index;
+        return true;
+    }
+
+    // The platform's file dialog: action 1 opens, 2 saves. Empty when cancelled.
+    virtual std::string GetFileFromCommonDialog(int action, std::string_view filter) {
+        (void)action;
+        (void)filter;
+        return {};
+    }
+
+    // Always-on-top level of a window, changed without moving it.
+    virtual void SetOnTop(Window window, bool onTop) {
+        (void)window;
+        (void)onTop;
+    }
+};
+
+} // namespace zeb

@@ -1,0 +1,46 @@
+#pragma once
+#include "core/Devices.h"
+#include "core/Instructions.h"
+#include "core/Machine.h"
+#include "core/Pacing.h"
+#include "core/StackInterrupts.h"
+
+#include <functional>
+
+namespace zeb {
+
+// Run, Step and Stop, the run loop and its pacing.
+class RunControl {
+public:
+    RunControl(Machine& machine, Pacing& pacing, Instructions& instructions,
+               StackInterrupts& stack)
+        : m_(machine), pacing_(pacing), ins_(instructions), stack_(stack) {}
+
+    // Run assembles a mnemonic display first; this does it.
+    void SetAssembler(std::function<bool()> assembleAll) { assembleAll_ = std::move(assembleAll); }
+    // Called after every executed instruction of a run or step (before the
+    // interrupt check); the batch runner counts and presses keys here.
+    void SetAfterInstruction(std::function<void(int)> after) { after_ = std::move(after); }
+
+    void StartExecution();
+    void My_Execute(int code);
+
+    void runicon_Click();
+    void stepicon_Click();
+    void halticon_Click();
+    void speed_Change(int value) { m_.Speed = value; }
+
+    void EnableMenus(bool on) { m_.display().set(Flag::MenusEnabled, on); }
+
+private:
+    void IllegalInstruction();
+
+    Machine& m_;
+    Pacing& pacing_;
+    Instructions& ins_;
+    StackInterrupts& stack_;
+    std::function<bool()> assembleAll_;
+    std::function<void(int)> after_;
+};
+
+} // namespace zeb

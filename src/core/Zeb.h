@@ -1,0 +1,36 @@
+#pragma once
+#include "core/Devices.h"
+#include "core/DisplayState.h"
+#include "core/InputWindow.h"
+#include "core/Instructions.h"
+#include "core/Machine.h"
+#include "core/Observers.h"
+#include "core/Pacing.h"
+#include "core/Preferences.h"
+#include "core/RunControl.h"
+#include "core/StackInterrupts.h"
+#include "editing/Mnemonics.h"
+
+namespace zeb {
+
+// The whole machine core wired together around one host.
+class Zeb {
+public:
+    explicit Zeb(Host& host);
+    Zeb(const Zeb&) = delete;
+    Zeb& operator=(const Zeb&) = delete;
+
+    Observers observers;
+    Preferences preferences;
+    Mnemonics mnemonics;
+    DisplayState display{observers};
+    Machine machine;
+    Pacing pacing{machine};
+    StackInterrupts stack{machine};
+    Devices devices{machine};
+    Instructions instructions{machine, pacing, stack, devices};
+    RunControl run{machine, pacing, instructions, stack};
+    InputWindow input;
+};
+
+} // namespace zeb

@@ -1,0 +1,288 @@
+#include "files/ProgramFiles.h"
+
+#include "editing/Mnemonics.h"
+
+namespace zeb {
+
+namespace {
+constexpr int kWrite = 1;
+constexpr int kRead = 2;
+
+// Integer value of the digits after optional blanks and sign; no digits, 0.
+int Val(std::string_view text) {
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n') compact.push_back(c);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < compact.size() && (compact[i] == '-' || compact[i] == '+')) {
+        negative = compact[i] == '-';
+        ++i;
+    }
+    long value = 0;
+    for (; i < compact.size() && compact[i] >= '0' && compact[i] <= '9' && value < 100000; ++i)
+        value = value * 10 + (compact[i] - '0');
+    return static_cast<int>(negative ? -value : value);
+}
+
+// Shows the busy pointer for as long as it lives.
+class BusyPointer {
+public:
+    explicit BusyPointer(DisplayState& d) : d_(d) { d_.Busy(true); }
+    ~BusyPointer() { d_.Busy(false); }
+
+private:
+    DisplayState& d_;
+};
+} // namespace
+
+// Fixed-count reads that remember running past the end of the file.
+class ProgramFiles::Reader {
+public:
+    explicit Reader(InputFile& file) : file_(file) {}
+    std::string Input(int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            const int c = file_.Get();
+            if (c < 0) {
+                pastEnd_ = true;
+                break;
+            }
+            text.push_back(static_cast<char>(c));
+        }
+        return text;
+    }
+    bool AtEnd() { return file_.AtEnd(); }
+    bool PastEnd() const { return pastEnd_; }
+
+private:
+    InputFile& file_;
+    bool pastEnd_ = false;
+};
+
+std::string ProgramFiles::GetFileFromCommonDialog(int action) {
+    return m_.host().GetFileFromCommonDialog(action, kFilter);
+}
+
+bool ProgramFiles::ConfirmFile(const std::string& name, int mode) {
+    const bool exists = fs_.Exists(name);
+    std::string text;
+    if (exists && mode == kWrite) {
+        text = "The file " + name + " already exists on disk.\r\n" +
+               "Saving ZEB contents to that file will\r\n" +
+               "destroy the file's current contents, replacing\r\n" +
+               "them with the current ZEB program.\r\n\r\n" +
+               "Choose OK to overwrite the file, Cancel to stop.";
+    } else if (!exists && mode == kRead) {
+        text = "The file " + name + " does not exist.\r\n" + "Would you like to create it?\r\n\r\n" +
+               "Choose OK to create the file, Cancel to stop.";
+    } else {
+        return true;
+    }
+    return m_.Msg(Icon::Information, Buttons::OkCancel, "File Message", text) == Answer::Ok;
+}
+
+bool ProgramFiles::FileErrors(const FileError& error) {
+    std::string text;
+    if (error.number == kErrPathNotFound) text = "Non-existent drive or path";
+    else if (error.number == kErrDiskNotReady) text = "Insert disk in drive and click OK";
+    else text = "Error " + SignedText(error.number) + " occurred\r\n" + error.description;
+    return m_.Msg(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
+}
+
+template <class File>
+std::unique_ptr<File> ProgramFiles::OpenFileForMode(const std::string& name, int mode) {
+    for (;;) {
+        FileError error;
+        std::unique_ptr<File> file;
+        if constexpr (std::is_same_v<File, InputFile>) {
+            if (mode != kRead) return nullptr;
+            file = fs_.OpenRead(name, error);
+        } else {
+            if (mode != kWrite) return nullptr;
+            file = fs_.OpenWrite(name, error);
+        }
+        if (file) return file;
+        if (!FileErrors(error)) return nullptr;
+    }
+}
+
+template std::unique_ptr<InputFile> ProgramFiles::OpenFileForMode<InputFile>(const std::string&,
+                                                                             int);
+template std::unique_ptr<OutputFile> ProgramFiles::OpenFileForMode<OutputFile>(const std::string&,
+                                                                               int);
+
+bool ProgramFiles::writepad(OutputFile& file, std::string_view text, std::size_t width,
+                            int lineEnd) {
+    std::string field;
+    if (text.size() < width) field.assign(width - text.size(), ' ');
+    field += text;
+    if (lineEnd == 1) field += kLineEnd;
+    return file.Write(field);
+}
+
+bool ProgramFiles::SaveZebProg(OutputFile& file) {
+    BusyPointer busy(m_.display());
+    if (m_.NumberBase == 16) {
+        bases_.ChangeNumberBase(10);
+        m_.NumberBase = 10;
+    }
+    bool ok = true;
+    for (int a = 0; a < kMemorySize && ok; ++a) {
+        const std::string& op = m_.OperatorText(a);
+        const std::string& opd = m_.OperandText(a);
+        if (op.empty() && opd.empty()) continue;
+        ok = writepad(file, PlainText(a), 2, 0) && file.Write("|") && writepad(file, op, 3, 0) &&
+             file.Write("|") && writepad(file, opd, 3, 0) && file.Write("|") &&
+             file.Write(kLineEnd);
+    }
+    if (ok) ok = file.Write("# RUN LOG:") && file.Write(kLineEnd);
+    for (int i = 1; ok && i < m_.RunLogCount; ++i)
+        ok = file.Write(m_.RunLog[static_cast<std::size_t>(i)]) && file.Write(kLineEnd);
+    if (!ok) m_.ErrorMessage("Failed to write to save file");
+    return ok;
+}
+
+void ProgramFiles::SaveZebToDiskFile(std::string_view mode) {
+    if (m_.AssembledDisplay || asm_.CanAssemble()) SaveZebToFile(mode);
+    else m_.ErrorMessage("Program not saved due to Assembler error");
+}
+
+void ProgramFiles::SaveZebToFile(std::string_view mode) {
+    BusyPointer busy(m_.display());
+    const int base = m_.NumberBase;
+    std::string name;
+    if (mode != "Save As" && !m_.CurrentFileName.empty()) name = m_.CurrentFileName;
+    else name = GetFileFromCommonDialog(2);
+    if (name.empty()) return;
+    if (!ConfirmFile(name, kWrite)) return;
+    auto file = OpenFileForMode<OutputFile>(name, kWrite);
+    if (!file) return;
+    SaveZebProg(*file);
+    const bool closed = file->Close();
+    if (base == 16) {
+        bases_.ChangeNumberBase(16);
+        m_.NumberBase = 16;
+    }
+    if (!closed) {
+        m_.ErrorMessage("Failed to save ZEB to file");
+        return;
+    }
+    m_.CurrentFileName = name;
+    m_.display().set(Flag::SaveEnabled, true);
+}
+
+bool ProgramFiles::SaveWithoutPrompts(const std::string& name) {
+    const int base = m_.NumberBase;
+    FileError error;
+    auto file = fs_.OpenWrite(name, error);
+    if (!file) return false;
+    const bool written = SaveZebProg(*file);
+    const bool closed = file->Close();
+    if (base == 16) {
+        bases_.ChangeNumberBase(16);
+        m_.NumberBase = 16;
+    }
+    return written && closed;
+}
+
+void ProgramFiles::fileopen_Click() {
+    const std::string name = GetFileFromCommonDialog(1);
+    if (name.empty()) return;
+    LoadFile(name);
+}
+
+void ProgramFiles::EmptyPrinterStrip() {
+    for (int i = 1; i <= 4; ++i) m_.display().SetPrinterLine(i, {});
+}
+
+void ProgramFiles::LoadFile(const std::string& name) {
+    if (!ConfirmFile(name, kRead)) return;
+    auto file = OpenFileForMode<InputFile>(name, kRead);
+    if (!file) return;
+    InitMemory();
+    Reader in(*file);
+    std::string c = in.Input(1);
+    if (in.PastEnd()) {
+        m_.ErrorMessage("Failed to read file");
+        return;
+    }
+    const int base = m_.NumberBase;
+    const bool switched = base != 10;
+    if (switched) bases_.ChangeBase(10);
+    BusyPointer busy(m_.display());
+    Step step = Step::Ok;
+    while (c != "#" && !in.AtEnd() && step == Step::Ok) step = ReadLine(in, c);
+    file.reset();
+    if (step == Step::ReadFailed) {
+        // The cells read so far stay.
+        m_.ErrorMessage("Failed to read file");
+    } else {
+        if (step == Step::Ok) {
+            m_.CurrentFileName = name;
+            m_.display().set(Flag::SaveEnabled, true);
+        }
+        m_.ResetPC();
+        m_.resetacc();
+        EmptyPrinterStrip();
+    }
+    if (switched) bases_.ChangeBase(base);
+}
+
+ProgramFiles::Step ProgramFiles::ReadLine(Reader& in, std::string& c) {
+    // ReadAddress: two characters, then the bar.
+    const int address = Val(c + in.Input(1));
+    in.Input(1);
+    if (in.PastEnd()) return Step::ReadFailed;
+    if (!LegalAddress(address)) {
+        m_.ErrorMessage("Out of range address in file, load abandoned");
+        return Step::Abandoned;
+    }
+    // ReadOperator: three characters, then the bar.
+    const std::string op = StripSpace(in.Input(3));
+    in.Input(1);
+    if (in.PastEnd()) return Step::ReadFailed;
+    const Step operatorStep = ProcessReadOperator(op, address);
+    if (operatorStep != Step::Ok) return operatorStep;
+    // ReadOperand: three characters, then the closing bar and the line end.
+    const std::string opd = StripSpace(in.Input(3));
+    in.Input(3);
+    if (in.PastEnd()) return Step::ReadFailed;
+    if (!ProcessReadOperand(opd, address)) return Step::Abandoned;
+    c = in.Input(1);
+    return in.PastEnd() ? Step::ReadFailed : Step::Ok;
+}
+
+ProgramFiles::Step ProgramFiles::ProcessReadOperator(const std::string& text, int address) {
+    if (text.empty()) return Step::Ok;
+    std::string code = text;
+    if (m_.mnemonics().LegalMnemonic(text)) code = m_.mnemonics().Assemble(text, m_.NumberBase);
+    else if (!IsDecimalNumber(text)) {
+        m_.ErrorMessage("Illegal operator: '" + text + "' in file, load abandoned");
+        return Step::Abandoned;
+    }
+    const int number = Val(code);
+    if (!m_.AssembledDisplay) {
+        // A code without a mnemonic cannot be shown in this display.
+        if (!LegalInstruction(number)) return Step::ReadFailed;
+        m_.SetOperatorText(address, m_.mnemonics().Disassem(number));
+    } else {
+        m_.SetOperator(address, number, m_.NumberBase);
+    }
+    return Step::Ok;
+}
+
+bool ProgramFiles::ProcessReadOperand(std::string text, int address) {
+    if (text.empty()) return true;
+    if (!IsDecimalNumber(text)) {
+        if (!isHexNumber(text)) {
+            m_.ErrorMessage("Illegal operand: '" + text + "' in file, load abandoned");
+            return false;
+        }
+        text = PlainText(m_.GetNumber(text));
+    }
+    m_.SetOperand(address, Val(text), m_.NumberBase);
+    return true;
+}
+
+} // namespace zeb

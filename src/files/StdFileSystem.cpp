@@ -1,0 +1,165 @@
+#include "files/StdFileSystem.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zeb {
+
+namespace {
+
+class StdInputFile : public InputFile {
+public:
+    explicit StdInputFile(std::FILE* f) : f_(f) {}
+    ~StdInputFile() override { std::fclose(f_); }
+    int Get() override {
+        const int c = std::getc(f_);
+        return c == EOF ? -1 : c;
+    }
+    bool AtEnd() override {
+        const int c = std::getc(f_);
+        if (c == EOF) return true;
+        std::ungetc(c, f_);
+        return false;
+    }
+
+private:
+    std::FILE* f_;
+};
+
+class StdOutputFile : public OutputFile {
+public:
+    StdOutputFile(int fd, std::string temp, std::string target)
+        : fd_(fd), temp_(std::move(temp)), target_(std::move(target)) {}
+    ~StdOutputFile() override {
+        if (fd_ >= 0) {
+            ::close(fd_);
+            ::unlink(temp_.c_str());
+        }
+    }
+    bool Write(std::string_view text) override {
+        if (failed_) return false;
+        while (!text.empty()) {
+            const ssize_t n = ::write(fd_, text.data(), text.size());
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                failed_ = true;
+                return false;
+            }
+            text.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+    bool Close() override {
+        if (fd_ < 0) return false;
+        bool ok = !failed_ && ::fsync(fd_) == 0;
+        ok = (::close(fd_) == 0) && ok;
+        fd_ = -1;
+        if (ok) ok = ::rename(temp_.c_str(), target_.c_str()) == 0;
+        if (!ok) ::unlink(temp_.c_str());
+        return ok;
+    }
+
+private:
+    int fd_;
+    std::string temp_;
+    std::string target_;
+    bool failed_ = false;
+};
+
+bool ParentMissing(const std::string& name) {
+    std::error_code ec;
+    std::filesystem::path parent = std::filesystem::path(name).parent_path();
+    if (parent.empty()) return false;
+    return !std::filesystem::is_directory(parent, ec);
+}
+
+} // namespace
+
+FileError StdFileSystem::FromErrno(int err, const std::string& name) {
+    FileError e;
+    e.description = std::strerror(err);
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        e.number = ParentMissing(name) ? kErrPathNotFound : 53;
+        break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        e.number = 70;
+        break;
+    case EISDIR:
+        e.number = 75;
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        e.number = 61;
+        break;
+    case EMFILE:
+    case ENFILE:
+        e.number = 67;
+        break;
+    case ENAMETOOLONG:
+        e.number = 52;
+        break;
+    default:
+        e.number = 57;
+        break;
+    }
+    return e;
+}
+
+bool StdFileSystem::Exists(const std::string& name) {
+    std::error_code ec;
+    return !name.empty() && std::filesystem::exists(name, ec);
+}
+
+std::unique_ptr<InputFile> StdFileSystem::OpenRead(const std::string& name, FileError& error) {
+    struct stat st {};
+    if (::stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        error = FromErrno(EISDIR, name);
+        return nullptr;
+    }
+    std::FILE* f = std::fopen(name.c_str(), "rb");
+    if (!f) {
+        error = FromErrno(errno, name);
+        return nullptr;
+    }
+    return std::make_unique<StdInputFile>(f);
+}
+
+std::unique_ptr<OutputFile> StdFileSystem::OpenWrite(const std::string& name, FileError& error) {
+    struct stat st {};
+    if (::stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        error = FromErrno(EISDIR, name);
+        return nullptr;
+    }
+    // Check that the target itself could be written before going via a temporary.
+    if (::access(name.c_str(), F_OK) == 0 && ::access(name.c_str(), W_OK) != 0) {
+        error = FromErrno(errno, name);
+        return nullptr;
+    }
+    std::string temp = name + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        error = FromErrno(errno, name);
+        return nullptr;
+    }
+    // Keep the permissions an existing file had; a new one gets the usual ones.
+    mode_t mode = 0666;
+    if (::stat(name.c_str(), &st) == 0) mode = st.st_mode & 07777;
+    else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    ::fchmod(fd, mode);
+    return std::make_unique<StdOutputFile>(fd, std::move(temp), name);
+}
+
+} // namespace zeb
