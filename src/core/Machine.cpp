@@ -17,7 +17,8 @@ Machine::Machine(Host& host, const Mnemonics& mnemonics, DisplayState& display,
                  Observers& observers, Preferences& preferences)
     : host_(host), mnemonics_(mnemonics), display_(display), observers_(observers),
       preferences_(preferences) {
-    colour_.fill(kGrey);
+    operatorColour_.fill(kGrey);
+    operandColour_.fill(kGrey);
 }
 
 void Machine::SetOperatorText(int a, std::string text) {
@@ -168,8 +169,16 @@ void Machine::SetOperand(int a, std::int32_t value, int base) {
 }
 
 void Machine::SetCellColour(int a, Colour colour) {
-    if (colour_[idx(a)] == colour) return;
-    colour_[idx(a)] = colour;
+    if (operatorColour_[idx(a)] == colour && operandColour_[idx(a)] == colour) return;
+    operatorColour_[idx(a)] = colour;
+    operandColour_[idx(a)] = colour;
+    observers_.cellColour(a);
+}
+
+void Machine::SetFieldColour(int a, Half half, Colour colour) {
+    Colour& slot = half == Half::Operator ? operatorColour_[idx(a)] : operandColour_[idx(a)];
+    if (slot == colour) return;
+    slot = colour;
     observers_.cellColour(a);
 }
 

@@ -53,8 +53,10 @@ public:
     const std::string& OperandText(int a) const { return operand_[idx(a)]; }
     void SetOperatorText(int a, std::string text);
     void SetOperandText(int a, std::string text);
-    Colour OperatorColour(int a) const { return colour_[idx(a)]; }
-    Colour OperandColour(int a) const { return colour_[idx(a)]; }
+    Colour OperatorColour(int a) const { return operatorColour_[idx(a)]; }
+    Colour OperandColour(int a) const { return operandColour_[idx(a)]; }
+    // One field alone: the editor's current field is white while its partner is not.
+    void SetFieldColour(int a, Half half, Colour colour);
     const std::string& Text(Register reg) const;
     void SetText(Register reg, std::string text);
 
@@ -108,7 +110,8 @@ private:
 
     std::array<std::string, kMemorySize> operator_{};
     std::array<std::string, kMemorySize> operand_{};
-    std::array<Colour, kMemorySize> colour_{};
+    std::array<Colour, kMemorySize> operatorColour_{};
+    std::array<Colour, kMemorySize> operandColour_{};
     std::string acc_ = "     0";
     std::string pc_ = "     0";
     std::string sp_ = "64";
