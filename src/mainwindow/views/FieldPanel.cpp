@@ -1,0 +1,50 @@
+#include "mainwindow/views/FieldPanel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zeb::views {
+
+FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void FieldPanel::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    update();
+}
+
+void FieldPanel::setBackground(const QColor& colour) {
+    if (colour == background_) return;
+    background_ = colour;
+    update();
+}
+
+void FieldPanel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void FieldPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, background_);
+    p.setPen(QColor(96, 96, 96));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::black);
+    p.setFont(font());
+    p.drawText(r.adjusted(3, 0, -3, 0), static_cast<int>(alignment_) | Qt::AlignVCenter, text_);
+}
+
+void FieldPanel::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button(), event->modifiers());
+}
+
+void FieldPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace zeb::views

@@ -1,0 +1,34 @@
+#pragma once
+#include <QWidget>
+
+namespace zeb::views {
+
+// A flat display field: text on a coloured background. Memory cells and
+// registers are panels, never edit boxes: entry goes through the editor.
+class FieldPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit FieldPanel(QWidget* parent = nullptr);
+
+    QString text() const { return text_; }
+    void setText(const QString& text);
+    QColor background() const { return background_; }
+    void setBackground(const QColor& colour);
+    void setAlignment(Qt::Alignment alignment);
+
+  signals:
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QString text_;
+    QColor background_{192, 192, 192};
+    Qt::Alignment alignment_ = Qt::AlignCenter;
+};
+
+} // namespace zeb::views

@@ -1,0 +1,60 @@
+#pragma once
+#include <QRect>
+
+namespace zeb::views::layout {
+
+// Positions on the main window's client area, in twips.
+
+// The memory grid: five columns of 16 cells, each column its address labels
+// followed by operator and operand fields; neighbouring rows share a border.
+inline constexpr int kGridLeft = 120;
+inline constexpr int kGridTop = 120;
+inline constexpr int kLabelWidth = 330;
+inline constexpr int kCellWidth = 400;
+inline constexpr int kCellHeight = 240;
+inline constexpr int kFieldGap = 15;
+inline constexpr int kRowStep = kCellHeight - 30;
+inline constexpr int kColumnGap = 80;
+inline constexpr int kColumnPitch = kLabelWidth + 2 * kCellWidth + kFieldGap + kColumnGap;
+inline constexpr int kLabelHeight = 15 * kRowStep + kCellHeight;
+
+inline constexpr int LabelLeft(int column) {
+    return kGridLeft + column * kColumnPitch;
+}
+inline constexpr int OperatorLeft(int address) {
+    return LabelLeft(address / 16) + kLabelWidth;
+}
+inline constexpr int OperandLeft(int address) {
+    return OperatorLeft(address) + kCellWidth + kFieldGap;
+}
+inline constexpr int CellTop(int address) {
+    return kGridTop + (address % 16) * kRowStep;
+}
+
+inline constexpr int kGridRight = LabelLeft(4) + kLabelWidth + 2 * kCellWidth + kFieldGap;
+inline constexpr int kGridBottom = kGridTop + kLabelHeight;
+
+// Keypad, run controls and printer stand right of the grid.
+inline constexpr int kPanelLeft = kGridRight + 210;
+inline constexpr int kPadWidth = 660;
+inline constexpr int kPadHeight = 510;
+inline constexpr int kPadGap = 60;
+inline constexpr int kPanelWidth = 4 * kPadWidth + 3 * kPadGap;
+inline constexpr int kDeleteTop = kGridTop + 4 * (kPadHeight + kPadGap);
+inline constexpr int kSmallButtonHeight = 390;
+inline constexpr int kRunTop = kDeleteTop + kSmallButtonHeight + 150;
+inline constexpr int kSliderTop = kRunTop + kSmallButtonHeight + 90;
+inline constexpr int kSliderHeight = 330;
+inline constexpr int kPrinterTop = kSliderTop + kSliderHeight + 120;
+inline constexpr int kPaperLineHeight = 270;
+inline constexpr int kPrinterWidth = 900;
+
+// Registers below the grid.
+inline constexpr int kRegisterTop = kGridBottom + 180;
+inline constexpr int kRegisterRowStep = 420;
+inline constexpr int kRegisterHeight = 330;
+
+inline constexpr int kClientWidth = kPanelLeft + kPanelWidth + 150;
+inline constexpr int kClientHeight = kPrinterTop + 4 * kPaperLineHeight + 150;
+
+} // namespace zeb::views::layout

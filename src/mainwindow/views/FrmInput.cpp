@@ -1,0 +1,117 @@
+#include "mainwindow/views/FrmInput.h"
+
+#include "mainwindow/views/Artwork.h"
+#include "mainwindow/views/FieldPanel.h"
+#include "ui/CentreForm.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace zeb::views {
+
+namespace {
+
+// The delete button is a picture of an arrow.
+class ArrowButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        QPainter p(this);
+        DrawLeftArrow(p, QRectF(rect()).adjusted(4, 4, -4, -4));
+    }
+};
+
+} // namespace
+
+FrmInput::FrmInput(InputWindow& model, QWidget* parent) : QDialog(parent), model_(model) {
+    setObjectName(QStringLiteral("FrmInput"));
+    setWindowTitle(QStringLiteral("Input"));
+    setAccessibleName(QStringLiteral("Input"));
+    setModal(true);
+    auto* grid = new QGridLayout(this);
+    grid->setSpacing(4);
+    PnlInput_ = new FieldPanel(this);
+    PnlInput_->setObjectName(QStringLiteral("PnlInput"));
+    PnlInput_->setAccessibleName(QStringLiteral("Number entered"));
+    PnlInput_->setAlignment(Qt::AlignRight);
+    PnlInput_->setBackground(Qt::white);
+    QFont big = font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    PnlInput_->setFont(big);
+    PnlInput_->setMinimumHeight(QFontMetrics(big).height() + 10);
+    grid->addWidget(PnlInput_, 0, 0, 1, 3);
+
+    auto digit = [this](int d) {
+        auto* b = new QPushButton(QString::number(d), this);
+        b->setObjectName(QStringLiteral("CmdNumber_%1").arg(d));
+        b->setAccessibleName(QStringLiteral("Digit %1").arg(d));
+        b->setAutoDefault(false);
+        b->setMinimumSize(40, 32);
+        connect(b, &QPushButton::clicked, this, [this, d] {
+            model_.CmdNumber_Click(d);
+            Refresh();
+        });
+        return b;
+    };
+    for (int d = 1; d <= 9; ++d)
+        grid->addWidget(digit(d), 1 + (9 - d) / 3, (d - 1) % 3);
+    grid->addWidget(digit(0), 4, 0);
+    auto* erase = new ArrowButton(this);
+    erase->setObjectName(QStringLiteral("Command3D1"));
+    erase->setAccessibleName(QStringLiteral("Delete last digit"));
+    erase->setAutoDefault(false);
+    connect(erase, &QPushButton::clicked, this, [this] {
+        model_.Command3D1_Click();
+        Refresh();
+    });
+    grid->addWidget(erase, 4, 1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        model_.Command1_Click();
+        accept();
+    });
+    grid->addWidget(ok, 4, 2);
+}
+
+void FrmInput::Refresh() {
+    PnlInput_->setText(QString::fromStdString(model_.PnlInput()));
+}
+
+std::string FrmInput::MyInputBox() {
+    if (!placed_) {
+        adjustSize();
+        ui::CentreForm(this, 7, 8);
+        placed_ = true;
+    }
+    model_.Form_Activate();
+    Refresh();
+    exec();
+    return model_.EnteredText();
+}
+
+void FrmInput::keyPressEvent(QKeyEvent* event) {
+    // Typed digits work like the buttons.
+    const int key = event->key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        model_.CmdNumber_Click(key - Qt::Key_0);
+        Refresh();
+    } else if (key == Qt::Key_Backspace) {
+        model_.Command3D1_Click();
+        Refresh();
+    } else if (key == Qt::Key_Escape) {
+        // Only OK leaves with a number; Escape closes like the close box.
+        reject();
+    } else {
+        QDialog::keyPressEvent(event);
+    }
+}
+
+} // namespace zeb::views

@@ -1,0 +1,32 @@
+#pragma once
+#include "core/InputWindow.h"
+
+#include <QDialog>
+
+#include <string>
+
+namespace zeb::views {
+
+class FieldPanel;
+
+// The numeric input window read by INP: ten digits, delete and OK.
+class FrmInput : public QDialog {
+    Q_OBJECT
+  public:
+    FrmInput(InputWindow& model, QWidget* parent);
+
+    // Shows the window modally; the text it was closed with.
+    std::string MyInputBox();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Refresh();
+
+    InputWindow& model_;
+    FieldPanel* PnlInput_ = nullptr;
+    bool placed_ = false;
+};
+
+} // namespace zeb::views

@@ -1,0 +1,26 @@
+#pragma once
+#include "core/IntervalWindow.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace zeb::views {
+
+// "Set wait interval": the Machine view's pause between steps.
+class FrmInterval : public QDialog {
+    Q_OBJECT
+  public:
+    FrmInterval(std::int32_t& waitInterval, QWidget* parent);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Refresh();
+
+    IntervalWindow model_;
+    QLabel* LblInterval_ = nullptr;
+};
+
+} // namespace zeb::views

@@ -1,0 +1,35 @@
+#include "mainwindow/views/QtHost.h"
+
+#include "mainwindow/views/SoundPlayer.h"
+#include "ui/EventYield.h"
+#include "ui/MessageBoxes.h"
+
+namespace zeb::views {
+
+Answer QtHost::MessageBox(Icon icon, Buttons buttons, std::string_view title,
+                          std::string_view text) {
+    return boxes_.Show(icon, buttons, title, text);
+}
+
+void QtHost::DoEvents() {
+    yield_.DoEvents();
+}
+
+void QtHost::PauseYield(Clock::time_point until) {
+    yield_.PauseYield(until);
+}
+
+void QtHost::PlaySound(std::string_view fileName) {
+    sounds_.Play(fileName);
+}
+
+std::optional<std::string> QtHost::MyInputBox() {
+    if (!inputBox) return std::nullopt;
+    return inputBox();
+}
+
+void QtHost::SetOnTop(Window window, bool on) {
+    if (onTop) onTop(window, on);
+}
+
+} // namespace zeb::views

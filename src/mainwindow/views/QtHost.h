@@ -1,0 +1,39 @@
+#pragma once
+#include "core/Host.h"
+
+#include <functional>
+
+namespace zeb::ui {
+class EventYield;
+class MessageBoxes;
+} // namespace zeb::ui
+
+namespace zeb::views {
+
+class SoundPlayer;
+
+// The machine's host on the Qt event loop. Windows that come later than the
+// host are reached through the two functions.
+class QtHost : public Host {
+  public:
+    QtHost(ui::MessageBoxes& boxes, ui::EventYield& yield, SoundPlayer& sounds)
+        : boxes_(boxes), yield_(yield), sounds_(sounds) {}
+
+    std::function<std::optional<std::string>()> inputBox;
+    std::function<void(Window, bool)> onTop;
+
+    Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+                      std::string_view text) override;
+    void DoEvents() override;
+    void PauseYield(Clock::time_point until) override;
+    void PlaySound(std::string_view fileName) override;
+    std::optional<std::string> MyInputBox() override;
+    void SetOnTop(Window window, bool onTop) override;
+
+  private:
+    ui::MessageBoxes& boxes_;
+    ui::EventYield& yield_;
+    SoundPlayer& sounds_;
+};
+
+} // namespace zeb::views

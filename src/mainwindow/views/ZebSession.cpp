@@ -1,0 +1,161 @@
+#include "mainwindow/views/ZebSession.h"
+
+#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/FrmAbout.h"
+#include "mainwindow/views/FrmInput.h"
+#include "mainwindow/views/FrmInterval.h"
+#include "mainwindow/views/FrmKeyB.h"
+#include "mainwindow/views/FrmOutput.h"
+#include "ui/AlwaysOnTop.h"
+#include "ui/CentreForm.h"
+
+#include <QCoreApplication>
+
+namespace zeb::views {
+
+namespace {
+QString DirectoryOr(const QString& directory) {
+    return directory.isEmpty() ? QCoreApplication::applicationDirPath() : directory;
+}
+} // namespace
+
+ZebSession::ZebSession(SessionOptions options)
+    : options_([&options] {
+          options.programDirectory = DirectoryOr(options.programDirectory);
+          return std::move(options);
+      }()),
+      sounds(options_.programDirectory) {
+    zeb.run.SetAssembler([this] { return assembler.AssembleAll(); });
+    form_ = std::make_unique<Form1>(
+        Form1Models{zeb, editor, base, shell, [this] { aboutmenu_Click(); }});
+    boxes.SetParent(form_.get());
+    about_ = new FrmAbout(form_.get());
+    keyb_ = new FrmKeyB(zeb, form_.get());
+    output_ = new FrmOutput(zeb, form_.get());
+    input_ = new FrmInput(zeb.input, form_.get());
+    interval_ = new FrmInterval(zeb.machine.WaitInterval, form_.get());
+
+    host.inputBox = [this]() -> std::optional<std::string> {
+        if (shell.Exiting()) return std::nullopt;
+        std::string text = input_->MyInputBox();
+        // The window was closed because the program ends.
+        if (shell.Exiting()) return std::nullopt;
+        return text;
+    };
+    host.onTop = [this](Window window, bool on) {
+        if (QWidget* w = WindowOf(window)) ui::SetAlwaysOnTop(w, on);
+    };
+}
+
+ZebSession::~ZebSession() {
+    // The device windows are the main window's children and go with it.
+    form_.reset();
+}
+
+QWidget* ZebSession::WindowOf(Window window) {
+    switch (window) {
+    case Window::Keyboard:
+        return keyb_;
+    case Window::Output:
+        return output_;
+    case Window::Demo:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void ZebSession::Start() {
+    shell.Form_Load();
+    form_->show();
+    form_->activateWindow();
+    form_->setFocus();
+}
+
+void ZebSession::ShowAboutWithoutWaiting() {
+    about_->adjustSize();
+    ui::CentreForm(about_, 5, 5);
+    about_->show();
+}
+
+void ZebSession::HideAbout() {
+    about_->hide();
+}
+
+void ZebSession::SetTitle(const std::string& title) {
+    form_->setWindowTitle(QString::fromStdString(title));
+}
+
+void ZebSession::SetMemoryFont() {
+    form_->SetMemoryFont();
+}
+void ZebSession::SetPrinterFont() {
+    form_->SetPrinterFont();
+}
+bool ZebSession::HasSoundCard() {
+    return options_.probeSound && SoundPlayer::HasSoundCard();
+}
+std::string ZebSession::ProgramDirectory() {
+    return options_.programDirectory.toStdString();
+}
+void ZebSession::SetHeights() {
+    form_->SetHeights();
+}
+void ZebSession::CentreMainForm(int vertical, int horizontal) {
+    ui::CentreForm(form_.get(), vertical, horizontal);
+}
+void ZebSession::SetSpeedSlider(int value) {
+    form_->SetSpeedSlider(value);
+}
+
+void ZebSession::Unload(FormName form) {
+    switch (form) {
+    case FormName::About:
+        about_->hide();
+        break;
+    case FormName::FrmInput:
+        // Ends a modal wait of INP: the run sees the program ending.
+        input_->reject();
+        input_->hide();
+        break;
+    case FormName::FrmInterval:
+        interval_->hide();
+        break;
+    case FormName::FrmKeyB:
+        keyb_->hide();
+        break;
+    case FormName::FrmOutput:
+        output_->hide();
+        break;
+    case FormName::Form1:
+        form_->hide();
+        break;
+    case FormName::FrmBit:
+    case FormName::FrmClock:
+    case FormName::FrmDemo:
+    case FormName::FrmGates:
+    case FormName::FrmMem:
+    case FormName::FrmPref:
+        // Built with their own views.
+        break;
+    }
+}
+
+void ZebSession::Quit() {
+    // Nothing waits or asks any more; the run unwinds to the event loop,
+    // which then ends.
+    yield.SetStopped(true);
+    boxes.SetSilent(true);
+    if (options_.quit)
+        options_.quit();
+    else
+        QCoreApplication::quit();
+}
+
+void ZebSession::aboutmenu_Click() {
+    about_->adjustSize();
+    ui::CentreForm(about_, 5, 5);
+    about_->exec();
+    form_->RepaintMainScreen();
+}
+
+} // namespace zeb::views

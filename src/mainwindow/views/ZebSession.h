@@ -1,0 +1,90 @@
+#pragma once
+#include "core/Zeb.h"
+#include "editing/Assembler.h"
+#include "editing/BaseSwitch.h"
+#include "editing/MemoryEditor.h"
+#include "mainwindow/MainShell.h"
+#include "mainwindow/views/QtHost.h"
+#include "mainwindow/views/SoundPlayer.h"
+#include "ui/EventYield.h"
+#include "ui/MessageBoxes.h"
+
+#include <functional>
+#include <memory>
+
+namespace zeb::views {
+
+class Form1;
+class FrmAbout;
+class FrmInput;
+class FrmInterval;
+class FrmKeyB;
+class FrmOutput;
+
+struct SessionOptions {
+    // Leaves the application's event loop; by default QCoreApplication::quit.
+    std::function<void()> quit;
+    // Folder of the sound files; by default the executable's.
+    QString programDirectory;
+    // Ask the platform for audio outputs (tests run without).
+    bool probeSound = true;
+};
+
+// The running program: the machine, its models and all its windows, owned by
+// the main window's session from start-up to exit.
+class ZebSession final : public ShellWindows {
+  public:
+    explicit ZebSession(SessionOptions options = {});
+    ~ZebSession() override;
+
+    // Start-up, then the main window is shown.
+    void Start();
+
+    Form1& form() { return *form_; }
+    FrmKeyB& keyboard() { return *keyb_; }
+    FrmOutput& output() { return *output_; }
+    FrmInput& input() { return *input_; }
+    FrmInterval& interval() { return *interval_; }
+    FrmAbout& about() { return *about_; }
+
+    void ShowAboutWithoutWaiting() override;
+    void HideAbout() override;
+    void SetTitle(const std::string& title) override;
+    void SetMemoryFont() override;
+    void SetPrinterFont() override;
+    bool HasSoundCard() override;
+    std::string ProgramDirectory() override;
+    void SetHeights() override;
+    void CentreMainForm(int vertical, int horizontal) override;
+    void SetSpeedSlider(int value) override;
+    void Unload(FormName form) override;
+    void Quit() override;
+
+    void aboutmenu_Click();
+
+  private:
+    QWidget* WindowOf(Window window);
+
+    SessionOptions options_;
+
+  public:
+    ui::MessageBoxes boxes;
+    ui::EventYield yield;
+    SoundPlayer sounds;
+    QtHost host{boxes, yield, sounds};
+    Zeb zeb{host};
+    Assembler assembler{zeb.machine};
+    BaseSwitch base{zeb.machine, assembler};
+    MemoryEditor editor{zeb.machine, assembler};
+    MainShell shell{zeb, editor, *this};
+
+  private:
+    std::unique_ptr<Form1> form_;
+    FrmAbout* about_ = nullptr;
+    FrmKeyB* keyb_ = nullptr;
+    FrmOutput* output_ = nullptr;
+    FrmInput* input_ = nullptr;
+    FrmInterval* interval_ = nullptr;
+};
+
+} // namespace zeb::views

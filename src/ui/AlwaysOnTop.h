@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+namespace zeb::ui {
+
+// Puts a window on or off the always-on-top level where it stands.
+void SetAlwaysOnTop(QWidget* window, bool onTop);
+
+} // namespace zeb::ui

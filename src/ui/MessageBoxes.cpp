@@ -1,0 +1,45 @@
+#include "ui/MessageBoxes.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace zeb::ui {
+
+namespace {
+
+QMessageBox::Icon QtIcon(Icon icon) {
+    switch (icon) {
+    case Icon::None:
+        return QMessageBox::NoIcon;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString Text(std::string_view text) {
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+} // namespace
+
+Answer MessageBoxes::Show(Icon icon, Buttons buttons, std::string_view title,
+                          std::string_view text) {
+    if (silent_) return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    if (answerer_) return answerer_(icon, buttons, title, text);
+    QMessageBox box(
+        QtIcon(icon), Text(title), Text(text),
+        buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+} // namespace zeb::ui
