@@ -12,7 +12,7 @@ namespace zeb {
 // Everything the machine needs from outside itself. The Qt application, the
 // batch runner and the tests each implement it.
 class Host : public ClockHooks {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     // A message box; the answer is Ok for a box with only an OK button.
