@@ -3,9 +3,11 @@
 #include "core/Zeb.h"
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
+#include "files/Listing.h"
 #include "files/ProgramFiles.h"
 #include "files/StdFileSystem.h"
 
+#include <fstream>
 #include <ostream>
 #include <thread>
 
@@ -142,6 +144,13 @@ int BatchRun::Execute() {
 
     if (!options_.save.empty() && !files.SaveWithoutPrompts(options_.save))
         err_ << "zeb-run: could not write " << options_.save << '\n';
+    if (!options_.listing.empty()) {
+        std::ofstream listing(options_.listing, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : Listing::Lines(m, Listing::Today()))
+            listing << line << '\n';
+        listing.flush();
+        if (!listing) err_ << "zeb-run: could not write " << options_.listing << '\n';
+    }
     return static_cast<int>(how);
 }
 
