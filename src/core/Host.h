@@ -49,6 +49,10 @@ class Host : public ClockHooks {
         return {};
     }
 
+    // The system clipboard as plain text.
+    virtual std::string ClipboardText() { return {}; }
+    virtual void SetClipboardText(const std::string& text) { (void)text; }
+
     // Always-on-top level of a window, changed without moving it.
     virtual void SetOnTop(Window window, bool onTop) {
         (void)window;
