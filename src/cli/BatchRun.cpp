@@ -3,9 +3,11 @@
 #include "core/Zeb.h"
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
+#include "files/Listing.h"
 #include "files/ProgramFiles.h"
 #include "files/StdFileSystem.h"
 
+#include <fstream>
 #include <ostream>
 #include <thread>
 
@@ -13,7 +15,9 @@ namespace zeb {
 
 namespace {
 
-std::string_view Trim(std::string_view text) { return TrimBlanks(text); }
+std::string_view Trim(std::string_view text) {
+    return TrimBlanks(text);
+}
 
 const char* EndName(RunEnd how) {
     switch (how) {
@@ -56,7 +60,9 @@ Answer BatchRun::MessageBox(Icon, Buttons buttons, std::string_view title, std::
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-void BatchRun::PauseYield(Clock::time_point until) { std::this_thread::sleep_until(until); }
+void BatchRun::PauseYield(Clock::time_point until) {
+    std::this_thread::sleep_until(until);
+}
 
 std::optional<std::string> BatchRun::MyInputBox() {
     if (nextInput_ >= options_.inputs.size()) {
@@ -72,6 +78,7 @@ void BatchRun::displayChanged(DisplayItem item, int index) {
 }
 
 void BatchRun::AfterInstruction(Zeb& zeb, int code) {
+    if (inputExhausted_) return; // the INP that found no input did not complete
     ++steps_;
     if (code == 0 && !zeb.machine.ErrorFlag) halted_ = true;
     for (const KeyPress& key : options_.keys)
@@ -86,8 +93,8 @@ void BatchRun::WriteEnd(Zeb& zeb, RunEnd how) {
     const Machine& m = zeb.machine;
     out_ << "END " << EndName(how) << " STEPS=" << steps_ << " ACC=" << Trim(m.Text(Register::Acc))
          << " PC=" << Trim(m.Text(Register::PC)) << " SP=" << Trim(m.Text(Register::SP))
-         << " SR=" << Trim(m.Text(Register::Status))
-         << " INT=" << Trim(m.Text(Register::Interrupt)) << '\n';
+         << " SR=" << Trim(m.Text(Register::Status)) << " INT=" << Trim(m.Text(Register::Interrupt))
+         << '\n';
     out_.flush();
 }
 
@@ -125,14 +132,25 @@ int BatchRun::Execute() {
     zeb.run.runicon_Click();
 
     RunEnd how = RunEnd::Halt;
-    if (inputExhausted_) how = RunEnd::Input;
-    else if (m.ErrorFlag) how = RunEnd::Error;
-    else if (halted_) how = RunEnd::Halt;
-    else if (limitReached_) how = RunEnd::Limit;
+    if (inputExhausted_)
+        how = RunEnd::Input;
+    else if (m.ErrorFlag)
+        how = RunEnd::Error;
+    else if (halted_)
+        how = RunEnd::Halt;
+    else if (limitReached_)
+        how = RunEnd::Limit;
     WriteEnd(zeb, how);
 
     if (!options_.save.empty() && !files.SaveWithoutPrompts(options_.save))
         err_ << "zeb-run: could not write " << options_.save << '\n';
+    if (!options_.listing.empty()) {
+        std::ofstream listing(options_.listing, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : Listing::Lines(m, Listing::Today()))
+            listing << line << '\n';
+        listing.flush();
+        if (!listing) err_ << "zeb-run: could not write " << options_.listing << '\n';
+    }
     return static_cast<int>(how);
 }
 

@@ -15,7 +15,7 @@ enum class RunEnd { Halt = 0, Error = 1, Load = 2, Limit = 3, Input = 4 };
 
 // The batch runner: a host without a screen that writes every event as a line.
 class BatchRun : public Host, public MachineObserver {
-public:
+  public:
     BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err);
 
     // Loads, runs and saves; returns the exit status.
@@ -27,7 +27,7 @@ public:
     std::optional<std::string> MyInputBox() override;
     void displayChanged(DisplayItem item, int index) override;
 
-private:
+  private:
     void AfterInstruction(Zeb& zeb, int code);
     void WriteEnd(Zeb& zeb, RunEnd how);
 

@@ -59,10 +59,14 @@ bool ParseKeyName(const std::string& name, int& index) {
     }
     if (name.size() != 1) return false;
     const char c = name[0];
-    if (c >= 'A' && c <= 'Z') index = c - 'A';
-    else if (c >= 'a' && c <= 'z') index = c - 'a';
-    else if (c >= '0' && c <= '9') index = 27 + (c - '0');
-    else return false;
+    if (c >= 'A' && c <= 'Z')
+        index = c - 'A';
+    else if (c >= 'a' && c <= 'z')
+        index = c - 'a';
+    else if (c >= '0' && c <= '9')
+        index = 27 + (c - '0');
+    else
+        return false;
     return true;
 }
 
@@ -87,7 +91,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             o.help = true;
         } else if (a == "--input") {
             if (!value(v)) return std::nullopt;
-            if (v.empty() || v.size() > 5 || v.find_first_not_of("0123456789") != std::string::npos) {
+            if (v.empty() || v.size() > 5 ||
+                v.find_first_not_of("0123456789") != std::string::npos) {
                 error = "--input takes 1 to 5 digits, as the input window does: " + v;
                 return std::nullopt;
             }

@@ -27,8 +27,7 @@ struct CliOptions {
 };
 
 // Parses the command line; on failure returns nothing and sets error.
-std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
-                                          std::string& error);
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
 
 extern const char* const kCliUsage;
 

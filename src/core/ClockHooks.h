@@ -7,7 +7,7 @@ namespace zeb {
 // The core calls them only while the Machine view is open; every hook does
 // nothing unless a view overrides it.
 class ClockHooks {
-public:
+  public:
     virtual ~ClockHooks() = default;
 
     virtual void BitPCToMemDecoder() {}

@@ -60,7 +60,9 @@ void Devices::Out(const std::string& text) {
     h.DoEvents();
 }
 
-void Devices::FrmOutput_Activate() { m_.display().SetOutputText(m_.OutputDeviceText()); }
+void Devices::FrmOutput_Activate() {
+    m_.display().SetOutputText(m_.OutputDeviceText());
+}
 
 void Devices::MnuOutput_Click() {
     DisplayState& d = m_.display();

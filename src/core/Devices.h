@@ -5,7 +5,7 @@ namespace zeb {
 
 // INP and OUT with the printer strip and the output device window.
 class Devices {
-public:
+  public:
     explicit Devices(Machine& machine) : m_(machine) {}
 
     // INP; false when the program is ending while the input window waits.
@@ -22,7 +22,7 @@ public:
     // "Display &Output Device".
     void MnuOutput_Click();
 
-private:
+  private:
     Machine& m_;
 };
 

@@ -10,24 +10,24 @@ namespace zeb {
 // device windows. The views render these and report the user's own changes
 // (closing a window) back through set().
 enum class Flag {
-    StatusRegisterShown,  // PnlStatusReg and LblStatus
-    StackPointerShown,    // PnlStackPtr and CmdSP
-    InterruptShown,       // LblInterrupt and PnlInterrupt
-    KeyboardVisible,      // FrmKeyB
-    OutputVisible,        // FrmOutput
-    HexadecimalChecked,   // MnHexadecimal
-    DissassembleChecked,  // mnDissassemble
-    StatusChecked,        // mnStatus
-    StackPointerChecked,  // MnStackPointer
-    InterruptsChecked,    // MnuInterrupts
-    OutputChecked,        // MnuOutput
-    MenusEnabled,         // the five menus together
-    SaveEnabled,          // MnuSave
+    StatusRegisterShown, // PnlStatusReg and LblStatus
+    StackPointerShown,   // PnlStackPtr and CmdSP
+    InterruptShown,      // LblInterrupt and PnlInterrupt
+    KeyboardVisible,     // FrmKeyB
+    OutputVisible,       // FrmOutput
+    HexadecimalChecked,  // MnHexadecimal
+    DissassembleChecked, // mnDissassemble
+    StatusChecked,       // mnStatus
+    StackPointerChecked, // MnStackPointer
+    InterruptsChecked,   // MnuInterrupts
+    OutputChecked,       // MnuOutput
+    MenusEnabled,        // the five menus together
+    SaveEnabled,         // MnuSave
     Count
 };
 
 class DisplayState {
-public:
+  public:
     explicit DisplayState(Observers& observers);
 
     bool get(Flag flag) const { return flags_[static_cast<std::size_t>(flag)]; }
@@ -38,7 +38,9 @@ public:
     void SetStatusText(std::string text);
 
     // lineicons(1..4): index 1 is the lowest, newest line.
-    const std::string& PrinterLine(int index) const { return printer_[static_cast<std::size_t>(index)]; }
+    const std::string& PrinterLine(int index) const {
+        return printer_[static_cast<std::size_t>(index)];
+    }
     void SetPrinterLine(int index, std::string text);
     bool Printing() const { return printing_; }
     void SetPrinting(bool printing);
@@ -57,7 +59,7 @@ public:
     void Busy(bool on);
     bool IsBusy() const { return busy_ > 0; }
 
-private:
+  private:
     Observers& observers_;
     std::array<bool, static_cast<std::size_t>(Flag::Count)> flags_{};
     std::string statusText_;

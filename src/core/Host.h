@@ -12,7 +12,7 @@ namespace zeb {
 // Everything the machine needs from outside itself. The Qt application, the
 // batch runner and the tests each implement it.
 class Host : public ClockHooks {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     // A message box; the answer is Ok for a box with only an OK button.
@@ -48,6 +48,10 @@ public:
         (void)filter;
         return {};
     }
+
+    // The system clipboard as plain text.
+    virtual std::string ClipboardText() { return {}; }
+    virtual void SetClipboardText(const std::string& text) { (void)text; }
 
     // Always-on-top level of a window, changed without moving it.
     virtual void SetOnTop(Window window, bool onTop) {

@@ -5,7 +5,7 @@ namespace zeb {
 
 // The numeric input window read by INP: ten digits, delete and OK.
 class InputWindow {
-public:
+  public:
     static constexpr std::size_t kMaxDigits = 5;
 
     const std::string& PnlInput() const { return pnlInput_; }
@@ -18,7 +18,7 @@ public:
     void Command3D1_Click();
     void Command1_Click() { enteredText_ = pnlInput_; }
 
-private:
+  private:
     std::string pnlInput_;
     std::string enteredText_;
 };

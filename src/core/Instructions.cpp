@@ -96,8 +96,7 @@ void Instructions::IncPC() {
     m_.ChangePC(next);
 }
 
-std::int32_t Instructions::ZEBArithmetic(std::int32_t a, std::int32_t b, char op,
-                                         bool& overflow) {
+std::int32_t Instructions::ZEBArithmetic(std::int32_t a, std::int32_t b, char op, bool& overflow) {
     overflow = false;
     const std::int64_t A = InternalLongToVBLong(a);
     const std::int64_t B = InternalLongToVBLong(b);
@@ -253,8 +252,10 @@ bool Instructions::JumpZero() {
     const std::int32_t acc = m_.GetNumber(m_.Text(Register::Acc));
     bool advance = true;
     if (acc == 0) {
-        if (LegalAddress(a)) m_.ChangePC(a);
-        else m_.ErrorMessage("JUMPIFZERO to illegal address at " + SignedText(a));
+        if (LegalAddress(a))
+            m_.ChangePC(a);
+        else
+            m_.ErrorMessage("JUMPIFZERO to illegal address at " + SignedText(a));
         advance = false;
     }
     m_.host().BitJMPZero();

@@ -9,7 +9,7 @@ class Devices;
 
 // Fetching, decoding and carrying out the 21 instructions.
 class Instructions {
-public:
+  public:
     Instructions(Machine& machine, Pacing& pacing, StackInterrupts& stack, Devices& devices)
         : m_(machine), pacing_(pacing), stack_(stack), devices_(devices) {}
 
@@ -33,7 +33,7 @@ public:
     void LoadIndirect();
     void StoreIndirect();
 
-private:
+  private:
     // The operand address of the executing instruction; false when an
     // earlier report already stopped the program.
     bool Prologue(std::int32_t& a);

@@ -6,7 +6,7 @@ namespace zeb {
 
 // "Set wait interval": the Machine view's pause between steps, 0..60 s.
 class IntervalWindow {
-public:
+  public:
     explicit IntervalWindow(std::int32_t& waitInterval) : wait_(waitInterval) {}
 
     const std::string& LblInterval() const { return label_; }
@@ -14,7 +14,7 @@ public:
     void Spin1_SpinDown();
     void Spin1_SpinUp();
 
-private:
+  private:
     void Show() { label_ = std::to_string(wait_) + " seconds"; }
 
     std::int32_t& wait_;

@@ -83,8 +83,10 @@ void Machine::ErrorMessage(std::string_view message, std::string_view descriptio
 std::int32_t Machine::GetNumber(std::string_view text) {
     const std::string_view trimmed = TrimBlanks(text);
     Conversion result;
-    if (NumberBase == 10) result = DecimalStringToLong(trimmed);
-    else if (NumberBase == 16) result = HexStringToLong(trimmed);
+    if (NumberBase == 10)
+        result = DecimalStringToLong(trimmed);
+    else if (NumberBase == 16)
+        result = HexStringToLong(trimmed);
     else {
         Msg(Icon::Exclamation, Buttons::Ok, "GetNumber", kUnrecognizedBase);
         return 0;
@@ -183,7 +185,8 @@ void Machine::SetFieldColour(int a, Half half, Colour colour) {
 }
 
 void Machine::ClearCellColours() {
-    for (int a = 0; a < kMemorySize; ++a) SetCellColour(a, kGrey);
+    for (int a = 0; a < kMemorySize; ++a)
+        SetCellColour(a, kGrey);
 }
 
 void Machine::SetStatusBit(int bit, int on) {
@@ -192,8 +195,12 @@ void Machine::SetStatusBit(int bit, int on) {
     SetText(Register::Status, PlainText(status));
 }
 
-void Machine::SetOverFlowBit(int on) { SetStatusBit(0, on); }
-void Machine::SetInterruptMask(int on) { SetStatusBit(1, on); }
+void Machine::SetOverFlowBit(int on) {
+    SetStatusBit(0, on);
+}
+void Machine::SetInterruptMask(int on) {
+    SetStatusBit(1, on);
+}
 
 bool Machine::InterruptMaskSet() {
     // The status register is decimal in every base.
@@ -208,8 +215,12 @@ std::string Machine::BinaryOf(const std::string& text) {
     return digits;
 }
 
-std::string Machine::AccumulatorBinary() { return BinaryOf(acc_); }
-std::string Machine::StatusRegisterBinary() { return BinaryOf(status_); }
+std::string Machine::AccumulatorBinary() {
+    return BinaryOf(acc_);
+}
+std::string Machine::StatusRegisterBinary() {
+    return BinaryOf(status_);
+}
 
 void Machine::InitMemory() {
     for (int a = 0; a < kMemorySize; ++a) {

@@ -37,7 +37,7 @@ struct ModuleState {
 // The machine's state as the texts of its display fields, and the procedures
 // that read and write them. Every number is read back from its text.
 class Machine : public ModuleState {
-public:
+  public:
     Machine(Host& host, const Mnemonics& mnemonics, DisplayState& display, Observers& observers,
             Preferences& preferences);
 
@@ -95,7 +95,7 @@ public:
     // The state start-up leaves (accumulator and PC 0, no cell highlighted).
     void StartUp();
 
-private:
+  private:
     static std::size_t idx(int a) { return static_cast<std::size_t>(a); }
     void WriteRegister(Register reg, std::int32_t value, std::string_view title);
     std::string CellText(std::int32_t value, int base, std::string_view title);

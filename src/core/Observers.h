@@ -8,26 +8,30 @@ namespace zeb {
 
 // The views that follow the machine; notifications cost nothing without any.
 class Observers {
-public:
+  public:
     void add(MachineObserver* observer) { list_.push_back(observer); }
     void remove(MachineObserver* observer) {
         list_.erase(std::remove(list_.begin(), list_.end(), observer), list_.end());
     }
 
     void cellText(int address, Half half) const {
-        for (auto* o : list_) o->cellTextChanged(address, half);
+        for (auto* o : list_)
+            o->cellTextChanged(address, half);
     }
     void cellColour(int address) const {
-        for (auto* o : list_) o->cellColourChanged(address);
+        for (auto* o : list_)
+            o->cellColourChanged(address);
     }
     void reg(Register r) const {
-        for (auto* o : list_) o->registerChanged(r);
+        for (auto* o : list_)
+            o->registerChanged(r);
     }
     void display(DisplayItem item, int index = 0) const {
-        for (auto* o : list_) o->displayChanged(item, index);
+        for (auto* o : list_)
+            o->displayChanged(item, index);
     }
 
-private:
+  private:
     std::vector<MachineObserver*> list_;
 };
 

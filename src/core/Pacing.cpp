@@ -10,7 +10,8 @@ void Pacing::SpeedPause() {
     host.DoEvents();
     // Deadlines are measured from the start so that a late wake-up does not
     // lengthen the whole pause.
-    for (int i = 1; i <= n; ++i) host.PauseYield(start + i * kYieldSlice);
+    for (int i = 1; i <= n; ++i)
+        host.PauseYield(start + i * kYieldSlice);
 }
 
 void Pacing::MakeSound(std::string_view fileName) {

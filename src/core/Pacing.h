@@ -7,7 +7,7 @@ namespace zeb {
 
 // The speed pause and the sounds of a run.
 class Pacing {
-public:
+  public:
     // The wait given to every yield of a pause after its first, so that a
     // pause lasts about the same on any machine.
     static constexpr std::chrono::microseconds kYieldSlice{25};
@@ -22,7 +22,7 @@ public:
     void SpeedPause();
     void MakeSound(std::string_view fileName);
 
-private:
+  private:
     Machine& m_;
     bool enabled_ = true;
 };

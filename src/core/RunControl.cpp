@@ -13,7 +13,8 @@ void RunControl::My_Execute(int code) {
 }
 
 void RunControl::IllegalInstruction() {
-    m_.Msg(Icon::Exclamation, Buttons::Ok, "ZEB", "Illegal instruction at " + m_.Text(Register::PC));
+    m_.Msg(Icon::Exclamation, Buttons::Ok, "ZEB",
+           "Illegal instruction at " + m_.Text(Register::PC));
     m_.ErrorFlag = true;
 }
 
@@ -56,8 +57,10 @@ void RunControl::runicon_Click() {
     if (output) h.SetOnTop(Window::Output, true);
     if (!m_.DemoMode) h.DoEvents();
     StartExecution();
-    if (m_.DemoMode) h.SetOnTop(Window::Demo, true);
-    else EnableMenus(true);
+    if (m_.DemoMode)
+        h.SetOnTop(Window::Demo, true);
+    else
+        EnableMenus(true);
     if (m_.display().get(Flag::KeyboardVisible)) h.SetOnTop(Window::Keyboard, false);
     if (m_.display().get(Flag::OutputVisible)) h.SetOnTop(Window::Output, false);
 }

@@ -11,9 +11,8 @@ namespace zeb {
 
 // Run, Step and Stop, the run loop and its pacing.
 class RunControl {
-public:
-    RunControl(Machine& machine, Pacing& pacing, Instructions& instructions,
-               StackInterrupts& stack)
+  public:
+    RunControl(Machine& machine, Pacing& pacing, Instructions& instructions, StackInterrupts& stack)
         : m_(machine), pacing_(pacing), ins_(instructions), stack_(stack) {}
 
     // Run assembles a mnemonic display first; this does it.
@@ -32,7 +31,7 @@ public:
 
     void EnableMenus(bool on) { m_.display().set(Flag::MenusEnabled, on); }
 
-private:
+  private:
     void IllegalInstruction();
 
     Machine& m_;

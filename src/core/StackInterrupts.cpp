@@ -7,7 +7,9 @@ int StackInterrupts::StackPointer() const {
     return DecimalStringToLong(m_.Text(Register::SP)).value;
 }
 
-void StackInterrupts::SetStackPointer(int sp) { m_.SetText(Register::SP, PlainText(sp)); }
+void StackInterrupts::SetStackPointer(int sp) {
+    m_.SetText(Register::SP, PlainText(sp));
+}
 
 void StackInterrupts::JumpSub() {
     Host& h = m_.host();
@@ -99,7 +101,9 @@ void StackInterrupts::cmdKey_Click(int index) {
     m_.host().DoEvents();
 }
 
-void StackInterrupts::CmdSP_Click() { SetStackPointer(kStackStart); }
+void StackInterrupts::CmdSP_Click() {
+    SetStackPointer(kStackStart);
+}
 
 void StackInterrupts::MnuInterrupts_Click() {
     DisplayState& d = m_.display();

@@ -6,7 +6,7 @@ namespace zeb {
 // JSB and RTN on the memory stack, and the interrupt keyboard with its mask,
 // service through cell 79 and the IOF, ION, RIN and RTI instructions.
 class StackInterrupts {
-public:
+  public:
     static constexpr int kVectorCell = 79;
     static constexpr int kStackStart = 64;
 
@@ -29,7 +29,7 @@ public:
     // "Display &Interrupts".
     void MnuInterrupts_Click();
 
-private:
+  private:
     int StackPointer() const;
     void SetStackPointer(int sp);
 

@@ -33,7 +33,8 @@ std::string SignedText(std::int64_t n) {
 
 std::string HexText(std::int32_t n) {
     char buffer[16];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint32_t>(n), 16);
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint32_t>(n), 16);
     (void)ec;
     std::string text(buffer, end);
     for (char& c : text)
@@ -42,13 +43,16 @@ std::string HexText(std::int32_t n) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }
 
 std::string StripSpace(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     return std::string(text);
 }
 
@@ -94,10 +98,12 @@ Conversion DecimalStringToLong(std::string_view text) {
     if (i < text.size() && text[i] == '.') {
         ++i;
         const std::size_t fractionStart = i;
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) any = true;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+            any = true;
         const std::string_view fraction = text.substr(fractionStart, i - fractionStart);
         if (!fraction.empty()) {
-            if (fraction[0] > '5') roundUp = 1;
+            if (fraction[0] > '5')
+                roundUp = 1;
             else if (fraction[0] == '5') {
                 const bool rest = fraction.find_first_not_of('0', 1) != std::string_view::npos;
                 roundUp = (rest || (whole % 2) == 1) ? 1 : 0;
@@ -157,8 +163,10 @@ bool TestBit(std::int64_t value, int bit) {
 
 void SetBit(std::int32_t& value, int bit, int on) {
     const std::int32_t mask = std::int32_t{1} << bit;
-    if (on == 1 && !TestBit(value, bit)) value += mask;
-    else if (on == 0 && TestBit(value, bit)) value -= mask;
+    if (on == 1 && !TestBit(value, bit))
+        value += mask;
+    else if (on == 0 && TestBit(value, bit))
+        value -= mask;
 }
 
 void GetHighLowBytes(std::int32_t value, std::int32_t& high, std::int32_t& low) {
@@ -172,8 +180,10 @@ std::int32_t InternalLongToVBLong(std::int32_t word) {
 
 bool RegisterForm(std::int32_t value, int base, std::string& field) {
     std::string text;
-    if (base == 10) text = SignedText(value);
-    else if (base == 16) text = HexText(value);
+    if (base == 10)
+        text = SignedText(value);
+    else if (base == 16)
+        text = HexText(value);
     else {
         field.assign(6, ' ');
         return false;

@@ -49,8 +49,12 @@ void SetBit(std::int32_t& value, int bit, int on);
 void GetHighLowBytes(std::int32_t value, std::int32_t& high, std::int32_t& low);
 std::int32_t InternalLongToVBLong(std::int32_t word);
 
-inline bool LegalAddress(std::int32_t a) { return a >= 0 && a <= kLastAddress; }
-inline bool LegalInstruction(std::int32_t code) { return code >= 0 && code <= 20; }
+inline bool LegalAddress(std::int32_t a) {
+    return a >= 0 && a <= kLastAddress;
+}
+inline bool LegalInstruction(std::int32_t code) {
+    return code >= 0 && code <= 20;
+}
 
 // The 6-character register form of the accumulator and program counter;
 // false when the base is neither 10 nor 16 (the field is then 6 blanks).

@@ -15,7 +15,7 @@ namespace zeb {
 
 // The whole machine core wired together around one host.
 class Zeb {
-public:
+  public:
     explicit Zeb(Host& host);
     Zeb(const Zeb&) = delete;
     Zeb& operator=(const Zeb&) = delete;

@@ -4,7 +4,9 @@
 
 namespace zeb {
 
-bool Assembler::ValidByte(std::string_view text) { return m_.GetNumber(text) < 256; }
+bool Assembler::ValidByte(std::string_view text) {
+    return m_.GetNumber(text) < 256;
+}
 
 bool Assembler::IsLegalOperandString(std::string_view text) {
     if (text.size() > 3) return false;

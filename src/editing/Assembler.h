@@ -8,7 +8,7 @@ namespace zeb {
 // What may stand in a cell, and the whole-memory passes between numbers and
 // mnemonics.
 class Assembler {
-public:
+  public:
     explicit Assembler(Machine& machine) : m_(machine) {}
 
     bool ValidByte(std::string_view text);
@@ -19,7 +19,7 @@ public:
     bool AssembleAll();
     void DisAssemble();
 
-private:
+  private:
     Machine& m_;
 };
 

@@ -46,8 +46,10 @@ void BaseSwitch::ChangeLabels(int newBase) {
 void BaseSwitch::mnDissassemble_Click() {
     DisplayState& d = m_.display();
     d.Busy(true);
-    if (m_.AssembledDisplay) asm_.DisAssemble();
-    else asm_.AssembleAll();
+    if (m_.AssembledDisplay)
+        asm_.DisAssemble();
+    else
+        asm_.AssembleAll();
     d.set(Flag::DissassembleChecked, !m_.AssembledDisplay);
     d.Busy(false);
 }

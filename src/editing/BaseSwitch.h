@@ -7,7 +7,7 @@ namespace zeb {
 // Switching the whole display between decimal and hexadecimal, and between
 // numbers and mnemonics.
 class BaseSwitch {
-public:
+  public:
     BaseSwitch(Machine& machine, Assembler& assembler) : m_(machine), asm_(assembler) {}
 
     void ChangeBase(int newBase);
@@ -18,7 +18,7 @@ public:
     void MnHexadecimal_Click() { ChangeBase(m_.NumberBase == 10 ? 16 : 10); }
     void mnDissassemble_Click();
 
-private:
+  private:
     Machine& m_;
     Assembler& asm_;
 };

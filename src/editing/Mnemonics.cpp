@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, 17> kPadDescriptions = {
     "Deletes contents of current memory location"};
 
 constexpr std::array<const char*, Mnemonics::kCount> kHexCodes = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A",
+    "0", "1", "2", "3", "4", "5",  "6",  "7",  "8",  "9", "A",
     "B", "C", "D", "E", "F", "10", "11", "12", "13", "14"};
 } // namespace
 

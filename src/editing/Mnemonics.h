@@ -7,7 +7,7 @@ namespace zeb {
 
 // The 21 three-character instruction names, index = instruction code.
 class Mnemonics {
-public:
+  public:
     static constexpr int kCount = 21;
 
     Mnemonics() { SetMnemonics(); }
@@ -26,7 +26,7 @@ public:
     // Status-bar description of keypad button i ("" past 16).
     static std::string_view PadDescription(int index);
 
-private:
+  private:
     std::array<std::string, kCount> names_;
 };
 

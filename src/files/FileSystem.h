@@ -17,7 +17,7 @@ inline constexpr int kErrPathNotFound = 68;
 inline constexpr int kErrDiskNotReady = 71;
 
 class InputFile {
-public:
+  public:
     virtual ~InputFile() = default;
     // The next character, or -1 at the end of the file.
     virtual int Get() = 0;
@@ -25,7 +25,7 @@ public:
 };
 
 class OutputFile {
-public:
+  public:
     virtual ~OutputFile() = default;
     virtual bool Write(std::string_view text) = 0;
     // Makes what was written the file's content; false when that failed.
@@ -34,7 +34,7 @@ public:
 
 // Program files reach the disk only through this.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual bool Exists(const std::string& name) = 0;
     virtual std::unique_ptr<InputFile> OpenRead(const std::string& name, FileError& error) = 0;

@@ -27,18 +27,18 @@ int Val(std::string_view text) {
 
 // Shows the busy pointer for as long as it lives.
 class BusyPointer {
-public:
+  public:
     explicit BusyPointer(DisplayState& d) : d_(d) { d_.Busy(true); }
     ~BusyPointer() { d_.Busy(false); }
 
-private:
+  private:
     DisplayState& d_;
 };
 } // namespace
 
 // Fixed-count reads that remember running past the end of the file.
 class ProgramFiles::Reader {
-public:
+  public:
     explicit Reader(InputFile& file) : file_(file) {}
     std::string Input(int count) {
         std::string text;
@@ -55,7 +55,7 @@ public:
     bool AtEnd() { return file_.AtEnd(); }
     bool PastEnd() const { return pastEnd_; }
 
-private:
+  private:
     InputFile& file_;
     bool pastEnd_ = false;
 };
@@ -74,7 +74,8 @@ bool ProgramFiles::ConfirmFile(const std::string& name, int mode) {
                "them with the current ZEB program.\r\n\r\n" +
                "Choose OK to overwrite the file, Cancel to stop.";
     } else if (!exists && mode == kRead) {
-        text = "The file " + name + " does not exist.\r\n" + "Would you like to create it?\r\n\r\n" +
+        text = "The file " + name + " does not exist.\r\n" +
+               "Would you like to create it?\r\n\r\n" +
                "Choose OK to create the file, Cancel to stop.";
     } else {
         return true;
@@ -84,9 +85,12 @@ bool ProgramFiles::ConfirmFile(const std::string& name, int mode) {
 
 bool ProgramFiles::FileErrors(const FileError& error) {
     std::string text;
-    if (error.number == kErrPathNotFound) text = "Non-existent drive or path";
-    else if (error.number == kErrDiskNotReady) text = "Insert disk in drive and click OK";
-    else text = "Error " + SignedText(error.number) + " occurred\r\n" + error.description;
+    if (error.number == kErrPathNotFound)
+        text = "Non-existent drive or path";
+    else if (error.number == kErrDiskNotReady)
+        text = "Insert disk in drive and click OK";
+    else
+        text = "Error " + SignedText(error.number) + " occurred\r\n" + error.description;
     return m_.Msg(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
 }
 
@@ -144,27 +148,32 @@ bool ProgramFiles::SaveZebProg(OutputFile& file) {
 }
 
 void ProgramFiles::SaveZebToDiskFile(std::string_view mode) {
-    if (m_.AssembledDisplay || asm_.CanAssemble()) SaveZebToFile(mode);
-    else m_.ErrorMessage("Program not saved due to Assembler error");
+    if (m_.AssembledDisplay || asm_.CanAssemble())
+        SaveZebToFile(mode);
+    else
+        m_.ErrorMessage("Program not saved due to Assembler error");
 }
 
 void ProgramFiles::SaveZebToFile(std::string_view mode) {
     BusyPointer busy(m_.display());
     const int base = m_.NumberBase;
     std::string name;
-    if (mode != "Save As" && !m_.CurrentFileName.empty()) name = m_.CurrentFileName;
-    else name = GetFileFromCommonDialog(2);
+    if (mode != "Save As" && !m_.CurrentFileName.empty())
+        name = m_.CurrentFileName;
+    else
+        name = GetFileFromCommonDialog(2);
     if (name.empty()) return;
     if (!ConfirmFile(name, kWrite)) return;
     auto file = OpenFileForMode<OutputFile>(name, kWrite);
     if (!file) return;
-    SaveZebProg(*file);
+    // A failed write has been reported; closing then keeps the old file.
+    const bool written = SaveZebProg(*file);
     const bool closed = file->Close();
     if (base == 16) {
         bases_.ChangeNumberBase(16);
         m_.NumberBase = 16;
     }
-    if (!closed) {
+    if (written && !closed) {
         m_.ErrorMessage("Failed to save ZEB to file");
         return;
     }
@@ -193,7 +202,8 @@ void ProgramFiles::fileopen_Click() {
 }
 
 void ProgramFiles::EmptyPrinterStrip() {
-    for (int i = 1; i <= 4; ++i) m_.display().SetPrinterLine(i, {});
+    for (int i = 1; i <= 4; ++i)
+        m_.display().SetPrinterLine(i, {});
 }
 
 void ProgramFiles::LoadFile(const std::string& name) {
@@ -212,7 +222,8 @@ void ProgramFiles::LoadFile(const std::string& name) {
     if (switched) bases_.ChangeBase(10);
     BusyPointer busy(m_.display());
     Step step = Step::Ok;
-    while (c != "#" && !in.AtEnd() && step == Step::Ok) step = ReadLine(in, c);
+    while (c != "#" && !in.AtEnd() && step == Step::Ok)
+        step = ReadLine(in, c);
     file.reset();
     if (step == Step::ReadFailed) {
         // The cells read so far stay.
@@ -256,7 +267,8 @@ ProgramFiles::Step ProgramFiles::ReadLine(Reader& in, std::string& c) {
 ProgramFiles::Step ProgramFiles::ProcessReadOperator(const std::string& text, int address) {
     if (text.empty()) return Step::Ok;
     std::string code = text;
-    if (m_.mnemonics().LegalMnemonic(text)) code = m_.mnemonics().Assemble(text, m_.NumberBase);
+    if (m_.mnemonics().LegalMnemonic(text))
+        code = m_.mnemonics().Assemble(text, m_.NumberBase);
     else if (!IsDecimalNumber(text)) {
         m_.ErrorMessage("Illegal operator: '" + text + "' in file, load abandoned");
         return Step::Abandoned;

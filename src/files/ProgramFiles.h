@@ -12,7 +12,7 @@ namespace zeb {
 // Loading and saving .ZEB program files: fixed-width cell lines, then the
 // run log.
 class ProgramFiles {
-public:
+  public:
     static constexpr std::string_view kFilter = "ZEB files (*.ZEB)|*.ZEB|All Files (*.*)|*.*";
     static constexpr std::string_view kLineEnd = "\r\n";
 
@@ -36,12 +36,11 @@ public:
 
     void InitMemory() { m_.InitMemory(); }
     bool ConfirmFile(const std::string& name, int mode);
-    template <class File>
-    std::unique_ptr<File> OpenFileForMode(const std::string& name, int mode);
+    template <class File> std::unique_ptr<File> OpenFileForMode(const std::string& name, int mode);
     // The disk-error box; true to try again.
     bool FileErrors(const FileError& error);
 
-private:
+  private:
     class Reader;
     enum class Step { Ok, Abandoned, ReadFailed };
     Step ReadLine(Reader& in, std::string& c);

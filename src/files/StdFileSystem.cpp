@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,7 +13,7 @@ namespace zeb {
 namespace {
 
 class StdInputFile : public InputFile {
-public:
+  public:
     explicit StdInputFile(std::FILE* f) : f_(f) {}
     ~StdInputFile() override { std::fclose(f_); }
     int Get() override {
@@ -27,12 +27,12 @@ public:
         return false;
     }
 
-private:
+  private:
     std::FILE* f_;
 };
 
 class StdOutputFile : public OutputFile {
-public:
+  public:
     StdOutputFile(int fd, std::string temp, std::string target)
         : fd_(fd), temp_(std::move(temp)), target_(std::move(target)) {}
     ~StdOutputFile() override {
@@ -64,7 +64,7 @@ public:
         return ok;
     }
 
-private:
+  private:
     int fd_;
     std::string temp_;
     std::string target_;
@@ -152,7 +152,8 @@ std::unique_ptr<OutputFile> StdFileSystem::OpenWrite(const std::string& name, Fi
     }
     // Keep the permissions an existing file had; a new one gets the usual ones.
     mode_t mode = 0666;
-    if (::stat(name.c_str(), &st) == 0) mode = st.st_mode & 07777;
+    if (::stat(name.c_str(), &st) == 0)
+        mode = st.st_mode & 07777;
     else {
         const mode_t mask = ::umask(0);
         ::umask(mask);

@@ -7,7 +7,7 @@ namespace zeb {
 // replaces it only once everything is written, so a failed save never
 // destroys the file that was there.
 class StdFileSystem : public FileSystem {
-public:
+  public:
     bool Exists(const std::string& name) override;
     std::unique_ptr<InputFile> OpenRead(const std::string& name, FileError& error) override;
     std::unique_ptr<OutputFile> OpenWrite(const std::string& name, FileError& error) override;

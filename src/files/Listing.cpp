@@ -1,0 +1,49 @@
+#include "files/Listing.h"
+
+#include <array>
+#include <cstdio>
+
+namespace zeb {
+
+namespace {
+std::string PadLeft(const std::string& text, std::size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+} // namespace
+
+std::string Listing::DateText(const std::tm& date) {
+    static constexpr std::array<const char*, 12> kMonths = {
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%s-%02d", date.tm_mday,
+                  kMonths[static_cast<std::size_t>(date.tm_mon % 12)], (date.tm_year + 1900) % 100);
+    return text;
+}
+
+std::tm Listing::Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+std::vector<std::string> Listing::Lines(const Machine& m, const std::tm& date) {
+    std::vector<std::string> lines = {"", "", DateText(date) + " ZEB Printer output", "", ""};
+    if (!m.CurrentFileName.empty()) lines.push_back("Current file is: " + m.CurrentFileName);
+    lines.insert(lines.end(), 3, "");
+    for (int a = 0; a < kMemorySize; ++a) {
+        const std::string& op = m.OperatorText(a);
+        const std::string& opd = m.OperandText(a);
+        if (op.empty() && opd.empty()) continue;
+        char address[4];
+        std::snprintf(address, sizeof address, "%02d", a);
+        lines.push_back(std::string(address) + "|" + PadLeft(op, 3) + "|" + PadLeft(opd, 3));
+    }
+    lines.insert(lines.end(), {"", " RUN LOG:", ""});
+    for (int i = 1; i < m.RunLogCount; ++i)
+        lines.push_back(m.RunLog[static_cast<std::size_t>(i)]);
+    lines.insert(lines.end(), {"", "End of output"});
+    return lines;
+}
+
+} // namespace zeb

@@ -1,0 +1,191 @@
+#include "cli/BatchRun.h"
+#include "cli/CliOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zeb {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCount = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\r\n"
+                           " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
+                           "# RUN LOG:\r\n";
+
+class ZebRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("zeb-run-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+
+    // Runs zeb-run with the arguments; returns the exit status.
+    int Run(std::vector<std::string> args) {
+        out_.str("");
+        err_.str("");
+        std::string error;
+        auto options = ParseCliOptions(args, error);
+        if (!options) {
+            err_ << error;
+            return 2;
+        }
+        BatchRun run(*options, out_, err_);
+        return run.Execute();
+    }
+
+    fs::path dir_;
+    std::ostringstream out_, err_;
+};
+
+TEST_F(ZebRun, CountingLoop) {
+    EXPECT_EQ(Run({Write("C.ZEB", kCount)}), 0);
+    EXPECT_EQ(out_.str(), "OUT 9\nOUT 8\nOUT 7\nOUT 6\nOUT 5\nOUT 4\nOUT 3\nOUT 2\nOUT 1\n"
+                          "END halt STEPS=39 ACC=0 PC=10 SP=64 SR=0 INT=0\n");
+}
+
+TEST_F(ZebRun, EndsAndExitStatuses) {
+    struct Case {
+        const char* name;
+        std::string program;
+        std::vector<std::string> options;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"error",
+         " 0|  1| 80|\r\n 1|  0|   |\r\n#\r\n",
+         {},
+         1,
+         "MSG ZEB\tIllegal address in LOAD at  80 - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 "
+         "INT=0\n"},
+        {"illegal",
+         " 0| 21|   |\r\n#\r\n",
+         {},
+         1,
+         "MSG ZEB\tIllegal instruction at      0\nEND error STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"limit",
+         " 0|  7|  0|\r\n#\r\n",
+         {"--max-steps", "5"},
+         3,
+         "END limit STEPS=5 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"input",
+         " 0| 11|   |\r\n 1| 12|   |\r\n 2|  7|  0|\r\n#\r\n",
+         {"--input", "42"},
+         4,
+         "OUT 42\nEND input STEPS=3 ACC=42 PC=0 SP=64 SR=0 INT=0\n"},
+        {"overflowShown",
+         " 0|  3|  0|\r\n 1|  0|   |\r\n#\r\n",
+         {"--status-register"},
+         0,
+         "END halt STEPS=2 ACC=768 PC=1 SP=64 SR=0 INT=0\n"},
+        {"badLine",
+         " 0|  1|  2|\r\n99|  1|  2|\r\n#\r\n",
+         {},
+         2,
+         "MSG ZEB\tOut of range address in file, load abandoned - \n"
+         "END load STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"hex",
+         " 0|  1| 11|\r\n 1|  0|   |\r\n11|  1|255|\r\n#\r\n",
+         {"--base", "16"},
+         0,
+         "END halt STEPS=2 ACC=1FF PC=1 SP=64 SR=0 INT=0\n"},
+        {"overflowInput",
+         " 0| 11|   |\r\n 1|  0|   |\r\n#\r\n",
+         {"--input", "99999"},
+         1,
+         "MSG ZEB\tInput causes overflow - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.options;
+        args.push_back(Write(std::string(c.name) + ".ZEB", c.program));
+        EXPECT_EQ(Run(args), c.status) << c.name;
+        EXPECT_EQ(out_.str(), c.out) << c.name;
+    }
+}
+
+// An interrupt routine at 20 reads the key, prints it and returns.
+TEST_F(ZebRun, KeyboardInterrupt) {
+    const std::string program = " 0| 14|   |\r\n 1|  7|  1|\r\n20| 15|   |\r\n21| 12|   |\r\n"
+                                "22|  0|   |\r\n79|   | 20|\r\n#\r\n";
+    EXPECT_EQ(Run({"--keyboard", "--key", "3:b", Write("I.ZEB", program)}), 0);
+    EXPECT_EQ(out_.str(), "OUT 66\nEND halt STEPS=6 ACC=66 PC=22 SP=64 SR=0 INT=1\n");
+    // Without the Keyboard window the key raises the line but nothing is serviced.
+    EXPECT_EQ(Run({"--key", "3:space", "--max-steps", "10", Write("I.ZEB", program)}), 3);
+    EXPECT_EQ(out_.str(), "END limit STEPS=10 ACC=0 PC=1 SP=64 SR=0 INT=1\n");
+}
+
+TEST_F(ZebRun, SaveWritesTheProgramAndLog) {
+    const std::string saved = (dir_ / "S.ZEB").string();
+    Write("S.ZEB", "old");
+    EXPECT_EQ(Run({"--mnemonics", "--base", "16", "--save", saved, Write("C.ZEB", kCount)}), 0);
+    EXPECT_EQ(Read(saved), kCount.substr(0, kCount.size()) +
+                               "OUTPUT:      9\r\nOUTPUT:      8\r\nOUTPUT:      7\r\n"
+                               "OUTPUT:      6\r\nOUTPUT:      5\r\nOUTPUT:      4\r\n"
+                               "OUTPUT:      3\r\nOUTPUT:      2\r\nOUTPUT:      1\r\n");
+}
+
+TEST_F(ZebRun, ListingAfterTheRun) {
+    const std::string listing = (dir_ / "L.TXT").string();
+    const std::string program = Write("C.ZEB", kCount);
+    EXPECT_EQ(Run({"--listing", listing, program}), 0);
+    const std::string text = Read(listing);
+    EXPECT_NE(
+        text.find(" ZEB Printer output\n\n\nCurrent file is: " + program + "\n\n\n\n00|  1| 11\n"),
+        std::string::npos);
+    EXPECT_NE(text.find("12|   |  1\n\n RUN LOG:\n\nOUTPUT:      9\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 30), "OUTPUT:      1\n\nEnd of output\n");
+}
+
+TEST_F(ZebRun, MissingFileIsALoadFailure) {
+    EXPECT_EQ(Run({(dir_ / "none.ZEB").string()}), 2);
+    EXPECT_NE(out_.str().find("does not exist."), std::string::npos);
+    EXPECT_NE(out_.str().find("END load"), std::string::npos);
+    EXPECT_EQ(Run({dir_.string()}), 2);
+    EXPECT_NE(out_.str().find("MSG ZEB\tError  75 occurred\\n"), std::string::npos);
+}
+
+TEST_F(ZebRun, UnusableArguments) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"--base", "8", "x"},
+        {"--speed", "11", "x"},
+        {"--input", "123456", "x"},
+        {"--input", "-1", "x"},
+        {"--key", "0:A", "x"},
+        {"--key", "3:!", "x"},
+        {"--max-steps", "0", "x"},
+        {"--bogus", "x"},
+        {"a", "b"},
+        {"--save"},
+    };
+    for (const auto& args : cases) {
+        std::string error;
+        EXPECT_FALSE(ParseCliOptions(args, error));
+        EXPECT_FALSE(error.empty());
+    }
+    std::string error;
+    auto o = ParseCliOptions({"--key", "12:space", "--key", "2:7", "--speed", "3", "p"}, error);
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->keys[0].index, 26);
+    EXPECT_EQ(o->keys[1].index, 34);
+    EXPECT_EQ(*o->speed, 3);
+}
+
+} // namespace
+} // namespace zeb

@@ -1,0 +1,280 @@
+#include "TestHost.h"
+
+#include <gtest/gtest.h>
+
+namespace zeb::test {
+namespace {
+
+struct StepCase {
+    const char* name;
+    std::vector<Rig::Cell> program;
+    std::int32_t acc;     // accumulator before the step
+    int pc;               // where the step starts
+    bool statusShown;     // Status register displayed
+    const char* accAfter; // field text, trimmed
+    const char* pcAfter;  // field text, trimmed
+    std::vector<std::string> reports;
+    const char* status = "0";
+    Rig::Cell cellAfter = {-1, "", ""};
+};
+
+void PrintTo(const StepCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+std::string Trimmed(const std::string& s) {
+    return std::string(TrimBlanks(s));
+}
+
+class OneStep : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(OneStep, LeavesRegistersAndReports) {
+    const StepCase& c = GetParam();
+    Rig r;
+    for (const auto& cell : c.program)
+        r.Program({cell});
+    if (c.statusShown) r.ShowStatusRegister();
+    r.m.ChangeAcc(c.acc);
+    r.m.ChangePC(c.pc);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(Trimmed(r.Acc()), c.accAfter);
+    EXPECT_EQ(Trimmed(r.PC()), c.pcAfter);
+    EXPECT_EQ(r.host.texts(), c.reports);
+    EXPECT_EQ(r.m.Text(Register::Status), c.status);
+    EXPECT_EQ(r.m.ErrorFlag, !c.reports.empty());
+    if (c.cellAfter.address >= 0) {
+        EXPECT_EQ(r.m.OperatorText(c.cellAfter.address), c.cellAfter.op);
+        EXPECT_EQ(r.m.OperandText(c.cellAfter.address), c.cellAfter.opd);
+    }
+    EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
+}
+
+const StepCase kCases[] = {
+    {"LoadDirect", {{0, "1", "5"}, {5, "1", "2"}}, 0, 0, false, "258", "1", {}},
+    {"LoadIllegal",
+     {{0, "1", "80"}},
+     3,
+     0,
+     false,
+     "65535",
+     "1",
+     {Report("Illegal address in LOAD at  80")}},
+    {"Store", {{0, "2", "5"}}, 65535, 0, false, "65535", "1", {}, "0", {5, "255", "255"}},
+    {"StoreIllegal",
+     {{0, "2", "99"}},
+     1,
+     0,
+     false,
+     "1",
+     "1",
+     {Report("Illegal address in STORE at  99")}},
+    {"AddOverflowReported",
+     {{0, "3", "5"}, {5, "78", "32"}},
+     20000,
+     0,
+     false,
+     "7232",
+     "1",
+     {Report("Addition causes overflow at  0")},
+     "1"},
+    {"AddOverflowShown", {{0, "3", "5"}, {5, "78", "32"}}, 20000, 0, true, "7232", "1", {}, "1"},
+    {"AddIllegal",
+     {{0, "3", "80"}},
+     5,
+     0,
+     false,
+     "65535",
+     "1",
+     {Report("Illegal address in ADD at  80")}},
+    {"SubtractToNegative", {{0, "4", "5"}, {5, "", "7"}}, 5, 0, false, "32770", "1", {}},
+    {"SubtractIllegal",
+     {{0, "4", "80"}},
+     5,
+     0,
+     false,
+     "65535",
+     "1",
+     {Report("Illegal address in SUBTRACT at  80")}},
+    {"MultiplyIllegalKeepsAcc",
+     {{0, "5", "80"}},
+     5,
+     0,
+     false,
+     "5",
+     "1",
+     {Report("Illegal address in MULTIPLY at  80")}},
+    {"MultiplyNegative", {{0, "5", "5"}, {5, "", "3"}}, 32770, 0, false, "32774", "1", {}},
+    {"DivideByZero",
+     {{0, "6", "5"}, {5, "", "0"}},
+     7,
+     0,
+     false,
+     "32767",
+     "1",
+     {Report("Division causes overflow at  0")},
+     "1"},
+    {"DivideByZeroShown", {{0, "6", "5"}, {5, "", "0"}}, 7, 0, true, "32767", "1", {}, "1"},
+    {"DivideTruncates", {{0, "6", "5"}, {5, "", "2"}}, 7, 0, false, "3", "1", {}},
+    {"DivideNegative", {{0, "6", "5"}, {5, "", "2"}}, 32775, 0, false, "32771", "1", {}},
+    {"DivideIllegal",
+     {{0, "6", "80"}},
+     7,
+     0,
+     false,
+     "65535",
+     "1",
+     {Report("Illegal address in DIVIDE at  80")}},
+    {"Jump", {{0, "7", "10"}}, 0, 0, false, "0", "10", {}},
+    {"JumpIllegal",
+     {{0, "7", "80"}},
+     0,
+     0,
+     false,
+     "0",
+     "0",
+     {Report("JUMP to illegal address at  80")}},
+    {"JumpNegTaken", {{0, "8", "10"}}, 32770, 0, false, "32770", "10", {}},
+    {"JumpNegNotTaken", {{0, "8", "10"}}, 5, 0, false, "5", "1", {}},
+    {"JumpNegMinusZero", {{0, "8", "10"}}, 32768, 0, false, "32768", "1", {}},
+    {"JumpNegIllegal",
+     {{0, "8", "90"}},
+     32770,
+     0,
+     false,
+     "32770",
+     "0",
+     {Report("JUMPIFNEG to illegal address at  90")}},
+    {"JumpZeroTaken", {{0, "9", "10"}}, 0, 0, false, "0", "10", {}},
+    {"JumpZeroMinusZero", {{0, "9", "10"}}, 32768, 0, false, "32768", "1", {}},
+    {"JumpZeroIllegal",
+     {{0, "9", "90"}},
+     0,
+     0,
+     false,
+     "0",
+     "0",
+     {Report("JUMPIFZERO to illegal address at  90")}},
+    {"JumpIndirectEmptyOperand", {{2, "10", "5"}, {5, "1", ""}}, 0, 2, false, "0", "0", {}},
+    {"JumpIndirect", {{2, "10", "5"}, {5, "", "40"}}, 0, 2, false, "0", "40", {}},
+    {"JumpIndirectBadTarget",
+     {{2, "10", "5"}, {5, "", "85"}},
+     0,
+     2,
+     false,
+     "0",
+     "2",
+     {Report("JUMP INDIRECT to illegal address at  85")}},
+    {"LoadIndirect", {{0, "17", "5"}, {5, "", "6"}, {6, "2", "3"}}, 0, 0, false, "515", "1", {}},
+    {"LoadIndirectBadPointer",
+     {{0, "17", "5"}, {5, "", "90"}},
+     4,
+     0,
+     false,
+     "4",
+     "1",
+     {Report("LOAD INDIRECT from illegal address at  90")}},
+    {"LoadIndirectIllegal",
+     {{0, "17", "80"}},
+     4,
+     0,
+     false,
+     "4",
+     "1",
+     {Report("LOAD INDIRECT from illegal address at  80")}},
+    {"StoreIndirect",
+     {{0, "18", "5"}, {5, "", "6"}},
+     300,
+     0,
+     false,
+     "300",
+     "1",
+     {},
+     "0",
+     {6, "1", "44"}},
+    {"StoreIndirectBadPointer",
+     {{0, "18", "5"}, {5, "", "81"}},
+     300,
+     0,
+     false,
+     "300",
+     "1",
+     {Report("STORE INDIRECT to illegal address at  81")}},
+    {"HaltStays", {{4, "0", ""}}, 9, 4, false, "9", "4", {}},
+    {"IncPCPastTheEnd",
+     {{79, "1", "79"}},
+     0,
+     79,
+     false,
+     "335",
+     "79",
+     {Report("Attempt to set program counter < 0 or >  79")}},
+    {"EmptyOperator",
+     {{0, "", "5"}},
+     0,
+     0,
+     false,
+     "0",
+     "0",
+     {Report("Operator not set at address  0")}},
+    {"IllegalCode", {{12, "21", ""}}, 0, 12, false, "0", "12", {"Illegal instruction at     12"}},
+    {"ReportAfterAReportStillAdvances",
+     {{0, "3", "80"}, {1, "0", ""}},
+     5,
+     0,
+     false,
+     "65535",
+     "1",
+     {Report("Illegal address in ADD at  80")}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Instructions, OneStep, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Arithmetic, ReducesAndEncodes) {
+    Rig r;
+    struct Case {
+        std::int32_t a, b;
+        char op;
+        std::int32_t result;
+        bool overflow;
+    } cases[] = {
+        {20000, 20000, '+', 7232, true}, {32768 + 20000, 20000, '-', 32768 + 7232, true},
+        {5, 7, '-', 32770, false},       {32768, 32768, '+', 0, false},
+        {200, 200, '*', 7232, true},     {7, 0, '/', 32767, true},
+        {32775, 2, '/', 32771, false},   {32767, 1, '+', 0, true},
+    };
+    for (const auto& c : cases) {
+        bool overflow = false;
+        EXPECT_EQ(r.zeb.instructions.ZEBArithmetic(c.a, c.b, c.op, overflow), c.result)
+            << c.a << c.op << c.b;
+        EXPECT_EQ(overflow, c.overflow) << c.a << c.op << c.b;
+        EXPECT_EQ(r.m.Text(Register::Status), c.overflow ? "1" : "0");
+    }
+    bool overflow = true;
+    EXPECT_EQ(r.zeb.instructions.ZEBArithmetic(1, 1, '%', overflow), 0);
+    EXPECT_EQ(r.host.messages.back().title, "ZEBArithmetic");
+}
+
+TEST(Execute, CodesOutsideTheSetDoNothing) {
+    Rig r;
+    EXPECT_FALSE(r.zeb.instructions.ExecuteInstruction(21));
+    EXPECT_FALSE(r.zeb.instructions.ExecuteInstruction(-1));
+    EXPECT_EQ(r.PC(), "     0");
+    EXPECT_TRUE(r.host.messages.empty());
+}
+
+TEST(Execute, StepPlaysStepAndHaltSounds) {
+    Rig r;
+    r.zeb.preferences.HasSoundCard = true;
+    r.Program({{0, "0", ""}});
+    r.zeb.run.stepicon_Click();
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.host.sounds,
+              (std::vector<std::string>{"step.wav", "honk.wav", "step.wav", "honk.wav"}));
+    r.zeb.preferences.SoundOn = false;
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.host.sounds.size(), 4u);
+}
+
+} // namespace
+} // namespace zeb::test

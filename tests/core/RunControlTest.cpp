@@ -1,0 +1,159 @@
+#include "TestHost.h"
+#include "core/IntervalWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace zeb::test {
+namespace {
+
+// The counting loop of the guided demonstration.
+void CountingLoop(Rig& r) {
+    r.Program({{0, "1", "11"},
+               {1, "9", "10"},
+               {2, "12", ""},
+               {3, "4", "12"},
+               {4, "7", "1"},
+               {10, "0", ""},
+               {11, "", "9"},
+               {12, "", "1"}});
+}
+
+TEST(Run, CountingLoopPrintsAndHalts) {
+    Rig r;
+    r.zeb.preferences.HasSoundCard = true;
+    CountingLoop(r);
+    r.zeb.run.runicon_Click();
+    EXPECT_FALSE(r.m.Running);
+    EXPECT_EQ(r.PC(), "    10");
+    EXPECT_EQ(r.m.OperatorColour(10), kYellow);
+    EXPECT_TRUE(r.host.messages.empty());
+    EXPECT_EQ(r.zeb.display.PrinterLine(1), "1");
+    EXPECT_EQ(r.zeb.display.PrinterLine(4), "4");
+    EXPECT_EQ(r.m.RunLogCount, 10);
+    EXPECT_EQ(r.m.RunLog[1], "OUTPUT:      9");
+    EXPECT_EQ(r.host.sounds.size(), 40u); // 39 steps and the honk
+    EXPECT_EQ(r.host.sounds.back(), "honk.wav");
+    EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
+}
+
+TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
+    Rig r;
+    r.Program({{0, "ION", ""}, {1, "HLT", ""}});
+    r.m.AssembledDisplay = false;
+    r.zeb.display.set(Flag::DissassembleChecked, true);
+    r.m.SetText(Register::Status, "3");
+    r.zeb.run.runicon_Click();
+    EXPECT_EQ(r.m.OperatorText(0), "14");
+    EXPECT_TRUE(r.m.AssembledDisplay);
+    EXPECT_FALSE(r.zeb.display.get(Flag::DissassembleChecked));
+    EXPECT_EQ(r.m.Text(Register::Status), "0"); // ION is ignored without the Keyboard window
+}
+
+TEST(Run, EndsOnReportsAndIllegalCodes) {
+    struct Case {
+        std::vector<Rig::Cell> program;
+        const char* pc;
+        std::vector<std::string> reports;
+    } cases[] = {
+        {{{0, "", ""}}, "     0", {Report("Operator not set at address  0")}},
+        {{{0, "7", "12"}, {12, "21", ""}}, "    12", {"Illegal instruction at     12"}},
+        {{{0, "1", "80"}, {1, "0", ""}}, "     1", {Report("Illegal address in LOAD at  80")}},
+        {{{0, "7", "79"}, {79, "12", ""}},
+         "    79",
+         {Report("Attempt to set program counter < 0 or >  79")}},
+    };
+    for (const auto& c : cases) {
+        Rig r;
+        for (const auto& cell : c.program)
+            r.Program({cell});
+        r.zeb.run.runicon_Click();
+        EXPECT_EQ(r.PC(), c.pc);
+        EXPECT_EQ(r.host.texts(), c.reports);
+        EXPECT_FALSE(r.m.Running);
+    }
+}
+
+TEST(Run, SpeedPauseYieldCounts) {
+    for (int speed : {1, 5, 9, 10}) {
+        Rig r;
+        r.zeb.pacing.SetEnabled(true);
+        r.zeb.run.speed_Change(speed);
+        r.zeb.pacing.SpeedPause();
+        EXPECT_EQ(r.host.doEvents + r.host.pauseYields, (10 - speed) * 1000 + 1) << speed;
+        EXPECT_EQ(r.host.doEvents, 1);
+    }
+}
+
+TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
+    Rig r;
+    r.Program({{0, "7", "0"}});
+    r.zeb.pacing.SetEnabled(true);
+    r.zeb.run.speed_Change(9);
+    long yields = 0;
+    r.host.onYield = [&] {
+        if (++yields == 2500) r.zeb.run.halticon_Click();
+    };
+    r.zeb.run.runicon_Click();
+    EXPECT_FALSE(r.m.Running);
+    EXPECT_TRUE(r.host.messages.empty());
+    EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
+    // One instruction costs four pauses of 1001 yields; the stop came in the third instruction.
+    EXPECT_LT(yields, 4 * 1001 * 3 + 2);
+}
+
+TEST(Run, KeyboardAndOutputOnTopDuringARun) {
+    Rig r;
+    r.Program({{0, "0", ""}});
+    r.zeb.stack.MnuInterrupts_Click();
+    r.zeb.devices.MnuOutput_Click();
+    r.zeb.run.runicon_Click();
+    const std::vector<std::pair<Window, bool>> expected = {{Window::Keyboard, true},
+                                                           {Window::Output, true},
+                                                           {Window::Keyboard, false},
+                                                           {Window::Output, false}};
+    EXPECT_EQ(r.host.onTop, expected);
+}
+
+TEST(Run, StepDoesNotClearTheStatusRegisterAndHonoursThePCBase) {
+    Rig r;
+    r.Program({{10, "0", ""}});
+    r.m.SetText(Register::Status, "1");
+    r.m.ChangePC(10);
+    r.bases.ChangeBase(16);
+    EXPECT_EQ(r.PC(), "     A");
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.m.Text(Register::Status), "1");
+    EXPECT_EQ(r.PC(), "     A");
+}
+
+TEST(Run, ValidClickCanRefuse) {
+    struct Refusing : TestHost {
+        bool ValidClick(std::string_view, int) override { return false; }
+    } host;
+    Zeb zeb(host);
+    zeb.machine.StartUp();
+    zeb.machine.SetOperatorText(0, "0");
+    zeb.run.stepicon_Click();
+    zeb.run.runicon_Click();
+    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_EQ(zeb.machine.CurrentAddress, 0);
+    EXPECT_TRUE(zeb.display.get(Flag::MenusEnabled));
+}
+
+TEST(Interval, StaysWithinZeroToSixty) {
+    std::int32_t wait = 2;
+    IntervalWindow w(wait);
+    w.Form_Activate();
+    EXPECT_EQ(w.LblInterval(), "2 seconds");
+    for (int i = 0; i < 5; ++i)
+        w.Spin1_SpinDown();
+    EXPECT_EQ(wait, 0);
+    EXPECT_EQ(w.LblInterval(), "0 seconds");
+    for (int i = 0; i < 70; ++i)
+        w.Spin1_SpinUp();
+    EXPECT_EQ(wait, 60);
+    EXPECT_EQ(w.LblInterval(), "60 seconds");
+}
+
+} // namespace
+} // namespace zeb::test

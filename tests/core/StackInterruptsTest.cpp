@@ -1,0 +1,152 @@
+#include "TestHost.h"
+
+#include <gtest/gtest.h>
+
+namespace zeb::test {
+namespace {
+
+TEST(Stack, SubroutineCallAndReturn) {
+    Rig r;
+    r.Program({{10, "19", "30"}, {30, "20", ""}});
+    r.m.ChangePC(10);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.m.OperatorText(64), "0");
+    EXPECT_EQ(r.m.OperandText(64), "11");
+    EXPECT_EQ(r.m.Text(Register::SP), "65");
+    EXPECT_EQ(r.PC(), "    30");
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.m.Text(Register::SP), "64");
+    EXPECT_EQ(r.PC(), "    11");
+    EXPECT_TRUE(r.host.messages.empty());
+}
+
+TEST(Stack, PushPastTheEndReportsTwiceAndDoesNotJump) {
+    Rig r;
+    r.Program({{10, "19", "30"}});
+    r.m.SetText(Register::SP, "80");
+    r.m.ChangePC(10);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.host.texts(), (std::vector<std::string>{Report("Illegal address  80"),
+                                                        Report("Illegal address  80")}));
+    EXPECT_EQ(r.m.Text(Register::SP), "81");
+    EXPECT_EQ(r.PC(), "    10");
+}
+
+TEST(Stack, ReturnReadsBelowTheStack) {
+    struct Case {
+        const char* sp;
+        Rig::Cell cell;
+        const char* pc;
+        std::vector<std::string> reports;
+    } cases[] = {
+        {"64", {63, "", "7"}, "7", {}},
+        {"64", {63, "1", "0"}, "0", {Report("RETURN SUB to illegal address at  256")}},
+        {"0", {5, "", ""}, "0", {Report("RETURN SUB to illegal address at -1")}},
+        {"81", {5, "", ""}, "0", {Report("RETURN SUB to illegal address at  80")}},
+    };
+    for (const auto& c : cases) {
+        Rig r;
+        r.Program({{0, "20", ""}, c.cell});
+        r.m.SetText(Register::SP, c.sp);
+        r.zeb.run.stepicon_Click();
+        EXPECT_EQ(std::string(TrimBlanks(r.PC())), c.pc) << c.sp;
+        EXPECT_EQ(r.host.texts(), c.reports) << c.sp;
+    }
+}
+
+TEST(Stack, JumpSubToIllegalTargetKeepsThePush) {
+    Rig r;
+    r.Program({{10, "19", "90"}});
+    r.m.ChangePC(10);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.host.texts(),
+              std::vector<std::string>{Report("JUMP SUB to illegal address at  90")});
+    EXPECT_EQ(r.m.OperandText(64), "11");
+    EXPECT_EQ(r.m.Text(Register::SP), "65");
+}
+
+TEST(Interrupts, KeyCodes) {
+    const std::pair<int, int> cases[] = {{0, 65}, {25, 90}, {26, 32}, {27, 48}, {36, 57}};
+    for (auto [index, code] : cases) {
+        Rig r;
+        r.zeb.stack.cmdKey_Click(index);
+        EXPECT_EQ(r.m.InterruptKeyCode, code);
+        EXPECT_EQ(r.m.Text(Register::Interrupt), "1");
+    }
+}
+
+TEST(Interrupts, MaskNeedsTheKeyboardWindow) {
+    Rig r;
+    r.Program({{0, "14", ""}, {1, "13", ""}});
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.m.Text(Register::Status), "0");
+    r.zeb.stack.MnuInterrupts_Click();
+    EXPECT_TRUE(r.zeb.display.get(Flag::StatusRegisterShown));
+    EXPECT_TRUE(r.zeb.display.get(Flag::StatusChecked));
+    EXPECT_TRUE(r.zeb.display.get(Flag::InterruptShown));
+    r.m.ChangePC(0);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.m.Text(Register::Status), "2");
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.m.Text(Register::Status), "0");
+    // Switching the display off leaves the Status register shown.
+    r.zeb.stack.MnuInterrupts_Click();
+    EXPECT_FALSE(r.zeb.display.get(Flag::KeyboardVisible));
+    EXPECT_FALSE(r.zeb.display.get(Flag::InterruptShown));
+    EXPECT_TRUE(r.zeb.display.get(Flag::StatusRegisterShown));
+}
+
+// ION; then a routine at 40 reads the key and returns.
+TEST(Interrupts, ServiceThroughTheVectorAndReturn) {
+    for (int base : {10, 16}) {
+        Rig r;
+        r.Program({{0, "14", ""},
+                   {1, "1", "20"},
+                   {2, "0", ""},
+                   {20, "", "9"},
+                   {40, "15", ""},
+                   {41, "16", ""},
+                   {79, "", "40"}});
+        r.zeb.stack.MnuInterrupts_Click();
+        if (base == 16) r.bases.ChangeBase(16);
+        r.zeb.stack.cmdKey_Click(0); // "A", pending before ION
+        r.zeb.run.stepicon_Click();  // ION: serviced at its end
+        EXPECT_EQ(r.m.SavedPC, 1);
+        EXPECT_EQ(std::string(TrimBlanks(r.PC())), base == 10 ? "40" : "28");
+        EXPECT_EQ(r.m.Text(Register::Status), "0"); // mask cleared by the service
+        r.zeb.run.stepicon_Click();                 // RIN
+        EXPECT_EQ(std::string(TrimBlanks(r.Acc())), base == 10 ? "65" : "41");
+        r.zeb.run.stepicon_Click(); // RTI
+        EXPECT_EQ(std::string(TrimBlanks(r.PC())), "1");
+        EXPECT_EQ(std::string(TrimBlanks(r.Acc())), "0");
+        EXPECT_EQ(r.m.Text(Register::Interrupt), "0");
+        EXPECT_TRUE(r.host.messages.empty());
+    }
+}
+
+TEST(Interrupts, PendingLineWaitsForTheMaskAndTheWindow) {
+    Rig r;
+    r.Program({{0, "13", ""}, {1, "13", ""}, {79, "", "40"}});
+    r.zeb.stack.cmdKey_Click(3);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.PC(), "     1"); // window hidden: never serviced
+    r.zeb.stack.MnuInterrupts_Click();
+    r.zeb.stack.cmdKey_Click(3);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.PC(), "     2"); // mask off
+    EXPECT_EQ(r.m.Text(Register::Interrupt), "1");
+}
+
+TEST(Interrupts, EmptyVectorIsReported) {
+    Rig r;
+    r.Program({{0, "14", ""}, {79, "1", ""}});
+    r.zeb.stack.MnuInterrupts_Click();
+    r.zeb.stack.cmdKey_Click(1);
+    r.zeb.run.stepicon_Click();
+    EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Operand not set at address  79")});
+    EXPECT_EQ(r.PC(), "     1");
+    EXPECT_EQ(r.m.Text(Register::Status), "2");
+}
+
+} // namespace
+} // namespace zeb::test

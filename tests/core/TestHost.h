@@ -1,0 +1,108 @@
+#pragma once
+#include "core/Zeb.h"
+#include "editing/Assembler.h"
+#include "editing/BaseSwitch.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zeb::test {
+
+// A host that records what the machine shows and answers from a script.
+class TestHost : public Host {
+  public:
+    struct Message {
+        Icon icon;
+        Buttons buttons;
+        std::string title;
+        std::string text;
+    };
+
+    Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+                      std::string_view text) override {
+        messages.push_back({icon, buttons, std::string(title), std::string(text)});
+        if (answers.empty()) return Answer::Ok;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void DoEvents() override {
+        ++doEvents;
+        if (onYield) onYield();
+    }
+    void PauseYield(Clock::time_point) override {
+        ++pauseYields;
+        if (onYield) onYield();
+    }
+    void PlaySound(std::string_view name) override { sounds.emplace_back(name); }
+    std::optional<std::string> MyInputBox() override {
+        ++inputBoxes;
+        if (inputs.empty()) return std::nullopt;
+        std::string text = inputs.front();
+        inputs.pop_front();
+        return text;
+    }
+    void SetOnTop(Window w, bool on) override { onTop.push_back({w, on}); }
+    std::string GetFileFromCommonDialog(int action, std::string_view) override {
+        dialogActions.push_back(action);
+        return dialogName;
+    }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& m : messages)
+            out.push_back(m.text);
+        return out;
+    }
+
+    std::vector<Message> messages;
+    std::deque<Answer> answers;
+    std::deque<std::string> inputs;
+    std::vector<std::string> sounds;
+    std::vector<std::pair<Window, bool>> onTop;
+    std::vector<int> dialogActions;
+    std::string dialogName;
+    std::function<void()> onYield;
+    long doEvents = 0;
+    long pauseYields = 0;
+    int inputBoxes = 0;
+};
+
+// A started machine with its editing collaborators.
+struct Rig {
+    TestHost host;
+    Zeb zeb{host};
+    Machine& m = zeb.machine;
+    Assembler assembler{m};
+    BaseSwitch bases{m, assembler};
+
+    Rig() {
+        m.StartUp();
+        zeb.pacing.SetEnabled(false);
+        zeb.run.SetAssembler([this] { return assembler.AssembleAll(); });
+    }
+
+    // Cells as the editor would leave them: texts written directly.
+    struct Cell {
+        int address;
+        std::string op;
+        std::string opd;
+    };
+    void Program(std::initializer_list<Cell> cells) {
+        for (const auto& c : cells) {
+            m.SetOperatorText(c.address, c.op);
+            m.SetOperandText(c.address, c.opd);
+        }
+    }
+    std::string Acc() const { return m.Text(Register::Acc); }
+    std::string PC() const { return m.Text(Register::PC); }
+    void ShowStatusRegister() { zeb.display.set(Flag::StatusRegisterShown, true); }
+};
+
+// Expected report text: the message with the error convention's " - ".
+inline std::string Report(const std::string& message) {
+    return message + " - ";
+}
+
+} // namespace zeb::test

@@ -1,0 +1,342 @@
+#include "files/ProgramFiles.h"
+#include "../core/TestHost.h"
+#include "MemoryFileSystem.h"
+#include "files/StdFileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace zeb::test {
+namespace {
+
+struct FileRig : Rig {
+    MemoryFileSystem fs;
+    ProgramFiles files{m, assembler, bases, fs};
+
+    void Load(const std::string& text, const std::string& name = "P.ZEB") {
+        fs.files[name] = text;
+        files.LoadFile(name);
+    }
+};
+
+const std::string kCount = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\r\n"
+                           " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
+                           "# RUN LOG:\r\n";
+
+TEST(ProgramFiles, WriterColumns) {
+    FileRig r;
+    r.Program({{0, "LDA", "11"}, {12, "0", ""}, {79, "", "255"}});
+    r.m.AssembledDisplay = false;
+    r.m.RunLog[1] = "OUTPUT:      9";
+    r.m.RunLogCount = 2;
+    r.host.dialogName = "OUT.ZEB";
+    r.files.SaveZebToDiskFile("Save");
+    EXPECT_EQ(r.fs.files["OUT.ZEB"],
+              " 0|LDA| 11|\r\n12|  0|   |\r\n79|   |255|\r\n# RUN LOG:\r\nOUTPUT:      9\r\n");
+    EXPECT_EQ(r.m.CurrentFileName, "OUT.ZEB");
+    EXPECT_TRUE(r.zeb.display.get(Flag::SaveEnabled));
+    EXPECT_TRUE(r.host.messages.empty());
+}
+
+TEST(ProgramFiles, EmptyMemorySavesOnlyTheMarker) {
+    FileRig r;
+    r.host.dialogName = "E.ZEB";
+    r.files.SaveZebToDiskFile("Save As");
+    EXPECT_EQ(r.fs.files["E.ZEB"], "# RUN LOG:\r\n");
+    FileRig back;
+    back.Load(r.fs.files["E.ZEB"]);
+    EXPECT_EQ(back.m.CurrentFileName, "P.ZEB");
+    EXPECT_TRUE(back.host.messages.empty());
+}
+
+TEST(ProgramFiles, HexadecimalIsSavedInDecimalAndComesBack) {
+    FileRig r;
+    r.bases.ChangeBase(16);
+    r.Program({{0, "B", "FF"}});
+    r.host.dialogName = "H.ZEB";
+    r.files.SaveZebToDiskFile("Save");
+    EXPECT_EQ(r.fs.files["H.ZEB"], " 0| 11|255|\r\n# RUN LOG:\r\n");
+    EXPECT_EQ(r.m.NumberBase, 16);
+    EXPECT_EQ(r.m.OperatorText(0), "B");
+    EXPECT_EQ(r.m.OperandText(0), "FF");
+}
+
+// Saved in one display mode and base, loaded in each of the others: the same numbers.
+TEST(ProgramFiles, RoundTripAcrossModes) {
+    for (bool savedAsMnemonics : {false, true})
+        for (int loadBase : {10, 16})
+            for (bool loadMnemonics : {false, true}) {
+                FileRig saver;
+                saver.Load(kCount);
+                if (savedAsMnemonics) saver.assembler.DisAssemble();
+                saver.host.dialogName = "R.ZEB";
+                saver.files.SaveZebToDiskFile("Save As");
+                const std::string text = saver.fs.files["R.ZEB"];
+                EXPECT_EQ(text.substr(0, 13),
+                          savedAsMnemonics ? " 0|LDA| 11|\r\n" : " 0|  1| 11|\r\n");
+
+                FileRig loader;
+                if (loadBase == 16) loader.bases.ChangeBase(16);
+                if (loadMnemonics) loader.assembler.DisAssemble();
+                loader.Load(text);
+                EXPECT_TRUE(loader.host.messages.empty());
+                EXPECT_EQ(loader.m.NumberBase, loadBase);
+                EXPECT_EQ(loader.m.AssembledDisplay, !loadMnemonics);
+                EXPECT_EQ(loader.m.MemVal(0), 256 + 11);
+                EXPECT_EQ(loader.m.MemVal(2), 12 * 256);
+                EXPECT_EQ(loader.m.MemVal(11), 9);
+                EXPECT_EQ(loader.m.OperatorText(11), "");
+                EXPECT_EQ(loader.m.OperatorText(2), loadMnemonics    ? "OUT"
+                                                    : loadBase == 16 ? "C"
+                                                                     : "12");
+                EXPECT_EQ(loader.m.OperandText(0), loadBase == 16 ? "B" : "11");
+            }
+}
+
+TEST(ProgramFiles, SameModeRoundTripKeepsEveryText) {
+    FileRig r;
+    r.Load(kCount);
+    r.host.dialogName = "S.ZEB";
+    r.files.SaveZebToDiskFile("Save As");
+    EXPECT_EQ(r.fs.files["S.ZEB"], kCount);
+}
+
+TEST(ProgramFiles, BadFilesReportAndKeepEarlierCells) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::string> reports;
+        int cellsKept;
+        bool nameRecorded;
+    } cases[] = {
+        {"AddressOutOfRange",
+         " 0|  1|  2|\r\n80|  1|  2|\r\n# RUN LOG:\r\n",
+         {Report("Out of range address in file, load abandoned")},
+         1,
+         false},
+        {"BadOperator",
+         " 0|  1|  2|\r\n 1|XYZ|  2|\r\n#\r\n",
+         {Report("Illegal operator: 'XYZ' in file, load abandoned")},
+         1,
+         false},
+        {"BadOperand",
+         " 0|  1|  2|\r\n 1|  1| x2|\r\n#\r\n",
+         {Report("Illegal operand: 'x2' in file, load abandoned")},
+         2,
+         false},
+        {"NoMarker", " 0|  1|  2|\r\n 1|  1|  2|\r\n", {Report("Failed to read file")}, 2, false},
+        {"Empty", "", {Report("Failed to read file")}, 0, false},
+        {"Truncated", " 0|  1|  2|\r\n 1|  1", {Report("Failed to read file")}, 1, false},
+        {"HexOperandBecomesZero",
+         " 0|  1| 1F|\r\n#",
+         {"Illegal numeric conversion attempted on 1F - Type mismatch"},
+         1,
+         true},
+        {"LineFeedsOnly",
+         " 0|  1|  2|\n 1|  1|  2|\n#\n",
+         {Report("Illegal operator: '1|' in file, load abandoned")},
+         1,
+         false},
+    };
+    for (const auto& c : cases) {
+        FileRig r;
+        r.Program({{40, "1", "1"}});
+        r.Load(c.text);
+        EXPECT_EQ(r.host.texts(), c.reports) << c.name;
+        int cells = 0;
+        for (int a = 0; a < kMemorySize; ++a)
+            cells += (!r.m.OperatorText(a).empty() || !r.m.OperandText(a).empty()) ? 1 : 0;
+        EXPECT_EQ(cells, c.cellsKept) << c.name;
+        EXPECT_EQ(r.m.CurrentFileName.empty(), !c.nameRecorded) << c.name;
+    }
+}
+
+TEST(ProgramFiles, OperatorWithoutMnemonicFailsWhileMnemonicsShow) {
+    FileRig r;
+    r.assembler.DisAssemble();
+    r.bases.ChangeBase(16);
+    r.Load(" 0|  1|  2|\r\n 1| 25|  2|\r\n#\r\n");
+    EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Failed to read file")});
+    EXPECT_EQ(r.m.OperatorText(0), "LDA");
+    EXPECT_EQ(r.m.NumberBase, 16);
+}
+
+TEST(ProgramFiles, LoadResetsRegistersAndPrinter) {
+    FileRig r;
+    r.m.ChangeAcc(5);
+    r.m.ChangePC(7);
+    r.zeb.devices.Out("3");
+    r.Load(kCount);
+    EXPECT_EQ(r.Acc(), "     0");
+    EXPECT_EQ(r.PC(), "     0");
+    EXPECT_EQ(r.zeb.display.PrinterLine(1), "");
+}
+
+TEST(ProgramFiles, ConfirmationsAndCancel) {
+    FileRig r;
+    r.fs.files["A.ZEB"] = "# RUN LOG:\r\n";
+    r.host.answers = {Answer::Cancel};
+    r.host.dialogName = "A.ZEB";
+    r.Program({{0, "1", "2"}});
+    r.files.SaveZebToDiskFile("Save As");
+    ASSERT_EQ(r.host.messages.size(), 1u);
+    EXPECT_EQ(r.host.messages[0].title, "File Message");
+    EXPECT_EQ(r.host.messages[0].icon, Icon::Information);
+    EXPECT_EQ(r.host.messages[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(r.host.messages[0].text,
+              "The file A.ZEB already exists on disk.\r\nSaving ZEB contents to that file will\r\n"
+              "destroy the file's current contents, replacing\r\nthem with the current ZEB "
+              "program.\r\n\r\nChoose OK to overwrite the file, Cancel to stop.");
+    EXPECT_EQ(r.fs.files["A.ZEB"], "# RUN LOG:\r\n");
+
+    // Save after a load asks again, every time, and OK overwrites.
+    r.files.SaveZebToDiskFile("Save As");
+    EXPECT_EQ(r.fs.files["A.ZEB"], " 0|  1|  2|\r\n# RUN LOG:\r\n");
+    r.host.dialogName.clear();
+    r.files.SaveZebToDiskFile("Save");
+    EXPECT_EQ(r.host.messages.size(), 3u);
+    EXPECT_EQ(r.host.dialogActions, (std::vector<int>{2, 2}));
+
+    r.host.answers = {Answer::Ok, Answer::Cancel};
+    r.files.LoadFile("MISSING.ZEB");
+    ASSERT_EQ(r.host.messages.size(), 5u);
+    EXPECT_EQ(r.host.messages[3].text,
+              "The file MISSING.ZEB does not exist.\r\nWould you like to "
+              "create it?\r\n\r\nChoose OK to create the file, Cancel to stop.");
+    EXPECT_EQ(r.host.messages[4].text, "Error  53 occurred\r\nNo such file or directory");
+    EXPECT_EQ(r.m.OperatorText(0), "1"); // nothing loaded, nothing cleared
+}
+
+TEST(ProgramFiles, DiskErrorsRetryUntilCancel) {
+    struct Case {
+        FileError error;
+        const char* text;
+    } cases[] = {
+        {{68, "x"}, "Non-existent drive or path"},
+        {{71, "x"}, "Insert disk in drive and click OK"},
+        {{70, "Permission denied"}, "Error  70 occurred\r\nPermission denied"},
+    };
+    for (const auto& c : cases) {
+        FileRig r;
+        r.fs.files["D.ZEB"] = kCount;
+        r.fs.openError = c.error;
+        r.fs.openFailures = 2;
+        r.host.answers = {Answer::Ok, Answer::Ok};
+        r.files.LoadFile("D.ZEB");
+        EXPECT_EQ(r.host.texts(), (std::vector<std::string>{c.text, c.text}));
+        EXPECT_EQ(r.m.CurrentFileName, "D.ZEB"); // the third open succeeded
+        EXPECT_EQ(r.fs.opens, 3);
+
+        r.fs.openError = c.error;
+        r.fs.openFailures = 0;
+        r.host.answers = {Answer::Ok, Answer::Cancel};
+        r.files.LoadFile("D.ZEB");
+        EXPECT_EQ(r.host.messages.size(), 4u);
+    }
+}
+
+TEST(ProgramFiles, FailedWritesLeaveTheOldFile) {
+    FileRig r;
+    r.Load(kCount, "K.ZEB");
+    r.fs.writeLimit = 20;
+    r.host.answers = {Answer::Ok};
+    r.files.SaveZebToDiskFile("Save");
+    EXPECT_EQ(r.host.texts(), (std::vector<std::string>{r.host.messages[0].text,
+                                                        Report("Failed to write to save file")}));
+    EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
+    EXPECT_EQ(r.m.CurrentFileName, "K.ZEB");
+
+    // A write that completes but cannot replace the file is a failed save.
+    r.fs.writeLimit = -1;
+    r.fs.failClose = true;
+    r.files.SaveZebToDiskFile("Save");
+    EXPECT_EQ(r.host.texts().back(), Report("Failed to save ZEB to file"));
+    EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
+}
+
+TEST(ProgramFiles, AssemblerErrorStopsTheSave) {
+    FileRig r;
+    r.Program({{3, "LD", ""}});
+    r.m.AssembledDisplay = false;
+    r.host.dialogName = "X.ZEB";
+    r.files.SaveZebToDiskFile("Save");
+    EXPECT_EQ(r.host.texts(), (std::vector<std::string>{
+                                  Report("Unrecognized symbol at location  3. Assembly aborted."),
+                                  Report("Program not saved due to Assembler error")}));
+    EXPECT_TRUE(r.fs.files.empty());
+}
+
+// The real disk: replacing, read-only folders, folders as files, missing folders.
+TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("zeb-files-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    StdFileSystem disk;
+    FileError error;
+    const std::string name = (dir / "A.ZEB").string();
+    {
+        auto out = disk.OpenWrite(name, error);
+        ASSERT_TRUE(out);
+        EXPECT_TRUE(out->Write("one"));
+        EXPECT_TRUE(out->Close());
+    }
+    {
+        auto out = disk.OpenWrite(name, error);
+        ASSERT_TRUE(out);
+        EXPECT_TRUE(out->Write("two"));
+        // Dropped without closing: the old content stays.
+    }
+    std::ifstream in(name);
+    std::string content((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(content, "one");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    EXPECT_FALSE(disk.OpenRead(dir.string(), error));
+    EXPECT_EQ(error.number, 75);
+    EXPECT_FALSE(disk.OpenRead((dir / "none.ZEB").string(), error));
+    EXPECT_EQ(error.number, 53);
+    EXPECT_FALSE(disk.OpenWrite((dir / "no" / "such.ZEB").string(), error));
+    EXPECT_EQ(error.number, kErrPathNotFound);
+    EXPECT_TRUE(disk.Exists(name));
+    auto reader = disk.OpenRead(name, error);
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(reader->Get(), 'o');
+    fs::remove_all(dir);
+}
+
+// Random bytes and mangled copies of a good file never crash or hang the reader.
+TEST(ProgramFiles, RandomInputIsReportedNotFatal) {
+    std::mt19937 rng(1234);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text = kCount;
+        const int edits = 1 + static_cast<int>(rng() % 6);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = rng() % (text.size() + 1);
+            switch (rng() % 3) {
+            case 0:
+                text.insert(at, 1, static_cast<char>(rng() % 256));
+                break;
+            case 1:
+                if (at < text.size()) text.erase(at, 1);
+                break;
+            default:
+                if (at < text.size()) text[at] = static_cast<char>(rng() % 256);
+                break;
+            }
+        }
+        if (round % 4 == 0) text.resize(rng() % (text.size() + 1));
+        FileRig r;
+        if (round % 3 == 0) r.assembler.DisAssemble();
+        if (round % 2 == 0) r.bases.ChangeBase(16);
+        r.Load(text);
+        EXPECT_LE(r.host.messages.size(), 80u);
+        EXPECT_EQ(r.m.NumberBase, round % 2 == 0 ? 16 : 10);
+    }
+}
+
+} // namespace
+} // namespace zeb::test

@@ -1,0 +1,78 @@
+#include "files/views/ListingPrinter.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+int PdfPages(const QString& name) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray data = file.readAll();
+    return static_cast<int>(
+        QString::fromLatin1(data).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+std::vector<std::string> LongListing() {
+    std::vector<std::string> lines = {"", "", "05-Dec-26 ZEB Printer output"};
+    for (int a = 0; a < 80; ++a)
+        lines.push_back(QString::asprintf("%02d|  1| 11", a).toStdString());
+    for (int i = 0; i < 99; ++i)
+        lines.push_back("OUTPUT:      9");
+    lines.push_back("End of output");
+    return lines;
+}
+
+} // namespace
+
+class ListingPrinterTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void copiesAreSeparateJobs() {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("listing.pdf"));
+        QString error;
+        const auto lines = LongListing();
+        QCOMPARE(zeb::ListingPrinter::PrintCopies(printer, 2, lines, zeb::PrinterFont{}, &error),
+                 2);
+        QVERIFY(error.isEmpty());
+        const int pages = PdfPages(dir.filePath("listing.pdf"));
+        QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+        QCOMPARE(PdfPages(dir.filePath("listing (2).pdf")), pages);
+        QCOMPARE(printer.outputFileName(), dir.filePath("listing.pdf"));
+    }
+
+    void shortListingIsOnePage() {
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("one.pdf"));
+        QString error;
+        QVERIFY(zeb::ListingPrinter::PrintZEB(printer, {"", "End of output"}, zeb::PrinterFont{},
+                                              &error));
+        QCOMPARE(PdfPages(dir.filePath("one.pdf")), 1);
+    }
+
+    void unwritableTargetFails() {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("/nonexistent-folder/x.pdf");
+        QString error;
+        QCOMPARE(zeb::ListingPrinter::PrintCopies(printer, 3, {"x"}, zeb::PrinterFont{}, &error),
+                 0);
+        QVERIFY(!error.isEmpty());
+    }
+
+    void copyNames() {
+        QCOMPARE(zeb::ListingPrinter::CopyFileName("/a/b.pdf", 1), QString("/a/b.pdf"));
+        QCOMPARE(zeb::ListingPrinter::CopyFileName("/a/b.pdf", 3), QString("/a/b (3).pdf"));
+    }
+};
+
+QTEST_MAIN(ListingPrinterTest)
+#include "ListingPrinterTest.moc"
