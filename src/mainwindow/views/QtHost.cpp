@@ -4,6 +4,9 @@
 #include "ui/EventYield.h"
 #include "ui/MessageBoxes.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace zeb::views {
 
 Answer QtHost::MessageBox(Icon icon, Buttons buttons, std::string_view title,
@@ -30,6 +33,14 @@ std::optional<std::string> QtHost::MyInputBox() {
 
 void QtHost::SetOnTop(Window window, bool on) {
     if (onTop) onTop(window, on);
+}
+
+std::string QtHost::ClipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtHost::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 } // namespace zeb::views

@@ -29,6 +29,8 @@ class QtHost : public Host {
     void PlaySound(std::string_view fileName) override;
     std::optional<std::string> MyInputBox() override;
     void SetOnTop(Window window, bool onTop) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& text) override;
 
   private:
     ui::MessageBoxes& boxes_;
