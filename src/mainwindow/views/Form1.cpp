@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -237,6 +238,7 @@ void Form1::CreateMenus() {
         QMenu* m = bar->addMenu(caption);
         m->setObjectName(name);
         m->menuAction()->setObjectName(name);
+        actions_.insert(name, m->menuAction());
         menus_[static_cast<std::size_t>(i)] = m;
         return m;
     };
@@ -652,7 +654,9 @@ void Form1::changeEvent(QEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::MouseMove)
+    // Moves that a control ignored come up here too; only the bare background counts.
+    if (watched == client_ && event->type() == QEvent::MouseMove &&
+        !client_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
         m_.shell.ShowStatusOf(ShellControl::Background);
     return QMainWindow::eventFilter(watched, event);
 }

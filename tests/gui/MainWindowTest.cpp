@@ -1,0 +1,435 @@
+#include "mainwindow/views/AddressLabels.h"
+#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/FrmAbout.h"
+#include "mainwindow/views/FrmInput.h"
+#include "mainwindow/views/FrmKeyB.h"
+#include "mainwindow/views/FrmOutput.h"
+#include "mainwindow/views/KeypadButton.h"
+#include "mainwindow/views/ZebSession.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace zeb;
+using namespace zeb::views;
+
+namespace {
+
+struct Cell {
+    int address;
+    std::vector<int> operatorPads; // empty: the operator is left alone
+    std::vector<int> operandPads;
+};
+
+// Acts once, as soon as a condition holds, while a run keeps the test inside
+// one click.
+void When(std::function<bool()> condition, std::function<void()> action) {
+    auto* timer = new QTimer;
+    timer->setInterval(2);
+    QObject::connect(timer, &QTimer::timeout, [timer, condition, action] {
+        if (!condition()) return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ZebSession> s;
+    std::vector<std::string> messages;
+    int quits = 0;
+
+    Form1& form() { return s->form(); }
+    template <typename W = QWidget> W* child(const QString& name) {
+        W* w = form().findChild<W*>(name);
+        if (!w) qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    FieldPanel* field(const char* kind, int a) {
+        return child<FieldPanel>(QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(a));
+    }
+    QString text(const char* kind, int a) { return field(kind, a)->text(); }
+    QString panel(const QString& name) { return child<FieldPanel>(name)->text(); }
+    QString paper(int line) {
+        return child<QLineEdit>(QStringLiteral("lineicons_%1").arg(line))->text();
+    }
+    void click(QWidget* w, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(w, Qt::LeftButton, mods);
+    }
+    void click(const QString& name) { click(child(name)); }
+    void pad(int i) { click(QStringLiteral("pads_%1").arg(i)); }
+    void trigger(const char* item) { form().action(QLatin1String(item))->trigger(); }
+    void fast() { child<QSlider>(QStringLiteral("speed"))->setValue(10); }
+
+    void hover(const char* name) {
+        QWidget* w = child(QLatin1String(name));
+        QTest::mouseMove(form().windowHandle(), w->mapTo(&form(), w->rect().center()));
+    }
+
+    void enter(const std::vector<Cell>& cells) {
+        for (const Cell& c : cells) {
+            if (!c.operatorPads.empty()) {
+                click(field("Operator", c.address));
+                for (int p : c.operatorPads)
+                    pad(p);
+            }
+            if (!c.operandPads.empty()) {
+                click(field("Operand", c.address));
+                for (int p : c.operandPads)
+                    pad(p);
+            }
+        }
+    }
+
+  private slots:
+    void init() {
+        messages.clear();
+        quits = 0;
+        SessionOptions options;
+        options.quit = [this] { ++quits; };
+        options.probeSound = false;
+        s = std::make_unique<ZebSession>(std::move(options));
+        s->boxes.SetAnswerer([this](Icon, Buttons, std::string_view, std::string_view text) {
+            messages.emplace_back(text);
+            return Answer::Ok;
+        });
+        s->Start();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    }
+
+    void cleanup() { s.reset(); }
+
+    void startsAtRest() {
+        QCOMPARE(form().windowTitle(), QStringLiteral("ZEB V2.7"));
+        QVERIFY(!s->about().isVisible());
+        QCOMPARE(panel("accicon"), QStringLiteral("     0"));
+        QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
+        for (const char* hidden :
+             {"PnlStackPtr", "CmdSP", "PnlStatusReg", "LblStatus", "PnlInterrupt", "LblInterrupt"})
+            QVERIFY2(!child(QLatin1String(hidden))->isVisible(), hidden);
+        QCOMPARE(field("Operator", 0)->background(), QColor(Qt::white));
+        QCOMPARE(field("Operand", 0)->background(), QColor(192, 192, 192));
+        for (const char* later :
+             {"MnuNew", "fileopen", "MnuSave", "savefile", "MnuFonts", "mnuPrinter",
+              "MnDemonstration", "mCut", "mCopy", "mPaste", "mDelete", "mnLogicGates", "MnuMemory",
+              "mnFullMachine", "MnPreferences", "MMGuide", "zebscreen", "tutmenu", "Instruction"})
+            QVERIFY2(!form().action(QLatin1String(later))->isEnabled(), later);
+        QVERIFY(!child(QStringLiteral("clearicon"))->isEnabled());
+        for (const char* item :
+             {"exitfile", "MnHexadecimal", "mnDissassemble", "mnStatus", "MnStackPointer",
+              "MnuInterrupts", "MnuOutput", "MnRefresh", "aboutmenu"}) {
+            QAction* a = form().action(QLatin1String(item));
+            QVERIFY2(a->isEnabled() && !a->isChecked(), item);
+        }
+        QCOMPARE(form().action(QStringLiteral("mCut"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+X")));
+        QCOMPARE(field("Operator", 12)->accessibleName(),
+                 QStringLiteral("Memory cell 12, operator"));
+        QCOMPARE(child(QStringLiteral("pads_15"))->accessibleName(),
+                 QStringLiteral("Keypad 15 RIN"));
+        QCOMPARE(child(QStringLiteral("runicon"))->accessibleName(), QStringLiteral("Run"));
+        QCOMPARE(s->keyboard().findChild<QPushButton*>(QStringLiteral("cmdKey_26"))->text(),
+                 QString());
+    }
+
+    void countingLoopFromTheKeypadRunsToThePrinter() {
+        enter({{0, {1}, {1, 1}},
+               {1, {9}, {10}},
+               {2, {12}, {}},
+               {3, {4}, {12}},
+               {4, {7}, {1}},
+               {10, {0}, {}},
+               {11, {}, {9}},
+               {12, {}, {1}}});
+        QCOMPARE(text("Operand", 1), QStringLiteral("10"));
+        QCOMPARE(text("Operator", 2), QStringLiteral("12"));
+        fast();
+        click(QStringLiteral("runicon"));
+        QVERIFY(!s->zeb.machine.Running);
+        QCOMPARE(panel("pcicon"), QStringLiteral("    10"));
+        QCOMPARE(field("Operator", 10)->background(), QColor(Qt::yellow));
+        QCOMPARE(paper(1), QStringLiteral("1"));
+        QCOMPARE(paper(4), QStringLiteral("4"));
+        QVERIFY(messages.empty());
+        QVERIFY(form().action(QStringLiteral("MnOptions"))->isEnabled());
+
+        // A click on the printer feeds the paper by one empty line.
+        click(QStringLiteral("printicon"));
+        QCOMPARE(paper(1), QString());
+        QCOMPARE(paper(2), QStringLiteral("1"));
+    }
+
+    void baseSwitchBothWays_data() {
+        QTest::addColumn<bool>("mnemonics");
+        QTest::addColumn<QString>("decimalOperator");
+        QTest::addColumn<QString>("hexOperator");
+        QTest::newRow("numbers") << false << "12"
+                                 << "C";
+        QTest::newRow("mnemonics") << true << "OUT"
+                                   << "OUT";
+    }
+    void baseSwitchBothWays() {
+        QFETCH(bool, mnemonics);
+        QFETCH(QString, decimalOperator);
+        QFETCH(QString, hexOperator);
+        enter({{0, {12}, {2, 5, 5}}, {1, {}, {2, 0}}});
+        click(QStringLiteral("pciconl"));
+        s->zeb.machine.ChangePC(10);
+        if (mnemonics) trigger("mnDissassemble");
+        QCOMPARE(text("Operator", 0), decimalOperator);
+
+        trigger("MnHexadecimal");
+        QVERIFY(form().action(QStringLiteral("MnHexadecimal"))->isChecked());
+        QCOMPARE(text("Operator", 0), hexOperator);
+        QCOMPARE(text("Operand", 0), QStringLiteral("FF"));
+        QCOMPARE(text("Operand", 1), QStringLiteral("14"));
+        QCOMPARE(panel("pcicon"), QStringLiteral("     A"));
+        QCOMPARE(child<AddressLabels>(QStringLiteral("PicMem_0"))->labelText(15),
+                 QStringLiteral("0F"));
+        QCOMPARE(child<KeypadButton>(QStringLiteral("pads_10"))->number(), QStringLiteral("A"));
+        // Entry follows the base: button 15 is one digit now.
+        click(field("Operand", 2));
+        pad(15);
+        pad(15);
+        QCOMPARE(text("Operand", 2), QStringLiteral("FF"));
+
+        trigger("MnHexadecimal");
+        QVERIFY(!form().action(QStringLiteral("MnHexadecimal"))->isChecked());
+        QCOMPARE(text("Operator", 0), decimalOperator);
+        QCOMPARE(text("Operand", 0), QStringLiteral("255"));
+        QCOMPARE(text("Operand", 2), QStringLiteral("255"));
+        QCOMPARE(panel("pcicon"), QStringLiteral("    10"));
+        QCOMPARE(child<AddressLabels>(QStringLiteral("PicMem_0"))->labelText(15),
+                 QStringLiteral("15"));
+        QCOMPARE(child<KeypadButton>(QStringLiteral("pads_10"))->number(), QStringLiteral("10"));
+        QCOMPARE(form().action(QStringLiteral("mnDissassemble"))->isChecked(), mnemonics);
+        QVERIFY(messages.empty());
+    }
+
+    void typingAMnemonicLetterByLetter() {
+        trigger("mnDissassemble");
+        QVERIFY(form().action(QStringLiteral("mnDissassemble"))->isChecked());
+        click(field("Operator", 5));
+        const std::pair<char, const char*> steps[] = {{'x', ""},   {'j', "J"},   {'q', "J"},
+                                                      {'s', "JS"}, {'b', "JSB"}, {'c', "JSB"}};
+        for (const auto& [key, shown] : steps) {
+            QTest::keyClick(&form(), key);
+            QCOMPARE(text("Operator", 5), QString::fromLatin1(shown));
+        }
+        QTest::keyClick(&form(), Qt::Key_Backspace);
+        QCOMPARE(text("Operator", 5), QStringLiteral("JS"));
+    }
+
+    void navigationCrossesColumns_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("down past 15") << "Operator_15" << int(Qt::Key_Down) << "Operator_16";
+        QTest::newRow("up past 16") << "Operand_16" << int(Qt::Key_Up) << "Operand_15";
+        QTest::newRow("right to the next column")
+            << "Operand_5" << int(Qt::Key_Right) << "Operator_21";
+        QTest::newRow("left to the previous column")
+            << "Operator_20" << int(Qt::Key_Left) << "Operand_4";
+        QTest::newRow("right at the last column")
+            << "Operand_70" << int(Qt::Key_Right) << "Operand_70";
+        QTest::newRow("end") << "Operator_3" << int(Qt::Key_End) << "Operand_79";
+        QTest::newRow("home") << "Operand_60" << int(Qt::Key_Home) << "Operator_0";
+    }
+    void navigationCrossesColumns() {
+        QFETCH(QString, start);
+        QFETCH(int, key);
+        QFETCH(QString, target);
+        click(child(start));
+        QTest::keyClick(&form(), static_cast<Qt::Key>(key));
+        QCOMPARE(child<FieldPanel>(target)->background(), QColor(Qt::white));
+        if (start != target)
+            QCOMPARE(child<FieldPanel>(start)->background(), QColor(192, 192, 192));
+        // Typing goes to the new field.
+        QTest::keyClick(&form(), '7');
+        QCOMPARE(child<FieldPanel>(target)->text(), QStringLiteral("7"));
+    }
+
+    void markingAndClearingMarks() {
+        s->zeb.machine.ChangePC(9);
+        click(field("Operator", 3), Qt::ShiftModifier);
+        click(field("Operator", 7), Qt::ShiftModifier);
+        click(field("Operand", 8), Qt::ShiftModifier); // operands never mark
+        for (int a : {3, 7}) {
+            QCOMPARE(field("Operator", a)->background(), QColor(Qt::green));
+            QCOMPARE(field("Operand", a)->background(), QColor(Qt::green));
+        }
+        QCOMPARE(field("Operand", 8)->background(), QColor(192, 192, 192));
+        click(field("Operator", 20));
+        for (int a : {3, 7})
+            QCOMPARE(field("Operator", a)->background(), QColor(192, 192, 192));
+        QCOMPARE(field("Operand", 9)->background(), QColor(Qt::yellow));
+        QCOMPARE(field("Operator", 20)->background(), QColor(Qt::white));
+    }
+
+    void stopEndsALongRun() {
+        enter({{0, {7}, {0}}});
+        fast();
+        When([this] { return s->zeb.machine.Running; },
+             [this] { click(QStringLiteral("halticon")); });
+        click(QStringLiteral("runicon"));
+        QVERIFY(!s->zeb.machine.Running);
+        QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
+        QVERIFY(messages.empty());
+        QVERIFY(form().action(QStringLiteral("filedummy1"))->isEnabled());
+    }
+
+    void stepOnAHaltStaysThere() {
+        enter({{0, {0}, {}}});
+        for (int i = 0; i < 2; ++i) {
+            click(QStringLiteral("stepicon"));
+            QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
+            QCOMPARE(field("Operator", 0)->background(), QColor(Qt::yellow));
+        }
+        QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(messages.empty());
+    }
+
+    void inputThroughTheInputWindow_data() {
+        QTest::addColumn<QList<int>>("digits");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("a number") << QList<int>{4, 2} << "42"
+                                  << "";
+        QTest::newRow("six digits keep five") << QList<int>{9, 9, 9, 9, 9, 9} << ""
+                                              << "Input causes overflow - ";
+        QTest::newRow("delete") << QList<int>{1, 2, -1, 3} << "13"
+                                << "";
+    }
+    void inputThroughTheInputWindow() {
+        QFETCH(QList<int>, digits);
+        QFETCH(QString, printed);
+        QFETCH(QString, report);
+        enter({{0, {11}, {}}, {1, {12}, {}}, {2, {0}, {}}});
+        fast();
+        FrmInput* input = &s->input();
+        When([input] { return input->isVisible(); },
+             [input, digits] {
+                 for (int d : digits)
+                     QTest::mouseClick(input->findChild<QPushButton*>(
+                                           d < 0 ? QStringLiteral("Command3D1")
+                                                 : QStringLiteral("CmdNumber_%1").arg(d)),
+                                       Qt::LeftButton);
+                 QTest::mouseClick(input->findChild<QPushButton*>(QStringLiteral("Command1")),
+                                   Qt::LeftButton);
+             });
+        click(QStringLiteral("runicon"));
+        QVERIFY(!input->isVisible());
+        QCOMPARE(paper(1), printed);
+        if (report.isEmpty())
+            QVERIFY(messages.empty());
+        else
+            QCOMPARE(messages, std::vector<std::string>{report.toStdString()});
+    }
+
+    void interruptFromTheKeyboardWindow() {
+        // ION, then wait in a loop; the routine at 10 prints the key's code.
+        enter({{0, {14}, {}},
+               {1, {7}, {1}},
+               {10, {15}, {}},
+               {11, {12}, {}},
+               {12, {0}, {}},
+               {79, {0}, {1, 0}}});
+        trigger("MnuInterrupts");
+        FrmKeyB* keyboard = &s->keyboard();
+        QVERIFY(keyboard->isVisible());
+        QVERIFY(child(QStringLiteral("PnlStatusReg"))->isVisible());
+        QVERIFY(form().action(QStringLiteral("mnStatus"))->isChecked());
+        fast();
+        bool onTopDuringRun = false;
+        When([this] { return s->zeb.machine.Running && panel("pcicon") == "     1"; },
+             [&, keyboard] {
+                 onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                 QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
+                                   Qt::LeftButton);
+             });
+        click(QStringLiteral("runicon"));
+        QVERIFY(onTopDuringRun);
+        QVERIFY(!keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(keyboard->isVisible());
+        QCOMPARE(paper(1), QStringLiteral("65"));
+        QCOMPARE(panel("PnlInterrupt"), QStringLiteral("1"));
+        QVERIFY(messages.empty());
+
+        // Closed by its close box, the device is off as from the menu.
+        keyboard->close();
+        QVERIFY(!s->zeb.display.get(Flag::KeyboardVisible));
+        QVERIFY(!form().action(QStringLiteral("MnuInterrupts"))->isChecked());
+    }
+
+    void displaySwitches() {
+        trigger("MnStackPointer");
+        QVERIFY(child(QStringLiteral("PnlStackPtr"))->isVisible());
+        QVERIFY(child(QStringLiteral("CmdSP"))->isVisible());
+        QVERIFY(form().action(QStringLiteral("MnStackPointer"))->isChecked());
+        trigger("MnuOutput");
+        QVERIFY(s->output().isVisible());
+        QVERIFY(form().action(QStringLiteral("MnuOutput"))->isChecked());
+        trigger("MnHexadecimal"); // every base change closes the output window
+        QVERIFY(!s->output().isVisible());
+        QVERIFY(!form().action(QStringLiteral("MnuOutput"))->isChecked());
+        trigger("mnStatus");
+        QVERIFY(child(QStringLiteral("LblStatus"))->isVisible());
+        trigger("mnStatus");
+        QVERIFY(!child(QStringLiteral("LblStatus"))->isVisible());
+    }
+
+    void statusBarFollowsThePointer() {
+        QLabel* status = child<QLabel>(QStringLiteral("PnlStatus"));
+        hover("runicon");
+        QTRY_COMPARE(status->text(), QStringLiteral("Runs the current ZEB program"));
+        hover("pads_16");
+        QTRY_COMPARE(status->text(), QStringLiteral("Deletes contents of current memory location"));
+        hover("accicon");
+        QTRY_COMPARE(status->text(), QStringLiteral("Accumulator: 0000000000000000"));
+        s->zeb.machine.ChangeAcc(3);
+        QCOMPARE(status->text(), QStringLiteral("Accumulator: 0000000000000011"));
+        hover("Operand_17");
+        QTRY_COMPARE(status->text(), QStringLiteral("Memory location  17 Operand: 00000000"));
+        hover("PicMem_2");
+        QTRY_COMPARE(status->text(), QStringLiteral("Memory address labels"));
+    }
+
+    void exitDuringARun() {
+        enter({{0, {7}, {0}}});
+        fast();
+        When([this] { return s->zeb.machine.Running; }, [this] { form().close(); });
+        click(QStringLiteral("runicon"));
+        QVERIFY(!s->zeb.machine.Running);
+        QCOMPARE(quits, 1);
+        QVERIFY(!form().isVisible());
+        QVERIFY(messages.empty());
+    }
+
+    void exitWhileTheInputWindowWaits() {
+        enter({{0, {11}, {}}, {1, {7}, {0}}});
+        fast();
+        FrmInput* input = &s->input();
+        When([input] { return input->isVisible(); }, [this] { trigger("exitfile"); });
+        click(QStringLiteral("runicon"));
+        QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(!input->isVisible());
+        QCOMPARE(quits, 1);
+        QVERIFY(messages.empty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
