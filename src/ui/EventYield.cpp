@@ -7,14 +7,15 @@
 
 namespace zeb::ui {
 
-void EventYield::DoEvents() {
+void EventYield::Pass() {
     QCoreApplication::processEvents();
+    lastPass_ = Clock::now();
 }
 
 void EventYield::PauseYield(Clock::time_point until) {
     const auto now = Clock::now();
     if (stopped_ || now >= until) {
-        QCoreApplication::processEvents();
+        if (now - lastPass_ >= kFreshPass) Pass();
         return;
     }
     // Timers tick in whole milliseconds; the pause measures its deadlines
@@ -24,6 +25,7 @@ void EventYield::PauseYield(Clock::time_point until) {
     OneShotTimer timer;
     timer.Start(wait, [&loop] { loop.quit(); });
     loop.exec();
+    lastPass_ = Clock::now();
 }
 
 } // namespace zeb::ui

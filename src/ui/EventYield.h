@@ -9,16 +9,24 @@ class EventYield {
   public:
     using Clock = std::chrono::steady_clock;
 
+    // Yields that fall due this soon after the last pass over the events
+    // find nothing new there: a pause's yields come in quick bursts after
+    // each timer wake-up.
+    static constexpr std::chrono::microseconds kFreshPass{250};
+
     // One pass over the pending events.
-    void DoEvents();
+    void DoEvents() { Pass(); }
     // Handles events as they come until `until`; a deadline already passed
-    // is one pass only.
+    // is one pass at most.
     void PauseYield(Clock::time_point until);
     // While the program ends nothing waits any more.
     void SetStopped(bool stopped) { stopped_ = stopped; }
 
   private:
+    void Pass();
+
     bool stopped_ = false;
+    Clock::time_point lastPass_{};
 };
 
 } // namespace zeb::ui

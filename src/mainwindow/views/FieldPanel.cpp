@@ -1,5 +1,7 @@
 #include "mainwindow/views/FieldPanel.h"
 
+#include "mainwindow/views/RepaintPacer.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,18 +15,25 @@ FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
 void FieldPanel::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
-    update();
+    Changed();
 }
 
 void FieldPanel::setBackground(const QColor& colour) {
     if (colour == background_) return;
     background_ = colour;
-    update();
+    Changed();
 }
 
 void FieldPanel::setAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;
     update();
+}
+
+void FieldPanel::Changed() {
+    if (pacer_)
+        pacer_->Request(this);
+    else
+        update();
 }
 
 void FieldPanel::paintEvent(QPaintEvent*) {

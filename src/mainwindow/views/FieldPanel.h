@@ -3,6 +3,8 @@
 
 namespace zeb::views {
 
+class RepaintPacer;
+
 // A flat display field: text on a coloured background. Memory cells and
 // registers are panels, never edit boxes: entry goes through the editor.
 class FieldPanel : public QWidget {
@@ -15,6 +17,8 @@ class FieldPanel : public QWidget {
     QColor background() const { return background_; }
     void setBackground(const QColor& colour);
     void setAlignment(Qt::Alignment alignment);
+    // Changes are then painted at screen rate.
+    void setPacer(RepaintPacer* pacer) { pacer_ = pacer; }
 
   signals:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -29,6 +33,8 @@ class FieldPanel : public QWidget {
     QString text_;
     QColor background_{192, 192, 192};
     Qt::Alignment alignment_ = Qt::AlignCenter;
+    RepaintPacer* pacer_ = nullptr;
+    void Changed();
 };
 
 } // namespace zeb::views

@@ -6,6 +6,7 @@
 #include "mainwindow/views/HoverStatus.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/Twips.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ Form1::Form1(Form1Models models, QWidget* parent) : QMainWindow(parent), m_(std:
     setAccessibleName(QStringLiteral("ZEB main window"));
     setFocusPolicy(Qt::StrongFocus);
     hover_ = new HoverStatus(this);
+    pacer_ = new RepaintPacer(this);
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Form1Client"));
@@ -106,6 +108,8 @@ void Form1::CreateMemoryGrid(QWidget* client) {
                           QStringLiteral("Memory cell %1, operator").arg(a));
         auto* opd = Named(new FieldPanel(client), QStringLiteral("Operand_%1").arg(a),
                           QStringLiteral("Memory cell %1, operand").arg(a));
+        opr->setPacer(pacer_);
+        opd->setPacer(pacer_);
         operator_[static_cast<std::size_t>(a)] = opr;
         operand_[static_cast<std::size_t>(a)] = opd;
         connect(opr, &FieldPanel::pressed, this,
@@ -136,9 +140,10 @@ void Form1::CreateKeypad(QWidget* client) {
 }
 
 void Form1::CreateRegisters(QWidget* client) {
-    auto panel = [client](const QString& name, const QString& spoken) {
+    auto panel = [client, pacer = pacer_](const QString& name, const QString& spoken) {
         auto* p = Named(new FieldPanel(client), name, spoken);
         p->setAlignment(Qt::AlignRight);
+        p->setPacer(pacer);
         return p;
     };
     accicon_ = panel(QStringLiteral("accicon"), QStringLiteral("Accumulator"));

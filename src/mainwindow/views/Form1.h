@@ -25,6 +25,7 @@ class FieldPanel;
 class HoverStatus;
 class KeypadButton;
 class PrinterPicture;
+class RepaintPacer;
 
 // What the main window works on.
 struct Form1Models {
@@ -85,6 +86,7 @@ class Form1 : public QMainWindow, public MachineObserver {
 
     Form1Models m_;
     HoverStatus* hover_ = nullptr;
+    RepaintPacer* pacer_ = nullptr;
     QWidget* client_ = nullptr;
     std::array<FieldPanel*, 80> operator_{};
     std::array<FieldPanel*, 80> operand_{};

@@ -1,0 +1,99 @@
+// Instructions per second of a run at speed 10 with the main window shown
+// (offscreen) and every field repainting, and how soon Stop ends a run.
+#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/ZebSession.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using zeb::views::ZebSession;
+
+std::unique_ptr<ZebSession> Session() {
+    zeb::views::SessionOptions options;
+    options.probeSound = false;
+    options.quit = [] {};
+    auto s = std::make_unique<ZebSession>(std::move(options));
+    s->Start();
+    QTest::qWaitForWindowExposed(&s->form());
+    s->form().findChild<QSlider*>(QStringLiteral("speed"))->setValue(10);
+    // With the status register shown the adding loop may overflow and go on.
+    s->shell.mnStatus_Click();
+    if (qEnvironmentVariableIsSet("ZEB_BENCH_HIDDEN")) s->form().hide();
+    return s;
+}
+
+// LDA 20, AC+ 21, STO 20, JMP 0: accumulator, PC and cell 20 change on
+// every turn, and the highlight moves with the PC.
+void LoadAdder(zeb::Machine& m) {
+    const struct {
+        int a;
+        const char* op;
+        const char* opd;
+    } cells[] = {{0, "1", "20"}, {1, "3", "21"}, {2, "2", "20"},
+                 {3, "7", "0"},  {20, "", "0"},  {21, "", "1"}};
+    for (const auto& c : cells) {
+        m.SetOperatorText(c.a, c.op);
+        m.SetOperandText(c.a, c.opd);
+    }
+    m.ResetPC();
+}
+
+QPushButton* Button(ZebSession& s, const char* name) {
+    return s.form().findChild<QPushButton*>(QLatin1String(name));
+}
+
+void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
+    auto s = Session();
+    const long perRun = state.range(0);
+    long executed = 0;
+    s->zeb.run.SetAfterInstruction([&](int) {
+        if (++executed % perRun == 0) s->zeb.run.halticon_Click();
+    });
+    for (auto _ : state) {
+        LoadAdder(s->zeb.machine);
+        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+    }
+    state.counters["instructions/s"] =
+        benchmark::Counter(static_cast<double>(executed), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RunAtSpeed10WithWindow)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the click on Stop to the end of the run.
+void BM_StopLatency(benchmark::State& state) {
+    auto s = Session();
+    double worst = 0;
+    for (auto _ : state) {
+        LoadAdder(s->zeb.machine);
+        QElapsedTimer sinceStop;
+        QTimer::singleShot(50, [&] {
+            sinceStop.start();
+            QTest::mouseClick(Button(*s, "halticon"), Qt::LeftButton);
+        });
+        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+        const double ms = static_cast<double>(sinceStop.nsecsElapsed()) / 1e6;
+        worst = std::max(worst, ms);
+        state.SetIterationTime(ms / 1000.0);
+    }
+    state.counters["worst_ms"] = worst;
+}
+BENCHMARK(BM_StopLatency)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
