@@ -44,7 +44,7 @@ void FieldPanel::paintEvent(QPaintEvent*) {
     p.drawRect(r.adjusted(0, 0, -1, -1));
     p.setPen(Qt::black);
     p.setFont(font());
-    p.drawText(r.adjusted(3, 0, -3, 0), static_cast<int>(alignment_) | Qt::AlignVCenter, text_);
+    p.drawText(r.adjusted(2, 0, -2, 0), static_cast<int>(alignment_) | Qt::AlignVCenter, text_);
 }
 
 void FieldPanel::mousePressEvent(QMouseEvent* event) {

@@ -415,10 +415,10 @@ void Form1::SetHeights() {
     pcicon_->setGeometry(TwipsRect(2280, top1, 900, h));
     CmdSP_->setGeometry(TwipsRect(3420, top1, 450, h));
     PnlStackPtr_->setGeometry(TwipsRect(3930, top1, 600, h));
-    LblStatus_->setGeometry(TwipsRect(0, top2, 570, h));
-    PnlStatusReg_->setGeometry(TwipsRect(630, top2, 450, h));
-    LblInterrupt_->setGeometry(TwipsRect(1200, top2, 1020, h));
-    PnlInterrupt_->setGeometry(TwipsRect(2280, top2, 330, h));
+    LblStatus_->setGeometry(TwipsRect(120, top2, 660, h));
+    PnlStatusReg_->setGeometry(TwipsRect(840, top2, 450, h));
+    LblInterrupt_->setGeometry(TwipsRect(1500, top2, 900, h));
+    PnlInterrupt_->setGeometry(TwipsRect(2460, top2, 330, h));
 
     client_->setFixedSize(TwipsToPixels(L::kClientWidth), TwipsToPixels(L::kClientHeight));
     adjustSize();
@@ -433,6 +433,10 @@ void Form1::SetMemoryFont() {
     font.setBold(p.MemoryFontBold);
     font.setItalic(p.MemoryFontItalic);
     font.setUnderline(p.MemoryFontUnderline);
+    // Three characters must fit a narrow cell: a stand-in for a missing font
+    // is drawn condensed, as narrow as the chosen one would have been.
+    if (QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive) != 0)
+        font.setStretch(QFont::SemiCondensed);
     ApplyLabels();
     for (AddressLabels* labels : picMem_)
         labels->setFont(font);

@@ -31,13 +31,19 @@ FrmKeyB::FrmKeyB(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Window), zeb_(
     auto* grid = new QGridLayout(this);
     grid->setSpacing(3);
     grid->setContentsMargins(8, 8, 8, 8);
+    // Half-key columns: a key spans two of them.
+    for (int c = 0; c < 21; ++c)
+        grid->setColumnMinimumWidth(c, 17);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     auto key = [this](int index) {
         auto* b = new QPushButton(Caption(index), this);
         b->setObjectName(QStringLiteral("cmdKey_%1").arg(index));
         b->setAccessibleName(index == 26 ? QStringLiteral("Key space")
                                          : QStringLiteral("Key %1").arg(Caption(index)));
         b->setFocusPolicy(Qt::NoFocus);
-        b->setMinimumSize(30, 28);
+        b->setFixedHeight(30);
+        b->setMinimumWidth(1);
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(b, &QPushButton::clicked, this, [this, index] { zeb_.stack.cmdKey_Click(index); });
         return b;
     };
