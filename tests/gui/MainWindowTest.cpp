@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -422,9 +423,16 @@ class MainWindowTest : public QObject {
         enter({{0, {11}, {}}, {1, {7}, {0}}});
         fast();
         FrmInput* input = &s->input();
-        When([input] { return input->isVisible(); }, [this] { trigger("exitfile"); });
+        bool blocked = false;
+        When([input] { return input->isVisible(); },
+             [this, &blocked] {
+                 blocked = !child(QStringLiteral("Operator_0"))->isEnabled() &&
+                           !form().menuBar()->isEnabled();
+                 form().close();
+             });
         click(QStringLiteral("runicon"));
         QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(blocked);
         QVERIFY(!input->isVisible());
         QCOMPARE(quits, 1);
         QVERIFY(messages.empty());

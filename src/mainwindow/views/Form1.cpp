@@ -472,6 +472,12 @@ void Form1::RepaintMainScreen() {
         child->update();
 }
 
+void Form1::BlockInput(bool blocked) {
+    client_->setEnabled(!blocked);
+    menuBar()->setEnabled(!blocked);
+    inputBlocked_ = blocked;
+}
+
 // ---------------------------------------------------------------- observing
 
 FieldPanel* Form1::Field(int address, Half half) const {
@@ -618,6 +624,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    if (inputBlocked_) return;
     if (event->key() == Qt::Key_Backspace) {
         m_.editor.Form_KeyPress(MemoryEditor::kBackspace);
         return;
@@ -632,7 +639,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || inputBlocked_) return;
     switch (event->key()) {
     case Qt::Key_Home:
         m_.editor.Form_KeyUp(NavKey::Home);

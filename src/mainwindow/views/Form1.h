@@ -52,6 +52,8 @@ class Form1 : public QMainWindow, public MachineObserver {
     void SetHeights();
     void SetSpeedSlider(int value);
     void RepaintMainScreen();
+    // While a modal window of the machine waits: no control, no menu.
+    void BlockInput(bool blocked);
 
     QAction* action(const QString& name) const { return actions_.value(name); }
 
@@ -114,6 +116,7 @@ class Form1 : public QMainWindow, public MachineObserver {
     QLabel* PnlStatus_ = nullptr;
     std::array<QMenu*, 5> menus_{};
     QHash<QString, QAction*> actions_;
+    bool inputBlocked_ = false;
 };
 
 } // namespace zeb::views

@@ -4,6 +4,7 @@
 #include "mainwindow/views/FieldPanel.h"
 #include "ui/CentreForm.h"
 
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -32,7 +33,6 @@ FrmInput::FrmInput(InputWindow& model, QWidget* parent) : QDialog(parent), model
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Input"));
     setAccessibleName(QStringLiteral("Input"));
-    setModal(true);
     auto* grid = new QGridLayout(this);
     grid->setSpacing(4);
     PnlInput_ = new FieldPanel(this);
@@ -93,7 +93,16 @@ std::string FrmInput::MyInputBox() {
     }
     model_.Form_Activate();
     Refresh();
-    exec();
+    // Waits in its own event loop rather than exec(): the caller blocks the
+    // other windows itself, so that the main window's close box still ends
+    // the program while a number is awaited.
+    QEventLoop wait;
+    const auto done = connect(this, &QDialog::finished, &wait, &QEventLoop::quit);
+    show();
+    raise();
+    activateWindow();
+    wait.exec();
+    disconnect(done);
     return model_.EnteredText();
 }
 

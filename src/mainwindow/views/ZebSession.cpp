@@ -37,7 +37,13 @@ ZebSession::ZebSession(SessionOptions options)
 
     host.inputBox = [this]() -> std::optional<std::string> {
         if (shell.Exiting()) return std::nullopt;
+        // Nothing but the input window and the main window's close box
+        // answers while a number is awaited.
+        form_->BlockInput(true);
+        keyb_->setEnabled(false);
         std::string text = input_->MyInputBox();
+        keyb_->setEnabled(true);
+        form_->BlockInput(false);
         // The window was closed because the program ends.
         if (shell.Exiting()) return std::nullopt;
         return text;
