@@ -55,10 +55,10 @@ FrmGates::FrmGates(QWidget* parent, const zeb::Preferences& preferences)
     connect(fullAdder_, &FullAdderFrame::changed, this, &FrmGates::refresh);
     connect(flipFlop_, &FlipFlopFrame::changed, this, &FrmGates::refresh);
     connect(controlled_, &ControlFlipFlopFrame::changed, this, &FrmGates::refresh);
-    connect(halfAdder_, &HalfAdderFrame::openRequested, this, &FrmGates::open);
-    connect(fullAdder_, &FullAdderFrame::openRequested, this, &FrmGates::open);
-    connect(flipFlop_, &FlipFlopFrame::openRequested, this, &FrmGates::open);
-    connect(controlled_, &ControlFlipFlopFrame::openRequested, this, &FrmGates::open);
+    connect(halfAdder_, &HalfAdderFrame::openRequested, this, &FrmGates::openFrame);
+    connect(fullAdder_, &FullAdderFrame::openRequested, this, &FrmGates::openFrame);
+    connect(flipFlop_, &FlipFlopFrame::openRequested, this, &FrmGates::openFrame);
+    connect(controlled_, &ControlFlipFlopFrame::openRequested, this, &FrmGates::openFrame);
 
     auto* next = new QPushButton(QStringLiteral("Next"), this);
     next->setObjectName(QStringLiteral("Command2"));
@@ -106,7 +106,7 @@ void FrmGates::resizeEvent(QResizeEvent* event) {
     status_->setGeometry(0, height() - kStatusHeight - kStatusGap, width(), kStatusHeight);
 }
 
-void FrmGates::open(GateFrame frame) {
+void FrmGates::openFrame(GateFrame frame) {
     model_.show(frame);
     refresh();
 }

@@ -32,7 +32,7 @@ class FrmGates : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void open(GateFrame frame);
+    void openFrame(GateFrame frame);
     void refresh();
 
     LogicGates model_;
