@@ -11,10 +11,6 @@ namespace zeb::teaching::views {
 
 namespace {
 
-QString line(int number) {
-    return QStringLiteral("Line%1").arg(number);
-}
-
 // Both views occupy this box; inside it the rows of outputs A to D lie at
 // kRowY + n * kRowStep, High enters at kHighY and Low at kLowY.
 constexpr QRect kBox{100, 40, 230, 232};
@@ -37,8 +33,8 @@ DecoderFrame::DecoderFrame(AddressDecoder& decoder, QWidget* parent)
                              QStringLiteral("Address input Low"));
     addText(this, QStringLiteral("High"), {8, inputs_[1]->y(), 36, kBitHeight});
     addText(this, QStringLiteral("Low"), {8, inputs_[0]->y(), 36, kBitHeight});
-    addLine(this, line(15), {{rightOf(inputs_[1]), {kBox.left(), kBox.top() + kHighY}}});
-    addLine(this, line(14), {{rightOf(inputs_[0]), {kBox.left(), kBox.top() + kLowY}}});
+    addLine(this, lineName(15), {{rightOf(inputs_[1]), {kBox.left(), kBox.top() + kHighY}}});
+    addLine(this, lineName(14), {{rightOf(inputs_[0]), {kBox.left(), kBox.top() + kLowY}}});
     for (int i = 0; i < 2; ++i) {
         connect(inputs_[i], &ui::ValuePanel::clicked, this, [this, i] {
             decoder_.toggleInput(i);
@@ -59,7 +55,7 @@ DecoderFrame::DecoderFrame(AddressDecoder& decoder, QWidget* parent)
         outputs_[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
         addText(this, QLatin1String(names[n]), {412, outputs_[n]->y(), 20, kBitHeight},
                 Qt::AlignCenter);
-        addLine(this, line(16 + n), {{{kBox.right() + 1, y}, leftOf(outputs_[n])}});
+        addLine(this, lineName(16 + n), {{{kBox.right() + 1, y}, leftOf(outputs_[n])}});
     }
 
     seeLogic_ = new QCheckBox(QStringLiteral("See logic"), this);
@@ -95,7 +91,7 @@ void DecoderFrame::buildLogicView() {
     for (int n = 0; n < 4; ++n) {
         ands[n] =
             addGate(logic_, indexed("PicAnd", n), ui::GateShape::And, {150, row(n) - 24, 50, 48});
-        addLine(logic_, line(34 + n), {{ands[n]->outputPin(), {right, row(n)}}});
+        addLine(logic_, lineName(34 + n), {{ands[n]->outputPin(), {right, row(n)}}});
     }
     // NOT 0 and 2 invert High for A and B; NOT 1 and 3 invert Low for A and C.
     auto notAt = [&](int index, int y) {
@@ -106,27 +102,27 @@ void DecoderFrame::buildLogicView() {
     auto* not2 = notAt(2, row(1) - 12);
     auto* not3 = notAt(3, row(2) + 12);
 
-    addLine(logic_, line(39), {{{0, kHighY}, {kHighBus, kHighY}}}, {{kHighBus, kHighY}});
-    addLine(logic_, line(23), {{{kHighBus, row(0) - 12}, {kHighBus, row(3) - 12}}});
-    addLine(logic_, line(24), {{{kHighBus, row(0) - 12}, not0->inputPin(0)}});
-    addLine(logic_, line(25), {{{kHighBus, row(1) - 12}, not2->inputPin(0)}},
+    addLine(logic_, lineName(39), {{{0, kHighY}, {kHighBus, kHighY}}}, {{kHighBus, kHighY}});
+    addLine(logic_, lineName(23), {{{kHighBus, row(0) - 12}, {kHighBus, row(3) - 12}}});
+    addLine(logic_, lineName(24), {{{kHighBus, row(0) - 12}, not0->inputPin(0)}});
+    addLine(logic_, lineName(25), {{{kHighBus, row(1) - 12}, not2->inputPin(0)}},
             {{kHighBus, row(1) - 12}});
-    addLine(logic_, line(27), {{{kHighBus, row(2) - 12}, ands[2]->inputPin(0)}},
+    addLine(logic_, lineName(27), {{{kHighBus, row(2) - 12}, ands[2]->inputPin(0)}},
             {{kHighBus, row(2) - 12}});
-    addLine(logic_, line(33), {{{kHighBus, row(3) - 12}, ands[3]->inputPin(0)}});
-    addLine(logic_, line(28), {{not0->outputPin(), ands[0]->inputPin(0)}});
-    addLine(logic_, line(30), {{not2->outputPin(), ands[1]->inputPin(0)}});
+    addLine(logic_, lineName(33), {{{kHighBus, row(3) - 12}, ands[3]->inputPin(0)}});
+    addLine(logic_, lineName(28), {{not0->outputPin(), ands[0]->inputPin(0)}});
+    addLine(logic_, lineName(30), {{not2->outputPin(), ands[1]->inputPin(0)}});
 
-    addLine(logic_, line(31), {{{0, kLowY}, {kLowBus, kLowY}}}, {{kLowBus, kLowY}});
-    addLine(logic_, line(20), {{{kLowBus, row(0) + 12}, {kLowBus, row(3) + 12}}});
-    addLine(logic_, line(21), {{{kLowBus, row(0) + 12}, not1->inputPin(0)}});
-    addLine(logic_, line(22), {{{kLowBus, row(1) + 12}, ands[1]->inputPin(1)}},
+    addLine(logic_, lineName(31), {{{0, kLowY}, {kLowBus, kLowY}}}, {{kLowBus, kLowY}});
+    addLine(logic_, lineName(20), {{{kLowBus, row(0) + 12}, {kLowBus, row(3) + 12}}});
+    addLine(logic_, lineName(21), {{{kLowBus, row(0) + 12}, not1->inputPin(0)}});
+    addLine(logic_, lineName(22), {{{kLowBus, row(1) + 12}, ands[1]->inputPin(1)}},
             {{kLowBus, row(1) + 12}});
-    addLine(logic_, line(38), {{{kLowBus, row(2) + 12}, not3->inputPin(0)}},
+    addLine(logic_, lineName(38), {{{kLowBus, row(2) + 12}, not3->inputPin(0)}},
             {{kLowBus, row(2) + 12}});
-    addLine(logic_, line(26), {{{kLowBus, row(3) + 12}, ands[3]->inputPin(1)}});
-    addLine(logic_, line(29), {{not1->outputPin(), ands[0]->inputPin(1)}});
-    addLine(logic_, line(32), {{not3->outputPin(), ands[2]->inputPin(1)}});
+    addLine(logic_, lineName(26), {{{kLowBus, row(3) + 12}, ands[3]->inputPin(1)}});
+    addLine(logic_, lineName(29), {{not1->outputPin(), ands[0]->inputPin(1)}});
+    addLine(logic_, lineName(32), {{not3->outputPin(), ands[2]->inputPin(1)}});
 }
 
 void DecoderFrame::refresh() {
@@ -139,8 +135,8 @@ void DecoderFrame::refresh() {
     logic_->setVisible(logicView);
     plain_->setVisible(!logicView);
     for (int number = AddressDecoder::kFirstLine; number <= AddressDecoder::kLastLine; ++number) {
-        colourWire(this, line(number), decoder_.line(number));
-        colourWire(logic_, line(number), decoder_.line(number));
+        colourWire(this, lineName(number), decoder_.line(number));
+        colourWire(logic_, lineName(number), decoder_.line(number));
     }
     grid_->highlightRow(decoder_.highlightedRow());
 }

@@ -5,10 +5,31 @@
 #include "ui/TruthGrid.h"
 #include "ui/ValuePanel.h"
 
+#include <QDialog>
+
 namespace zeb::teaching::views {
 
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QString lineName(int number) {
+    return QStringLiteral("Line%1").arg(number);
+}
+
+QPushButton* addWindowButtons(QDialog* window, int top, int right) {
+    const char* names[] = {"Command2", "Command1", "Command3"};
+    const char* texts[] = {"Next", "Cancel", "Help"};
+    QPushButton* buttons[3];
+    for (int i = 0; i < 3; ++i) {
+        buttons[i] = new QPushButton(QLatin1String(texts[i]), window);
+        buttons[i]->setObjectName(QLatin1String(names[i]));
+        buttons[i]->setGeometry(right - 75 - (2 - i) * 82, top, 75, 26);
+        buttons[i]->setAutoDefault(false);
+    }
+    QObject::connect(buttons[1], &QPushButton::clicked, window, &QDialog::reject);
+    buttons[2]->setEnabled(false);
+    return buttons[0];
 }
 
 ui::ValuePanel* addBitPanel(QWidget* parent, const QString& name, QPoint topLeft,

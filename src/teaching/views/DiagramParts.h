@@ -5,8 +5,11 @@
 
 #include <QLabel>
 #include <QPolygon>
+#include <QPushButton>
 
 #include <initializer_list>
+
+class QDialog;
 
 namespace zeb::ui {
 class DiagramFrame;
@@ -23,6 +26,13 @@ inline constexpr int kBitHeight = 24;
 
 // Control arrays are named name_index.
 QString indexed(const char* name, int index);
+// Wires are named after their line number.
+QString lineName(int number);
+
+// "Next", "Cancel" and "Help" along the bottom right of a teaching window, with
+// their right edge at `right`. Cancel hides the window; Help stays disabled
+// until there is a help viewer. Returns "Next" for the window to wire up.
+QPushButton* addWindowButtons(QDialog* window, int top, int right);
 
 ui::ValuePanel* addBitPanel(QWidget* parent, const QString& name, QPoint topLeft,
                             const QString& role);

@@ -19,10 +19,6 @@ QRect shifted(int x, int y, int w, int h) {
     return {shifted(x, y), QSize(w, h)};
 }
 
-QString line(int number) {
-    return QStringLiteral("Line%1").arg(number);
-}
-
 } // namespace
 
 FlipFlopFrame::FlipFlopFrame(FlipFlopDemo& demo, QWidget* parent)
@@ -71,21 +67,21 @@ FlipFlopFrame::FlipFlopFrame(FlipFlopDemo& demo, QWidget* parent)
         panel->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-    addLine(this, line(10), {{shifted(78, 62), or1->inputPin(0)}});
-    addLine(this, line(9),
+    addLine(this, lineName(10), {{shifted(78, 62), or1->inputPin(0)}});
+    addLine(this, lineName(9),
             {{or1->outputPin(), shifted(204, 75)}, {shifted(232, 75), not1->inputPin(0)}});
-    addLine(this, line(20),
+    addLine(this, lineName(20),
             {{not1->outputPin(), shifted(320, 75)}, {shifted(348, 75), shifted(370, 75)}});
-    addLine(this, line(22), {{shifted(370, 75), shifted(370, 150)}});
-    addLine(this, line(21), {{shifted(370, 150), shifted(90, 150)}});
-    addLine(this, line(19), {{shifted(90, 150), shifted(90, 182), or2->inputPin(0)}});
-    addLine(this, line(18), {{shifted(78, 208), or2->inputPin(1)}});
-    addLine(this, line(16),
+    addLine(this, lineName(22), {{shifted(370, 75), shifted(370, 150)}});
+    addLine(this, lineName(21), {{shifted(370, 150), shifted(90, 150)}});
+    addLine(this, lineName(19), {{shifted(90, 150), shifted(90, 182), or2->inputPin(0)}});
+    addLine(this, lineName(18), {{shifted(78, 208), or2->inputPin(1)}});
+    addLine(this, lineName(16),
             {{or2->outputPin(), shifted(204, 195)}, {shifted(232, 195), not2->inputPin(0)}});
-    addLine(this, line(13), {{not2->outputPin(), shifted(340, 195)}});
-    addLine(this, line(15), {{shifted(368, 195), shifted(400, 195), shifted(400, 250)}});
-    addLine(this, line(14), {{shifted(400, 250), shifted(30, 250)}});
-    addLine(this, line(12),
+    addLine(this, lineName(13), {{not2->outputPin(), shifted(340, 195)}});
+    addLine(this, lineName(15), {{shifted(368, 195), shifted(400, 195), shifted(400, 250)}});
+    addLine(this, lineName(14), {{shifted(400, 250), shifted(30, 250)}});
+    addLine(this, lineName(12),
             {{shifted(30, 250), shifted(30, 88), shifted(90, 88)},
              {shifted(118, 88), or1->inputPin(1)}});
 
@@ -117,7 +113,7 @@ void FlipFlopFrame::refresh() {
     for (int p = 0; p < FlipFlopDemo::PanelCount; ++p)
         showBit(panels_[p], demo_.panel(static_cast<FlipFlopDemo::Panel>(p)));
     for (int number : FlipFlopDemo::kLines)
-        colourWire(this, line(number), demo_.line(number));
+        colourWire(this, lineName(number), demo_.line(number));
     set_->setEnabled(!demo_.running());
     reset_->setEnabled(!demo_.running());
     continue_->setEnabled(demo_.running());

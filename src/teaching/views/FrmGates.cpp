@@ -1,6 +1,7 @@
 #include "teaching/views/FrmGates.h"
 
 #include "teaching/views/ControlFlipFlopFrame.h"
+#include "teaching/views/DiagramParts.h"
 #include "teaching/views/FlipFlopFrame.h"
 #include "teaching/views/FullAdderFrame.h"
 #include "teaching/views/HalfAdderFrame.h"
@@ -60,23 +61,11 @@ FrmGates::FrmGates(QWidget* parent, const zeb::Preferences& preferences)
     connect(flipFlop_, &FlipFlopFrame::openRequested, this, &FrmGates::openFrame);
     connect(controlled_, &ControlFlipFlopFrame::openRequested, this, &FrmGates::openFrame);
 
-    auto* next = new QPushButton(QStringLiteral("Next"), this);
-    next->setObjectName(QStringLiteral("Command2"));
-    next->setGeometry(324, 338, 75, 26);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command1"));
-    cancel->setGeometry(406, 338, 75, 26);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("Command3"));
-    help->setGeometry(488, 338, 75, 26);
-    help->setEnabled(false); // no help viewer yet
-    for (auto* b : {next, cancel, help})
-        b->setAutoDefault(false);
+    auto* next = addWindowButtons(this, 338, 563);
     connect(next, &QPushButton::clicked, this, [this] {
         model_.next();
         refresh();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("PnlStatus"));

@@ -2,6 +2,7 @@
 
 #include "teaching/views/AddressedMemoryFrame.h"
 #include "teaching/views/DecoderFrame.h"
+#include "teaching/views/DiagramParts.h"
 #include "teaching/views/FourBitMemoryFrame.h"
 #include "ui/ColourConversion.h"
 #include "ui/Twips.h"
@@ -45,23 +46,11 @@ FrmMem::FrmMem(QWidget* parent, const zeb::Preferences& preferences)
         refresh();
     });
 
-    auto* next = new QPushButton(QStringLiteral("Next"), this);
-    next->setObjectName(QStringLiteral("Command2"));
-    next->setGeometry(238, 424, 75, 26);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command1"));
-    cancel->setGeometry(320, 424, 75, 26);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("Command3"));
-    help->setGeometry(402, 424, 75, 26);
-    help->setEnabled(false); // no help viewer yet
-    for (auto* b : {next, cancel, help})
-        b->setAutoDefault(false);
+    auto* next = addWindowButtons(this, 424, 477);
     connect(next, &QPushButton::clicked, this, [this] {
         model_.next();
         refresh();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool FrmMem::event(QEvent* event) {
