@@ -262,53 +262,41 @@ bool Instructions::JumpZero() {
     return advance;
 }
 
-void Instructions::JumpIndirect() {
+bool Instructions::IndirectTarget(const std::string& message, std::int32_t& t) {
     std::int32_t a;
-    if (!Prologue(a)) return;
+    if (!Prologue(a)) return false;
     if (!LegalAddress(a)) {
-        m_.ErrorMessage("JUMP INDIRECT to illegal address at " + SignedText(a));
-        return;
+        m_.ErrorMessage(message + SignedText(a));
+        return false;
     }
-    const std::int32_t t = m_.OperandVal(a);
-    if (LegalAddress(t)) {
-        m_.ChangePC(t);
-        m_.host().BitJMPIndirect();
-    } else {
-        m_.ErrorMessage("JUMP INDIRECT to illegal address at " + SignedText(t));
+    t = m_.OperandVal(a);
+    if (!LegalAddress(t)) {
+        m_.ErrorMessage(message + SignedText(t));
+        return false;
     }
+    return true;
+}
+
+void Instructions::JumpIndirect() {
+    std::int32_t t;
+    if (!IndirectTarget("JUMP INDIRECT to illegal address at ", t)) return;
+    m_.ChangePC(t);
+    m_.host().BitJMPIndirect();
 }
 
 void Instructions::LoadIndirect() {
-    std::int32_t a;
-    if (!Prologue(a)) return;
-    if (!LegalAddress(a)) {
-        m_.ErrorMessage("LOAD INDIRECT from illegal address at " + SignedText(a));
-        return;
-    }
-    const std::int32_t t = m_.OperandVal(a);
-    if (LegalAddress(t)) {
-        const std::int32_t v = m_.MemVal(t);
-        m_.host().BitLoadIndirect(v);
-        m_.ChangeAcc(v);
-    } else {
-        m_.ErrorMessage("LOAD INDIRECT from illegal address at " + SignedText(t));
-    }
+    std::int32_t t;
+    if (!IndirectTarget("LOAD INDIRECT from illegal address at ", t)) return;
+    const std::int32_t v = m_.MemVal(t);
+    m_.host().BitLoadIndirect(v);
+    m_.ChangeAcc(v);
 }
 
 void Instructions::StoreIndirect() {
-    std::int32_t a;
-    if (!Prologue(a)) return;
-    if (!LegalAddress(a)) {
-        m_.ErrorMessage("STORE INDIRECT to illegal address at " + SignedText(a));
-        return;
-    }
-    const std::int32_t t = m_.OperandVal(a);
-    if (LegalAddress(t)) {
-        StoreWord(t);
-        m_.host().BitStoreIndirect();
-    } else {
-        m_.ErrorMessage("STORE INDIRECT to illegal address at " + SignedText(t));
-    }
+    std::int32_t t;
+    if (!IndirectTarget("STORE INDIRECT to illegal address at ", t)) return;
+    StoreWord(t);
+    m_.host().BitStoreIndirect();
 }
 
 } // namespace zeb

@@ -39,6 +39,9 @@ class Instructions {
     bool Prologue(std::int32_t& a);
     void Arithmetic(char op);
     void StoreWord(std::int32_t address);
+    // The address an indirect instruction points at, each step checked and
+    // reported with the same message.
+    bool IndirectTarget(const std::string& message, std::int32_t& t);
 
     Machine& m_;
     Pacing& pacing_;

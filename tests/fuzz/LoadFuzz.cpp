@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (mode & 4) r.zeb.stack.MnuInterrupts_Click();
     fs.files["F.ZEB"] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
     files.LoadFile("F.ZEB");
-    for (int i = 0; i < 8; ++i) r.host.inputs.push_back(std::to_string(i * 9999));
+    for (int i = 0; i < 8; ++i)
+        r.host.inputs.push_back(std::to_string(i * 9999));
     long steps = 0;
     r.zeb.run.SetAfterInstruction([&](int) {
         if (++steps == 2000) r.m.Running = false;

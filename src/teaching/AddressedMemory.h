@@ -1,0 +1,55 @@
+#pragma once
+#include "core/Preferences.h"
+
+#include <array>
+
+namespace zeb::teaching {
+
+// Four locations of two bits behind an address decoder; AND gates let only
+// the selected location through to the output. Wires keep the colour they
+// were last given: nothing is computed until the student clicks.
+class AddressedMemory {
+  public:
+    struct LocationLines {
+        int select;
+        std::array<int, 2> bit0;
+        std::array<int, 2> bit1;
+    };
+    static constexpr std::array<LocationLines, 4> kLocationLines = {{
+        {4, {3, 2}, {0, 1}},
+        {11, {10, 9}, {7, 8}},
+        {16, {14, 15}, {12, 13}},
+        {21, {19, 20}, {17, 18}},
+    }};
+    // The wires that collect bit 0 and bit 1 for the output.
+    static constexpr std::array<int, 2> kOutputLines = {6, 5};
+    static constexpr int kLineCount = 22;
+
+    explicit AddressedMemory(const Preferences& preferences) : preferences_(preferences) {}
+
+    bool input(int index) const { return inputs_.at(index); }
+    bool control() const { return control_; }
+    bool stored(int location, int bit) const { return cells_.at(location).at(bit); }
+    bool output(int bit) const { return outputs_.at(bit); }
+    Colour line(int index) const { return lines_.at(index); }
+
+    void toggleInput(int index);
+    void toggleControl() { control_ = !control_; }
+    // Ignored unless Control is 1.
+    void toggleStored(int location, int bit);
+
+    int GetAddress() const { return 2 * inputs_[1] + inputs_[0]; }
+    void UpdateMemoryOutput();
+
+  private:
+    void colour(int index, bool lit);
+
+    const Preferences& preferences_;
+    std::array<bool, 2> inputs_{};
+    std::array<std::array<bool, 2>, 4> cells_{};
+    std::array<bool, 2> outputs_{};
+    bool control_ = false;
+    std::array<Colour, kLineCount> lines_{};
+};
+
+} // namespace zeb::teaching

@@ -1,0 +1,142 @@
+#include "teaching/views/AddressedMemoryFrame.h"
+
+#include "teaching/views/DiagramParts.h"
+#include "ui/ValuePanel.h"
+
+namespace zeb::teaching::views {
+
+namespace {
+
+QString logicLine(int index) {
+    return indexed("LogicLine", index);
+}
+
+// Location n's select line runs at kFirstRow + n * kRowStep; its two bits sit
+// above it, its AND gates (bit 1 upper, bit 0 lower) straddle it.
+constexpr int kFirstRow = 80;
+constexpr int kRowStep = 75;
+constexpr int kDecoderRight = 130;
+constexpr int kRiser = 290;
+constexpr int kGateLeft = 300;
+constexpr int kBus1 = 370;
+constexpr int kBus0 = 404;
+constexpr int kOutTop = 362;
+
+} // namespace
+
+AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* parent)
+    : ui::DiagramFrame(QStringLiteral("Getting Data from a Memory Address"), parent),
+      memory_(memory) {
+    setObjectName(QStringLiteral("FraMem"));
+
+    addText(this, QStringLiteral("Control"), {2, 22, 56, 16}, Qt::AlignCenter);
+    control_ = addBitPanel(this, QStringLiteral("PnlControlMem"), {16, 40},
+                           QStringLiteral("Control of the memory"));
+    connect(control_, &ui::ValuePanel::clicked, this, [this] {
+        memory_.toggleControl();
+        emit changed();
+    });
+
+    addText(this, QStringLiteral("Input Address"), {2, 112, 56, 34}, Qt::AlignCenter);
+    const char* inputLabels[] = {"Lo", "Hi"};
+    const int inputTops[] = {220, 150};
+    for (int i = 0; i < 2; ++i) {
+        inputs_[i] =
+            addBitPanel(this, indexed("PnlInput", i), {24, inputTops[i]},
+                        QStringLiteral("Input address bit %1").arg(QLatin1String(inputLabels[i])));
+        addText(this, QLatin1String(inputLabels[i]), {2, inputTops[i], 20, kBitHeight},
+                Qt::AlignCenter);
+        addLine(this, {}, {{rightOf(inputs_[i]), {60, leftOf(inputs_[i]).y()}}});
+        connect(inputs_[i], &ui::ValuePanel::clicked, this, [this, i] {
+            memory_.toggleInput(i);
+            emit changed();
+        });
+    }
+    auto* decoder =
+        addBox(this, QStringLiteral("Panel3D1"), {60, 56, kDecoderRight - 60, 272},
+               QStringLiteral("Address Decoder"), kGreen, QStringLiteral("Address decoder"));
+    connect(decoder, &ui::ValuePanel::doubleClicked, this, &AddressedMemoryFrame::decoderRequested);
+
+    addText(this, QStringLiteral("Address"), {150, 24, 90, 18}, Qt::AlignCenter);
+    const char* rowLabels[] = {"00", "01", "10", "11"};
+    QList<QPoint> bus1Dots, bus0Dots;
+    std::array<std::array<ui::GateSymbol*, 2>, 4> gates{};
+    for (int loc = 0; loc < 4; ++loc) {
+        const int y = kFirstRow + loc * kRowStep;
+        const auto& lines = AddressedMemory::kLocationLines[loc];
+        addText(this, QLatin1String(rowLabels[loc]), {136, y - 32, 24, kBitHeight},
+                Qt::AlignCenter);
+        for (int bit = 0; bit < 2; ++bit) {
+            const QString name = indexed(qPrintable(QStringLiteral("PnlAddress%1").arg(loc)), bit);
+            cells_[loc][bit] = addBitPanel(
+                this, name, {bit == 1 ? 162 : 196, y - 32},
+                QStringLiteral("Location %1, bit %2").arg(QLatin1String(rowLabels[loc])).arg(bit));
+            connect(cells_[loc][bit], &ui::ValuePanel::clicked, this, [this, loc, bit] {
+                memory_.toggleStored(loc, bit);
+                emit changed();
+            });
+        }
+        auto* and1 = addGate(this, indexed("PicMemAnd", 2 * loc + 1), ui::GateShape::And,
+                             {kGateLeft, y - 30, 40, 28});
+        auto* and0 = addGate(this, indexed("PicMemAnd", 2 * loc), ui::GateShape::And,
+                             {kGateLeft, y + 2, 40, 28});
+
+        addLine(this, logicLine(lines.select),
+                {{{kDecoderRight, y}, {kRiser, y}},
+                 {and1->inputPin(1), {kRiser, y - 9}, {kRiser, y + 9}, and0->inputPin(0)}},
+                {{kRiser, y}});
+        // Bit 1 passes over bit 0's panel into the upper gate; bit 0 drops into the lower one.
+        const QPoint top1 = topOf(cells_[loc][1]);
+        addLine(this, logicLine(lines.bit1[0]), {{top1, {top1.x(), y - 38}, {270, y - 38}}});
+        addLine(this, logicLine(lines.bit1[1]),
+                {{{270, y - 38}, {270, y - 23}, and1->inputPin(0)}});
+        const QPoint bottom0 = bottomOf(cells_[loc][0]);
+        addLine(this, logicLine(lines.bit0[0]), {{bottom0, {bottom0.x(), y + 23}}});
+        addLine(this, logicLine(lines.bit0[1]), {{{bottom0.x(), y + 23}, and0->inputPin(1)}});
+
+        gates[loc] = {and0, and1};
+        bus1Dots << QPoint(kBus1, y - 16);
+        bus0Dots << QPoint(kBus0, y + 16);
+    }
+    bus1Dots.removeFirst();
+    bus0Dots.removeFirst();
+
+    // The output wires gather the AND gates' outputs for their bit.
+    ui::WireLine bus1{logicLine(AddressedMemory::kOutputLines[1]), {}, bus1Dots};
+    ui::WireLine bus0{logicLine(AddressedMemory::kOutputLines[0]), {}, bus0Dots};
+    for (int loc = 0; loc < 4; ++loc) {
+        const int y = kFirstRow + loc * kRowStep;
+        bus1.paths << QPolygon({gates[loc][1]->outputPin(), QPoint(kBus1, y - 16)});
+        bus0.paths << QPolygon({gates[loc][0]->outputPin(), QPoint(kBus0, y + 16)});
+    }
+    bus1.paths << QPolygon({QPoint(kBus1, kFirstRow - 16), QPoint(kBus1, kOutTop)});
+    bus0.paths << QPolygon({QPoint(kBus0, kFirstRow + 16), QPoint(kBus0, kOutTop)});
+    DiagramFrame::addWire(std::move(bus1));
+    DiagramFrame::addWire(std::move(bus0));
+
+    addText(this, QStringLiteral("Output Value"), {250, kOutTop, 100, kBitHeight},
+            Qt::AlignRight | Qt::AlignVCenter);
+    for (int bit = 0; bit < 2; ++bit) {
+        const int x = bit == 1 ? kBus1 : kBus0;
+        outputs_[bit] = addBitPanel(this, indexed("PnlMemOut", bit), {x - kBitWidth / 2, kOutTop},
+                                    QStringLiteral("Output value bit %1").arg(bit));
+        outputs_[bit]->setFocusPolicy(Qt::NoFocus);
+        outputs_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    refresh();
+}
+
+void AddressedMemoryFrame::refresh() {
+    showBit(control_, memory_.control());
+    for (int i = 0; i < 2; ++i) {
+        showBit(inputs_[i], memory_.input(i));
+        showBit(outputs_[i], memory_.output(i));
+    }
+    for (int loc = 0; loc < 4; ++loc)
+        for (int bit = 0; bit < 2; ++bit)
+            showBit(cells_[loc][bit], memory_.stored(loc, bit));
+    for (int i = 0; i < AddressedMemory::kLineCount; ++i)
+        colourWire(this, logicLine(i), memory_.line(i));
+}
+
+} // namespace zeb::teaching::views

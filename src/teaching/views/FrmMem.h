@@ -1,0 +1,35 @@
+#pragma once
+#include "core/Preferences.h"
+#include "teaching/MemoryHardware.h"
+
+#include <QDialog>
+
+namespace zeb::teaching::views {
+
+class FourBitMemoryFrame;
+class DecoderFrame;
+class AddressedMemoryFrame;
+
+// The "Memory" window: the 4-bit memory, the address decoder and the addressed
+// memory, one at a time in the same place. Create it once and show it modally
+// with exec(); "Cancel" only hides it, so every value is kept.
+class FrmMem : public QDialog {
+    Q_OBJECT
+  public:
+    FrmMem(QWidget* parent, const zeb::Preferences& preferences);
+
+    const MemoryHardware& model() const { return model_; }
+
+  protected:
+    bool event(QEvent* event) override;
+
+  private:
+    void refresh();
+
+    MemoryHardware model_;
+    FourBitMemoryFrame* fourBit_;
+    DecoderFrame* decoder_;
+    AddressedMemoryFrame* addressed_;
+};
+
+} // namespace zeb::teaching::views

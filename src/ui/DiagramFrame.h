@@ -1,0 +1,27 @@
+#pragma once
+#include "ui/WireLine.h"
+
+#include <QGroupBox>
+
+namespace zeb::ui {
+
+// A framed part of a window that draws its wires underneath its child widgets
+// (panels, gate symbols). Wires are found by name to be recoloured.
+class DiagramFrame : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit DiagramFrame(const QString& title, QWidget* parent = nullptr);
+
+    void addWire(WireLine wire);
+    void setWire(const QString& name, const QColor& colour, int width);
+    const WireLine* wire(const QString& name) const;
+    const QList<WireLine>& wires() const { return wires_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QList<WireLine> wires_;
+};
+
+} // namespace zeb::ui

@@ -1,0 +1,94 @@
+#include "teaching/AddressedMemory.h"
+#include "teaching/TruthTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace zeb;
+using namespace zeb::teaching;
+
+namespace {
+
+class AddressedMemoryTest : public testing::Test {
+  protected:
+    Preferences prefs;
+    AddressedMemory mem{prefs};
+
+    bool lit(int line) const { return mem.line(line) == prefs.ActionHighlightColour; }
+    std::string output() const {
+        return std::string(bitText(mem.output(1))) + bitText(mem.output(0));
+    }
+    void setAddress(int address) {
+        if (mem.GetAddress() % 2 != address % 2) mem.toggleInput(0);
+        if (mem.GetAddress() / 2 != address / 2) mem.toggleInput(1);
+    }
+};
+
+TEST_F(AddressedMemoryTest, StartsDarkAlthoughTheAddressIsZero) {
+    EXPECT_EQ(mem.GetAddress(), 0);
+    for (int i = 0; i < AddressedMemory::kLineCount; ++i)
+        EXPECT_FALSE(lit(i)) << i;
+    EXPECT_EQ(output(), "00");
+}
+
+TEST_F(AddressedMemoryTest, EachAddressLightsOnlyItsSelectLine) {
+    for (int address : {1, 3, 2, 0}) {
+        setAddress(address);
+        EXPECT_EQ(mem.GetAddress(), address);
+        for (int loc = 0; loc < 4; ++loc)
+            EXPECT_EQ(lit(AddressedMemory::kLocationLines[loc].select), loc == address);
+        EXPECT_EQ(output(), "00");
+    }
+}
+
+TEST_F(AddressedMemoryTest, StoredBitsChangeOnlyWhileControlIsOne) {
+    mem.toggleStored(0, 0);
+    EXPECT_FALSE(mem.stored(0, 0));
+    EXPECT_FALSE(lit(3));
+    mem.toggleControl();
+    mem.toggleStored(0, 0);
+    EXPECT_TRUE(mem.stored(0, 0));
+    EXPECT_TRUE(lit(3));
+    EXPECT_TRUE(lit(2));
+}
+
+TEST_F(AddressedMemoryTest, WriteAtTheAddressShowsAtTheOutputAtOnce) {
+    mem.toggleControl();
+    setAddress(2);
+    mem.toggleStored(2, 1);
+    EXPECT_TRUE(lit(12));
+    EXPECT_TRUE(lit(13));
+    EXPECT_EQ(output(), "10");
+    EXPECT_TRUE(lit(5));
+    EXPECT_FALSE(lit(6));
+}
+
+TEST_F(AddressedMemoryTest, WriteElsewhereLightsThatLocationOnly) {
+    mem.toggleControl();
+    setAddress(1);
+    mem.toggleStored(3, 0);
+    EXPECT_TRUE(lit(19));
+    EXPECT_TRUE(lit(20));
+    EXPECT_EQ(output(), "00");
+    mem.toggleStored(3, 0);
+    EXPECT_FALSE(lit(19));
+    EXPECT_FALSE(lit(20));
+}
+
+TEST_F(AddressedMemoryTest, ReadsBackWhatWasStoredAfterControlReturnsToZero) {
+    mem.toggleControl();
+    const char* contents[] = {"01", "10", "11", "00"};
+    for (int loc = 0; loc < 4; ++loc) {
+        if (contents[loc][1] == '1') mem.toggleStored(loc, 0);
+        if (contents[loc][0] == '1') mem.toggleStored(loc, 1);
+    }
+    mem.toggleControl();
+    mem.toggleStored(3, 1); // ignored
+    for (int loc : {3, 2, 0, 1}) {
+        setAddress(loc);
+        EXPECT_EQ(output(), contents[loc]) << "location " << loc;
+        EXPECT_EQ(lit(6), contents[loc][1] == '1');
+        EXPECT_EQ(lit(5), contents[loc][0] == '1');
+    }
+}
+
+} // namespace
