@@ -22,7 +22,7 @@ std::unique_ptr<ZebSession> Session() {
     options.quit = [] {};
     auto s = std::make_unique<ZebSession>(std::move(options));
     s->Start();
-    QTest::qWaitForWindowExposed(&s->form());
+    (void)QTest::qWaitForWindowExposed(&s->form());
     s->form().findChild<QSlider*>(QStringLiteral("speed"))->setValue(10);
     // With the status register shown the adding loop may overflow and go on.
     s->shell.mnStatus_Click();

@@ -49,6 +49,9 @@ class TestHost : public Host {
         return dialogName;
     }
 
+    std::string ClipboardText() override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
         for (const auto& m : messages)
@@ -63,6 +66,7 @@ class TestHost : public Host {
     std::vector<std::pair<Window, bool>> onTop;
     std::vector<int> dialogActions;
     std::string dialogName;
+    std::string clipboard;
     std::function<void()> onYield;
     long doEvents = 0;
     long pauseYields = 0;

@@ -1,0 +1,201 @@
+#include "editing/CellClipboard.h"
+#include "../core/TestHost.h"
+#include "editing/MemoryEditor.h"
+
+#include <gtest/gtest.h>
+
+namespace zeb::test {
+namespace {
+
+struct ClipRig : Rig {
+    MemoryEditor editor{m, assembler};
+    CellClipboard clip{m, assembler, editor};
+
+    void ShiftClick(int a) {
+        editor.Operator_MouseDown(a, true, true);
+        editor.Operator_Click(a);
+    }
+    void Click(int a) {
+        editor.Operator_MouseDown(a, true, false);
+        editor.Operator_Click(a);
+    }
+};
+
+TEST(CellClipboard, CopyMarkedCellsAndPasteAtTheCurrentField) {
+    ClipRig r;
+    r.Program({{2, "1", "11"}, {3, "9", "9"}, {5, "", "255"}});
+    r.ShiftClick(2);
+    r.ShiftClick(5);
+    r.clip.mCopy_Click();
+    EXPECT_EQ(r.host.clipboard, "  1| 11|\r\n   |255|\r\n");
+    r.Click(40);
+    r.clip.mPaste_Click();
+    EXPECT_EQ(r.m.OperatorText(40), "1");
+    EXPECT_EQ(r.m.OperandText(40), "11");
+    EXPECT_EQ(r.m.OperatorText(41), "");
+    EXPECT_EQ(r.m.OperandText(41), "255");
+    EXPECT_TRUE(r.host.messages.empty());
+}
+
+TEST(CellClipboard, CutEmptiesButKeepsTheMarks) {
+    ClipRig r;
+    r.Program({{2, "1", "11"}, {6, "2", "3"}});
+    r.Click(6);
+    r.ShiftClick(2);
+    r.clip.mCut_Click();
+    EXPECT_EQ(r.m.OperatorText(2), "");
+    EXPECT_EQ(r.m.OperandText(2), "");
+    EXPECT_EQ(r.m.OperatorColour(2), kGreen);
+    EXPECT_TRUE(r.editor.SelectionActive());
+    r.clip.mPaste_Click(); // at the current field: the last click, address 2
+    EXPECT_EQ(r.m.OperatorText(2), "1");
+    r.clip.mDelete_Click();
+    EXPECT_EQ(r.m.OperatorText(2), "");
+    EXPECT_EQ(r.m.OperatorText(6), "2");
+}
+
+TEST(CellClipboard, NothingMarkedLeavesTheClipboard) {
+    ClipRig r;
+    r.host.clipboard = "before";
+    r.Program({{2, "1", "11"}});
+    r.clip.mCopy_Click();
+    r.clip.mDelete_Click();
+    EXPECT_EQ(r.host.clipboard, "before");
+    EXPECT_EQ(r.m.OperatorText(2), "1");
+}
+
+TEST(CellClipboard, PasteReports) {
+    struct Case {
+        const char* name;
+        std::string clipboard;
+        int start; // operator address made current, or 100 + address for an operand
+        bool mnemonics;
+        std::vector<std::string> reports;
+        int written;
+    } cases[] = {
+        {"PastTheEnd",
+         "  1|  2|\r\n  3|  4|\r\n  5|  6|\r\n",
+         78,
+         false,
+         {Report("Attempt to paste beyond end of address range")},
+         2},
+        {"MnemonicWithNumbersShown",
+         "LDA| 11|\r\n",
+         10,
+         false,
+         {Report("Illegal Operator LDA in paste operation")},
+         0},
+        {"MnemonicShown", "LDA| 11|\r\nJ( |  1|\r\n", 10, true, {}, 2},
+        {"BadOperand",
+         "  1|999|\r\n",
+         10,
+         false,
+         {Report("Illegal Operand 999 in paste operation")},
+         0},
+        {"OperandCurrent",
+         "  1|  2|\r\n",
+         105,
+         false,
+         {Report("Attempt to paste beyond end of address range")},
+         0},
+        {"ShortRemainderIgnored", "  1|  2|\r\n  3|  4|", 10, false, {}, 1},
+        {"Binary",
+         "\x01\xff\x02|abc|\r\n",
+         10,
+         false,
+         {Report("Illegal Operator \x01\xff\x02 in paste operation")},
+         0},
+        {"NoBars",
+         "123456789012345",
+         10,
+         false,
+         {Report("Illegal Operand 567 in paste operation")},
+         0},
+    };
+    for (const auto& c : cases) {
+        ClipRig r;
+        if (c.mnemonics) r.assembler.DisAssemble();
+        if (c.start >= 100)
+            r.editor.Operand_Click(c.start - 100);
+        else
+            r.Click(c.start);
+        r.host.clipboard = c.clipboard;
+        r.clip.mPaste_Click();
+        EXPECT_EQ(r.host.texts(), c.reports) << c.name;
+        int written = 0;
+        for (int a = 0; a < kMemorySize; ++a)
+            written += r.m.OperandText(a).empty() ? 0 : 1;
+        EXPECT_EQ(written, c.written) << c.name;
+    }
+}
+
+TEST(CellClipboard, HugeClipboardStopsAtTheEndOfMemory) {
+    ClipRig r;
+    std::string text;
+    for (int i = 0; i < 200000; ++i)
+        text += "  1|  2|\r\n";
+    r.host.clipboard = text;
+    r.clip.mPaste_Click();
+    EXPECT_EQ(r.m.OperandText(79), "2");
+    EXPECT_EQ(r.host.texts(),
+              std::vector<std::string>{Report("Attempt to paste beyond end of address range")});
+}
+
+TEST(Clearing, ClearButtonAndNew) {
+    struct Case {
+        const char* name;
+        bool viaNew;
+        Answer answer;
+        bool demo;
+        bool cleared;
+    } cases[] = {
+        {"ClearOk", false, Answer::Ok, false, true},
+        {"ClearCancel", false, Answer::Cancel, false, false},
+        {"ClearCancelInTheDemonstration", false, Answer::Cancel, true, true},
+        {"NewOk", true, Answer::Ok, false, true},
+        {"NewCancel", true, Answer::Cancel, false, false},
+        {"NewCancelInTheDemonstration", true, Answer::Cancel, true, false},
+    };
+    for (const auto& c : cases) {
+        ClipRig r;
+        r.Program({{7, "1", "2"}});
+        r.m.ChangeAcc(9);
+        r.m.ChangePC(7);
+        r.m.CurrentFileName = "P.ZEB";
+        r.m.DemoMode = c.demo;
+        r.zeb.devices.Out("5");
+        r.editor.Operand_Click(3);
+        r.host.answers = {c.answer};
+        if (c.viaNew)
+            r.clip.MnuNew_Click();
+        else
+            r.clip.clearicon_Click();
+        ASSERT_EQ(r.host.messages.size(), 1u) << c.name;
+        EXPECT_EQ(r.host.messages[0].text, "About to clear memory");
+        EXPECT_EQ(r.host.messages[0].icon, Icon::Question);
+        EXPECT_EQ(r.host.messages[0].buttons, Buttons::OkCancel);
+        EXPECT_EQ(r.m.OperatorText(7).empty(), c.cleared) << c.name;
+        EXPECT_EQ(r.Acc() == "     0", c.cleared) << c.name;
+        EXPECT_EQ(r.zeb.display.PrinterLine(1).empty(), c.cleared) << c.name;
+        EXPECT_EQ(r.m.CurrentFileName.empty(), c.cleared && c.viaNew) << c.name;
+        EXPECT_EQ(r.m.OperatorColour(7), kGrey) << c.name; // the PC highlight is gone
+        if (c.viaNew) {
+            EXPECT_EQ(r.m.OperandColour(3), kGrey) << c.name;
+            EXPECT_EQ(r.editor.CurrentCell(), c.cleared ? 0 : 103) << c.name;
+        } else {
+            EXPECT_EQ(r.editor.CurrentCell(), 0) << c.name;
+            EXPECT_EQ(r.m.OperatorColour(0), MemoryEditor::kWhite) << c.name;
+        }
+    }
+}
+
+TEST(Clearing, NothingDuringARun) {
+    ClipRig r;
+    r.m.Running = true;
+    r.clip.clearicon_Click();
+    r.clip.MnuNew_Click();
+    EXPECT_TRUE(r.host.messages.empty());
+}
+
+} // namespace
+} // namespace zeb::test
