@@ -60,8 +60,9 @@ Answer BatchRun::MessageBox(Icon, Buttons buttons, std::string_view title, std::
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-void BatchRun::PauseYield(Clock::time_point until) {
-    std::this_thread::sleep_until(until);
+void BatchRun::PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
+    // No events here: sleep once to the end of the pause.
+    if (Clock::now() < until) std::this_thread::sleep_until(pauseEnd);
 }
 
 std::optional<std::string> BatchRun::MyInputBox() {

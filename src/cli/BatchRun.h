@@ -23,7 +23,7 @@ class BatchRun : public Host, public MachineObserver {
 
     Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
-    void PauseYield(Clock::time_point until) override;
+    void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
     std::optional<std::string> MyInputBox() override;
     void displayChanged(DisplayItem item, int index) override;
 

@@ -22,8 +22,13 @@ class Host : public ClockHooks {
     // One pass over the pending user-interface events.
     virtual void DoEvents() {}
     // A yield of the speed pause after its first: process events and wait for
-    // more until `until` at the latest. Must not spin.
-    virtual void PauseYield(Clock::time_point until) { (void)until; }
+    // more until `until` at the latest. Must not spin. Nothing but events is
+    // due before `pauseEnd`, the end of the whole pause, so a host may wait
+    // until then in one go; the yields that follow find their deadlines passed.
+    virtual void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
+        (void)until;
+        (void)pauseEnd;
+    }
 
     // Play a sound file of the program's directory without waiting for it.
     virtual void PlaySound(std::string_view fileName) { (void)fileName; }

@@ -10,8 +10,9 @@ void Pacing::SpeedPause() {
     host.DoEvents();
     // Deadlines are measured from the start so that a late wake-up does not
     // lengthen the whole pause.
+    const auto end = start + n * kYieldSlice;
     for (int i = 1; i <= n; ++i)
-        host.PauseYield(start + i * kYieldSlice);
+        host.PauseYield(start + i * kYieldSlice, end);
 }
 
 void Pacing::MakeSound(std::string_view fileName) {

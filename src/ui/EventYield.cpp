@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include <algorithm>
+
 namespace zeb::ui {
 
 void EventYield::Pass() {
@@ -12,15 +14,15 @@ void EventYield::Pass() {
     lastPass_ = Clock::now();
 }
 
-void EventYield::PauseYield(Clock::time_point until) {
+void EventYield::PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
     const auto now = Clock::now();
     if (stopped_ || now >= until) {
         if (now - lastPass_ >= kFreshPass) Pass();
         return;
     }
-    // Timers tick in whole milliseconds; the pause measures its deadlines
-    // from its start, so waking a little late only shortens the next waits.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(until - now);
+    // One wait to the end of the pause: the yields after it find their
+    // deadlines passed, so a waiting run wakes only for events.
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(std::max(until, pauseEnd) - now);
     QEventLoop loop;
     OneShotTimer timer;
     timer.Start(wait, [&loop] { loop.quit(); });

@@ -16,9 +16,9 @@ class EventYield {
 
     // One pass over the pending events.
     void DoEvents() { Pass(); }
-    // Handles events as they come until `until`; a deadline already passed
-    // is one pass at most.
-    void PauseYield(Clock::time_point until);
+    // Handles events as they come until the pause ends once `until` has not
+    // yet passed; a deadline already passed is one pass at most.
+    void PauseYield(Clock::time_point until, Clock::time_point pauseEnd);
     // While the program ends nothing waits any more.
     void SetStopped(bool stopped) { stopped_ = stopped; }
 

@@ -31,7 +31,7 @@ class TestHost : public Host {
         ++doEvents;
         if (onYield) onYield();
     }
-    void PauseYield(Clock::time_point) override {
+    void PauseYield(Clock::time_point, Clock::time_point) override {
         ++pauseYields;
         if (onYield) onYield();
     }

@@ -18,8 +18,8 @@ void QtHost::DoEvents() {
     yield_.DoEvents();
 }
 
-void QtHost::PauseYield(Clock::time_point until) {
-    yield_.PauseYield(until);
+void QtHost::PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
+    yield_.PauseYield(until, pauseEnd);
 }
 
 void QtHost::PlaySound(std::string_view fileName) {

@@ -25,7 +25,7 @@ class QtHost : public Host {
     Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
     void DoEvents() override;
-    void PauseYield(Clock::time_point until) override;
+    void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
     void PlaySound(std::string_view fileName) override;
     std::optional<std::string> MyInputBox() override;
     void SetOnTop(Window window, bool onTop) override;
