@@ -123,15 +123,16 @@ class MainWindowTest : public QObject {
             QVERIFY2(!child(QLatin1String(hidden))->isVisible(), hidden);
         QCOMPARE(field("Operator", 0)->background(), QColor(Qt::white));
         QCOMPARE(field("Operand", 0)->background(), QColor(192, 192, 192));
-        for (const char* later :
-             {"MnuNew", "fileopen", "MnuSave", "savefile", "MnuFonts", "mnuPrinter",
-              "MnDemonstration", "mCut", "mCopy", "mPaste", "mDelete", "mnLogicGates", "MnuMemory",
-              "mnFullMachine", "MnPreferences", "MMGuide", "zebscreen", "tutmenu", "Instruction"})
-            QVERIFY2(!form().action(QLatin1String(later))->isEnabled(), later);
-        QVERIFY(!child(QStringLiteral("clearicon"))->isEnabled());
+        // Save waits for a file name; the others for windows still to come.
+        for (const char* off : {"MnuSave", "MnDemonstration", "mnFullMachine", "MnPreferences",
+                                "MMGuide", "zebscreen", "tutmenu", "Instruction"})
+            QVERIFY2(!form().action(QLatin1String(off))->isEnabled(), off);
+        QVERIFY(child(QStringLiteral("clearicon"))->isEnabled());
         for (const char* item :
-             {"exitfile", "MnHexadecimal", "mnDissassemble", "mnStatus", "MnStackPointer",
-              "MnuInterrupts", "MnuOutput", "MnRefresh", "aboutmenu"}) {
+             {"MnuNew",         "fileopen",      "savefile",      "MnuFonts",       "mnuPrinter",
+              "exitfile",       "mCut",          "mCopy",         "mPaste",         "mDelete",
+              "mnLogicGates",   "MnuMemory",     "MnHexadecimal", "mnDissassemble", "mnStatus",
+              "MnStackPointer", "MnuInterrupts", "MnuOutput",     "MnRefresh",      "aboutmenu"}) {
             QAction* a = form().action(QLatin1String(item));
             QVERIFY2(a->isEnabled() && !a->isChecked(), item);
         }

@@ -135,8 +135,6 @@ void Form1::CreateKeypad(QWidget* client) {
     pads_[MemoryEditor::kDeletePad]->setArrowFace();
     clearicon_ = Button(client, QStringLiteral("clearicon"), QStringLiteral("Clear"),
                         QStringLiteral("Clear"));
-    // Clearing memory is built with the Edit menu.
-    clearicon_->setEnabled(false);
 }
 
 void Form1::CreateRegisters(QWidget* client) {
@@ -185,6 +183,7 @@ void Form1::CreateRunControls(QWidget* client) {
     connect(runicon_, &QPushButton::clicked, this, [this] { m_.zeb.run.runicon_Click(); });
     connect(stepicon_, &QPushButton::clicked, this, [this] { m_.zeb.run.stepicon_Click(); });
     connect(halticon_, &QPushButton::clicked, this, [this] { m_.zeb.run.halticon_Click(); });
+    connect(clearicon_, &QPushButton::clicked, this, [this] { m_.clipboard.clearicon_Click(); });
 
     speed_ = Named(new QSlider(Qt::Horizontal, client), QStringLiteral("speed"),
                    QStringLiteral("Speed"));
@@ -250,30 +249,42 @@ void Form1::CreateMenus() {
     Zeb& z = m_.zeb;
 
     QMenu* file = menu(0, QStringLiteral("filedummy1"), QStringLiteral("&File"));
-    AddItem(file, QStringLiteral("MnuNew"), QStringLiteral("&New"), {}, false);
-    AddItem(file, QStringLiteral("fileopen"), QStringLiteral("&Open"), {}, false);
-    AddItem(file, QStringLiteral("MnuSave"), QStringLiteral("&Save"), {}, false);
-    AddItem(file, QStringLiteral("savefile"), QStringLiteral("Save &As"), {}, false);
-    AddItem(file, QStringLiteral("MnuFonts"), QStringLiteral("Printer &Fonts"), {}, false);
-    AddItem(file, QStringLiteral("mnuPrinter"), QStringLiteral("&Print"), {}, false);
+    ProgramFiles& files = m_.files;
+    CellClipboard& clip = m_.clipboard;
+    AddItem(file, QStringLiteral("MnuNew"), QStringLiteral("&New"),
+            [&clip] { clip.MnuNew_Click(); });
+    AddItem(file, QStringLiteral("fileopen"), QStringLiteral("&Open"),
+            [&files] { files.fileopen_Click(); });
+    AddItem(file, QStringLiteral("MnuSave"), QStringLiteral("&Save"), [&files] {
+        files.SaveZebToDiskFile("Save");
+    })->setEnabled(false);
+    AddItem(file, QStringLiteral("savefile"), QStringLiteral("Save &As"),
+            [&files] { files.SaveZebToDiskFile("Save As"); });
+    AddItem(file, QStringLiteral("MnuFonts"), QStringLiteral("Printer &Fonts"), m_.MnuFonts_Click);
+    AddItem(file, QStringLiteral("mnuPrinter"), QStringLiteral("&Print"), m_.mnuPrinter_Click);
     AddItem(file, QStringLiteral("MnDemonstration"), QStringLiteral("&Demonstration"), {}, false);
     file->addSeparator()->setObjectName(QStringLiteral("dummy2"));
     AddItem(file, QStringLiteral("exitfile"), QStringLiteral("E&xit"),
             [this] { m_.shell.ProgramExit(); });
 
     QMenu* edit = menu(1, QStringLiteral("mEdit"), QStringLiteral("&Edit"));
-    AddItem(edit, QStringLiteral("mCut"), QStringLiteral("Cut"), {}, false,
-            QKeySequence(Qt::CTRL | Qt::Key_X));
-    AddItem(edit, QStringLiteral("mCopy"), QStringLiteral("Copy"), {}, false,
-            QKeySequence(Qt::CTRL | Qt::Key_C));
-    AddItem(edit, QStringLiteral("mPaste"), QStringLiteral("Paste"), {}, false,
-            QKeySequence(Qt::CTRL | Qt::Key_V));
-    AddItem(edit, QStringLiteral("mDelete"), QStringLiteral("Delete"), {}, false,
-            QKeySequence(Qt::Key_Delete));
+    AddItem(
+        edit, QStringLiteral("mCut"), QStringLiteral("Cut"), [&clip] { clip.mCut_Click(); }, true,
+        QKeySequence(Qt::CTRL | Qt::Key_X));
+    AddItem(
+        edit, QStringLiteral("mCopy"), QStringLiteral("Copy"), [&clip] { clip.mCopy_Click(); },
+        true, QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddItem(
+        edit, QStringLiteral("mPaste"), QStringLiteral("Paste"), [&clip] { clip.mPaste_Click(); },
+        true, QKeySequence(Qt::CTRL | Qt::Key_V));
+    AddItem(
+        edit, QStringLiteral("mDelete"), QStringLiteral("Delete"),
+        [&clip] { clip.mDelete_Click(); }, true, QKeySequence(Qt::Key_Delete));
 
     QMenu* views = menu(2, QStringLiteral("mnViews"), QStringLiteral("&Views"));
-    AddItem(views, QStringLiteral("mnLogicGates"), QStringLiteral("&Logic Gates"), {}, false);
-    AddItem(views, QStringLiteral("MnuMemory"), QStringLiteral("&Memory"), {}, false);
+    AddItem(views, QStringLiteral("mnLogicGates"), QStringLiteral("&Logic Gates"),
+            m_.mnLogicGates_Click);
+    AddItem(views, QStringLiteral("MnuMemory"), QStringLiteral("&Memory"), m_.MnuMemory_Click);
     AddItem(views, QStringLiteral("mnFullMachine"), QStringLiteral("M&achine"), {}, false);
 
     QMenu* options = menu(3, QStringLiteral("MnOptions"), QStringLiteral("&Options"));
@@ -595,7 +606,7 @@ void Form1::ApplyFlag(Flag flag) {
             if (menu) menu->menuAction()->setEnabled(on);
         break;
     case Flag::SaveEnabled:
-        // Saving is built with the file commands; until then the item stays off.
+        if (QAction* a = actions_.value(QStringLiteral("MnuSave"))) a->setEnabled(on);
         break;
     case Flag::Count:
         break;

@@ -2,7 +2,9 @@
 #include "core/MachineObserver.h"
 #include "core/Zeb.h"
 #include "editing/BaseSwitch.h"
+#include "editing/CellClipboard.h"
 #include "editing/MemoryEditor.h"
+#include "files/ProgramFiles.h"
 #include "mainwindow/MainShell.h"
 
 #include <QHash>
@@ -33,8 +35,14 @@ struct Form1Models {
     MemoryEditor& editor;
     BaseSwitch& base;
     MainShell& shell;
-    // Help > About.
+    ProgramFiles& files;
+    CellClipboard& clipboard;
+    // Commands whose dialogs and windows the session owns.
     std::function<void()> aboutmenu_Click;
+    std::function<void()> MnuFonts_Click;
+    std::function<void()> mnuPrinter_Click;
+    std::function<void()> mnLogicGates_Click;
+    std::function<void()> MnuMemory_Click;
 };
 
 // The main window: memory grid, keypad, registers, run controls, printer and

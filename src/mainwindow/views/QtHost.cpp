@@ -35,6 +35,10 @@ void QtHost::SetOnTop(Window window, bool on) {
     if (onTop) onTop(window, on);
 }
 
+std::string QtHost::GetFileFromCommonDialog(int action, std::string_view filter) {
+    return fileDialog ? fileDialog(action, filter) : std::string();
+}
+
 std::string QtHost::ClipboardText() {
     return QGuiApplication::clipboard()->text().toStdString();
 }

@@ -21,6 +21,8 @@ class QtHost : public Host {
 
     std::function<std::optional<std::string>()> inputBox;
     std::function<void(Window, bool)> onTop;
+    // The file dialog; tests answer it themselves.
+    std::function<std::string(int action, std::string_view filter)> fileDialog;
 
     Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
@@ -31,6 +33,7 @@ class QtHost : public Host {
     void SetOnTop(Window window, bool onTop) override;
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& text) override;
+    std::string GetFileFromCommonDialog(int action, std::string_view filter) override;
 
   private:
     ui::MessageBoxes& boxes_;

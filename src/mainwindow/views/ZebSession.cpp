@@ -6,8 +6,11 @@
 #include "mainwindow/views/FrmInterval.h"
 #include "mainwindow/views/FrmKeyB.h"
 #include "mainwindow/views/FrmOutput.h"
+#include "teaching/views/FrmGates.h"
+#include "teaching/views/FrmMem.h"
 #include "ui/AlwaysOnTop.h"
 #include "ui/CentreForm.h"
+#include "ui/FileDialogs.h"
 
 #include <QCoreApplication>
 
@@ -27,8 +30,14 @@ ZebSession::ZebSession(SessionOptions options)
       sounds(options_.programDirectory) {
     zeb.run.SetAssembler([this] { return assembler.AssembleAll(); });
     form_ = std::make_unique<Form1>(
-        Form1Models{zeb, editor, base, shell, [this] { aboutmenu_Click(); }});
+        Form1Models{zeb, editor, base, shell, files, clipboard, [this] { aboutmenu_Click(); },
+                    [this] { print->MnuFonts_Click(); }, [this] { print->mnuPrinter_Click(); },
+                    [this] { mnLogicGates_Click(); }, [this] { MnuMemory_Click(); }});
     boxes.SetParent(form_.get());
+    print = std::make_unique<PrintCommands>(zeb.machine, printerFont, form_.get());
+    host.fileDialog = [this](int action, std::string_view filter) {
+        return ui::GetFileFromCommonDialog(form_.get(), action, filter);
+    };
     about_ = new FrmAbout(form_.get());
     keyb_ = new FrmKeyB(zeb, form_.get());
     output_ = new FrmOutput(zeb, form_.get());
@@ -95,6 +104,7 @@ void ZebSession::SetMemoryFont() {
     form_->SetMemoryFont();
 }
 void ZebSession::SetPrinterFont() {
+    printerFont = PrinterFont{};
     form_->SetPrinterFont();
 }
 bool ZebSession::HasSoundCard() {
@@ -135,11 +145,15 @@ void ZebSession::Unload(FormName form) {
     case FormName::Form1:
         form_->hide();
         break;
+    case FormName::FrmGates:
+        if (gates_) gates_->reject();
+        break;
+    case FormName::FrmMem:
+        if (mem_) mem_->reject();
+        break;
     case FormName::FrmBit:
     case FormName::FrmClock:
     case FormName::FrmDemo:
-    case FormName::FrmGates:
-    case FormName::FrmMem:
     case FormName::FrmPref:
         // Built with their own views.
         break;
@@ -162,6 +176,16 @@ void ZebSession::aboutmenu_Click() {
     ui::CentreForm(about_, 5, 5);
     about_->exec();
     form_->RepaintMainScreen();
+}
+
+void ZebSession::mnLogicGates_Click() {
+    if (!gates_) gates_ = new teaching::views::FrmGates(form_.get(), zeb.preferences);
+    gates_->exec();
+}
+
+void ZebSession::MnuMemory_Click() {
+    if (!mem_) mem_ = new teaching::views::FrmMem(form_.get(), zeb.preferences);
+    mem_->exec();
 }
 
 } // namespace zeb::views

@@ -2,7 +2,12 @@
 #include "core/Zeb.h"
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
+#include "editing/CellClipboard.h"
 #include "editing/MemoryEditor.h"
+#include "files/Listing.h"
+#include "files/ProgramFiles.h"
+#include "files/StdFileSystem.h"
+#include "files/views/PrintCommands.h"
 #include "mainwindow/MainShell.h"
 #include "mainwindow/views/QtHost.h"
 #include "mainwindow/views/SoundPlayer.h"
@@ -20,6 +25,14 @@ class FrmInput;
 class FrmInterval;
 class FrmKeyB;
 class FrmOutput;
+} // namespace zeb::views
+
+namespace zeb::teaching::views {
+class FrmGates;
+class FrmMem;
+} // namespace zeb::teaching::views
+
+namespace zeb::views {
 
 struct SessionOptions {
     // Leaves the application's event loop; by default QCoreApplication::quit.
@@ -61,6 +74,9 @@ class ZebSession final : public ShellWindows {
     void Quit() override;
 
     void aboutmenu_Click();
+    // Views > Logic Gates and Views > Memory: modal, created on first use.
+    void mnLogicGates_Click();
+    void MnuMemory_Click();
 
   private:
     QWidget* WindowOf(Window window);
@@ -77,6 +93,11 @@ class ZebSession final : public ShellWindows {
     BaseSwitch base{zeb.machine, assembler};
     MemoryEditor editor{zeb.machine, assembler};
     MainShell shell{zeb, editor, *this};
+    StdFileSystem disk;
+    ProgramFiles files{zeb.machine, assembler, base, disk};
+    CellClipboard clipboard{zeb.machine, assembler, editor};
+    PrinterFont printerFont;
+    std::unique_ptr<PrintCommands> print;
 
   private:
     std::unique_ptr<Form1> form_;
@@ -85,6 +106,8 @@ class ZebSession final : public ShellWindows {
     FrmOutput* output_ = nullptr;
     FrmInput* input_ = nullptr;
     FrmInterval* interval_ = nullptr;
+    teaching::views::FrmGates* gates_ = nullptr;
+    teaching::views::FrmMem* mem_ = nullptr;
 };
 
 } // namespace zeb::views

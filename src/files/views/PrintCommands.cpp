@@ -1,0 +1,60 @@
+#include "files/views/PrintCommands.h"
+
+#include "files/views/ListingPrinter.h"
+
+#include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace zeb {
+
+PrintCommands::PrintCommands(Machine& machine, PrinterFont& font, QWidget* parent)
+    : m_(machine), font_(font), parent_(parent) {
+    printDialog = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, parent_);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    fontDialog = [this](const QFont& initial) -> std::optional<QFont> {
+        bool ok = false;
+        const QFont font =
+            QFontDialog::getFont(&ok, initial, parent_, QStringLiteral("Printer Fonts"));
+        if (!ok) return std::nullopt;
+        return font;
+    };
+}
+
+void PrintCommands::MnuFonts_Click() {
+    // The dialog opens on the memory font's name, not the printer font's.
+    const Preferences& p = m_.preferences();
+    QFont initial(QString::fromStdString(p.MemoryFontName));
+    initial.setPointSizeF(p.MemoryFontSize);
+    const std::optional<QFont> chosen = fontDialog(initial);
+    if (!chosen) return;
+    font_.PrinterFontName = chosen->family().toStdString();
+    font_.PrinterFontSize = static_cast<float>(chosen->pointSizeF());
+    font_.PrinterFontBold = chosen->bold();
+    font_.PrinterFontItalic = chosen->italic();
+    font_.PrinterFontStrikethru = chosen->strikeOut();
+    font_.PrinterFontUnderline = chosen->underline();
+}
+
+void PrintCommands::mnuPrinter_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(1);
+    if (!printDialog(printer)) return;
+    PrintCopies(printer);
+}
+
+void PrintCommands::PrintCopies(QPrinter& printer) {
+    // Qt may take the copy count as collated copies inside one job; each copy
+    // is a separate job here.
+    const int copies = std::max(1, printer.copyCount());
+    m_.display().Busy(true);
+    QString error;
+    const auto lines = Listing::Lines(m_, Listing::Today());
+    const int printed = ListingPrinter::PrintCopies(printer, copies, lines, font_, &error);
+    m_.display().Busy(false);
+    if (printed < copies) m_.ErrorMessage("Failed to print.", error.toStdString());
+}
+
+} // namespace zeb

@@ -1,0 +1,258 @@
+#include "SessionFixture.h"
+#include "teaching/views/FrmGates.h"
+#include "teaching/views/FrmMem.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace zeb;
+using namespace zeb::test;
+
+namespace {
+
+const char kCount[] = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\r\n"
+                      " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
+                      "# RUN LOG:\r\n";
+
+QByteArray Read(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& name, const QByteArray& data) {
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+// Closes the modal window that opens next, once it shows.
+template <class Dialog> void CloseWhenShown(QWidget* parent, bool* seen) {
+    QTimer::singleShot(0, parent, [parent, seen] {
+        auto* d = parent->findChild<Dialog*>();
+        *seen = d && d->isVisible();
+        if (d) d->reject();
+    });
+}
+
+} // namespace
+
+class FileCommandsTest : public QObject, SessionFixture {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::vector<std::string> dialogs; // what the file dialog was asked, and answered
+
+    QString path(const char* name) { return dir.filePath(QLatin1String(name)); }
+    void answerFileDialog(const QString& name) {
+        s->host.fileDialog = [this, name](int action, std::string_view) {
+            dialogs.push_back(std::to_string(action));
+            return name.toStdString();
+        };
+    }
+    std::vector<QString> cells() {
+        std::vector<QString> out;
+        for (int a = 0; a < 80; ++a)
+            out.push_back(text("Operator", a) + "|" + text("Operand", a));
+        return out;
+    }
+
+  private slots:
+    void init() {
+        Start();
+        dialogs.clear();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    }
+    void cleanup() { s.reset(); }
+
+    // Saved in base 16 with mnemonics shown, opened in decimal numbers, saved
+    // again and opened in the first mode: the same texts every time.
+    void saveAndReopenAcrossModes() {
+        Write(path("C.ZEB"), kCount);
+        answerFileDialog(path("C.ZEB"));
+        trigger("fileopen");
+        QVERIFY(form().action("MnuSave")->isEnabled());
+        trigger("MnHexadecimal");
+        trigger("mnDissassemble");
+        const auto shown = cells();
+        QCOMPARE(text("Operator", 0), QStringLiteral("LDA"));
+        QCOMPARE(text("Operand", 0), QStringLiteral("B"));
+
+        answerFileDialog(path("H.ZEB"));
+        trigger("savefile");
+        QCOMPARE(Read(path("H.ZEB")).left(13), QByteArray(" 0|LDA| 11|\r\n"));
+        QCOMPARE(cells(), shown); // the save went through decimal and came back
+
+        trigger("MnHexadecimal");
+        trigger("mnDissassemble");
+        const auto decimal = cells();
+        answerFileDialog(path("H.ZEB"));
+        trigger("fileopen");
+        QCOMPARE(cells(), decimal);
+        QVERIFY(messages.empty());
+
+        trigger("MnHexadecimal");
+        trigger("mnDissassemble");
+        trigger("fileopen");
+        QCOMPARE(cells(), shown);
+    }
+
+    void overwriteAndMissingFileQuestions() {
+        Write(path("A.ZEB"), "# RUN LOG:\r\n");
+        answerFileDialog(path("A.ZEB"));
+        click(field("Operator", 0));
+        QTest::keyClicks(&form(), "5");
+        answers = {Answer::Cancel};
+        trigger("savefile");
+        QCOMPARE(messages.size(), size_t(1));
+        QVERIFY(messages[0].find("already exists on disk.") != std::string::npos);
+        QCOMPARE(Read(path("A.ZEB")), QByteArray("# RUN LOG:\r\n"));
+        trigger("savefile"); // OK replaces it
+        QCOMPARE(Read(path("A.ZEB")), QByteArray(" 0|  5|   |\r\n# RUN LOG:\r\n"));
+        trigger("MnuSave"); // Save asks again, without a dialog
+        QCOMPARE(messages.size(), size_t(3));
+        QCOMPARE(dialogs.size(), size_t(2));
+
+        answerFileDialog(path("none.ZEB"));
+        answers = {Answer::Ok, Answer::Cancel};
+        trigger("fileopen");
+        QCOMPARE(messages[3], std::string("The file ") + path("none.ZEB").toStdString() +
+                                  " does not exist.\r\nWould you like to create it?\r\n\r\n"
+                                  "Choose OK to create the file, Cancel to stop.");
+        QCOMPARE(messages[4], std::string("Error  53 occurred\r\nNo such file or directory"));
+        QVERIFY(!QFile::exists(path("none.ZEB")));
+        QCOMPARE(text("Operator", 0), QStringLiteral("5"));
+
+        // A folder that is not there: the disk-error box until Cancel.
+        answerFileDialog(path("missing/B.ZEB"));
+        answers = {Answer::Ok, Answer::Cancel};
+        trigger("savefile");
+        QCOMPARE(messages[5], std::string("Non-existent drive or path"));
+        QCOMPARE(messages[6], std::string("Non-existent drive or path"));
+    }
+
+    void badLineKeepsEarlierCellsAndNoName() {
+        Write(path("B.ZEB"), " 0|  1|  2|\r\n 1|XYZ|  2|\r\n# RUN LOG:\r\n");
+        answerFileDialog(path("B.ZEB"));
+        trigger("fileopen");
+        QCOMPARE(messages,
+                 std::vector<std::string>{"Illegal operator: 'XYZ' in file, load abandoned - "});
+        QCOMPARE(text("Operator", 0), QStringLiteral("1"));
+        QVERIFY(!form().action("MnuSave")->isEnabled());
+        QVERIFY(s->zeb.machine.CurrentFileName.empty());
+    }
+
+    void copyAndPasteMarkedCells() {
+        Write(path("C.ZEB"), kCount);
+        answerFileDialog(path("C.ZEB"));
+        trigger("fileopen");
+        click(field("Operator", 3), Qt::ShiftModifier);
+        click(field("Operator", 11), Qt::ShiftModifier);
+        QTest::keyClick(&form(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("  4| 12|\r\n   |  9|\r\n"));
+        click(field("Operator", 78));
+        QTest::keyClick(&form(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text("Operator", 78), QStringLiteral("4"));
+        QCOMPARE(text("Operand", 79), QStringLiteral("9"));
+        QVERIFY(messages.empty());
+        click(field("Operator", 79));
+        QApplication::clipboard()->setText(QStringLiteral("  1|  1|\r\n  2|  2|\r\n"));
+        trigger("mPaste");
+        QCOMPARE(messages,
+                 std::vector<std::string>{"Attempt to paste beyond end of address range - "});
+        QCOMPARE(text("Operator", 79), QStringLiteral("1"));
+    }
+
+    void clearCancelAndOk() {
+        Write(path("C.ZEB"), kCount);
+        answerFileDialog(path("C.ZEB"));
+        trigger("fileopen");
+        click(field("Operand", 5));
+        answers = {Answer::Cancel};
+        click(child("clearicon"));
+        QCOMPARE(messages, std::vector<std::string>{"About to clear memory"});
+        QCOMPARE(text("Operator", 0), QStringLiteral("1"));
+        QCOMPARE(field("Operator", 0)->background(), QColor(Qt::white));
+        QCOMPARE(field("Operand", 5)->background(), QColor(192, 192, 192));
+        click(child("clearicon"));
+        for (int a = 0; a < 80; ++a)
+            QVERIFY(text("Operator", a).isEmpty() && text("Operand", a).isEmpty());
+        QVERIFY(!s->zeb.machine.CurrentFileName.empty()); // only File > New forgets it
+        trigger("MnuNew");
+        QVERIFY(s->zeb.machine.CurrentFileName.empty());
+    }
+
+    void printTwoCopiesToPdf() {
+        Write(path("C.ZEB"), kCount);
+        answerFileDialog(path("C.ZEB"));
+        trigger("fileopen");
+        s->print->printDialog = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path("listing.pdf"));
+            printer.setCopyCount(2);
+            return true;
+        };
+        trigger("mnuPrinter");
+        QVERIFY(messages.empty());
+        const QByteArray first = Read(path("listing.pdf"));
+        QVERIFY(first.startsWith("%PDF"));
+        QVERIFY(Read(path("listing (2).pdf")).startsWith("%PDF"));
+
+        s->print->printDialog = [](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
+            return true;
+        };
+        trigger("mnuPrinter");
+        QCOMPARE(messages.size(), size_t(1));
+        QVERIFY(messages[0].rfind("Failed to print. - ", 0) == 0);
+
+        s->print->printDialog = [](QPrinter&) { return false; };
+        trigger("mnuPrinter");
+        QCOMPARE(messages.size(), size_t(1));
+    }
+
+    void printerFontsStartFromTheMemoryFont() {
+        QString offered;
+        s->print->fontDialog = [&offered](const QFont& initial) -> std::optional<QFont> {
+            offered = initial.family();
+            QFont chosen(QStringLiteral("DejaVu Sans Mono"));
+            chosen.setPointSize(12);
+            chosen.setBold(true);
+            return chosen;
+        };
+        trigger("MnuFonts");
+        QCOMPARE(offered, QStringLiteral("MS Sans Serif"));
+        QCOMPARE(s->printerFont.PrinterFontName, std::string("DejaVu Sans Mono"));
+        QCOMPARE(s->printerFont.PrinterFontSize, 12.0f);
+        QVERIFY(s->printerFont.PrinterFontBold);
+        s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
+        trigger("MnuFonts");
+        QCOMPARE(s->printerFont.PrinterFontName, std::string("DejaVu Sans Mono"));
+    }
+
+    void teachingViewsOpenModally() {
+        bool seen = false;
+        CloseWhenShown<teaching::views::FrmGates>(&form(), &seen);
+        trigger("mnLogicGates");
+        QVERIFY(seen);
+        seen = false;
+        CloseWhenShown<teaching::views::FrmMem>(&form(), &seen);
+        trigger("MnuMemory");
+        QVERIFY(seen);
+        seen = false;
+        CloseWhenShown<teaching::views::FrmGates>(&form(), &seen);
+        trigger("mnLogicGates"); // shown again, not created again
+        QVERIFY(seen);
+        QCOMPARE(form().findChildren<teaching::views::FrmGates*>().size(), 1);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"

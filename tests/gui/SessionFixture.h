@@ -1,0 +1,55 @@
+#pragma once
+#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/ZebSession.h"
+
+#include <QAction>
+#include <QtTest>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zeb::test {
+
+// A started ZEB whose message boxes answer from a script and record their texts.
+struct SessionFixture {
+    std::unique_ptr<views::ZebSession> s;
+    std::vector<std::string> messages;
+    std::deque<Answer> answers;
+
+    void Start() {
+        messages.clear();
+        answers.clear();
+        views::SessionOptions options;
+        options.quit = [] {};
+        options.probeSound = false;
+        s = std::make_unique<views::ZebSession>(std::move(options));
+        s->boxes.SetAnswerer([this](Icon, Buttons, std::string_view, std::string_view text) {
+            messages.emplace_back(text);
+            if (answers.empty()) return Answer::Ok;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+        s->Start();
+    }
+
+    views::Form1& form() { return s->form(); }
+    template <typename W = QWidget> W* child(const QString& name) {
+        W* w = form().findChild<W*>(name);
+        if (!w) qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    views::FieldPanel* field(const char* kind, int a) {
+        return child<views::FieldPanel>(QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(a));
+    }
+    QString text(const char* kind, int a) { return field(kind, a)->text(); }
+    void trigger(const char* item) { form().action(QLatin1String(item))->trigger(); }
+    void click(QWidget* w, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(w, Qt::LeftButton, mods);
+    }
+};
+
+} // namespace zeb::test
