@@ -1,3 +1,4 @@
+#include "SessionFixture.h"
 #include "mainwindow/views/AddressLabels.h"
 #include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/Form1.h"
@@ -21,6 +22,7 @@
 
 using namespace zeb;
 using namespace zeb::views;
+using namespace zeb::test;
 
 namespace {
 
@@ -46,33 +48,16 @@ void When(std::function<bool()> condition, std::function<void()> action) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, SessionFixture {
     Q_OBJECT
 
-    std::unique_ptr<ZebSession> s;
-    std::vector<std::string> messages;
-    int quits = 0;
-
-    Form1& form() { return s->form(); }
-    template <typename W = QWidget> W* child(const QString& name) {
-        W* w = form().findChild<W*>(name);
-        if (!w) qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-    FieldPanel* field(const char* kind, int a) {
-        return child<FieldPanel>(QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(a));
-    }
-    QString text(const char* kind, int a) { return field(kind, a)->text(); }
     QString panel(const QString& name) { return child<FieldPanel>(name)->text(); }
     QString paper(int line) {
         return child<QLineEdit>(QStringLiteral("lineicons_%1").arg(line))->text();
     }
-    void click(QWidget* w, Qt::KeyboardModifiers mods = {}) {
-        QTest::mouseClick(w, Qt::LeftButton, mods);
-    }
+    using SessionFixture::click;
     void click(const QString& name) { click(child(name)); }
     void pad(int i) { click(QStringLiteral("pads_%1").arg(i)); }
-    void trigger(const char* item) { form().action(QLatin1String(item))->trigger(); }
     void fast() { child<QSlider>(QStringLiteral("speed"))->setValue(10); }
 
     void hover(const char* name) {
@@ -97,17 +82,7 @@ class MainWindowTest : public QObject {
 
   private slots:
     void init() {
-        messages.clear();
-        quits = 0;
-        SessionOptions options;
-        options.quit = [this] { ++quits; };
-        options.probeSound = false;
-        s = std::make_unique<ZebSession>(std::move(options));
-        s->boxes.SetAnswerer([this](Icon, Buttons, std::string_view, std::string_view text) {
-            messages.emplace_back(text);
-            return Answer::Ok;
-        });
-        s->Start();
+        Start();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
 

@@ -18,12 +18,14 @@ struct SessionFixture {
     std::unique_ptr<views::ZebSession> s;
     std::vector<std::string> messages;
     std::deque<Answer> answers;
+    int quits = 0;
 
     void Start() {
         messages.clear();
         answers.clear();
+        quits = 0;
         views::SessionOptions options;
-        options.quit = [] {};
+        options.quit = [this] { ++quits; };
         options.probeSound = false;
         s = std::make_unique<views::ZebSession>(std::move(options));
         s->boxes.SetAnswerer([this](Icon, Buttons, std::string_view, std::string_view text) {
