@@ -1,0 +1,152 @@
+// Thousands of random clicks, keys and menu commands, also while programs run
+// and while the input window waits: ZEB must neither crash nor hang.
+// ZEB_MONKEY_SEED and ZEB_MONKEY_ACTIONS make longer local sessions.
+#include "SessionFixture.h"
+#include "files/views/PrintCommands.h"
+#include "mainwindow/views/FrmInput.h"
+#include "mainwindow/views/FrmKeyB.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <random>
+
+using namespace zeb;
+using namespace zeb::test;
+
+class MonkeyTest : public QObject, SessionFixture {
+    Q_OBJECT
+
+    std::mt19937 rng{static_cast<unsigned>(qEnvironmentVariableIntValue("ZEB_MONKEY_SEED")) +
+                     20261205u};
+    QTemporaryDir dir;
+    int runTicks = 0;
+
+    int Random(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+    bool Chance(int percent) { return Random(100) < percent; }
+
+    void ClickIfShown(QWidget* w) {
+        if (w && w->isVisible() && w->isEnabled()) QTest::mouseClick(w, Qt::LeftButton);
+    }
+    QPushButton* Button(QWidget* window, const QString& name) {
+        return window->findChild<QPushButton*>(name);
+    }
+
+    // Whatever a student might do next, the modal windows aside.
+    void Act() {
+        static const char* kItems[] = {
+            "MnuNew",     "fileopen",       "MnuSave",       "savefile",      "mCut",
+            "mCopy",      "mPaste",         "mDelete",       "MnHexadecimal", "mnDissassemble",
+            "mnStatus",   "MnStackPointer", "MnuInterrupts", "MnuOutput",     "MnRefresh",
+            "mnuPrinter", "MnuFonts"};
+        static const char* kButtons[] = {"runicon",  "stepicon", "halticon", "clearicon",
+                                         "acciconl", "pciconl",  "CmdSP"};
+        static const char kKeys[] = "0123456789ABCDEFJLMNOPRSTXZ()+-/ ";
+        switch (Random(9)) {
+        case 0:
+        case 1:
+            click(field(Chance(50) ? "Operator" : "Operand", Random(80)),
+                  Chance(15) ? Qt::ShiftModifier : Qt::NoModifier);
+            break;
+        case 2:
+            ClickIfShown(child(QStringLiteral("pads_%1").arg(Random(17))));
+            break;
+        case 3:
+            QTest::keyClick(&form(), kKeys[Random(sizeof kKeys - 1)]);
+            break;
+        case 4: {
+            static const Qt::Key kNav[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,
+                                           Qt::Key_Down,     Qt::Key_Home,  Qt::Key_End,
+                                           Qt::Key_Backspace};
+            QTest::keyClick(&form(), kNav[Random(7)]);
+            break;
+        }
+        case 5: {
+            QAction* a = form().action(QLatin1String(kItems[Random(std::size(kItems))]));
+            if (a->isEnabled() && form().isEnabled()) a->trigger();
+            break;
+        }
+        case 6:
+            ClickIfShown(child(QLatin1String(kButtons[Random(std::size(kButtons))])));
+            break;
+        case 7:
+            child<QSlider>(QStringLiteral("speed"))->setValue(8 + Random(3));
+            break;
+        default:
+            if (s->keyboard().isVisible())
+                ClickIfShown(Button(&s->keyboard(), QStringLiteral("cmdKey_%1").arg(Random(37))));
+            else if (Chance(30))
+                QApplication::clipboard()->setText(
+                    Chance(50) ? QStringLiteral("  1| 11|\r\nLDA|  2|\r\n 12|   |\r\n")
+                               : QString::fromLatin1(QByteArray(Random(40), char(Random(256)))));
+            break;
+        }
+    }
+
+    // While a program runs or INP waits, the student goes on clicking; a run
+    // that goes on too long is stopped.
+    void DuringRun() {
+        if (s->input().isVisible()) {
+            for (int i = Random(4); i > 0; --i)
+                ClickIfShown(Button(&s->input(), QStringLiteral("CmdNumber_%1").arg(Random(10))));
+            if (Chance(10))
+                s->input().reject();
+            else
+                ClickIfShown(Button(&s->input(), QStringLiteral("Command1")));
+            return;
+        }
+        if (!s->zeb.machine.Running) {
+            runTicks = 0;
+            return;
+        }
+        if (++runTicks > 40 || Chance(5))
+            ClickIfShown(child(QStringLiteral("halticon")));
+        else if (Chance(30))
+            Act();
+    }
+
+  private slots:
+    void randomUseNeitherCrashesNorHangs() {
+        Start();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        answers.clear();
+        s->boxes.SetAnswerer([this](Icon, Buttons buttons, std::string_view, std::string_view) {
+            return buttons == Buttons::Ok || Chance(50) ? Answer::Ok : Answer::Cancel;
+        });
+        s->host.fileDialog = [this](int, std::string_view) {
+            return dir.filePath(QStringLiteral("P%1.ZEB").arg(Random(3))).toStdString();
+        };
+        s->print->printDialog = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(QStringLiteral("listing.pdf")));
+            return Chance(50);
+        };
+        s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
+        long steps = 0;
+        s->zeb.run.SetAfterInstruction([&steps](int) { ++steps; });
+        QTimer during;
+        connect(&during, &QTimer::timeout, this, [this] { DuringRun(); });
+        during.start(1);
+
+        const int actions = qEnvironmentVariableIsSet("ZEB_MONKEY_ACTIONS")
+                                ? qEnvironmentVariableIntValue("ZEB_MONKEY_ACTIONS")
+                                : 4000;
+        for (int i = 0; i < actions; ++i) {
+            Act();
+            QVERIFY(!s->zeb.machine.Running); // every run has ended inside its click
+        }
+        during.stop();
+        qInfo("%ld instructions executed", steps);
+        QVERIFY(steps > 100); // the random programs really ran
+        s->shell.ProgramExit();
+        QCOMPARE(quits, 1);
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"
