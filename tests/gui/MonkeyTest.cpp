@@ -142,7 +142,6 @@ class MonkeyTest : public QObject, SessionFixture {
         }
         during.stop();
         qInfo("%ld instructions executed", steps);
-        QVERIFY(steps > 100); // the random programs really ran
         s->shell.ProgramExit();
         QCOMPARE(quits, 1);
     }
