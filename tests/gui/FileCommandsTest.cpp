@@ -83,6 +83,8 @@ class FileCommandsTest : public QObject, SessionFixture {
         const auto shown = cells();
         QCOMPARE(text("Operator", 0), QStringLiteral("LDA"));
         QCOMPARE(text("Operand", 0), QStringLiteral("B"));
+        QTRY_COMPARE(field("Operator", 0)->accessibleDescription(), QStringLiteral("LDA"));
+        QTRY_COMPARE(field("Operator", 5)->accessibleDescription(), QStringLiteral("empty"));
 
         answerFileDialog(path("H.ZEB"));
         trigger("savefile");

@@ -10,6 +10,7 @@ namespace zeb::views {
 FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleDescription(QStringLiteral("empty"));
 }
 
 void FieldPanel::setText(const QString& text) {
@@ -37,6 +38,10 @@ void FieldPanel::Changed() {
 }
 
 void FieldPanel::paintEvent(QPaintEvent*) {
+    // A screen reader says the field's name, then what it holds; kept up to
+    // date at the pace of painting rather than of every change in a run.
+    const QString spoken = text_.isEmpty() ? QStringLiteral("empty") : text_.trimmed();
+    if (accessibleDescription() != spoken) setAccessibleDescription(spoken);
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, background_);
