@@ -1,8 +1,10 @@
 #include "SessionFixture.h"
+#include "mainwindow/views/FrmPref.h"
 #include "teaching/views/FrmGates.h"
 #include "teaching/views/FrmMem.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -237,6 +239,43 @@ class FileCommandsTest : public QObject, SessionFixture {
         s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         trigger("MnuFonts");
         QCOMPARE(s->printerFont.PrinterFontName, std::string("DejaVu Sans Mono"));
+    }
+
+    void preferencesChangeTheMemoryFontOnOk() {
+        QTimer::singleShot(0, &form(), [this] {
+            auto* pref = form().findChild<views::FrmPref*>();
+            QVERIFY(pref && pref->isVisible());
+            pref->colourDialog = [](Colour) { return std::optional<Colour>(kGreen); };
+            pref->fontDialog = [](const QFont& initial) -> std::optional<QFont> {
+                if (initial.family() != QStringLiteral("MS Sans Serif")) return std::nullopt;
+                QFont chosen(QStringLiteral("DejaVu Sans"));
+                chosen.setPointSize(12);
+                chosen.setBold(true);
+                return chosen;
+            };
+            click(pref->findChild<QPushButton*>(QStringLiteral("Command3")));
+            click(pref->findChild<QPushButton*>(QStringLiteral("Command4")));
+            pref->findChild<QCheckBox*>(QStringLiteral("ChkSound"))->click();
+            click(pref->findChild<QPushButton*>(QStringLiteral("Command2")));
+        });
+        trigger("MnPreferences");
+        const Preferences& p = s->zeb.preferences;
+        QCOMPARE(p.ActionHighlightColour, kGreen);
+        QCOMPARE(p.MemoryFontName, std::string("DejaVu Sans"));
+        QVERIFY(p.MemoryFontBold && !p.SoundOn);
+        QCOMPARE(field("Operator", 7)->font().family(), QStringLiteral("DejaVu Sans"));
+        QVERIFY(field("Operator", 7)->font().bold());
+
+        // Cancel keeps everything, and the next opening shows the stored values.
+        QTimer::singleShot(0, &form(), [this] {
+            auto* pref = form().findChild<views::FrmPref*>();
+            QVERIFY(!pref->findChild<QCheckBox*>(QStringLiteral("ChkSound"))->isChecked());
+            pref->colourDialog = [](Colour) { return std::optional<Colour>(kRed); };
+            click(pref->findChild<QPushButton*>(QStringLiteral("Command3")));
+            click(pref->findChild<QPushButton*>(QStringLiteral("Command1")));
+        });
+        trigger("MnPreferences");
+        QCOMPARE(p.ActionHighlightColour, kGreen);
     }
 
     void teachingViewsOpenModally() {

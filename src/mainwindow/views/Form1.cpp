@@ -304,7 +304,8 @@ void Form1::CreateMenus() {
                   [&z] { z.devices.MnuOutput_Click(); }));
     AddItem(options, QStringLiteral("MnRefresh"), QStringLiteral("&Refresh Screen"),
             [this] { RepaintMainScreen(); });
-    AddItem(options, QStringLiteral("MnPreferences"), QStringLiteral("P&references"), {}, false);
+    AddItem(options, QStringLiteral("MnPreferences"), QStringLiteral("P&references"),
+            m_.MnPreferences_Click);
 
     QMenu* help = menu(4, QStringLiteral("infocontrol"), QStringLiteral("&Help"));
     AddItem(help, QStringLiteral("MMGuide"), QStringLiteral("&Multimedia Guide"), {}, false);

@@ -43,6 +43,7 @@ struct Form1Models {
     std::function<void()> mnuPrinter_Click;
     std::function<void()> mnLogicGates_Click;
     std::function<void()> MnuMemory_Click;
+    std::function<void()> MnPreferences_Click;
 };
 
 // The main window: memory grid, keypad, registers, run controls, printer and

@@ -6,6 +6,7 @@
 #include "mainwindow/views/FrmInterval.h"
 #include "mainwindow/views/FrmKeyB.h"
 #include "mainwindow/views/FrmOutput.h"
+#include "mainwindow/views/FrmPref.h"
 #include "teaching/views/FrmGates.h"
 #include "teaching/views/FrmMem.h"
 #include "ui/AlwaysOnTop.h"
@@ -32,7 +33,8 @@ ZebSession::ZebSession(SessionOptions options)
     form_ = std::make_unique<Form1>(
         Form1Models{zeb, editor, base, shell, files, clipboard, [this] { aboutmenu_Click(); },
                     [this] { print->MnuFonts_Click(); }, [this] { print->mnuPrinter_Click(); },
-                    [this] { mnLogicGates_Click(); }, [this] { MnuMemory_Click(); }});
+                    [this] { mnLogicGates_Click(); }, [this] { MnuMemory_Click(); },
+                    [this] { MnPreferences_Click(); }});
     boxes.SetParent(form_.get());
     print = std::make_unique<PrintCommands>(zeb.machine, printerFont, form_.get());
     host.fileDialog = [this](int action, std::string_view filter) {
@@ -153,8 +155,10 @@ void ZebSession::Unload(FormName form) {
         break;
     case FormName::FrmBit:
     case FormName::FrmClock:
-    case FormName::FrmDemo:
     case FormName::FrmPref:
+        if (pref_) pref_->reject();
+        break;
+    case FormName::FrmDemo:
         // Built with their own views.
         break;
     }
@@ -181,6 +185,13 @@ void ZebSession::aboutmenu_Click() {
 void ZebSession::mnLogicGates_Click() {
     if (!gates_) gates_ = new teaching::views::FrmGates(form_.get(), zeb.preferences);
     gates_->exec();
+}
+
+void ZebSession::MnPreferences_Click() {
+    if (!pref_)
+        pref_ = new FrmPref(
+            zeb.preferences, [this] { form_->SetMemoryFont(); }, form_.get());
+    pref_->exec();
 }
 
 void ZebSession::MnuMemory_Click() {

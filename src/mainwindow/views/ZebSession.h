@@ -25,6 +25,7 @@ class FrmInput;
 class FrmInterval;
 class FrmKeyB;
 class FrmOutput;
+class FrmPref;
 } // namespace zeb::views
 
 namespace zeb::teaching::views {
@@ -77,6 +78,9 @@ class ZebSession final : public ShellWindows {
     // Views > Logic Gates and Views > Memory: modal, created on first use.
     void mnLogicGates_Click();
     void MnuMemory_Click();
+    // Options > Preferences: modal, created on first use.
+    void MnPreferences_Click();
+    FrmPref* preferences() { return pref_; }
 
   private:
     QWidget* WindowOf(Window window);
@@ -106,6 +110,7 @@ class ZebSession final : public ShellWindows {
     FrmOutput* output_ = nullptr;
     FrmInput* input_ = nullptr;
     FrmInterval* interval_ = nullptr;
+    FrmPref* pref_ = nullptr;
     teaching::views::FrmGates* gates_ = nullptr;
     teaching::views::FrmMem* mem_ = nullptr;
 };

@@ -1,0 +1,43 @@
+#include "mainwindow/PreferencesWindow.h"
+
+namespace zeb {
+
+FontChoice PreferencesWindow::MemoryFont(const Preferences& p) {
+    return {p.MemoryFontName,   p.MemoryFontSize,       p.MemoryFontBold,
+            p.MemoryFontItalic, p.MemoryFontStrikethru, p.MemoryFontUnderline};
+}
+
+void PreferencesWindow::Form_Activate() {
+    lblHighlightColour = p_.ActionHighlightColour;
+    lblFont = MemoryFont(p_);
+    ChkSound = p_.SoundOn;
+}
+
+void PreferencesWindow::Command3_Click(std::optional<Colour> chosen) {
+    if (chosen) lblHighlightColour = *chosen;
+}
+
+FontChoice PreferencesWindow::FontChooserStart() {
+    const FontChoice stored = MemoryFont(p_);
+    const std::string sampleName = lblFont.name;
+    lblFont = stored;
+    lblFont.name = sampleName;
+    return stored;
+}
+
+void PreferencesWindow::Command4_Click(std::optional<FontChoice> chosen) {
+    if (chosen) lblFont = *chosen;
+}
+
+void PreferencesWindow::Command2_Click() {
+    p_.ActionHighlightColour = lblHighlightColour;
+    p_.MemoryFontName = lblFont.name;
+    p_.MemoryFontSize = lblFont.size;
+    p_.MemoryFontBold = lblFont.bold;
+    p_.MemoryFontItalic = lblFont.italic;
+    p_.MemoryFontStrikethru = lblFont.strikethru;
+    p_.MemoryFontUnderline = lblFont.underline;
+    p_.SoundOn = ChkSound;
+}
+
+} // namespace zeb
