@@ -29,7 +29,7 @@ bool Devices::GetNum() {
             value = static_cast<std::int32_t>(v);
         }
         m_.ChangeAcc(value);
-        m_.host().BitGetNum(value);
+        m_.hooks().BitGetNum(value);
     }
     return true;
 }
@@ -41,7 +41,7 @@ void Devices::PutNum() {
     ++m_.RunLogCount;
     const std::int32_t value = InternalLongToVBLong(m_.GetNumber(acc));
     Out(PlainText(value));
-    m_.host().BitPutNum();
+    m_.hooks().BitPutNum();
 }
 
 void Devices::Out(const std::string& text) {

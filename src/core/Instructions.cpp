@@ -8,7 +8,7 @@
 namespace zeb {
 
 int Instructions::Fetch() {
-    Host& h = m_.host();
+    ClockHooks& h = m_.hooks();
     m_.CurrentAddress = static_cast<std::int16_t>(m_.GetNumber(m_.Text(Register::PC)));
     if (!LegalAddress(m_.CurrentAddress)) return 0;
     h.BitPCToMemDecoder();
@@ -92,7 +92,7 @@ bool Instructions::ExecuteInstruction(int code) {
 
 void Instructions::IncPC() {
     const std::int32_t next = m_.GetNumber(m_.Text(Register::PC)) + 1;
-    m_.host().BitIncPC(next);
+    m_.hooks().BitIncPC(next);
     m_.ChangePC(next);
 }
 
@@ -142,7 +142,7 @@ bool Instructions::Prologue(std::int32_t& a) {
 }
 
 void Instructions::Halt() {
-    m_.host().BitHaltInstruction();
+    m_.hooks().BitHaltInstruction();
     m_.Running = false;
 }
 
@@ -170,7 +170,7 @@ void Instructions::Arithmetic(char op) {
         m_.ErrorMessage(std::string(what) + " causes overflow at " + SignedText(m_.CurrentAddress));
     }
     m_.ChangeAcc(r);
-    Host& h = m_.host();
+    ClockHooks& h = m_.hooks();
     switch (op) {
     case '+':
         h.BitAddToAcc(r);
@@ -196,7 +196,7 @@ void Instructions::LoadAcc() {
         return;
     }
     const std::int32_t v = m_.MemVal(a);
-    m_.host().BitLoadAcc(v);
+    m_.hooks().BitLoadAcc(v);
     m_.ChangeAcc(v);
 }
 
@@ -215,7 +215,7 @@ void Instructions::StoreAcc() {
         m_.ErrorMessage("Illegal address in STORE at " + SignedText(a));
         return;
     }
-    m_.host().BitCopyAccToGen();
+    m_.hooks().BitCopyAccToGen();
     StoreWord(a);
 }
 
@@ -224,7 +224,7 @@ void Instructions::Jump() {
     if (!Prologue(a)) return;
     if (LegalAddress(a)) {
         m_.ChangePC(a);
-        m_.host().BitJump();
+        m_.hooks().BitJump();
     } else {
         m_.ErrorMessage("JUMP to illegal address at " + SignedText(a));
     }
@@ -237,7 +237,7 @@ bool Instructions::JumpNeg() {
     if (InternalLongToVBLong(acc) < 0) {
         if (LegalAddress(a)) {
             m_.ChangePC(a);
-            m_.host().BitJMPNeg();
+            m_.hooks().BitJMPNeg();
         } else {
             m_.ErrorMessage("JUMPIFNEG to illegal address at " + SignedText(a));
         }
@@ -258,7 +258,7 @@ bool Instructions::JumpZero() {
             m_.ErrorMessage("JUMPIFZERO to illegal address at " + SignedText(a));
         advance = false;
     }
-    m_.host().BitJMPZero();
+    m_.hooks().BitJMPZero();
     return advance;
 }
 
@@ -281,14 +281,14 @@ void Instructions::JumpIndirect() {
     std::int32_t t;
     if (!IndirectTarget("JUMP INDIRECT to illegal address at ", t)) return;
     m_.ChangePC(t);
-    m_.host().BitJMPIndirect();
+    m_.hooks().BitJMPIndirect();
 }
 
 void Instructions::LoadIndirect() {
     std::int32_t t;
     if (!IndirectTarget("LOAD INDIRECT from illegal address at ", t)) return;
     const std::int32_t v = m_.MemVal(t);
-    m_.host().BitLoadIndirect(v);
+    m_.hooks().BitLoadIndirect(v);
     m_.ChangeAcc(v);
 }
 
@@ -296,7 +296,7 @@ void Instructions::StoreIndirect() {
     std::int32_t t;
     if (!IndirectTarget("STORE INDIRECT to illegal address at ", t)) return;
     StoreWord(t);
-    m_.host().BitStoreIndirect();
+    m_.hooks().BitStoreIndirect();
 }
 
 } // namespace zeb

@@ -42,6 +42,9 @@ class Machine : public ModuleState {
             Preferences& preferences);
 
     Host& host() { return host_; }
+    // The clock-cycle hooks: the host's own unless a Machine view is attached.
+    ClockHooks& hooks() { return hooks_ ? *hooks_ : host_; }
+    void SetClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
     const Mnemonics& mnemonics() const { return mnemonics_; }
     DisplayState& display() { return display_; }
     const DisplayState& display() const { return display_; }
@@ -103,6 +106,7 @@ class Machine : public ModuleState {
     std::string BinaryOf(const std::string& text);
 
     Host& host_;
+    ClockHooks* hooks_ = nullptr;
     const Mnemonics& mnemonics_;
     DisplayState& display_;
     Observers& observers_;

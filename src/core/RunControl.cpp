@@ -3,10 +3,10 @@
 namespace zeb {
 
 void RunControl::My_Execute(int code) {
-    m_.host().BitExecuteInstruction();
+    m_.hooks().BitExecuteInstruction();
     pacing_.MakeSound("step.wav");
     const bool advance = ins_.ExecuteInstruction(code);
-    if (code != 19 && code != 20 && m_.Running) m_.host().BitStoreCycle();
+    if (code != 19 && code != 20 && m_.Running) m_.hooks().BitStoreCycle();
     if (advance) ins_.IncPC();
     if (after_) after_(code);
     pacing_.SpeedPause();

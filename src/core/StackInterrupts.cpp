@@ -12,7 +12,7 @@ void StackInterrupts::SetStackPointer(int sp) {
 }
 
 void StackInterrupts::JumpSub() {
-    Host& h = m_.host();
+    ClockHooks& h = m_.hooks();
     const std::int32_t ret = m_.CurrentAddress + 1;
     h.BitIncPC(ret);
     h.BitSPToAddressDecoder();
@@ -35,7 +35,7 @@ void StackInterrupts::JumpSub() {
 }
 
 void StackInterrupts::ReturnSub() {
-    Host& h = m_.host();
+    ClockHooks& h = m_.hooks();
     const int sp = StackPointer() - 1;
     SetStackPointer(sp);
     h.BitDecSP(sp);
@@ -57,19 +57,19 @@ void StackInterrupts::ReturnSub() {
 
 void StackInterrupts::Interrupts(bool on) {
     if (m_.display().get(Flag::KeyboardVisible)) m_.SetInterruptMask(on ? 1 : 0);
-    m_.host().BitInterruptMask(on);
+    m_.hooks().BitInterruptMask(on);
 }
 
 void StackInterrupts::ReadInt() {
     m_.ChangeAcc(m_.InterruptKeyCode);
-    m_.host().BitReadInt();
+    m_.hooks().BitReadInt();
 }
 
 void StackInterrupts::RTI() {
     m_.ChangePC(m_.SavedPC);
     m_.ChangeAcc(m_.SavedAcc);
     m_.SetText(Register::Interrupt, "0");
-    m_.host().BitRTI();
+    m_.hooks().BitRTI();
 }
 
 bool StackInterrupts::InterruptRaised() {

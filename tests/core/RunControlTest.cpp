@@ -157,3 +157,34 @@ TEST(Interval, StaysWithinZeroToSixty) {
 
 } // namespace
 } // namespace zeb::test
+
+namespace zeb::test {
+namespace {
+
+// An attached Machine view receives the clock-cycle hooks at their points.
+TEST(Run, ClockHooksReachTheAttachedView) {
+    struct Spy : ClockHooks {
+        int execute = 0, halt = 0, incPC = 0, store = 0, load = 0, jumpZero = 0, putNum = 0;
+        void BitExecuteInstruction() override { ++execute; }
+        void BitHaltInstruction() override { ++halt; }
+        void BitIncPC(std::int32_t) override { ++incPC; }
+        void BitStoreCycle() override { ++store; }
+        void BitLoadAcc(std::int32_t) override { ++load; }
+        void BitJMPZero() override { ++jumpZero; }
+        void BitPutNum() override { ++putNum; }
+    } spy;
+    Rig r;
+    CountingLoop(r);
+    r.m.SetClockHooks(&spy);
+    r.zeb.run.runicon_Click();
+    EXPECT_EQ(spy.execute, 39);
+    EXPECT_EQ(spy.halt, 1);
+    EXPECT_EQ(spy.load, 1);
+    EXPECT_EQ(spy.jumpZero, 10);
+    EXPECT_EQ(spy.putNum, 9);
+    EXPECT_EQ(spy.incPC, 28); // every instruction but the 9 jumps taken, 1 JM0 and HLT
+    EXPECT_EQ(spy.store, 38); // every instruction of the run but the HLT, which stopped it
+}
+
+} // namespace
+} // namespace zeb::test
