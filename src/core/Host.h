@@ -3,6 +3,7 @@
 #include "core/Types.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,14 @@ class Host : public ClockHooks {
     virtual void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
         (void)until;
         (void)pauseEnd;
+    }
+
+    // The Machine view's wait between steps: process events until done() holds
+    // or the deadline passes (no deadline: until done() alone). Must not spin.
+    // A host without an event loop returns at once and the step goes on.
+    virtual void WaitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) {
+        (void)done;
+        (void)deadline;
     }
 
     // Play a sound file of the program's directory without waiting for it.
