@@ -35,6 +35,13 @@ class TestHost : public Host {
         ++pauseYields;
         if (onYield) onYield();
     }
+    // Returns at once, like a host without an event loop; records the wait.
+    void WaitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override {
+        ++waits;
+        waitDone = std::move(done);
+        waitDeadline = deadline;
+        if (onWait) onWait();
+    }
     void PlaySound(std::string_view name) override { sounds.emplace_back(name); }
     std::optional<std::string> MyInputBox() override {
         ++inputBoxes;
@@ -68,6 +75,10 @@ class TestHost : public Host {
     std::string dialogName;
     std::string clipboard;
     std::function<void()> onYield;
+    std::function<void()> onWait;
+    std::function<bool()> waitDone;
+    std::optional<Clock::time_point> waitDeadline;
+    long waits = 0;
     long doEvents = 0;
     long pauseYields = 0;
     int inputBoxes = 0;
