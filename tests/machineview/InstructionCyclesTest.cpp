@@ -310,6 +310,64 @@ TEST(InstructionCycles, JsbAndRtnMoveTheReturnAddressThroughTheStack) {
     EXPECT_EQ(r.bit.view().gridText(64, 2), " 1");
 }
 
+TEST(InstructionCycles, StoreIndirectMakesASecondAccessAndCycleSixWritesTheIndirectRow) {
+    ViewRig r;
+    r.Program({{0, "1", "10"}, {1, "18", "11"}, {2, "0", "0"}, {10, "0", "9"}, {11, "0", "20"}});
+    r.Run();
+    // The second access repeats cycle 4; the clock stays there until cycle 6.
+    EXPECT_EQ(Clocks(r.snaps), "111223344567" + kFetch + "55544467" + kFetch);
+    ExpectSteps({r.snaps.begin() + 21, r.snaps.end()},
+                {
+                    {"Cycle 5",
+                     "Execute instruction in IR",
+                     "AddDecoder Gen",
+                     "9 13 14 15 19 20 38",
+                     " The S() instruction is decoded which requires an additional memory access, "
+                     " the contents of the General Purpose register are sent to the Address "
+                     "Decoder...",
+                     {{&Snap::decoder, " 20"}}},
+                    {"Cycle 5", "Execute instruction in IR", "", "",
+                     "The gateways from the General Purpose register to the Address Decoder are "
+                     "closed"},
+                    {"Cycle 5", "Execute instruction in IR", "", "16", {}, {}, 20},
+                    {"Cycle 4",
+                     "memory -> General Register",
+                     "Gen",
+                     "1 2 3 19 21",
+                     {},
+                     {{&Snap::gen, " 9"}}},
+                    {"Cycle 4", "memory -> General Register", "", ""},
+                    {"Cycle 4",
+                     "memory -> General Register",
+                     "LDA",
+                     "12 17 22 23 24",
+                     "The accumulator contents are written into the General Purpose register ",
+                     {{&Snap::gen, "9"}}},
+                    {"Cycle 6", "(GP) -> Memory", "Gen", "1 2 3 19 21", {}, {}, 20},
+                });
+    EXPECT_EQ(r.bit.view().gridText(20, 2), " 9");
+}
+
+TEST(InstructionCycles, LoadIndirectStoppedInItsFirstWaitMakesNoSecondAccess) {
+    ViewRig r;
+    r.Program({{0, "17", "11"}, {1, "0", "0"}, {11, "0", "20"}, {20, "0", "4"}});
+    r.host.onWait = [&] {
+        r.snaps.push_back(Take(r.bit.view()));
+        if (r.snaps.size() == 10) r.bit.CmdStop_Click();
+    };
+    r.Run();
+    ASSERT_EQ(r.snaps.size(), 10u);
+    const MachineViewState& v = r.bit.view();
+    // No cycle 6 once stopped; the increment is still shown, without waiting.
+    EXPECT_EQ(v.text(Field::lblClock), "Cycle 7");
+    EXPECT_EQ(v.text(Field::PnlPC), " 1");
+    EXPECT_EQ(v.text(Field::PnlGen), " 20");
+    EXPECT_EQ(v.text(Field::PnlACC), "0");
+    EXPECT_EQ(v.currentRow(), 11);
+    EXPECT_EQ(OpenGates(v) + LitWires(v), "");
+    EXPECT_EQ(TrimBlanks(r.Acc()), "4"); // the machine still loaded it
+}
+
 TEST(InstructionCycles, HltGoesFromCycleFiveToSevenAndLeavesTheButtonsIdle) {
     struct Clock : machineview::MachineViewObserver {
         std::string pictures;
