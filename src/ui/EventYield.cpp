@@ -30,4 +30,18 @@ void EventYield::PauseYield(Clock::time_point until, Clock::time_point pauseEnd)
     lastPass_ = Clock::now();
 }
 
+void EventYield::WaitFor(const std::function<bool()>& done,
+                         std::optional<Clock::time_point> deadline) {
+    // Each pass blocks until an event arrives; the timer is the event that
+    // ends a wait with a deadline.
+    OneShotTimer timer;
+    if (deadline) {
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
+        timer.Start(std::max(wait, std::chrono::milliseconds(0)), [] {});
+    }
+    while (!stopped_ && !(done && done()) && !(deadline && Clock::now() >= *deadline))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    lastPass_ = Clock::now();
+}
+
 } // namespace zeb::ui

@@ -1,5 +1,7 @@
 #pragma once
 #include <chrono>
+#include <functional>
+#include <optional>
 
 namespace zeb::ui {
 
@@ -19,6 +21,9 @@ class EventYield {
     // Handles events as they come until the pause ends once `until` has not
     // yet passed; a deadline already passed is one pass at most.
     void PauseYield(Clock::time_point until, Clock::time_point pauseEnd);
+    // Handles events as they come until done() holds or the deadline passes;
+    // sleeps in the event loop in between.
+    void WaitFor(const std::function<bool()>& done, std::optional<Clock::time_point> deadline);
     // While the program ends nothing waits any more.
     void SetStopped(bool stopped) { stopped_ = stopped; }
 

@@ -22,6 +22,10 @@ void QtHost::PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
     yield_.PauseYield(until, pauseEnd);
 }
 
+void QtHost::WaitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) {
+    yield_.WaitFor(done, deadline);
+}
+
 void QtHost::PlaySound(std::string_view fileName) {
     sounds_.Play(fileName);
 }

@@ -28,6 +28,7 @@ class QtHost : public Host {
                       std::string_view text) override;
     void DoEvents() override;
     void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
+    void WaitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override;
     void PlaySound(std::string_view fileName) override;
     std::optional<std::string> MyInputBox() override;
     void SetOnTop(Window window, bool onTop) override;
