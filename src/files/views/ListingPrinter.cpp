@@ -1,5 +1,7 @@
 #include "files/views/ListingPrinter.h"
 
+#include "ui/Fonts.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -11,12 +13,9 @@ namespace zeb {
 
 namespace {
 QFont ToQFont(const PrinterFont& f) {
-    QFont font(QString::fromStdString(f.PrinterFontName));
-    font.setPointSizeF(f.PrinterFontSize > 0 ? f.PrinterFontSize : 10);
-    font.setBold(f.PrinterFontBold);
-    font.setItalic(f.PrinterFontItalic);
-    font.setStrikeOut(f.PrinterFontStrikethru);
-    font.setUnderline(f.PrinterFontUnderline);
+    QFont font =
+        ui::MakeFont(f.PrinterFontName, f.PrinterFontSize, f.PrinterFontBold, f.PrinterFontItalic,
+                     f.PrinterFontStrikethru, f.PrinterFontUnderline, 10);
     // A listing of columns needs a fixed pitch when the named face is missing.
     font.setStyleHint(QFont::TypeWriter);
     return font;

@@ -1,6 +1,7 @@
 #include "mainwindow/views/FrmPref.h"
 
 #include "ui/ColourConversion.h"
+#include "ui/Fonts.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -22,13 +23,7 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption)
 } // namespace
 
 QFont FrmPref::ToQFont(const FontChoice& f) {
-    QFont font(QString::fromStdString(f.name));
-    font.setPointSizeF(f.size > 0 ? f.size : 8.25);
-    font.setBold(f.bold);
-    font.setItalic(f.italic);
-    font.setStrikeOut(f.strikethru);
-    font.setUnderline(f.underline);
-    return font;
+    return ui::MakeFont(f.name, f.size, f.bold, f.italic, f.strikethru, f.underline, 8.25);
 }
 
 FrmPref::FrmPref(Preferences& preferences, std::function<void()> applied, QWidget* parent)
