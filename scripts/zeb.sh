@@ -30,6 +30,11 @@ cmake --build "$build" --parallel "$(nproc)"
 case "$mode" in
   run)
     if [ -x "$build/src/app/zeb" ]; then
+      if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "No desktop display found: start ZEB from a desktop session," >&2
+        echo "or try it without one with: xvfb-run $build/src/app/zeb" >&2
+        exit 1
+      fi
       exec "$build/src/app/zeb"
     fi
     exec "$build/src/cli/zeb-run" examples/COUNT.ZEB
