@@ -24,6 +24,11 @@ void DisplayState::SetPrinterLine(int index, std::string text) {
     observers_.display(DisplayItem::PrinterLine, index);
 }
 
+void DisplayState::ClearPrinterStrip() {
+    for (int i = 1; i <= 4; ++i)
+        SetPrinterLine(i, {});
+}
+
 void DisplayState::SetPrinting(bool printing) {
     printing_ = printing;
     observers_.display(DisplayItem::PrinterIcon);

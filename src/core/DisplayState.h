@@ -42,6 +42,8 @@ class DisplayState {
         return printer_[static_cast<std::size_t>(index)];
     }
     void SetPrinterLine(int index, std::string text);
+    // All four lines empty (loading a program, clearing memory).
+    void ClearPrinterStrip();
     bool Printing() const { return printing_; }
     void SetPrinting(bool printing);
 

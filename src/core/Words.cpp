@@ -50,6 +50,13 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+std::string LPad(std::string_view text, std::size_t width) {
+    std::string padded;
+    if (text.size() < width) padded.assign(width - text.size(), ' ');
+    padded += text;
+    return padded;
+}
+
 std::string StripSpace(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);

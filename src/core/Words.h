@@ -27,6 +27,8 @@ std::string HexText(std::int32_t n);
 std::string PlainText(std::int64_t n);
 
 std::string_view TrimBlanks(std::string_view text);
+// Blanks on the left up to `width`; a longer text stays whole.
+std::string LPad(std::string_view text, std::size_t width);
 // Removes leading blanks only.
 std::string StripSpace(std::string_view text);
 

@@ -2,17 +2,14 @@
 
 namespace zeb {
 
-namespace {
-std::string LPad(const std::string& text) {
-    return text.size() < 3 ? std::string(3 - text.size(), ' ') + text : text;
-}
-} // namespace
+namespace {} // namespace
 
 std::string CellClipboard::SelectedCellsText() const {
     std::string text;
     if (!editor_.SelectionActive()) return text;
     for (int a = 0; a < kMemorySize; ++a)
-        if (Marked(a)) text += LPad(m_.OperatorText(a)) + "|" + LPad(m_.OperandText(a)) + "|\r\n";
+        if (Marked(a))
+            text += LPad(m_.OperatorText(a), 3) + "|" + LPad(m_.OperandText(a), 3) + "|\r\n";
     return text;
 }
 
@@ -64,12 +61,10 @@ bool CellClipboard::AskToClear() {
 }
 
 void CellClipboard::ClearMemory() {
-    for (int a = 0; a < kMemorySize; ++a)
-        ClearCell(a);
+    m_.InitMemory();
     m_.resetacc();
     m_.ResetPC();
-    for (int i = 1; i <= 4; ++i)
-        m_.display().SetPrinterLine(i, {});
+    m_.display().ClearPrinterStrip();
     editor_.ResetCurrentCell();
 }
 

@@ -5,12 +5,6 @@
 
 namespace zeb {
 
-namespace {
-std::string PadLeft(const std::string& text, std::size_t width) {
-    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-} // namespace
-
 std::string Listing::DateText(const std::tm& date) {
     static constexpr std::array<const char*, 12> kMonths = {
         "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -37,7 +31,7 @@ std::vector<std::string> Listing::Lines(const Machine& m, const std::tm& date) {
         if (op.empty() && opd.empty()) continue;
         char address[4];
         std::snprintf(address, sizeof address, "%02d", a);
-        lines.push_back(std::string(address) + "|" + PadLeft(op, 3) + "|" + PadLeft(opd, 3));
+        lines.push_back(std::string(address) + "|" + LPad(op, 3) + "|" + LPad(opd, 3));
     }
     lines.insert(lines.end(), {"", " RUN LOG:", ""});
     for (int i = 1; i < m.RunLogCount; ++i)

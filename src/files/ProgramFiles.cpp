@@ -118,9 +118,7 @@ template std::unique_ptr<OutputFile> ProgramFiles::OpenFileForMode<OutputFile>(c
 
 bool ProgramFiles::writepad(OutputFile& file, std::string_view text, std::size_t width,
                             int lineEnd) {
-    std::string field;
-    if (text.size() < width) field.assign(width - text.size(), ' ');
-    field += text;
+    std::string field = LPad(text, width);
     if (lineEnd == 1) field += kLineEnd;
     return file.Write(field);
 }
@@ -201,11 +199,6 @@ void ProgramFiles::fileopen_Click() {
     LoadFile(name);
 }
 
-void ProgramFiles::EmptyPrinterStrip() {
-    for (int i = 1; i <= 4; ++i)
-        m_.display().SetPrinterLine(i, {});
-}
-
 void ProgramFiles::LoadFile(const std::string& name) {
     if (!ConfirmFile(name, kRead)) return;
     auto file = OpenFileForMode<InputFile>(name, kRead);
@@ -235,7 +228,7 @@ void ProgramFiles::LoadFile(const std::string& name) {
         }
         m_.ResetPC();
         m_.resetacc();
-        EmptyPrinterStrip();
+        m_.display().ClearPrinterStrip();
     }
     if (switched) bases_.ChangeBase(base);
 }

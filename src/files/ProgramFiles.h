@@ -46,7 +46,6 @@ class ProgramFiles {
     Step ReadLine(Reader& in, std::string& c);
     Step ProcessReadOperator(const std::string& text, int address);
     bool ProcessReadOperand(std::string text, int address);
-    void EmptyPrinterStrip();
     std::string GetFileFromCommonDialog(int action);
 
     Machine& m_;

@@ -1,5 +1,7 @@
 #include "mainwindow/MainShell.h"
 
+#include "mainwindow/PreferencesWindow.h"
+
 #include <exception>
 
 namespace zeb {
@@ -8,12 +10,7 @@ void MainShell::SetPreferences() {
     const Preferences defaults;
     Preferences& p = zeb_.preferences;
     p.ActionHighlightColour = defaults.ActionHighlightColour;
-    p.MemoryFontName = defaults.MemoryFontName;
-    p.MemoryFontSize = defaults.MemoryFontSize;
-    p.MemoryFontBold = defaults.MemoryFontBold;
-    p.MemoryFontItalic = defaults.MemoryFontItalic;
-    p.MemoryFontStrikethru = defaults.MemoryFontStrikethru;
-    p.MemoryFontUnderline = defaults.MemoryFontUnderline;
+    PreferencesWindow::StoreMemoryFont(p, PreferencesWindow::MemoryFont(defaults));
 }
 
 void MainShell::Form_Load() {

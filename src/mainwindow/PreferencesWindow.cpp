@@ -7,6 +7,15 @@ FontChoice PreferencesWindow::MemoryFont(const Preferences& p) {
             p.MemoryFontItalic, p.MemoryFontStrikethru, p.MemoryFontUnderline};
 }
 
+void PreferencesWindow::StoreMemoryFont(Preferences& p, const FontChoice& font) {
+    p.MemoryFontName = font.name;
+    p.MemoryFontSize = font.size;
+    p.MemoryFontBold = font.bold;
+    p.MemoryFontItalic = font.italic;
+    p.MemoryFontStrikethru = font.strikethru;
+    p.MemoryFontUnderline = font.underline;
+}
+
 void PreferencesWindow::Form_Activate() {
     lblHighlightColour = p_.ActionHighlightColour;
     lblFont = MemoryFont(p_);
@@ -31,12 +40,7 @@ void PreferencesWindow::Command4_Click(std::optional<FontChoice> chosen) {
 
 void PreferencesWindow::Command2_Click() {
     p_.ActionHighlightColour = lblHighlightColour;
-    p_.MemoryFontName = lblFont.name;
-    p_.MemoryFontSize = lblFont.size;
-    p_.MemoryFontBold = lblFont.bold;
-    p_.MemoryFontItalic = lblFont.italic;
-    p_.MemoryFontStrikethru = lblFont.strikethru;
-    p_.MemoryFontUnderline = lblFont.underline;
+    StoreMemoryFont(p_, lblFont);
     p_.SoundOn = ChkSound;
 }
 

@@ -39,6 +39,7 @@ class PreferencesWindow {
     void Command2_Click();
 
     static FontChoice MemoryFont(const Preferences& p);
+    static void StoreMemoryFont(Preferences& p, const FontChoice& font);
 
   private:
     Preferences& p_;
