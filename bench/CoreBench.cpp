@@ -8,10 +8,10 @@ namespace {
 
 class NullHost : public zeb::Host {
   public:
-    zeb::Answer MessageBox(zeb::Icon, zeb::Buttons, std::string_view, std::string_view) override {
+    zeb::Answer messageBox(zeb::Icon, zeb::Buttons, std::string_view, std::string_view) override {
         return zeb::Answer::Ok;
     }
-    std::optional<std::string> MyInputBox() override { return std::string("1"); }
+    std::optional<std::string> askNumber() override { return std::string("1"); }
 };
 
 // Counts 30000 down to 0: LDA 11, JM0 10, AC- 12, JMP 1, HLT.
@@ -23,8 +23,8 @@ void LoadCountdown(zeb::Machine& m) {
     } cells[] = {{0, "1", "11"}, {1, "9", "10"},    {2, "4", "12"}, {3, "7", "1"},
                  {10, "0", ""},  {11, "117", "48"}, {12, "", "1"}};
     for (const auto& c : cells) {
-        m.SetOperatorText(c.a, c.op);
-        m.SetOperandText(c.a, c.opd);
+        m.setOperatorText(c.a, c.op);
+        m.setOperandText(c.a, c.opd);
     }
 }
 
@@ -33,14 +33,14 @@ void LoadCountdown(zeb::Machine& m) {
 template <class Load> void RunProgram(benchmark::State& state, Load load) {
     NullHost host;
     zeb::Zeb zeb(host);
-    zeb.machine.StartUp();
-    zeb.pacing.SetEnabled(false);
+    zeb.machine.startUp();
+    zeb.pacing.setEnabled(false);
     long executed = 0;
-    zeb.run.SetAfterInstruction([&](int) { ++executed; });
+    zeb.run.setAfterInstruction([&](int) { ++executed; });
     for (auto _ : state) {
         load(zeb.machine);
-        zeb.machine.ResetPC();
-        zeb.run.StartExecution();
+        zeb.machine.resetPC();
+        zeb.run.startExecution();
     }
     state.counters["instructions/s"] =
         benchmark::Counter(static_cast<double>(executed), benchmark::Counter::kIsRate);
@@ -62,8 +62,8 @@ void BM_RunLoopWithOutput(benchmark::State& state) {
             const char* opd;
         } cells[] = {{3, "7", "4"}, {4, "12", ""}, {5, "7", "1"}};
         for (const auto& c : cells) {
-            m.SetOperatorText(c.a, c.op);
-            m.SetOperandText(c.a, c.opd);
+            m.setOperatorText(c.a, c.op);
+            m.setOperandText(c.a, c.opd);
         }
     });
 }

@@ -25,7 +25,7 @@ std::unique_ptr<ZebSession> Session() {
     (void)QTest::qWaitForWindowExposed(&s->form());
     s->form().findChild<QSlider*>(QStringLiteral("speed"))->setValue(10);
     // With the status register shown the adding loop may overflow and go on.
-    s->shell.mnStatus_Click();
+    s->shell.toggleStatusRegister();
     if (qEnvironmentVariableIsSet("ZEB_BENCH_HIDDEN")) s->form().hide();
     return s;
 }
@@ -40,10 +40,10 @@ void LoadAdder(zeb::Machine& m) {
     } cells[] = {{0, "1", "20"}, {1, "3", "21"}, {2, "2", "20"},
                  {3, "7", "0"},  {20, "", "0"},  {21, "", "1"}};
     for (const auto& c : cells) {
-        m.SetOperatorText(c.a, c.op);
-        m.SetOperandText(c.a, c.opd);
+        m.setOperatorText(c.a, c.op);
+        m.setOperandText(c.a, c.opd);
     }
-    m.ResetPC();
+    m.resetPC();
 }
 
 QPushButton* Button(ZebSession& s, const char* name) {
@@ -54,8 +54,8 @@ void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
     auto s = Session();
     const long perRun = state.range(0);
     long executed = 0;
-    s->zeb.run.SetAfterInstruction([&](int) {
-        if (++executed % perRun == 0) s->zeb.run.halticon_Click();
+    s->zeb.run.setAfterInstruction([&](int) {
+        if (++executed % perRun == 0) s->zeb.run.stop();
     });
     for (auto _ : state) {
         LoadAdder(s->zeb.machine);

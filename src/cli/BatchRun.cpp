@@ -16,7 +16,7 @@ namespace zeb {
 namespace {
 
 std::string_view Trim(std::string_view text) {
-    return TrimBlanks(text);
+    return trimBlanks(text);
 }
 
 const char* EndName(RunEnd how) {
@@ -40,7 +40,7 @@ const char* EndName(RunEnd how) {
 BatchRun::BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err)
     : options_(options), out_(out), err_(err) {}
 
-Answer BatchRun::MessageBox(Icon, Buttons buttons, std::string_view title, std::string_view text) {
+Answer BatchRun::messageBox(Icon, Buttons buttons, std::string_view title, std::string_view text) {
     ++messages_;
     out_ << "MSG " << title << '\t';
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -60,12 +60,12 @@ Answer BatchRun::MessageBox(Icon, Buttons buttons, std::string_view title, std::
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-void BatchRun::PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
+void BatchRun::pauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
     // No events here: sleep once to the end of the pause.
     if (Clock::now() < until) std::this_thread::sleep_until(pauseEnd);
 }
 
-std::optional<std::string> BatchRun::MyInputBox() {
+std::optional<std::string> BatchRun::askNumber() {
     if (nextInput_ >= options_.inputs.size()) {
         inputExhausted_ = true;
         return std::nullopt;
@@ -75,7 +75,7 @@ std::optional<std::string> BatchRun::MyInputBox() {
 
 void BatchRun::displayChanged(DisplayItem item, int index) {
     if (item == DisplayItem::PrinterLine && index == 1 && zeb_)
-        out_ << "OUT " << zeb_->display.PrinterLine(1) << '\n';
+        out_ << "OUT " << zeb_->display.printerLine(1) << '\n';
 }
 
 void BatchRun::AfterInstruction(Zeb& zeb, int code) {
@@ -83,7 +83,7 @@ void BatchRun::AfterInstruction(Zeb& zeb, int code) {
     ++steps_;
     if (code == 0 && !zeb.machine.ErrorFlag) halted_ = true;
     for (const KeyPress& key : options_.keys)
-        if (key.step == steps_) zeb.stack.cmdKey_Click(key.index);
+        if (key.step == steps_) zeb.stack.pressKey(key.index);
     if (steps_ >= options_.maxSteps && zeb.machine.Running) {
         limitReached_ = true;
         zeb.machine.Running = false;
@@ -92,10 +92,12 @@ void BatchRun::AfterInstruction(Zeb& zeb, int code) {
 
 void BatchRun::WriteEnd(Zeb& zeb, RunEnd how) {
     const Machine& m = zeb.machine;
-    out_ << "END " << EndName(how) << " STEPS=" << steps_ << " ACC=" << Trim(m.Text(Register::Acc))
-         << " PC=" << Trim(m.Text(Register::PC)) << " SP=" << Trim(m.Text(Register::SP))
-         << " SR=" << Trim(m.Text(Register::Status)) << " INT=" << Trim(m.Text(Register::Interrupt))
-         << '\n';
+    out_ << "END " << EndName(how) << " STEPS=" << steps_
+         << " ACC=" << Trim(m.registerText(Register::Acc))
+         << " PC=" << Trim(m.registerText(Register::PC))
+         << " SP=" << Trim(m.registerText(Register::SP))
+         << " SR=" << Trim(m.registerText(Register::Status))
+         << " INT=" << Trim(m.registerText(Register::Interrupt)) << '\n';
     out_.flush();
 }
 
@@ -108,19 +110,19 @@ int BatchRun::Execute() {
     StdFileSystem disk;
     ProgramFiles files(m, assembler, bases, disk);
 
-    m.StartUp();
-    zeb.pacing.SetEnabled(options_.speed.has_value());
-    if (options_.speed) zeb.run.speed_Change(*options_.speed);
+    m.startUp();
+    zeb.pacing.setEnabled(options_.speed.has_value());
+    if (options_.speed) zeb.run.setSpeed(*options_.speed);
     if (options_.statusRegister) {
         zeb.display.set(Flag::StatusRegisterShown, true);
         zeb.display.set(Flag::StatusChecked, true);
     }
-    if (options_.keyboard) zeb.stack.MnuInterrupts_Click();
-    if (options_.base == 16) bases.ChangeBase(16);
-    if (options_.mnemonics) assembler.DisAssemble();
+    if (options_.keyboard) zeb.stack.toggleInterruptDisplay();
+    if (options_.base == 16) bases.changeBase(16);
+    if (options_.mnemonics) assembler.disassembleAll();
 
     const long before = messages_;
-    files.LoadFile(options_.program);
+    files.load(options_.program);
     if (messages_ != before || m.CurrentFileName != options_.program) {
         WriteEnd(zeb, RunEnd::Load);
         return static_cast<int>(RunEnd::Load);
@@ -128,9 +130,9 @@ int BatchRun::Execute() {
 
     // Loading empties the printer strip; only what the run prints is reported.
     zeb.observers.add(this);
-    zeb.run.SetAssembler([&assembler] { return assembler.AssembleAll(); });
-    zeb.run.SetAfterInstruction([this, &zeb](int code) { AfterInstruction(zeb, code); });
-    zeb.run.runicon_Click();
+    zeb.run.setAssembler([&assembler] { return assembler.assembleAll(); });
+    zeb.run.setAfterInstruction([this, &zeb](int code) { AfterInstruction(zeb, code); });
+    zeb.run.run();
 
     RunEnd how = RunEnd::Halt;
     if (inputExhausted_)
@@ -143,11 +145,11 @@ int BatchRun::Execute() {
         how = RunEnd::Limit;
     WriteEnd(zeb, how);
 
-    if (!options_.save.empty() && !files.SaveWithoutPrompts(options_.save))
+    if (!options_.save.empty() && !files.saveWithoutPrompts(options_.save))
         err_ << "zeb-run: could not write " << options_.save << '\n';
     if (!options_.listing.empty()) {
         std::ofstream listing(options_.listing, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : Listing::Lines(m, Listing::Today()))
+        for (const std::string& line : Listing::lines(m, Listing::today()))
             listing << line << '\n';
         listing.flush();
         if (!listing) err_ << "zeb-run: could not write " << options_.listing << '\n';

@@ -21,10 +21,10 @@ class BatchRun : public Host, public MachineObserver {
     // Loads, runs and saves; returns the exit status.
     int Execute();
 
-    Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+    Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
-    void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
-    std::optional<std::string> MyInputBox() override;
+    void pauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
+    std::optional<std::string> askNumber() override;
     void displayChanged(DisplayItem item, int index) override;
 
   private:

@@ -10,39 +10,39 @@ class ClockHooks {
   public:
     virtual ~ClockHooks() = default;
 
-    virtual void BitPCToMemDecoder() {}
-    virtual void BitMemToInstrucReg() {}
-    virtual void BitOperandToMemDecoder() {}
-    virtual void BitMemToGenReg() {}
-    virtual void BitExecuteInstruction() {}
-    virtual void BitStoreCycle() {}
-    virtual void BitIncPC(std::int32_t /*newPC*/) {}
-    virtual void BitHaltInstruction() {}
+    virtual void onPCToAddressDecoder() {}
+    virtual void onMemoryToInstructionRegister() {}
+    virtual void onOperandToAddressDecoder() {}
+    virtual void onMemoryToGeneralRegister() {}
+    virtual void onExecuteInstruction() {}
+    virtual void onStoreCycle() {}
+    virtual void onIncrementPC(std::int32_t /*newPC*/) {}
+    virtual void onHalt() {}
 
-    virtual void BitLoadAcc(std::int32_t /*value*/) {}
-    virtual void BitCopyAccToGen() {}
-    virtual void BitAddToAcc(std::int32_t /*result*/) {}
-    virtual void BitSubtractFromAcc(std::int32_t /*result*/) {}
-    virtual void BitMultiply(std::int32_t /*result*/) {}
-    virtual void BitDivide(std::int32_t /*result*/) {}
-    virtual void BitJump() {}
-    virtual void BitJMPNeg() {}
-    virtual void BitJMPZero() {}
-    virtual void BitJMPIndirect() {}
-    virtual void BitGetNum(std::int32_t /*value*/) {}
-    virtual void BitPutNum() {}
-    virtual void BitInterruptMask(bool /*on*/) {}
-    virtual void BitReadInt() {}
-    virtual void BitRTI() {}
-    virtual void BitLoadIndirect(std::int32_t /*value*/) {}
-    virtual void BitStoreIndirect() {}
+    virtual void onLoadAcc(std::int32_t /*value*/) {}
+    virtual void onCopyAccToGeneralRegister() {}
+    virtual void onAdd(std::int32_t /*result*/) {}
+    virtual void onSubtract(std::int32_t /*result*/) {}
+    virtual void onMultiply(std::int32_t /*result*/) {}
+    virtual void onDivide(std::int32_t /*result*/) {}
+    virtual void onJump() {}
+    virtual void onJumpIfNegative() {}
+    virtual void onJumpIfZero() {}
+    virtual void onJumpIndirect() {}
+    virtual void onInput(std::int32_t /*value*/) {}
+    virtual void onOutput() {}
+    virtual void onInterruptMask(bool /*on*/) {}
+    virtual void onReadInterruptKey() {}
+    virtual void onReturnFromInterrupt() {}
+    virtual void onLoadIndirect(std::int32_t /*value*/) {}
+    virtual void onStoreIndirect() {}
 
-    virtual void BitSPToAddressDecoder() {}
-    virtual void BitPCToMemory() {}
-    virtual void BitIncSP(std::int32_t /*sp*/) {}
-    virtual void BitDecSP(std::int32_t /*sp*/) {}
-    virtual void BitJumpSub() {}
-    virtual void BitMemToPC() {}
+    virtual void onSPToAddressDecoder() {}
+    virtual void onPCToMemory() {}
+    virtual void onIncrementSP(std::int32_t /*sp*/) {}
+    virtual void onDecrementSP(std::int32_t /*sp*/) {}
+    virtual void onJumpToSubroutine() {}
+    virtual void onMemoryToPC() {}
 };
 
 } // namespace zeb

@@ -4,70 +4,70 @@
 
 namespace zeb {
 
-bool Devices::GetNum() {
+bool Devices::input() {
     std::string text;
     while (text.empty()) {
-        std::optional<std::string> entered = m_.host().MyInputBox();
+        std::optional<std::string> entered = m_.host().askNumber();
         if (!entered) {
             m_.Running = false;
             return false;
         }
         text = std::move(*entered);
         if (text.empty()) {
-            m_.Msg(Icon::Exclamation, Buttons::Ok, "ZEB", "You must input a number");
+            m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", "You must input a number");
             continue;
         }
-        const double v = std::nearbyint(LeadingNumber(text));
+        const double v = std::nearbyint(leadingNumber(text));
         std::int32_t value;
         if (v > 65535) {
             value = 65535;
-            m_.ErrorMessage("Input causes overflow");
+            m_.report("Input causes overflow");
         } else if (v < 0) {
             value = 0;
-            m_.ErrorMessage("Input causes underflow");
+            m_.report("Input causes underflow");
         } else {
             value = static_cast<std::int32_t>(v);
         }
-        m_.ChangeAcc(value);
-        m_.hooks().BitGetNum(value);
+        m_.changeAcc(value);
+        m_.hooks().onInput(value);
     }
     return true;
 }
 
-void Devices::PutNum() {
+void Devices::output() {
     if (m_.RunLogCount >= 100) m_.RunLogCount = 1;
-    const std::string& acc = m_.Text(Register::Acc);
+    const std::string& acc = m_.registerText(Register::Acc);
     m_.RunLog[static_cast<std::size_t>(m_.RunLogCount)] = "OUTPUT: " + acc;
     ++m_.RunLogCount;
-    const std::int32_t value = InternalLongToVBLong(m_.GetNumber(acc));
-    Out(PlainText(value));
-    m_.hooks().BitPutNum();
+    const std::int32_t value = signedValue(m_.getNumber(acc));
+    printLine(plainText(value));
+    m_.hooks().onOutput();
 }
 
-void Devices::Out(const std::string& text) {
+void Devices::printLine(const std::string& text) {
     DisplayState& d = m_.display();
     Host& h = m_.host();
-    d.SetPrinting(true);
-    h.DoEvents();
+    d.setPrinting(true);
+    h.processEvents();
     for (int i = 4; i >= 2; --i) {
-        h.DoEvents();
-        d.SetPrinterLine(i, d.PrinterLine(i - 1));
-        h.DoEvents();
+        h.processEvents();
+        d.setPrinterLine(i, d.printerLine(i - 1));
+        h.processEvents();
     }
-    d.SetPrinterLine(1, text);
-    h.DoEvents();
-    d.SetPrinting(false);
-    h.DoEvents();
+    d.setPrinterLine(1, text);
+    h.processEvents();
+    d.setPrinting(false);
+    h.processEvents();
 }
 
-void Devices::FrmOutput_Activate() {
-    m_.display().SetOutputText(m_.OutputDeviceText());
+void Devices::refreshOutputDevice() {
+    m_.display().setOutputText(m_.outputDeviceText());
 }
 
-void Devices::MnuOutput_Click() {
+void Devices::toggleOutputDevice() {
     DisplayState& d = m_.display();
     const bool show = !d.get(Flag::OutputVisible);
-    if (show) FrmOutput_Activate();
+    if (show) refreshOutputDevice();
     d.set(Flag::OutputVisible, show);
     d.set(Flag::OutputChecked, show);
 }

@@ -9,18 +9,18 @@ class Devices {
     explicit Devices(Machine& machine) : m_(machine) {}
 
     // INP; false when the program is ending while the input window waits.
-    bool GetNum();
+    bool input();
     // OUT.
-    void PutNum();
+    void output();
     // One line onto the printer strip, scrolling the older ones up.
-    void Out(const std::string& text);
+    void printLine(const std::string& text);
     // A click on the printer picture feeds the paper by one empty line.
-    void printicon_Click() { Out({}); }
+    void feedPaper() { printLine({}); }
 
     // The output device window rebuilds its text whenever it is activated.
-    void FrmOutput_Activate();
+    void refreshOutputDevice();
     // "Display &Output Device".
-    void MnuOutput_Click();
+    void toggleOutputDevice();
 
   private:
     Machine& m_;

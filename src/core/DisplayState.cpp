@@ -13,43 +13,43 @@ void DisplayState::set(Flag flag, bool on) {
     observers_.display(DisplayItem::Flag, static_cast<int>(flag));
 }
 
-void DisplayState::SetStatusText(std::string text) {
+void DisplayState::setStatusText(std::string text) {
     if (statusText_ == text) return;
     statusText_ = std::move(text);
     observers_.display(DisplayItem::StatusText);
 }
 
-void DisplayState::SetPrinterLine(int index, std::string text) {
+void DisplayState::setPrinterLine(int index, std::string text) {
     printer_[static_cast<std::size_t>(index)] = std::move(text);
     observers_.display(DisplayItem::PrinterLine, index);
 }
 
-void DisplayState::ClearPrinterStrip() {
+void DisplayState::clearPrinterStrip() {
     for (int i = 1; i <= 4; ++i)
-        SetPrinterLine(i, {});
+        setPrinterLine(i, {});
 }
 
-void DisplayState::SetPrinting(bool printing) {
+void DisplayState::setPrinting(bool printing) {
     printing_ = printing;
     observers_.display(DisplayItem::PrinterIcon);
 }
 
-void DisplayState::SetOutputText(std::string text) {
+void DisplayState::setOutputText(std::string text) {
     outputText_ = std::move(text);
     observers_.display(DisplayItem::OutputText);
 }
 
-void DisplayState::SetKeypadBase(int base) {
+void DisplayState::setKeypadBase(int base) {
     keypadBase_ = base;
     observers_.display(DisplayItem::NumberBase);
 }
 
-void DisplayState::SetLabelBase(int base) {
+void DisplayState::setLabelBase(int base) {
     labelBase_ = base;
     observers_.display(DisplayItem::NumberBase);
 }
 
-void DisplayState::Busy(bool on) {
+void DisplayState::setBusy(bool on) {
     const bool was = busy_ > 0;
     busy_ += on ? 1 : -1;
     if (busy_ < 0) busy_ = 0;

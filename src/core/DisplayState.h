@@ -16,7 +16,7 @@ enum class Flag {
     KeyboardVisible,     // FrmKeyB
     OutputVisible,       // FrmOutput
     HexadecimalChecked,  // MnHexadecimal
-    DissassembleChecked, // mnDissassemble
+    MnemonicsChecked,    // mnDissassemble
     StatusChecked,       // mnStatus
     StackPointerChecked, // MnStackPointer
     InterruptsChecked,   // MnuInterrupts
@@ -34,32 +34,32 @@ class DisplayState {
     void set(Flag flag, bool on);
 
     // PnlStatus, the status bar.
-    const std::string& StatusText() const { return statusText_; }
-    void SetStatusText(std::string text);
+    const std::string& statusText() const { return statusText_; }
+    void setStatusText(std::string text);
 
     // lineicons(1..4): index 1 is the lowest, newest line.
-    const std::string& PrinterLine(int index) const {
+    const std::string& printerLine(int index) const {
         return printer_[static_cast<std::size_t>(index)];
     }
-    void SetPrinterLine(int index, std::string text);
+    void setPrinterLine(int index, std::string text);
     // All four lines empty (loading a program, clearing memory).
-    void ClearPrinterStrip();
-    bool Printing() const { return printing_; }
-    void SetPrinting(bool printing);
+    void clearPrinterStrip();
+    bool printing() const { return printing_; }
+    void setPrinting(bool printing);
 
     // PnlOutput: cells 69..78 as characters.
-    const std::string& OutputText() const { return outputText_; }
-    void SetOutputText(std::string text);
+    const std::string& outputText() const { return outputText_; }
+    void setOutputText(std::string text);
 
     // Faces of keypad buttons 10..15 and the address-label pictures.
-    int KeypadBase() const { return keypadBase_; }
-    int LabelBase() const { return labelBase_; }
-    void SetKeypadBase(int base);
-    void SetLabelBase(int base);
+    int keypadBase() const { return keypadBase_; }
+    int labelBase() const { return labelBase_; }
+    void setKeypadBase(int base);
+    void setLabelBase(int base);
 
     // Busy pointer, nested.
-    void Busy(bool on);
-    bool IsBusy() const { return busy_ > 0; }
+    void setBusy(bool on);
+    bool isBusy() const { return busy_ > 0; }
 
   private:
     Observers& observers_;

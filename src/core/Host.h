@@ -17,16 +17,16 @@ class Host : public ClockHooks {
     using Clock = std::chrono::steady_clock;
 
     // A message box; the answer is Ok for a box with only an OK button.
-    virtual Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+    virtual Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                               std::string_view text) = 0;
 
     // One pass over the pending user-interface events.
-    virtual void DoEvents() {}
+    virtual void processEvents() {}
     // A yield of the speed pause after its first: process events and wait for
     // more until `until` at the latest. Must not spin. Nothing but events is
     // due before `pauseEnd`, the end of the whole pause, so a host may wait
     // until then in one go; the yields that follow find their deadlines passed.
-    virtual void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
+    virtual void pauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
         (void)until;
         (void)pauseEnd;
     }
@@ -34,41 +34,41 @@ class Host : public ClockHooks {
     // The Machine view's wait between steps: process events until done() holds
     // or the deadline passes (no deadline: until done() alone). Must not spin.
     // A host without an event loop returns at once and the step goes on.
-    virtual void WaitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) {
+    virtual void waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) {
         (void)done;
         (void)deadline;
     }
 
     // Play a sound file of the program's directory without waiting for it.
-    virtual void PlaySound(std::string_view fileName) { (void)fileName; }
+    virtual void playSound(std::string_view fileName) { (void)fileName; }
 
     // The numeric input window, shown modally; the text it was closed with.
     // No value means the program is ending: the instruction is abandoned.
-    virtual std::optional<std::string> MyInputBox() = 0;
+    virtual std::optional<std::string> askNumber() = 0;
 
     // The output device window, when visible, shows the cell that changed.
-    virtual void operand_change(int address) { (void)address; }
+    virtual void refreshOutputCell(int address) { (void)address; }
 
     // The demonstration's click filter; everything passes while none runs.
-    virtual bool ValidClick(std::string_view control, int index) {
+    virtual bool validClick(std::string_view control, int index) {
         (void)control;
         (void)index;
         return true;
     }
 
     // The platform's file dialog: action 1 opens, 2 saves. Empty when cancelled.
-    virtual std::string GetFileFromCommonDialog(int action, std::string_view filter) {
+    virtual std::string chooseFile(int action, std::string_view filter) {
         (void)action;
         (void)filter;
         return {};
     }
 
     // The system clipboard as plain text.
-    virtual std::string ClipboardText() { return {}; }
-    virtual void SetClipboardText(const std::string& text) { (void)text; }
+    virtual std::string clipboardText() { return {}; }
+    virtual void setClipboardText(const std::string& text) { (void)text; }
 
     // Always-on-top level of a window, changed without moving it.
-    virtual void SetOnTop(Window window, bool onTop) {
+    virtual void setOnTop(Window window, bool onTop) {
         (void)window;
         (void)onTop;
     }

@@ -7,99 +7,99 @@
 
 namespace zeb {
 
-int Instructions::Fetch() {
+int Instructions::fetch() {
     ClockHooks& h = m_.hooks();
-    m_.CurrentAddress = static_cast<std::int16_t>(m_.GetNumber(m_.Text(Register::PC)));
-    if (!LegalAddress(m_.CurrentAddress)) return 0;
-    h.BitPCToMemDecoder();
-    const int code = m_.OperatorVal(m_.CurrentAddress);
+    m_.CurrentAddress = static_cast<std::int16_t>(m_.getNumber(m_.registerText(Register::PC)));
+    if (!legalAddress(m_.CurrentAddress)) return 0;
+    h.onPCToAddressDecoder();
+    const int code = m_.operatorValue(m_.CurrentAddress);
     if (m_.ErrorFlag) return 0;
-    pacing_.SpeedPause();
-    h.BitMemToInstrucReg();
-    h.BitOperandToMemDecoder();
-    h.BitMemToGenReg();
-    pacing_.SpeedPause();
+    pacing_.speedPause();
+    h.onMemoryToInstructionRegister();
+    h.onOperandToAddressDecoder();
+    h.onMemoryToGeneralRegister();
+    pacing_.speedPause();
     return code;
 }
 
-bool Instructions::ExecuteInstruction(int code) {
+bool Instructions::execute(int code) {
     switch (code) {
     case 0:
-        Halt();
-        pacing_.MakeSound("honk.wav");
+        halt();
+        pacing_.makeSound("honk.wav");
         return false;
     case 1:
-        LoadAcc();
+        loadAcc();
         return true;
     case 2:
-        StoreAcc();
+        storeAcc();
         return true;
     case 3:
-        AddToAcc();
+        add();
         return true;
     case 4:
-        Subtract();
+        subtract();
         return true;
     case 5:
-        Multiply();
+        multiply();
         return true;
     case 6:
-        Divide();
+        divide();
         return true;
     case 7:
-        Jump();
+        jump();
         return false;
     case 8:
-        return JumpNeg();
+        return jumpIfNegative();
     case 9:
-        return JumpZero();
+        return jumpIfZero();
     case 10:
-        JumpIndirect();
+        jumpIndirect();
         return false;
     case 11:
-        return devices_.GetNum();
+        return devices_.input();
     case 12:
-        devices_.PutNum();
+        devices_.output();
         return true;
     case 13:
-        stack_.Interrupts(false);
+        stack_.setInterruptsEnabled(false);
         return true;
     case 14:
-        stack_.Interrupts(true);
+        stack_.setInterruptsEnabled(true);
         return true;
     case 15:
-        stack_.ReadInt();
+        stack_.readInterruptKey();
         return true;
     case 16:
-        stack_.RTI();
+        stack_.returnFromInterrupt();
         return false;
     case 17:
-        LoadIndirect();
+        loadIndirect();
         return true;
     case 18:
-        StoreIndirect();
+        storeIndirect();
         return true;
     case 19:
-        stack_.JumpSub();
+        stack_.jumpToSubroutine();
         return false;
     case 20:
-        stack_.ReturnSub();
+        stack_.returnFromSubroutine();
         return false;
     default:
         return false;
     }
 }
 
-void Instructions::IncPC() {
-    const std::int32_t next = m_.GetNumber(m_.Text(Register::PC)) + 1;
-    m_.hooks().BitIncPC(next);
-    m_.ChangePC(next);
+void Instructions::incrementPC() {
+    const std::int32_t next = m_.getNumber(m_.registerText(Register::PC)) + 1;
+    m_.hooks().onIncrementPC(next);
+    m_.changePC(next);
 }
 
-std::int32_t Instructions::ZEBArithmetic(std::int32_t a, std::int32_t b, char op, bool& overflow) {
+std::int32_t Instructions::arithmetic(std::int32_t a, std::int32_t b, char op, bool& overflow) {
     overflow = false;
-    const std::int64_t A = InternalLongToVBLong(a);
-    const std::int64_t B = InternalLongToVBLong(b);
+    const std::int64_t A = signedValue(a);
+    const std::int64_t B = signedValue(b);
     std::int64_t r = 0;
     switch (op) {
     case '+':
@@ -114,20 +114,21 @@ std::int32_t Instructions::ZEBArithmetic(std::int32_t a, std::int32_t b, char op
     case '/':
         if (B == 0) {
             overflow = true;
-            m_.SetOverFlowBit(1);
+            m_.setOverflowBit(1);
             return 32767;
         }
         r = A / B;
         break;
     default:
-        m_.Msg(Icon::Exclamation, Buttons::Ok, "ZEBArithmetic", "Unrecognized arithmetic operator");
+        m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEBArithmetic",
+                      "Unrecognized arithmetic operator");
         r = 0;
         break;
     }
     if (std::llabs(r) < 32768) {
-        m_.SetOverFlowBit(0);
+        m_.setOverflowBit(0);
     } else {
-        m_.SetOverFlowBit(1);
+        m_.setOverflowBit(1);
         overflow = true;
         const std::int64_t magnitude = std::llabs(r) % 32768;
         r = r < 0 ? -magnitude : magnitude;
@@ -136,167 +137,167 @@ std::int32_t Instructions::ZEBArithmetic(std::int32_t a, std::int32_t b, char op
     return static_cast<std::int32_t>(r);
 }
 
-bool Instructions::Prologue(std::int32_t& a) {
-    a = m_.OperandVal(m_.CurrentAddress);
+bool Instructions::operandAddress(std::int32_t& a) {
+    a = m_.operandValue(m_.CurrentAddress);
     return !m_.ErrorFlag;
 }
 
-void Instructions::Halt() {
-    m_.hooks().BitHaltInstruction();
+void Instructions::halt() {
+    m_.hooks().onHalt();
     m_.Running = false;
 }
 
-void Instructions::Arithmetic(char op) {
+void Instructions::arithmeticInstruction(char op) {
     std::int32_t a;
-    if (!Prologue(a)) return;
-    if (!LegalAddress(a)) {
-        if (op != '*') m_.ChangeAcc(65535);
+    if (!operandAddress(a)) return;
+    if (!legalAddress(a)) {
+        if (op != '*') m_.changeAcc(65535);
         const char* what = op == '+'   ? "ADD"
                            : op == '-' ? "SUBTRACT"
                            : op == '*' ? "MULTIPLY"
                                        : "DIVIDE";
-        m_.ErrorMessage(std::string("Illegal address in ") + what + " at " + SignedText(a));
+        m_.report(std::string("Illegal address in ") + what + " at " + signedText(a));
         return;
     }
-    const std::int32_t acc = m_.GetNumber(m_.Text(Register::Acc));
-    const std::int32_t word = m_.MemVal(a);
+    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
+    const std::int32_t word = m_.memoryWord(a);
     bool overflow = false;
-    const std::int32_t r = ZEBArithmetic(acc, word, op, overflow);
+    const std::int32_t r = arithmetic(acc, word, op, overflow);
     if (overflow && !m_.display().get(Flag::StatusRegisterShown)) {
         const char* what = op == '+'   ? "Addition"
                            : op == '-' ? "Subtraction"
                            : op == '*' ? "Multiplication"
                                        : "Division";
-        m_.ErrorMessage(std::string(what) + " causes overflow at " + SignedText(m_.CurrentAddress));
+        m_.report(std::string(what) + " causes overflow at " + signedText(m_.CurrentAddress));
     }
-    m_.ChangeAcc(r);
+    m_.changeAcc(r);
     ClockHooks& h = m_.hooks();
     switch (op) {
     case '+':
-        h.BitAddToAcc(r);
+        h.onAdd(r);
         break;
     case '-':
-        h.BitSubtractFromAcc(r);
+        h.onSubtract(r);
         break;
     case '*':
-        h.BitMultiply(r);
+        h.onMultiply(r);
         break;
     default:
-        h.BitDivide(r);
+        h.onDivide(r);
         break;
     }
 }
 
-void Instructions::LoadAcc() {
+void Instructions::loadAcc() {
     std::int32_t a;
-    if (!Prologue(a)) return;
-    if (!LegalAddress(a)) {
-        m_.ChangeAcc(65535);
-        m_.ErrorMessage("Illegal address in LOAD at " + SignedText(a));
+    if (!operandAddress(a)) return;
+    if (!legalAddress(a)) {
+        m_.changeAcc(65535);
+        m_.report("Illegal address in LOAD at " + signedText(a));
         return;
     }
-    const std::int32_t v = m_.MemVal(a);
-    m_.hooks().BitLoadAcc(v);
-    m_.ChangeAcc(v);
+    const std::int32_t v = m_.memoryWord(a);
+    m_.hooks().onLoadAcc(v);
+    m_.changeAcc(v);
 }
 
-void Instructions::StoreWord(std::int32_t address) {
-    const std::int32_t acc = m_.GetNumber(m_.Text(Register::Acc));
+void Instructions::storeWord(std::int32_t address) {
+    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
     std::int32_t high, low;
-    GetHighLowBytes(acc, high, low);
-    m_.SetOperator(address, high, m_.NumberBase);
-    m_.SetOperand(address, low, m_.NumberBase);
+    splitWord(acc, high, low);
+    m_.setOperator(address, high, m_.NumberBase);
+    m_.setOperand(address, low, m_.NumberBase);
 }
 
-void Instructions::StoreAcc() {
+void Instructions::storeAcc() {
     std::int32_t a;
-    if (!Prologue(a)) return;
-    if (!LegalAddress(a)) {
-        m_.ErrorMessage("Illegal address in STORE at " + SignedText(a));
+    if (!operandAddress(a)) return;
+    if (!legalAddress(a)) {
+        m_.report("Illegal address in STORE at " + signedText(a));
         return;
     }
-    m_.hooks().BitCopyAccToGen();
-    StoreWord(a);
+    m_.hooks().onCopyAccToGeneralRegister();
+    storeWord(a);
 }
 
-void Instructions::Jump() {
+void Instructions::jump() {
     std::int32_t a;
-    if (!Prologue(a)) return;
-    if (LegalAddress(a)) {
-        m_.ChangePC(a);
-        m_.hooks().BitJump();
+    if (!operandAddress(a)) return;
+    if (legalAddress(a)) {
+        m_.changePC(a);
+        m_.hooks().onJump();
     } else {
-        m_.ErrorMessage("JUMP to illegal address at " + SignedText(a));
+        m_.report("JUMP to illegal address at " + signedText(a));
     }
 }
 
-bool Instructions::JumpNeg() {
-    const std::int32_t acc = m_.GetNumber(m_.Text(Register::Acc));
+bool Instructions::jumpIfNegative() {
+    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
     std::int32_t a;
-    if (!Prologue(a)) return false;
-    if (InternalLongToVBLong(acc) < 0) {
-        if (LegalAddress(a)) {
-            m_.ChangePC(a);
-            m_.hooks().BitJMPNeg();
+    if (!operandAddress(a)) return false;
+    if (signedValue(acc) < 0) {
+        if (legalAddress(a)) {
+            m_.changePC(a);
+            m_.hooks().onJumpIfNegative();
         } else {
-            m_.ErrorMessage("JUMPIFNEG to illegal address at " + SignedText(a));
+            m_.report("JUMPIFNEG to illegal address at " + signedText(a));
         }
         return false;
     }
     return true;
 }
 
-bool Instructions::JumpZero() {
+bool Instructions::jumpIfZero() {
     std::int32_t a;
-    if (!Prologue(a)) return false;
-    const std::int32_t acc = m_.GetNumber(m_.Text(Register::Acc));
+    if (!operandAddress(a)) return false;
+    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
     bool advance = true;
     if (acc == 0) {
-        if (LegalAddress(a))
-            m_.ChangePC(a);
+        if (legalAddress(a))
+            m_.changePC(a);
         else
-            m_.ErrorMessage("JUMPIFZERO to illegal address at " + SignedText(a));
+            m_.report("JUMPIFZERO to illegal address at " + signedText(a));
         advance = false;
     }
-    m_.hooks().BitJMPZero();
+    m_.hooks().onJumpIfZero();
     return advance;
 }
 
-bool Instructions::IndirectTarget(const std::string& message, std::int32_t& t) {
+bool Instructions::indirectTarget(const std::string& message, std::int32_t& t) {
     std::int32_t a;
-    if (!Prologue(a)) return false;
-    if (!LegalAddress(a)) {
-        m_.ErrorMessage(message + SignedText(a));
+    if (!operandAddress(a)) return false;
+    if (!legalAddress(a)) {
+        m_.report(message + signedText(a));
         return false;
     }
-    t = m_.OperandVal(a);
-    if (!LegalAddress(t)) {
-        m_.ErrorMessage(message + SignedText(t));
+    t = m_.operandValue(a);
+    if (!legalAddress(t)) {
+        m_.report(message + signedText(t));
         return false;
     }
     return true;
 }
 
-void Instructions::JumpIndirect() {
+void Instructions::jumpIndirect() {
     std::int32_t t;
-    if (!IndirectTarget("JUMP INDIRECT to illegal address at ", t)) return;
-    m_.ChangePC(t);
-    m_.hooks().BitJMPIndirect();
+    if (!indirectTarget("JUMP INDIRECT to illegal address at ", t)) return;
+    m_.changePC(t);
+    m_.hooks().onJumpIndirect();
 }
 
-void Instructions::LoadIndirect() {
+void Instructions::loadIndirect() {
     std::int32_t t;
-    if (!IndirectTarget("LOAD INDIRECT from illegal address at ", t)) return;
-    const std::int32_t v = m_.MemVal(t);
-    m_.hooks().BitLoadIndirect(v);
-    m_.ChangeAcc(v);
+    if (!indirectTarget("LOAD INDIRECT from illegal address at ", t)) return;
+    const std::int32_t v = m_.memoryWord(t);
+    m_.hooks().onLoadIndirect(v);
+    m_.changeAcc(v);
 }
 
-void Instructions::StoreIndirect() {
+void Instructions::storeIndirect() {
     std::int32_t t;
-    if (!IndirectTarget("STORE INDIRECT to illegal address at ", t)) return;
-    StoreWord(t);
-    m_.hooks().BitStoreIndirect();
+    if (!indirectTarget("STORE INDIRECT to illegal address at ", t)) return;
+    storeWord(t);
+    m_.hooks().onStoreIndirect();
 }
 
 } // namespace zeb

@@ -13,35 +13,35 @@ class Instructions {
     Instructions(Machine& machine, Pacing& pacing, StackInterrupts& stack, Devices& devices)
         : m_(machine), pacing_(pacing), stack_(stack), devices_(devices) {}
 
-    int Fetch();
+    int fetch();
     // True when the caller must advance the PC.
-    bool ExecuteInstruction(int code);
-    void IncPC();
-    std::int32_t ZEBArithmetic(std::int32_t a, std::int32_t b, char op, bool& overflow);
+    bool execute(int code);
+    void incrementPC();
+    std::int32_t arithmetic(std::int32_t a, std::int32_t b, char op, bool& overflow);
 
-    void Halt();
-    void LoadAcc();
-    void StoreAcc();
-    void AddToAcc() { Arithmetic('+'); }
-    void Subtract() { Arithmetic('-'); }
-    void Multiply() { Arithmetic('*'); }
-    void Divide() { Arithmetic('/'); }
-    void Jump();
-    bool JumpNeg();
-    bool JumpZero();
-    void JumpIndirect();
-    void LoadIndirect();
-    void StoreIndirect();
+    void halt();
+    void loadAcc();
+    void storeAcc();
+    void add() { arithmeticInstruction('+'); }
+    void subtract() { arithmeticInstruction('-'); }
+    void multiply() { arithmeticInstruction('*'); }
+    void divide() { arithmeticInstruction('/'); }
+    void jump();
+    bool jumpIfNegative();
+    bool jumpIfZero();
+    void jumpIndirect();
+    void loadIndirect();
+    void storeIndirect();
 
   private:
     // The operand address of the executing instruction; false when an
     // earlier report already stopped the program.
-    bool Prologue(std::int32_t& a);
-    void Arithmetic(char op);
-    void StoreWord(std::int32_t address);
+    bool operandAddress(std::int32_t& a);
+    void arithmeticInstruction(char op);
+    void storeWord(std::int32_t address);
     // The address an indirect instruction points at, each step checked and
     // reported with the same message.
-    bool IndirectTarget(const std::string& message, std::int32_t& t);
+    bool indirectTarget(const std::string& message, std::int32_t& t);
 
     Machine& m_;
     Pacing& pacing_;

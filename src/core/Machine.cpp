@@ -9,7 +9,7 @@ constexpr std::string_view kUnrecognizedBase = "Unrecognized number base";
 constexpr std::string_view kAccPrefix = "Accumulator: ";
 } // namespace
 
-char OutputCharacter(std::int32_t word) {
+char outputCharacter(std::int32_t word) {
     return (word >= 32 && word <= 126) ? static_cast<char>(word) : ' ';
 }
 
@@ -21,17 +21,17 @@ Machine::Machine(Host& host, const Mnemonics& mnemonics, DisplayState& display,
     operandColour_.fill(kGrey);
 }
 
-void Machine::SetOperatorText(int a, std::string text) {
+void Machine::setOperatorText(int a, std::string text) {
     operator_[idx(a)] = std::move(text);
     observers_.cellText(a, Half::Operator);
 }
 
-void Machine::SetOperandText(int a, std::string text) {
+void Machine::setOperandText(int a, std::string text) {
     operand_[idx(a)] = std::move(text);
     observers_.cellText(a, Half::Operand);
 }
 
-const std::string& Machine::Text(Register reg) const {
+const std::string& Machine::registerText(Register reg) const {
     switch (reg) {
     case Register::Acc:
         return acc_;
@@ -47,7 +47,7 @@ const std::string& Machine::Text(Register reg) const {
     return acc_;
 }
 
-void Machine::SetText(Register reg, std::string text) {
+void Machine::setRegisterText(Register reg, std::string text) {
     switch (reg) {
     case Register::Acc:
         acc_ = std::move(text);
@@ -68,193 +68,195 @@ void Machine::SetText(Register reg, std::string text) {
     observers_.reg(reg);
 }
 
-Answer Machine::Msg(Icon icon, Buttons buttons, std::string_view title, std::string_view text) {
-    return host_.MessageBox(icon, buttons, title, text);
+Answer Machine::messageBox(Icon icon, Buttons buttons, std::string_view title,
+                           std::string_view text) {
+    return host_.messageBox(icon, buttons, title, text);
 }
 
-void Machine::ErrorMessage(std::string_view message, std::string_view description) {
+void Machine::report(std::string_view message, std::string_view description) {
     std::string text(message);
     text += " - ";
     text += description;
-    Msg(Icon::Exclamation, Buttons::Ok, "ZEB", text);
+    messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", text);
     ErrorFlag = true;
 }
 
-std::int32_t Machine::GetNumber(std::string_view text) {
-    const std::string_view trimmed = TrimBlanks(text);
+std::int32_t Machine::getNumber(std::string_view text) {
+    const std::string_view trimmed = trimBlanks(text);
     Conversion result;
     if (NumberBase == 10)
-        result = DecimalStringToLong(trimmed);
+        result = parseDecimal(trimmed);
     else if (NumberBase == 16)
-        result = HexStringToLong(trimmed);
+        result = parseHex(trimmed);
     else {
-        Msg(Icon::Exclamation, Buttons::Ok, "GetNumber", kUnrecognizedBase);
+        messageBox(Icon::Exclamation, Buttons::Ok, "GetNumber", kUnrecognizedBase);
         return 0;
     }
     if (!result.ok()) {
         std::string message = "Illegal numeric conversion attempted on ";
         message += text;
-        ErrorMessage(message, Describe(result.error));
+        report(message, describe(result.error));
         return 0;
     }
     return result.value;
 }
 
-void Machine::WriteRegister(Register reg, std::int32_t value, std::string_view title) {
+void Machine::writeRegister(Register reg, std::int32_t value, std::string_view title) {
     std::string field;
-    if (!RegisterForm(value, NumberBase, field))
-        Msg(Icon::Exclamation, Buttons::Ok, title, kUnrecognizedBase);
-    SetText(reg, std::move(field));
+    if (!registerForm(value, NumberBase, field))
+        messageBox(Icon::Exclamation, Buttons::Ok, title, kUnrecognizedBase);
+    setRegisterText(reg, std::move(field));
 }
 
-void Machine::ChangeAcc(std::int32_t value) {
-    WriteRegister(Register::Acc, value, "ChangeAcc");
-    const std::string& status = display_.StatusText();
+void Machine::changeAcc(std::int32_t value) {
+    writeRegister(Register::Acc, value, "ChangeAcc");
+    const std::string& status = display_.statusText();
     if (status.size() >= kAccPrefix.size() && status.compare(0, kAccPrefix.size(), kAccPrefix) == 0)
-        display_.SetStatusText(std::string(kAccPrefix) + AccumulatorBinary());
+        display_.setStatusText(std::string(kAccPrefix) + accumulatorBinary());
 }
 
-void Machine::ChangePC(std::int32_t address) {
-    if (!LegalAddress(address)) {
-        ErrorMessage("Attempt to set program counter < 0 or > " + SignedText(kLastAddress));
+void Machine::changePC(std::int32_t address) {
+    if (!legalAddress(address)) {
+        report("Attempt to set program counter < 0 or > " + signedText(kLastAddress));
         return;
     }
-    const std::int32_t old = GetNumber(pc_);
-    if (LegalAddress(old)) SetCellColour(old, kGrey);
-    SetCellColour(address, kYellow);
-    WriteRegister(Register::PC, address, "ChangePC");
+    const std::int32_t old = getNumber(pc_);
+    if (legalAddress(old)) setCellColour(old, kGrey);
+    setCellColour(address, kYellow);
+    writeRegister(Register::PC, address, "ChangePC");
 }
 
-std::int32_t Machine::OperandVal(int a) {
+std::int32_t Machine::operandValue(int a) {
     const std::string& text = operand_[idx(a)];
     if (text.empty()) return 0;
-    return GetNumber(text);
+    return getNumber(text);
 }
 
-std::int32_t Machine::OperatorVal(int a) {
-    const std::string_view text = TrimBlanks(operator_[idx(a)]);
+std::int32_t Machine::operatorValue(int a) {
+    const std::string_view text = trimBlanks(operator_[idx(a)]);
     if (text.empty()) {
-        ErrorMessage("Operator not set at address " + SignedText(a));
+        report("Operator not set at address " + signedText(a));
         return 0;
     }
-    if (mnemonics_.LegalMnemonic(text)) return GetNumber(mnemonics_.Assemble(text, NumberBase));
-    return GetNumber(text);
+    if (mnemonics_.isMnemonic(text)) return getNumber(mnemonics_.assemble(text, NumberBase));
+    return getNumber(text);
 }
 
-std::int32_t Machine::MemVal(int a) {
-    const std::int32_t high = operator_[idx(a)].empty() ? 0 : OperatorVal(a);
-    return OperandVal(a) + high * 256;
+std::int32_t Machine::memoryWord(int a) {
+    const std::int32_t high = operator_[idx(a)].empty() ? 0 : operatorValue(a);
+    return operandValue(a) + high * 256;
 }
 
-std::string Machine::CellText(std::int32_t value, int base, std::string_view title) {
-    if (base == 10) return PlainText(value);
-    if (base == 16) return HexText(value);
-    Msg(Icon::Exclamation, Buttons::Ok, title, kUnrecognizedBase);
+std::string Machine::cellText(std::int32_t value, int base, std::string_view title) {
+    if (base == 10) return plainText(value);
+    if (base == 16) return hexText(value);
+    messageBox(Icon::Exclamation, Buttons::Ok, title, kUnrecognizedBase);
     return {};
 }
 
-void Machine::SetOperator(int a, std::int32_t value, int base) {
-    if (!LegalAddress(a)) {
-        ErrorMessage("Illegal address " + SignedText(a));
+void Machine::setOperator(int a, std::int32_t value, int base) {
+    if (!legalAddress(a)) {
+        report("Illegal address " + signedText(a));
         return;
     }
-    SetOperatorText(a, CellText(value, base, "SetOperator"));
+    setOperatorText(a, cellText(value, base, "SetOperator"));
 }
 
-void Machine::SetOperand(int a, std::int32_t value, int base) {
-    if (!LegalAddress(a)) {
-        ErrorMessage("Illegal address " + SignedText(a));
+void Machine::setOperand(int a, std::int32_t value, int base) {
+    if (!legalAddress(a)) {
+        report("Illegal address " + signedText(a));
         return;
     }
-    SetOperandText(a, CellText(value, base, "SetOperand"));
-    operand_change(a);
+    setOperandText(a, cellText(value, base, "SetOperand"));
+    refreshOutputCell(a);
 }
 
-void Machine::SetCellColour(int a, Colour colour) {
+void Machine::setCellColour(int a, Colour colour) {
     if (operatorColour_[idx(a)] == colour && operandColour_[idx(a)] == colour) return;
     operatorColour_[idx(a)] = colour;
     operandColour_[idx(a)] = colour;
     observers_.cellColour(a);
 }
 
-void Machine::SetFieldColour(int a, Half half, Colour colour) {
+void Machine::setFieldColour(int a, Half half, Colour colour) {
     Colour& slot = half == Half::Operator ? operatorColour_[idx(a)] : operandColour_[idx(a)];
     if (slot == colour) return;
     slot = colour;
     observers_.cellColour(a);
 }
 
-void Machine::ClearCellColours() {
+void Machine::clearCellColours() {
     for (int a = 0; a < kMemorySize; ++a)
-        SetCellColour(a, kGrey);
+        setCellColour(a, kGrey);
 }
 
-void Machine::SetStatusBit(int bit, int on) {
-    std::int32_t status = GetNumber(status_);
-    SetBit(status, bit, on);
-    SetText(Register::Status, PlainText(status));
+void Machine::setStatusBit(int bit, int on) {
+    std::int32_t status = getNumber(status_);
+    setBit(status, bit, on);
+    setRegisterText(Register::Status, plainText(status));
 }
 
-void Machine::SetOverFlowBit(int on) {
-    SetStatusBit(0, on);
+void Machine::setOverflowBit(int on) {
+    setStatusBit(0, on);
 }
-void Machine::SetInterruptMask(int on) {
-    SetStatusBit(1, on);
+void Machine::setInterruptMask(int on) {
+    setStatusBit(1, on);
 }
 
-bool Machine::InterruptMaskSet() {
+bool Machine::interruptMaskSet() {
     // The status register is decimal in every base.
-    const Conversion status = DecimalStringToLong(status_);
-    return TestBit(status.value, 1);
+    const Conversion status = parseDecimal(status_);
+    return testBit(status.value, 1);
 }
 
-std::string Machine::BinaryOf(const std::string& text) {
+std::string Machine::binaryOf(const std::string& text) {
     if (text.empty()) return "00000000";
-    std::string digits = NumToBinary(GetNumber(text));
+    std::string digits = toBinary(getNumber(text));
     if (digits.size() < 16) digits.insert(0, 16 - digits.size(), '0');
     return digits;
 }
 
-std::string Machine::AccumulatorBinary() {
-    return BinaryOf(acc_);
+std::string Machine::accumulatorBinary() {
+    return binaryOf(acc_);
 }
-std::string Machine::StatusRegisterBinary() {
-    return BinaryOf(status_);
+std::string Machine::statusRegisterBinary() {
+    return binaryOf(status_);
 }
 
-void Machine::InitMemory() {
+void Machine::clearMemory() {
     for (int a = 0; a < kMemorySize; ++a) {
-        if (!operator_[idx(a)].empty()) SetOperatorText(a, {});
-        if (!operand_[idx(a)].empty()) SetOperandText(a, {});
+        if (!operator_[idx(a)].empty()) setOperatorText(a, {});
+        if (!operand_[idx(a)].empty()) setOperandText(a, {});
     }
 }
 
-std::string Machine::OutputDeviceText() {
+std::string Machine::outputDeviceText() {
     std::string text(10, ' ');
     for (int i = 0; i < 10; ++i)
-        text[static_cast<std::size_t>(i)] = OutputCharacter(MemVal(kFirstOutputCell + i));
+        text[static_cast<std::size_t>(i)] = outputCharacter(memoryWord(kFirstOutputCell + i));
     return text;
 }
 
-void Machine::operand_change(int address) {
+void Machine::refreshOutputCell(int address) {
     if (!display_.get(Flag::OutputVisible)) return;
     if (address < kFirstOutputCell || address > kFirstOutputCell + 9) return;
-    std::string text = display_.OutputText();
+    std::string text = display_.outputText();
     text.resize(10, ' ');
-    text[static_cast<std::size_t>(address - kFirstOutputCell)] = OutputCharacter(MemVal(address));
-    display_.SetOutputText(std::move(text));
-    host_.DoEvents();
+    text[static_cast<std::size_t>(address - kFirstOutputCell)] =
+        outputCharacter(memoryWord(address));
+    display_.setOutputText(std::move(text));
+    host_.processEvents();
 }
 
-void Machine::StartUp() {
+void Machine::startUp() {
     ViewMode = 1;
     ContinueFlag = true;
     AssembledDisplay = true;
     NumberBase = 10;
     RunLogCount = 1;
-    resetacc();
-    ResetPC();
-    SetCellColour(0, kGrey);
+    resetAcc();
+    resetPC();
+    setCellColour(0, kGrey);
     DemoMode = false;
     Speed = 5;
 }

@@ -44,7 +44,7 @@ class Machine : public ModuleState {
     Host& host() { return host_; }
     // The clock-cycle hooks: the host's own unless a Machine view is attached.
     ClockHooks& hooks() { return hooks_ ? *hooks_ : host_; }
-    void SetClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
+    void setClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
     const Mnemonics& mnemonics() const { return mnemonics_; }
     DisplayState& display() { return display_; }
     const DisplayState& display() const { return display_; }
@@ -52,58 +52,58 @@ class Machine : public ModuleState {
     Observers& observers() { return observers_; }
 
     // Field texts and colours.
-    const std::string& OperatorText(int a) const { return operator_[idx(a)]; }
-    const std::string& OperandText(int a) const { return operand_[idx(a)]; }
-    void SetOperatorText(int a, std::string text);
-    void SetOperandText(int a, std::string text);
-    Colour OperatorColour(int a) const { return operatorColour_[idx(a)]; }
-    Colour OperandColour(int a) const { return operandColour_[idx(a)]; }
+    const std::string& operatorText(int a) const { return operator_[idx(a)]; }
+    const std::string& operandText(int a) const { return operand_[idx(a)]; }
+    void setOperatorText(int a, std::string text);
+    void setOperandText(int a, std::string text);
+    Colour operatorColour(int a) const { return operatorColour_[idx(a)]; }
+    Colour operandColour(int a) const { return operandColour_[idx(a)]; }
     // One field alone: the editor's current field is white while its partner is not.
-    void SetFieldColour(int a, Half half, Colour colour);
-    const std::string& Text(Register reg) const;
-    void SetText(Register reg, std::string text);
+    void setFieldColour(int a, Half half, Colour colour);
+    const std::string& registerText(Register reg) const;
+    void setRegisterText(Register reg, std::string text);
 
     // A message box through the host.
-    Answer Msg(Icon icon, Buttons buttons, std::string_view title, std::string_view text);
+    Answer messageBox(Icon icon, Buttons buttons, std::string_view title, std::string_view text);
     // The error convention: report, then ErrorFlag.
-    void ErrorMessage(std::string_view message, std::string_view description = {});
+    void report(std::string_view message, std::string_view description = {});
 
-    std::int32_t GetNumber(std::string_view text);
-    void ChangeAcc(std::int32_t value);
-    void ChangePC(std::int32_t address);
-    std::int32_t OperandVal(int a);
-    std::int32_t OperatorVal(int a);
-    std::int32_t MemVal(int a);
-    void SetOperator(int a, std::int32_t value, int base);
-    void SetOperand(int a, std::int32_t value, int base);
-    void SetCellColour(int a, Colour colour);
-    void ClearCellColours();
+    std::int32_t getNumber(std::string_view text);
+    void changeAcc(std::int32_t value);
+    void changePC(std::int32_t address);
+    std::int32_t operandValue(int a);
+    std::int32_t operatorValue(int a);
+    std::int32_t memoryWord(int a);
+    void setOperator(int a, std::int32_t value, int base);
+    void setOperand(int a, std::int32_t value, int base);
+    void setCellColour(int a, Colour colour);
+    void clearCellColours();
 
-    void SetOverFlowBit(int on);
-    void SetInterruptMask(int on);
-    bool InterruptMaskSet();
-    std::string AccumulatorBinary();
-    std::string StatusRegisterBinary();
+    void setOverflowBit(int on);
+    void setInterruptMask(int on);
+    bool interruptMaskSet();
+    std::string accumulatorBinary();
+    std::string statusRegisterBinary();
 
-    void resetacc() { ChangeAcc(0); }
-    void ResetPC() { ChangePC(0); }
+    void resetAcc() { changeAcc(0); }
+    void resetPC() { changePC(0); }
     // Empties all 160 half-words.
-    void InitMemory();
+    void clearMemory();
 
     // The output device: cells 69..78 as characters.
     static constexpr int kFirstOutputCell = 69;
-    std::string OutputDeviceText();
-    void operand_change(int address);
+    std::string outputDeviceText();
+    void refreshOutputCell(int address);
 
     // The state start-up leaves (accumulator and PC 0, no cell highlighted).
-    void StartUp();
+    void startUp();
 
   private:
     static std::size_t idx(int a) { return static_cast<std::size_t>(a); }
-    void WriteRegister(Register reg, std::int32_t value, std::string_view title);
-    std::string CellText(std::int32_t value, int base, std::string_view title);
-    void SetStatusBit(int bit, int on);
-    std::string BinaryOf(const std::string& text);
+    void writeRegister(Register reg, std::int32_t value, std::string_view title);
+    std::string cellText(std::int32_t value, int base, std::string_view title);
+    void setStatusBit(int bit, int on);
+    std::string binaryOf(const std::string& text);
 
     Host& host_;
     ClockHooks* hooks_ = nullptr;
@@ -123,6 +123,6 @@ class Machine : public ModuleState {
     std::string interrupt_ = "0";
 };
 
-char OutputCharacter(std::int32_t word);
+char outputCharacter(std::int32_t word);
 
 } // namespace zeb

@@ -15,12 +15,12 @@ class Pacing {
     explicit Pacing(Machine& machine) : m_(machine) {}
 
     // Off: pauses do nothing (the batch runner's unpaced mode).
-    void SetEnabled(bool enabled) { enabled_ = enabled; }
-    bool Enabled() const { return enabled_; }
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+    bool enabled() const { return enabled_; }
 
     // (10 - Speed) * 1000 + 1 yields.
-    void SpeedPause();
-    void MakeSound(std::string_view fileName);
+    void speedPause();
+    void makeSound(std::string_view fileName);
 
   private:
     Machine& m_;

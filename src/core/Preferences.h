@@ -15,15 +15,15 @@ inline constexpr Colour kBlack = 0;
 
 // The user's choices; every start-up sets these defaults (nothing is stored).
 struct Preferences {
-    Colour ActionHighlightColour = kRed;
-    std::string MemoryFontName = "MS Sans Serif";
-    double MemoryFontSize = 8.25;
-    bool MemoryFontBold = false;
-    bool MemoryFontItalic = false;
-    bool MemoryFontStrikethru = false;
-    bool MemoryFontUnderline = false;
-    bool SoundOn = true;
-    bool HasSoundCard = false;
+    Colour highlightColour = kRed;
+    std::string memoryFontName = "MS Sans Serif";
+    double memoryFontSize = 8.25;
+    bool memoryFontBold = false;
+    bool memoryFontItalic = false;
+    bool memoryFontStrikethru = false;
+    bool memoryFontUnderline = false;
+    bool soundOn = true;
+    bool hasSoundCard = false;
 };
 
 } // namespace zeb

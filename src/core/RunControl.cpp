@@ -2,93 +2,93 @@
 
 namespace zeb {
 
-void RunControl::My_Execute(int code) {
-    m_.hooks().BitExecuteInstruction();
-    pacing_.MakeSound("step.wav");
-    const bool advance = ins_.ExecuteInstruction(code);
-    if (code != 19 && code != 20 && m_.Running) m_.hooks().BitStoreCycle();
-    if (advance) ins_.IncPC();
+void RunControl::executeWithSound(int code) {
+    m_.hooks().onExecuteInstruction();
+    pacing_.makeSound("step.wav");
+    const bool advance = ins_.execute(code);
+    if (code != 19 && code != 20 && m_.Running) m_.hooks().onStoreCycle();
+    if (advance) ins_.incrementPC();
     if (after_) after_(code);
-    pacing_.SpeedPause();
+    pacing_.speedPause();
 }
 
-void RunControl::IllegalInstruction() {
-    m_.Msg(Icon::Exclamation, Buttons::Ok, "ZEB",
-           "Illegal instruction at " + m_.Text(Register::PC));
+void RunControl::reportIllegalInstruction() {
+    m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
+                  "Illegal instruction at " + m_.registerText(Register::PC));
     m_.ErrorFlag = true;
 }
 
-void RunControl::StartExecution() {
+void RunControl::startExecution() {
     if (m_.Running) return;
-    m_.ClearCellColours();
-    m_.SetText(Register::Status, "0");
-    m_.ChangePC(m_.GetNumber(m_.Text(Register::PC)));
+    m_.clearCellColours();
+    m_.setRegisterText(Register::Status, "0");
+    m_.changePC(m_.getNumber(m_.registerText(Register::PC)));
     m_.ErrorFlag = false;
     m_.RunLogCount = 1;
     m_.Running = true;
-    int code = ins_.Fetch();
+    int code = ins_.fetch();
     while (m_.Running && !m_.ErrorFlag) {
-        if (LegalInstruction(code)) {
-            My_Execute(code);
+        if (legalInstruction(code)) {
+            executeWithSound(code);
             if (m_.Running && !m_.ErrorFlag) {
-                if (stack_.InterruptRaised()) stack_.ServiceInterrupt();
-                code = ins_.Fetch();
-                pacing_.SpeedPause();
+                if (stack_.interruptRaised()) stack_.serviceInterrupt();
+                code = ins_.fetch();
+                pacing_.speedPause();
                 continue;
             }
         } else {
-            IllegalInstruction();
+            reportIllegalInstruction();
         }
-        pacing_.SpeedPause();
+        pacing_.speedPause();
     }
     m_.Running = false;
 }
 
-void RunControl::runicon_Click() {
+void RunControl::run() {
     Host& h = m_.host();
-    if (!h.ValidClick("runicon", 0)) return;
-    EnableMenus(false);
-    if (m_.DemoMode) h.SetOnTop(Window::Demo, false);
+    if (!h.validClick("runicon", 0)) return;
+    enableMenus(false);
+    if (m_.DemoMode) h.setOnTop(Window::Demo, false);
     // AssembleAll clears the Dissassemble check itself.
     if (!m_.AssembledDisplay && assembleAll_) assembleAll_();
     const bool keyboard = m_.display().get(Flag::KeyboardVisible);
     const bool output = m_.display().get(Flag::OutputVisible);
-    if (keyboard) h.SetOnTop(Window::Keyboard, true);
-    if (output) h.SetOnTop(Window::Output, true);
-    if (!m_.DemoMode) h.DoEvents();
-    StartExecution();
+    if (keyboard) h.setOnTop(Window::Keyboard, true);
+    if (output) h.setOnTop(Window::Output, true);
+    if (!m_.DemoMode) h.processEvents();
+    startExecution();
     if (m_.DemoMode)
-        h.SetOnTop(Window::Demo, true);
+        h.setOnTop(Window::Demo, true);
     else
-        EnableMenus(true);
-    if (m_.display().get(Flag::KeyboardVisible)) h.SetOnTop(Window::Keyboard, false);
-    if (m_.display().get(Flag::OutputVisible)) h.SetOnTop(Window::Output, false);
+        enableMenus(true);
+    if (m_.display().get(Flag::KeyboardVisible)) h.setOnTop(Window::Keyboard, false);
+    if (m_.display().get(Flag::OutputVisible)) h.setOnTop(Window::Output, false);
 }
 
-void RunControl::stepicon_Click() {
-    if (!m_.host().ValidClick("stepicon", 0)) return;
-    EnableMenus(false);
+void RunControl::step() {
+    if (!m_.host().validClick("stepicon", 0)) return;
+    enableMenus(false);
     if (!m_.Running) {
-        m_.ClearCellColours();
-        m_.ChangePC(m_.GetNumber(m_.Text(Register::PC)));
+        m_.clearCellColours();
+        m_.changePC(m_.getNumber(m_.registerText(Register::PC)));
         m_.ErrorFlag = false;
-        const int code = ins_.Fetch();
+        const int code = ins_.fetch();
         if (!m_.ErrorFlag) {
-            if (LegalInstruction(code)) {
-                My_Execute(code);
-                if (stack_.InterruptRaised()) stack_.ServiceInterrupt();
+            if (legalInstruction(code)) {
+                executeWithSound(code);
+                if (stack_.interruptRaised()) stack_.serviceInterrupt();
             } else {
-                IllegalInstruction();
+                reportIllegalInstruction();
             }
         }
     }
-    EnableMenus(true);
+    enableMenus(true);
 }
 
-void RunControl::halticon_Click() {
-    if (!m_.host().ValidClick("halticon", 0)) return;
+void RunControl::stop() {
+    if (!m_.host().validClick("halticon", 0)) return;
     m_.Running = false;
-    EnableMenus(true);
+    enableMenus(true);
 }
 
 } // namespace zeb

@@ -16,23 +16,23 @@ class RunControl {
         : m_(machine), pacing_(pacing), ins_(instructions), stack_(stack) {}
 
     // Run assembles a mnemonic display first; this does it.
-    void SetAssembler(std::function<bool()> assembleAll) { assembleAll_ = std::move(assembleAll); }
+    void setAssembler(std::function<bool()> assembleAll) { assembleAll_ = std::move(assembleAll); }
     // Called after every executed instruction of a run or step (before the
     // interrupt check); the batch runner counts and presses keys here.
-    void SetAfterInstruction(std::function<void(int)> after) { after_ = std::move(after); }
+    void setAfterInstruction(std::function<void(int)> after) { after_ = std::move(after); }
 
-    void StartExecution();
-    void My_Execute(int code);
+    void startExecution();
+    void executeWithSound(int code);
 
-    void runicon_Click();
-    void stepicon_Click();
-    void halticon_Click();
-    void speed_Change(int value) { m_.Speed = value; }
+    void run();
+    void step();
+    void stop();
+    void setSpeed(int value) { m_.Speed = value; }
 
-    void EnableMenus(bool on) { m_.display().set(Flag::MenusEnabled, on); }
+    void enableMenus(bool on) { m_.display().set(Flag::MenusEnabled, on); }
 
   private:
-    void IllegalInstruction();
+    void reportIllegalInstruction();
 
     Machine& m_;
     Pacing& pacing_;

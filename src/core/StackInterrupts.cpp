@@ -2,115 +2,115 @@
 
 namespace zeb {
 
-int StackInterrupts::StackPointer() const {
+int StackInterrupts::stackPointer() const {
     // Decimal in every base.
-    return DecimalStringToLong(m_.Text(Register::SP)).value;
+    return parseDecimal(m_.registerText(Register::SP)).value;
 }
 
-void StackInterrupts::SetStackPointer(int sp) {
-    m_.SetText(Register::SP, PlainText(sp));
+void StackInterrupts::setStackPointer(int sp) {
+    m_.setRegisterText(Register::SP, plainText(sp));
 }
 
-void StackInterrupts::JumpSub() {
+void StackInterrupts::jumpToSubroutine() {
     ClockHooks& h = m_.hooks();
     const std::int32_t ret = m_.CurrentAddress + 1;
-    h.BitIncPC(ret);
-    h.BitSPToAddressDecoder();
+    h.onIncrementPC(ret);
+    h.onSPToAddressDecoder();
     std::int32_t high, low;
-    GetHighLowBytes(ret, high, low);
-    const int sp = StackPointer();
-    m_.SetOperator(sp, high, m_.NumberBase);
-    m_.SetOperand(sp, low, m_.NumberBase);
-    h.BitPCToMemory();
-    SetStackPointer(sp + 1);
-    h.BitIncSP(sp + 1);
-    const std::int32_t t = m_.OperandVal(m_.CurrentAddress);
+    splitWord(ret, high, low);
+    const int sp = stackPointer();
+    m_.setOperator(sp, high, m_.NumberBase);
+    m_.setOperand(sp, low, m_.NumberBase);
+    h.onPCToMemory();
+    setStackPointer(sp + 1);
+    h.onIncrementSP(sp + 1);
+    const std::int32_t t = m_.operandValue(m_.CurrentAddress);
     if (m_.ErrorFlag) return;
-    if (LegalAddress(t)) {
-        m_.ChangePC(t);
-        h.BitJumpSub();
+    if (legalAddress(t)) {
+        m_.changePC(t);
+        h.onJumpToSubroutine();
     } else {
-        m_.ErrorMessage("JUMP SUB to illegal address at " + SignedText(t));
+        m_.report("JUMP SUB to illegal address at " + signedText(t));
     }
 }
 
-void StackInterrupts::ReturnSub() {
+void StackInterrupts::returnFromSubroutine() {
     ClockHooks& h = m_.hooks();
-    const int sp = StackPointer() - 1;
-    SetStackPointer(sp);
-    h.BitDecSP(sp);
-    h.BitSPToAddressDecoder();
+    const int sp = stackPointer() - 1;
+    setStackPointer(sp);
+    h.onDecrementSP(sp);
+    h.onSPToAddressDecoder();
     // A pop from outside memory reads nothing and stops the run like any
     // other bad return address.
-    if (!LegalAddress(sp)) {
-        m_.ErrorMessage("RETURN SUB to illegal address at " + SignedText(sp));
+    if (!legalAddress(sp)) {
+        m_.report("RETURN SUB to illegal address at " + signedText(sp));
         return;
     }
-    const std::int32_t ret = m_.MemVal(sp);
-    if (LegalAddress(ret)) {
-        m_.ChangePC(ret);
-        h.BitMemToPC();
+    const std::int32_t ret = m_.memoryWord(sp);
+    if (legalAddress(ret)) {
+        m_.changePC(ret);
+        h.onMemoryToPC();
     } else {
-        m_.ErrorMessage("RETURN SUB to illegal address at " + SignedText(ret));
+        m_.report("RETURN SUB to illegal address at " + signedText(ret));
     }
 }
 
-void StackInterrupts::Interrupts(bool on) {
-    if (m_.display().get(Flag::KeyboardVisible)) m_.SetInterruptMask(on ? 1 : 0);
-    m_.hooks().BitInterruptMask(on);
+void StackInterrupts::setInterruptsEnabled(bool on) {
+    if (m_.display().get(Flag::KeyboardVisible)) m_.setInterruptMask(on ? 1 : 0);
+    m_.hooks().onInterruptMask(on);
 }
 
-void StackInterrupts::ReadInt() {
-    m_.ChangeAcc(m_.InterruptKeyCode);
-    m_.hooks().BitReadInt();
+void StackInterrupts::readInterruptKey() {
+    m_.changeAcc(m_.InterruptKeyCode);
+    m_.hooks().onReadInterruptKey();
 }
 
-void StackInterrupts::RTI() {
-    m_.ChangePC(m_.SavedPC);
-    m_.ChangeAcc(m_.SavedAcc);
-    m_.SetText(Register::Interrupt, "0");
-    m_.hooks().BitRTI();
+void StackInterrupts::returnFromInterrupt() {
+    m_.changePC(m_.SavedPC);
+    m_.changeAcc(m_.SavedAcc);
+    m_.setRegisterText(Register::Interrupt, "0");
+    m_.hooks().onReturnFromInterrupt();
 }
 
-bool StackInterrupts::InterruptRaised() {
-    return m_.display().get(Flag::KeyboardVisible) && m_.Text(Register::Interrupt) == "1" &&
-           m_.InterruptMaskSet();
+bool StackInterrupts::interruptRaised() {
+    return m_.display().get(Flag::KeyboardVisible) && m_.registerText(Register::Interrupt) == "1" &&
+           m_.interruptMaskSet();
 }
 
-void StackInterrupts::ServiceInterrupt() {
-    m_.SavedPC = m_.GetNumber(m_.Text(Register::PC));
-    m_.SavedAcc = m_.GetNumber(m_.Text(Register::Acc));
-    if (!m_.OperandText(kVectorCell).empty()) {
-        m_.ChangePC(m_.MemVal(kVectorCell));
-        Interrupts(false);
+void StackInterrupts::serviceInterrupt() {
+    m_.SavedPC = m_.getNumber(m_.registerText(Register::PC));
+    m_.SavedAcc = m_.getNumber(m_.registerText(Register::Acc));
+    if (!m_.operandText(kVectorCell).empty()) {
+        m_.changePC(m_.memoryWord(kVectorCell));
+        setInterruptsEnabled(false);
     } else {
-        m_.ErrorMessage("Operand not set at address " + SignedText(kVectorCell));
+        m_.report("Operand not set at address " + signedText(kVectorCell));
     }
-    m_.host().DoEvents();
+    m_.host().processEvents();
 }
 
-int StackInterrupts::KeyCode(int index) {
+int StackInterrupts::keyCode(int index) {
     if (index >= 0 && index <= 25) return 65 + index;
     if (index == 26) return 32;
     return index + 21;
 }
 
-void StackInterrupts::cmdKey_Click(int index) {
-    m_.InterruptKeyCode = KeyCode(index);
-    m_.SetText(Register::Interrupt, "1");
-    m_.host().DoEvents();
+void StackInterrupts::pressKey(int index) {
+    m_.InterruptKeyCode = keyCode(index);
+    m_.setRegisterText(Register::Interrupt, "1");
+    m_.host().processEvents();
 }
 
-void StackInterrupts::CmdSP_Click() {
-    SetStackPointer(kStackStart);
+void StackInterrupts::resetStackPointer() {
+    setStackPointer(kStackStart);
 }
 
-void StackInterrupts::MnuInterrupts_Click() {
+void StackInterrupts::toggleInterruptDisplay() {
     DisplayState& d = m_.display();
     if (!d.get(Flag::KeyboardVisible)) {
         d.set(Flag::InterruptShown, true);
         d.set(Flag::KeyboardVisible, true);
-        m_.SetText(Register::Interrupt, "0");
+        m_.setRegisterText(Register::Interrupt, "0");
         d.set(Flag::InterruptsChecked, true);
         if (!d.get(Flag::StatusRegisterShown)) {
             d.set(Flag::StatusRegisterShown, true);

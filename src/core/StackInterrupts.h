@@ -12,26 +12,26 @@ class StackInterrupts {
 
     explicit StackInterrupts(Machine& machine) : m_(machine) {}
 
-    void JumpSub();
-    void ReturnSub();
-    void Interrupts(bool on);
-    void ReadInt();
-    void RTI();
-    bool InterruptRaised();
-    void ServiceInterrupt();
+    void jumpToSubroutine();
+    void returnFromSubroutine();
+    void setInterruptsEnabled(bool on);
+    void readInterruptKey();
+    void returnFromInterrupt();
+    bool interruptRaised();
+    void serviceInterrupt();
 
     // A key of the Keyboard window: 0..25 A-Z, 26 space, 27..36 the digits.
-    void cmdKey_Click(int index);
-    static int KeyCode(int index);
+    void pressKey(int index);
+    static int keyCode(int index);
     // The SP button: back to the start of the stack.
-    void CmdSP_Click();
+    void resetStackPointer();
 
     // "Display &Interrupts".
-    void MnuInterrupts_Click();
+    void toggleInterruptDisplay();
 
   private:
-    int StackPointer() const;
-    void SetStackPointer(int sp);
+    int stackPointer() const;
+    void setStackPointer(int sp);
 
     Machine& m_;
 };

@@ -6,7 +6,7 @@
 
 namespace zeb {
 
-std::string_view Describe(ConversionError error) {
+std::string_view describe(ConversionError error) {
     switch (error) {
     case ConversionError::None:
         return {};
@@ -18,20 +18,20 @@ std::string_view Describe(ConversionError error) {
     return {};
 }
 
-std::string PlainText(std::int64_t n) {
+std::string plainText(std::int64_t n) {
     char buffer[24];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, n);
     (void)ec;
     return std::string(buffer, end);
 }
 
-std::string SignedText(std::int64_t n) {
-    std::string text = PlainText(n);
+std::string signedText(std::int64_t n) {
+    std::string text = plainText(n);
     if (n >= 0) text.insert(text.begin(), ' ');
     return text;
 }
 
-std::string HexText(std::int32_t n) {
+std::string hexText(std::int32_t n) {
     char buffer[16];
     auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint32_t>(n), 16);
@@ -42,7 +42,7 @@ std::string HexText(std::int32_t n) {
     return text;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
@@ -50,14 +50,14 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-std::string LPad(std::string_view text, std::size_t width) {
+std::string padLeft(std::string_view text, std::size_t width) {
     std::string padded;
     if (text.size() < width) padded.assign(width - text.size(), ' ');
     padded += text;
     return padded;
 }
 
-std::string StripSpace(std::string_view text) {
+std::string stripLeadingBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     return std::string(text);
@@ -72,8 +72,8 @@ int HexDigit(char c) {
 }
 } // namespace
 
-Conversion HexStringToLong(std::string_view text) {
-    text = TrimBlanks(text);
+Conversion parseHex(std::string_view text) {
+    text = trimBlanks(text);
     std::int64_t value = 0;
     for (char c : text) {
         const int digit = HexDigit(c);
@@ -84,8 +84,8 @@ Conversion HexStringToLong(std::string_view text) {
     return {static_cast<std::int32_t>(value), ConversionError::None};
 }
 
-Conversion DecimalStringToLong(std::string_view text) {
-    text = TrimBlanks(text);
+Conversion parseDecimal(std::string_view text) {
+    text = trimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';
@@ -126,7 +126,7 @@ Conversion DecimalStringToLong(std::string_view text) {
     return {static_cast<std::int32_t>(value), ConversionError::None};
 }
 
-double LeadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text) {
     std::string compact;
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact.push_back(c);
@@ -147,14 +147,14 @@ bool isHexNumber(std::string_view text) {
     return true;
 }
 
-bool IsDecimalNumber(std::string_view text) {
+bool isDecimalNumber(std::string_view text) {
     if (text.empty()) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
 }
 
-std::string NumToBinary(std::int64_t value) {
+std::string toBinary(std::int64_t value) {
     std::string digits;
     while (value > 0) {
         digits.insert(digits.begin(), static_cast<char>('0' + (value & 1)));
@@ -163,34 +163,34 @@ std::string NumToBinary(std::int64_t value) {
     return digits;
 }
 
-bool TestBit(std::int64_t value, int bit) {
+bool testBit(std::int64_t value, int bit) {
     const std::int64_t shifted = value / (std::int64_t{1} << bit);
     return shifted % 2 != 0;
 }
 
-void SetBit(std::int32_t& value, int bit, int on) {
+void setBit(std::int32_t& value, int bit, int on) {
     const std::int32_t mask = std::int32_t{1} << bit;
-    if (on == 1 && !TestBit(value, bit))
+    if (on == 1 && !testBit(value, bit))
         value += mask;
-    else if (on == 0 && TestBit(value, bit))
+    else if (on == 0 && testBit(value, bit))
         value -= mask;
 }
 
-void GetHighLowBytes(std::int32_t value, std::int32_t& high, std::int32_t& low) {
+void splitWord(std::int32_t value, std::int32_t& high, std::int32_t& low) {
     high = value / 256;
     low = value % 256;
 }
 
-std::int32_t InternalLongToVBLong(std::int32_t word) {
+std::int32_t signedValue(std::int32_t word) {
     return word < 32768 ? word : 32768 - word;
 }
 
-bool RegisterForm(std::int32_t value, int base, std::string& field) {
+bool registerForm(std::int32_t value, int base, std::string& field) {
     std::string text;
     if (base == 10)
-        text = SignedText(value);
+        text = signedText(value);
     else if (base == 16)
-        text = HexText(value);
+        text = hexText(value);
     else {
         field.assign(6, ' ');
         return false;

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/Devices.h"
 #include "core/DisplayState.h"
-#include "core/InputWindow.h"
+#include "core/InputPad.h"
 #include "core/Instructions.h"
 #include "core/Machine.h"
 #include "core/Observers.h"
@@ -30,7 +30,7 @@ class Zeb {
     Devices devices{machine};
     Instructions instructions{machine, pacing, stack, devices};
     RunControl run{machine, pacing, instructions, stack};
-    InputWindow input;
+    InputPad input;
 };
 
 } // namespace zeb

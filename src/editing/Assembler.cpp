@@ -4,64 +4,63 @@
 
 namespace zeb {
 
-bool Assembler::ValidByte(std::string_view text) {
-    return m_.GetNumber(text) < 256;
+bool Assembler::isValidByte(std::string_view text) {
+    return m_.getNumber(text) < 256;
 }
 
-bool Assembler::IsLegalOperandString(std::string_view text) {
+bool Assembler::isLegalOperandText(std::string_view text) {
     if (text.size() > 3) return false;
-    if (IsDecimalNumber(text)) return ValidByte(text);
-    if (m_.NumberBase == 16 && isHexNumber(text)) return ValidByte(text);
+    if (isDecimalNumber(text)) return isValidByte(text);
+    if (m_.NumberBase == 16 && isHexNumber(text)) return isValidByte(text);
     return text.empty();
 }
 
-bool Assembler::IsLegalOperatorString(std::string_view text, bool partial) {
+bool Assembler::isLegalOperatorText(std::string_view text, bool partial) {
     if (text.size() > 3) return false;
-    if (IsDecimalNumber(text)) return ValidByte(text);
-    if (m_.NumberBase == 16 && isHexNumber(text)) return ValidByte(text);
+    if (isDecimalNumber(text)) return isValidByte(text);
+    if (m_.NumberBase == 16 && isHexNumber(text)) return isValidByte(text);
     if (m_.AssembledDisplay) return text.empty();
-    if (m_.mnemonics().LegalMnemonic(text)) return true;
+    if (m_.mnemonics().isMnemonic(text)) return true;
     if (!partial) return false;
-    return m_.mnemonics().IsPartiallyLegalMnemonic(text);
+    return m_.mnemonics().isPartialMnemonic(text);
 }
 
-bool Assembler::CanAssemble() {
+bool Assembler::canAssemble() {
     for (int a = 0; a < kMemorySize; ++a) {
-        const std::string_view text = TrimBlanks(m_.OperatorText(a));
+        const std::string_view text = trimBlanks(m_.operatorText(a));
         if (text.empty()) continue;
-        if (!IsLegalOperatorString(text, false)) {
-            m_.ErrorMessage("Unrecognized symbol at location " + SignedText(a) +
-                            ". Assembly aborted.");
+        if (!isLegalOperatorText(text, false)) {
+            m_.report("Unrecognized symbol at location " + signedText(a) + ". Assembly aborted.");
             return false;
         }
     }
     return true;
 }
 
-bool Assembler::AssembleAll() {
-    if (!CanAssemble()) return false;
+bool Assembler::assembleAll() {
+    if (!canAssemble()) return false;
     const Mnemonics& names = m_.mnemonics();
     for (int a = 0; a < kMemorySize; ++a) {
-        const std::string_view text = TrimBlanks(m_.OperatorText(a));
-        if (!text.empty() && names.LegalMnemonic(text))
-            m_.SetOperatorText(a, names.Assemble(text, m_.NumberBase));
+        const std::string_view text = trimBlanks(m_.operatorText(a));
+        if (!text.empty() && names.isMnemonic(text))
+            m_.setOperatorText(a, names.assemble(text, m_.NumberBase));
     }
     m_.AssembledDisplay = true;
-    m_.display().set(Flag::DissassembleChecked, false);
+    m_.display().set(Flag::MnemonicsChecked, false);
     return true;
 }
 
-void Assembler::DisAssemble() {
+void Assembler::disassembleAll() {
     for (int a = 0; a < kMemorySize; ++a) {
-        const std::string text = StripSpace(m_.OperatorText(a));
+        const std::string text = stripLeadingBlanks(m_.operatorText(a));
         if (text.empty()) continue;
-        if (IsDecimalNumber(text) || isHexNumber(text)) {
-            const std::int32_t value = m_.OperatorVal(a);
-            if (LegalInstruction(value)) m_.SetOperatorText(a, m_.mnemonics().Disassem(value));
+        if (isDecimalNumber(text) || isHexNumber(text)) {
+            const std::int32_t value = m_.operatorValue(a);
+            if (legalInstruction(value)) m_.setOperatorText(a, m_.mnemonics().name(value));
         }
     }
     m_.AssembledDisplay = false;
-    m_.display().set(Flag::DissassembleChecked, true);
+    m_.display().set(Flag::MnemonicsChecked, true);
 }
 
 } // namespace zeb

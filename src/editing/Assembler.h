@@ -11,13 +11,13 @@ class Assembler {
   public:
     explicit Assembler(Machine& machine) : m_(machine) {}
 
-    bool ValidByte(std::string_view text);
-    bool IsLegalOperandString(std::string_view text);
-    bool IsLegalOperatorString(std::string_view text, bool partial);
+    bool isValidByte(std::string_view text);
+    bool isLegalOperandText(std::string_view text);
+    bool isLegalOperatorText(std::string_view text, bool partial);
 
-    bool CanAssemble();
-    bool AssembleAll();
-    void DisAssemble();
+    bool canAssemble();
+    bool assembleAll();
+    void disassembleAll();
 
   private:
     Machine& m_;

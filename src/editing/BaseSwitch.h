@@ -10,13 +10,13 @@ class BaseSwitch {
   public:
     BaseSwitch(Machine& machine, Assembler& assembler) : m_(machine), asm_(assembler) {}
 
-    void ChangeBase(int newBase);
-    void ChangeKeyPad(int newBase) { m_.display().SetKeypadBase(newBase == 10 ? 10 : 16); }
-    void ChangeNumberBase(int newBase);
-    void ChangeLabels(int newBase);
+    void changeBase(int newBase);
+    void changeKeypad(int newBase) { m_.display().setKeypadBase(newBase == 10 ? 10 : 16); }
+    void changeNumberBase(int newBase);
+    void changeLabels(int newBase);
 
-    void MnHexadecimal_Click() { ChangeBase(m_.NumberBase == 10 ? 16 : 10); }
-    void mnDissassemble_Click();
+    void toggleHexadecimal() { changeBase(m_.NumberBase == 10 ? 16 : 10); }
+    void toggleMnemonics();
 
   private:
     Machine& m_;

@@ -4,86 +4,87 @@ namespace zeb {
 
 namespace {} // namespace
 
-std::string CellClipboard::SelectedCellsText() const {
+std::string CellClipboard::selectedCellsText() const {
     std::string text;
-    if (!editor_.SelectionActive()) return text;
+    if (!editor_.selectionActive()) return text;
     for (int a = 0; a < kMemorySize; ++a)
-        if (Marked(a))
-            text += LPad(m_.OperatorText(a), 3) + "|" + LPad(m_.OperandText(a), 3) + "|\r\n";
+        if (isMarked(a))
+            text += padLeft(m_.operatorText(a), 3) + "|" + padLeft(m_.operandText(a), 3) + "|\r\n";
     return text;
 }
 
-void CellClipboard::CopySelectedCells() {
-    const std::string text = SelectedCellsText();
-    if (!text.empty()) m_.host().SetClipboardText(text);
+void CellClipboard::copySelectedCells() {
+    const std::string text = selectedCellsText();
+    if (!text.empty()) m_.host().setClipboardText(text);
 }
 
-void CellClipboard::ClearSelectedCells() {
-    if (!editor_.SelectionActive()) return;
+void CellClipboard::clearSelectedCells() {
+    if (!editor_.selectionActive()) return;
     for (int a = 0; a < kMemorySize; ++a)
-        if (Marked(a)) ClearCell(a);
+        if (isMarked(a)) clearCell(a);
 }
 
-void CellClipboard::ClearCell(int a) {
-    m_.SetOperatorText(a, {});
-    m_.SetOperandText(a, {});
+void CellClipboard::clearCell(int a) {
+    m_.setOperatorText(a, {});
+    m_.setOperandText(a, {});
 }
 
-void CellClipboard::PasteToZeb() {
-    const std::string clipboard = m_.host().ClipboardText();
+void CellClipboard::pasteToMemory() {
+    const std::string clipboard = m_.host().clipboardText();
     std::string_view text = clipboard; // consumed from the front, line by line
-    int a = editor_.CurrentCell();
+    int a = editor_.currentCell();
     while (text.size() > 9) {
-        const std::string opr(TrimBlanks(text.substr(0, 3)));
-        if (!asm_.IsLegalOperatorString(opr, true)) {
-            m_.ErrorMessage("Illegal Operator " + opr + " in paste operation");
+        const std::string opr(trimBlanks(text.substr(0, 3)));
+        if (!asm_.isLegalOperatorText(opr, true)) {
+            m_.report("Illegal Operator " + opr + " in paste operation");
             return;
         }
         text.remove_prefix(4);
-        const std::string opd(TrimBlanks(text.substr(0, 3)));
-        if (!asm_.IsLegalOperandString(opd)) {
-            m_.ErrorMessage("Illegal Operand " + opd + " in paste operation");
+        const std::string opd(trimBlanks(text.substr(0, 3)));
+        if (!asm_.isLegalOperandText(opd)) {
+            m_.report("Illegal Operand " + opd + " in paste operation");
             return;
         }
         if (a >= kMemorySize) {
-            m_.ErrorMessage("Attempt to paste beyond end of address range");
+            m_.report("Attempt to paste beyond end of address range");
             return;
         }
-        m_.SetOperatorText(a, opr);
-        m_.SetOperandText(a, opd);
+        m_.setOperatorText(a, opr);
+        m_.setOperandText(a, opd);
         ++a;
         text.remove_prefix(6);
     }
 }
 
-bool CellClipboard::AskToClear() {
-    return m_.Msg(Icon::Question, Buttons::OkCancel, "ZEB", "About to clear memory") == Answer::Ok;
+bool CellClipboard::askToClear() {
+    return m_.messageBox(Icon::Question, Buttons::OkCancel, "ZEB", "About to clear memory") ==
+           Answer::Ok;
 }
 
-void CellClipboard::ClearMemory() {
-    m_.InitMemory();
-    m_.resetacc();
-    m_.ResetPC();
-    m_.display().ClearPrinterStrip();
-    editor_.ResetCurrentCell();
+void CellClipboard::clearMemoryNow() {
+    m_.clearMemory();
+    m_.resetAcc();
+    m_.resetPC();
+    m_.display().clearPrinterStrip();
+    editor_.resetCurrentCell();
 }
 
-void CellClipboard::clearicon_Click() {
-    if (!m_.host().ValidClick("clearicon", 0) || m_.Running) return;
+void CellClipboard::clearAll() {
+    if (!m_.host().validClick("clearicon", 0) || m_.Running) return;
     // During the guided demonstration the memory is cleared whatever the answer.
-    const bool ok = AskToClear() || m_.DemoMode;
-    if (ok) ClearMemory();
-    m_.ClearCellColours();
-    editor_.Operator_Click(0);
+    const bool ok = askToClear() || m_.DemoMode;
+    if (ok) clearMemoryNow();
+    m_.clearCellColours();
+    editor_.selectOperator(0);
 }
 
-void CellClipboard::MnuNew_Click() {
+void CellClipboard::newProgram() {
     if (m_.Running) return;
-    if (AskToClear()) {
-        ClearMemory();
+    if (askToClear()) {
+        clearMemoryNow();
         m_.CurrentFileName.clear();
     }
-    m_.ClearCellColours();
+    m_.clearCellColours();
 }
 
 } // namespace zeb

@@ -14,28 +14,28 @@ class CellClipboard {
     CellClipboard(Machine& machine, Assembler& assembler, MemoryEditor& editor)
         : m_(machine), asm_(assembler), editor_(editor) {}
 
-    void mCopy_Click() { CopySelectedCells(); }
-    void mCut_Click() {
-        CopySelectedCells();
-        ClearSelectedCells();
+    void copy() { copySelectedCells(); }
+    void cut() {
+        copySelectedCells();
+        clearSelectedCells();
     }
-    void mDelete_Click() { ClearSelectedCells(); }
-    void mPaste_Click() { PasteToZeb(); }
+    void deleteMarked() { clearSelectedCells(); }
+    void paste() { pasteToMemory(); }
 
     // The clipboard text of the marked cells ("" when none is marked).
-    std::string SelectedCellsText() const;
-    void CopySelectedCells();
-    void ClearSelectedCells();
-    void PasteToZeb();
-    void ClearCell(int a);
+    std::string selectedCellsText() const;
+    void copySelectedCells();
+    void clearSelectedCells();
+    void pasteToMemory();
+    void clearCell(int a);
 
-    void clearicon_Click();
-    void MnuNew_Click();
+    void clearAll();
+    void newProgram();
 
   private:
-    bool Marked(int a) const { return m_.OperatorColour(a) == kGreen; }
-    bool AskToClear();
-    void ClearMemory();
+    bool isMarked(int a) const { return m_.operatorColour(a) == kGreen; }
+    bool askToClear();
+    void clearMemoryNow();
 
     Machine& m_;
     Assembler& asm_;

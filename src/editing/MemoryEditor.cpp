@@ -9,174 +9,173 @@ namespace zeb {
 namespace {
 
 int AddressOf(int code) {
-    return MemoryEditor::CellIsOperand(code) ? code - 100 : code;
+    return MemoryEditor::isOperandCode(code) ? code - 100 : code;
 }
 Half HalfOf(int code) {
-    return MemoryEditor::CellIsOperand(code) ? Half::Operand : Half::Operator;
+    return MemoryEditor::isOperandCode(code) ? Half::Operand : Half::Operator;
 }
 
 std::string Binary8(std::int32_t value) {
-    std::string digits = NumToBinary(value);
+    std::string digits = toBinary(value);
     if (digits.size() < 8) digits.insert(0, 8 - digits.size(), '0');
     return digits;
 }
 
 } // namespace
 
-std::string MemoryEditor::CurrentValue(int code) const {
+std::string MemoryEditor::currentValue(int code) const {
     const int a = AddressOf(code);
-    if (!LegalAddress(a)) return {};
-    const std::string& text = CellIsOperand(code) ? m_.OperandText(a) : m_.OperatorText(a);
-    return std::string(TrimBlanks(text));
+    if (!legalAddress(a)) return {};
+    const std::string& text = isOperandCode(code) ? m_.operandText(a) : m_.operatorText(a);
+    return std::string(trimBlanks(text));
 }
 
-void MemoryEditor::SetCurrent(const std::string& text) {
+void MemoryEditor::setCurrent(const std::string& text) {
     const int a = AddressOf(currentCell_);
-    if (!LegalAddress(a)) return;
-    if (CellIsOperand(currentCell_))
-        m_.SetOperandText(a, text);
+    if (!legalAddress(a)) return;
+    if (isOperandCode(currentCell_))
+        m_.setOperandText(a, text);
     else
-        m_.SetOperatorText(a, text);
+        m_.setOperatorText(a, text);
 }
 
-void MemoryEditor::MakeCurrent(int code) {
+void MemoryEditor::makeCurrent(int code) {
     if (!selectionActive_) {
         // The field that stops being current takes its partner's colour.
         const int old = AddressOf(currentCell_);
-        if (LegalAddress(old)) {
+        if (legalAddress(old)) {
             const Half half = HalfOf(currentCell_);
             const Colour partner =
-                half == Half::Operator ? m_.OperandColour(old) : m_.OperatorColour(old);
-            m_.SetFieldColour(old, half, partner == kYellow ? kYellow : kGrey);
+                half == Half::Operator ? m_.operandColour(old) : m_.operatorColour(old);
+            m_.setFieldColour(old, half, partner == kYellow ? kYellow : kGrey);
         }
     }
     currentCell_ = code;
-    if (!selectionActive_) m_.SetFieldColour(AddressOf(code), HalfOf(code), kWhite);
+    if (!selectionActive_) m_.setFieldColour(AddressOf(code), HalfOf(code), kWhite);
 }
 
-void MemoryEditor::Operator_Click(int a) {
-    if (!m_.host().ValidClick("operator", a)) return;
-    MakeCurrent(a);
+void MemoryEditor::selectOperator(int a) {
+    if (!m_.host().validClick("operator", a)) return;
+    makeCurrent(a);
 }
 
-void MemoryEditor::Operand_Click(int a) {
-    if (!m_.host().ValidClick("operand", a)) return;
-    MakeCurrent(kOperandBase + a);
+void MemoryEditor::selectOperand(int a) {
+    if (!m_.host().validClick("operand", a)) return;
+    makeCurrent(kOperandBase + a);
 }
 
-void MemoryEditor::Operator_MouseDown(int a, bool leftButton, bool shift) {
+void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
     if (leftButton && shift) {
         selectionActive_ = true;
-        m_.SetCellColour(a, kGreen);
+        m_.setCellColour(a, kGreen);
     } else if (selectionActive_) {
-        m_.ClearCellColours();
-        const std::int32_t pc = m_.GetNumber(m_.Text(Register::PC));
-        if (LegalAddress(pc)) m_.SetCellColour(pc, kYellow);
+        m_.clearCellColours();
+        const std::int32_t pc = m_.getNumber(m_.registerText(Register::PC));
+        if (legalAddress(pc)) m_.setCellColour(pc, kYellow);
         selectionActive_ = false;
     }
 }
 
-std::string MemoryEditor::DigitsOf(int i) const {
-    return m_.NumberBase == 16 ? HexText(i) : PlainText(i);
+std::string MemoryEditor::digitsOf(int i) const {
+    return m_.NumberBase == 16 ? hexText(i) : plainText(i);
 }
 
-void MemoryEditor::DeleteLast() {
-    std::string cur = CurrentValue(currentCell_);
+void MemoryEditor::deleteLast() {
+    std::string cur = currentValue(currentCell_);
     if (cur.empty()) return;
     cur.pop_back();
-    SetCurrent(cur);
+    setCurrent(cur);
 }
 
-void MemoryEditor::pads_Click(int i) {
-    if (!m_.host().ValidClick("pads", i) || m_.Running) return;
-    const std::string cur = CurrentValue(currentCell_);
+void MemoryEditor::pressPad(int i) {
+    if (!m_.host().validClick("pads", i) || m_.Running) return;
+    const std::string cur = currentValue(currentCell_);
     if (i == kDeletePad) {
-        DeleteLast();
+        deleteLast();
         return;
     }
-    if (m_.AssembledDisplay || CellIsOperand(currentCell_)) {
-        const std::string next = cur + DigitsOf(i);
-        if (next.size() <= 3 && asm_.ValidByte(next)) SetCurrent(next);
+    if (m_.AssembledDisplay || isOperandCode(currentCell_)) {
+        const std::string next = cur + digitsOf(i);
+        if (next.size() <= 3 && asm_.isValidByte(next)) setCurrent(next);
         return;
     }
     const Mnemonics& names = m_.mnemonics();
-    if (cur.empty() || names.LegalMnemonic(cur)) {
-        if (LegalInstruction(i)) SetCurrent(names.Disassem(i));
+    if (cur.empty() || names.isMnemonic(cur)) {
+        if (legalInstruction(i)) setCurrent(names.name(i));
         return;
     }
-    const std::string next = cur + DigitsOf(i);
-    if (asm_.IsLegalOperatorString(next, true)) SetCurrent(next);
+    const std::string next = cur + digitsOf(i);
+    if (asm_.isLegalOperatorText(next, true)) setCurrent(next);
 }
 
-void MemoryEditor::Form_KeyPress(char key) {
+void MemoryEditor::typeCharacter(char key) {
     if (m_.DemoMode) return;
     if (key == kBackspace) {
-        DeleteLast();
+        deleteLast();
         return;
     }
     if (static_cast<unsigned char>(key) <= 32) return;
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
-    const std::string cur = CurrentValue(currentCell_);
+    const std::string cur = currentValue(currentCell_);
     if (cur.size() >= 3) return;
     const std::string next = cur + upper;
-    const bool legal = CellIsOperand(currentCell_) ? asm_.IsLegalOperandString(next)
-                                                   : asm_.IsLegalOperatorString(next, true);
-    if (legal) SetCurrent(next);
+    const bool legal = isOperandCode(currentCell_) ? asm_.isLegalOperandText(next)
+                                                   : asm_.isLegalOperatorText(next, true);
+    if (legal) setCurrent(next);
 }
 
-void MemoryEditor::Form_KeyUp(NavKey key) {
+void MemoryEditor::navigate(NavKey key) {
     const int a = AddressOf(currentCell_);
-    const bool operand = CellIsOperand(currentCell_);
+    const bool operand = isOperandCode(currentCell_);
     switch (key) {
     case NavKey::Home:
-        Operator_Click(0);
+        selectOperator(0);
         break;
     case NavKey::End:
-        Operand_Click(kLastAddress);
+        selectOperand(kLastAddress);
         break;
     case NavKey::Left:
         if (operand)
-            Operator_Click(a);
+            selectOperator(a);
         else if (a >= 16)
-            Operand_Click(a - 16);
+            selectOperand(a - 16);
         break;
     case NavKey::Right:
         if (!operand)
-            Operand_Click(a);
+            selectOperand(a);
         else if (a < 64)
-            Operator_Click(a + 16);
+            selectOperator(a + 16);
         break;
     case NavKey::Up:
-        if (a >= 1) operand ? Operand_Click(a - 1) : Operator_Click(a - 1);
+        if (a >= 1) operand ? selectOperand(a - 1) : selectOperator(a - 1);
         break;
     case NavKey::Down:
-        if (a < kLastAddress) operand ? Operand_Click(a + 1) : Operator_Click(a + 1);
+        if (a < kLastAddress) operand ? selectOperand(a + 1) : selectOperator(a + 1);
         break;
     }
 }
 
-std::int32_t MemoryEditor::OperatorValueForStatus(int a) {
-    const std::string_view text = TrimBlanks(m_.OperatorText(a));
+std::int32_t MemoryEditor::operatorValueForStatus(int a) {
+    const std::string_view text = trimBlanks(m_.operatorText(a));
     const Mnemonics& names = m_.mnemonics();
-    if (names.LegalMnemonic(text)) return names.CodeOf(text);
-    if (!IsDecimalNumber(text) && !isHexNumber(text) && names.IsPartiallyLegalMnemonic(text))
-        return 0;
-    return m_.OperatorVal(a);
+    if (names.isMnemonic(text)) return names.codeOf(text);
+    if (!isDecimalNumber(text) && !isHexNumber(text) && names.isPartialMnemonic(text)) return 0;
+    return m_.operatorValue(a);
 }
 
-std::string MemoryEditor::OperatorStatusText(int a) {
+std::string MemoryEditor::operatorStatusText(int a) {
     const std::string binary =
-        m_.OperatorText(a).empty() ? "00000000" : Binary8(OperatorValueForStatus(a));
-    return "Memory location " + SignedText(a) + " Operator: " + binary;
+        m_.operatorText(a).empty() ? "00000000" : Binary8(operatorValueForStatus(a));
+    return "Memory location " + signedText(a) + " Operator: " + binary;
 }
 
-std::string MemoryEditor::OperandStatusText(int a) {
-    const std::string binary = m_.OperandText(a).empty() ? "00000000" : Binary8(m_.OperandVal(a));
-    return "Memory location " + SignedText(a) + " Operand: " + binary;
+std::string MemoryEditor::operandStatusText(int a) {
+    const std::string binary = m_.operandText(a).empty() ? "00000000" : Binary8(m_.operandValue(a));
+    return "Memory location " + signedText(a) + " Operand: " + binary;
 }
 
-std::string MemoryEditor::PadStatusText(int i) {
-    return std::string(Mnemonics::PadDescription(i));
+std::string MemoryEditor::padStatusText(int i) {
+    return std::string(Mnemonics::padDescription(i));
 }
 
 } // namespace zeb

@@ -21,37 +21,37 @@ class MemoryEditor {
 
     MemoryEditor(Machine& machine, Assembler& assembler) : m_(machine), asm_(assembler) {}
 
-    int CurrentCell() const { return currentCell_; }
-    bool SelectionActive() const { return selectionActive_; }
+    int currentCell() const { return currentCell_; }
+    bool selectionActive() const { return selectionActive_; }
     // Clearing memory starts again at the operator of address 0.
-    void ResetCurrentCell() { currentCell_ = 0; }
+    void resetCurrentCell() { currentCell_ = 0; }
 
-    static bool CellIsOperand(int code) { return code >= kOperandBase; }
-    std::string CurrentValue(int code) const;
-    void SetCurrent(const std::string& text);
+    static bool isOperandCode(int code) { return code >= kOperandBase; }
+    std::string currentValue(int code) const;
+    void setCurrent(const std::string& text);
 
-    void Operator_Click(int a);
-    void Operand_Click(int a);
+    void selectOperator(int a);
+    void selectOperand(int a);
     // A button pressed on an operator field, before its click: Shift+left
     // marks the address, any other press ends a marking.
-    void Operator_MouseDown(int a, bool leftButton, bool shift);
+    void pressOperator(int a, bool leftButton, bool shift);
 
-    void pads_Click(int i);
+    void pressPad(int i);
     // A character typed on the main window (its code, Backspace = 8).
-    void Form_KeyPress(char key);
+    void typeCharacter(char key);
     // A navigation key released on the main window.
-    void Form_KeyUp(NavKey key);
+    void navigate(NavKey key);
 
     // Status-bar texts while the pointer rests on a field or a keypad button.
-    std::string OperatorStatusText(int a);
-    std::string OperandStatusText(int a);
-    static std::string PadStatusText(int i);
+    std::string operatorStatusText(int a);
+    std::string operandStatusText(int a);
+    static std::string padStatusText(int i);
 
   private:
-    void MakeCurrent(int code);
-    void DeleteLast();
-    std::string DigitsOf(int i) const;
-    std::int32_t OperatorValueForStatus(int a);
+    void makeCurrent(int code);
+    void deleteLast();
+    std::string digitsOf(int i) const;
+    std::int32_t operatorValueForStatus(int a);
 
     Machine& m_;
     Assembler& asm_;

@@ -31,20 +31,20 @@ constexpr std::array<const char*, Mnemonics::kCount> kHexCodes = {
     "B", "C", "D", "E", "F", "10", "11", "12", "13", "14"};
 } // namespace
 
-void Mnemonics::SetMnemonics() {
+void Mnemonics::build() {
     for (int i = 0; i < kCount; ++i)
         names_[static_cast<std::size_t>(i)] = kNames[static_cast<std::size_t>(i)];
 }
 
-int Mnemonics::CodeOf(std::string_view text) const {
+int Mnemonics::codeOf(std::string_view text) const {
     if (text.size() != 3) return -1;
     for (int i = 0; i < kCount; ++i)
         if (names_[static_cast<std::size_t>(i)] == text) return i;
     return -1;
 }
 
-std::string Mnemonics::Assemble(std::string_view text, int base) const {
-    const int code = CodeOf(text);
+std::string Mnemonics::assemble(std::string_view text, int base) const {
+    const int code = codeOf(text);
     if (code < 0) return std::string(text);
     if (code <= 9) return std::string(1, static_cast<char>('0' + code));
     if (base == 10) return std::to_string(code);
@@ -52,14 +52,14 @@ std::string Mnemonics::Assemble(std::string_view text, int base) const {
     return {};
 }
 
-bool Mnemonics::IsPartiallyLegalMnemonic(std::string_view text) const {
+bool Mnemonics::isPartialMnemonic(std::string_view text) const {
     for (const auto& name : names_)
         if (text.size() <= name.size() && std::string_view(name).substr(0, text.size()) == text)
             return true;
     return false;
 }
 
-std::string_view Mnemonics::PadDescription(int index) {
+std::string_view Mnemonics::padDescription(int index) {
     if (index < 0 || index >= static_cast<int>(kPadDescriptions.size())) return {};
     return kPadDescriptions[static_cast<std::size_t>(index)];
 }

@@ -10,21 +10,21 @@ class Mnemonics {
   public:
     static constexpr int kCount = 21;
 
-    Mnemonics() { SetMnemonics(); }
+    Mnemonics() { build(); }
 
-    void SetMnemonics();
+    void build();
 
     // Code text of a mnemonic in the given base; any other text comes back unchanged.
-    std::string Assemble(std::string_view text, int base) const;
+    std::string assemble(std::string_view text, int base) const;
     // Caller guarantees 0 <= code <= 20.
-    const std::string& Disassem(int code) const { return names_[static_cast<std::size_t>(code)]; }
+    const std::string& name(int code) const { return names_[static_cast<std::size_t>(code)]; }
     // Code of an exact mnemonic, or -1.
-    int CodeOf(std::string_view text) const;
-    bool LegalMnemonic(std::string_view text) const { return CodeOf(text) >= 0; }
-    bool IsPartiallyLegalMnemonic(std::string_view text) const;
+    int codeOf(std::string_view text) const;
+    bool isMnemonic(std::string_view text) const { return codeOf(text) >= 0; }
+    bool isPartialMnemonic(std::string_view text) const;
 
     // Status-bar description of keypad button i ("" past 16).
-    static std::string_view PadDescription(int index);
+    static std::string_view padDescription(int index);
 
   private:
     std::array<std::string, kCount> names_;

@@ -21,7 +21,7 @@ class InputFile {
     virtual ~InputFile() = default;
     // The next character, or -1 at the end of the file.
     virtual int Get() = 0;
-    virtual bool AtEnd() = 0;
+    virtual bool atEnd() = 0;
 };
 
 class OutputFile {
@@ -36,9 +36,9 @@ class OutputFile {
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
-    virtual bool Exists(const std::string& name) = 0;
-    virtual std::unique_ptr<InputFile> OpenRead(const std::string& name, FileError& error) = 0;
-    virtual std::unique_ptr<OutputFile> OpenWrite(const std::string& name, FileError& error) = 0;
+    virtual bool exists(const std::string& name) = 0;
+    virtual std::unique_ptr<InputFile> openRead(const std::string& name, FileError& error) = 0;
+    virtual std::unique_ptr<OutputFile> openWrite(const std::string& name, FileError& error) = 0;
 };
 
 } // namespace zeb

@@ -5,7 +5,7 @@
 
 namespace zeb {
 
-std::string Listing::DateText(const std::tm& date) {
+std::string Listing::dateText(const std::tm& date) {
     static constexpr std::array<const char*, 12> kMonths = {
         "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char text[16];
@@ -14,24 +14,24 @@ std::string Listing::DateText(const std::tm& date) {
     return text;
 }
 
-std::tm Listing::Today() {
+std::tm Listing::today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     return local;
 }
 
-std::vector<std::string> Listing::Lines(const Machine& m, const std::tm& date) {
-    std::vector<std::string> lines = {"", "", DateText(date) + " ZEB Printer output", "", ""};
+std::vector<std::string> Listing::lines(const Machine& m, const std::tm& date) {
+    std::vector<std::string> lines = {"", "", dateText(date) + " ZEB Printer output", "", ""};
     if (!m.CurrentFileName.empty()) lines.push_back("Current file is: " + m.CurrentFileName);
     lines.insert(lines.end(), 3, "");
     for (int a = 0; a < kMemorySize; ++a) {
-        const std::string& op = m.OperatorText(a);
-        const std::string& opd = m.OperandText(a);
+        const std::string& op = m.operatorText(a);
+        const std::string& opd = m.operandText(a);
         if (op.empty() && opd.empty()) continue;
         char address[4];
         std::snprintf(address, sizeof address, "%02d", a);
-        lines.push_back(std::string(address) + "|" + LPad(op, 3) + "|" + LPad(opd, 3));
+        lines.push_back(std::string(address) + "|" + padLeft(op, 3) + "|" + padLeft(opd, 3));
     }
     lines.insert(lines.end(), {"", " RUN LOG:", ""});
     for (int i = 1; i < m.RunLogCount; ++i)

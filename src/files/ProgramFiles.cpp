@@ -28,8 +28,8 @@ int Val(std::string_view text) {
 // Shows the busy pointer for as long as it lives.
 class BusyPointer {
   public:
-    explicit BusyPointer(DisplayState& d) : d_(d) { d_.Busy(true); }
-    ~BusyPointer() { d_.Busy(false); }
+    explicit BusyPointer(DisplayState& d) : d_(d) { d_.setBusy(true); }
+    ~BusyPointer() { d_.setBusy(false); }
 
   private:
     DisplayState& d_;
@@ -52,7 +52,7 @@ class ProgramFiles::Reader {
         }
         return text;
     }
-    bool AtEnd() { return file_.AtEnd(); }
+    bool atEnd() { return file_.atEnd(); }
     bool PastEnd() const { return pastEnd_; }
 
   private:
@@ -60,12 +60,12 @@ class ProgramFiles::Reader {
     bool pastEnd_ = false;
 };
 
-std::string ProgramFiles::GetFileFromCommonDialog(int action) {
-    return m_.host().GetFileFromCommonDialog(action, kFilter);
+std::string ProgramFiles::chooseFile(int action) {
+    return m_.host().chooseFile(action, kFilter);
 }
 
-bool ProgramFiles::ConfirmFile(const std::string& name, int mode) {
-    const bool exists = fs_.Exists(name);
+bool ProgramFiles::confirmFile(const std::string& name, int mode) {
+    const bool exists = fs_.exists(name);
     std::string text;
     if (exists && mode == kWrite) {
         text = "The file " + name + " already exists on disk.\r\n" +
@@ -80,213 +80,213 @@ bool ProgramFiles::ConfirmFile(const std::string& name, int mode) {
     } else {
         return true;
     }
-    return m_.Msg(Icon::Information, Buttons::OkCancel, "File Message", text) == Answer::Ok;
+    return m_.messageBox(Icon::Information, Buttons::OkCancel, "File Message", text) == Answer::Ok;
 }
 
-bool ProgramFiles::FileErrors(const FileError& error) {
+bool ProgramFiles::askAfterFileError(const FileError& error) {
     std::string text;
     if (error.number == kErrPathNotFound)
         text = "Non-existent drive or path";
     else if (error.number == kErrDiskNotReady)
         text = "Insert disk in drive and click OK";
     else
-        text = "Error " + SignedText(error.number) + " occurred\r\n" + error.description;
-    return m_.Msg(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
+        text = "Error " + signedText(error.number) + " occurred\r\n" + error.description;
+    return m_.messageBox(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
 }
 
 template <class File>
-std::unique_ptr<File> ProgramFiles::OpenFileForMode(const std::string& name, int mode) {
+std::unique_ptr<File> ProgramFiles::openFileForMode(const std::string& name, int mode) {
     for (;;) {
         FileError error;
         std::unique_ptr<File> file;
         if constexpr (std::is_same_v<File, InputFile>) {
             if (mode != kRead) return nullptr;
-            file = fs_.OpenRead(name, error);
+            file = fs_.openRead(name, error);
         } else {
             if (mode != kWrite) return nullptr;
-            file = fs_.OpenWrite(name, error);
+            file = fs_.openWrite(name, error);
         }
         if (file) return file;
-        if (!FileErrors(error)) return nullptr;
+        if (!askAfterFileError(error)) return nullptr;
     }
 }
 
-template std::unique_ptr<InputFile> ProgramFiles::OpenFileForMode<InputFile>(const std::string&,
+template std::unique_ptr<InputFile> ProgramFiles::openFileForMode<InputFile>(const std::string&,
                                                                              int);
-template std::unique_ptr<OutputFile> ProgramFiles::OpenFileForMode<OutputFile>(const std::string&,
+template std::unique_ptr<OutputFile> ProgramFiles::openFileForMode<OutputFile>(const std::string&,
                                                                                int);
 
-bool ProgramFiles::writepad(OutputFile& file, std::string_view text, std::size_t width,
-                            int lineEnd) {
-    std::string field = LPad(text, width);
+bool ProgramFiles::writePadded(OutputFile& file, std::string_view text, std::size_t width,
+                               int lineEnd) {
+    std::string field = padLeft(text, width);
     if (lineEnd == 1) field += kLineEnd;
     return file.Write(field);
 }
 
-bool ProgramFiles::SaveZebProg(OutputFile& file) {
+bool ProgramFiles::writeProgram(OutputFile& file) {
     BusyPointer busy(m_.display());
     if (m_.NumberBase == 16) {
-        bases_.ChangeNumberBase(10);
+        bases_.changeNumberBase(10);
         m_.NumberBase = 10;
     }
     bool ok = true;
     for (int a = 0; a < kMemorySize && ok; ++a) {
-        const std::string& op = m_.OperatorText(a);
-        const std::string& opd = m_.OperandText(a);
+        const std::string& op = m_.operatorText(a);
+        const std::string& opd = m_.operandText(a);
         if (op.empty() && opd.empty()) continue;
-        ok = writepad(file, PlainText(a), 2, 0) && file.Write("|") && writepad(file, op, 3, 0) &&
-             file.Write("|") && writepad(file, opd, 3, 0) && file.Write("|") &&
-             file.Write(kLineEnd);
+        ok = writePadded(file, plainText(a), 2, 0) && file.Write("|") &&
+             writePadded(file, op, 3, 0) && file.Write("|") && writePadded(file, opd, 3, 0) &&
+             file.Write("|") && file.Write(kLineEnd);
     }
     if (ok) ok = file.Write("# RUN LOG:") && file.Write(kLineEnd);
     for (int i = 1; ok && i < m_.RunLogCount; ++i)
         ok = file.Write(m_.RunLog[static_cast<std::size_t>(i)]) && file.Write(kLineEnd);
-    if (!ok) m_.ErrorMessage("Failed to write to save file");
+    if (!ok) m_.report("Failed to write to save file");
     return ok;
 }
 
-void ProgramFiles::SaveZebToDiskFile(std::string_view mode) {
-    if (m_.AssembledDisplay || asm_.CanAssemble())
-        SaveZebToFile(mode);
+void ProgramFiles::save(std::string_view mode) {
+    if (m_.AssembledDisplay || asm_.canAssemble())
+        saveToFile(mode);
     else
-        m_.ErrorMessage("Program not saved due to Assembler error");
+        m_.report("Program not saved due to Assembler error");
 }
 
-void ProgramFiles::SaveZebToFile(std::string_view mode) {
+void ProgramFiles::saveToFile(std::string_view mode) {
     BusyPointer busy(m_.display());
     const int base = m_.NumberBase;
     std::string name;
     if (mode != "Save As" && !m_.CurrentFileName.empty())
         name = m_.CurrentFileName;
     else
-        name = GetFileFromCommonDialog(2);
+        name = chooseFile(2);
     if (name.empty()) return;
-    if (!ConfirmFile(name, kWrite)) return;
-    auto file = OpenFileForMode<OutputFile>(name, kWrite);
+    if (!confirmFile(name, kWrite)) return;
+    auto file = openFileForMode<OutputFile>(name, kWrite);
     if (!file) return;
     // A failed write has been reported; closing then keeps the old file.
-    const bool written = SaveZebProg(*file);
+    const bool written = writeProgram(*file);
     const bool closed = file->Close();
     if (base == 16) {
-        bases_.ChangeNumberBase(16);
+        bases_.changeNumberBase(16);
         m_.NumberBase = 16;
     }
     if (written && !closed) {
-        m_.ErrorMessage("Failed to save ZEB to file");
+        m_.report("Failed to save ZEB to file");
         return;
     }
     m_.CurrentFileName = name;
     m_.display().set(Flag::SaveEnabled, true);
 }
 
-bool ProgramFiles::SaveWithoutPrompts(const std::string& name) {
+bool ProgramFiles::saveWithoutPrompts(const std::string& name) {
     const int base = m_.NumberBase;
     FileError error;
-    auto file = fs_.OpenWrite(name, error);
+    auto file = fs_.openWrite(name, error);
     if (!file) return false;
-    const bool written = SaveZebProg(*file);
+    const bool written = writeProgram(*file);
     const bool closed = file->Close();
     if (base == 16) {
-        bases_.ChangeNumberBase(16);
+        bases_.changeNumberBase(16);
         m_.NumberBase = 16;
     }
     return written && closed;
 }
 
-void ProgramFiles::fileopen_Click() {
-    const std::string name = GetFileFromCommonDialog(1);
+void ProgramFiles::open() {
+    const std::string name = chooseFile(1);
     if (name.empty()) return;
-    LoadFile(name);
+    load(name);
 }
 
-void ProgramFiles::LoadFile(const std::string& name) {
-    if (!ConfirmFile(name, kRead)) return;
-    auto file = OpenFileForMode<InputFile>(name, kRead);
+void ProgramFiles::load(const std::string& name) {
+    if (!confirmFile(name, kRead)) return;
+    auto file = openFileForMode<InputFile>(name, kRead);
     if (!file) return;
-    InitMemory();
+    clearMemory();
     Reader in(*file);
     std::string c = in.Input(1);
     if (in.PastEnd()) {
-        m_.ErrorMessage("Failed to read file");
+        m_.report("Failed to read file");
         return;
     }
     const int base = m_.NumberBase;
     const bool switched = base != 10;
-    if (switched) bases_.ChangeBase(10);
+    if (switched) bases_.changeBase(10);
     BusyPointer busy(m_.display());
     Step step = Step::Ok;
-    while (c != "#" && !in.AtEnd() && step == Step::Ok)
-        step = ReadLine(in, c);
+    while (c != "#" && !in.atEnd() && step == Step::Ok)
+        step = readLine(in, c);
     file.reset();
     if (step == Step::ReadFailed) {
         // The cells read so far stay.
-        m_.ErrorMessage("Failed to read file");
+        m_.report("Failed to read file");
     } else {
         if (step == Step::Ok) {
             m_.CurrentFileName = name;
             m_.display().set(Flag::SaveEnabled, true);
         }
-        m_.ResetPC();
-        m_.resetacc();
-        m_.display().ClearPrinterStrip();
+        m_.resetPC();
+        m_.resetAcc();
+        m_.display().clearPrinterStrip();
     }
-    if (switched) bases_.ChangeBase(base);
+    if (switched) bases_.changeBase(base);
 }
 
-ProgramFiles::Step ProgramFiles::ReadLine(Reader& in, std::string& c) {
+ProgramFiles::Step ProgramFiles::readLine(Reader& in, std::string& c) {
     // ReadAddress: two characters, then the bar.
     const int address = Val(c + in.Input(1));
     in.Input(1);
     if (in.PastEnd()) return Step::ReadFailed;
-    if (!LegalAddress(address)) {
-        m_.ErrorMessage("Out of range address in file, load abandoned");
+    if (!legalAddress(address)) {
+        m_.report("Out of range address in file, load abandoned");
         return Step::Abandoned;
     }
     // ReadOperator: three characters, then the bar.
-    const std::string op = StripSpace(in.Input(3));
+    const std::string op = stripLeadingBlanks(in.Input(3));
     in.Input(1);
     if (in.PastEnd()) return Step::ReadFailed;
-    const Step operatorStep = ProcessReadOperator(op, address);
+    const Step operatorStep = readOperator(op, address);
     if (operatorStep != Step::Ok) return operatorStep;
     // ReadOperand: three characters, then the closing bar and the line end.
-    const std::string opd = StripSpace(in.Input(3));
+    const std::string opd = stripLeadingBlanks(in.Input(3));
     in.Input(3);
     if (in.PastEnd()) return Step::ReadFailed;
-    if (!ProcessReadOperand(opd, address)) return Step::Abandoned;
+    if (!readOperand(opd, address)) return Step::Abandoned;
     c = in.Input(1);
     return in.PastEnd() ? Step::ReadFailed : Step::Ok;
 }
 
-ProgramFiles::Step ProgramFiles::ProcessReadOperator(const std::string& text, int address) {
+ProgramFiles::Step ProgramFiles::readOperator(const std::string& text, int address) {
     if (text.empty()) return Step::Ok;
     std::string code = text;
-    if (m_.mnemonics().LegalMnemonic(text))
-        code = m_.mnemonics().Assemble(text, m_.NumberBase);
-    else if (!IsDecimalNumber(text)) {
-        m_.ErrorMessage("Illegal operator: '" + text + "' in file, load abandoned");
+    if (m_.mnemonics().isMnemonic(text))
+        code = m_.mnemonics().assemble(text, m_.NumberBase);
+    else if (!isDecimalNumber(text)) {
+        m_.report("Illegal operator: '" + text + "' in file, load abandoned");
         return Step::Abandoned;
     }
     const int number = Val(code);
     if (!m_.AssembledDisplay) {
         // A code without a mnemonic cannot be shown in this display.
-        if (!LegalInstruction(number)) return Step::ReadFailed;
-        m_.SetOperatorText(address, m_.mnemonics().Disassem(number));
+        if (!legalInstruction(number)) return Step::ReadFailed;
+        m_.setOperatorText(address, m_.mnemonics().name(number));
     } else {
-        m_.SetOperator(address, number, m_.NumberBase);
+        m_.setOperator(address, number, m_.NumberBase);
     }
     return Step::Ok;
 }
 
-bool ProgramFiles::ProcessReadOperand(std::string text, int address) {
+bool ProgramFiles::readOperand(std::string text, int address) {
     if (text.empty()) return true;
-    if (!IsDecimalNumber(text)) {
+    if (!isDecimalNumber(text)) {
         if (!isHexNumber(text)) {
-            m_.ErrorMessage("Illegal operand: '" + text + "' in file, load abandoned");
+            m_.report("Illegal operand: '" + text + "' in file, load abandoned");
             return false;
         }
-        text = PlainText(m_.GetNumber(text));
+        text = plainText(m_.getNumber(text));
     }
-    m_.SetOperand(address, Val(text), m_.NumberBase);
+    m_.setOperand(address, Val(text), m_.NumberBase);
     return true;
 }
 

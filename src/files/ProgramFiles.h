@@ -20,33 +20,34 @@ class ProgramFiles {
         : m_(machine), asm_(assembler), bases_(bases), fs_(files) {}
 
     // File > Save ("Save") and File > Save As ("Save As").
-    void SaveZebToDiskFile(std::string_view mode);
-    void SaveZebToFile(std::string_view mode);
-    bool SaveZebProg(OutputFile& file);
-    static bool writepad(OutputFile& file, std::string_view text, std::size_t width, int lineEnd);
+    void save(std::string_view mode);
+    void saveToFile(std::string_view mode);
+    bool writeProgram(OutputFile& file);
+    static bool writePadded(OutputFile& file, std::string_view text, std::size_t width,
+                            int lineEnd);
 
     // File > Open.
-    void fileopen_Click();
+    void open();
     // The load after the file has been chosen: confirm, open, read.
-    void LoadFile(const std::string& name);
+    void load(const std::string& name);
 
     // Writes the program to a file without any question (the batch runner's
     // --save). False when it could not be written.
-    bool SaveWithoutPrompts(const std::string& name);
+    bool saveWithoutPrompts(const std::string& name);
 
-    void InitMemory() { m_.InitMemory(); }
-    bool ConfirmFile(const std::string& name, int mode);
-    template <class File> std::unique_ptr<File> OpenFileForMode(const std::string& name, int mode);
+    void clearMemory() { m_.clearMemory(); }
+    bool confirmFile(const std::string& name, int mode);
+    template <class File> std::unique_ptr<File> openFileForMode(const std::string& name, int mode);
     // The disk-error box; true to try again.
-    bool FileErrors(const FileError& error);
+    bool askAfterFileError(const FileError& error);
 
   private:
     class Reader;
     enum class Step { Ok, Abandoned, ReadFailed };
-    Step ReadLine(Reader& in, std::string& c);
-    Step ProcessReadOperator(const std::string& text, int address);
-    bool ProcessReadOperand(std::string text, int address);
-    std::string GetFileFromCommonDialog(int action);
+    Step readLine(Reader& in, std::string& c);
+    Step readOperator(const std::string& text, int address);
+    bool readOperand(std::string text, int address);
+    std::string chooseFile(int action);
 
     Machine& m_;
     Assembler& asm_;

@@ -20,7 +20,7 @@ class StdInputFile : public InputFile {
         const int c = std::getc(f_);
         return c == EOF ? -1 : c;
     }
-    bool AtEnd() override {
+    bool atEnd() override {
         const int c = std::getc(f_);
         if (c == EOF) return true;
         std::ungetc(c, f_);
@@ -80,7 +80,7 @@ bool ParentMissing(const std::string& name) {
 
 } // namespace
 
-FileError StdFileSystem::FromErrno(int err, const std::string& name) {
+FileError StdFileSystem::fromErrno(int err, const std::string& name) {
     FileError e;
     e.description = std::strerror(err);
     switch (err) {
@@ -114,40 +114,40 @@ FileError StdFileSystem::FromErrno(int err, const std::string& name) {
     return e;
 }
 
-bool StdFileSystem::Exists(const std::string& name) {
+bool StdFileSystem::exists(const std::string& name) {
     std::error_code ec;
     return !name.empty() && std::filesystem::exists(name, ec);
 }
 
-std::unique_ptr<InputFile> StdFileSystem::OpenRead(const std::string& name, FileError& error) {
+std::unique_ptr<InputFile> StdFileSystem::openRead(const std::string& name, FileError& error) {
     struct stat st {};
     if (::stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        error = FromErrno(EISDIR, name);
+        error = fromErrno(EISDIR, name);
         return nullptr;
     }
     std::FILE* f = std::fopen(name.c_str(), "rb");
     if (!f) {
-        error = FromErrno(errno, name);
+        error = fromErrno(errno, name);
         return nullptr;
     }
     return std::make_unique<StdInputFile>(f);
 }
 
-std::unique_ptr<OutputFile> StdFileSystem::OpenWrite(const std::string& name, FileError& error) {
+std::unique_ptr<OutputFile> StdFileSystem::openWrite(const std::string& name, FileError& error) {
     struct stat st {};
     if (::stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        error = FromErrno(EISDIR, name);
+        error = fromErrno(EISDIR, name);
         return nullptr;
     }
     // Check that the target itself could be written before going via a temporary.
     if (::access(name.c_str(), F_OK) == 0 && ::access(name.c_str(), W_OK) != 0) {
-        error = FromErrno(errno, name);
+        error = fromErrno(errno, name);
         return nullptr;
     }
     std::string temp = name + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        error = FromErrno(errno, name);
+        error = fromErrno(errno, name);
         return nullptr;
     }
     // Keep the permissions an existing file had; a new one gets the usual ones.

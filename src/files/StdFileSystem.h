@@ -8,12 +8,12 @@ namespace zeb {
 // destroys the file that was there.
 class StdFileSystem : public FileSystem {
   public:
-    bool Exists(const std::string& name) override;
-    std::unique_ptr<InputFile> OpenRead(const std::string& name, FileError& error) override;
-    std::unique_ptr<OutputFile> OpenWrite(const std::string& name, FileError& error) override;
+    bool exists(const std::string& name) override;
+    std::unique_ptr<InputFile> openRead(const std::string& name, FileError& error) override;
+    std::unique_ptr<OutputFile> openWrite(const std::string& name, FileError& error) override;
 
     // The error number and text of an errno value for a given path.
-    static FileError FromErrno(int err, const std::string& name);
+    static FileError fromErrno(int err, const std::string& name);
 };
 
 } // namespace zeb

@@ -34,10 +34,10 @@ void BitMachine::CopyZebsMemory() {
     view_.setColumn0Width(400);
     bool usesStack = false;
     for (int n = 0; n < kGridRows; ++n) {
-        view_.setGridText(n, 0, SignedText(n));
-        view_.setGridText(n, 1, m_.OperatorText(n));
-        view_.setGridText(n, 2, m_.OperandText(n));
-        if (m_.OperatorText(n) == "19" || m_.OperatorText(n) == "20") usesStack = true;
+        view_.setGridText(n, 0, signedText(n));
+        view_.setGridText(n, 1, m_.operatorText(n));
+        view_.setGridText(n, 2, m_.operandText(n));
+        if (m_.operatorText(n) == "19" || m_.operatorText(n) == "20") usesStack = true;
     }
     if (usesStack) view_.setText(Field::PnlSP, "64");
     for (int line : {39, 42, 43, 44})
@@ -46,12 +46,12 @@ void BitMachine::CopyZebsMemory() {
 }
 
 void BitMachine::HighlightMemoryCell(int address) {
-    if (LegalAddress(address)) view_.selectRow(address);
+    if (legalAddress(address)) view_.selectRow(address);
 }
 
 std::optional<int> BitMachine::DecoderAddress() const {
     const auto a = BitPaths::FieldNumber(view_.text(Field::PnlDecoder));
-    if (a && LegalAddress(*a)) return *a;
+    if (a && legalAddress(*a)) return *a;
     return std::nullopt;
 }
 
@@ -71,16 +71,16 @@ void BitMachine::IdentifyMemoryLocation() {
 void BitMachine::WriteCurrentRow(Field from) {
     const std::int32_t value = BitPaths::FieldNumber(view_.text(from)).value_or(0);
     std::int32_t high, low;
-    GetHighLowBytes(value, high, low);
-    view_.setGridText(view_.currentRow(), 1, SignedText(high));
-    view_.setGridText(view_.currentRow(), 2, SignedText(low));
+    splitWord(value, high, low);
+    view_.setGridText(view_.currentRow(), 1, signedText(high));
+    view_.setGridText(view_.currentRow(), 2, signedText(low));
 }
 
 // ---- Clock and waiting ------------------------------------------------------
 
 void BitMachine::ShowClockCycle(int picture) {
     view_.setClockPicture(picture);
-    view_.setText(Field::lblClock, "Cycle " + PlainText(picture == 1 ? 7 : picture - 1));
+    view_.setText(Field::lblClock, "Cycle " + plainText(picture == 1 ? 7 : picture - 1));
 }
 
 bool BitMachine::wait() {
@@ -94,12 +94,12 @@ bool BitMachine::wait() {
         }
         // Stop ends this wait at once.
         if (m_.Running && !m_.ContinueFlag)
-            host.WaitFor([this] { return !m_.Running || m_.ContinueFlag; }, std::nullopt);
+            host.waitFor([this] { return !m_.Running || m_.ContinueFlag; }, std::nullopt);
     } else {
         m_.ContinueFlag = false;
         StartTimer();
         // Only the tick (or Cancel) ends a fixed period, not Stop.
-        if (!m_.ContinueFlag) host.WaitFor([this] { return m_.ContinueFlag; }, timerDue_);
+        if (!m_.ContinueFlag) host.waitFor([this] { return m_.ContinueFlag; }, timerDue_);
         if (timerEnabled_) Timer1_Timer();
     }
     return m_.Running;
@@ -135,7 +135,7 @@ void BitMachine::CmdContinue_Click() {
 
 // ---- Cycles 1 to 7 ----------------------------------------------------------
 
-void BitMachine::BitPCToMemDecoder() {
+void BitMachine::onPCToAddressDecoder() {
     if (!active()) return;
     Status("(PC) -> Address Decoder");
     ShowClockCycle(2);
@@ -152,7 +152,7 @@ void BitMachine::BitPCToMemDecoder() {
     if (wait()) IdentifyMemoryLocation();
 }
 
-void BitMachine::BitMemToInstrucReg() {
+void BitMachine::onMemoryToInstructionRegister() {
     if (!active()) return;
     Status("Memory -> Instruction/Operand Registers");
     ShowClockCycle(3);
@@ -160,8 +160,8 @@ void BitMachine::BitMemToInstrucReg() {
     Explain("The memory location at the identified address is connected to the BUS "
             " At the same time as the Instruction/Operand Registers, allowing the "
             "Instruction/Operand pair to be tranferred from memory. ");
-    view_.setText(Field::PnlIns, SignedText(m_.OperatorVal(m_.CurrentAddress)));
-    view_.setText(Field::PnlOperand, SignedText(m_.OperandVal(m_.CurrentAddress)));
+    view_.setText(Field::PnlIns, signedText(m_.operatorValue(m_.CurrentAddress)));
+    view_.setText(Field::PnlOperand, signedText(m_.operandValue(m_.CurrentAddress)));
     const bool going = wait();
     paths_.ShowMemToIns(false);
     if (!going) return;
@@ -169,7 +169,7 @@ void BitMachine::BitMemToInstrucReg() {
     wait();
 }
 
-void BitMachine::BitOperandToMemDecoder() {
+void BitMachine::onOperandToAddressDecoder() {
     if (!active()) return;
     Status("(Operand) -> Address Decoder");
     ShowClockCycle(4);
@@ -190,7 +190,7 @@ void BitMachine::BitOperandToMemDecoder() {
     LightDecoderWire(false);
 }
 
-void BitMachine::BitMemToGenReg() {
+void BitMachine::onMemoryToGeneralRegister() {
     if (!active()) return;
     Status("memory -> General Register");
     ShowClockCycle(5);
@@ -199,7 +199,8 @@ void BitMachine::BitMemToGenReg() {
             " address given by the Operand and connects the "
             " address location to the Bus.");
     // An operand beyond memory selects no cell: the register keeps its value.
-    if (const auto a = DecoderAddress()) view_.setText(Field::PnlGen, SignedText(m_.MemVal(*a)));
+    if (const auto a = DecoderAddress())
+        view_.setText(Field::PnlGen, signedText(m_.memoryWord(*a)));
     const bool going = wait();
     paths_.ShowMemToGen(false);
     if (!going) return;
@@ -207,13 +208,13 @@ void BitMachine::BitMemToGenReg() {
     wait();
 }
 
-void BitMachine::BitExecuteInstruction() {
+void BitMachine::onExecuteInstruction() {
     if (!active()) return;
     Status("Execute instruction in IR");
     ShowClockCycle(6);
 }
 
-void BitMachine::BitStoreCycle() {
+void BitMachine::onStoreCycle() {
     if (!active()) return;
     Status("(GP) -> Memory");
     ShowClockCycle(7);
@@ -225,10 +226,10 @@ void BitMachine::BitStoreCycle() {
     paths_.ShowGenToMemory(false);
 }
 
-void BitMachine::BitIncPC(std::int32_t newPC) {
+void BitMachine::onIncrementPC(std::int32_t newPC) {
     if (!active()) return;
     paths_.ShowIncPC(true);
-    view_.setText(Field::PnlPC, SignedText(newPC));
+    view_.setText(Field::PnlPC, signedText(newPC));
     Explain("The Progam Counter is incremented.");
     ShowClockCycle(1);
     Status("(PC) = (PC) + 1");
@@ -236,7 +237,7 @@ void BitMachine::BitIncPC(std::int32_t newPC) {
     paths_.ShowIncPC(false);
 }
 
-void BitMachine::BitHaltInstruction() {
+void BitMachine::onHalt() {
     if (!active()) return;
     Explain(" The HLT instruction is decoded by the Instruction decoder into the simple action of "
             "halting.");
@@ -250,7 +251,7 @@ void BitMachine::BitHaltInstruction() {
 
 // ---- Cycle 5: the instructions' own steps ----------------------------------
 
-void BitMachine::BitLoadAcc(std::int32_t value) {
+void BitMachine::onLoadAcc(std::int32_t value) {
     if (!active()) return;
     paths_.ShowLDA(true, value);
     Explain(" The LDA instruction is decoded by the Instruction decoder into the simple action of "
@@ -259,7 +260,7 @@ void BitMachine::BitLoadAcc(std::int32_t value) {
     paths_.ShowLDA(false, value);
 }
 
-void BitMachine::BitCopyAccToGen() {
+void BitMachine::onCopyAccToGeneralRegister() {
     if (!active()) return;
     paths_.ShowSTO(true);
     view_.setText(Field::PnlGen, view_.text(Field::PnlACC));
@@ -279,29 +280,29 @@ void BitMachine::ArithmeticStep(std::int32_t result, const char* explanation) {
     paths_.ShowArithmetic(false, result);
 }
 
-void BitMachine::BitAddToAcc(std::int32_t result) {
+void BitMachine::onAdd(std::int32_t result) {
     ArithmeticStep(result, " The AC+ instruction is decoded by the Instruction decoder and passed "
                            "to the Arithmetic Logic Unit to perform the addition, ");
 }
 
-void BitMachine::BitSubtractFromAcc(std::int32_t result) {
+void BitMachine::onSubtract(std::int32_t result) {
     ArithmeticStep(result, " The AC- instruction is decoded by the Instruction decoder and passed "
                            "to the Arithmetic Logic Unit to perform the subtraction, ");
 }
 
 // The multiplication and division texts say "addition" too; they are the
 // view's own words and are kept.
-void BitMachine::BitMultiply(std::int32_t result) {
+void BitMachine::onMultiply(std::int32_t result) {
     ArithmeticStep(result, " The ACX instruction is decoded by the Instruction decoder and passed "
                            "to the Arithmetic Logic Unit to perform the addition, ");
 }
 
-void BitMachine::BitDivide(std::int32_t result) {
+void BitMachine::onDivide(std::int32_t result) {
     ArithmeticStep(result, " The AC/ instruction is decoded by the Instruction decoder and passed "
                            "to the Arithmetic Logic Unit to perform the addition, ");
 }
 
-void BitMachine::BitJump() {
+void BitMachine::onJump() {
     if (!active()) return;
     view_.setText(Field::PnlPC, view_.text(Field::PnlOperand));
     paths_.ShowJMP(true);
@@ -311,7 +312,7 @@ void BitMachine::BitJump() {
     paths_.ShowJMP(false);
 }
 
-void BitMachine::BitJMPNeg() {
+void BitMachine::onJumpIfNegative() {
     if (!active()) return;
     paths_.ShowJmpNeg(true);
     Explain(" The JMP instruction is decoded by the Instruction decoder into the action allowing "
@@ -322,7 +323,7 @@ void BitMachine::BitJMPNeg() {
     paths_.ShowJMP(false);
 }
 
-void BitMachine::BitJMPZero() {
+void BitMachine::onJumpIfZero() {
     if (!active()) return;
     paths_.ShowJmpZero(true);
     Explain(" The JM0 instruction is decoded by the Instruction decoder into the action allowing "
@@ -333,7 +334,7 @@ void BitMachine::BitJMPZero() {
     paths_.ShowJMP(false);
 }
 
-void BitMachine::BitJMPIndirect() {
+void BitMachine::onJumpIndirect() {
     if (!active()) return;
     paths_.ShowJMPIndirect(true);
     Explain(" The J() instruction is decoded by the Instruction decoder into the simple action of "
@@ -347,21 +348,21 @@ void BitMachine::TextOnlyStep(const char* explanation) {
     wait();
 }
 
-void BitMachine::BitGetNum(std::int32_t value) {
+void BitMachine::onInput(std::int32_t value) {
     if (!active()) return;
     Explain("A Value is placed into the Accumulator from the User.  This cannot be represented "
             "accurately.");
-    view_.setText(Field::PnlACC, PlainText(value));
+    view_.setText(Field::PnlACC, plainText(value));
     wait();
 }
 
-void BitMachine::BitPutNum() {
+void BitMachine::onOutput() {
     if (!active()) return;
     TextOnlyStep(
         "The Value of the accumulator is printed.  This cannot be represented accurately.");
 }
 
-void BitMachine::BitInterruptMask(bool on) {
+void BitMachine::onInterruptMask(bool on) {
     if (!active()) return;
     TextOnlyStep(on ? "The Interrupt mask bit in the status register is set.  This cannot be "
                       "represented accurately."
@@ -369,13 +370,13 @@ void BitMachine::BitInterruptMask(bool on) {
                       "represented accurately.");
 }
 
-void BitMachine::BitReadInt() {
+void BitMachine::onReadInterruptKey() {
     if (!active()) return;
     TextOnlyStep("The Value from the interrupting device is read.  This cannot be represented "
                  "accurately.");
 }
 
-void BitMachine::BitRTI() {
+void BitMachine::onReturnFromInterrupt() {
     if (!active()) return;
     TextOnlyStep("The return form interrupt instruction is executed, restoring program counter and "
                  "accumulator.");
@@ -391,11 +392,11 @@ bool BitMachine::IndirectAccess(const char* explanation) {
     Explain("The gateways from the General Purpose register to the Address Decoder are closed");
     if (!wait()) return false;
     IdentifyMemoryLocation();
-    BitMemToGenReg();
+    onMemoryToGeneralRegister();
     return true;
 }
 
-void BitMachine::BitLoadIndirect(std::int32_t value) {
+void BitMachine::onLoadIndirect(std::int32_t value) {
     if (!active()) return;
     if (!IndirectAccess(" The L() instruction is decoded which requires an additional memory "
                         "access, "))
@@ -406,7 +407,7 @@ void BitMachine::BitLoadIndirect(std::int32_t value) {
     paths_.ShowLDA(false, value);
 }
 
-void BitMachine::BitStoreIndirect() {
+void BitMachine::onStoreIndirect() {
     if (!active()) return;
     if (!IndirectAccess(" The S() instruction is decoded which requires an additional memory "
                         "access, "))
@@ -420,7 +421,7 @@ void BitMachine::BitStoreIndirect() {
 
 // ---- JSB and RTN ------------------------------------------------------------
 
-void BitMachine::BitSPToAddressDecoder() {
+void BitMachine::onSPToAddressDecoder() {
     if (!active()) return;
     Status("(SP) -> Address Decoder");
     paths_.SPToMemDecoder(true);
@@ -436,7 +437,7 @@ void BitMachine::BitSPToAddressDecoder() {
     if (wait()) IdentifyMemoryLocation();
 }
 
-void BitMachine::BitPCToMemory() {
+void BitMachine::onPCToMemory() {
     if (!active()) return;
     Status("(PC) -> Memory");
     paths_.ShowPCToMemory(true);
@@ -446,27 +447,27 @@ void BitMachine::BitPCToMemory() {
     paths_.ShowPCToMemory(false);
 }
 
-void BitMachine::BitIncSP(std::int32_t sp) {
+void BitMachine::onIncrementSP(std::int32_t sp) {
     if (!active()) return;
     paths_.ShowIncSP(true);
-    view_.setText(Field::PnlSP, SignedText(sp));
+    view_.setText(Field::PnlSP, signedText(sp));
     Explain("The Stack Pointer is incremented.");
     Status("(SP) = (SP) + 1");
     wait();
     paths_.ShowIncSP(false);
 }
 
-void BitMachine::BitDecSP(std::int32_t sp) {
+void BitMachine::onDecrementSP(std::int32_t sp) {
     if (!active()) return;
     paths_.ShowIncSP(true);
-    view_.setText(Field::PnlSP, SignedText(sp));
+    view_.setText(Field::PnlSP, signedText(sp));
     Explain("The Stack Pointer is decremented.");
     Status("(SP) = (SP) - 1");
     wait();
     paths_.ShowIncSP(false);
 }
 
-void BitMachine::BitJumpSub() {
+void BitMachine::onJumpToSubroutine() {
     if (!active()) return;
     view_.setText(Field::PnlPC, view_.text(Field::PnlOperand));
     paths_.ShowJMP(true);
@@ -475,12 +476,12 @@ void BitMachine::BitJumpSub() {
     paths_.ShowJMP(false);
 }
 
-void BitMachine::BitMemToPC() {
+void BitMachine::onMemoryToPC() {
     if (!active()) return;
     Status("memory -> PC");
     paths_.ShowMemToPC(true);
     Explain("The return address is now read from memory into the PC ");
-    if (const auto a = DecoderAddress()) view_.setText(Field::PnlPC, SignedText(m_.MemVal(*a)));
+    if (const auto a = DecoderAddress()) view_.setText(Field::PnlPC, signedText(m_.memoryWord(*a)));
     const bool going = wait();
     paths_.ShowMemToPC(false);
     if (!going) return;

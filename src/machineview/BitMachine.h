@@ -42,39 +42,39 @@ class BitMachine : public ClockHooks {
     void CmdStop_Click();
     void CmdContinue_Click();
 
-    void BitPCToMemDecoder() override;
-    void BitMemToInstrucReg() override;
-    void BitOperandToMemDecoder() override;
-    void BitMemToGenReg() override;
-    void BitExecuteInstruction() override;
-    void BitStoreCycle() override;
-    void BitIncPC(std::int32_t newPC) override;
-    void BitHaltInstruction() override;
+    void onPCToAddressDecoder() override;
+    void onMemoryToInstructionRegister() override;
+    void onOperandToAddressDecoder() override;
+    void onMemoryToGeneralRegister() override;
+    void onExecuteInstruction() override;
+    void onStoreCycle() override;
+    void onIncrementPC(std::int32_t newPC) override;
+    void onHalt() override;
 
-    void BitLoadAcc(std::int32_t value) override;
-    void BitCopyAccToGen() override;
-    void BitAddToAcc(std::int32_t result) override;
-    void BitSubtractFromAcc(std::int32_t result) override;
-    void BitMultiply(std::int32_t result) override;
-    void BitDivide(std::int32_t result) override;
-    void BitJump() override;
-    void BitJMPNeg() override;
-    void BitJMPZero() override;
-    void BitJMPIndirect() override;
-    void BitGetNum(std::int32_t value) override;
-    void BitPutNum() override;
-    void BitInterruptMask(bool on) override;
-    void BitReadInt() override;
-    void BitRTI() override;
-    void BitLoadIndirect(std::int32_t value) override;
-    void BitStoreIndirect() override;
+    void onLoadAcc(std::int32_t value) override;
+    void onCopyAccToGeneralRegister() override;
+    void onAdd(std::int32_t result) override;
+    void onSubtract(std::int32_t result) override;
+    void onMultiply(std::int32_t result) override;
+    void onDivide(std::int32_t result) override;
+    void onJump() override;
+    void onJumpIfNegative() override;
+    void onJumpIfZero() override;
+    void onJumpIndirect() override;
+    void onInput(std::int32_t value) override;
+    void onOutput() override;
+    void onInterruptMask(bool on) override;
+    void onReadInterruptKey() override;
+    void onReturnFromInterrupt() override;
+    void onLoadIndirect(std::int32_t value) override;
+    void onStoreIndirect() override;
 
-    void BitSPToAddressDecoder() override;
-    void BitPCToMemory() override;
-    void BitIncSP(std::int32_t sp) override;
-    void BitDecSP(std::int32_t sp) override;
-    void BitJumpSub() override;
-    void BitMemToPC() override;
+    void onSPToAddressDecoder() override;
+    void onPCToMemory() override;
+    void onIncrementSP(std::int32_t sp) override;
+    void onDecrementSP(std::int32_t sp) override;
+    void onJumpToSubroutine() override;
+    void onMemoryToPC() override;
 
   private:
     bool active() const { return m_.ViewMode == 2; }

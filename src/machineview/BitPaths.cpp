@@ -14,18 +14,18 @@ constexpr std::initializer_list<int> kAccGenALU = {37, 36, 27, 10, 25, 32, 33,
 void BitPaths::Show(const Path& path, bool open) {
     for (Gateway g : path.gateways) {
         view_.setOpen(g, open);
-        if (path.pauses) pacing_.SpeedPause();
+        if (path.pauses) pacing_.speedPause();
     }
     if (open && path.from && path.to) {
         view_.setText(*path.to, view_.text(*path.from));
-        if (path.pauses) pacing_.SpeedPause();
+        if (path.pauses) pacing_.speedPause();
     }
     SetWires(path.wires, open);
 }
 
 void BitPaths::SetWires(std::initializer_list<int> wires, bool lit) {
     for (int line : wires)
-        view_.SetWireState(line, lit ? preferences_.ActionHighlightColour : kBlack);
+        view_.SetWireState(line, lit ? preferences_.highlightColour : kBlack);
 }
 
 void BitPaths::ShowPCToMemDecoder(bool open) {
@@ -95,9 +95,9 @@ void BitPaths::ShowJMPIndirect(bool open) {
 
 void BitPaths::ShowLDA(bool open, std::int32_t value) {
     view_.setOpen(Gateway::ChkLDA, open);
-    pacing_.SpeedPause();
-    view_.setText(Field::PnlACC, PlainText(value));
-    pacing_.SpeedPause();
+    pacing_.speedPause();
+    view_.setText(Field::PnlACC, plainText(value));
+    pacing_.speedPause();
     SetWires(kLDAWires, open);
 }
 
@@ -111,13 +111,13 @@ void BitPaths::ShowPathsAccGenALU(Colour colour) {
 }
 
 void BitPaths::ShowArithmetic(bool open, std::int32_t result) {
-    view_.setText(Field::PnlACC, SignedText(result));
-    pacing_.SpeedPause();
-    ShowPathsAccGenALU(open ? preferences_.ActionHighlightColour : kBlack);
+    view_.setText(Field::PnlACC, signedText(result));
+    pacing_.speedPause();
+    ShowPathsAccGenALU(open ? preferences_.highlightColour : kBlack);
 }
 
 void BitPaths::ShowConditionalJump(bool open, bool (*jumps)(std::int32_t)) {
-    pacing_.SpeedPause();
+    pacing_.speedPause();
     SetWires(kAccToALU, open);
     const auto acc = FieldNumber(view_.text(Field::PnlACC));
     if (acc && jumps(*acc)) {
@@ -128,9 +128,8 @@ void BitPaths::ShowConditionalJump(bool open, bool (*jumps)(std::int32_t)) {
 
 void BitPaths::ShowJmpNeg(bool open) {
     // The Accumulator field holds a sign-magnitude word; judge it as JM- does.
-    ShowConditionalJump(open, [](std::int32_t acc) {
-        return acc < 0 || (acc <= 65535 && InternalLongToVBLong(acc) < 0);
-    });
+    ShowConditionalJump(
+        open, [](std::int32_t acc) { return acc < 0 || (acc <= 65535 && signedValue(acc) < 0); });
 }
 
 void BitPaths::ShowJmpZero(bool open) {
@@ -138,7 +137,7 @@ void BitPaths::ShowJmpZero(bool open) {
 }
 
 std::optional<std::int32_t> BitPaths::FieldNumber(std::string_view text) {
-    const Conversion c = DecimalStringToLong(TrimBlanks(text));
+    const Conversion c = parseDecimal(trimBlanks(text));
     if (!c.ok()) return std::nullopt;
     return c.value;
 }

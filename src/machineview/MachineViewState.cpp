@@ -21,7 +21,7 @@ void MachineViewState::setOpen(Gateway gateway, bool open) {
 void MachineViewState::SetWireState(int line, Colour colour) {
     Wire& w = wires_[wireIndex(line)];
     w.colour = colour;
-    w.width = colour == preferences_.ActionHighlightColour ? 4 : 1;
+    w.width = colour == preferences_.highlightColour ? 4 : 1;
     notify([line](MachineViewObserver& o) { o.wireChanged(line); });
 }
 

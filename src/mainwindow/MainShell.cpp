@@ -1,103 +1,103 @@
 #include "mainwindow/MainShell.h"
 
-#include "mainwindow/PreferencesWindow.h"
+#include "mainwindow/PreferencesEditor.h"
 
 #include <exception>
 
 namespace zeb {
 
-void MainShell::SetPreferences() {
+void MainShell::setDefaultPreferences() {
     const Preferences defaults;
     Preferences& p = zeb_.preferences;
-    p.ActionHighlightColour = defaults.ActionHighlightColour;
-    PreferencesWindow::StoreMemoryFont(p, PreferencesWindow::MemoryFont(defaults));
+    p.highlightColour = defaults.highlightColour;
+    PreferencesEditor::storeMemoryFont(p, PreferencesEditor::memoryFont(defaults));
 }
 
-void MainShell::Form_Load() {
-    windows_.ShowAboutWithoutWaiting();
-    zeb_.machine.host().DoEvents();
-    windows_.SetTitle(std::string(kTitle) + " V" + kVersion);
-    zeb_.preferences.SoundOn = true;
-    zeb_.mnemonics.SetMnemonics();
-    SetPreferences();
-    windows_.SetMemoryFont();
-    windows_.SetPrinterFont();
-    zeb_.preferences.HasSoundCard = windows_.HasSoundCard();
-    programDirectory_ = windows_.ProgramDirectory();
+void MainShell::startUp() {
+    windows_.showAboutWithoutWaiting();
+    zeb_.machine.host().processEvents();
+    windows_.setTitle(std::string(kTitle) + " V" + kVersion);
+    zeb_.preferences.soundOn = true;
+    zeb_.mnemonics.build();
+    setDefaultPreferences();
+    windows_.setMemoryFont();
+    windows_.setPrinterFont();
+    zeb_.preferences.hasSoundCard = windows_.hasSoundCard();
+    programDirectory_ = windows_.programDirectory();
     helpFile_ = programDirectory_ + "/zeb.hlp";
-    windows_.SetHeights();
+    windows_.layOutMainWindow();
     zeb_.machine.CurrentFileName.clear();
     zeb_.display.set(Flag::SaveEnabled, false);
-    zeb_.display.SetStatusText({});
+    zeb_.display.setStatusText({});
     // Module variables, registers and no highlighted cell.
-    zeb_.machine.StartUp();
-    windows_.CentreMainForm(5, 5);
-    windows_.SetSpeedSlider(5);
-    zeb_.run.speed_Change(5);
-    windows_.HideAbout();
-    editor_.Operator_Click(0);
+    zeb_.machine.startUp();
+    windows_.centreMainWindow(5, 5);
+    windows_.setSpeedSlider(5);
+    zeb_.run.setSpeed(5);
+    windows_.hideAbout();
+    editor_.selectOperator(0);
 }
 
-void MainShell::mnStatus_Click() {
+void MainShell::toggleStatusRegister() {
     DisplayState& d = zeb_.display;
     const bool show = !d.get(Flag::StatusRegisterShown);
     d.set(Flag::StatusRegisterShown, show);
     d.set(Flag::StatusChecked, show);
 }
 
-void MainShell::MnStackPointer_Click() {
+void MainShell::toggleStackPointer() {
     DisplayState& d = zeb_.display;
     const bool show = !d.get(Flag::StackPointerShown);
     d.set(Flag::StackPointerShown, show);
     d.set(Flag::StackPointerChecked, show);
 }
 
-std::string MainShell::StatusTextOf(ShellControl control) {
+std::string MainShell::statusTextOf(ShellControl control) {
     switch (control) {
     case ShellControl::Background:
         return zeb_.machine.CurrentFileName;
-    case ShellControl::accicon:
-        return "Accumulator: " + zeb_.machine.AccumulatorBinary();
-    case ShellControl::PnlStatusReg:
-        return "Status: " + zeb_.machine.StatusRegisterBinary();
-    case ShellControl::pcicon:
+    case ShellControl::Accumulator:
+        return "Accumulator: " + zeb_.machine.accumulatorBinary();
+    case ShellControl::StatusRegister:
+        return "Status: " + zeb_.machine.statusRegisterBinary();
+    case ShellControl::ProgramCounter:
         return "Program Counter - address of next instruction to be executed";
-    case ShellControl::acciconl:
+    case ShellControl::ResetAccumulator:
         return "Resets Accumulator to 0";
-    case ShellControl::pciconl:
+    case ShellControl::ResetProgramCounter:
         return "Resets Program Counter to 0";
-    case ShellControl::runicon:
+    case ShellControl::Run:
         return "Runs the current ZEB program";
-    case ShellControl::stepicon:
+    case ShellControl::Step:
         return "Single steps the current ZEB program";
-    case ShellControl::halticon:
+    case ShellControl::Stop:
         return "Stops the currently executing program";
-    case ShellControl::clearicon:
+    case ShellControl::Clear:
         return "Clears ZEB's memory";
-    case ShellControl::printicon:
+    case ShellControl::Printer:
         return "ZEB's printer";
-    case ShellControl::lineicons:
+    case ShellControl::PrinterLines:
         return "Printer paper";
-    case ShellControl::PicMem:
+    case ShellControl::AddressLabels:
         return "Memory address labels";
     }
     return {};
 }
 
-void MainShell::ProgramExit() {
+void MainShell::exitProgram() {
     if (exiting_) return;
     exiting_ = true;
     // A run in progress ends after its current instruction; an input window
     // that waits gives up its number.
     zeb_.machine.Running = false;
-    for (int f = static_cast<int>(FormName::About); f <= static_cast<int>(FormName::Form1); ++f) {
+    for (int f = static_cast<int>(WindowId::About); f <= static_cast<int>(WindowId::Main); ++f) {
         try {
-            windows_.Unload(static_cast<FormName>(f));
+            windows_.unload(static_cast<WindowId>(f));
         } catch (const std::exception&) {
             // Exit goes on whatever a window does.
         }
     }
-    windows_.Quit();
+    windows_.quit();
 }
 
 } // namespace zeb

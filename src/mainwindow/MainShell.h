@@ -10,18 +10,18 @@ namespace zeb {
 // Controls of the main window whose status-bar text is fixed here.
 enum class ShellControl {
     Background,
-    accicon,
-    PnlStatusReg,
-    pcicon,
-    acciconl,
-    pciconl,
-    runicon,
-    stepicon,
-    halticon,
-    clearicon,
-    printicon,
-    lineicons,
-    PicMem,
+    Accumulator,
+    StatusRegister,
+    ProgramCounter,
+    ResetAccumulator,
+    ResetProgramCounter,
+    Run,
+    Step,
+    Stop,
+    Clear,
+    Printer,
+    PrinterLines,
+    AddressLabels,
 };
 
 // The main window without its widgets: start-up, the display switches of the
@@ -35,23 +35,23 @@ class MainShell {
     MainShell(Zeb& zeb, MemoryEditor& editor, ShellWindows& windows)
         : zeb_(zeb), editor_(editor), windows_(windows) {}
 
-    void Form_Load();
+    void startUp();
 
-    void mnStatus_Click();
-    void MnStackPointer_Click();
+    void toggleStatusRegister();
+    void toggleStackPointer();
 
     // Text of the status bar while the pointer rests on a control.
-    std::string StatusTextOf(ShellControl control);
-    void ShowStatusOf(ShellControl control) { zeb_.display.SetStatusText(StatusTextOf(control)); }
+    std::string statusTextOf(ShellControl control);
+    void showStatusOf(ShellControl control) { zeb_.display.setStatusText(statusTextOf(control)); }
 
-    void ProgramExit();
-    bool Exiting() const { return exiting_; }
+    void exitProgram();
+    bool exiting() const { return exiting_; }
 
-    const std::string& HelpFile() const { return helpFile_; }
-    const std::string& ProgramDirectory() const { return programDirectory_; }
+    const std::string& helpFile() const { return helpFile_; }
+    const std::string& programDirectory() const { return programDirectory_; }
 
   private:
-    void SetPreferences();
+    void setDefaultPreferences();
 
     Zeb& zeb_;
     MemoryEditor& editor_;

@@ -4,19 +4,19 @@
 namespace zeb {
 
 // The windows the main window owns, in the order ProgramExit unloads them.
-enum class FormName {
+enum class WindowId {
     About,
-    FrmBit,
-    FrmClock,
-    FrmDemo,
-    FrmGates,
-    FrmInput,
-    FrmInterval,
-    FrmKeyB,
-    FrmMem,
-    FrmOutput,
-    FrmPref,
-    Form1,
+    MachineView,
+    ClockChart,
+    Demonstration,
+    LogicGates,
+    Input,
+    WaitInterval,
+    Keyboard,
+    MemoryHardware,
+    Output,
+    Preferences,
+    Main,
 };
 
 // What the main window's start-up and exit ask of the windows themselves.
@@ -24,20 +24,20 @@ class ShellWindows {
   public:
     virtual ~ShellWindows() = default;
 
-    virtual void ShowAboutWithoutWaiting() = 0;
-    virtual void HideAbout() = 0;
-    virtual void SetTitle(const std::string& title) = 0;
-    virtual void SetMemoryFont() = 0;
-    virtual void SetPrinterFont() = 0;
-    virtual bool HasSoundCard() = 0;
-    virtual std::string ProgramDirectory() = 0;
-    virtual void SetHeights() = 0;
-    virtual void CentreMainForm(int vertical, int horizontal) = 0;
-    virtual void SetSpeedSlider(int value) = 0;
+    virtual void showAboutWithoutWaiting() = 0;
+    virtual void hideAbout() = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    virtual void setMemoryFont() = 0;
+    virtual void setPrinterFont() = 0;
+    virtual bool hasSoundCard() = 0;
+    virtual std::string programDirectory() = 0;
+    virtual void layOutMainWindow() = 0;
+    virtual void centreMainWindow(int vertical, int horizontal) = 0;
+    virtual void setSpeedSlider(int value) = 0;
     // May throw; exit goes on with the next window.
-    virtual void Unload(FormName form) = 0;
+    virtual void unload(WindowId form) = 0;
     // Leaves the event loop once the current handler has returned.
-    virtual void Quit() = 0;
+    virtual void quit() = 0;
 };
 
 } // namespace zeb

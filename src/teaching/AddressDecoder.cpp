@@ -11,7 +11,7 @@ Colour AddressDecoder::line(int number) const {
 }
 
 void AddressDecoder::colour(int number, bool lit) {
-    lines_.at(number - kFirstLine) = lit ? preferences_.ActionHighlightColour : kBlack;
+    lines_.at(number - kFirstLine) = lit ? preferences_.highlightColour : kBlack;
 }
 
 void AddressDecoder::toggleInput(int index) {

@@ -3,7 +3,7 @@
 namespace zeb::teaching {
 
 void AddressedMemory::colour(int index, bool lit) {
-    lines_.at(index) = lit ? preferences_.ActionHighlightColour : kBlack;
+    lines_.at(index) = lit ? preferences_.highlightColour : kBlack;
 }
 
 void AddressedMemory::toggleInput(int index) {

@@ -17,7 +17,7 @@ Colour FlipFlopDemo::line(int number) const {
 
 void FlipFlopDemo::light(std::initializer_list<int> lines) {
     for (int number : lines)
-        lines_[slot(number)] = preferences_.ActionHighlightColour;
+        lines_[slot(number)] = preferences_.highlightColour;
 }
 
 void FlipFlopDemo::ClearFlipFlopLines() {

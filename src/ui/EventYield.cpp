@@ -14,7 +14,7 @@ void EventYield::Pass() {
     lastPass_ = Clock::now();
 }
 
-void EventYield::PauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
+void EventYield::pauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
     const auto now = Clock::now();
     if (stopped_ || now >= until) {
         if (now - lastPass_ >= kFreshPass) Pass();
@@ -30,7 +30,7 @@ void EventYield::PauseYield(Clock::time_point until, Clock::time_point pauseEnd)
     lastPass_ = Clock::now();
 }
 
-void EventYield::WaitFor(const std::function<bool()>& done,
+void EventYield::waitFor(const std::function<bool()>& done,
                          std::optional<Clock::time_point> deadline) {
     // Each pass blocks until an event arrives; the timer is the event that
     // ends a wait with a deadline.

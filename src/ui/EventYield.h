@@ -17,13 +17,13 @@ class EventYield {
     static constexpr std::chrono::microseconds kFreshPass{250};
 
     // One pass over the pending events.
-    void DoEvents() { Pass(); }
+    void processEvents() { Pass(); }
     // Handles events as they come until the pause ends once `until` has not
     // yet passed; a deadline already passed is one pass at most.
-    void PauseYield(Clock::time_point until, Clock::time_point pauseEnd);
+    void pauseYield(Clock::time_point until, Clock::time_point pauseEnd);
     // Handles events as they come until done() holds or the deadline passes;
     // sleeps in the event loop in between.
-    void WaitFor(const std::function<bool()>& done, std::optional<Clock::time_point> deadline);
+    void waitFor(const std::function<bool()>& done, std::optional<Clock::time_point> deadline);
     // While the program ends nothing waits any more.
     void SetStopped(bool stopped) { stopped_ = stopped; }
 

@@ -21,7 +21,7 @@ QString QtFileFilter(std::string_view filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-std::string GetFileFromCommonDialog(QWidget* parent, int action, std::string_view filter) {
+std::string chooseFile(QWidget* parent, int action, std::string_view filter) {
     QFileDialog dialog(parent);
     const QString filters = QtFileFilter(filter);
     dialog.setNameFilter(filters);

@@ -14,6 +14,6 @@ QString QtFileFilter(std::string_view filter);
 
 // The platform's file dialog: action 1 opens, 2 saves. The save dialog does
 // not ask about replacing a file; the caller does. Empty when cancelled.
-std::string GetFileFromCommonDialog(QWidget* parent, int action, std::string_view filter);
+std::string chooseFile(QWidget* parent, int action, std::string_view filter);
 
 } // namespace zeb::ui

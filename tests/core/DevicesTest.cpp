@@ -23,7 +23,7 @@ TEST(Input, TypedNumbers) {
         r.Program({{0, "11", ""}});
         for (const auto& t : c.typed)
             r.host.inputs.push_back(t);
-        r.zeb.run.stepicon_Click();
+        r.zeb.run.step();
         EXPECT_EQ(r.Acc(), c.acc);
         EXPECT_EQ(r.host.texts(), c.reports);
         EXPECT_EQ(r.PC(), "     1");
@@ -33,42 +33,42 @@ TEST(Input, TypedNumbers) {
 TEST(Input, AbandonedWhenTheProgramEnds) {
     Rig r;
     r.Program({{0, "11", ""}, {1, "0", ""}});
-    r.zeb.run.runicon_Click();
+    r.zeb.run.run();
     EXPECT_EQ(r.host.inputBoxes, 1);
     EXPECT_FALSE(r.m.Running);
     EXPECT_EQ(r.PC(), "     0");
 }
 
 TEST(Input, WindowKeepsFiveDigitsAndTheLastOK) {
-    InputWindow w;
-    w.Form_Activate();
+    InputPad w;
+    w.startEntry();
     for (int d : {1, 2, 3, 4, 5, 6})
-        w.CmdNumber_Click(d);
-    EXPECT_EQ(w.PnlInput(), "12345");
-    w.Command3D1_Click();
-    EXPECT_EQ(w.PnlInput(), "1234");
-    EXPECT_EQ(w.EnteredText(), "");
-    w.Command1_Click();
-    EXPECT_EQ(w.EnteredText(), "1234");
-    w.Form_Activate();
-    EXPECT_EQ(w.PnlInput(), "");
-    w.Command3D1_Click();
-    EXPECT_EQ(w.PnlInput(), "");
-    EXPECT_EQ(w.EnteredText(), "1234");
+        w.pressDigit(d);
+    EXPECT_EQ(w.display(), "12345");
+    w.deleteLastDigit();
+    EXPECT_EQ(w.display(), "1234");
+    EXPECT_EQ(w.enteredText(), "");
+    w.accept();
+    EXPECT_EQ(w.enteredText(), "1234");
+    w.startEntry();
+    EXPECT_EQ(w.display(), "");
+    w.deleteLastDigit();
+    EXPECT_EQ(w.display(), "");
+    EXPECT_EQ(w.enteredText(), "1234");
 }
 
 TEST(Output, SignedValuesOnThePrinterAndTheFieldInTheLog) {
     Rig r;
     r.Program({{0, "12", ""}});
-    r.m.ChangeAcc(32770);
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.zeb.display.PrinterLine(1), "-2");
+    r.m.changeAcc(32770);
+    r.zeb.run.step();
+    EXPECT_EQ(r.zeb.display.printerLine(1), "-2");
     EXPECT_EQ(r.m.RunLog[1], "OUTPUT:  32770");
-    r.bases.ChangeBase(16);
-    r.m.ChangePC(0);
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.zeb.display.PrinterLine(1), "-2");
-    EXPECT_EQ(r.zeb.display.PrinterLine(2), "-2");
+    r.bases.changeBase(16);
+    r.m.changePC(0);
+    r.zeb.run.step();
+    EXPECT_EQ(r.zeb.display.printerLine(1), "-2");
+    EXPECT_EQ(r.zeb.display.printerLine(2), "-2");
     EXPECT_EQ(r.m.RunLog[2], "OUTPUT:   8002");
 }
 
@@ -76,9 +76,9 @@ TEST(Output, RunLogWrapsAfterNinetyNine) {
     Rig r;
     r.Program({{0, "12", ""}});
     for (int i = 1; i <= 100; ++i) {
-        r.m.ChangeAcc(i);
-        r.m.ChangePC(0);
-        r.zeb.run.stepicon_Click();
+        r.m.changeAcc(i);
+        r.m.changePC(0);
+        r.zeb.run.step();
     }
     EXPECT_EQ(r.m.RunLogCount, 2);
     EXPECT_EQ(r.m.RunLog[1], "OUTPUT:    100");
@@ -88,32 +88,32 @@ TEST(Output, RunLogWrapsAfterNinetyNine) {
 TEST(Output, PaperFeedScrollsUp) {
     Rig r;
     for (const char* line : {"1", "2", "3", "4", "5"})
-        r.zeb.devices.Out(line);
-    EXPECT_EQ(r.zeb.display.PrinterLine(4), "2");
-    r.zeb.devices.printicon_Click();
-    EXPECT_EQ(r.zeb.display.PrinterLine(4), "3");
-    EXPECT_EQ(r.zeb.display.PrinterLine(2), "5");
-    EXPECT_EQ(r.zeb.display.PrinterLine(1), "");
-    EXPECT_FALSE(r.zeb.display.Printing());
+        r.zeb.devices.printLine(line);
+    EXPECT_EQ(r.zeb.display.printerLine(4), "2");
+    r.zeb.devices.feedPaper();
+    EXPECT_EQ(r.zeb.display.printerLine(4), "3");
+    EXPECT_EQ(r.zeb.display.printerLine(2), "5");
+    EXPECT_EQ(r.zeb.display.printerLine(1), "");
+    EXPECT_FALSE(r.zeb.display.printing());
 }
 
 TEST(OutputDevice, ShowsCellsAsCharactersWhileVisible) {
     Rig r;
     r.Program({{0, "2", "70"}});
-    r.m.ChangeAcc(65);
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.zeb.display.OutputText(), std::string(10, ' ')); // hidden: not followed
-    r.zeb.devices.MnuOutput_Click();
+    r.m.changeAcc(65);
+    r.zeb.run.step();
+    EXPECT_EQ(r.zeb.display.outputText(), std::string(10, ' ')); // hidden: not followed
+    r.zeb.devices.toggleOutputDevice();
     EXPECT_TRUE(r.zeb.display.get(Flag::OutputChecked));
-    EXPECT_EQ(r.zeb.display.OutputText(), " A        ");
-    r.m.ChangeAcc(300);
-    r.m.ChangePC(0);
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.zeb.display.OutputText(), "          ");
-    r.m.SetOperand(78, 126, 10);
-    EXPECT_EQ(r.zeb.display.OutputText().back(), '~');
+    EXPECT_EQ(r.zeb.display.outputText(), " A        ");
+    r.m.changeAcc(300);
+    r.m.changePC(0);
+    r.zeb.run.step();
+    EXPECT_EQ(r.zeb.display.outputText(), "          ");
+    r.m.setOperand(78, 126, 10);
+    EXPECT_EQ(r.zeb.display.outputText().back(), '~');
     // A base change closes the window.
-    r.bases.ChangeBase(16);
+    r.bases.changeBase(16);
     EXPECT_FALSE(r.zeb.display.get(Flag::OutputVisible));
     EXPECT_FALSE(r.zeb.display.get(Flag::OutputChecked));
 }

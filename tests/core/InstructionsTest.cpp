@@ -23,7 +23,7 @@ void PrintTo(const StepCase& c, std::ostream* os) {
 }
 
 std::string Trimmed(const std::string& s) {
-    return std::string(TrimBlanks(s));
+    return std::string(trimBlanks(s));
 }
 
 class OneStep : public ::testing::TestWithParam<StepCase> {};
@@ -34,17 +34,17 @@ TEST_P(OneStep, LeavesRegistersAndReports) {
     for (const auto& cell : c.program)
         r.Program({cell});
     if (c.statusShown) r.ShowStatusRegister();
-    r.m.ChangeAcc(c.acc);
-    r.m.ChangePC(c.pc);
-    r.zeb.run.stepicon_Click();
+    r.m.changeAcc(c.acc);
+    r.m.changePC(c.pc);
+    r.zeb.run.step();
     EXPECT_EQ(Trimmed(r.Acc()), c.accAfter);
     EXPECT_EQ(Trimmed(r.PC()), c.pcAfter);
     EXPECT_EQ(r.host.texts(), c.reports);
-    EXPECT_EQ(r.m.Text(Register::Status), c.status);
+    EXPECT_EQ(r.m.registerText(Register::Status), c.status);
     EXPECT_EQ(r.m.ErrorFlag, !c.reports.empty());
     if (c.cellAfter.address >= 0) {
-        EXPECT_EQ(r.m.OperatorText(c.cellAfter.address), c.cellAfter.op);
-        EXPECT_EQ(r.m.OperandText(c.cellAfter.address), c.cellAfter.opd);
+        EXPECT_EQ(r.m.operatorText(c.cellAfter.address), c.cellAfter.op);
+        EXPECT_EQ(r.m.operandText(c.cellAfter.address), c.cellAfter.opd);
     }
     EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
 }
@@ -245,34 +245,34 @@ TEST(Arithmetic, ReducesAndEncodes) {
     };
     for (const auto& c : cases) {
         bool overflow = false;
-        EXPECT_EQ(r.zeb.instructions.ZEBArithmetic(c.a, c.b, c.op, overflow), c.result)
+        EXPECT_EQ(r.zeb.instructions.arithmetic(c.a, c.b, c.op, overflow), c.result)
             << c.a << c.op << c.b;
         EXPECT_EQ(overflow, c.overflow) << c.a << c.op << c.b;
-        EXPECT_EQ(r.m.Text(Register::Status), c.overflow ? "1" : "0");
+        EXPECT_EQ(r.m.registerText(Register::Status), c.overflow ? "1" : "0");
     }
     bool overflow = true;
-    EXPECT_EQ(r.zeb.instructions.ZEBArithmetic(1, 1, '%', overflow), 0);
+    EXPECT_EQ(r.zeb.instructions.arithmetic(1, 1, '%', overflow), 0);
     EXPECT_EQ(r.host.messages.back().title, "ZEBArithmetic");
 }
 
 TEST(Execute, CodesOutsideTheSetDoNothing) {
     Rig r;
-    EXPECT_FALSE(r.zeb.instructions.ExecuteInstruction(21));
-    EXPECT_FALSE(r.zeb.instructions.ExecuteInstruction(-1));
+    EXPECT_FALSE(r.zeb.instructions.execute(21));
+    EXPECT_FALSE(r.zeb.instructions.execute(-1));
     EXPECT_EQ(r.PC(), "     0");
     EXPECT_TRUE(r.host.messages.empty());
 }
 
 TEST(Execute, StepPlaysStepAndHaltSounds) {
     Rig r;
-    r.zeb.preferences.HasSoundCard = true;
+    r.zeb.preferences.hasSoundCard = true;
     r.Program({{0, "0", ""}});
-    r.zeb.run.stepicon_Click();
-    r.zeb.run.stepicon_Click();
+    r.zeb.run.step();
+    r.zeb.run.step();
     EXPECT_EQ(r.host.sounds,
               (std::vector<std::string>{"step.wav", "honk.wav", "step.wav", "honk.wav"}));
-    r.zeb.preferences.SoundOn = false;
-    r.zeb.run.stepicon_Click();
+    r.zeb.preferences.soundOn = false;
+    r.zeb.run.step();
     EXPECT_EQ(r.host.sounds.size(), 4u);
 }
 

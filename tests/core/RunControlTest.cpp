@@ -1,5 +1,5 @@
 #include "TestHost.h"
-#include "core/IntervalWindow.h"
+#include "core/WaitIntervalSetting.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +20,15 @@ void CountingLoop(Rig& r) {
 
 TEST(Run, CountingLoopPrintsAndHalts) {
     Rig r;
-    r.zeb.preferences.HasSoundCard = true;
+    r.zeb.preferences.hasSoundCard = true;
     CountingLoop(r);
-    r.zeb.run.runicon_Click();
+    r.zeb.run.run();
     EXPECT_FALSE(r.m.Running);
     EXPECT_EQ(r.PC(), "    10");
-    EXPECT_EQ(r.m.OperatorColour(10), kYellow);
+    EXPECT_EQ(r.m.operatorColour(10), kYellow);
     EXPECT_TRUE(r.host.messages.empty());
-    EXPECT_EQ(r.zeb.display.PrinterLine(1), "1");
-    EXPECT_EQ(r.zeb.display.PrinterLine(4), "4");
+    EXPECT_EQ(r.zeb.display.printerLine(1), "1");
+    EXPECT_EQ(r.zeb.display.printerLine(4), "4");
     EXPECT_EQ(r.m.RunLogCount, 10);
     EXPECT_EQ(r.m.RunLog[1], "OUTPUT:      9");
     EXPECT_EQ(r.host.sounds.size(), 40u); // 39 steps and the honk
@@ -40,13 +40,14 @@ TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     Rig r;
     r.Program({{0, "ION", ""}, {1, "HLT", ""}});
     r.m.AssembledDisplay = false;
-    r.zeb.display.set(Flag::DissassembleChecked, true);
-    r.m.SetText(Register::Status, "3");
-    r.zeb.run.runicon_Click();
-    EXPECT_EQ(r.m.OperatorText(0), "14");
+    r.zeb.display.set(Flag::MnemonicsChecked, true);
+    r.m.setRegisterText(Register::Status, "3");
+    r.zeb.run.run();
+    EXPECT_EQ(r.m.operatorText(0), "14");
     EXPECT_TRUE(r.m.AssembledDisplay);
-    EXPECT_FALSE(r.zeb.display.get(Flag::DissassembleChecked));
-    EXPECT_EQ(r.m.Text(Register::Status), "0"); // ION is ignored without the Keyboard window
+    EXPECT_FALSE(r.zeb.display.get(Flag::MnemonicsChecked));
+    EXPECT_EQ(r.m.registerText(Register::Status),
+              "0"); // ION is ignored without the Keyboard window
 }
 
 TEST(Run, EndsOnReportsAndIllegalCodes) {
@@ -66,7 +67,7 @@ TEST(Run, EndsOnReportsAndIllegalCodes) {
         Rig r;
         for (const auto& cell : c.program)
             r.Program({cell});
-        r.zeb.run.runicon_Click();
+        r.zeb.run.run();
         EXPECT_EQ(r.PC(), c.pc);
         EXPECT_EQ(r.host.texts(), c.reports);
         EXPECT_FALSE(r.m.Running);
@@ -76,9 +77,9 @@ TEST(Run, EndsOnReportsAndIllegalCodes) {
 TEST(Run, SpeedPauseYieldCounts) {
     for (int speed : {1, 5, 9, 10}) {
         Rig r;
-        r.zeb.pacing.SetEnabled(true);
-        r.zeb.run.speed_Change(speed);
-        r.zeb.pacing.SpeedPause();
+        r.zeb.pacing.setEnabled(true);
+        r.zeb.run.setSpeed(speed);
+        r.zeb.pacing.speedPause();
         EXPECT_EQ(r.host.doEvents + r.host.pauseYields, (10 - speed) * 1000 + 1) << speed;
         EXPECT_EQ(r.host.doEvents, 1);
     }
@@ -87,13 +88,13 @@ TEST(Run, SpeedPauseYieldCounts) {
 TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
     Rig r;
     r.Program({{0, "7", "0"}});
-    r.zeb.pacing.SetEnabled(true);
-    r.zeb.run.speed_Change(9);
+    r.zeb.pacing.setEnabled(true);
+    r.zeb.run.setSpeed(9);
     long yields = 0;
     r.host.onYield = [&] {
-        if (++yields == 2500) r.zeb.run.halticon_Click();
+        if (++yields == 2500) r.zeb.run.stop();
     };
-    r.zeb.run.runicon_Click();
+    r.zeb.run.run();
     EXPECT_FALSE(r.m.Running);
     EXPECT_TRUE(r.host.messages.empty());
     EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
@@ -104,9 +105,9 @@ TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
 TEST(Run, KeyboardAndOutputOnTopDuringARun) {
     Rig r;
     r.Program({{0, "0", ""}});
-    r.zeb.stack.MnuInterrupts_Click();
-    r.zeb.devices.MnuOutput_Click();
-    r.zeb.run.runicon_Click();
+    r.zeb.stack.toggleInterruptDisplay();
+    r.zeb.devices.toggleOutputDevice();
+    r.zeb.run.run();
     const std::vector<std::pair<Window, bool>> expected = {{Window::Keyboard, true},
                                                            {Window::Output, true},
                                                            {Window::Keyboard, false},
@@ -117,24 +118,24 @@ TEST(Run, KeyboardAndOutputOnTopDuringARun) {
 TEST(Run, StepDoesNotClearTheStatusRegisterAndHonoursThePCBase) {
     Rig r;
     r.Program({{10, "0", ""}});
-    r.m.SetText(Register::Status, "1");
-    r.m.ChangePC(10);
-    r.bases.ChangeBase(16);
+    r.m.setRegisterText(Register::Status, "1");
+    r.m.changePC(10);
+    r.bases.changeBase(16);
     EXPECT_EQ(r.PC(), "     A");
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.m.Text(Register::Status), "1");
+    r.zeb.run.step();
+    EXPECT_EQ(r.m.registerText(Register::Status), "1");
     EXPECT_EQ(r.PC(), "     A");
 }
 
 TEST(Run, ValidClickCanRefuse) {
     struct Refusing : TestHost {
-        bool ValidClick(std::string_view, int) override { return false; }
+        bool validClick(std::string_view, int) override { return false; }
     } host;
     Zeb zeb(host);
-    zeb.machine.StartUp();
-    zeb.machine.SetOperatorText(0, "0");
-    zeb.run.stepicon_Click();
-    zeb.run.runicon_Click();
+    zeb.machine.startUp();
+    zeb.machine.setOperatorText(0, "0");
+    zeb.run.step();
+    zeb.run.run();
     EXPECT_TRUE(host.sounds.empty());
     EXPECT_EQ(zeb.machine.CurrentAddress, 0);
     EXPECT_TRUE(zeb.display.get(Flag::MenusEnabled));
@@ -142,17 +143,17 @@ TEST(Run, ValidClickCanRefuse) {
 
 TEST(Interval, StaysWithinZeroToSixty) {
     std::int32_t wait = 2;
-    IntervalWindow w(wait);
-    w.Form_Activate();
-    EXPECT_EQ(w.LblInterval(), "2 seconds");
+    WaitIntervalSetting w(wait);
+    w.refresh();
+    EXPECT_EQ(w.label(), "2 seconds");
     for (int i = 0; i < 5; ++i)
-        w.Spin1_SpinDown();
+        w.decrease();
     EXPECT_EQ(wait, 0);
-    EXPECT_EQ(w.LblInterval(), "0 seconds");
+    EXPECT_EQ(w.label(), "0 seconds");
     for (int i = 0; i < 70; ++i)
-        w.Spin1_SpinUp();
+        w.increase();
     EXPECT_EQ(wait, 60);
-    EXPECT_EQ(w.LblInterval(), "60 seconds");
+    EXPECT_EQ(w.label(), "60 seconds");
 }
 
 } // namespace
@@ -165,18 +166,18 @@ namespace {
 TEST(Run, ClockHooksReachTheAttachedView) {
     struct Spy : ClockHooks {
         int execute = 0, halt = 0, incPC = 0, store = 0, load = 0, jumpZero = 0, putNum = 0;
-        void BitExecuteInstruction() override { ++execute; }
-        void BitHaltInstruction() override { ++halt; }
-        void BitIncPC(std::int32_t) override { ++incPC; }
-        void BitStoreCycle() override { ++store; }
-        void BitLoadAcc(std::int32_t) override { ++load; }
-        void BitJMPZero() override { ++jumpZero; }
-        void BitPutNum() override { ++putNum; }
+        void onExecuteInstruction() override { ++execute; }
+        void onHalt() override { ++halt; }
+        void onIncrementPC(std::int32_t) override { ++incPC; }
+        void onStoreCycle() override { ++store; }
+        void onLoadAcc(std::int32_t) override { ++load; }
+        void onJumpIfZero() override { ++jumpZero; }
+        void onOutput() override { ++putNum; }
     } spy;
     Rig r;
     CountingLoop(r);
-    r.m.SetClockHooks(&spy);
-    r.zeb.run.runicon_Click();
+    r.m.setClockHooks(&spy);
+    r.zeb.run.run();
     EXPECT_EQ(spy.execute, 39);
     EXPECT_EQ(spy.halt, 1);
     EXPECT_EQ(spy.load, 1);

@@ -8,14 +8,14 @@ namespace {
 TEST(Stack, SubroutineCallAndReturn) {
     Rig r;
     r.Program({{10, "19", "30"}, {30, "20", ""}});
-    r.m.ChangePC(10);
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.m.OperatorText(64), "0");
-    EXPECT_EQ(r.m.OperandText(64), "11");
-    EXPECT_EQ(r.m.Text(Register::SP), "65");
+    r.m.changePC(10);
+    r.zeb.run.step();
+    EXPECT_EQ(r.m.operatorText(64), "0");
+    EXPECT_EQ(r.m.operandText(64), "11");
+    EXPECT_EQ(r.m.registerText(Register::SP), "65");
     EXPECT_EQ(r.PC(), "    30");
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.m.Text(Register::SP), "64");
+    r.zeb.run.step();
+    EXPECT_EQ(r.m.registerText(Register::SP), "64");
     EXPECT_EQ(r.PC(), "    11");
     EXPECT_TRUE(r.host.messages.empty());
 }
@@ -23,12 +23,12 @@ TEST(Stack, SubroutineCallAndReturn) {
 TEST(Stack, PushPastTheEndReportsTwiceAndDoesNotJump) {
     Rig r;
     r.Program({{10, "19", "30"}});
-    r.m.SetText(Register::SP, "80");
-    r.m.ChangePC(10);
-    r.zeb.run.stepicon_Click();
+    r.m.setRegisterText(Register::SP, "80");
+    r.m.changePC(10);
+    r.zeb.run.step();
     EXPECT_EQ(r.host.texts(), (std::vector<std::string>{Report("Illegal address  80"),
                                                         Report("Illegal address  80")}));
-    EXPECT_EQ(r.m.Text(Register::SP), "81");
+    EXPECT_EQ(r.m.registerText(Register::SP), "81");
     EXPECT_EQ(r.PC(), "    10");
 }
 
@@ -47,9 +47,9 @@ TEST(Stack, ReturnReadsBelowTheStack) {
     for (const auto& c : cases) {
         Rig r;
         r.Program({{0, "20", ""}, c.cell});
-        r.m.SetText(Register::SP, c.sp);
-        r.zeb.run.stepicon_Click();
-        EXPECT_EQ(std::string(TrimBlanks(r.PC())), c.pc) << c.sp;
+        r.m.setRegisterText(Register::SP, c.sp);
+        r.zeb.run.step();
+        EXPECT_EQ(std::string(trimBlanks(r.PC())), c.pc) << c.sp;
         EXPECT_EQ(r.host.texts(), c.reports) << c.sp;
     }
 }
@@ -57,40 +57,40 @@ TEST(Stack, ReturnReadsBelowTheStack) {
 TEST(Stack, JumpSubToIllegalTargetKeepsThePush) {
     Rig r;
     r.Program({{10, "19", "90"}});
-    r.m.ChangePC(10);
-    r.zeb.run.stepicon_Click();
+    r.m.changePC(10);
+    r.zeb.run.step();
     EXPECT_EQ(r.host.texts(),
               std::vector<std::string>{Report("JUMP SUB to illegal address at  90")});
-    EXPECT_EQ(r.m.OperandText(64), "11");
-    EXPECT_EQ(r.m.Text(Register::SP), "65");
+    EXPECT_EQ(r.m.operandText(64), "11");
+    EXPECT_EQ(r.m.registerText(Register::SP), "65");
 }
 
 TEST(Interrupts, KeyCodes) {
     const std::pair<int, int> cases[] = {{0, 65}, {25, 90}, {26, 32}, {27, 48}, {36, 57}};
     for (auto [index, code] : cases) {
         Rig r;
-        r.zeb.stack.cmdKey_Click(index);
+        r.zeb.stack.pressKey(index);
         EXPECT_EQ(r.m.InterruptKeyCode, code);
-        EXPECT_EQ(r.m.Text(Register::Interrupt), "1");
+        EXPECT_EQ(r.m.registerText(Register::Interrupt), "1");
     }
 }
 
 TEST(Interrupts, MaskNeedsTheKeyboardWindow) {
     Rig r;
     r.Program({{0, "14", ""}, {1, "13", ""}});
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.m.Text(Register::Status), "0");
-    r.zeb.stack.MnuInterrupts_Click();
+    r.zeb.run.step();
+    EXPECT_EQ(r.m.registerText(Register::Status), "0");
+    r.zeb.stack.toggleInterruptDisplay();
     EXPECT_TRUE(r.zeb.display.get(Flag::StatusRegisterShown));
     EXPECT_TRUE(r.zeb.display.get(Flag::StatusChecked));
     EXPECT_TRUE(r.zeb.display.get(Flag::InterruptShown));
-    r.m.ChangePC(0);
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.m.Text(Register::Status), "2");
-    r.zeb.run.stepicon_Click();
-    EXPECT_EQ(r.m.Text(Register::Status), "0");
+    r.m.changePC(0);
+    r.zeb.run.step();
+    EXPECT_EQ(r.m.registerText(Register::Status), "2");
+    r.zeb.run.step();
+    EXPECT_EQ(r.m.registerText(Register::Status), "0");
     // Switching the display off leaves the Status register shown.
-    r.zeb.stack.MnuInterrupts_Click();
+    r.zeb.stack.toggleInterruptDisplay();
     EXPECT_FALSE(r.zeb.display.get(Flag::KeyboardVisible));
     EXPECT_FALSE(r.zeb.display.get(Flag::InterruptShown));
     EXPECT_TRUE(r.zeb.display.get(Flag::StatusRegisterShown));
@@ -107,19 +107,19 @@ TEST(Interrupts, ServiceThroughTheVectorAndReturn) {
                    {40, "15", ""},
                    {41, "16", ""},
                    {79, "", "40"}});
-        r.zeb.stack.MnuInterrupts_Click();
-        if (base == 16) r.bases.ChangeBase(16);
-        r.zeb.stack.cmdKey_Click(0); // "A", pending before ION
-        r.zeb.run.stepicon_Click();  // ION: serviced at its end
+        r.zeb.stack.toggleInterruptDisplay();
+        if (base == 16) r.bases.changeBase(16);
+        r.zeb.stack.pressKey(0); // "A", pending before ION
+        r.zeb.run.step();        // ION: serviced at its end
         EXPECT_EQ(r.m.SavedPC, 1);
-        EXPECT_EQ(std::string(TrimBlanks(r.PC())), base == 10 ? "40" : "28");
-        EXPECT_EQ(r.m.Text(Register::Status), "0"); // mask cleared by the service
-        r.zeb.run.stepicon_Click();                 // RIN
-        EXPECT_EQ(std::string(TrimBlanks(r.Acc())), base == 10 ? "65" : "41");
-        r.zeb.run.stepicon_Click(); // RTI
-        EXPECT_EQ(std::string(TrimBlanks(r.PC())), "1");
-        EXPECT_EQ(std::string(TrimBlanks(r.Acc())), "0");
-        EXPECT_EQ(r.m.Text(Register::Interrupt), "0");
+        EXPECT_EQ(std::string(trimBlanks(r.PC())), base == 10 ? "40" : "28");
+        EXPECT_EQ(r.m.registerText(Register::Status), "0"); // mask cleared by the service
+        r.zeb.run.step();                                   // RIN
+        EXPECT_EQ(std::string(trimBlanks(r.Acc())), base == 10 ? "65" : "41");
+        r.zeb.run.step(); // RTI
+        EXPECT_EQ(std::string(trimBlanks(r.PC())), "1");
+        EXPECT_EQ(std::string(trimBlanks(r.Acc())), "0");
+        EXPECT_EQ(r.m.registerText(Register::Interrupt), "0");
         EXPECT_TRUE(r.host.messages.empty());
     }
 }
@@ -127,25 +127,25 @@ TEST(Interrupts, ServiceThroughTheVectorAndReturn) {
 TEST(Interrupts, PendingLineWaitsForTheMaskAndTheWindow) {
     Rig r;
     r.Program({{0, "13", ""}, {1, "13", ""}, {79, "", "40"}});
-    r.zeb.stack.cmdKey_Click(3);
-    r.zeb.run.stepicon_Click();
+    r.zeb.stack.pressKey(3);
+    r.zeb.run.step();
     EXPECT_EQ(r.PC(), "     1"); // window hidden: never serviced
-    r.zeb.stack.MnuInterrupts_Click();
-    r.zeb.stack.cmdKey_Click(3);
-    r.zeb.run.stepicon_Click();
+    r.zeb.stack.toggleInterruptDisplay();
+    r.zeb.stack.pressKey(3);
+    r.zeb.run.step();
     EXPECT_EQ(r.PC(), "     2"); // mask off
-    EXPECT_EQ(r.m.Text(Register::Interrupt), "1");
+    EXPECT_EQ(r.m.registerText(Register::Interrupt), "1");
 }
 
 TEST(Interrupts, EmptyVectorIsReported) {
     Rig r;
     r.Program({{0, "14", ""}, {79, "1", ""}});
-    r.zeb.stack.MnuInterrupts_Click();
-    r.zeb.stack.cmdKey_Click(1);
-    r.zeb.run.stepicon_Click();
+    r.zeb.stack.toggleInterruptDisplay();
+    r.zeb.stack.pressKey(1);
+    r.zeb.run.step();
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Operand not set at address  79")});
     EXPECT_EQ(r.PC(), "     1");
-    EXPECT_EQ(r.m.Text(Register::Status), "2");
+    EXPECT_EQ(r.m.registerText(Register::Status), "2");
 }
 
 } // namespace

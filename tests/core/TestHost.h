@@ -19,7 +19,7 @@ class TestHost : public Host {
         std::string text;
     };
 
-    Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+    Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override {
         messages.push_back({icon, buttons, std::string(title), std::string(text)});
         if (answers.empty()) return Answer::Ok;
@@ -27,37 +27,37 @@ class TestHost : public Host {
         answers.pop_front();
         return a;
     }
-    void DoEvents() override {
+    void processEvents() override {
         ++doEvents;
         if (onYield) onYield();
     }
-    void PauseYield(Clock::time_point, Clock::time_point) override {
+    void pauseYield(Clock::time_point, Clock::time_point) override {
         ++pauseYields;
         if (onYield) onYield();
     }
     // Returns at once, like a host without an event loop; records the wait.
-    void WaitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override {
+    void waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override {
         ++waits;
         waitDone = std::move(done);
         waitDeadline = deadline;
         if (onWait) onWait();
     }
-    void PlaySound(std::string_view name) override { sounds.emplace_back(name); }
-    std::optional<std::string> MyInputBox() override {
+    void playSound(std::string_view name) override { sounds.emplace_back(name); }
+    std::optional<std::string> askNumber() override {
         ++inputBoxes;
         if (inputs.empty()) return std::nullopt;
         std::string text = inputs.front();
         inputs.pop_front();
         return text;
     }
-    void SetOnTop(Window w, bool on) override { onTop.push_back({w, on}); }
-    std::string GetFileFromCommonDialog(int action, std::string_view) override {
+    void setOnTop(Window w, bool on) override { onTop.push_back({w, on}); }
+    std::string chooseFile(int action, std::string_view) override {
         dialogActions.push_back(action);
         return dialogName;
     }
 
-    std::string ClipboardText() override { return clipboard; }
-    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
 
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
@@ -93,9 +93,9 @@ struct Rig {
     BaseSwitch bases{m, assembler};
 
     Rig() {
-        m.StartUp();
-        zeb.pacing.SetEnabled(false);
-        zeb.run.SetAssembler([this] { return assembler.AssembleAll(); });
+        m.startUp();
+        zeb.pacing.setEnabled(false);
+        zeb.run.setAssembler([this] { return assembler.assembleAll(); });
     }
 
     // Cells as the editor would leave them: texts written directly.
@@ -106,12 +106,12 @@ struct Rig {
     };
     void Program(std::initializer_list<Cell> cells) {
         for (const auto& c : cells) {
-            m.SetOperatorText(c.address, c.op);
-            m.SetOperandText(c.address, c.opd);
+            m.setOperatorText(c.address, c.op);
+            m.setOperandText(c.address, c.opd);
         }
     }
-    std::string Acc() const { return m.Text(Register::Acc); }
-    std::string PC() const { return m.Text(Register::PC); }
+    std::string Acc() const { return m.registerText(Register::Acc); }
+    std::string PC() const { return m.registerText(Register::PC); }
     void ShowStatusRegister() { zeb.display.set(Flag::StatusRegisterShown, true); }
 };
 

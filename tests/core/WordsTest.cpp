@@ -16,11 +16,11 @@ TEST(Words, RegisterFormInBothBases) {
     };
     for (const auto& c : cases) {
         std::string field;
-        EXPECT_TRUE(RegisterForm(c.value, c.base, field));
+        EXPECT_TRUE(registerForm(c.value, c.base, field));
         EXPECT_EQ(field, c.field) << c.value << " base " << c.base;
     }
     std::string field = "x";
-    EXPECT_FALSE(RegisterForm(5, 8, field));
+    EXPECT_FALSE(registerForm(5, 8, field));
     EXPECT_EQ(field, "      ");
 }
 
@@ -28,7 +28,7 @@ TEST(Words, SignMagnitudeDecode) {
     const std::pair<std::int32_t, std::int32_t> cases[] = {
         {0, 0}, {32767, 32767}, {32768, 0}, {32769, -1}, {65535, -32767}, {32770, -2}};
     for (auto [word, value] : cases)
-        EXPECT_EQ(InternalLongToVBLong(word), value) << word;
+        EXPECT_EQ(signedValue(word), value) << word;
 }
 
 TEST(Words, HexReading) {
@@ -46,7 +46,7 @@ TEST(Words, HexReading) {
         {"1 2", 0, ConversionError::TypeMismatch},
     };
     for (const auto& c : cases) {
-        const Conversion r = HexStringToLong(c.text);
+        const Conversion r = parseHex(c.text);
         EXPECT_EQ(r.error, c.error) << c.text;
         EXPECT_EQ(r.value, c.value) << c.text;
     }
@@ -73,7 +73,7 @@ TEST(Words, DecimalReading) {
         {"99999999999999", 0, ConversionError::Overflow},
     };
     for (const auto& c : cases) {
-        const Conversion r = DecimalStringToLong(c.text);
+        const Conversion r = parseDecimal(c.text);
         EXPECT_EQ(r.error, c.error) << c.text;
         EXPECT_EQ(r.value, c.value) << c.text;
     }
@@ -83,21 +83,21 @@ TEST(Words, TextPredicates) {
     EXPECT_TRUE(isHexNumber("1F"));
     EXPECT_FALSE(isHexNumber("1f"));
     EXPECT_FALSE(isHexNumber(""));
-    EXPECT_TRUE(IsDecimalNumber("007"));
-    EXPECT_FALSE(IsDecimalNumber("-7"));
-    EXPECT_FALSE(IsDecimalNumber(""));
-    EXPECT_EQ(StripSpace("  1"), "1");
-    EXPECT_EQ(StripSpace("   "), "");
-    EXPECT_EQ(StripSpace("1  "), "1  ");
-    EXPECT_EQ(SignedText(79), " 79");
-    EXPECT_EQ(SignedText(-3), "-3");
-    EXPECT_EQ(HexText(-1), "FFFFFFFF");
+    EXPECT_TRUE(isDecimalNumber("007"));
+    EXPECT_FALSE(isDecimalNumber("-7"));
+    EXPECT_FALSE(isDecimalNumber(""));
+    EXPECT_EQ(stripLeadingBlanks("  1"), "1");
+    EXPECT_EQ(stripLeadingBlanks("   "), "");
+    EXPECT_EQ(stripLeadingBlanks("1  "), "1  ");
+    EXPECT_EQ(signedText(79), " 79");
+    EXPECT_EQ(signedText(-3), "-3");
+    EXPECT_EQ(hexText(-1), "FFFFFFFF");
 }
 
 TEST(Words, Bits) {
-    EXPECT_EQ(NumToBinary(5), "101");
-    EXPECT_EQ(NumToBinary(0), "");
-    EXPECT_EQ(NumToBinary(-4), "");
+    EXPECT_EQ(toBinary(5), "101");
+    EXPECT_EQ(toBinary(0), "");
+    EXPECT_EQ(toBinary(-4), "");
     struct Case {
         std::int32_t value;
         int bit;
@@ -107,15 +107,15 @@ TEST(Words, Bits) {
                  {0, 1, 1, 2}, {3, 0, 0, 2}, {1, 1, 0, 1}};
     for (const auto& c : cases) {
         std::int32_t v = c.value;
-        SetBit(v, c.bit, c.on);
+        setBit(v, c.bit, c.on);
         EXPECT_EQ(v, c.result) << c.value << "/" << c.bit << "/" << c.on;
     }
     std::int32_t high, low;
-    GetHighLowBytes(65535, high, low);
+    splitWord(65535, high, low);
     EXPECT_EQ(high, 255);
     EXPECT_EQ(low, 255);
-    EXPECT_TRUE(LeadingNumber("12abc") == 12.0);
-    EXPECT_TRUE(LeadingNumber("abc") == 0.0);
+    EXPECT_TRUE(leadingNumber("12abc") == 12.0);
+    EXPECT_TRUE(leadingNumber("abc") == 0.0);
 }
 
 } // namespace

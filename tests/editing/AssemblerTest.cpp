@@ -15,20 +15,20 @@ TEST(Mnemonics, AssembleInBothBases) {
                  {"RTN", "20", "14"},  {"J()", "10", "A"},  {"lda", "lda", "lda"},
                  {"XYZ", "XYZ", "XYZ"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(names.Assemble(c.text, 10), c.base10);
-        EXPECT_EQ(names.Assemble(c.text, 16), c.base16);
+        EXPECT_EQ(names.assemble(c.text, 10), c.base10);
+        EXPECT_EQ(names.assemble(c.text, 16), c.base16);
     }
-    EXPECT_EQ(names.Assemble("RTN", 8), "");
-    EXPECT_EQ(names.Assemble("JMP", 8), "7");
-    EXPECT_TRUE(names.LegalMnemonic("JM0"));
-    EXPECT_FALSE(names.LegalMnemonic("JMO"));
+    EXPECT_EQ(names.assemble("RTN", 8), "");
+    EXPECT_EQ(names.assemble("JMP", 8), "7");
+    EXPECT_TRUE(names.isMnemonic("JM0"));
+    EXPECT_FALSE(names.isMnemonic("JMO"));
     for (const char* partial : {"", "J", "J(", "RT", "AC"})
-        EXPECT_TRUE(names.IsPartiallyLegalMnemonic(partial)) << partial;
+        EXPECT_TRUE(names.isPartialMnemonic(partial)) << partial;
     for (const char* wrong : {"JX", "LDAX", "Z"})
-        EXPECT_FALSE(names.IsPartiallyLegalMnemonic(wrong)) << wrong;
-    EXPECT_EQ(Mnemonics::PadDescription(16), "Deletes contents of current memory location");
-    EXPECT_EQ(Mnemonics::PadDescription(17), "");
-    EXPECT_EQ(Mnemonics::PadDescription(1), "Loads Acculator from given memory location");
+        EXPECT_FALSE(names.isPartialMnemonic(wrong)) << wrong;
+    EXPECT_EQ(Mnemonics::padDescription(16), "Deletes contents of current memory location");
+    EXPECT_EQ(Mnemonics::padDescription(17), "");
+    EXPECT_EQ(Mnemonics::padDescription(1), "Loads Acculator from given memory location");
 }
 
 TEST(Assembler, OperatorAndOperandLegality) {
@@ -51,10 +51,10 @@ TEST(Assembler, OperatorAndOperandLegality) {
     };
     for (const auto& c : cases) {
         Rig r;
-        if (c.base == 16) r.bases.ChangeBase(16);
+        if (c.base == 16) r.bases.changeBase(16);
         r.m.AssembledDisplay = !c.mnemonicsShown;
-        EXPECT_EQ(r.assembler.IsLegalOperatorString(c.text, c.partial), c.operatorOk) << c.text;
-        EXPECT_EQ(r.assembler.IsLegalOperandString(c.text), c.operandOk) << c.text;
+        EXPECT_EQ(r.assembler.isLegalOperatorText(c.text, c.partial), c.operatorOk) << c.text;
+        EXPECT_EQ(r.assembler.isLegalOperandText(c.text), c.operandOk) << c.text;
         EXPECT_TRUE(r.host.messages.empty()) << c.text;
     }
 }
@@ -63,59 +63,59 @@ TEST(Assembler, CanAssembleStopsAtTheFirstBadCell) {
     Rig r;
     r.Program({{0, "LDA", "1"}, {3, "LD", ""}, {5, "XX", ""}});
     r.m.AssembledDisplay = false;
-    EXPECT_FALSE(r.assembler.AssembleAll());
+    EXPECT_FALSE(r.assembler.assembleAll());
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   Report("Unrecognized symbol at location  3. Assembly aborted.")});
-    EXPECT_EQ(r.m.OperatorText(0), "LDA");
+    EXPECT_EQ(r.m.operatorText(0), "LDA");
     EXPECT_FALSE(r.m.AssembledDisplay);
 }
 
 TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
     for (int base : {10, 16}) {
         Rig r;
-        if (base == 16) r.bases.ChangeBase(16);
+        if (base == 16) r.bases.changeBase(16);
         r.Program(
             {{0, base == 10 ? "12" : "C", "5"}, {1, base == 10 ? "25" : "19", ""}, {2, "0", ""}});
-        r.assembler.DisAssemble();
-        EXPECT_EQ(r.m.OperatorText(0), "OUT");
-        EXPECT_EQ(r.m.OperatorText(1), base == 10 ? "25" : "19");
-        EXPECT_EQ(r.m.OperatorText(2), "HLT");
-        EXPECT_TRUE(r.zeb.display.get(Flag::DissassembleChecked));
-        EXPECT_TRUE(r.assembler.AssembleAll());
-        EXPECT_EQ(r.m.OperatorText(0), base == 10 ? "12" : "C");
-        EXPECT_EQ(r.m.OperatorText(1), base == 10 ? "25" : "19");
-        EXPECT_FALSE(r.zeb.display.get(Flag::DissassembleChecked));
-        EXPECT_EQ(r.m.OperandText(0), "5");
+        r.assembler.disassembleAll();
+        EXPECT_EQ(r.m.operatorText(0), "OUT");
+        EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
+        EXPECT_EQ(r.m.operatorText(2), "HLT");
+        EXPECT_TRUE(r.zeb.display.get(Flag::MnemonicsChecked));
+        EXPECT_TRUE(r.assembler.assembleAll());
+        EXPECT_EQ(r.m.operatorText(0), base == 10 ? "12" : "C");
+        EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
+        EXPECT_FALSE(r.zeb.display.get(Flag::MnemonicsChecked));
+        EXPECT_EQ(r.m.operandText(0), "5");
     }
 }
 
 TEST(Assembler, HexTextThatLooksLikeAMnemonicStaysANumber) {
     Rig r;
-    r.bases.ChangeBase(16);
+    r.bases.changeBase(16);
     r.Program({{0, "AC", ""}});
     r.m.AssembledDisplay = false;
-    EXPECT_TRUE(r.assembler.AssembleAll());
-    EXPECT_EQ(r.m.OperatorText(0), "AC");
+    EXPECT_TRUE(r.assembler.assembleAll());
+    EXPECT_EQ(r.m.operatorText(0), "AC");
 }
 
 TEST(BaseSwitch, RewritesCellsAndRegisters) {
     Rig r;
     r.Program({{0, "12", "255"}, {1, "", "20"}});
-    r.m.ChangePC(10);
-    r.m.ChangeAcc(65535);
-    r.bases.MnHexadecimal_Click();
-    EXPECT_EQ(r.m.OperatorText(0), "C");
-    EXPECT_EQ(r.m.OperandText(0), "FF");
-    EXPECT_EQ(r.m.OperatorText(1), "");
+    r.m.changePC(10);
+    r.m.changeAcc(65535);
+    r.bases.toggleHexadecimal();
+    EXPECT_EQ(r.m.operatorText(0), "C");
+    EXPECT_EQ(r.m.operandText(0), "FF");
+    EXPECT_EQ(r.m.operatorText(1), "");
     EXPECT_EQ(r.PC(), "     A");
     EXPECT_EQ(r.Acc(), "  FFFF");
-    EXPECT_EQ(r.zeb.display.KeypadBase(), 16);
-    EXPECT_EQ(r.zeb.display.LabelBase(), 16);
+    EXPECT_EQ(r.zeb.display.keypadBase(), 16);
+    EXPECT_EQ(r.zeb.display.labelBase(), 16);
     EXPECT_TRUE(r.zeb.display.get(Flag::HexadecimalChecked));
     EXPECT_EQ(r.m.NumberBase, 16);
-    r.bases.MnHexadecimal_Click();
-    EXPECT_EQ(r.m.OperatorText(0), "12");
-    EXPECT_EQ(r.m.OperandText(0), "255");
+    r.bases.toggleHexadecimal();
+    EXPECT_EQ(r.m.operatorText(0), "12");
+    EXPECT_EQ(r.m.operandText(0), "255");
     EXPECT_EQ(r.PC(), "    10");
     EXPECT_FALSE(r.zeb.display.get(Flag::HexadecimalChecked));
     EXPECT_TRUE(r.host.messages.empty());
@@ -124,14 +124,14 @@ TEST(BaseSwitch, RewritesCellsAndRegisters) {
 TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
     Rig r;
     r.Program({{0, "12", "20"}});
-    r.bases.mnDissassemble_Click();
-    r.bases.ChangeBase(16);
-    EXPECT_EQ(r.m.OperatorText(0), "OUT");
-    EXPECT_EQ(r.m.OperandText(0), "14");
+    r.bases.toggleMnemonics();
+    r.bases.changeBase(16);
+    EXPECT_EQ(r.m.operatorText(0), "OUT");
+    EXPECT_EQ(r.m.operandText(0), "14");
     r.Program({{1, "LD", ""}});
-    r.bases.mnDissassemble_Click();
+    r.bases.toggleMnemonics();
     EXPECT_FALSE(r.m.AssembledDisplay);
-    EXPECT_TRUE(r.zeb.display.get(Flag::DissassembleChecked));
+    EXPECT_TRUE(r.zeb.display.get(Flag::MnemonicsChecked));
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   Report("Unrecognized symbol at location  1. Assembly aborted.")});
 }
@@ -139,8 +139,8 @@ TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
 TEST(BaseSwitch, UnreadableTextBecomesZero) {
     Rig r;
     r.Program({{0, "", "Q"}});
-    r.bases.ChangeBase(16);
-    EXPECT_EQ(r.m.OperandText(0), "0");
+    r.bases.changeBase(16);
+    EXPECT_EQ(r.m.operandText(0), "0");
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   "Illegal numeric conversion attempted on Q - Type mismatch"});
 }

@@ -12,12 +12,12 @@ struct ClipRig : Rig {
     CellClipboard clip{m, assembler, editor};
 
     void ShiftClick(int a) {
-        editor.Operator_MouseDown(a, true, true);
-        editor.Operator_Click(a);
+        editor.pressOperator(a, true, true);
+        editor.selectOperator(a);
     }
     void Click(int a) {
-        editor.Operator_MouseDown(a, true, false);
-        editor.Operator_Click(a);
+        editor.pressOperator(a, true, false);
+        editor.selectOperator(a);
     }
 };
 
@@ -26,14 +26,14 @@ TEST(CellClipboard, CopyMarkedCellsAndPasteAtTheCurrentField) {
     r.Program({{2, "1", "11"}, {3, "9", "9"}, {5, "", "255"}});
     r.ShiftClick(2);
     r.ShiftClick(5);
-    r.clip.mCopy_Click();
+    r.clip.copy();
     EXPECT_EQ(r.host.clipboard, "  1| 11|\r\n   |255|\r\n");
     r.Click(40);
-    r.clip.mPaste_Click();
-    EXPECT_EQ(r.m.OperatorText(40), "1");
-    EXPECT_EQ(r.m.OperandText(40), "11");
-    EXPECT_EQ(r.m.OperatorText(41), "");
-    EXPECT_EQ(r.m.OperandText(41), "255");
+    r.clip.paste();
+    EXPECT_EQ(r.m.operatorText(40), "1");
+    EXPECT_EQ(r.m.operandText(40), "11");
+    EXPECT_EQ(r.m.operatorText(41), "");
+    EXPECT_EQ(r.m.operandText(41), "255");
     EXPECT_TRUE(r.host.messages.empty());
 }
 
@@ -42,26 +42,26 @@ TEST(CellClipboard, CutEmptiesButKeepsTheMarks) {
     r.Program({{2, "1", "11"}, {6, "2", "3"}});
     r.Click(6);
     r.ShiftClick(2);
-    r.clip.mCut_Click();
-    EXPECT_EQ(r.m.OperatorText(2), "");
-    EXPECT_EQ(r.m.OperandText(2), "");
-    EXPECT_EQ(r.m.OperatorColour(2), kGreen);
-    EXPECT_TRUE(r.editor.SelectionActive());
-    r.clip.mPaste_Click(); // at the current field: the last click, address 2
-    EXPECT_EQ(r.m.OperatorText(2), "1");
-    r.clip.mDelete_Click();
-    EXPECT_EQ(r.m.OperatorText(2), "");
-    EXPECT_EQ(r.m.OperatorText(6), "2");
+    r.clip.cut();
+    EXPECT_EQ(r.m.operatorText(2), "");
+    EXPECT_EQ(r.m.operandText(2), "");
+    EXPECT_EQ(r.m.operatorColour(2), kGreen);
+    EXPECT_TRUE(r.editor.selectionActive());
+    r.clip.paste(); // at the current field: the last click, address 2
+    EXPECT_EQ(r.m.operatorText(2), "1");
+    r.clip.deleteMarked();
+    EXPECT_EQ(r.m.operatorText(2), "");
+    EXPECT_EQ(r.m.operatorText(6), "2");
 }
 
 TEST(CellClipboard, NothingMarkedLeavesTheClipboard) {
     ClipRig r;
     r.host.clipboard = "before";
     r.Program({{2, "1", "11"}});
-    r.clip.mCopy_Click();
-    r.clip.mDelete_Click();
+    r.clip.copy();
+    r.clip.deleteMarked();
     EXPECT_EQ(r.host.clipboard, "before");
-    EXPECT_EQ(r.m.OperatorText(2), "1");
+    EXPECT_EQ(r.m.operatorText(2), "1");
 }
 
 TEST(CellClipboard, PasteReports) {
@@ -114,17 +114,17 @@ TEST(CellClipboard, PasteReports) {
     };
     for (const auto& c : cases) {
         ClipRig r;
-        if (c.mnemonics) r.assembler.DisAssemble();
+        if (c.mnemonics) r.assembler.disassembleAll();
         if (c.start >= 100)
-            r.editor.Operand_Click(c.start - 100);
+            r.editor.selectOperand(c.start - 100);
         else
             r.Click(c.start);
         r.host.clipboard = c.clipboard;
-        r.clip.mPaste_Click();
+        r.clip.paste();
         EXPECT_EQ(r.host.texts(), c.reports) << c.name;
         int written = 0;
         for (int a = 0; a < kMemorySize; ++a)
-            written += r.m.OperandText(a).empty() ? 0 : 1;
+            written += r.m.operandText(a).empty() ? 0 : 1;
         EXPECT_EQ(written, c.written) << c.name;
     }
 }
@@ -135,8 +135,8 @@ TEST(CellClipboard, HugeClipboardStopsAtTheEndOfMemory) {
     for (int i = 0; i < 200000; ++i)
         text += "  1|  2|\r\n";
     r.host.clipboard = text;
-    r.clip.mPaste_Click();
-    EXPECT_EQ(r.m.OperandText(79), "2");
+    r.clip.paste();
+    EXPECT_EQ(r.m.operandText(79), "2");
     EXPECT_EQ(r.host.texts(),
               std::vector<std::string>{Report("Attempt to paste beyond end of address range")});
 }
@@ -159,32 +159,32 @@ TEST(Clearing, ClearButtonAndNew) {
     for (const auto& c : cases) {
         ClipRig r;
         r.Program({{7, "1", "2"}});
-        r.m.ChangeAcc(9);
-        r.m.ChangePC(7);
+        r.m.changeAcc(9);
+        r.m.changePC(7);
         r.m.CurrentFileName = "P.ZEB";
         r.m.DemoMode = c.demo;
-        r.zeb.devices.Out("5");
-        r.editor.Operand_Click(3);
+        r.zeb.devices.printLine("5");
+        r.editor.selectOperand(3);
         r.host.answers = {c.answer};
         if (c.viaNew)
-            r.clip.MnuNew_Click();
+            r.clip.newProgram();
         else
-            r.clip.clearicon_Click();
+            r.clip.clearAll();
         ASSERT_EQ(r.host.messages.size(), 1u) << c.name;
         EXPECT_EQ(r.host.messages[0].text, "About to clear memory");
         EXPECT_EQ(r.host.messages[0].icon, Icon::Question);
         EXPECT_EQ(r.host.messages[0].buttons, Buttons::OkCancel);
-        EXPECT_EQ(r.m.OperatorText(7).empty(), c.cleared) << c.name;
+        EXPECT_EQ(r.m.operatorText(7).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.Acc() == "     0", c.cleared) << c.name;
-        EXPECT_EQ(r.zeb.display.PrinterLine(1).empty(), c.cleared) << c.name;
+        EXPECT_EQ(r.zeb.display.printerLine(1).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.m.CurrentFileName.empty(), c.cleared && c.viaNew) << c.name;
-        EXPECT_EQ(r.m.OperatorColour(7), kGrey) << c.name; // the PC highlight is gone
+        EXPECT_EQ(r.m.operatorColour(7), kGrey) << c.name; // the PC highlight is gone
         if (c.viaNew) {
-            EXPECT_EQ(r.m.OperandColour(3), kGrey) << c.name;
-            EXPECT_EQ(r.editor.CurrentCell(), c.cleared ? 0 : 103) << c.name;
+            EXPECT_EQ(r.m.operandColour(3), kGrey) << c.name;
+            EXPECT_EQ(r.editor.currentCell(), c.cleared ? 0 : 103) << c.name;
         } else {
-            EXPECT_EQ(r.editor.CurrentCell(), 0) << c.name;
-            EXPECT_EQ(r.m.OperatorColour(0), MemoryEditor::kWhite) << c.name;
+            EXPECT_EQ(r.editor.currentCell(), 0) << c.name;
+            EXPECT_EQ(r.m.operatorColour(0), MemoryEditor::kWhite) << c.name;
         }
     }
 }
@@ -192,8 +192,8 @@ TEST(Clearing, ClearButtonAndNew) {
 TEST(Clearing, NothingDuringARun) {
     ClipRig r;
     r.m.Running = true;
-    r.clip.clearicon_Click();
-    r.clip.MnuNew_Click();
+    r.clip.clearAll();
+    r.clip.newProgram();
     EXPECT_TRUE(r.host.messages.empty());
 }
 

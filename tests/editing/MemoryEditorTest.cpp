@@ -8,15 +8,15 @@ namespace {
 
 struct EditorRig : Rig {
     MemoryEditor editor{m, assembler};
-    EditorRig() { editor.Operator_Click(0); }
+    EditorRig() { editor.selectOperator(0); }
     std::string Text(int code) const {
-        return code >= 100 ? m.OperandText(code - 100) : m.OperatorText(code);
+        return code >= 100 ? m.operandText(code - 100) : m.operatorText(code);
     }
     void Select(int code) {
         if (code >= 100)
-            editor.Operand_Click(code - 100);
+            editor.selectOperand(code - 100);
         else
-            editor.Operator_Click(code);
+            editor.selectOperator(code);
     }
 };
 
@@ -50,11 +50,11 @@ TEST(MemoryEditor, KeypadBuildsTheCurrentField) {
         r.m.AssembledDisplay = !c.mnemonics;
         r.Select(c.field);
         if (c.field >= 100)
-            r.m.SetOperandText(c.field - 100, c.before);
+            r.m.setOperandText(c.field - 100, c.before);
         else
-            r.m.SetOperatorText(c.field, c.before);
+            r.m.setOperatorText(c.field, c.before);
         for (int pad : c.pads)
-            r.editor.pads_Click(pad);
+            r.editor.pressPad(pad);
         EXPECT_EQ(r.Text(c.field), c.after);
     }
 }
@@ -83,7 +83,7 @@ TEST(MemoryEditor, TypedCharactersFollowTheLegalityRules) {
         r.m.AssembledDisplay = !c.mnemonics;
         r.Select(c.field);
         for (const char* k = c.keys; *k; ++k)
-            r.editor.Form_KeyPress(*k);
+            r.editor.typeCharacter(*k);
         EXPECT_EQ(r.Text(c.field), c.after);
     }
 }
@@ -91,17 +91,17 @@ TEST(MemoryEditor, TypedCharactersFollowTheLegalityRules) {
 TEST(MemoryEditor, RunningBlocksTheKeypadButNotTheKeyboard) {
     EditorRig r;
     r.m.Running = true;
-    r.editor.pads_Click(1);
-    EXPECT_EQ(r.m.OperatorText(0), "");
-    r.editor.Form_KeyPress('1');
-    EXPECT_EQ(r.m.OperatorText(0), "1");
+    r.editor.pressPad(1);
+    EXPECT_EQ(r.m.operatorText(0), "");
+    r.editor.typeCharacter('1');
+    EXPECT_EQ(r.m.operatorText(0), "1");
 }
 
 TEST(MemoryEditor, TheDemonstrationIgnoresTypedKeys) {
     EditorRig r;
     r.m.DemoMode = true;
-    r.editor.Form_KeyPress('1');
-    EXPECT_EQ(r.m.OperatorText(0), "");
+    r.editor.typeCharacter('1');
+    EXPECT_EQ(r.m.operatorText(0), "");
 }
 
 TEST(MemoryEditor, NavigationKeys) {
@@ -120,56 +120,56 @@ TEST(MemoryEditor, NavigationKeys) {
         SCOPED_TRACE(testing::Message() << "from " << c.from << " key " << static_cast<int>(c.key));
         EditorRig r;
         r.Select(c.from);
-        r.editor.Form_KeyUp(c.key);
-        EXPECT_EQ(r.editor.CurrentCell(), c.to);
+        r.editor.navigate(c.key);
+        EXPECT_EQ(r.editor.currentCell(), c.to);
     }
 }
 
 TEST(MemoryEditor, TheCurrentFieldIsWhiteAndGivesItsColourBack) {
     EditorRig r;
-    EXPECT_EQ(r.m.OperatorColour(0), MemoryEditor::kWhite);
-    EXPECT_EQ(r.m.OperandColour(0), kGrey);
-    r.m.ChangePC(3);
-    r.editor.Operand_Click(3);
-    EXPECT_EQ(r.m.OperatorColour(0), kGrey);
-    EXPECT_EQ(r.m.OperandColour(3), MemoryEditor::kWhite);
-    EXPECT_EQ(r.m.OperatorColour(3), kYellow);
-    r.editor.Operator_Click(9);
-    EXPECT_EQ(r.m.OperandColour(3), kYellow); // its partner is the program counter's
+    EXPECT_EQ(r.m.operatorColour(0), MemoryEditor::kWhite);
+    EXPECT_EQ(r.m.operandColour(0), kGrey);
+    r.m.changePC(3);
+    r.editor.selectOperand(3);
+    EXPECT_EQ(r.m.operatorColour(0), kGrey);
+    EXPECT_EQ(r.m.operandColour(3), MemoryEditor::kWhite);
+    EXPECT_EQ(r.m.operatorColour(3), kYellow);
+    r.editor.selectOperator(9);
+    EXPECT_EQ(r.m.operandColour(3), kYellow); // its partner is the program counter's
 }
 
 TEST(MemoryEditor, ShiftClicksMarkAndAPlainPressClears) {
     EditorRig r;
-    r.m.ChangePC(5);
+    r.m.changePC(5);
     for (int a : {3, 7}) {
-        r.editor.Operator_MouseDown(a, true, true);
-        r.editor.Operator_Click(a);
+        r.editor.pressOperator(a, true, true);
+        r.editor.selectOperator(a);
     }
-    EXPECT_TRUE(r.editor.SelectionActive());
+    EXPECT_TRUE(r.editor.selectionActive());
     for (int a : {3, 7}) {
-        EXPECT_EQ(r.m.OperatorColour(a), kGreen);
-        EXPECT_EQ(r.m.OperandColour(a), kGreen);
+        EXPECT_EQ(r.m.operatorColour(a), kGreen);
+        EXPECT_EQ(r.m.operandColour(a), kGreen);
     }
-    r.editor.Operator_MouseDown(20, true, false);
-    r.editor.Operator_Click(20);
-    EXPECT_FALSE(r.editor.SelectionActive());
-    EXPECT_EQ(r.m.OperatorColour(3), kGrey);
-    EXPECT_EQ(r.m.OperatorColour(7), kGrey);
-    EXPECT_EQ(r.m.OperandColour(5), kYellow);
-    EXPECT_EQ(r.m.OperatorColour(20), MemoryEditor::kWhite);
+    r.editor.pressOperator(20, true, false);
+    r.editor.selectOperator(20);
+    EXPECT_FALSE(r.editor.selectionActive());
+    EXPECT_EQ(r.m.operatorColour(3), kGrey);
+    EXPECT_EQ(r.m.operatorColour(7), kGrey);
+    EXPECT_EQ(r.m.operandColour(5), kYellow);
+    EXPECT_EQ(r.m.operatorColour(20), MemoryEditor::kWhite);
 }
 
 TEST(MemoryEditor, StatusTexts) {
     EditorRig r;
     r.m.AssembledDisplay = false;
     r.Program({{0, "LDA", "255"}, {1, "J(", ""}, {12, "12", "7"}});
-    EXPECT_EQ(r.editor.OperatorStatusText(0), "Memory location  0 Operator: 00000001");
-    EXPECT_EQ(r.editor.OperandStatusText(0), "Memory location  0 Operand: 11111111");
-    EXPECT_EQ(r.editor.OperatorStatusText(1), "Memory location  1 Operator: 00000000");
-    EXPECT_EQ(r.editor.OperandStatusText(1), "Memory location  1 Operand: 00000000");
-    EXPECT_EQ(r.editor.OperatorStatusText(12), "Memory location  12 Operator: 00001100");
-    EXPECT_EQ(MemoryEditor::PadStatusText(12), "Outputs a value to ZEB's printer");
-    EXPECT_EQ(MemoryEditor::PadStatusText(16), "Deletes contents of current memory location");
+    EXPECT_EQ(r.editor.operatorStatusText(0), "Memory location  0 Operator: 00000001");
+    EXPECT_EQ(r.editor.operandStatusText(0), "Memory location  0 Operand: 11111111");
+    EXPECT_EQ(r.editor.operatorStatusText(1), "Memory location  1 Operator: 00000000");
+    EXPECT_EQ(r.editor.operandStatusText(1), "Memory location  1 Operand: 00000000");
+    EXPECT_EQ(r.editor.operatorStatusText(12), "Memory location  12 Operator: 00001100");
+    EXPECT_EQ(MemoryEditor::padStatusText(12), "Outputs a value to ZEB's printer");
+    EXPECT_EQ(MemoryEditor::padStatusText(16), "Deletes contents of current memory location");
     EXPECT_TRUE(r.host.messages.empty());
 }
 

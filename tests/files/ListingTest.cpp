@@ -15,8 +15,8 @@ std::tm Date(int year, int month, int day) {
 }
 
 TEST(Listing, DateLine) {
-    EXPECT_EQ(Listing::DateText(Date(2026, 12, 5)), "05-Dec-26");
-    EXPECT_EQ(Listing::DateText(Date(2000, 1, 31)), "31-Jan-00");
+    EXPECT_EQ(Listing::dateText(Date(2026, 12, 5)), "05-Dec-26");
+    EXPECT_EQ(Listing::dateText(Date(2000, 1, 31)), "31-Jan-00");
 }
 
 TEST(Listing, EmptyMemoryNoFileNoLog) {
@@ -34,7 +34,7 @@ TEST(Listing, EmptyMemoryNoFileNoLog) {
                                                "",
                                                "",
                                                "End of output"};
-    EXPECT_EQ(Listing::Lines(r.m, Date(2026, 12, 5)), expected);
+    EXPECT_EQ(Listing::lines(r.m, Date(2026, 12, 5)), expected);
 }
 
 TEST(Listing, CellsInTheShownBaseAndTheLog) {
@@ -42,7 +42,7 @@ TEST(Listing, CellsInTheShownBaseAndTheLog) {
         Rig r;
         r.Program({{5, "LDA", "12"}, {70, "", "1"}});
         r.m.AssembledDisplay = false;
-        if (base == 16) r.bases.ChangeBase(16);
+        if (base == 16) r.bases.changeBase(16);
         r.m.CurrentFileName = "/tmp/P.ZEB";
         r.m.RunLog[1] = "OUTPUT:      9";
         r.m.RunLog[2] = "OUTPUT:      8";
@@ -65,7 +65,7 @@ TEST(Listing, CellsInTheShownBaseAndTheLog) {
                                                    "OUTPUT:      8",
                                                    "",
                                                    "End of output"};
-        EXPECT_EQ(Listing::Lines(r.m, Date(2026, 12, 5)), expected);
+        EXPECT_EQ(Listing::lines(r.m, Date(2026, 12, 5)), expected);
     }
 }
 

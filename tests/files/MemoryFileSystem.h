@@ -16,9 +16,9 @@ class MemoryFileSystem : public FileSystem {
     bool failClose = false;
     int opens = 0;
 
-    bool Exists(const std::string& name) override { return files.count(name) > 0; }
+    bool exists(const std::string& name) override { return files.count(name) > 0; }
 
-    std::unique_ptr<InputFile> OpenRead(const std::string& name, FileError& error) override {
+    std::unique_ptr<InputFile> openRead(const std::string& name, FileError& error) override {
         if (Fail(error)) return nullptr;
         auto it = files.find(name);
         if (it == files.end()) {
@@ -28,7 +28,7 @@ class MemoryFileSystem : public FileSystem {
         return std::make_unique<Reader>(it->second);
     }
 
-    std::unique_ptr<OutputFile> OpenWrite(const std::string& name, FileError& error) override {
+    std::unique_ptr<OutputFile> openWrite(const std::string& name, FileError& error) override {
         if (Fail(error)) return nullptr;
         return std::make_unique<Writer>(*this, name);
     }
@@ -48,7 +48,7 @@ class MemoryFileSystem : public FileSystem {
         int Get() override {
             return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_++]) : -1;
         }
-        bool AtEnd() override { return pos_ >= text_.size(); }
+        bool atEnd() override { return pos_ >= text_.size(); }
 
       private:
         std::string text_;

@@ -18,7 +18,7 @@ struct FileRig : Rig {
 
     void Load(const std::string& text, const std::string& name = "P.ZEB") {
         fs.files[name] = text;
-        files.LoadFile(name);
+        files.load(name);
     }
 };
 
@@ -33,7 +33,7 @@ TEST(ProgramFiles, WriterColumns) {
     r.m.RunLog[1] = "OUTPUT:      9";
     r.m.RunLogCount = 2;
     r.host.dialogName = "OUT.ZEB";
-    r.files.SaveZebToDiskFile("Save");
+    r.files.save("Save");
     EXPECT_EQ(r.fs.files["OUT.ZEB"],
               " 0|LDA| 11|\r\n12|  0|   |\r\n79|   |255|\r\n# RUN LOG:\r\nOUTPUT:      9\r\n");
     EXPECT_EQ(r.m.CurrentFileName, "OUT.ZEB");
@@ -44,7 +44,7 @@ TEST(ProgramFiles, WriterColumns) {
 TEST(ProgramFiles, EmptyMemorySavesOnlyTheMarker) {
     FileRig r;
     r.host.dialogName = "E.ZEB";
-    r.files.SaveZebToDiskFile("Save As");
+    r.files.save("Save As");
     EXPECT_EQ(r.fs.files["E.ZEB"], "# RUN LOG:\r\n");
     FileRig back;
     back.Load(r.fs.files["E.ZEB"]);
@@ -54,14 +54,14 @@ TEST(ProgramFiles, EmptyMemorySavesOnlyTheMarker) {
 
 TEST(ProgramFiles, HexadecimalIsSavedInDecimalAndComesBack) {
     FileRig r;
-    r.bases.ChangeBase(16);
+    r.bases.changeBase(16);
     r.Program({{0, "B", "FF"}});
     r.host.dialogName = "H.ZEB";
-    r.files.SaveZebToDiskFile("Save");
+    r.files.save("Save");
     EXPECT_EQ(r.fs.files["H.ZEB"], " 0| 11|255|\r\n# RUN LOG:\r\n");
     EXPECT_EQ(r.m.NumberBase, 16);
-    EXPECT_EQ(r.m.OperatorText(0), "B");
-    EXPECT_EQ(r.m.OperandText(0), "FF");
+    EXPECT_EQ(r.m.operatorText(0), "B");
+    EXPECT_EQ(r.m.operandText(0), "FF");
 }
 
 // Saved in one display mode and base, loaded in each of the others: the same numbers.
@@ -71,28 +71,28 @@ TEST(ProgramFiles, RoundTripAcrossModes) {
             for (bool loadMnemonics : {false, true}) {
                 FileRig saver;
                 saver.Load(kCount);
-                if (savedAsMnemonics) saver.assembler.DisAssemble();
+                if (savedAsMnemonics) saver.assembler.disassembleAll();
                 saver.host.dialogName = "R.ZEB";
-                saver.files.SaveZebToDiskFile("Save As");
+                saver.files.save("Save As");
                 const std::string text = saver.fs.files["R.ZEB"];
                 EXPECT_EQ(text.substr(0, 13),
                           savedAsMnemonics ? " 0|LDA| 11|\r\n" : " 0|  1| 11|\r\n");
 
                 FileRig loader;
-                if (loadBase == 16) loader.bases.ChangeBase(16);
-                if (loadMnemonics) loader.assembler.DisAssemble();
+                if (loadBase == 16) loader.bases.changeBase(16);
+                if (loadMnemonics) loader.assembler.disassembleAll();
                 loader.Load(text);
                 EXPECT_TRUE(loader.host.messages.empty());
                 EXPECT_EQ(loader.m.NumberBase, loadBase);
                 EXPECT_EQ(loader.m.AssembledDisplay, !loadMnemonics);
-                EXPECT_EQ(loader.m.MemVal(0), 256 + 11);
-                EXPECT_EQ(loader.m.MemVal(2), 12 * 256);
-                EXPECT_EQ(loader.m.MemVal(11), 9);
-                EXPECT_EQ(loader.m.OperatorText(11), "");
-                EXPECT_EQ(loader.m.OperatorText(2), loadMnemonics    ? "OUT"
+                EXPECT_EQ(loader.m.memoryWord(0), 256 + 11);
+                EXPECT_EQ(loader.m.memoryWord(2), 12 * 256);
+                EXPECT_EQ(loader.m.memoryWord(11), 9);
+                EXPECT_EQ(loader.m.operatorText(11), "");
+                EXPECT_EQ(loader.m.operatorText(2), loadMnemonics    ? "OUT"
                                                     : loadBase == 16 ? "C"
                                                                      : "12");
-                EXPECT_EQ(loader.m.OperandText(0), loadBase == 16 ? "B" : "11");
+                EXPECT_EQ(loader.m.operandText(0), loadBase == 16 ? "B" : "11");
             }
 }
 
@@ -100,7 +100,7 @@ TEST(ProgramFiles, SameModeRoundTripKeepsEveryText) {
     FileRig r;
     r.Load(kCount);
     r.host.dialogName = "S.ZEB";
-    r.files.SaveZebToDiskFile("Save As");
+    r.files.save("Save As");
     EXPECT_EQ(r.fs.files["S.ZEB"], kCount);
 }
 
@@ -148,7 +148,7 @@ TEST(ProgramFiles, BadFilesReportAndKeepEarlierCells) {
         EXPECT_EQ(r.host.texts(), c.reports) << c.name;
         int cells = 0;
         for (int a = 0; a < kMemorySize; ++a)
-            cells += (!r.m.OperatorText(a).empty() || !r.m.OperandText(a).empty()) ? 1 : 0;
+            cells += (!r.m.operatorText(a).empty() || !r.m.operandText(a).empty()) ? 1 : 0;
         EXPECT_EQ(cells, c.cellsKept) << c.name;
         EXPECT_EQ(r.m.CurrentFileName.empty(), !c.nameRecorded) << c.name;
     }
@@ -156,23 +156,23 @@ TEST(ProgramFiles, BadFilesReportAndKeepEarlierCells) {
 
 TEST(ProgramFiles, OperatorWithoutMnemonicFailsWhileMnemonicsShow) {
     FileRig r;
-    r.assembler.DisAssemble();
-    r.bases.ChangeBase(16);
+    r.assembler.disassembleAll();
+    r.bases.changeBase(16);
     r.Load(" 0|  1|  2|\r\n 1| 25|  2|\r\n#\r\n");
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Failed to read file")});
-    EXPECT_EQ(r.m.OperatorText(0), "LDA");
+    EXPECT_EQ(r.m.operatorText(0), "LDA");
     EXPECT_EQ(r.m.NumberBase, 16);
 }
 
 TEST(ProgramFiles, LoadResetsRegistersAndPrinter) {
     FileRig r;
-    r.m.ChangeAcc(5);
-    r.m.ChangePC(7);
-    r.zeb.devices.Out("3");
+    r.m.changeAcc(5);
+    r.m.changePC(7);
+    r.zeb.devices.printLine("3");
     r.Load(kCount);
     EXPECT_EQ(r.Acc(), "     0");
     EXPECT_EQ(r.PC(), "     0");
-    EXPECT_EQ(r.zeb.display.PrinterLine(1), "");
+    EXPECT_EQ(r.zeb.display.printerLine(1), "");
 }
 
 TEST(ProgramFiles, ConfirmationsAndCancel) {
@@ -181,7 +181,7 @@ TEST(ProgramFiles, ConfirmationsAndCancel) {
     r.host.answers = {Answer::Cancel};
     r.host.dialogName = "A.ZEB";
     r.Program({{0, "1", "2"}});
-    r.files.SaveZebToDiskFile("Save As");
+    r.files.save("Save As");
     ASSERT_EQ(r.host.messages.size(), 1u);
     EXPECT_EQ(r.host.messages[0].title, "File Message");
     EXPECT_EQ(r.host.messages[0].icon, Icon::Information);
@@ -193,21 +193,21 @@ TEST(ProgramFiles, ConfirmationsAndCancel) {
     EXPECT_EQ(r.fs.files["A.ZEB"], "# RUN LOG:\r\n");
 
     // Save after a load asks again, every time, and OK overwrites.
-    r.files.SaveZebToDiskFile("Save As");
+    r.files.save("Save As");
     EXPECT_EQ(r.fs.files["A.ZEB"], " 0|  1|  2|\r\n# RUN LOG:\r\n");
     r.host.dialogName.clear();
-    r.files.SaveZebToDiskFile("Save");
+    r.files.save("Save");
     EXPECT_EQ(r.host.messages.size(), 3u);
     EXPECT_EQ(r.host.dialogActions, (std::vector<int>{2, 2}));
 
     r.host.answers = {Answer::Ok, Answer::Cancel};
-    r.files.LoadFile("MISSING.ZEB");
+    r.files.load("MISSING.ZEB");
     ASSERT_EQ(r.host.messages.size(), 5u);
     EXPECT_EQ(r.host.messages[3].text,
               "The file MISSING.ZEB does not exist.\r\nWould you like to "
               "create it?\r\n\r\nChoose OK to create the file, Cancel to stop.");
     EXPECT_EQ(r.host.messages[4].text, "Error  53 occurred\r\nNo such file or directory");
-    EXPECT_EQ(r.m.OperatorText(0), "1"); // nothing loaded, nothing cleared
+    EXPECT_EQ(r.m.operatorText(0), "1"); // nothing loaded, nothing cleared
 }
 
 TEST(ProgramFiles, DiskErrorsRetryUntilCancel) {
@@ -225,7 +225,7 @@ TEST(ProgramFiles, DiskErrorsRetryUntilCancel) {
         r.fs.openError = c.error;
         r.fs.openFailures = 2;
         r.host.answers = {Answer::Ok, Answer::Ok};
-        r.files.LoadFile("D.ZEB");
+        r.files.load("D.ZEB");
         EXPECT_EQ(r.host.texts(), (std::vector<std::string>{c.text, c.text}));
         EXPECT_EQ(r.m.CurrentFileName, "D.ZEB"); // the third open succeeded
         EXPECT_EQ(r.fs.opens, 3);
@@ -233,7 +233,7 @@ TEST(ProgramFiles, DiskErrorsRetryUntilCancel) {
         r.fs.openError = c.error;
         r.fs.openFailures = 0;
         r.host.answers = {Answer::Ok, Answer::Cancel};
-        r.files.LoadFile("D.ZEB");
+        r.files.load("D.ZEB");
         EXPECT_EQ(r.host.messages.size(), 4u);
     }
 }
@@ -243,7 +243,7 @@ TEST(ProgramFiles, FailedWritesLeaveTheOldFile) {
     r.Load(kCount, "K.ZEB");
     r.fs.writeLimit = 20;
     r.host.answers = {Answer::Ok};
-    r.files.SaveZebToDiskFile("Save");
+    r.files.save("Save");
     EXPECT_EQ(r.host.texts(), (std::vector<std::string>{r.host.messages[0].text,
                                                         Report("Failed to write to save file")}));
     EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
@@ -252,7 +252,7 @@ TEST(ProgramFiles, FailedWritesLeaveTheOldFile) {
     // A write that completes but cannot replace the file is a failed save.
     r.fs.writeLimit = -1;
     r.fs.failClose = true;
-    r.files.SaveZebToDiskFile("Save");
+    r.files.save("Save");
     EXPECT_EQ(r.host.texts().back(), Report("Failed to save ZEB to file"));
     EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
 }
@@ -262,7 +262,7 @@ TEST(ProgramFiles, AssemblerErrorStopsTheSave) {
     r.Program({{3, "LD", ""}});
     r.m.AssembledDisplay = false;
     r.host.dialogName = "X.ZEB";
-    r.files.SaveZebToDiskFile("Save");
+    r.files.save("Save");
     EXPECT_EQ(r.host.texts(), (std::vector<std::string>{
                                   Report("Unrecognized symbol at location  3. Assembly aborted."),
                                   Report("Program not saved due to Assembler error")}));
@@ -279,13 +279,13 @@ TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
     FileError error;
     const std::string name = (dir / "A.ZEB").string();
     {
-        auto out = disk.OpenWrite(name, error);
+        auto out = disk.openWrite(name, error);
         ASSERT_TRUE(out);
         EXPECT_TRUE(out->Write("one"));
         EXPECT_TRUE(out->Close());
     }
     {
-        auto out = disk.OpenWrite(name, error);
+        auto out = disk.openWrite(name, error);
         ASSERT_TRUE(out);
         EXPECT_TRUE(out->Write("two"));
         // Dropped without closing: the old content stays.
@@ -295,14 +295,14 @@ TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
     EXPECT_EQ(content, "one");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
-    EXPECT_FALSE(disk.OpenRead(dir.string(), error));
+    EXPECT_FALSE(disk.openRead(dir.string(), error));
     EXPECT_EQ(error.number, 75);
-    EXPECT_FALSE(disk.OpenRead((dir / "none.ZEB").string(), error));
+    EXPECT_FALSE(disk.openRead((dir / "none.ZEB").string(), error));
     EXPECT_EQ(error.number, 53);
-    EXPECT_FALSE(disk.OpenWrite((dir / "no" / "such.ZEB").string(), error));
+    EXPECT_FALSE(disk.openWrite((dir / "no" / "such.ZEB").string(), error));
     EXPECT_EQ(error.number, kErrPathNotFound);
-    EXPECT_TRUE(disk.Exists(name));
-    auto reader = disk.OpenRead(name, error);
+    EXPECT_TRUE(disk.exists(name));
+    auto reader = disk.openRead(name, error);
     ASSERT_TRUE(reader);
     EXPECT_EQ(reader->Get(), 'o');
     fs::remove_all(dir);
@@ -330,8 +330,8 @@ TEST(ProgramFiles, RandomInputIsReportedNotFatal) {
         }
         if (round % 4 == 0) text.resize(rng() % (text.size() + 1));
         FileRig r;
-        if (round % 3 == 0) r.assembler.DisAssemble();
-        if (round % 2 == 0) r.bases.ChangeBase(16);
+        if (round % 3 == 0) r.assembler.disassembleAll();
+        if (round % 2 == 0) r.bases.changeBase(16);
         r.Load(text);
         EXPECT_LE(r.host.messages.size(), 80u);
         EXPECT_EQ(r.m.NumberBase, round % 2 == 0 ? 16 : 10);

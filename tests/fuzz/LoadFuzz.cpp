@@ -13,18 +13,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zeb::test::Rig r;
     zeb::test::MemoryFileSystem fs;
     zeb::ProgramFiles files(r.m, r.assembler, r.bases, fs);
-    if (mode & 1) r.assembler.DisAssemble();
-    if (mode & 2) r.bases.ChangeBase(16);
-    if (mode & 4) r.zeb.stack.MnuInterrupts_Click();
+    if (mode & 1) r.assembler.disassembleAll();
+    if (mode & 2) r.bases.changeBase(16);
+    if (mode & 4) r.zeb.stack.toggleInterruptDisplay();
     fs.files["F.ZEB"] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
-    files.LoadFile("F.ZEB");
+    files.load("F.ZEB");
     for (int i = 0; i < 8; ++i)
         r.host.inputs.push_back(std::to_string(i * 9999));
     long steps = 0;
-    r.zeb.run.SetAfterInstruction([&](int) {
+    r.zeb.run.setAfterInstruction([&](int) {
         if (++steps == 2000) r.m.Running = false;
-        if (steps % 7 == 0) r.zeb.stack.cmdKey_Click(static_cast<int>(steps % 37));
+        if (steps % 7 == 0) r.zeb.stack.pressKey(static_cast<int>(steps % 37));
     });
-    r.zeb.run.runicon_Click();
+    r.zeb.run.run();
     return 0;
 }

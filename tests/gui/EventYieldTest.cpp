@@ -16,16 +16,16 @@ class EventYieldTest : public QObject {
         bool flag = false;
         QTimer::singleShot(20, [&flag] { flag = true; });
         const auto start = Clock::now();
-        yield.WaitFor([&flag] { return flag; }, std::nullopt);
+        yield.waitFor([&flag] { return flag; }, std::nullopt);
         QVERIFY(flag);
         QVERIFY(Clock::now() - start >= 15ms);
 
         const auto before = Clock::now();
-        yield.WaitFor([] { return false; }, before + 30ms);
+        yield.waitFor([] { return false; }, before + 30ms);
         QVERIFY(Clock::now() >= before + 30ms);
 
         yield.SetStopped(true);
-        yield.WaitFor([] { return false; }, std::nullopt); // a program that ends never waits
+        yield.waitFor([] { return false; }, std::nullopt); // a program that ends never waits
     }
 
     // The first yield sleeps to the pause's end; the others find their deadlines passed.
@@ -34,7 +34,7 @@ class EventYieldTest : public QObject {
         const auto start = Clock::now();
         const auto end = start + 25ms;
         for (int i = 1; i <= 1000; ++i)
-            yield.PauseYield(start + i * 25us, end);
+            yield.pauseYield(start + i * 25us, end);
         QVERIFY(Clock::now() >= end);
         QVERIFY(Clock::now() < end + 20ms); // the yields after the wait do not add up
     }

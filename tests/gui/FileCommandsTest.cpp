@@ -233,12 +233,12 @@ class FileCommandsTest : public QObject, SessionFixture {
         };
         trigger("MnuFonts");
         QCOMPARE(offered, QStringLiteral("MS Sans Serif"));
-        QCOMPARE(s->printerFont.PrinterFontName, std::string("DejaVu Sans Mono"));
-        QCOMPARE(s->printerFont.PrinterFontSize, 12.0f);
-        QVERIFY(s->printerFont.PrinterFontBold);
+        QCOMPARE(s->printerFont.name, std::string("DejaVu Sans Mono"));
+        QCOMPARE(s->printerFont.size, 12.0f);
+        QVERIFY(s->printerFont.bold);
         s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         trigger("MnuFonts");
-        QCOMPARE(s->printerFont.PrinterFontName, std::string("DejaVu Sans Mono"));
+        QCOMPARE(s->printerFont.name, std::string("DejaVu Sans Mono"));
     }
 
     void preferencesChangeTheMemoryFontOnOk() {
@@ -260,9 +260,9 @@ class FileCommandsTest : public QObject, SessionFixture {
         });
         trigger("MnPreferences");
         const Preferences& p = s->zeb.preferences;
-        QCOMPARE(p.ActionHighlightColour, kGreen);
-        QCOMPARE(p.MemoryFontName, std::string("DejaVu Sans"));
-        QVERIFY(p.MemoryFontBold && !p.SoundOn);
+        QCOMPARE(p.highlightColour, kGreen);
+        QCOMPARE(p.memoryFontName, std::string("DejaVu Sans"));
+        QVERIFY(p.memoryFontBold && !p.soundOn);
         QCOMPARE(field("Operator", 7)->font().family(), QStringLiteral("DejaVu Sans"));
         QVERIFY(field("Operator", 7)->font().bold());
 
@@ -275,7 +275,7 @@ class FileCommandsTest : public QObject, SessionFixture {
             click(pref->findChild<QPushButton*>(QStringLiteral("Command1")));
         });
         trigger("MnPreferences");
-        QCOMPARE(p.ActionHighlightColour, kGreen);
+        QCOMPARE(p.highlightColour, kGreen);
     }
 
     void teachingViewsOpenModally() {

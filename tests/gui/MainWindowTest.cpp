@@ -165,7 +165,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QFETCH(QString, hexOperator);
         enter({{0, {12}, {2, 5, 5}}, {1, {}, {2, 0}}});
         click(QStringLiteral("pciconl"));
-        s->zeb.machine.ChangePC(10);
+        s->zeb.machine.changePC(10);
         if (mnemonics) trigger("mnDissassemble");
         QCOMPARE(text("Operator", 0), decimalOperator);
 
@@ -241,7 +241,7 @@ class MainWindowTest : public QObject, SessionFixture {
     }
 
     void markingAndClearingMarks() {
-        s->zeb.machine.ChangePC(9);
+        s->zeb.machine.changePC(9);
         click(field("Operator", 3), Qt::ShiftModifier);
         click(field("Operator", 7), Qt::ShiftModifier);
         click(field("Operand", 8), Qt::ShiftModifier); // operands never mark
@@ -377,7 +377,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QTRY_COMPARE(status->text(), QStringLiteral("Deletes contents of current memory location"));
         hover("accicon");
         QTRY_COMPARE(status->text(), QStringLiteral("Accumulator: 0000000000000000"));
-        s->zeb.machine.ChangeAcc(3);
+        s->zeb.machine.changeAcc(3);
         QCOMPARE(status->text(), QStringLiteral("Accumulator: 0000000000000011"));
         hover("Operand_17");
         QTRY_COMPARE(status->text(), QStringLiteral("Memory location  17 Operand: 00000000"));

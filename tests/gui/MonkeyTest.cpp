@@ -128,7 +128,7 @@ class MonkeyTest : public QObject, SessionFixture {
         };
         s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         long steps = 0;
-        s->zeb.run.SetAfterInstruction([&steps](int) { ++steps; });
+        s->zeb.run.setAfterInstruction([&steps](int) { ++steps; });
         QTimer during;
         connect(&during, &QTimer::timeout, this, [this] { DuringRun(); });
         during.start(1);
@@ -142,7 +142,7 @@ class MonkeyTest : public QObject, SessionFixture {
         }
         during.stop();
         qInfo("%ld instructions executed", steps);
-        s->shell.ProgramExit();
+        s->shell.exitProgram();
         QCOMPARE(quits, 1);
     }
 };

@@ -175,7 +175,7 @@ TEST(InstructionCycles, StoCopiesTheAccumulatorToTheGeneralRegisterAndCycleSixTo
                 });
     EXPECT_EQ(r.bit.view().gridText(11, 1), " 1");
     EXPECT_EQ(r.bit.view().gridText(11, 2), " 44");
-    EXPECT_EQ(r.m.OperandText(11), "44");
+    EXPECT_EQ(r.m.operandText(11), "44");
 }
 
 TEST(InstructionCycles, TakenJmpShowsNoCycleSevenAndTheNextFetchUsesTheTarget) {
@@ -365,7 +365,7 @@ TEST(InstructionCycles, LoadIndirectStoppedInItsFirstWaitMakesNoSecondAccess) {
     EXPECT_EQ(v.text(Field::PnlACC), "0");
     EXPECT_EQ(v.currentRow(), 11);
     EXPECT_EQ(OpenGates(v) + LitWires(v), "");
-    EXPECT_EQ(TrimBlanks(r.Acc()), "4"); // the machine still loaded it
+    EXPECT_EQ(trimBlanks(r.Acc()), "4"); // the machine still loaded it
 }
 
 TEST(InstructionCycles, HltGoesFromCycleFiveToSevenAndLeavesTheButtonsIdle) {

@@ -34,7 +34,7 @@ TEST(MachineView, WithTheViewClosedTheHooksChangeNothing) {
     EXPECT_EQ(after.pc, "0");
     EXPECT_EQ(after.gates + after.lit, "");
     // The machine itself ran the program.
-    EXPECT_EQ(TrimBlanks(r.PC()), "6");
+    EXPECT_EQ(trimBlanks(r.PC()), "6");
 }
 
 TEST(MachineView, OpeningResetsTheFetchGatewaysAndCopiesMemory) {
@@ -128,7 +128,7 @@ TEST(MachineView, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
         EXPECT_FALSE(r.host.waitDone());
     };
     r.m.Running = false;
-    r.bit.BitPutNum();
+    r.bit.onOutput();
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_FALSE(r.bit.TimerEnabled());
     EXPECT_TRUE(r.m.ContinueFlag);
@@ -136,13 +136,13 @@ TEST(MachineView, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
               "The Value of the accumulator is printed.  This cannot be represented accurately.");
 
     r.m.WaitInterval = 0;
-    r.bit.BitReadInt();
+    r.bit.onReadInterruptKey();
     EXPECT_EQ(r.host.waits, 1);
 
     // Waiting for Continue outside a run does not wait at all.
     r.m.WaitInterval = 2;
     r.bit.view().setWaitForContinue(true);
-    r.bit.BitInterruptMask(true);
+    r.bit.onInterruptMask(true);
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_TRUE(r.m.ContinueFlag);
     EXPECT_EQ(r.bit.view().text(Field::TxtExplain),
@@ -152,7 +152,7 @@ TEST(MachineView, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
 
 TEST(MachineView, WiresLightInTheHighlightColourAndTheDecoderWireInRed) {
     ViewRig r;
-    r.m.preferences().ActionHighlightColour = kGreen;
+    r.m.preferences().highlightColour = kGreen;
     r.Program({{0, "0", "0"}});
     std::vector<std::pair<machineview::Wire, machineview::Wire>> seen;
     r.host.onWait = [&] { seen.push_back({r.bit.view().wire(6), r.bit.view().wire(16)}); };

@@ -63,12 +63,12 @@ struct ViewRig : Rig {
     std::vector<Snap> snaps;
 
     ViewRig() {
-        m.SetClockHooks(&bit);
+        m.setClockHooks(&bit);
         bit.InitBitMachine();
         bit.view().setWaitForContinue(true);
         host.onWait = [this] { snaps.push_back(Take(bit.view())); };
     }
-    void Run() { zeb.run.StartExecution(); }
+    void Run() { zeb.run.startExecution(); }
 };
 
 } // namespace zeb::test

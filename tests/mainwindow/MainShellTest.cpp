@@ -12,29 +12,29 @@ namespace {
 // Records what start-up and exit ask of the windows.
 class FakeWindows : public ShellWindows {
   public:
-    void ShowAboutWithoutWaiting() override { log.push_back("about shown"); }
-    void HideAbout() override { log.push_back("about hidden"); }
-    void SetTitle(const std::string& t) override { log.push_back("title " + t); }
-    void SetMemoryFont() override { log.push_back("memory font"); }
-    void SetPrinterFont() override { log.push_back("printer font"); }
-    bool HasSoundCard() override {
+    void showAboutWithoutWaiting() override { log.push_back("about shown"); }
+    void hideAbout() override { log.push_back("about hidden"); }
+    void setTitle(const std::string& t) override { log.push_back("title " + t); }
+    void setMemoryFont() override { log.push_back("memory font"); }
+    void setPrinterFont() override { log.push_back("printer font"); }
+    bool hasSoundCard() override {
         log.push_back("sound card");
         return false;
     }
-    std::string ProgramDirectory() override { return "/opt/zeb"; }
-    void SetHeights() override { log.push_back("heights"); }
-    void CentreMainForm(int v, int h) override {
+    std::string programDirectory() override { return "/opt/zeb"; }
+    void layOutMainWindow() override { log.push_back("heights"); }
+    void centreMainWindow(int v, int h) override {
         log.push_back("centre " + std::to_string(v) + "," + std::to_string(h));
     }
-    void SetSpeedSlider(int value) override { log.push_back("slider " + std::to_string(value)); }
-    void Unload(FormName form) override {
+    void setSpeedSlider(int value) override { log.push_back("slider " + std::to_string(value)); }
+    void unload(WindowId form) override {
         unloaded.push_back(form);
-        if (form == FormName::FrmGates) throw std::runtime_error("not loaded");
+        if (form == WindowId::LogicGates) throw std::runtime_error("not loaded");
     }
-    void Quit() override { log.push_back("quit"); }
+    void quit() override { log.push_back("quit"); }
 
     std::vector<std::string> log;
-    std::vector<FormName> unloaded;
+    std::vector<WindowId> unloaded;
 };
 
 struct ShellRig {
@@ -48,29 +48,29 @@ struct ShellRig {
 
 TEST(MainShell, StartUpRunsInOrderAndLeavesTheMachineAtRest) {
     ShellRig r;
-    r.zeb.preferences.SoundOn = false;
-    r.zeb.preferences.ActionHighlightColour = kGreen;
-    r.zeb.display.SetStatusText("old");
-    r.shell.Form_Load();
+    r.zeb.preferences.soundOn = false;
+    r.zeb.preferences.highlightColour = kGreen;
+    r.zeb.display.setStatusText("old");
+    r.shell.startUp();
     const std::vector<std::string> order = {"about shown",  "title ZEB V2.7", "memory font",
                                             "printer font", "sound card",     "heights",
                                             "centre 5,5",   "slider 5",       "about hidden"};
     EXPECT_EQ(r.windows.log, order);
     const Machine& m = r.zeb.machine;
-    EXPECT_EQ(m.Text(Register::Acc), "     0");
-    EXPECT_EQ(m.Text(Register::PC), "     0");
+    EXPECT_EQ(m.registerText(Register::Acc), "     0");
+    EXPECT_EQ(m.registerText(Register::PC), "     0");
     EXPECT_EQ(m.Speed, 5);
-    EXPECT_TRUE(r.zeb.preferences.SoundOn);
-    EXPECT_EQ(r.zeb.preferences.ActionHighlightColour, kRed);
-    EXPECT_EQ(r.zeb.display.StatusText(), "");
-    EXPECT_EQ(r.shell.HelpFile(), "/opt/zeb/zeb.hlp");
+    EXPECT_TRUE(r.zeb.preferences.soundOn);
+    EXPECT_EQ(r.zeb.preferences.highlightColour, kRed);
+    EXPECT_EQ(r.zeb.display.statusText(), "");
+    EXPECT_EQ(r.shell.helpFile(), "/opt/zeb/zeb.hlp");
     // Only the operator of cell 0 is marked, as the current field.
-    EXPECT_EQ(r.editor.CurrentCell(), 0);
-    EXPECT_EQ(m.OperatorColour(0), MemoryEditor::kWhite);
+    EXPECT_EQ(r.editor.currentCell(), 0);
+    EXPECT_EQ(m.operatorColour(0), MemoryEditor::kWhite);
     for (int a = 1; a < kMemorySize; ++a)
-        EXPECT_EQ(m.OperatorColour(a), kGrey);
+        EXPECT_EQ(m.operatorColour(a), kGrey);
     for (Flag f : {Flag::StatusRegisterShown, Flag::StackPointerShown, Flag::InterruptShown,
-                   Flag::HexadecimalChecked, Flag::DissassembleChecked, Flag::StatusChecked,
+                   Flag::HexadecimalChecked, Flag::MnemonicsChecked, Flag::StatusChecked,
                    Flag::StackPointerChecked, Flag::InterruptsChecked, Flag::OutputChecked,
                    Flag::SaveEnabled})
         EXPECT_FALSE(r.zeb.display.get(f)) << static_cast<int>(f);
@@ -80,22 +80,22 @@ TEST(MainShell, StartUpRunsInOrderAndLeavesTheMachineAtRest) {
 TEST(MainShell, DisplaySwitches) {
     ShellRig r;
     DisplayState& d = r.zeb.display;
-    r.shell.mnStatus_Click();
+    r.shell.toggleStatusRegister();
     EXPECT_TRUE(d.get(Flag::StatusRegisterShown));
     EXPECT_TRUE(d.get(Flag::StatusChecked));
-    r.shell.mnStatus_Click();
+    r.shell.toggleStatusRegister();
     EXPECT_FALSE(d.get(Flag::StatusRegisterShown));
     EXPECT_FALSE(d.get(Flag::StatusChecked));
-    r.shell.MnStackPointer_Click();
+    r.shell.toggleStackPointer();
     EXPECT_TRUE(d.get(Flag::StackPointerShown));
     EXPECT_TRUE(d.get(Flag::StackPointerChecked));
 
     // The interrupt display brings the status register; hiding the status
     // register afterwards leaves the interrupt display alone.
-    r.zeb.stack.MnuInterrupts_Click();
+    r.zeb.stack.toggleInterruptDisplay();
     EXPECT_TRUE(d.get(Flag::StatusRegisterShown));
     EXPECT_TRUE(d.get(Flag::StatusChecked));
-    r.shell.mnStatus_Click();
+    r.shell.toggleStatusRegister();
     EXPECT_FALSE(d.get(Flag::StatusRegisterShown));
     EXPECT_TRUE(d.get(Flag::InterruptShown));
     EXPECT_TRUE(d.get(Flag::KeyboardVisible));
@@ -103,33 +103,33 @@ TEST(MainShell, DisplaySwitches) {
 
 TEST(MainShell, StatusTexts) {
     ShellRig r;
-    r.zeb.machine.StartUp();
-    r.zeb.machine.ChangeAcc(5);
-    EXPECT_EQ(r.shell.StatusTextOf(ShellControl::accicon), "Accumulator: 0000000000000101");
-    EXPECT_EQ(r.shell.StatusTextOf(ShellControl::PnlStatusReg), "Status: 0000000000000000");
-    EXPECT_EQ(r.shell.StatusTextOf(ShellControl::runicon), "Runs the current ZEB program");
-    EXPECT_EQ(r.shell.StatusTextOf(ShellControl::lineicons), "Printer paper");
-    EXPECT_EQ(r.shell.StatusTextOf(ShellControl::Background), "");
+    r.zeb.machine.startUp();
+    r.zeb.machine.changeAcc(5);
+    EXPECT_EQ(r.shell.statusTextOf(ShellControl::Accumulator), "Accumulator: 0000000000000101");
+    EXPECT_EQ(r.shell.statusTextOf(ShellControl::StatusRegister), "Status: 0000000000000000");
+    EXPECT_EQ(r.shell.statusTextOf(ShellControl::Run), "Runs the current ZEB program");
+    EXPECT_EQ(r.shell.statusTextOf(ShellControl::PrinterLines), "Printer paper");
+    EXPECT_EQ(r.shell.statusTextOf(ShellControl::Background), "");
     r.zeb.machine.CurrentFileName = "COUNT.ZEB";
-    EXPECT_EQ(r.shell.StatusTextOf(ShellControl::Background), "COUNT.ZEB");
+    EXPECT_EQ(r.shell.statusTextOf(ShellControl::Background), "COUNT.ZEB");
     // The accumulator's binary follows its changes while shown.
-    r.shell.ShowStatusOf(ShellControl::accicon);
-    r.zeb.machine.ChangeAcc(2);
-    EXPECT_EQ(r.zeb.display.StatusText(), "Accumulator: 0000000000000010");
+    r.shell.showStatusOf(ShellControl::Accumulator);
+    r.zeb.machine.changeAcc(2);
+    EXPECT_EQ(r.zeb.display.statusText(), "Accumulator: 0000000000000010");
 }
 
 TEST(MainShell, ProgramExitUnloadsEveryWindowInOrderAndEndsTheRun) {
     ShellRig r;
     r.zeb.machine.Running = true;
-    r.shell.ProgramExit();
-    std::vector<FormName> order;
-    for (int f = 0; f <= static_cast<int>(FormName::Form1); ++f)
-        order.push_back(static_cast<FormName>(f));
+    r.shell.exitProgram();
+    std::vector<WindowId> order;
+    for (int f = 0; f <= static_cast<int>(WindowId::Main); ++f)
+        order.push_back(static_cast<WindowId>(f));
     EXPECT_EQ(r.windows.unloaded, order); // a failing window does not stop the others
     EXPECT_EQ(r.windows.log.back(), "quit");
     EXPECT_FALSE(r.zeb.machine.Running);
-    EXPECT_TRUE(r.shell.Exiting());
-    r.shell.ProgramExit();
+    EXPECT_TRUE(r.shell.exiting());
+    r.shell.exitProgram();
     EXPECT_EQ(r.windows.unloaded.size(), order.size());
 }
 

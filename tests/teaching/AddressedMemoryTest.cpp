@@ -13,7 +13,7 @@ class AddressedMemoryTest : public testing::Test {
     Preferences prefs;
     AddressedMemory mem{prefs};
 
-    bool lit(int line) const { return mem.line(line) == prefs.ActionHighlightColour; }
+    bool lit(int line) const { return mem.line(line) == prefs.highlightColour; }
     std::string output() const {
         return std::string(bitText(mem.output(1))) + bitText(mem.output(0));
     }

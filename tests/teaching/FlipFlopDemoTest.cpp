@@ -152,9 +152,9 @@ TEST_F(FlipFlopDemoTest, StepsOutsideOneToSixDoNothing) {
 }
 
 TEST_F(FlipFlopDemoTest, WiresTakeTheHighlightColourOfTheMomentTheyAreLit) {
-    prefs.ActionHighlightColour = kGreen;
+    prefs.highlightColour = kGreen;
     ff.setSequence();
-    prefs.ActionHighlightColour = kYellow;
+    prefs.highlightColour = kYellow;
     ff.continueSequence();
     EXPECT_EQ(ff.line(10), kGreen);
     EXPECT_EQ(ff.line(9), kYellow);

@@ -149,7 +149,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void flipFlopButtonsDriveTheSequence() {
-        prefs.ActionHighlightColour = kGreen; // the preference, not a fixed red
+        prefs.highlightColour = kGreen; // the preference, not a fixed red
         FrmGates gates(nullptr, prefs);
         showActive(gates);
         nextTimes(gates, 3);
@@ -169,7 +169,7 @@ class TeachingViewsTest : public QObject {
         QVERIFY(child(&gates, "CmdReset")->isEnabled());
         click(&gates, "Command2");
         QVERIFY(child<QLabel>(&gates, "PnlStatus")->text().isEmpty());
-        prefs.ActionHighlightColour = kRed;
+        prefs.highlightColour = kRed;
     }
 
     void controlledFlipFlopPanels() {

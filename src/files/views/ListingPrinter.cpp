@@ -13,9 +13,7 @@ namespace zeb {
 
 namespace {
 QFont ToQFont(const PrinterFont& f) {
-    QFont font =
-        ui::MakeFont(f.PrinterFontName, f.PrinterFontSize, f.PrinterFontBold, f.PrinterFontItalic,
-                     f.PrinterFontStrikethru, f.PrinterFontUnderline, 10);
+    QFont font = ui::MakeFont(f.name, f.size, f.bold, f.italic, f.strikethru, f.underline, 10);
     // A listing of columns needs a fixed pitch when the named face is missing.
     font.setStyleHint(QFont::TypeWriter);
     return font;

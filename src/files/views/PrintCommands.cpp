@@ -26,16 +26,16 @@ PrintCommands::PrintCommands(Machine& machine, PrinterFont& font, QWidget* paren
 void PrintCommands::MnuFonts_Click() {
     // The dialog opens on the memory font's name, not the printer font's.
     const Preferences& p = m_.preferences();
-    QFont initial(QString::fromStdString(p.MemoryFontName));
-    initial.setPointSizeF(p.MemoryFontSize);
+    QFont initial(QString::fromStdString(p.memoryFontName));
+    initial.setPointSizeF(p.memoryFontSize);
     const std::optional<QFont> chosen = fontDialog(initial);
     if (!chosen) return;
-    font_.PrinterFontName = chosen->family().toStdString();
-    font_.PrinterFontSize = static_cast<float>(chosen->pointSizeF());
-    font_.PrinterFontBold = chosen->bold();
-    font_.PrinterFontItalic = chosen->italic();
-    font_.PrinterFontStrikethru = chosen->strikeOut();
-    font_.PrinterFontUnderline = chosen->underline();
+    font_.name = chosen->family().toStdString();
+    font_.size = static_cast<float>(chosen->pointSizeF());
+    font_.bold = chosen->bold();
+    font_.italic = chosen->italic();
+    font_.strikethru = chosen->strikeOut();
+    font_.underline = chosen->underline();
 }
 
 void PrintCommands::mnuPrinter_Click() {
@@ -49,12 +49,12 @@ void PrintCommands::PrintCopies(QPrinter& printer) {
     // Qt may take the copy count as collated copies inside one job; each copy
     // is a separate job here.
     const int copies = std::max(1, printer.copyCount());
-    m_.display().Busy(true);
+    m_.display().setBusy(true);
     QString error;
-    const auto lines = Listing::Lines(m_, Listing::Today());
+    const auto lines = Listing::lines(m_, Listing::today());
     const int printed = ListingPrinter::PrintCopies(printer, copies, lines, font_, &error);
-    m_.display().Busy(false);
-    if (printed < copies) m_.ErrorMessage("Failed to print.", error.toStdString());
+    m_.display().setBusy(false);
+    if (printed < copies) m_.report("Failed to print.", error.toStdString());
 }
 
 } // namespace zeb

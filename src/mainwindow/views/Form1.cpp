@@ -114,11 +114,11 @@ void Form1::CreateMemoryGrid(QWidget* client) {
         operand_[static_cast<std::size_t>(a)] = opd;
         connect(opr, &FieldPanel::pressed, this,
                 [this, a](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-                    m_.editor.Operator_MouseDown(a, button == Qt::LeftButton,
-                                                 modifiers.testFlag(Qt::ShiftModifier));
+                    m_.editor.pressOperator(a, button == Qt::LeftButton,
+                                            modifiers.testFlag(Qt::ShiftModifier));
                 });
-        connect(opr, &FieldPanel::clicked, this, [this, a] { m_.editor.Operator_Click(a); });
-        connect(opd, &FieldPanel::clicked, this, [this, a] { m_.editor.Operand_Click(a); });
+        connect(opr, &FieldPanel::clicked, this, [this, a] { m_.editor.selectOperator(a); });
+        connect(opd, &FieldPanel::clicked, this, [this, a] { m_.editor.selectOperand(a); });
     }
 }
 
@@ -127,10 +127,10 @@ void Form1::CreateKeypad(QWidget* client) {
         const QString spoken =
             i == MemoryEditor::kDeletePad
                 ? QStringLiteral("Keypad delete")
-                : QStringLiteral("Keypad %1 %2").arg(i).arg(Q(m_.zeb.mnemonics.Disassem(i)));
+                : QStringLiteral("Keypad %1 %2").arg(i).arg(Q(m_.zeb.mnemonics.name(i)));
         auto* pad = Named(new KeypadButton(client), QStringLiteral("pads_%1").arg(i), spoken);
         pads_[static_cast<std::size_t>(i)] = pad;
-        connect(pad, &QAbstractButton::clicked, this, [this, i] { m_.editor.pads_Click(i); });
+        connect(pad, &QAbstractButton::clicked, this, [this, i] { m_.editor.pressPad(i); });
     }
     pads_[MemoryEditor::kDeletePad]->setArrowFace();
     clearicon_ = Button(client, QStringLiteral("clearicon"), QStringLiteral("Clear"),
@@ -164,13 +164,13 @@ void Form1::CreateRegisters(QWidget* client) {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(acciconl_, &QPushButton::clicked, this, [this] {
-        if (!m_.zeb.machine.Running) m_.zeb.machine.resetacc();
+        if (!m_.zeb.machine.Running) m_.zeb.machine.resetAcc();
     });
     connect(pciconl_, &QPushButton::clicked, this, [this] {
         Machine& m = m_.zeb.machine;
-        if (!m.Running && m.host().ValidClick("pciconl", 0)) m.ResetPC();
+        if (!m.Running && m.host().validClick("pciconl", 0)) m.resetPC();
     });
-    connect(CmdSP_, &QPushButton::clicked, this, [this] { m_.zeb.stack.CmdSP_Click(); });
+    connect(CmdSP_, &QPushButton::clicked, this, [this] { m_.zeb.stack.resetStackPointer(); });
 }
 
 void Form1::CreateRunControls(QWidget* client) {
@@ -180,10 +180,10 @@ void Form1::CreateRunControls(QWidget* client) {
         Button(client, QStringLiteral("stepicon"), QStringLiteral("Step"), QStringLiteral("Step"));
     halticon_ =
         Button(client, QStringLiteral("halticon"), QStringLiteral("Stop"), QStringLiteral("Stop"));
-    connect(runicon_, &QPushButton::clicked, this, [this] { m_.zeb.run.runicon_Click(); });
-    connect(stepicon_, &QPushButton::clicked, this, [this] { m_.zeb.run.stepicon_Click(); });
-    connect(halticon_, &QPushButton::clicked, this, [this] { m_.zeb.run.halticon_Click(); });
-    connect(clearicon_, &QPushButton::clicked, this, [this] { m_.clipboard.clearicon_Click(); });
+    connect(runicon_, &QPushButton::clicked, this, [this] { m_.zeb.run.run(); });
+    connect(stepicon_, &QPushButton::clicked, this, [this] { m_.zeb.run.step(); });
+    connect(halticon_, &QPushButton::clicked, this, [this] { m_.zeb.run.stop(); });
+    connect(clearicon_, &QPushButton::clicked, this, [this] { m_.clipboard.clearAll(); });
 
     speed_ = Named(new QSlider(Qt::Horizontal, client), QStringLiteral("speed"),
                    QStringLiteral("Speed"));
@@ -193,10 +193,10 @@ void Form1::CreateRunControls(QWidget* client) {
     speed_->setFocusPolicy(Qt::NoFocus);
     // The speed changes when the thumb is let go, not while it is dragged.
     connect(speed_, &QSlider::valueChanged, this, [this](int value) {
-        if (!speed_->isSliderDown()) m_.zeb.run.speed_Change(value);
+        if (!speed_->isSliderDown()) m_.zeb.run.setSpeed(value);
     });
     connect(speed_, &QSlider::sliderReleased, this,
-            [this] { m_.zeb.run.speed_Change(speed_->value()); });
+            [this] { m_.zeb.run.setSpeed(speed_->value()); });
     Panel3D1_ = Named(new QLabel(QStringLiteral("Slow"), client), QStringLiteral("Panel3D1"),
                       QStringLiteral("Slow"));
     Panel3D2_ = Named(new QLabel(QStringLiteral("Fast"), client), QStringLiteral("Panel3D2"),
@@ -207,8 +207,7 @@ void Form1::CreateRunControls(QWidget* client) {
 void Form1::CreatePrinter(QWidget* client) {
     printicon_ = Named(new PrinterPicture(client), QStringLiteral("printicon"),
                        QStringLiteral("ZEB's printer, click to feed paper"));
-    connect(printicon_, &PrinterPicture::clicked, this,
-            [this] { m_.zeb.devices.printicon_Click(); });
+    connect(printicon_, &PrinterPicture::clicked, this, [this] { m_.zeb.devices.feedPaper(); });
     for (int i = 1; i <= 4; ++i) {
         auto* line = Named(new QLineEdit(client), QStringLiteral("lineicons_%1").arg(i),
                            QStringLiteral("Printer paper line %1").arg(i));
@@ -251,35 +250,33 @@ void Form1::CreateMenus() {
     QMenu* file = menu(0, QStringLiteral("filedummy1"), QStringLiteral("&File"));
     ProgramFiles& files = m_.files;
     CellClipboard& clip = m_.clipboard;
-    AddItem(file, QStringLiteral("MnuNew"), QStringLiteral("&New"),
-            [&clip] { clip.MnuNew_Click(); });
-    AddItem(file, QStringLiteral("fileopen"), QStringLiteral("&Open"),
-            [&files] { files.fileopen_Click(); });
+    AddItem(file, QStringLiteral("MnuNew"), QStringLiteral("&New"), [&clip] { clip.newProgram(); });
+    AddItem(file, QStringLiteral("fileopen"), QStringLiteral("&Open"), [&files] { files.open(); });
     AddItem(file, QStringLiteral("MnuSave"), QStringLiteral("&Save"), [&files] {
-        files.SaveZebToDiskFile("Save");
+        files.save("Save");
     })->setEnabled(false);
     AddItem(file, QStringLiteral("savefile"), QStringLiteral("Save &As"),
-            [&files] { files.SaveZebToDiskFile("Save As"); });
+            [&files] { files.save("Save As"); });
     AddItem(file, QStringLiteral("MnuFonts"), QStringLiteral("Printer &Fonts"), m_.MnuFonts_Click);
     AddItem(file, QStringLiteral("mnuPrinter"), QStringLiteral("&Print"), m_.mnuPrinter_Click);
     AddItem(file, QStringLiteral("MnDemonstration"), QStringLiteral("&Demonstration"), {}, false);
     file->addSeparator()->setObjectName(QStringLiteral("dummy2"));
     AddItem(file, QStringLiteral("exitfile"), QStringLiteral("E&xit"),
-            [this] { m_.shell.ProgramExit(); });
+            [this] { m_.shell.exitProgram(); });
 
     QMenu* edit = menu(1, QStringLiteral("mEdit"), QStringLiteral("&Edit"));
     AddItem(
-        edit, QStringLiteral("mCut"), QStringLiteral("Cut"), [&clip] { clip.mCut_Click(); }, true,
+        edit, QStringLiteral("mCut"), QStringLiteral("Cut"), [&clip] { clip.cut(); }, true,
         QKeySequence(Qt::CTRL | Qt::Key_X));
     AddItem(
-        edit, QStringLiteral("mCopy"), QStringLiteral("Copy"), [&clip] { clip.mCopy_Click(); },
-        true, QKeySequence(Qt::CTRL | Qt::Key_C));
+        edit, QStringLiteral("mCopy"), QStringLiteral("Copy"), [&clip] { clip.copy(); }, true,
+        QKeySequence(Qt::CTRL | Qt::Key_C));
     AddItem(
-        edit, QStringLiteral("mPaste"), QStringLiteral("Paste"), [&clip] { clip.mPaste_Click(); },
-        true, QKeySequence(Qt::CTRL | Qt::Key_V));
+        edit, QStringLiteral("mPaste"), QStringLiteral("Paste"), [&clip] { clip.paste(); }, true,
+        QKeySequence(Qt::CTRL | Qt::Key_V));
     AddItem(
-        edit, QStringLiteral("mDelete"), QStringLiteral("Delete"),
-        [&clip] { clip.mDelete_Click(); }, true, QKeySequence(Qt::Key_Delete));
+        edit, QStringLiteral("mDelete"), QStringLiteral("Delete"), [&clip] { clip.deleteMarked(); },
+        true, QKeySequence(Qt::Key_Delete));
 
     QMenu* views = menu(2, QStringLiteral("mnViews"), QStringLiteral("&Views"));
     AddItem(views, QStringLiteral("mnLogicGates"), QStringLiteral("&Logic Gates"),
@@ -290,18 +287,18 @@ void Form1::CreateMenus() {
     QMenu* options = menu(3, QStringLiteral("MnOptions"), QStringLiteral("&Options"));
     auto check = [this](QAction* a) { a->setCheckable(true); };
     check(AddItem(options, QStringLiteral("MnHexadecimal"), QStringLiteral("&Hexadecimal"),
-                  [this] { m_.base.MnHexadecimal_Click(); }));
+                  [this] { m_.base.toggleHexadecimal(); }));
     check(AddItem(options, QStringLiteral("mnDissassemble"), QStringLiteral("&Dissassemble"),
-                  [this] { m_.base.mnDissassemble_Click(); }));
+                  [this] { m_.base.toggleMnemonics(); }));
     check(AddItem(options, QStringLiteral("mnStatus"), QStringLiteral("Display &Status Register"),
-                  [this] { m_.shell.mnStatus_Click(); }));
+                  [this] { m_.shell.toggleStatusRegister(); }));
     check(AddItem(options, QStringLiteral("MnStackPointer"),
                   QStringLiteral("Display Stack &Pointer Register"),
-                  [this] { m_.shell.MnStackPointer_Click(); }));
+                  [this] { m_.shell.toggleStackPointer(); }));
     check(AddItem(options, QStringLiteral("MnuInterrupts"), QStringLiteral("Display &Interrupts"),
-                  [&z] { z.stack.MnuInterrupts_Click(); }));
+                  [&z] { z.stack.toggleInterruptDisplay(); }));
     check(AddItem(options, QStringLiteral("MnuOutput"), QStringLiteral("Display &Output Device"),
-                  [&z] { z.devices.MnuOutput_Click(); }));
+                  [&z] { z.devices.toggleOutputDevice(); }));
     AddItem(options, QStringLiteral("MnRefresh"), QStringLiteral("&Refresh Screen"),
             [this] { RepaintMainScreen(); });
     AddItem(options, QStringLiteral("MnPreferences"), QStringLiteral("P&references"),
@@ -321,7 +318,7 @@ void Form1::CreateMenus() {
                              "MnuInterrupts", "MnuOutput"}) {
         QAction* a = actions_.value(QLatin1String(name));
         connect(a, &QAction::triggered, this, [this] {
-            for (Flag f : {Flag::HexadecimalChecked, Flag::DissassembleChecked, Flag::StatusChecked,
+            for (Flag f : {Flag::HexadecimalChecked, Flag::MnemonicsChecked, Flag::StatusChecked,
                            Flag::StackPointerChecked, Flag::InterruptsChecked, Flag::OutputChecked})
                 ApplyFlag(f);
         });
@@ -331,38 +328,38 @@ void Form1::CreateMenus() {
 void Form1::WatchStatus() {
     MainShell& shell = m_.shell;
     auto fixed = [this, &shell](QWidget* w, ShellControl c) {
-        hover_->watch(w, [&shell, c] { shell.ShowStatusOf(c); });
+        hover_->watch(w, [&shell, c] { shell.showStatusOf(c); });
     };
-    fixed(accicon_, ShellControl::accicon);
-    fixed(PnlStatusReg_, ShellControl::PnlStatusReg);
-    fixed(pcicon_, ShellControl::pcicon);
-    fixed(acciconl_, ShellControl::acciconl);
-    fixed(pciconl_, ShellControl::pciconl);
-    fixed(runicon_, ShellControl::runicon);
-    fixed(stepicon_, ShellControl::stepicon);
-    fixed(halticon_, ShellControl::halticon);
-    fixed(clearicon_, ShellControl::clearicon);
-    fixed(printicon_, ShellControl::printicon);
+    fixed(accicon_, ShellControl::Accumulator);
+    fixed(PnlStatusReg_, ShellControl::StatusRegister);
+    fixed(pcicon_, ShellControl::ProgramCounter);
+    fixed(acciconl_, ShellControl::ResetAccumulator);
+    fixed(pciconl_, ShellControl::ResetProgramCounter);
+    fixed(runicon_, ShellControl::Run);
+    fixed(stepicon_, ShellControl::Step);
+    fixed(halticon_, ShellControl::Stop);
+    fixed(clearicon_, ShellControl::Clear);
+    fixed(printicon_, ShellControl::Printer);
     for (int i = 1; i <= 4; ++i)
-        fixed(lineicons_[static_cast<std::size_t>(i)], ShellControl::lineicons);
+        fixed(lineicons_[static_cast<std::size_t>(i)], ShellControl::PrinterLines);
     for (AddressLabels* labels : picMem_)
-        fixed(labels, ShellControl::PicMem);
+        fixed(labels, ShellControl::AddressLabels);
     DisplayState& d = m_.zeb.display;
     MemoryEditor& e = m_.editor;
     for (int a = 0; a < kMemorySize; ++a) {
         hover_->watch(operator_[static_cast<std::size_t>(a)],
-                      [&d, &e, a] { d.SetStatusText(e.OperatorStatusText(a)); });
+                      [&d, &e, a] { d.setStatusText(e.operatorStatusText(a)); });
         hover_->watch(operand_[static_cast<std::size_t>(a)],
-                      [&d, &e, a] { d.SetStatusText(e.OperandStatusText(a)); });
+                      [&d, &e, a] { d.setStatusText(e.operandStatusText(a)); });
     }
     for (int i = 0; i <= MemoryEditor::kDeletePad; ++i)
         hover_->watch(pads_[static_cast<std::size_t>(i)],
-                      [&d, i] { d.SetStatusText(MemoryEditor::PadStatusText(i)); });
+                      [&d, i] { d.setStatusText(MemoryEditor::padStatusText(i)); });
 }
 
 // ---------------------------------------------------------------- start-up
 
-void Form1::SetHeights() {
+void Form1::layOutMainWindow() {
     for (int c = 0; c < 5; ++c) {
         AddressLabels* labels = picMem_[static_cast<std::size_t>(c)];
         const QRect box = TwipsRect(L::LabelLeft(c), L::kGridTop, L::kLabelWidth, L::kLabelHeight);
@@ -437,14 +434,14 @@ void Form1::SetHeights() {
     setFixedSize(sizeHint());
 }
 
-void Form1::SetMemoryFont() {
+void Form1::setMemoryFont() {
     const Preferences& p = m_.zeb.preferences;
-    QFont font(Q(p.MemoryFontName));
+    QFont font(Q(p.memoryFontName));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(p.MemoryFontSize);
-    font.setBold(p.MemoryFontBold);
-    font.setItalic(p.MemoryFontItalic);
-    font.setUnderline(p.MemoryFontUnderline);
+    font.setPointSizeF(p.memoryFontSize);
+    font.setBold(p.memoryFontBold);
+    font.setItalic(p.memoryFontItalic);
+    font.setUnderline(p.memoryFontUnderline);
     // Three characters must fit a narrow cell: a stand-in for a missing font
     // is drawn condensed, as narrow as the chosen one would have been.
     if (QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive) != 0)
@@ -456,12 +453,12 @@ void Form1::SetMemoryFont() {
         operator_[static_cast<std::size_t>(a)]->setFont(font);
         operand_[static_cast<std::size_t>(a)]->setFont(font);
     }
-    m_.zeb.machine.ClearCellColours();
+    m_.zeb.machine.clearCellColours();
     for (FieldPanel* r : {accicon_, pcicon_, PnlStackPtr_, PnlStatusReg_, PnlInterrupt_})
         r->setBackground(QColor(192, 192, 192));
 }
 
-void Form1::SetPrinterFont() {
+void Form1::setPrinterFont() {
     // The strip is a fixed-pitch line printer.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setFamilies({QStringLiteral("Courier"), fixed.family()});
@@ -470,7 +467,7 @@ void Form1::SetPrinterFont() {
         lineicons_[static_cast<std::size_t>(i)]->setFont(fixed);
 }
 
-void Form1::SetSpeedSlider(int value) {
+void Form1::setSpeedSlider(int value) {
     const QSignalBlocker block(speed_);
     speed_->setValue(value);
 }
@@ -500,14 +497,14 @@ FieldPanel* Form1::Field(int address, Half half) const {
 void Form1::cellTextChanged(int address, Half half) {
     const Machine& m = m_.zeb.machine;
     Field(address, half)
-        ->setText(Q(half == Half::Operator ? m.OperatorText(address) : m.OperandText(address)));
+        ->setText(Q(half == Half::Operator ? m.operatorText(address) : m.operandText(address)));
 }
 
 void Form1::cellColourChanged(int address) {
     const Machine& m = m_.zeb.machine;
     operator_[static_cast<std::size_t>(address)]->setBackground(
-        ToQColor(m.OperatorColour(address)));
-    operand_[static_cast<std::size_t>(address)]->setBackground(ToQColor(m.OperandColour(address)));
+        ToQColor(m.operatorColour(address)));
+    operand_[static_cast<std::size_t>(address)]->setBackground(ToQColor(m.operandColour(address)));
 }
 
 void Form1::registerChanged(Register reg) {
@@ -538,14 +535,14 @@ void Form1::displayChanged(DisplayItem item, int index) {
         ApplyFlag(static_cast<Flag>(index));
         break;
     case DisplayItem::StatusText:
-        PnlStatus_->setText(Q(d.StatusText()));
+        PnlStatus_->setText(Q(d.statusText()));
         break;
     case DisplayItem::PrinterLine:
         if (index >= 1 && index <= 4)
-            lineicons_[static_cast<std::size_t>(index)]->setText(Q(d.PrinterLine(index)));
+            lineicons_[static_cast<std::size_t>(index)]->setText(Q(d.printerLine(index)));
         break;
     case DisplayItem::PrinterIcon:
-        printicon_->setPrinting(d.Printing());
+        printicon_->setPrinting(d.printing());
         break;
     case DisplayItem::OutputText:
         break;
@@ -554,7 +551,7 @@ void Form1::displayChanged(DisplayItem item, int index) {
         ApplyLabels();
         break;
     case DisplayItem::Pointer:
-        if (d.IsBusy())
+        if (d.isBusy())
             setCursor(Qt::WaitCursor);
         else
             unsetCursor();
@@ -587,7 +584,7 @@ void Form1::ApplyFlag(Flag flag) {
     case Flag::HexadecimalChecked:
         check("MnHexadecimal");
         break;
-    case Flag::DissassembleChecked:
+    case Flag::MnemonicsChecked:
         check("mnDissassemble");
         break;
     case Flag::StatusChecked:
@@ -615,7 +612,7 @@ void Form1::ApplyFlag(Flag flag) {
 }
 
 void Form1::ApplyKeypadFaces() {
-    const int base = m_.zeb.display.KeypadBase();
+    const int base = m_.zeb.display.keypadBase();
     for (int i = 0; i < 16; ++i) {
         const QString number = base == 16 ? QString::number(i, 16).toUpper() : QString::number(i);
         pads_[static_cast<std::size_t>(i)]->setFace(
@@ -625,20 +622,20 @@ void Form1::ApplyKeypadFaces() {
 
 void Form1::ApplyLabels() {
     for (AddressLabels* labels : picMem_)
-        labels->setBase(m_.zeb.display.LabelBase());
+        labels->setBase(m_.zeb.display.labelBase());
 }
 
 // ---------------------------------------------------------------- events
 
 void Form1::closeEvent(QCloseEvent* event) {
-    m_.shell.ProgramExit();
+    m_.shell.exitProgram();
     event->accept();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
     if (inputBlocked_) return;
     if (event->key() == Qt::Key_Backspace) {
-        m_.editor.Form_KeyPress(MemoryEditor::kBackspace);
+        m_.editor.typeCharacter(MemoryEditor::kBackspace);
         return;
     }
     if (event->key() == Qt::Key_Delete) return;
@@ -647,29 +644,29 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     for (const QChar c : event->text())
-        if (c.unicode() < 127) m_.editor.Form_KeyPress(static_cast<char>(c.unicode()));
+        if (c.unicode() < 127) m_.editor.typeCharacter(static_cast<char>(c.unicode()));
 }
 
 void Form1::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || inputBlocked_) return;
     switch (event->key()) {
     case Qt::Key_Home:
-        m_.editor.Form_KeyUp(NavKey::Home);
+        m_.editor.navigate(NavKey::Home);
         break;
     case Qt::Key_End:
-        m_.editor.Form_KeyUp(NavKey::End);
+        m_.editor.navigate(NavKey::End);
         break;
     case Qt::Key_Left:
-        m_.editor.Form_KeyUp(NavKey::Left);
+        m_.editor.navigate(NavKey::Left);
         break;
     case Qt::Key_Right:
-        m_.editor.Form_KeyUp(NavKey::Right);
+        m_.editor.navigate(NavKey::Right);
         break;
     case Qt::Key_Up:
-        m_.editor.Form_KeyUp(NavKey::Up);
+        m_.editor.navigate(NavKey::Up);
         break;
     case Qt::Key_Down:
-        m_.editor.Form_KeyUp(NavKey::Down);
+        m_.editor.navigate(NavKey::Down);
         break;
     default:
         QMainWindow::keyReleaseEvent(event);
@@ -685,7 +682,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Moves that a control ignored come up here too; only the bare background counts.
     if (watched == client_ && event->type() == QEvent::MouseMove &&
         !client_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
-        m_.shell.ShowStatusOf(ShellControl::Background);
+        m_.shell.showStatusOf(ShellControl::Background);
     return QMainWindow::eventFilter(watched, event);
 }
 

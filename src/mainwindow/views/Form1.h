@@ -56,10 +56,10 @@ class Form1 : public QMainWindow, public MachineObserver {
     ~Form1() override;
 
     // Start-up steps of the window itself.
-    void SetMemoryFont();
-    void SetPrinterFont();
-    void SetHeights();
-    void SetSpeedSlider(int value);
+    void setMemoryFont();
+    void setPrinterFont();
+    void layOutMainWindow();
+    void setSpeedSlider(int value);
     void RepaintMainScreen();
     // While a modal window of the machine waits: no control, no menu.
     void BlockInput(bool blocked);

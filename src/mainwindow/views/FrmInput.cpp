@@ -29,7 +29,7 @@ class ArrowButton : public QPushButton {
 
 } // namespace
 
-FrmInput::FrmInput(InputWindow& model, QWidget* parent) : QDialog(parent), model_(model) {
+FrmInput::FrmInput(InputPad& model, QWidget* parent) : QDialog(parent), model_(model) {
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Input"));
     setAccessibleName(QStringLiteral("Input"));
@@ -53,7 +53,7 @@ FrmInput::FrmInput(InputWindow& model, QWidget* parent) : QDialog(parent), model
         b->setAutoDefault(false);
         b->setMinimumSize(40, 32);
         connect(b, &QPushButton::clicked, this, [this, d] {
-            model_.CmdNumber_Click(d);
+            model_.pressDigit(d);
             Refresh();
         });
         return b;
@@ -66,7 +66,7 @@ FrmInput::FrmInput(InputWindow& model, QWidget* parent) : QDialog(parent), model
     erase->setAccessibleName(QStringLiteral("Delete last digit"));
     erase->setAutoDefault(false);
     connect(erase, &QPushButton::clicked, this, [this] {
-        model_.Command3D1_Click();
+        model_.deleteLastDigit();
         Refresh();
     });
     grid->addWidget(erase, 4, 1);
@@ -75,23 +75,23 @@ FrmInput::FrmInput(InputWindow& model, QWidget* parent) : QDialog(parent), model
     ok->setAccessibleName(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
-        model_.Command1_Click();
+        model_.accept();
         accept();
     });
     grid->addWidget(ok, 4, 2);
 }
 
 void FrmInput::Refresh() {
-    PnlInput_->setText(QString::fromStdString(model_.PnlInput()));
+    PnlInput_->setText(QString::fromStdString(model_.display()));
 }
 
-std::string FrmInput::MyInputBox() {
+std::string FrmInput::askNumber() {
     if (!placed_) {
         adjustSize();
         ui::CentreForm(this, 7, 8);
         placed_ = true;
     }
-    model_.Form_Activate();
+    model_.startEntry();
     Refresh();
     // Waits in its own event loop rather than exec(): the caller blocks the
     // other windows itself, so that the main window's close box still ends
@@ -103,17 +103,17 @@ std::string FrmInput::MyInputBox() {
     activateWindow();
     wait.exec();
     disconnect(done);
-    return model_.EnteredText();
+    return model_.enteredText();
 }
 
 void FrmInput::keyPressEvent(QKeyEvent* event) {
     // Typed digits work like the buttons.
     const int key = event->key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        model_.CmdNumber_Click(key - Qt::Key_0);
+        model_.pressDigit(key - Qt::Key_0);
         Refresh();
     } else if (key == Qt::Key_Backspace) {
-        model_.Command3D1_Click();
+        model_.deleteLastDigit();
         Refresh();
     } else if (key == Qt::Key_Escape) {
         // Only OK leaves with a number; Escape closes like the close box.

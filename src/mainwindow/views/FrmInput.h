@@ -1,5 +1,5 @@
 #pragma once
-#include "core/InputWindow.h"
+#include "core/InputPad.h"
 
 #include <QDialog>
 
@@ -13,10 +13,10 @@ class FieldPanel;
 class FrmInput : public QDialog {
     Q_OBJECT
   public:
-    FrmInput(InputWindow& model, QWidget* parent);
+    FrmInput(InputPad& model, QWidget* parent);
 
     // Shows the window modally; the text it was closed with.
-    std::string MyInputBox();
+    std::string askNumber();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -24,7 +24,7 @@ class FrmInput : public QDialog {
   private:
     void Refresh();
 
-    InputWindow& model_;
+    InputPad& model_;
     FieldPanel* PnlInput_ = nullptr;
     bool placed_ = false;
 };

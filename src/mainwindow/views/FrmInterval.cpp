@@ -37,12 +37,12 @@ FrmInterval::FrmInterval(std::int32_t& waitInterval, QWidget* parent)
     };
     connect(arrow(Qt::UpArrow, QStringLiteral("Spin1_Up"), QStringLiteral("Longer wait")),
             &QToolButton::clicked, this, [this] {
-                model_.Spin1_SpinUp();
+                model_.increase();
                 Refresh();
             });
     connect(arrow(Qt::DownArrow, QStringLiteral("Spin1_Down"), QStringLiteral("Shorter wait")),
             &QToolButton::clicked, this, [this] {
-                model_.Spin1_SpinDown();
+                model_.decrease();
                 Refresh();
             });
 
@@ -60,13 +60,13 @@ FrmInterval::FrmInterval(std::int32_t& waitInterval, QWidget* parent)
 }
 
 void FrmInterval::showEvent(QShowEvent* event) {
-    model_.Form_Activate();
+    model_.refresh();
     Refresh();
     QDialog::showEvent(event);
 }
 
 void FrmInterval::Refresh() {
-    LblInterval_->setText(QString::fromStdString(model_.LblInterval()));
+    LblInterval_->setText(QString::fromStdString(model_.label()));
 }
 
 } // namespace zeb::views

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/IntervalWindow.h"
+#include "core/WaitIntervalSetting.h"
 
 #include <QDialog>
 
@@ -19,7 +19,7 @@ class FrmInterval : public QDialog {
   private:
     void Refresh();
 
-    IntervalWindow model_;
+    WaitIntervalSetting model_;
     QLabel* LblInterval_ = nullptr;
 };
 

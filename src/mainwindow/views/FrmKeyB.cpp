@@ -44,7 +44,7 @@ FrmKeyB::FrmKeyB(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Window), zeb_(
         b->setFixedHeight(30);
         b->setMinimumWidth(1);
         b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        connect(b, &QPushButton::clicked, this, [this, index] { zeb_.stack.cmdKey_Click(index); });
+        connect(b, &QPushButton::clicked, this, [this, index] { zeb_.stack.pressKey(index); });
         return b;
     };
     // Each row is half a key further right than the one above, as on a keyboard.

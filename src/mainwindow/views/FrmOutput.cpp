@@ -20,7 +20,7 @@ FrmOutput::FrmOutput(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Window), z
     fixed.setPointSizeF(fixed.pointSizeF() * 1.6);
     PnlOutput_->setFont(fixed);
     PnlOutput_->setBackground(QColor(250, 250, 235));
-    PnlOutput_->setText(QString::fromStdString(zeb_.display.OutputText()));
+    PnlOutput_->setText(QString::fromStdString(zeb_.display.outputText()));
     const int width = QFontMetrics(fixed).horizontalAdvance(QString(10, QLatin1Char('M')));
     PnlOutput_->setMinimumSize(width + 16, QFontMetrics(fixed).height() + 12);
     auto* layout = new QVBoxLayout(this);
@@ -35,7 +35,7 @@ FrmOutput::~FrmOutput() {
 
 void FrmOutput::displayChanged(DisplayItem item, int index) {
     if (item == DisplayItem::OutputText)
-        PnlOutput_->setText(QString::fromStdString(zeb_.display.OutputText()));
+        PnlOutput_->setText(QString::fromStdString(zeb_.display.outputText()));
     else if (item == DisplayItem::Flag && static_cast<Flag>(index) == Flag::OutputVisible)
         Follow();
 }
@@ -52,7 +52,7 @@ void FrmOutput::Follow() {
 
 void FrmOutput::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        zeb_.devices.FrmOutput_Activate();
+        zeb_.devices.refreshOutputDevice();
     QWidget::changeEvent(event);
 }
 

@@ -47,13 +47,13 @@ FrmPref::FrmPref(Preferences& preferences, std::function<void()> applied, QWidge
     };
 
     lblHighlightColour_ = new QLabel(this);
-    lblHighlightColour_->setObjectName(QStringLiteral("lblHighlightColour"));
+    lblHighlightColour_->setObjectName(QStringLiteral("highlightSample"));
     lblHighlightColour_->setAccessibleName(QStringLiteral("Sample of the highlight colour"));
     lblHighlightColour_->setFrameShape(QFrame::Box);
     lblHighlightColour_->setAutoFillBackground(true);
     lblHighlightColour_->setMinimumSize(80, 24);
     lblFont_ = new QLabel(QStringLiteral("AaBb123"), this);
-    lblFont_->setObjectName(QStringLiteral("lblFont"));
+    lblFont_->setObjectName(QStringLiteral("fontSample"));
     lblFont_->setAccessibleName(QStringLiteral("Sample of the memory cell font"));
     lblFont_->setFrameShape(QFrame::Box);
     lblFont_->setAlignment(Qt::AlignCenter);
@@ -87,39 +87,39 @@ FrmPref::FrmPref(Preferences& preferences, std::function<void()> applied, QWidge
 }
 
 void FrmPref::showEvent(QShowEvent* event) {
-    model_.Form_Activate();
+    model_.load();
     Show();
     QDialog::showEvent(event);
 }
 
 void FrmPref::Show() {
     QPalette palette = lblHighlightColour_->palette();
-    palette.setColor(QPalette::Window, ui::toQColor(model_.lblHighlightColour));
+    palette.setColor(QPalette::Window, ui::toQColor(model_.highlightSample));
     lblHighlightColour_->setPalette(palette);
-    lblFont_->setFont(ToQFont(model_.lblFont));
-    ChkSound_->setChecked(model_.ChkSound);
+    lblFont_->setFont(ToQFont(model_.fontSample));
+    ChkSound_->setChecked(model_.soundOn);
 }
 
 void FrmPref::Command3_Click() {
-    model_.Command3_Click(colourDialog(model_.lblHighlightColour));
+    model_.chooseHighlightColour(colourDialog(model_.highlightSample));
     Show();
 }
 
 void FrmPref::Command4_Click() {
-    model_.ChkSound = ChkSound_->isChecked();
-    const FontChoice start = model_.FontChooserStart();
+    model_.soundOn = ChkSound_->isChecked();
+    const FontChoice start = model_.fontChooserStart();
     Show();
     const std::optional<QFont> chosen = fontDialog(ToQFont(start));
     if (chosen)
-        model_.Command4_Click(FontChoice{chosen->family().toStdString(), chosen->pointSizeF(),
-                                         chosen->bold(), chosen->italic(), chosen->strikeOut(),
-                                         chosen->underline()});
+        model_.chooseFont(FontChoice{chosen->family().toStdString(), chosen->pointSizeF(),
+                                     chosen->bold(), chosen->italic(), chosen->strikeOut(),
+                                     chosen->underline()});
     Show();
 }
 
 void FrmPref::Command2_Click() {
-    model_.ChkSound = ChkSound_->isChecked();
-    model_.Command2_Click();
+    model_.soundOn = ChkSound_->isChecked();
+    model_.accept();
     hide();
     if (applied_) applied_();
 }

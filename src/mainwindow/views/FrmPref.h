@@ -1,5 +1,5 @@
 #pragma once
-#include "mainwindow/PreferencesWindow.h"
+#include "mainwindow/PreferencesEditor.h"
 
 #include <QDialog>
 #include <QFont>
@@ -34,7 +34,7 @@ class FrmPref : public QDialog {
     void Command4_Click();
     void Command2_Click();
 
-    PreferencesWindow model_;
+    PreferencesEditor model_;
     std::function<void()> applied_;
     QLabel* lblHighlightColour_ = nullptr;
     QLabel* lblFont_ = nullptr;

@@ -24,17 +24,17 @@ class QtHost : public Host {
     // The file dialog; tests answer it themselves.
     std::function<std::string(int action, std::string_view filter)> fileDialog;
 
-    Answer MessageBox(Icon icon, Buttons buttons, std::string_view title,
+    Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
-    void DoEvents() override;
-    void PauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
-    void WaitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override;
-    void PlaySound(std::string_view fileName) override;
-    std::optional<std::string> MyInputBox() override;
-    void SetOnTop(Window window, bool onTop) override;
-    std::string ClipboardText() override;
-    void SetClipboardText(const std::string& text) override;
-    std::string GetFileFromCommonDialog(int action, std::string_view filter) override;
+    void processEvents() override;
+    void pauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
+    void waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override;
+    void playSound(std::string_view fileName) override;
+    std::optional<std::string> askNumber() override;
+    void setOnTop(Window window, bool onTop) override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
+    std::string chooseFile(int action, std::string_view filter) override;
 
   private:
     ui::MessageBoxes& boxes_;

@@ -29,7 +29,7 @@ void SoundPlayer::Play(std::string_view fileName) {
     if (it->second) it->second->play();
 }
 
-bool SoundPlayer::HasSoundCard() {
+bool SoundPlayer::hasSoundCard() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 

@@ -19,7 +19,7 @@ class SoundPlayer {
     // A file that is missing plays nothing.
     void Play(std::string_view fileName);
     // Whether the platform reports at least one audio output.
-    static bool HasSoundCard();
+    static bool hasSoundCard();
 
   private:
     QString directory_;

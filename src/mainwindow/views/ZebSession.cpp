@@ -29,7 +29,7 @@ ZebSession::ZebSession(SessionOptions options)
           return std::move(options);
       }()),
       sounds(options_.programDirectory) {
-    zeb.run.SetAssembler([this] { return assembler.AssembleAll(); });
+    zeb.run.setAssembler([this] { return assembler.assembleAll(); });
     form_ = std::make_unique<Form1>(
         Form1Models{zeb, editor, base, shell, files, clipboard, [this] { aboutmenu_Click(); },
                     [this] { print->MnuFonts_Click(); }, [this] { print->mnuPrinter_Click(); },
@@ -38,7 +38,7 @@ ZebSession::ZebSession(SessionOptions options)
     boxes.SetParent(form_.get());
     print = std::make_unique<PrintCommands>(zeb.machine, printerFont, form_.get());
     host.fileDialog = [this](int action, std::string_view filter) {
-        return ui::GetFileFromCommonDialog(form_.get(), action, filter);
+        return ui::chooseFile(form_.get(), action, filter);
     };
     about_ = new FrmAbout(form_.get());
     keyb_ = new FrmKeyB(zeb, form_.get());
@@ -47,16 +47,16 @@ ZebSession::ZebSession(SessionOptions options)
     interval_ = new FrmInterval(zeb.machine.WaitInterval, form_.get());
 
     host.inputBox = [this]() -> std::optional<std::string> {
-        if (shell.Exiting()) return std::nullopt;
+        if (shell.exiting()) return std::nullopt;
         // Nothing but the input window and the main window's close box
         // answers while a number is awaited.
         form_->BlockInput(true);
         keyb_->setEnabled(false);
-        std::string text = input_->MyInputBox();
+        std::string text = input_->askNumber();
         keyb_->setEnabled(true);
         form_->BlockInput(false);
         // The window was closed because the program ends.
-        if (shell.Exiting()) return std::nullopt;
+        if (shell.exiting()) return std::nullopt;
         return text;
     };
     host.onTop = [this](Window window, bool on) {
@@ -82,89 +82,89 @@ QWidget* ZebSession::WindowOf(Window window) {
 }
 
 void ZebSession::Start() {
-    shell.Form_Load();
+    shell.startUp();
     form_->show();
     form_->activateWindow();
     form_->setFocus();
 }
 
-void ZebSession::ShowAboutWithoutWaiting() {
+void ZebSession::showAboutWithoutWaiting() {
     about_->adjustSize();
     ui::CentreForm(about_, 5, 5);
     about_->show();
 }
 
-void ZebSession::HideAbout() {
+void ZebSession::hideAbout() {
     about_->hide();
 }
 
-void ZebSession::SetTitle(const std::string& title) {
+void ZebSession::setTitle(const std::string& title) {
     form_->setWindowTitle(QString::fromStdString(title));
 }
 
-void ZebSession::SetMemoryFont() {
-    form_->SetMemoryFont();
+void ZebSession::setMemoryFont() {
+    form_->setMemoryFont();
 }
-void ZebSession::SetPrinterFont() {
+void ZebSession::setPrinterFont() {
     printerFont = PrinterFont{};
-    form_->SetPrinterFont();
+    form_->setPrinterFont();
 }
-bool ZebSession::HasSoundCard() {
-    return options_.probeSound && SoundPlayer::HasSoundCard();
+bool ZebSession::hasSoundCard() {
+    return options_.probeSound && SoundPlayer::hasSoundCard();
 }
-std::string ZebSession::ProgramDirectory() {
+std::string ZebSession::programDirectory() {
     return options_.programDirectory.toStdString();
 }
-void ZebSession::SetHeights() {
-    form_->SetHeights();
+void ZebSession::layOutMainWindow() {
+    form_->layOutMainWindow();
 }
-void ZebSession::CentreMainForm(int vertical, int horizontal) {
+void ZebSession::centreMainWindow(int vertical, int horizontal) {
     ui::CentreForm(form_.get(), vertical, horizontal);
 }
-void ZebSession::SetSpeedSlider(int value) {
-    form_->SetSpeedSlider(value);
+void ZebSession::setSpeedSlider(int value) {
+    form_->setSpeedSlider(value);
 }
 
-void ZebSession::Unload(FormName form) {
+void ZebSession::unload(WindowId form) {
     switch (form) {
-    case FormName::About:
+    case WindowId::About:
         about_->hide();
         break;
-    case FormName::FrmInput:
+    case WindowId::Input:
         // Ends a modal wait of INP: the run sees the program ending.
         input_->reject();
         input_->hide();
         break;
-    case FormName::FrmInterval:
+    case WindowId::WaitInterval:
         interval_->hide();
         break;
-    case FormName::FrmKeyB:
+    case WindowId::Keyboard:
         keyb_->hide();
         break;
-    case FormName::FrmOutput:
+    case WindowId::Output:
         output_->hide();
         break;
-    case FormName::Form1:
+    case WindowId::Main:
         form_->hide();
         break;
-    case FormName::FrmGates:
+    case WindowId::LogicGates:
         if (gates_) gates_->reject();
         break;
-    case FormName::FrmMem:
+    case WindowId::MemoryHardware:
         if (mem_) mem_->reject();
         break;
-    case FormName::FrmBit:
-    case FormName::FrmClock:
-    case FormName::FrmPref:
+    case WindowId::MachineView:
+    case WindowId::ClockChart:
+    case WindowId::Preferences:
         if (pref_) pref_->reject();
         break;
-    case FormName::FrmDemo:
+    case WindowId::Demonstration:
         // Built with their own views.
         break;
     }
 }
 
-void ZebSession::Quit() {
+void ZebSession::quit() {
     // Nothing waits or asks any more; the run unwinds to the event loop,
     // which then ends.
     yield.SetStopped(true);
@@ -190,7 +190,7 @@ void ZebSession::mnLogicGates_Click() {
 void ZebSession::MnPreferences_Click() {
     if (!pref_)
         pref_ = new FrmPref(
-            zeb.preferences, [this] { form_->SetMemoryFont(); }, form_.get());
+            zeb.preferences, [this] { form_->setMemoryFont(); }, form_.get());
     pref_->exec();
 }
 

@@ -61,18 +61,18 @@ class ZebSession final : public ShellWindows {
     FrmInterval& interval() { return *interval_; }
     FrmAbout& about() { return *about_; }
 
-    void ShowAboutWithoutWaiting() override;
-    void HideAbout() override;
-    void SetTitle(const std::string& title) override;
-    void SetMemoryFont() override;
-    void SetPrinterFont() override;
-    bool HasSoundCard() override;
-    std::string ProgramDirectory() override;
-    void SetHeights() override;
-    void CentreMainForm(int vertical, int horizontal) override;
-    void SetSpeedSlider(int value) override;
-    void Unload(FormName form) override;
-    void Quit() override;
+    void showAboutWithoutWaiting() override;
+    void hideAbout() override;
+    void setTitle(const std::string& title) override;
+    void setMemoryFont() override;
+    void setPrinterFont() override;
+    bool hasSoundCard() override;
+    std::string programDirectory() override;
+    void layOutMainWindow() override;
+    void centreMainWindow(int vertical, int horizontal) override;
+    void setSpeedSlider(int value) override;
+    void unload(WindowId form) override;
+    void quit() override;
 
     void aboutmenu_Click();
     // Views > Logic Gates and Views > Memory: modal, created on first use.

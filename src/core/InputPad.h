@@ -4,22 +4,22 @@
 namespace zeb {
 
 // The numeric input window read by INP: ten digits, delete and OK.
-class InputWindow {
+class InputPad {
   public:
     static constexpr std::size_t kMaxDigits = 5;
 
-    const std::string& PnlInput() const { return pnlInput_; }
+    const std::string& display() const { return display_; }
     // Kept from the last OK: closing the window otherwise hands it back again.
-    const std::string& EnteredText() const { return enteredText_; }
+    const std::string& enteredText() const { return enteredText_; }
 
     // Each activation starts with an empty display.
-    void Form_Activate() { pnlInput_.clear(); }
-    void CmdNumber_Click(int digit);
-    void Command3D1_Click();
-    void Command1_Click() { enteredText_ = pnlInput_; }
+    void startEntry() { display_.clear(); }
+    void pressDigit(int digit);
+    void deleteLastDigit();
+    void accept() { enteredText_ = display_; }
 
   private:
-    std::string pnlInput_;
+    std::string display_;
     std::string enteredText_;
 };
 

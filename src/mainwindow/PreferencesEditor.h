@@ -18,28 +18,28 @@ struct FontChoice {
 };
 
 // The Preferences window: samples the user changes freely, stored only on OK.
-class PreferencesWindow {
+class PreferencesEditor {
   public:
-    explicit PreferencesWindow(Preferences& preferences) : p_(preferences) {}
+    explicit PreferencesEditor(Preferences& preferences) : p_(preferences) {}
 
     // The samples and the box, as stored; cancelled changes never survive.
-    Colour lblHighlightColour = kRed;
-    FontChoice lblFont;
-    bool ChkSound = true;
+    Colour highlightSample = kRed;
+    FontChoice fontSample;
+    bool soundOn = true;
 
-    void Form_Activate();
+    void load();
     // "Action Highlight Colour": the chooser's colour, or nothing on Cancel.
-    void Command3_Click(std::optional<Colour> chosen);
+    void chooseHighlightColour(std::optional<Colour> chosen);
     // "Memory Cell Font", before the chooser opens: the sample goes back to
     // the stored size and styles; the chooser is primed with the stored name.
-    FontChoice FontChooserStart();
+    FontChoice fontChooserStart();
     // ... and after it closed: the chosen font, or nothing on Cancel.
-    void Command4_Click(std::optional<FontChoice> chosen);
+    void chooseFont(std::optional<FontChoice> chosen);
     // "OK": the samples and the box become the preferences.
-    void Command2_Click();
+    void accept();
 
-    static FontChoice MemoryFont(const Preferences& p);
-    static void StoreMemoryFont(Preferences& p, const FontChoice& font);
+    static FontChoice memoryFont(const Preferences& p);
+    static void storeMemoryFont(Preferences& p, const FontChoice& font);
 
   private:
     Preferences& p_;
