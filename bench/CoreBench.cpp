@@ -36,7 +36,7 @@ template <class Load> void RunProgram(benchmark::State& state, Load load) {
     zeb.machine.startUp();
     zeb.pacing.setEnabled(false);
     long executed = 0;
-    zeb.run.setAfterInstruction([&](int) { ++executed; });
+    zeb.run.setAfterInstruction([&](zeb::Opcode) { ++executed; });
     for (auto _ : state) {
         load(zeb.machine);
         zeb.machine.resetPC();

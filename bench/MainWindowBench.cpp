@@ -54,7 +54,7 @@ void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
     auto s = Session();
     const long perRun = state.range(0);
     long executed = 0;
-    s->zeb.run.setAfterInstruction([&](int) {
+    s->zeb.run.setAfterInstruction([&](zeb::Opcode) {
         if (++executed % perRun == 0) s->zeb.run.stop();
     });
     for (auto _ : state) {

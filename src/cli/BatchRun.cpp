@@ -4,7 +4,7 @@
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
 #include "files/Listing.h"
-#include "files/ProgramFiles.h"
+#include "files/ProgramFileCommands.h"
 #include "files/StdFileSystem.h"
 
 #include <fstream>
@@ -60,9 +60,9 @@ Answer BatchRun::messageBox(Icon, Buttons buttons, std::string_view title, std::
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-void BatchRun::pauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
-    // No events here: sleep once to the end of the pause.
-    if (Clock::now() < until) std::this_thread::sleep_until(pauseEnd);
+void BatchRun::pause(Clock::duration duration) {
+    // No events here: just the time.
+    std::this_thread::sleep_for(duration);
 }
 
 std::optional<std::string> BatchRun::askNumber() {
@@ -78,15 +78,15 @@ void BatchRun::displayChanged(DisplayItem item, int index) {
         out_ << "OUT " << zeb_->display.printerLine(1) << '\n';
 }
 
-void BatchRun::AfterInstruction(Zeb& zeb, int code) {
+void BatchRun::AfterInstruction(Zeb& zeb, Opcode op) {
     if (inputExhausted_) return; // the INP that found no input did not complete
     ++steps_;
-    if (code == 0 && !zeb.machine.ErrorFlag) halted_ = true;
+    if (op == Opcode::Halt && !zeb.machine.hasError()) halted_ = true;
     for (const KeyPress& key : options_.keys)
         if (key.step == steps_) zeb.stack.pressKey(key.index);
-    if (steps_ >= options_.maxSteps && zeb.machine.Running) {
+    if (steps_ >= options_.maxSteps && zeb.machine.running()) {
         limitReached_ = true;
-        zeb.machine.Running = false;
+        zeb.machine.stopRun();
     }
 }
 
@@ -108,7 +108,7 @@ int BatchRun::Execute() {
     Assembler assembler(m);
     BaseSwitch bases(m, assembler);
     StdFileSystem disk;
-    ProgramFiles files(m, assembler, bases, disk);
+    ProgramFileCommands files(m, assembler, bases, disk);
 
     m.startUp();
     zeb.pacing.setEnabled(options_.speed.has_value());
@@ -118,12 +118,12 @@ int BatchRun::Execute() {
         zeb.display.set(Flag::StatusChecked, true);
     }
     if (options_.keyboard) zeb.stack.toggleInterruptDisplay();
-    if (options_.base == 16) bases.changeBase(16);
+    if (options_.base == 16) bases.changeBase(NumberBase::Hexadecimal);
     if (options_.mnemonics) assembler.disassembleAll();
 
     const long before = messages_;
     files.load(options_.program);
-    if (messages_ != before || m.CurrentFileName != options_.program) {
+    if (messages_ != before || m.currentFileName() != options_.program) {
         WriteEnd(zeb, RunEnd::Load);
         return static_cast<int>(RunEnd::Load);
     }
@@ -131,13 +131,13 @@ int BatchRun::Execute() {
     // Loading empties the printer strip; only what the run prints is reported.
     zeb.observers.add(this);
     zeb.run.setAssembler([&assembler] { return assembler.assembleAll(); });
-    zeb.run.setAfterInstruction([this, &zeb](int code) { AfterInstruction(zeb, code); });
+    zeb.run.setAfterInstruction([this, &zeb](Opcode op) { AfterInstruction(zeb, op); });
     zeb.run.run();
 
     RunEnd how = RunEnd::Halt;
     if (inputExhausted_)
         how = RunEnd::Input;
-    else if (m.ErrorFlag)
+    else if (m.hasError())
         how = RunEnd::Error;
     else if (halted_)
         how = RunEnd::Halt;
@@ -145,7 +145,7 @@ int BatchRun::Execute() {
         how = RunEnd::Limit;
     WriteEnd(zeb, how);
 
-    if (!options_.save.empty() && !files.saveWithoutPrompts(options_.save))
+    if (!options_.save.empty() && files.saveWithoutPrompts(options_.save))
         err_ << "zeb-run: could not write " << options_.save << '\n';
     if (!options_.listing.empty()) {
         std::ofstream listing(options_.listing, std::ios::binary | std::ios::trunc);

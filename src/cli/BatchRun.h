@@ -2,6 +2,7 @@
 #include "cli/CliOptions.h"
 #include "core/Host.h"
 #include "core/MachineObserver.h"
+#include "core/Opcode.h"
 
 #include <cstddef>
 #include <iosfwd>
@@ -23,12 +24,12 @@ class BatchRun : public Host, public MachineObserver {
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
-    void pauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
+    void pause(Clock::duration duration) override;
     std::optional<std::string> askNumber() override;
     void displayChanged(DisplayItem item, int index) override;
 
   private:
-    void AfterInstruction(Zeb& zeb, int code);
+    void AfterInstruction(Zeb& zeb, Opcode op);
     void WriteEnd(Zeb& zeb, RunEnd how);
 
     const CliOptions& options_;

@@ -9,7 +9,7 @@ bool Devices::input() {
     while (text.empty()) {
         std::optional<std::string> entered = m_.host().askNumber();
         if (!entered) {
-            m_.Running = false;
+            m_.stopRun();
             return false;
         }
         text = std::move(*entered);
@@ -35,11 +35,9 @@ bool Devices::input() {
 }
 
 void Devices::output() {
-    if (m_.RunLogCount >= 100) m_.RunLogCount = 1;
     const std::string& acc = m_.registerText(Register::Acc);
-    m_.RunLog[static_cast<std::size_t>(m_.RunLogCount)] = "OUTPUT: " + acc;
-    ++m_.RunLogCount;
-    const std::int32_t value = signedValue(m_.getNumber(acc));
+    m_.runLog().append("OUTPUT: " + acc);
+    const std::int32_t value = signedValue(m_.getNumber(acc).value_or(0));
     printLine(plainText(value));
     m_.hooks().onOutput();
 }

@@ -73,4 +73,16 @@ class DisplayState {
     int busy_ = 0;
 };
 
+// The busy pointer for as long as this lives.
+class BusyPointer {
+  public:
+    explicit BusyPointer(DisplayState& display) : display_(display) { display_.setBusy(true); }
+    ~BusyPointer() { display_.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    DisplayState& display_;
+};
+
 } // namespace zeb

@@ -1,5 +1,4 @@
 #pragma once
-#include "core/ClockHooks.h"
 #include "core/Types.h"
 
 #include <chrono>
@@ -10,11 +9,17 @@
 
 namespace zeb {
 
-// Everything the machine needs from outside itself. The Qt application, the
+// The two file dialogs.
+enum class FileDialog { Open, Save };
+
+// Everything the machine needs from outside itself: message boxes, waits,
+// sound, the input window, dialogs and the clipboard. The Qt application, the
 // batch runner and the tests each implement it.
-class Host : public ClockHooks {
+class Host {
   public:
     using Clock = std::chrono::steady_clock;
+
+    virtual ~Host() = default;
 
     // A message box; the answer is Ok for a box with only an OK button.
     virtual Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
@@ -22,14 +27,10 @@ class Host : public ClockHooks {
 
     // One pass over the pending user-interface events.
     virtual void processEvents() {}
-    // A yield of the speed pause after its first: process events and wait for
-    // more until `until` at the latest. Must not spin. Nothing but events is
-    // due before `pauseEnd`, the end of the whole pause, so a host may wait
-    // until then in one go; the yields that follow find their deadlines passed.
-    virtual void pauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
-        (void)until;
-        (void)pauseEnd;
-    }
+    // The speed pause: process events, then keep processing them for the
+    // given time. Must not spin. A host may end it early when the program
+    // is ending.
+    virtual void pause(Clock::duration duration) { (void)duration; }
 
     // The Machine view's wait between steps: process events until done() holds
     // or the deadline passes (no deadline: until done() alone). Must not spin.
@@ -39,15 +40,12 @@ class Host : public ClockHooks {
         (void)deadline;
     }
 
-    // Play a sound file of the program's directory without waiting for it.
+    // Play a sound file of the program's data folder without waiting for it.
     virtual void playSound(std::string_view fileName) { (void)fileName; }
 
     // The numeric input window, shown modally; the text it was closed with.
     // No value means the program is ending: the instruction is abandoned.
     virtual std::optional<std::string> askNumber() = 0;
-
-    // The output device window, when visible, shows the cell that changed.
-    virtual void refreshOutputCell(int address) { (void)address; }
 
     // The demonstration's click filter; everything passes while none runs.
     virtual bool validClick(std::string_view control, int index) {
@@ -56,9 +54,9 @@ class Host : public ClockHooks {
         return true;
     }
 
-    // The platform's file dialog: action 1 opens, 2 saves. Empty when cancelled.
-    virtual std::string chooseFile(int action, std::string_view filter) {
-        (void)action;
+    // The platform's file dialog. Empty when cancelled.
+    virtual std::string chooseFile(FileDialog dialog, std::string_view filter) {
+        (void)dialog;
         (void)filter;
         return {};
     }

@@ -7,122 +7,141 @@
 
 namespace zeb {
 
+namespace {
+
+struct ArithmeticNames {
+    const char* instruction; // in the illegal-address report
+    const char* operation;   // in the overflow report
+};
+
+ArithmeticNames namesOf(ArithmeticOp op) {
+    switch (op) {
+    case ArithmeticOp::Add:
+        return {"ADD", "Addition"};
+    case ArithmeticOp::Subtract:
+        return {"SUBTRACT", "Subtraction"};
+    case ArithmeticOp::Multiply:
+        return {"MULTIPLY", "Multiplication"};
+    case ArithmeticOp::Divide:
+        return {"DIVIDE", "Division"};
+    }
+    return {"", ""};
+}
+
+} // namespace
+
 int Instructions::fetch() {
     ClockHooks& h = m_.hooks();
-    m_.CurrentAddress = static_cast<std::int16_t>(m_.getNumber(m_.registerText(Register::PC)));
-    if (!legalAddress(m_.CurrentAddress)) return 0;
+    // An unreadable PC is reported; the run stops on the error with code 0.
+    m_.setCurrentAddress(static_cast<std::int16_t>(m_.pc().value_or(0)));
+    if (!legalAddress(m_.currentAddress())) return 0;
     h.onPCToAddressDecoder();
-    const int code = m_.operatorValue(m_.CurrentAddress);
-    if (m_.ErrorFlag) return 0;
+    const std::optional<std::int32_t> code = m_.operatorValue(m_.currentAddress());
+    if (!code || m_.hasError()) return 0;
     pacing_.speedPause();
     h.onMemoryToInstructionRegister();
     h.onOperandToAddressDecoder();
     h.onMemoryToGeneralRegister();
     pacing_.speedPause();
-    return code;
+    return *code;
 }
 
-bool Instructions::execute(int code) {
-    switch (code) {
-    case 0:
+bool Instructions::execute(Opcode op) {
+    switch (op) {
+    case Opcode::Halt:
         halt();
         pacing_.makeSound("honk.wav");
         return false;
-    case 1:
+    case Opcode::Load:
         loadAcc();
         return true;
-    case 2:
+    case Opcode::Store:
         storeAcc();
         return true;
-    case 3:
+    case Opcode::Add:
         add();
         return true;
-    case 4:
+    case Opcode::Subtract:
         subtract();
         return true;
-    case 5:
+    case Opcode::Multiply:
         multiply();
         return true;
-    case 6:
+    case Opcode::Divide:
         divide();
         return true;
-    case 7:
+    case Opcode::Jump:
         jump();
         return false;
-    case 8:
+    case Opcode::JumpIfNegative:
         return jumpIfNegative();
-    case 9:
+    case Opcode::JumpIfZero:
         return jumpIfZero();
-    case 10:
+    case Opcode::JumpIndirect:
         jumpIndirect();
         return false;
-    case 11:
+    case Opcode::Input:
         return devices_.input();
-    case 12:
+    case Opcode::Output:
         devices_.output();
         return true;
-    case 13:
+    case Opcode::InterruptsOff:
         stack_.setInterruptsEnabled(false);
         return true;
-    case 14:
+    case Opcode::InterruptsOn:
         stack_.setInterruptsEnabled(true);
         return true;
-    case 15:
+    case Opcode::ReadInterruptKey:
         stack_.readInterruptKey();
         return true;
-    case 16:
+    case Opcode::ReturnFromInterrupt:
         stack_.returnFromInterrupt();
         return false;
-    case 17:
+    case Opcode::LoadIndirect:
         loadIndirect();
         return true;
-    case 18:
+    case Opcode::StoreIndirect:
         storeIndirect();
         return true;
-    case 19:
+    case Opcode::JumpToSubroutine:
         stack_.jumpToSubroutine();
         return false;
-    case 20:
+    case Opcode::ReturnFromSubroutine:
         stack_.returnFromSubroutine();
         return false;
-    default:
-        return false;
     }
+    return false;
 }
 
 void Instructions::incrementPC() {
-    const std::int32_t next = m_.getNumber(m_.registerText(Register::PC)) + 1;
+    const std::int32_t next = m_.pc().value_or(0) + 1;
     m_.hooks().onIncrementPC(next);
     m_.changePC(next);
 }
 
-std::int32_t Instructions::arithmetic(std::int32_t a, std::int32_t b, char op, bool& overflow) {
+std::int32_t Instructions::arithmetic(std::int32_t a, std::int32_t b, ArithmeticOp op,
+                                      bool& overflow) {
     overflow = false;
     const std::int64_t A = signedValue(a);
     const std::int64_t B = signedValue(b);
     std::int64_t r = 0;
     switch (op) {
-    case '+':
+    case ArithmeticOp::Add:
         r = A + B;
         break;
-    case '-':
+    case ArithmeticOp::Subtract:
         r = A - B;
         break;
-    case '*':
+    case ArithmeticOp::Multiply:
         r = A * B;
         break;
-    case '/':
+    case ArithmeticOp::Divide:
         if (B == 0) {
             overflow = true;
             m_.setOverflowBit(1);
             return 32767;
         }
         r = A / B;
-        break;
-    default:
-        m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEBArithmetic",
-                      "Unrecognized arithmetic operator");
-        r = 0;
         break;
     }
     if (std::llabs(r) < 32768) {
@@ -137,110 +156,105 @@ std::int32_t Instructions::arithmetic(std::int32_t a, std::int32_t b, char op, b
     return static_cast<std::int32_t>(r);
 }
 
-bool Instructions::operandAddress(std::int32_t& a) {
-    a = m_.operandValue(m_.CurrentAddress);
-    return !m_.ErrorFlag;
+std::optional<std::int32_t> Instructions::operandAddress() {
+    const std::optional<std::int32_t> a = m_.operandValue(m_.currentAddress());
+    if (!a || m_.hasError()) return std::nullopt;
+    return a;
 }
 
 void Instructions::halt() {
     m_.hooks().onHalt();
-    m_.Running = false;
+    m_.stopRun();
 }
 
-void Instructions::arithmeticInstruction(char op) {
-    std::int32_t a;
-    if (!operandAddress(a)) return;
-    if (!legalAddress(a)) {
-        if (op != '*') m_.changeAcc(65535);
-        const char* what = op == '+'   ? "ADD"
-                           : op == '-' ? "SUBTRACT"
-                           : op == '*' ? "MULTIPLY"
-                                       : "DIVIDE";
-        m_.report(std::string("Illegal address in ") + what + " at " + signedText(a));
+void Instructions::arithmeticInstruction(ArithmeticOp op) {
+    const std::optional<std::int32_t> a = operandAddress();
+    if (!a) return;
+    const ArithmeticNames names = namesOf(op);
+    if (!legalAddress(*a)) {
+        if (op != ArithmeticOp::Multiply) m_.changeAcc(65535);
+        m_.report(std::string("Illegal address in ") + names.instruction + " at " + signedText(*a));
         return;
     }
-    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
-    const std::int32_t word = m_.memoryWord(a);
+    // A value that cannot be read has been reported and counts as 0: the
+    // instruction completes and the run stops after it.
+    const std::int32_t acc = m_.acc().value_or(0);
+    const std::int32_t word = m_.memoryWord(*a).value_or(0);
     bool overflow = false;
     const std::int32_t r = arithmetic(acc, word, op, overflow);
-    if (overflow && !m_.display().get(Flag::StatusRegisterShown)) {
-        const char* what = op == '+'   ? "Addition"
-                           : op == '-' ? "Subtraction"
-                           : op == '*' ? "Multiplication"
-                                       : "Division";
-        m_.report(std::string(what) + " causes overflow at " + signedText(m_.CurrentAddress));
-    }
+    if (overflow && !m_.display().get(Flag::StatusRegisterShown))
+        m_.report(std::string(names.operation) + " causes overflow at " +
+                  signedText(m_.currentAddress()));
     m_.changeAcc(r);
     ClockHooks& h = m_.hooks();
     switch (op) {
-    case '+':
+    case ArithmeticOp::Add:
         h.onAdd(r);
         break;
-    case '-':
+    case ArithmeticOp::Subtract:
         h.onSubtract(r);
         break;
-    case '*':
+    case ArithmeticOp::Multiply:
         h.onMultiply(r);
         break;
-    default:
+    case ArithmeticOp::Divide:
         h.onDivide(r);
         break;
     }
 }
 
 void Instructions::loadAcc() {
-    std::int32_t a;
-    if (!operandAddress(a)) return;
-    if (!legalAddress(a)) {
+    const std::optional<std::int32_t> a = operandAddress();
+    if (!a) return;
+    if (!legalAddress(*a)) {
         m_.changeAcc(65535);
-        m_.report("Illegal address in LOAD at " + signedText(a));
+        m_.report("Illegal address in LOAD at " + signedText(*a));
         return;
     }
-    const std::int32_t v = m_.memoryWord(a);
+    const std::int32_t v = m_.memoryWord(*a).value_or(0);
     m_.hooks().onLoadAcc(v);
     m_.changeAcc(v);
 }
 
 void Instructions::storeWord(std::int32_t address) {
-    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
     std::int32_t high, low;
-    splitWord(acc, high, low);
-    m_.setOperator(address, high, m_.NumberBase);
-    m_.setOperand(address, low, m_.NumberBase);
+    splitWord(m_.acc().value_or(0), high, low);
+    m_.setOperator(address, high, m_.base());
+    m_.setOperand(address, low, m_.base());
 }
 
 void Instructions::storeAcc() {
-    std::int32_t a;
-    if (!operandAddress(a)) return;
-    if (!legalAddress(a)) {
-        m_.report("Illegal address in STORE at " + signedText(a));
+    const std::optional<std::int32_t> a = operandAddress();
+    if (!a) return;
+    if (!legalAddress(*a)) {
+        m_.report("Illegal address in STORE at " + signedText(*a));
         return;
     }
     m_.hooks().onCopyAccToGeneralRegister();
-    storeWord(a);
+    storeWord(*a);
 }
 
 void Instructions::jump() {
-    std::int32_t a;
-    if (!operandAddress(a)) return;
-    if (legalAddress(a)) {
-        m_.changePC(a);
+    const std::optional<std::int32_t> a = operandAddress();
+    if (!a) return;
+    if (legalAddress(*a)) {
+        m_.changePC(*a);
         m_.hooks().onJump();
     } else {
-        m_.report("JUMP to illegal address at " + signedText(a));
+        m_.report("JUMP to illegal address at " + signedText(*a));
     }
 }
 
 bool Instructions::jumpIfNegative() {
-    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
-    std::int32_t a;
-    if (!operandAddress(a)) return false;
+    const std::int32_t acc = m_.acc().value_or(0);
+    const std::optional<std::int32_t> a = operandAddress();
+    if (!a) return false;
     if (signedValue(acc) < 0) {
-        if (legalAddress(a)) {
-            m_.changePC(a);
+        if (legalAddress(*a)) {
+            m_.changePC(*a);
             m_.hooks().onJumpIfNegative();
         } else {
-            m_.report("JUMPIFNEG to illegal address at " + signedText(a));
+            m_.report("JUMPIFNEG to illegal address at " + signedText(*a));
         }
         return false;
     }
@@ -248,55 +262,57 @@ bool Instructions::jumpIfNegative() {
 }
 
 bool Instructions::jumpIfZero() {
-    std::int32_t a;
-    if (!operandAddress(a)) return false;
-    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
+    const std::optional<std::int32_t> a = operandAddress();
+    if (!a) return false;
+    const std::int32_t acc = m_.acc().value_or(0);
     bool advance = true;
     if (acc == 0) {
-        if (legalAddress(a))
-            m_.changePC(a);
+        if (legalAddress(*a))
+            m_.changePC(*a);
         else
-            m_.report("JUMPIFZERO to illegal address at " + signedText(a));
+            m_.report("JUMPIFZERO to illegal address at " + signedText(*a));
         advance = false;
     }
     m_.hooks().onJumpIfZero();
     return advance;
 }
 
-bool Instructions::indirectTarget(const std::string& message, std::int32_t& t) {
-    std::int32_t a;
-    if (!operandAddress(a)) return false;
-    if (!legalAddress(a)) {
-        m_.report(message + signedText(a));
-        return false;
+std::optional<std::int32_t> Instructions::indirectTarget(const std::string& message) {
+    const std::optional<std::int32_t> a = operandAddress();
+    if (!a) return std::nullopt;
+    if (!legalAddress(*a)) {
+        m_.report(message + signedText(*a));
+        return std::nullopt;
     }
-    t = m_.operandValue(a);
+    // An unreadable pointer has been reported; 0 is a legal address and the
+    // instruction completes before the run stops.
+    const std::int32_t t = m_.operandValue(*a).value_or(0);
     if (!legalAddress(t)) {
         m_.report(message + signedText(t));
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return t;
 }
 
 void Instructions::jumpIndirect() {
-    std::int32_t t;
-    if (!indirectTarget("JUMP INDIRECT to illegal address at ", t)) return;
-    m_.changePC(t);
+    const auto t = indirectTarget("JUMP INDIRECT to illegal address at ");
+    if (!t) return;
+    m_.changePC(*t);
     m_.hooks().onJumpIndirect();
 }
 
 void Instructions::loadIndirect() {
-    std::int32_t t;
-    if (!indirectTarget("LOAD INDIRECT from illegal address at ", t)) return;
-    const std::int32_t v = m_.memoryWord(t);
+    const auto t = indirectTarget("LOAD INDIRECT from illegal address at ");
+    if (!t) return;
+    const std::int32_t v = m_.memoryWord(*t).value_or(0);
     m_.hooks().onLoadIndirect(v);
     m_.changeAcc(v);
 }
 
 void Instructions::storeIndirect() {
-    std::int32_t t;
-    if (!indirectTarget("STORE INDIRECT to illegal address at ", t)) return;
-    storeWord(t);
+    const auto t = indirectTarget("STORE INDIRECT to illegal address at ");
+    if (!t) return;
+    storeWord(*t);
     m_.hooks().onStoreIndirect();
 }
 

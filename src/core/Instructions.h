@@ -1,5 +1,6 @@
 #pragma once
 #include "core/Machine.h"
+#include "core/Opcode.h"
 #include "core/Pacing.h"
 
 namespace zeb {
@@ -7,25 +8,31 @@ namespace zeb {
 class StackInterrupts;
 class Devices;
 
+// The sign-magnitude operations of AC+, AC-, ACX and AC/.
+enum class ArithmeticOp { Add, Subtract, Multiply, Divide };
+
 // Fetching, decoding and carrying out the 21 instructions.
 class Instructions {
   public:
     Instructions(Machine& machine, Pacing& pacing, StackInterrupts& stack, Devices& devices)
         : m_(machine), pacing_(pacing), stack_(stack), devices_(devices) {}
 
+    // The code at the PC (the PC's cell becomes the current address); 0 when
+    // it could not be read.
     int fetch();
     // True when the caller must advance the PC.
-    bool execute(int code);
+    bool execute(Opcode op);
     void incrementPC();
-    std::int32_t arithmetic(std::int32_t a, std::int32_t b, char op, bool& overflow);
+    // The result word; overflow tells whether it had to be reduced.
+    std::int32_t arithmetic(std::int32_t a, std::int32_t b, ArithmeticOp op, bool& overflow);
 
     void halt();
     void loadAcc();
     void storeAcc();
-    void add() { arithmeticInstruction('+'); }
-    void subtract() { arithmeticInstruction('-'); }
-    void multiply() { arithmeticInstruction('*'); }
-    void divide() { arithmeticInstruction('/'); }
+    void add() { arithmeticInstruction(ArithmeticOp::Add); }
+    void subtract() { arithmeticInstruction(ArithmeticOp::Subtract); }
+    void multiply() { arithmeticInstruction(ArithmeticOp::Multiply); }
+    void divide() { arithmeticInstruction(ArithmeticOp::Divide); }
     void jump();
     bool jumpIfNegative();
     bool jumpIfZero();
@@ -34,14 +41,14 @@ class Instructions {
     void storeIndirect();
 
   private:
-    // The operand address of the executing instruction; false when an
+    // The operand address of the executing instruction; nothing when an
     // earlier report already stopped the program.
-    bool operandAddress(std::int32_t& a);
-    void arithmeticInstruction(char op);
+    std::optional<std::int32_t> operandAddress();
+    void arithmeticInstruction(ArithmeticOp op);
     void storeWord(std::int32_t address);
     // The address an indirect instruction points at, each step checked and
     // reported with the same message.
-    bool indirectTarget(const std::string& message, std::int32_t& t);
+    std::optional<std::int32_t> indirectTarget(const std::string& message);
 
     Machine& m_;
     Pacing& pacing_;

@@ -1,11 +1,10 @@
 #include "core/Machine.h"
 
-#include "editing/Mnemonics.h"
+#include "core/Mnemonics.h"
 
 namespace zeb {
 
 namespace {
-constexpr std::string_view kUnrecognizedBase = "Unrecognized number base";
 constexpr std::string_view kAccPrefix = "Accumulator: ";
 } // namespace
 
@@ -78,38 +77,28 @@ void Machine::report(std::string_view message, std::string_view description) {
     text += " - ";
     text += description;
     messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", text);
-    ErrorFlag = true;
+    error_ = true;
 }
 
-std::int32_t Machine::getNumber(std::string_view text) {
+std::optional<std::int32_t> Machine::getNumber(std::string_view text) {
     const std::string_view trimmed = trimBlanks(text);
-    Conversion result;
-    if (NumberBase == 10)
-        result = parseDecimal(trimmed);
-    else if (NumberBase == 16)
-        result = parseHex(trimmed);
-    else {
-        messageBox(Icon::Exclamation, Buttons::Ok, "GetNumber", kUnrecognizedBase);
-        return 0;
-    }
+    const Conversion result =
+        base_ == NumberBase::Decimal ? parseDecimal(trimmed) : parseHex(trimmed);
     if (!result.ok()) {
         std::string message = "Illegal numeric conversion attempted on ";
         message += text;
         report(message, describe(result.error));
-        return 0;
+        return std::nullopt;
     }
     return result.value;
 }
 
-void Machine::writeRegister(Register reg, std::int32_t value, std::string_view title) {
-    std::string field;
-    if (!registerForm(value, NumberBase, field))
-        messageBox(Icon::Exclamation, Buttons::Ok, title, kUnrecognizedBase);
-    setRegisterText(reg, std::move(field));
+void Machine::writeRegister(Register reg, std::int32_t value) {
+    setRegisterText(reg, registerForm(value, base_));
 }
 
 void Machine::changeAcc(std::int32_t value) {
-    writeRegister(Register::Acc, value, "ChangeAcc");
+    writeRegister(Register::Acc, value);
     const std::string& status = display_.statusText();
     if (status.size() >= kAccPrefix.size() && status.compare(0, kAccPrefix.size(), kAccPrefix) == 0)
         display_.setStatusText(std::string(kAccPrefix) + accumulatorBinary());
@@ -120,54 +109,51 @@ void Machine::changePC(std::int32_t address) {
         report("Attempt to set program counter < 0 or > " + signedText(kLastAddress));
         return;
     }
-    const std::int32_t old = getNumber(pc_);
+    // An unreadable old PC has no highlight to take away.
+    const std::int32_t old = getNumber(pc_).value_or(0);
     if (legalAddress(old)) setCellColour(old, kGrey);
     setCellColour(address, kYellow);
-    writeRegister(Register::PC, address, "ChangePC");
+    writeRegister(Register::PC, address);
 }
 
-std::int32_t Machine::operandValue(int a) {
+std::optional<std::int32_t> Machine::operandValue(int a) {
     const std::string& text = operand_[idx(a)];
     if (text.empty()) return 0;
     return getNumber(text);
 }
 
-std::int32_t Machine::operatorValue(int a) {
+std::optional<std::int32_t> Machine::operatorValue(int a) {
     const std::string_view text = trimBlanks(operator_[idx(a)]);
     if (text.empty()) {
         report("Operator not set at address " + signedText(a));
-        return 0;
+        return std::nullopt;
     }
-    if (mnemonics_.isMnemonic(text)) return getNumber(mnemonics_.assemble(text, NumberBase));
+    if (mnemonics_.isMnemonic(text)) return getNumber(mnemonics_.assemble(text, base_));
     return getNumber(text);
 }
 
-std::int32_t Machine::memoryWord(int a) {
-    const std::int32_t high = operator_[idx(a)].empty() ? 0 : operatorValue(a);
-    return operandValue(a) + high * 256;
+std::optional<std::int32_t> Machine::memoryWord(int a) {
+    std::optional<std::int32_t> high = 0;
+    if (!operator_[idx(a)].empty()) high = operatorValue(a);
+    const std::optional<std::int32_t> low = operandValue(a);
+    if (!high || !low) return std::nullopt;
+    return *low + *high * 256;
 }
 
-std::string Machine::cellText(std::int32_t value, int base, std::string_view title) {
-    if (base == 10) return plainText(value);
-    if (base == 16) return hexText(value);
-    messageBox(Icon::Exclamation, Buttons::Ok, title, kUnrecognizedBase);
-    return {};
-}
-
-void Machine::setOperator(int a, std::int32_t value, int base) {
+void Machine::setOperator(int a, std::int32_t value, NumberBase base) {
     if (!legalAddress(a)) {
         report("Illegal address " + signedText(a));
         return;
     }
-    setOperatorText(a, cellText(value, base, "SetOperator"));
+    setOperatorText(a, numberText(value, base));
 }
 
-void Machine::setOperand(int a, std::int32_t value, int base) {
+void Machine::setOperand(int a, std::int32_t value, NumberBase base) {
     if (!legalAddress(a)) {
         report("Illegal address " + signedText(a));
         return;
     }
-    setOperandText(a, cellText(value, base, "SetOperand"));
+    setOperandText(a, numberText(value, base));
     refreshOutputCell(a);
 }
 
@@ -191,7 +177,8 @@ void Machine::clearCellColours() {
 }
 
 void Machine::setStatusBit(int bit, int on) {
-    std::int32_t status = getNumber(status_);
+    // The status register is decimal in every base.
+    std::int32_t status = parseDecimal(status_).value;
     setBit(status, bit, on);
     setRegisterText(Register::Status, plainText(status));
 }
@@ -211,7 +198,7 @@ bool Machine::interruptMaskSet() {
 
 std::string Machine::binaryOf(const std::string& text) {
     if (text.empty()) return "00000000";
-    std::string digits = toBinary(getNumber(text));
+    std::string digits = toBinary(getNumber(text).value_or(0));
     if (digits.size() < 16) digits.insert(0, 16 - digits.size(), '0');
     return digits;
 }
@@ -233,7 +220,8 @@ void Machine::clearMemory() {
 std::string Machine::outputDeviceText() {
     std::string text(10, ' ');
     for (int i = 0; i < 10; ++i)
-        text[static_cast<std::size_t>(i)] = outputCharacter(memoryWord(kFirstOutputCell + i));
+        text[static_cast<std::size_t>(i)] =
+            outputCharacter(memoryWord(kFirstOutputCell + i).value_or(0));
     return text;
 }
 
@@ -243,22 +231,22 @@ void Machine::refreshOutputCell(int address) {
     std::string text = display_.outputText();
     text.resize(10, ' ');
     text[static_cast<std::size_t>(address - kFirstOutputCell)] =
-        outputCharacter(memoryWord(address));
+        outputCharacter(memoryWord(address).value_or(0));
     display_.setOutputText(std::move(text));
     host_.processEvents();
 }
 
 void Machine::startUp() {
-    ViewMode = 1;
-    ContinueFlag = true;
-    AssembledDisplay = true;
-    NumberBase = 10;
-    RunLogCount = 1;
+    viewMode_ = ViewMode::Normal;
+    continue_ = true;
+    mnemonicsShown_ = false;
+    base_ = NumberBase::Decimal;
+    runLog_.restart();
     resetAcc();
     resetPC();
     setCellColour(0, kGrey);
-    DemoMode = false;
-    Speed = 5;
+    demoMode_ = false;
+    speed_ = 5;
 }
 
 } // namespace zeb

@@ -1,12 +1,15 @@
 #pragma once
+#include "core/ClockHooks.h"
 #include "core/DisplayState.h"
 #include "core/Host.h"
 #include "core/Observers.h"
 #include "core/Preferences.h"
+#include "core/RunLog.h"
 #include "core/Words.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,36 +17,16 @@ namespace zeb {
 
 class Mnemonics;
 
-// The module variables shared by every part of the machine.
-struct ModuleState {
-    int NumberBase = 10;
-    bool ErrorFlag = false;
-    bool Running = false;
-    int CurrentAddress = 0;
-    int InterruptKeyCode = 0;
-    int SavedPC = 0;
-    std::int32_t SavedAcc = 0;
-    int Speed = 5;
-    std::array<std::string, 101> RunLog{};
-    int RunLogCount = 1;
-    std::int32_t WaitInterval = 0;
-    int ViewMode = 1;
-    bool ContinueFlag = true;
-    bool AssembledDisplay = true;
-    bool DemoMode = false;
-    std::string CurrentFileName;
-};
-
 // The machine's state as the texts of its display fields, and the procedures
 // that read and write them. Every number is read back from its text.
-class Machine : public ModuleState {
+class Machine {
   public:
     Machine(Host& host, const Mnemonics& mnemonics, DisplayState& display, Observers& observers,
             Preferences& preferences);
 
     Host& host() { return host_; }
-    // The clock-cycle hooks: the host's own unless a Machine view is attached.
-    ClockHooks& hooks() { return hooks_ ? *hooks_ : host_; }
+    // The clock-cycle hooks: those of an attached Machine view, or none.
+    ClockHooks& hooks() { return hooks_ ? *hooks_ : noHooks_; }
     void setClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
     const Mnemonics& mnemonics() const { return mnemonics_; }
     DisplayState& display() { return display_; }
@@ -63,19 +46,62 @@ class Machine : public ModuleState {
     const std::string& registerText(Register reg) const;
     void setRegisterText(Register reg, std::string text);
 
+    // The state of a run and of the display, behind named operations.
+    NumberBase base() const { return base_; }
+    int radix() const { return zeb::radix(base_); }
+    // Only the base the texts are read in: converting them is BaseSwitch's work.
+    void setBase(NumberBase base) { base_ = base; }
+    bool mnemonicsShown() const { return mnemonicsShown_; }
+    void setMnemonicsShown(bool shown) { mnemonicsShown_ = shown; }
+
+    bool running() const { return running_; }
+    void startRun() { running_ = true; }
+    void stopRun() { running_ = false; }
+    // Set by every report; the run or step ends after the current instruction.
+    bool hasError() const { return error_; }
+    void clearError() { error_ = false; }
+    void setError() { error_ = true; }
+
+    // The address of the instruction being executed, as the last fetch read it.
+    int currentAddress() const { return currentAddress_; }
+    void setCurrentAddress(int address) { currentAddress_ = address; }
+    int speed() const { return speed_; }
+    void setSpeed(int speed) { speed_ = speed; }
+    RunLog& runLog() { return runLog_; }
+    const RunLog& runLog() const { return runLog_; }
+    const std::string& currentFileName() const { return currentFileName_; }
+    void setCurrentFileName(std::string name) { currentFileName_ = std::move(name); }
+    bool demoMode() const { return demoMode_; }
+    void setDemoMode(bool on) { demoMode_ = on; }
+
+    // The Machine view's state: whether it shows the cycles, its fixed wait
+    // between steps in seconds, and whether Continue was pressed.
+    ViewMode viewMode() const { return viewMode_; }
+    void setViewMode(ViewMode mode) { viewMode_ = mode; }
+    std::int32_t waitInterval() const { return waitInterval_; }
+    void setWaitInterval(std::int32_t seconds) { waitInterval_ = seconds; }
+    bool continueRequested() const { return continue_; }
+    void setContinueRequested(bool on) { continue_ = on; }
+
     // A message box through the host.
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title, std::string_view text);
-    // The error convention: report, then ErrorFlag.
+    // The error convention: a box with the message and " - " and the
+    // description, then the error flag.
     void report(std::string_view message, std::string_view description = {});
 
-    std::int32_t getNumber(std::string_view text);
+    // Reads that report their failure and give nothing: the caller decides
+    // what a failed read means (most go on with 0, as the machine always has).
+    [[nodiscard]] std::optional<std::int32_t> getNumber(std::string_view text);
+    [[nodiscard]] std::optional<std::int32_t> acc() { return getNumber(acc_); }
+    [[nodiscard]] std::optional<std::int32_t> pc() { return getNumber(pc_); }
     void changeAcc(std::int32_t value);
     void changePC(std::int32_t address);
-    std::int32_t operandValue(int a);
-    std::int32_t operatorValue(int a);
-    std::int32_t memoryWord(int a);
-    void setOperator(int a, std::int32_t value, int base);
-    void setOperand(int a, std::int32_t value, int base);
+    // An empty operand is 0; an empty operator is reported.
+    [[nodiscard]] std::optional<std::int32_t> operandValue(int a);
+    [[nodiscard]] std::optional<std::int32_t> operatorValue(int a);
+    [[nodiscard]] std::optional<std::int32_t> memoryWord(int a);
+    void setOperator(int a, std::int32_t value, NumberBase base);
+    void setOperand(int a, std::int32_t value, NumberBase base);
     void setCellColour(int a, Colour colour);
     void clearCellColours();
 
@@ -93,19 +119,20 @@ class Machine : public ModuleState {
     // The output device: cells 69..78 as characters.
     static constexpr int kFirstOutputCell = 69;
     std::string outputDeviceText();
-    void refreshOutputCell(int address);
 
     // The state start-up leaves (accumulator and PC 0, no cell highlighted).
     void startUp();
 
   private:
     static std::size_t idx(int a) { return static_cast<std::size_t>(a); }
-    void writeRegister(Register reg, std::int32_t value, std::string_view title);
-    std::string cellText(std::int32_t value, int base, std::string_view title);
+    void writeRegister(Register reg, std::int32_t value);
+    // The output device window, when visible, shows the cell that changed.
+    void refreshOutputCell(int address);
     void setStatusBit(int bit, int on);
     std::string binaryOf(const std::string& text);
 
     Host& host_;
+    ClockHooks noHooks_;
     ClockHooks* hooks_ = nullptr;
     const Mnemonics& mnemonics_;
     DisplayState& display_;
@@ -121,6 +148,19 @@ class Machine : public ModuleState {
     std::string sp_ = "64";
     std::string status_ = "0";
     std::string interrupt_ = "0";
+
+    NumberBase base_ = NumberBase::Decimal;
+    bool mnemonicsShown_ = false;
+    bool running_ = false;
+    bool error_ = false;
+    int currentAddress_ = 0;
+    int speed_ = 5;
+    RunLog runLog_;
+    std::string currentFileName_;
+    bool demoMode_ = false;
+    ViewMode viewMode_ = ViewMode::Normal;
+    std::int32_t waitInterval_ = 0;
+    bool continue_ = true;
 };
 
 char outputCharacter(std::int32_t word);

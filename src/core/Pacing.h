@@ -8,9 +8,9 @@ namespace zeb {
 // The speed pause and the sounds of a run.
 class Pacing {
   public:
-    // The wait given to every yield of a pause after its first, so that a
-    // pause lasts about the same on any machine.
-    static constexpr std::chrono::microseconds kYieldSlice{25};
+    // The pause per speed step below 10: at speed 1 an instruction waits
+    // 9 x 25 ms in all, at speed 10 it only lets the window catch up.
+    static constexpr std::chrono::microseconds kPerSpeedStep{25'000};
 
     explicit Pacing(Machine& machine) : m_(machine) {}
 
@@ -18,7 +18,7 @@ class Pacing {
     void setEnabled(bool enabled) { enabled_ = enabled; }
     bool enabled() const { return enabled_; }
 
-    // (10 - Speed) * 1000 + 1 yields.
+    // Events are processed, then the host waits (10 - speed) steps.
     void speedPause();
     void makeSound(std::string_view fileName);
 

@@ -2,35 +2,38 @@
 
 namespace zeb {
 
-void RunControl::executeWithSound(int code) {
+void RunControl::executeWithSound(Opcode op) {
     m_.hooks().onExecuteInstruction();
     pacing_.makeSound("step.wav");
-    const bool advance = ins_.execute(code);
-    if (code != 19 && code != 20 && m_.Running) m_.hooks().onStoreCycle();
+    const bool advance = ins_.execute(op);
+    // JSB and RTN show their own memory writes.
+    if (op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine && m_.running())
+        m_.hooks().onStoreCycle();
     if (advance) ins_.incrementPC();
-    if (after_) after_(code);
+    if (after_) after_(op);
     pacing_.speedPause();
 }
 
 void RunControl::reportIllegalInstruction() {
     m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
                   "Illegal instruction at " + m_.registerText(Register::PC));
-    m_.ErrorFlag = true;
+    m_.setError();
 }
 
 void RunControl::startExecution() {
-    if (m_.Running) return;
+    if (m_.running()) return;
     m_.clearCellColours();
     m_.setRegisterText(Register::Status, "0");
-    m_.changePC(m_.getNumber(m_.registerText(Register::PC)));
-    m_.ErrorFlag = false;
-    m_.RunLogCount = 1;
-    m_.Running = true;
+    // Rewriting the PC highlights its cell (an unreadable PC has been reported).
+    m_.changePC(m_.pc().value_or(0));
+    m_.clearError();
+    m_.runLog().restart();
+    m_.startRun();
     int code = ins_.fetch();
-    while (m_.Running && !m_.ErrorFlag) {
-        if (legalInstruction(code)) {
-            executeWithSound(code);
-            if (m_.Running && !m_.ErrorFlag) {
+    while (m_.running() && !m_.hasError()) {
+        if (const std::optional<Opcode> op = toOpcode(code)) {
+            executeWithSound(*op);
+            if (m_.running() && !m_.hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
                 code = ins_.fetch();
                 pacing_.speedPause();
@@ -41,23 +44,23 @@ void RunControl::startExecution() {
         }
         pacing_.speedPause();
     }
-    m_.Running = false;
+    m_.stopRun();
 }
 
 void RunControl::run() {
     Host& h = m_.host();
     if (!h.validClick("runicon", 0)) return;
     enableMenus(false);
-    if (m_.DemoMode) h.setOnTop(Window::Demo, false);
-    // AssembleAll clears the Dissassemble check itself.
-    if (!m_.AssembledDisplay && assembleAll_) assembleAll_();
+    if (m_.demoMode()) h.setOnTop(Window::Demo, false);
+    // Assembling clears the mnemonics check itself.
+    if (m_.mnemonicsShown() && assembleAll_) assembleAll_();
     const bool keyboard = m_.display().get(Flag::KeyboardVisible);
     const bool output = m_.display().get(Flag::OutputVisible);
     if (keyboard) h.setOnTop(Window::Keyboard, true);
     if (output) h.setOnTop(Window::Output, true);
-    if (!m_.DemoMode) h.processEvents();
+    if (!m_.demoMode()) h.processEvents();
     startExecution();
-    if (m_.DemoMode)
+    if (m_.demoMode())
         h.setOnTop(Window::Demo, true);
     else
         enableMenus(true);
@@ -68,14 +71,14 @@ void RunControl::run() {
 void RunControl::step() {
     if (!m_.host().validClick("stepicon", 0)) return;
     enableMenus(false);
-    if (!m_.Running) {
+    if (!m_.running()) {
         m_.clearCellColours();
-        m_.changePC(m_.getNumber(m_.registerText(Register::PC)));
-        m_.ErrorFlag = false;
+        m_.changePC(m_.pc().value_or(0));
+        m_.clearError();
         const int code = ins_.fetch();
-        if (!m_.ErrorFlag) {
-            if (legalInstruction(code)) {
-                executeWithSound(code);
+        if (!m_.hasError()) {
+            if (const std::optional<Opcode> op = toOpcode(code)) {
+                executeWithSound(*op);
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
             } else {
                 reportIllegalInstruction();
@@ -87,7 +90,7 @@ void RunControl::step() {
 
 void RunControl::stop() {
     if (!m_.host().validClick("halticon", 0)) return;
-    m_.Running = false;
+    m_.stopRun();
     enableMenus(true);
 }
 

@@ -19,15 +19,16 @@ class RunControl {
     void setAssembler(std::function<bool()> assembleAll) { assembleAll_ = std::move(assembleAll); }
     // Called after every executed instruction of a run or step (before the
     // interrupt check); the batch runner counts and presses keys here.
-    void setAfterInstruction(std::function<void(int)> after) { after_ = std::move(after); }
+    void setAfterInstruction(std::function<void(Opcode)> after) { after_ = std::move(after); }
 
     void startExecution();
-    void executeWithSound(int code);
+    // One instruction with its sound, PC advance and speed pause.
+    void executeWithSound(Opcode op);
 
     void run();
     void step();
     void stop();
-    void setSpeed(int value) { m_.Speed = value; }
+    void setSpeed(int value) { m_.setSpeed(value); }
 
     void enableMenus(bool on) { m_.display().set(Flag::MenusEnabled, on); }
 
@@ -39,7 +40,7 @@ class RunControl {
     Instructions& ins_;
     StackInterrupts& stack_;
     std::function<bool()> assembleAll_;
-    std::function<void(int)> after_;
+    std::function<void(Opcode)> after_;
 };
 
 } // namespace zeb

@@ -13,24 +13,24 @@ void StackInterrupts::setStackPointer(int sp) {
 
 void StackInterrupts::jumpToSubroutine() {
     ClockHooks& h = m_.hooks();
-    const std::int32_t ret = m_.CurrentAddress + 1;
+    const std::int32_t ret = m_.currentAddress() + 1;
     h.onIncrementPC(ret);
     h.onSPToAddressDecoder();
     std::int32_t high, low;
     splitWord(ret, high, low);
     const int sp = stackPointer();
-    m_.setOperator(sp, high, m_.NumberBase);
-    m_.setOperand(sp, low, m_.NumberBase);
+    m_.setOperator(sp, high, m_.base());
+    m_.setOperand(sp, low, m_.base());
     h.onPCToMemory();
     setStackPointer(sp + 1);
     h.onIncrementSP(sp + 1);
-    const std::int32_t t = m_.operandValue(m_.CurrentAddress);
-    if (m_.ErrorFlag) return;
-    if (legalAddress(t)) {
-        m_.changePC(t);
+    const std::optional<std::int32_t> t = m_.operandValue(m_.currentAddress());
+    if (!t || m_.hasError()) return;
+    if (legalAddress(*t)) {
+        m_.changePC(*t);
         h.onJumpToSubroutine();
     } else {
-        m_.report("JUMP SUB to illegal address at " + signedText(t));
+        m_.report("JUMP SUB to illegal address at " + signedText(*t));
     }
 }
 
@@ -46,7 +46,8 @@ void StackInterrupts::returnFromSubroutine() {
         m_.report("RETURN SUB to illegal address at " + signedText(sp));
         return;
     }
-    const std::int32_t ret = m_.memoryWord(sp);
+    // An unreadable return address has been reported; 0 keeps the PC legal.
+    const std::int32_t ret = m_.memoryWord(sp).value_or(0);
     if (legalAddress(ret)) {
         m_.changePC(ret);
         h.onMemoryToPC();
@@ -61,13 +62,13 @@ void StackInterrupts::setInterruptsEnabled(bool on) {
 }
 
 void StackInterrupts::readInterruptKey() {
-    m_.changeAcc(m_.InterruptKeyCode);
+    m_.changeAcc(keyCode_);
     m_.hooks().onReadInterruptKey();
 }
 
 void StackInterrupts::returnFromInterrupt() {
-    m_.changePC(m_.SavedPC);
-    m_.changeAcc(m_.SavedAcc);
+    m_.changePC(savedPC_);
+    m_.changeAcc(savedAcc_);
     m_.setRegisterText(Register::Interrupt, "0");
     m_.hooks().onReturnFromInterrupt();
 }
@@ -78,10 +79,10 @@ bool StackInterrupts::interruptRaised() {
 }
 
 void StackInterrupts::serviceInterrupt() {
-    m_.SavedPC = m_.getNumber(m_.registerText(Register::PC));
-    m_.SavedAcc = m_.getNumber(m_.registerText(Register::Acc));
+    savedPC_ = m_.pc().value_or(0);
+    savedAcc_ = m_.acc().value_or(0);
     if (!m_.operandText(kVectorCell).empty()) {
-        m_.changePC(m_.memoryWord(kVectorCell));
+        m_.changePC(m_.memoryWord(kVectorCell).value_or(0));
         setInterruptsEnabled(false);
     } else {
         m_.report("Operand not set at address " + signedText(kVectorCell));
@@ -96,7 +97,7 @@ int StackInterrupts::keyCode(int index) {
 }
 
 void StackInterrupts::pressKey(int index) {
-    m_.InterruptKeyCode = keyCode(index);
+    keyCode_ = keyCode(index);
     m_.setRegisterText(Register::Interrupt, "1");
     m_.host().processEvents();
 }

@@ -34,6 +34,10 @@ class StackInterrupts {
     void setStackPointer(int sp);
 
     Machine& m_;
+    // The code of the last key pressed, and what an interrupt service saved.
+    int keyCode_ = 0;
+    std::int32_t savedPC_ = 0;
+    std::int32_t savedAcc_ = 0;
 };
 
 } // namespace zeb

@@ -12,6 +12,15 @@ enum class Window { Keyboard, Output, Demo };
 // The two halves of a memory cell.
 enum class Half { Operator, Operand };
 
+// The base every number of the display is written in.
+enum class NumberBase { Decimal = 10, Hexadecimal = 16 };
+constexpr int radix(NumberBase base) {
+    return static_cast<int>(base);
+}
+
+// Whether the Machine view shows the clock cycles of every instruction.
+enum class ViewMode { Normal, MachineView };
+
 // Register fields of the main window.
 enum class Register { Acc, PC, SP, Status, Interrupt };
 

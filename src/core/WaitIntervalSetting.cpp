@@ -3,12 +3,12 @@
 namespace zeb {
 
 void WaitIntervalSetting::decrease() {
-    if (wait_ > 0) --wait_;
+    if (m_.waitInterval() > 0) m_.setWaitInterval(m_.waitInterval() - 1);
     show();
 }
 
 void WaitIntervalSetting::increase() {
-    if (wait_ < 60) ++wait_;
+    if (m_.waitInterval() < 60) m_.setWaitInterval(m_.waitInterval() + 1);
     show();
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Machine.h"
+
 #include <cstdint>
 #include <string>
 
@@ -7,7 +9,7 @@ namespace zeb {
 // "Set wait interval": the Machine view's pause between steps, 0..60 s.
 class WaitIntervalSetting {
   public:
-    explicit WaitIntervalSetting(std::int32_t& waitInterval) : wait_(waitInterval) {}
+    explicit WaitIntervalSetting(Machine& machine) : m_(machine) {}
 
     const std::string& label() const { return label_; }
     void refresh() { show(); }
@@ -15,9 +17,9 @@ class WaitIntervalSetting {
     void increase();
 
   private:
-    void show() { label_ = std::to_string(wait_) + " seconds"; }
+    void show() { label_ = std::to_string(m_.waitInterval()) + " seconds"; }
 
-    std::int32_t& wait_;
+    Machine& m_;
     std::string label_;
 };
 

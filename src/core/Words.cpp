@@ -185,20 +185,14 @@ std::int32_t signedValue(std::int32_t word) {
     return word < 32768 ? word : 32768 - word;
 }
 
-bool registerForm(std::int32_t value, int base, std::string& field) {
-    std::string text;
-    if (base == 10)
-        text = signedText(value);
-    else if (base == 16)
-        text = hexText(value);
-    else {
-        field.assign(6, ' ');
-        return false;
-    }
+std::string registerForm(std::int32_t value, NumberBase base) {
+    std::string text = base == NumberBase::Decimal ? signedText(value) : hexText(value);
     if (text.size() > 6) text.resize(6);
-    field.assign(6 - text.size(), ' ');
-    field += text;
-    return true;
+    return std::string(6 - text.size(), ' ') + text;
+}
+
+std::string numberText(std::int32_t value, NumberBase base) {
+    return base == NumberBase::Decimal ? plainText(value) : hexText(value);
 }
 
 } // namespace zeb

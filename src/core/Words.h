@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Types.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -58,8 +60,9 @@ inline bool legalInstruction(std::int32_t code) {
     return code >= 0 && code <= 20;
 }
 
-// The 6-character register form of the accumulator and program counter;
-// false when the base is neither 10 nor 16 (the field is then 6 blanks).
-bool registerForm(std::int32_t value, int base, std::string& field);
+// The 6-character register form of the accumulator and program counter.
+std::string registerForm(std::int32_t value, NumberBase base);
+// A cell's number as written into its field: no blanks, in the given base.
+std::string numberText(std::int32_t value, NumberBase base);
 
 } // namespace zeb

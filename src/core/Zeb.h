@@ -4,12 +4,12 @@
 #include "core/InputPad.h"
 #include "core/Instructions.h"
 #include "core/Machine.h"
+#include "core/Mnemonics.h"
 #include "core/Observers.h"
 #include "core/Pacing.h"
 #include "core/Preferences.h"
 #include "core/RunControl.h"
 #include "core/StackInterrupts.h"
-#include "editing/Mnemonics.h"
 
 namespace zeb {
 

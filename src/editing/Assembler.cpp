@@ -1,25 +1,26 @@
 #include "editing/Assembler.h"
 
-#include "editing/Mnemonics.h"
+#include "core/Mnemonics.h"
 
 namespace zeb {
 
 bool Assembler::isValidByte(std::string_view text) {
-    return m_.getNumber(text) < 256;
+    // An unreadable text has been reported; it stays in the field as typed.
+    return m_.getNumber(text).value_or(0) < 256;
 }
 
 bool Assembler::isLegalOperandText(std::string_view text) {
     if (text.size() > 3) return false;
     if (isDecimalNumber(text)) return isValidByte(text);
-    if (m_.NumberBase == 16 && isHexNumber(text)) return isValidByte(text);
+    if (m_.base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
     return text.empty();
 }
 
 bool Assembler::isLegalOperatorText(std::string_view text, bool partial) {
     if (text.size() > 3) return false;
     if (isDecimalNumber(text)) return isValidByte(text);
-    if (m_.NumberBase == 16 && isHexNumber(text)) return isValidByte(text);
-    if (m_.AssembledDisplay) return text.empty();
+    if (m_.base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
+    if (!m_.mnemonicsShown()) return text.empty();
     if (m_.mnemonics().isMnemonic(text)) return true;
     if (!partial) return false;
     return m_.mnemonics().isPartialMnemonic(text);
@@ -43,9 +44,9 @@ bool Assembler::assembleAll() {
     for (int a = 0; a < kMemorySize; ++a) {
         const std::string_view text = trimBlanks(m_.operatorText(a));
         if (!text.empty() && names.isMnemonic(text))
-            m_.setOperatorText(a, names.assemble(text, m_.NumberBase));
+            m_.setOperatorText(a, names.assemble(text, m_.base()));
     }
-    m_.AssembledDisplay = true;
+    m_.setMnemonicsShown(false);
     m_.display().set(Flag::MnemonicsChecked, false);
     return true;
 }
@@ -55,11 +56,12 @@ void Assembler::disassembleAll() {
         const std::string text = stripLeadingBlanks(m_.operatorText(a));
         if (text.empty()) continue;
         if (isDecimalNumber(text) || isHexNumber(text)) {
-            const std::int32_t value = m_.operatorValue(a);
-            if (legalInstruction(value)) m_.setOperatorText(a, m_.mnemonics().name(value));
+            const std::optional<std::int32_t> value = m_.operatorValue(a);
+            if (value && legalInstruction(*value))
+                m_.setOperatorText(a, m_.mnemonics().name(*value));
         }
     }
-    m_.AssembledDisplay = false;
+    m_.setMnemonicsShown(true);
     m_.display().set(Flag::MnemonicsChecked, true);
 }
 

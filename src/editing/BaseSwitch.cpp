@@ -1,57 +1,52 @@
 #include "editing/BaseSwitch.h"
 
+#include "core/Mnemonics.h"
+
 namespace zeb {
 
-void BaseSwitch::changeBase(int newBase) {
+void BaseSwitch::changeBase(NumberBase newBase) {
     DisplayState& d = m_.display();
-    d.setBusy(true);
+    BusyPointer busy(d);
     if (d.get(Flag::OutputVisible)) {
         d.set(Flag::OutputVisible, false);
         d.set(Flag::OutputChecked, false);
     }
-    d.set(Flag::HexadecimalChecked, newBase != 10);
+    d.set(Flag::HexadecimalChecked, newBase != NumberBase::Decimal);
     changeKeypad(newBase);
-    changeNumberBase(newBase);
     // The registers keep their values; only their text changes base.
-    const std::int32_t acc = m_.getNumber(m_.registerText(Register::Acc));
-    const std::int32_t pc = m_.getNumber(m_.registerText(Register::PC));
-    std::string field;
-    registerForm(acc, newBase, field);
-    m_.setRegisterText(Register::Acc, field);
-    registerForm(pc, newBase, field);
-    m_.setRegisterText(Register::PC, field);
+    const std::int32_t acc = m_.acc().value_or(0);
+    const std::int32_t pc = m_.pc().value_or(0);
+    changeNumberBase(newBase);
+    m_.setRegisterText(Register::Acc, registerForm(acc, newBase));
+    m_.setRegisterText(Register::PC, registerForm(pc, newBase));
     changeLabels(newBase);
-    m_.NumberBase = newBase;
-    d.setBusy(false);
 }
 
-void BaseSwitch::changeNumberBase(int newBase) {
+bool BaseSwitch::operatorIsNumber(int a) const {
+    const std::string_view text = trimBlanks(m_.operatorText(a));
+    const Mnemonics& names = m_.mnemonics();
+    if (text.empty() || names.isMnemonic(text) || names.isPartialMnemonic(text)) return false;
+    return isDecimalNumber(text) || (m_.base() == NumberBase::Hexadecimal && isHexNumber(text));
+}
+
+void BaseSwitch::changeNumberBase(NumberBase newBase) {
     for (int a = 0; a < kMemorySize; ++a) {
-        if (m_.AssembledDisplay && !m_.operatorText(a).empty())
-            m_.setOperator(a, m_.operatorValue(a), newBase);
-        if (!m_.operandText(a).empty()) m_.setOperand(a, m_.operandValue(a), newBase);
+        const bool number = m_.mnemonicsShown() ? operatorIsNumber(a) : !m_.operatorText(a).empty();
+        // A field that cannot be read has been reported and becomes 0.
+        if (number) m_.setOperator(a, m_.operatorValue(a).value_or(0), newBase);
+        if (!m_.operandText(a).empty()) m_.setOperand(a, m_.operandValue(a).value_or(0), newBase);
     }
-}
-
-void BaseSwitch::changeLabels(int newBase) {
-    if (newBase != 10 && newBase != 16) {
-        for (int column = 0; column < 5; ++column)
-            m_.report("Attempt to change to unknown number base in ChangeLabels");
-        m_.display().setLabelBase(10);
-        return;
-    }
-    m_.display().setLabelBase(newBase);
+    m_.setBase(newBase);
 }
 
 void BaseSwitch::toggleMnemonics() {
     DisplayState& d = m_.display();
-    d.setBusy(true);
-    if (m_.AssembledDisplay)
-        asm_.disassembleAll();
-    else
+    BusyPointer busy(d);
+    if (m_.mnemonicsShown())
         asm_.assembleAll();
-    d.set(Flag::MnemonicsChecked, !m_.AssembledDisplay);
-    d.setBusy(false);
+    else
+        asm_.disassembleAll();
+    d.set(Flag::MnemonicsChecked, m_.mnemonicsShown());
 }
 
 } // namespace zeb

@@ -10,15 +10,25 @@ class BaseSwitch {
   public:
     BaseSwitch(Machine& machine, Assembler& assembler) : m_(machine), asm_(assembler) {}
 
-    void changeBase(int newBase);
-    void changeKeypad(int newBase) { m_.display().setKeypadBase(newBase == 10 ? 10 : 16); }
-    void changeNumberBase(int newBase);
-    void changeLabels(int newBase);
+    // Everything: cells, registers, keypad faces and address labels.
+    void changeBase(NumberBase newBase);
+    void changeKeypad(NumberBase newBase) { m_.display().setKeypadBase(radix(newBase)); }
+    // The cells alone, read in the current base and rewritten in the new one,
+    // which becomes the machine's base.
+    void changeNumberBase(NumberBase newBase);
+    void changeLabels(NumberBase newBase) { m_.display().setLabelBase(radix(newBase)); }
 
-    void toggleHexadecimal() { changeBase(m_.NumberBase == 10 ? 16 : 10); }
+    void toggleHexadecimal() {
+        changeBase(m_.base() == NumberBase::Decimal ? NumberBase::Hexadecimal
+                                                    : NumberBase::Decimal);
+    }
     void toggleMnemonics();
 
   private:
+    // While mnemonics are shown, an operator written as a number is
+    // converted like an operand; a whole or partial mnemonic stays.
+    bool operatorIsNumber(int a) const;
+
     Machine& m_;
     Assembler& asm_;
 };

@@ -70,19 +70,19 @@ void CellClipboard::clearMemoryNow() {
 }
 
 void CellClipboard::clearAll() {
-    if (!m_.host().validClick("clearicon", 0) || m_.Running) return;
+    if (!m_.host().validClick("clearicon", 0) || m_.running()) return;
     // During the guided demonstration the memory is cleared whatever the answer.
-    const bool ok = askToClear() || m_.DemoMode;
+    const bool ok = askToClear() || m_.demoMode();
     if (ok) clearMemoryNow();
     m_.clearCellColours();
     editor_.selectOperator(0);
 }
 
 void CellClipboard::newProgram() {
-    if (m_.Running) return;
+    if (m_.running()) return;
     if (askToClear()) {
         clearMemoryNow();
-        m_.CurrentFileName.clear();
+        m_.setCurrentFileName({});
     }
     m_.clearCellColours();
 }

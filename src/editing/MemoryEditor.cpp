@@ -1,6 +1,6 @@
 #include "editing/MemoryEditor.h"
 
-#include "editing/Mnemonics.h"
+#include "core/Mnemonics.h"
 
 #include <cctype>
 
@@ -70,14 +70,14 @@ void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
         m_.setCellColour(a, kGreen);
     } else if (selectionActive_) {
         m_.clearCellColours();
-        const std::int32_t pc = m_.getNumber(m_.registerText(Register::PC));
+        const std::int32_t pc = m_.pc().value_or(0);
         if (legalAddress(pc)) m_.setCellColour(pc, kYellow);
         selectionActive_ = false;
     }
 }
 
 std::string MemoryEditor::digitsOf(int i) const {
-    return m_.NumberBase == 16 ? hexText(i) : plainText(i);
+    return numberText(i, m_.base());
 }
 
 void MemoryEditor::deleteLast() {
@@ -88,13 +88,13 @@ void MemoryEditor::deleteLast() {
 }
 
 void MemoryEditor::pressPad(int i) {
-    if (!m_.host().validClick("pads", i) || m_.Running) return;
+    if (!m_.host().validClick("pads", i) || m_.running()) return;
     const std::string cur = currentValue(currentCell_);
     if (i == kDeletePad) {
         deleteLast();
         return;
     }
-    if (m_.AssembledDisplay || isOperandCode(currentCell_)) {
+    if (!m_.mnemonicsShown() || isOperandCode(currentCell_)) {
         const std::string next = cur + digitsOf(i);
         if (next.size() <= 3 && asm_.isValidByte(next)) setCurrent(next);
         return;
@@ -109,7 +109,7 @@ void MemoryEditor::pressPad(int i) {
 }
 
 void MemoryEditor::typeCharacter(char key) {
-    if (m_.DemoMode) return;
+    if (m_.demoMode()) return;
     if (key == kBackspace) {
         deleteLast();
         return;
@@ -160,7 +160,7 @@ std::int32_t MemoryEditor::operatorValueForStatus(int a) {
     const Mnemonics& names = m_.mnemonics();
     if (names.isMnemonic(text)) return names.codeOf(text);
     if (!isDecimalNumber(text) && !isHexNumber(text) && names.isPartialMnemonic(text)) return 0;
-    return m_.operatorValue(a);
+    return m_.operatorValue(a).value_or(0);
 }
 
 std::string MemoryEditor::operatorStatusText(int a) {
@@ -170,7 +170,8 @@ std::string MemoryEditor::operatorStatusText(int a) {
 }
 
 std::string MemoryEditor::operandStatusText(int a) {
-    const std::string binary = m_.operandText(a).empty() ? "00000000" : Binary8(m_.operandValue(a));
+    const std::string binary =
+        m_.operandText(a).empty() ? "00000000" : Binary8(m_.operandValue(a).value_or(0));
     return "Memory location " + signedText(a) + " Operand: " + binary;
 }
 

@@ -15,21 +15,30 @@ struct FileError {
 // Error numbers the file-error box treats specially.
 inline constexpr int kErrPathNotFound = 68;
 inline constexpr int kErrDiskNotReady = 71;
+// A device, pipe or socket stands at the name.
+inline constexpr int kErrNotRegularFile = 75;
 
+// An open file is the only handle to it: never copied.
 class InputFile {
   public:
+    InputFile() = default;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
     virtual ~InputFile() = default;
     // The next character, or -1 at the end of the file.
-    virtual int Get() = 0;
+    virtual int get() = 0;
     virtual bool atEnd() = 0;
 };
 
 class OutputFile {
   public:
+    OutputFile() = default;
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
     virtual ~OutputFile() = default;
-    virtual bool Write(std::string_view text) = 0;
+    virtual bool write(std::string_view text) = 0;
     // Makes what was written the file's content; false when that failed.
-    virtual bool Close() = 0;
+    virtual bool close() = 0;
 };
 
 // Program files reach the disk only through this.

@@ -23,7 +23,7 @@ std::tm Listing::today() {
 
 std::vector<std::string> Listing::lines(const Machine& m, const std::tm& date) {
     std::vector<std::string> lines = {"", "", dateText(date) + " ZEB Printer output", "", ""};
-    if (!m.CurrentFileName.empty()) lines.push_back("Current file is: " + m.CurrentFileName);
+    if (!m.currentFileName().empty()) lines.push_back("Current file is: " + m.currentFileName());
     lines.insert(lines.end(), 3, "");
     for (int a = 0; a < kMemorySize; ++a) {
         const std::string& op = m.operatorText(a);
@@ -34,8 +34,8 @@ std::vector<std::string> Listing::lines(const Machine& m, const std::tm& date) {
         lines.push_back(std::string(address) + "|" + padLeft(op, 3) + "|" + padLeft(opd, 3));
     }
     lines.insert(lines.end(), {"", " RUN LOG:", ""});
-    for (int i = 1; i < m.RunLogCount; ++i)
-        lines.push_back(m.RunLog[static_cast<std::size_t>(i)]);
+    for (const std::string& line : m.runLog().lines())
+        lines.push_back(line);
     lines.insert(lines.end(), {"", "End of output"});
     return lines;
 }

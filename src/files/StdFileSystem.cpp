@@ -16,7 +16,7 @@ class StdInputFile : public InputFile {
   public:
     explicit StdInputFile(std::FILE* f) : f_(f) {}
     ~StdInputFile() override { std::fclose(f_); }
-    int Get() override {
+    int get() override {
         const int c = std::getc(f_);
         return c == EOF ? -1 : c;
     }
@@ -41,7 +41,7 @@ class StdOutputFile : public OutputFile {
             ::unlink(temp_.c_str());
         }
     }
-    bool Write(std::string_view text) override {
+    bool write(std::string_view text) override {
         if (failed_) return false;
         while (!text.empty()) {
             const ssize_t n = ::write(fd_, text.data(), text.size());
@@ -54,7 +54,7 @@ class StdOutputFile : public OutputFile {
         }
         return true;
     }
-    bool Close() override {
+    bool close() override {
         if (fd_ < 0) return false;
         bool ok = !failed_ && ::fsync(fd_) == 0;
         ok = (::close(fd_) == 0) && ok;
@@ -70,6 +70,18 @@ class StdOutputFile : public OutputFile {
     std::string target_;
     bool failed_ = false;
 };
+
+// The file a chain of symbolic links ends at (the name itself when it is none).
+std::string followLinks(const std::string& name) {
+    std::filesystem::path path(name);
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(path, ec); ++hops) {
+        const std::filesystem::path next = std::filesystem::read_symlink(path, ec);
+        if (ec) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path.string();
+}
 
 bool ParentMissing(const std::string& name) {
     std::error_code ec;
@@ -134,25 +146,34 @@ std::unique_ptr<InputFile> StdFileSystem::openRead(const std::string& name, File
 }
 
 std::unique_ptr<OutputFile> StdFileSystem::openWrite(const std::string& name, FileError& error) {
+    // Saving through a symbolic link replaces the file it points at.
+    const std::string target = followLinks(name);
     struct stat st {};
-    if (::stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
         error = fromErrno(EISDIR, name);
         return nullptr;
     }
+    // A device or a pipe is never replaced by a program file.
+    if (exists && !S_ISREG(st.st_mode)) {
+        error = {kErrNotRegularFile, "Not a regular file"};
+        return nullptr;
+    }
     // Check that the target itself could be written before going via a temporary.
-    if (::access(name.c_str(), F_OK) == 0 && ::access(name.c_str(), W_OK) != 0) {
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
         error = fromErrno(errno, name);
         return nullptr;
     }
-    std::string temp = name + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::filesystem::path temp = std::filesystem::path(target).parent_path() / ".zeb-XXXXXX";
+    std::string tempName = temp.string();
+    const int fd = ::mkstemp(tempName.data());
     if (fd < 0) {
         error = fromErrno(errno, name);
         return nullptr;
     }
     // Keep the permissions an existing file had; a new one gets the usual ones.
     mode_t mode = 0666;
-    if (::stat(name.c_str(), &st) == 0)
+    if (exists)
         mode = st.st_mode & 07777;
     else {
         const mode_t mask = ::umask(0);
@@ -160,7 +181,7 @@ std::unique_ptr<OutputFile> StdFileSystem::openWrite(const std::string& name, Fi
         mode &= ~mask;
     }
     ::fchmod(fd, mode);
-    return std::make_unique<StdOutputFile>(fd, std::move(temp), name);
+    return std::make_unique<StdOutputFile>(fd, std::move(tempName), target);
 }
 
 } // namespace zeb

@@ -21,7 +21,7 @@ void BitMachine::InitBitMachine() {
     for (Gateway g : {Gateway::ChkPC, Gateway::ChkAddDecoder, Gateway::ChkIns, Gateway::ChkAcc,
                       Gateway::ChkLDA})
         view_.setOpen(g, false);
-    m_.ViewMode = 2;
+    m_.setViewMode(ViewMode::MachineView);
     for (Field f : {Field::PnlIns, Field::PnlOperand, Field::PnlPC, Field::PnlACC, Field::PnlGen})
         view_.setText(f, "0");
     view_.setText(Field::PnlDecoder, "");
@@ -86,37 +86,38 @@ void BitMachine::ShowClockCycle(int picture) {
 bool BitMachine::wait() {
     Host& host = m_.host();
     if (view_.waitForContinue()) {
-        if (m_.Running) {
+        if (m_.running()) {
             view_.setEnabled(Control::CmdContinue, true);
-            m_.ContinueFlag = false;
+            m_.setContinueRequested(false);
         } else {
-            m_.ContinueFlag = true;
+            m_.setContinueRequested(true);
         }
         // Stop ends this wait at once.
-        if (m_.Running && !m_.ContinueFlag)
-            host.waitFor([this] { return !m_.Running || m_.ContinueFlag; }, std::nullopt);
+        if (m_.running() && !m_.continueRequested())
+            host.waitFor([this] { return !m_.running() || m_.continueRequested(); }, std::nullopt);
     } else {
-        m_.ContinueFlag = false;
+        m_.setContinueRequested(false);
         StartTimer();
         // Only the tick (or Cancel) ends a fixed period, not Stop.
-        if (!m_.ContinueFlag) host.waitFor([this] { return m_.ContinueFlag; }, timerDue_);
+        if (!m_.continueRequested())
+            host.waitFor([this] { return m_.continueRequested(); }, timerDue_);
         if (timerEnabled_) Timer1_Timer();
     }
-    return m_.Running;
+    return m_.running();
 }
 
 void BitMachine::StartTimer() {
-    if (m_.WaitInterval > 0) {
-        timerDue_ = Host::Clock::now() + std::chrono::seconds(m_.WaitInterval);
+    if (m_.waitInterval() > 0) {
+        timerDue_ = Host::Clock::now() + std::chrono::seconds(m_.waitInterval());
         timerEnabled_ = true;
     } else {
-        m_.ContinueFlag = true;
+        m_.setContinueRequested(true);
     }
 }
 
 void BitMachine::Timer1_Timer() {
     timerEnabled_ = false;
-    m_.ContinueFlag = true;
+    m_.setContinueRequested(true);
 }
 
 void BitMachine::CmdStop_Click() {
@@ -124,12 +125,12 @@ void BitMachine::CmdStop_Click() {
     view_.setEnabled(Control::CmdRun, true);
     view_.setEnabled(Control::CmdContinue, false);
     view_.setEnabled(Control::CmdStop, false);
-    m_.Running = false;
+    m_.stopRun();
     view_.setEnabled(Control::ChkWait, true);
 }
 
 void BitMachine::CmdContinue_Click() {
-    m_.ContinueFlag = true;
+    m_.setContinueRequested(true);
     view_.setEnabled(Control::CmdContinue, false);
 }
 
@@ -160,8 +161,8 @@ void BitMachine::onMemoryToInstructionRegister() {
     Explain("The memory location at the identified address is connected to the BUS "
             " At the same time as the Instruction/Operand Registers, allowing the "
             "Instruction/Operand pair to be tranferred from memory. ");
-    view_.setText(Field::PnlIns, signedText(m_.operatorValue(m_.CurrentAddress)));
-    view_.setText(Field::PnlOperand, signedText(m_.operandValue(m_.CurrentAddress)));
+    view_.setText(Field::PnlIns, signedText(m_.operatorValue(m_.currentAddress()).value_or(0)));
+    view_.setText(Field::PnlOperand, signedText(m_.operandValue(m_.currentAddress()).value_or(0)));
     const bool going = wait();
     paths_.ShowMemToIns(false);
     if (!going) return;
@@ -200,7 +201,7 @@ void BitMachine::onMemoryToGeneralRegister() {
             " address location to the Bus.");
     // An operand beyond memory selects no cell: the register keeps its value.
     if (const auto a = DecoderAddress())
-        view_.setText(Field::PnlGen, signedText(m_.memoryWord(*a)));
+        view_.setText(Field::PnlGen, signedText(m_.memoryWord(*a).value_or(0)));
     const bool going = wait();
     paths_.ShowMemToGen(false);
     if (!going) return;
@@ -481,7 +482,8 @@ void BitMachine::onMemoryToPC() {
     Status("memory -> PC");
     paths_.ShowMemToPC(true);
     Explain("The return address is now read from memory into the PC ");
-    if (const auto a = DecoderAddress()) view_.setText(Field::PnlPC, signedText(m_.memoryWord(*a)));
+    if (const auto a = DecoderAddress())
+        view_.setText(Field::PnlPC, signedText(m_.memoryWord(*a).value_or(0)));
     const bool going = wait();
     paths_.ShowMemToPC(false);
     if (!going) return;

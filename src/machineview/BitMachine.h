@@ -13,7 +13,7 @@ namespace zeb::machineview {
 
 // The Machine view's clock-cycle model: attached to the machine with
 // SetClockHooks, it replays each instruction the core executes as seven clock
-// cycles on its own display fields. Nothing happens unless ViewMode is 2.
+// cycles on its own display fields. Nothing happens unless the view is open.
 class BitMachine : public ClockHooks {
   public:
     BitMachine(Machine& machine, Pacing& pacing);
@@ -77,7 +77,7 @@ class BitMachine : public ClockHooks {
     void onMemoryToPC() override;
 
   private:
-    bool active() const { return m_.ViewMode == 2; }
+    bool active() const { return m_.viewMode() == ViewMode::MachineView; }
     void Explain(std::string text) { view_.setText(Field::TxtExplain, std::move(text)); }
     void Status(std::string text) { view_.setText(Field::PnlStatus, std::move(text)); }
     // The decoder's address when it names a memory cell.

@@ -26,7 +26,7 @@ void MainShell::startUp() {
     programDirectory_ = windows_.programDirectory();
     helpFile_ = programDirectory_ + "/zeb.hlp";
     windows_.layOutMainWindow();
-    zeb_.machine.CurrentFileName.clear();
+    zeb_.machine.setCurrentFileName({});
     zeb_.display.set(Flag::SaveEnabled, false);
     zeb_.display.setStatusText({});
     // Module variables, registers and no highlighted cell.
@@ -55,7 +55,7 @@ void MainShell::toggleStackPointer() {
 std::string MainShell::statusTextOf(ShellControl control) {
     switch (control) {
     case ShellControl::Background:
-        return zeb_.machine.CurrentFileName;
+        return zeb_.machine.currentFileName();
     case ShellControl::Accumulator:
         return "Accumulator: " + zeb_.machine.accumulatorBinary();
     case ShellControl::StatusRegister:
@@ -89,7 +89,7 @@ void MainShell::exitProgram() {
     exiting_ = true;
     // A run in progress ends after its current instruction; an input window
     // that waits gives up its number.
-    zeb_.machine.Running = false;
+    zeb_.machine.stopRun();
     for (int f = static_cast<int>(WindowId::About); f <= static_cast<int>(WindowId::Main); ++f) {
         try {
             windows_.unload(static_cast<WindowId>(f));

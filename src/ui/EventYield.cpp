@@ -9,25 +9,23 @@
 
 namespace zeb::ui {
 
-void EventYield::Pass() {
-    QCoreApplication::processEvents();
-    lastPass_ = Clock::now();
+void EventYield::setStopped(bool stopped) {
+    stopped_ = stopped;
+    if (stopped_ && pauseLoop_) pauseLoop_->quit();
 }
 
-void EventYield::pauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
-    const auto now = Clock::now();
-    if (stopped_ || now >= until) {
-        if (now - lastPass_ >= kFreshPass) Pass();
-        return;
-    }
-    // One wait to the end of the pause: the yields after it find their
-    // deadlines passed, so a waiting run wakes only for events.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(std::max(until, pauseEnd) - now);
+void EventYield::pause(Clock::duration duration) {
+    processEvents();
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(duration);
+    if (stopped_ || wait <= std::chrono::milliseconds(0)) return;
+    // One sleep in the event loop: a waiting run wakes only for events.
     QEventLoop loop;
     OneShotTimer timer;
     timer.Start(wait, [&loop] { loop.quit(); });
+    QEventLoop* outer = pauseLoop_;
+    pauseLoop_ = &loop;
     loop.exec();
-    lastPass_ = Clock::now();
+    pauseLoop_ = outer;
 }
 
 void EventYield::waitFor(const std::function<bool()>& done,
@@ -41,7 +39,6 @@ void EventYield::waitFor(const std::function<bool()>& done,
     }
     while (!stopped_ && !(done && done()) && !(deadline && Clock::now() >= *deadline))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    lastPass_ = Clock::now();
 }
 
 } // namespace zeb::ui

@@ -1,4 +1,7 @@
 #pragma once
+#include <QCoreApplication>
+#include <QEventLoop>
+
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -11,27 +14,20 @@ class EventYield {
   public:
     using Clock = std::chrono::steady_clock;
 
-    // Yields that fall due this soon after the last pass over the events
-    // find nothing new there: a pause's yields come in quick bursts after
-    // each timer wake-up.
-    static constexpr std::chrono::microseconds kFreshPass{250};
-
     // One pass over the pending events.
-    void processEvents() { Pass(); }
-    // Handles events as they come until the pause ends once `until` has not
-    // yet passed; a deadline already passed is one pass at most.
-    void pauseYield(Clock::time_point until, Clock::time_point pauseEnd);
+    void processEvents() { QCoreApplication::processEvents(); }
+    // One pass, then events as they come until the time is over; sleeps in
+    // the event loop in between. Ends at once when the program ends.
+    void pause(Clock::duration duration);
     // Handles events as they come until done() holds or the deadline passes;
     // sleeps in the event loop in between.
     void waitFor(const std::function<bool()>& done, std::optional<Clock::time_point> deadline);
-    // While the program ends nothing waits any more.
-    void SetStopped(bool stopped) { stopped_ = stopped; }
+    // While the program ends nothing waits any more: a pause under way ends.
+    void setStopped(bool stopped);
 
   private:
-    void Pass();
-
     bool stopped_ = false;
-    Clock::time_point lastPass_{};
+    QEventLoop* pauseLoop_ = nullptr;
 };
 
 } // namespace zeb::ui

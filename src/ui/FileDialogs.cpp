@@ -21,12 +21,12 @@ QString QtFileFilter(std::string_view filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-std::string chooseFile(QWidget* parent, int action, std::string_view filter) {
+std::string chooseFile(QWidget* parent, FileDialog kind, std::string_view filter) {
     QFileDialog dialog(parent);
     const QString filters = QtFileFilter(filter);
     dialog.setNameFilter(filters);
     dialog.selectNameFilter(filters.section(QStringLiteral(";;"), 0, 0));
-    if (action == 2) {
+    if (kind == FileDialog::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

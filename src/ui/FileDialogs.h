@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Host.h"
+
 #include <QString>
 
 #include <string>
@@ -12,8 +14,8 @@ namespace zeb::ui {
 // form Qt's file dialogs take ("description (pattern);;...").
 QString QtFileFilter(std::string_view filter);
 
-// The platform's file dialog: action 1 opens, 2 saves. The save dialog does
+// The platform's file dialog. The save dialog does
 // not ask about replacing a file; the caller does. Empty when cancelled.
-std::string chooseFile(QWidget* parent, int action, std::string_view filter);
+std::string chooseFile(QWidget* parent, FileDialog kind, std::string_view filter);
 
 } // namespace zeb::ui

@@ -35,7 +35,7 @@ TEST(Input, AbandonedWhenTheProgramEnds) {
     r.Program({{0, "11", ""}, {1, "0", ""}});
     r.zeb.run.run();
     EXPECT_EQ(r.host.inputBoxes, 1);
-    EXPECT_FALSE(r.m.Running);
+    EXPECT_FALSE(r.m.running());
     EXPECT_EQ(r.PC(), "     0");
 }
 
@@ -63,13 +63,13 @@ TEST(Output, SignedValuesOnThePrinterAndTheFieldInTheLog) {
     r.m.changeAcc(32770);
     r.zeb.run.step();
     EXPECT_EQ(r.zeb.display.printerLine(1), "-2");
-    EXPECT_EQ(r.m.RunLog[1], "OUTPUT:  32770");
-    r.bases.changeBase(16);
+    EXPECT_EQ(r.m.runLog().lines().at(0), "OUTPUT:  32770");
+    r.bases.changeBase(NumberBase::Hexadecimal);
     r.m.changePC(0);
     r.zeb.run.step();
     EXPECT_EQ(r.zeb.display.printerLine(1), "-2");
     EXPECT_EQ(r.zeb.display.printerLine(2), "-2");
-    EXPECT_EQ(r.m.RunLog[2], "OUTPUT:   8002");
+    EXPECT_EQ(r.m.runLog().lines().at(1), "OUTPUT:   8002");
 }
 
 TEST(Output, RunLogWrapsAfterNinetyNine) {
@@ -80,9 +80,8 @@ TEST(Output, RunLogWrapsAfterNinetyNine) {
         r.m.changePC(0);
         r.zeb.run.step();
     }
-    EXPECT_EQ(r.m.RunLogCount, 2);
-    EXPECT_EQ(r.m.RunLog[1], "OUTPUT:    100");
-    EXPECT_EQ(r.m.RunLog[99], "OUTPUT:     99");
+    // The hundredth line starts the log again: the file keeps only that one.
+    EXPECT_EQ(r.m.runLog().lines(), std::vector<std::string>{"OUTPUT:    100"});
 }
 
 TEST(Output, PaperFeedScrollsUp) {
@@ -110,10 +109,10 @@ TEST(OutputDevice, ShowsCellsAsCharactersWhileVisible) {
     r.m.changePC(0);
     r.zeb.run.step();
     EXPECT_EQ(r.zeb.display.outputText(), "          ");
-    r.m.setOperand(78, 126, 10);
+    r.m.setOperand(78, 126, NumberBase::Decimal);
     EXPECT_EQ(r.zeb.display.outputText().back(), '~');
     // A base change closes the window.
-    r.bases.changeBase(16);
+    r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_FALSE(r.zeb.display.get(Flag::OutputVisible));
     EXPECT_FALSE(r.zeb.display.get(Flag::OutputChecked));
 }

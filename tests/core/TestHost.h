@@ -31,8 +31,8 @@ class TestHost : public Host {
         ++doEvents;
         if (onYield) onYield();
     }
-    void pauseYield(Clock::time_point, Clock::time_point) override {
-        ++pauseYields;
+    void pause(Clock::duration duration) override {
+        pauses.push_back(duration);
         if (onYield) onYield();
     }
     // Returns at once, like a host without an event loop; records the wait.
@@ -51,8 +51,8 @@ class TestHost : public Host {
         return text;
     }
     void setOnTop(Window w, bool on) override { onTop.push_back({w, on}); }
-    std::string chooseFile(int action, std::string_view) override {
-        dialogActions.push_back(action);
+    std::string chooseFile(FileDialog dialog, std::string_view) override {
+        dialogActions.push_back(dialog);
         return dialogName;
     }
 
@@ -71,7 +71,7 @@ class TestHost : public Host {
     std::deque<std::string> inputs;
     std::vector<std::string> sounds;
     std::vector<std::pair<Window, bool>> onTop;
-    std::vector<int> dialogActions;
+    std::vector<FileDialog> dialogActions;
     std::string dialogName;
     std::string clipboard;
     std::function<void()> onYield;
@@ -80,7 +80,7 @@ class TestHost : public Host {
     std::optional<Clock::time_point> waitDeadline;
     long waits = 0;
     long doEvents = 0;
-    long pauseYields = 0;
+    std::vector<Clock::duration> pauses;
     int inputBoxes = 0;
 };
 

@@ -15,11 +15,9 @@ TEST(Mnemonics, AssembleInBothBases) {
                  {"RTN", "20", "14"},  {"J()", "10", "A"},  {"lda", "lda", "lda"},
                  {"XYZ", "XYZ", "XYZ"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(names.assemble(c.text, 10), c.base10);
-        EXPECT_EQ(names.assemble(c.text, 16), c.base16);
+        EXPECT_EQ(names.assemble(c.text, NumberBase::Decimal), c.base10);
+        EXPECT_EQ(names.assemble(c.text, NumberBase::Hexadecimal), c.base16);
     }
-    EXPECT_EQ(names.assemble("RTN", 8), "");
-    EXPECT_EQ(names.assemble("JMP", 8), "7");
     EXPECT_TRUE(names.isMnemonic("JM0"));
     EXPECT_FALSE(names.isMnemonic("JMO"));
     for (const char* partial : {"", "J", "J(", "RT", "AC"})
@@ -51,8 +49,8 @@ TEST(Assembler, OperatorAndOperandLegality) {
     };
     for (const auto& c : cases) {
         Rig r;
-        if (c.base == 16) r.bases.changeBase(16);
-        r.m.AssembledDisplay = !c.mnemonicsShown;
+        if (c.base == 16) r.bases.changeBase(NumberBase::Hexadecimal);
+        r.m.setMnemonicsShown(c.mnemonicsShown);
         EXPECT_EQ(r.assembler.isLegalOperatorText(c.text, c.partial), c.operatorOk) << c.text;
         EXPECT_EQ(r.assembler.isLegalOperandText(c.text), c.operandOk) << c.text;
         EXPECT_TRUE(r.host.messages.empty()) << c.text;
@@ -62,18 +60,18 @@ TEST(Assembler, OperatorAndOperandLegality) {
 TEST(Assembler, CanAssembleStopsAtTheFirstBadCell) {
     Rig r;
     r.Program({{0, "LDA", "1"}, {3, "LD", ""}, {5, "XX", ""}});
-    r.m.AssembledDisplay = false;
+    r.m.setMnemonicsShown(true);
     EXPECT_FALSE(r.assembler.assembleAll());
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   Report("Unrecognized symbol at location  3. Assembly aborted.")});
     EXPECT_EQ(r.m.operatorText(0), "LDA");
-    EXPECT_FALSE(r.m.AssembledDisplay);
+    EXPECT_FALSE(!r.m.mnemonicsShown());
 }
 
 TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
     for (int base : {10, 16}) {
         Rig r;
-        if (base == 16) r.bases.changeBase(16);
+        if (base == 16) r.bases.changeBase(NumberBase::Hexadecimal);
         r.Program(
             {{0, base == 10 ? "12" : "C", "5"}, {1, base == 10 ? "25" : "19", ""}, {2, "0", ""}});
         r.assembler.disassembleAll();
@@ -91,9 +89,9 @@ TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
 
 TEST(Assembler, HexTextThatLooksLikeAMnemonicStaysANumber) {
     Rig r;
-    r.bases.changeBase(16);
+    r.bases.changeBase(NumberBase::Hexadecimal);
     r.Program({{0, "AC", ""}});
-    r.m.AssembledDisplay = false;
+    r.m.setMnemonicsShown(true);
     EXPECT_TRUE(r.assembler.assembleAll());
     EXPECT_EQ(r.m.operatorText(0), "AC");
 }
@@ -112,7 +110,7 @@ TEST(BaseSwitch, RewritesCellsAndRegisters) {
     EXPECT_EQ(r.zeb.display.keypadBase(), 16);
     EXPECT_EQ(r.zeb.display.labelBase(), 16);
     EXPECT_TRUE(r.zeb.display.get(Flag::HexadecimalChecked));
-    EXPECT_EQ(r.m.NumberBase, 16);
+    EXPECT_EQ(r.m.radix(), 16);
     r.bases.toggleHexadecimal();
     EXPECT_EQ(r.m.operatorText(0), "12");
     EXPECT_EQ(r.m.operandText(0), "255");
@@ -125,12 +123,12 @@ TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
     Rig r;
     r.Program({{0, "12", "20"}});
     r.bases.toggleMnemonics();
-    r.bases.changeBase(16);
+    r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_EQ(r.m.operatorText(0), "OUT");
     EXPECT_EQ(r.m.operandText(0), "14");
     r.Program({{1, "LD", ""}});
     r.bases.toggleMnemonics();
-    EXPECT_FALSE(r.m.AssembledDisplay);
+    EXPECT_FALSE(!r.m.mnemonicsShown());
     EXPECT_TRUE(r.zeb.display.get(Flag::MnemonicsChecked));
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   Report("Unrecognized symbol at location  1. Assembly aborted.")});
@@ -139,7 +137,7 @@ TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
 TEST(BaseSwitch, UnreadableTextBecomesZero) {
     Rig r;
     r.Program({{0, "", "Q"}});
-    r.bases.changeBase(16);
+    r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_EQ(r.m.operandText(0), "0");
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   "Illegal numeric conversion attempted on Q - Type mismatch"});

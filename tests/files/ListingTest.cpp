@@ -41,12 +41,11 @@ TEST(Listing, CellsInTheShownBaseAndTheLog) {
     for (int base : {10, 16}) {
         Rig r;
         r.Program({{5, "LDA", "12"}, {70, "", "1"}});
-        r.m.AssembledDisplay = false;
-        if (base == 16) r.bases.changeBase(16);
-        r.m.CurrentFileName = "/tmp/P.ZEB";
-        r.m.RunLog[1] = "OUTPUT:      9";
-        r.m.RunLog[2] = "OUTPUT:      8";
-        r.m.RunLogCount = 3;
+        r.m.setMnemonicsShown(true);
+        if (base == 16) r.bases.changeBase(NumberBase::Hexadecimal);
+        r.m.setCurrentFileName("/tmp/P.ZEB");
+        r.m.runLog().append("OUTPUT:      9");
+        r.m.runLog().append("OUTPUT:      8");
         const std::vector<std::string> expected = {"",
                                                    "",
                                                    "05-Dec-26 ZEB Printer output",

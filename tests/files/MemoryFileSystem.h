@@ -45,7 +45,7 @@ class MemoryFileSystem : public FileSystem {
     class Reader : public InputFile {
       public:
         explicit Reader(std::string text) : text_(std::move(text)) {}
-        int Get() override {
+        int get() override {
             return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_++]) : -1;
         }
         bool atEnd() override { return pos_ >= text_.size(); }
@@ -58,14 +58,14 @@ class MemoryFileSystem : public FileSystem {
     class Writer : public OutputFile {
       public:
         Writer(MemoryFileSystem& fs, std::string name) : fs_(fs), name_(std::move(name)) {}
-        bool Write(std::string_view text) override {
+        bool write(std::string_view text) override {
             if (fs_.writeLimit >= 0 &&
                 static_cast<long>(buffer_.size() + text.size()) > fs_.writeLimit)
                 return failed_ = true, false;
             buffer_ += text;
             return true;
         }
-        bool Close() override {
+        bool close() override {
             if (failed_ || fs_.failClose) return false;
             fs_.files[name_] = buffer_;
             return true;

@@ -2,7 +2,7 @@
 // mode and base, then run for a bounded number of steps.
 #include "../core/TestHost.h"
 #include "../files/MemoryFileSystem.h"
-#include "files/ProgramFiles.h"
+#include "files/ProgramFileCommands.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t mode = data[0];
     zeb::test::Rig r;
     zeb::test::MemoryFileSystem fs;
-    zeb::ProgramFiles files(r.m, r.assembler, r.bases, fs);
+    zeb::ProgramFileCommands files(r.m, r.assembler, r.bases, fs);
     if (mode & 1) r.assembler.disassembleAll();
-    if (mode & 2) r.bases.changeBase(16);
+    if (mode & 2) r.bases.changeBase(NumberBase::Hexadecimal);
     if (mode & 4) r.zeb.stack.toggleInterruptDisplay();
     fs.files["F.ZEB"] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
     files.load("F.ZEB");
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         r.host.inputs.push_back(std::to_string(i * 9999));
     long steps = 0;
     r.zeb.run.setAfterInstruction([&](int) {
-        if (++steps == 2000) r.m.Running = false;
+        if (++steps == 2000) r.m.stopRun();
         if (steps % 7 == 0) r.zeb.stack.pressKey(static_cast<int>(steps % 37));
     });
     r.zeb.run.run();

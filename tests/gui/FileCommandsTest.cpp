@@ -53,8 +53,8 @@ class FileCommandsTest : public QObject, SessionFixture {
 
     QString path(const char* name) { return dir.filePath(QLatin1String(name)); }
     void answerFileDialog(const QString& name) {
-        s->host.fileDialog = [this, name](int action, std::string_view) {
-            dialogs.push_back(std::to_string(action));
+        s->host.fileDialog = [this, name](zeb::FileDialog dialog, std::string_view) {
+            dialogs.push_back(dialog == zeb::FileDialog::Open ? "open" : "save");
             return name.toStdString();
         };
     }
@@ -149,7 +149,7 @@ class FileCommandsTest : public QObject, SessionFixture {
                  std::vector<std::string>{"Illegal operator: 'XYZ' in file, load abandoned - "});
         QCOMPARE(text("Operator", 0), QStringLiteral("1"));
         QVERIFY(!form().action("MnuSave")->isEnabled());
-        QVERIFY(s->zeb.machine.CurrentFileName.empty());
+        QVERIFY(s->zeb.machine.currentFileName().empty());
     }
 
     void copyAndPasteMarkedCells() {
@@ -187,9 +187,9 @@ class FileCommandsTest : public QObject, SessionFixture {
         click(child("clearicon"));
         for (int a = 0; a < 80; ++a)
             QVERIFY(text("Operator", a).isEmpty() && text("Operand", a).isEmpty());
-        QVERIFY(!s->zeb.machine.CurrentFileName.empty()); // only File > New forgets it
+        QVERIFY(!s->zeb.machine.currentFileName().empty()); // only File > New forgets it
         trigger("MnuNew");
-        QVERIFY(s->zeb.machine.CurrentFileName.empty());
+        QVERIFY(s->zeb.machine.currentFileName().empty());
     }
 
     void printTwoCopiesToPdf() {

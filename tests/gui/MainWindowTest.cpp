@@ -136,7 +136,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(text("Operator", 2), QStringLiteral("12"));
         fast();
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(!s->zeb.machine.running());
         QCOMPARE(panel("pcicon"), QStringLiteral("    10"));
         QCOMPARE(field("Operator", 10)->background(), QColor(Qt::yellow));
         QCOMPARE(paper(1), QStringLiteral("1"));
@@ -260,10 +260,10 @@ class MainWindowTest : public QObject, SessionFixture {
     void stopEndsALongRun() {
         enter({{0, {7}, {0}}});
         fast();
-        When([this] { return s->zeb.machine.Running; },
+        When([this] { return s->zeb.machine.running(); },
              [this] { click(QStringLiteral("halticon")); });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(!s->zeb.machine.running());
         QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
         QVERIFY(messages.empty());
         QVERIFY(form().action(QStringLiteral("filedummy1"))->isEnabled());
@@ -276,7 +276,7 @@ class MainWindowTest : public QObject, SessionFixture {
             QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
             QCOMPARE(field("Operator", 0)->background(), QColor(Qt::yellow));
         }
-        QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(!s->zeb.machine.running());
         QVERIFY(messages.empty());
     }
 
@@ -332,7 +332,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QVERIFY(form().action(QStringLiteral("mnStatus"))->isChecked());
         fast();
         bool onTopDuringRun = false;
-        When([this] { return s->zeb.machine.Running && panel("pcicon") == "     1"; },
+        When([this] { return s->zeb.machine.running() && panel("pcicon") == "     1"; },
              [&, keyboard] {
                  onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
                  QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
@@ -388,9 +388,9 @@ class MainWindowTest : public QObject, SessionFixture {
     void exitDuringARun() {
         enter({{0, {7}, {0}}});
         fast();
-        When([this] { return s->zeb.machine.Running; }, [this] { form().close(); });
+        When([this] { return s->zeb.machine.running(); }, [this] { form().close(); });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(!s->zeb.machine.running());
         QCOMPARE(quits, 1);
         QVERIFY(!form().isVisible());
         QVERIFY(messages.empty());
@@ -408,7 +408,7 @@ class MainWindowTest : public QObject, SessionFixture {
                  form().close();
              });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.Running);
+        QVERIFY(!s->zeb.machine.running());
         QVERIFY(blocked);
         QVERIFY(!input->isVisible());
         QCOMPARE(quits, 1);

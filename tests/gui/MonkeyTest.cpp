@@ -100,7 +100,7 @@ class MonkeyTest : public QObject, SessionFixture {
                 ClickIfShown(Button(&s->input(), QStringLiteral("Command1")));
             return;
         }
-        if (!s->zeb.machine.Running) {
+        if (!s->zeb.machine.running()) {
             runTicks = 0;
             return;
         }
@@ -118,7 +118,7 @@ class MonkeyTest : public QObject, SessionFixture {
         s->boxes.SetAnswerer([this](Icon, Buttons buttons, std::string_view, std::string_view) {
             return buttons == Buttons::Ok || Chance(50) ? Answer::Ok : Answer::Cancel;
         });
-        s->host.fileDialog = [this](int, std::string_view) {
+        s->host.fileDialog = [this](zeb::FileDialog, std::string_view) {
             return dir.filePath(QStringLiteral("P%1.ZEB").arg(Random(3))).toStdString();
         };
         s->print->printDialog = [this](QPrinter& printer) {
@@ -128,7 +128,7 @@ class MonkeyTest : public QObject, SessionFixture {
         };
         s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         long steps = 0;
-        s->zeb.run.setAfterInstruction([&steps](int) { ++steps; });
+        s->zeb.run.setAfterInstruction([&steps](zeb::Opcode) { ++steps; });
         QTimer during;
         connect(&during, &QTimer::timeout, this, [this] { DuringRun(); });
         during.start(1);
@@ -138,7 +138,7 @@ class MonkeyTest : public QObject, SessionFixture {
                                 : 4000;
         for (int i = 0; i < actions; ++i) {
             Act();
-            QVERIFY(!s->zeb.machine.Running); // every run has ended inside its click
+            QVERIFY(!s->zeb.machine.running()); // every run has ended inside its click
         }
         during.stop();
         qInfo("%ld instructions executed", steps);

@@ -393,7 +393,7 @@ TEST(InstructionCycles, HltGoesFromCycleFiveToSevenAndLeavesTheButtonsIdle) {
     EXPECT_TRUE(v.enabled(Control::ChkWait));
     EXPECT_FALSE(v.enabled(Control::CmdStop));
     EXPECT_FALSE(v.enabled(Control::CmdContinue));
-    EXPECT_FALSE(r.m.Running);
+    EXPECT_FALSE(r.m.running());
 }
 
 TEST(InstructionCycles, AnOperandBeyondMemorySelectsNoRowAndLeavesTheGeneralRegister) {

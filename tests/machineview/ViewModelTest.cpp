@@ -21,7 +21,7 @@ struct Counter : machineview::MachineViewObserver {
 TEST(MachineView, WithTheViewClosedTheHooksChangeNothing) {
     ViewRig r;
     r.Program({{0, "1", "9"}, {1, "2", "8"}, {2, "19", "5"}, {5, "7", "6"}, {6, "0", "0"}});
-    r.m.ViewMode = 1;
+    r.m.setViewMode(ViewMode::Normal);
     Counter counter;
     r.bit.view().addObserver(&counter);
     const Snap before = Take(r.bit.view());
@@ -42,10 +42,10 @@ TEST(MachineView, OpeningResetsTheFetchGatewaysAndCopiesMemory) {
     for (int g = 0; g < machineview::kGatewayCount; ++g)
         r.bit.view().setOpen(static_cast<Gateway>(g), true);
     r.Program({{3, "20", "7"}, {4, "1", ""}});
-    r.m.ViewMode = 1;
+    r.m.setViewMode(ViewMode::Normal);
     r.bit.InitBitMachine();
     const MachineViewState& v = r.bit.view();
-    EXPECT_EQ(r.m.ViewMode, 2);
+    EXPECT_EQ(r.m.viewMode(), ViewMode::MachineView);
     EXPECT_EQ(OpenGates(v), "SP Gen JMP");
     EXPECT_EQ(v.text(Field::TxtExplain), "Initialising");
     EXPECT_EQ(v.text(Field::PnlDecoder), "");
@@ -118,7 +118,7 @@ TEST(MachineView, StopDuringAWaitSkipsTheClosingTextAndTheRemainingWaits) {
 TEST(MachineView, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
     ViewRig r;
     r.bit.view().setWaitForContinue(false);
-    r.m.WaitInterval = 2;
+    r.m.setWaitInterval(2);
     r.host.onWait = [&] {
         const auto now = Host::Clock::now();
         ASSERT_TRUE(r.host.waitDeadline.has_value());
@@ -127,24 +127,24 @@ TEST(MachineView, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
         EXPECT_TRUE(r.bit.TimerEnabled());
         EXPECT_FALSE(r.host.waitDone());
     };
-    r.m.Running = false;
+    r.m.stopRun();
     r.bit.onOutput();
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_FALSE(r.bit.TimerEnabled());
-    EXPECT_TRUE(r.m.ContinueFlag);
+    EXPECT_TRUE(r.m.continueRequested());
     EXPECT_EQ(r.bit.view().text(Field::TxtExplain),
               "The Value of the accumulator is printed.  This cannot be represented accurately.");
 
-    r.m.WaitInterval = 0;
+    r.m.setWaitInterval(0);
     r.bit.onReadInterruptKey();
     EXPECT_EQ(r.host.waits, 1);
 
     // Waiting for Continue outside a run does not wait at all.
-    r.m.WaitInterval = 2;
+    r.m.setWaitInterval(2);
     r.bit.view().setWaitForContinue(true);
     r.bit.onInterruptMask(true);
     EXPECT_EQ(r.host.waits, 1);
-    EXPECT_TRUE(r.m.ContinueFlag);
+    EXPECT_TRUE(r.m.continueRequested());
     EXPECT_EQ(r.bit.view().text(Field::TxtExplain),
               "The Interrupt mask bit in the status register is set.  This cannot be represented "
               "accurately.");

@@ -164,11 +164,11 @@ void Form1::CreateRegisters(QWidget* client) {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(acciconl_, &QPushButton::clicked, this, [this] {
-        if (!m_.zeb.machine.Running) m_.zeb.machine.resetAcc();
+        if (!m_.zeb.machine.running()) m_.zeb.machine.resetAcc();
     });
     connect(pciconl_, &QPushButton::clicked, this, [this] {
         Machine& m = m_.zeb.machine;
-        if (!m.Running && m.host().validClick("pciconl", 0)) m.resetPC();
+        if (!m.running() && m.host().validClick("pciconl", 0)) m.resetPC();
     });
     connect(CmdSP_, &QPushButton::clicked, this, [this] { m_.zeb.stack.resetStackPointer(); });
 }
@@ -248,15 +248,15 @@ void Form1::CreateMenus() {
     Zeb& z = m_.zeb;
 
     QMenu* file = menu(0, QStringLiteral("filedummy1"), QStringLiteral("&File"));
-    ProgramFiles& files = m_.files;
+    ProgramFileCommands& files = m_.files;
     CellClipboard& clip = m_.clipboard;
     AddItem(file, QStringLiteral("MnuNew"), QStringLiteral("&New"), [&clip] { clip.newProgram(); });
     AddItem(file, QStringLiteral("fileopen"), QStringLiteral("&Open"), [&files] { files.open(); });
     AddItem(file, QStringLiteral("MnuSave"), QStringLiteral("&Save"), [&files] {
-        files.save("Save");
+        files.save(SaveMode::Save);
     })->setEnabled(false);
     AddItem(file, QStringLiteral("savefile"), QStringLiteral("Save &As"),
-            [&files] { files.save("Save As"); });
+            [&files] { files.save(SaveMode::SaveAs); });
     AddItem(file, QStringLiteral("MnuFonts"), QStringLiteral("Printer &Fonts"), m_.MnuFonts_Click);
     AddItem(file, QStringLiteral("mnuPrinter"), QStringLiteral("&Print"), m_.mnuPrinter_Click);
     AddItem(file, QStringLiteral("MnDemonstration"), QStringLiteral("&Demonstration"), {}, false);
@@ -508,7 +508,7 @@ void Form1::cellColourChanged(int address) {
 }
 
 void Form1::registerChanged(Register reg) {
-    const QString text = Q(m_.zeb.machine.Text(reg));
+    const QString text = Q(m_.zeb.machine.registerText(reg));
     switch (reg) {
     case Register::Acc:
         accicon_->setText(text);

@@ -4,7 +4,7 @@
 #include "editing/BaseSwitch.h"
 #include "editing/CellClipboard.h"
 #include "editing/MemoryEditor.h"
-#include "files/ProgramFiles.h"
+#include "files/ProgramFileCommands.h"
 #include "mainwindow/MainShell.h"
 
 #include <QHash>
@@ -35,7 +35,7 @@ struct Form1Models {
     MemoryEditor& editor;
     BaseSwitch& base;
     MainShell& shell;
-    ProgramFiles& files;
+    ProgramFileCommands& files;
     CellClipboard& clipboard;
     // Commands whose dialogs and windows the session owns.
     std::function<void()> aboutmenu_Click;

@@ -8,8 +8,7 @@
 
 namespace zeb::views {
 
-FrmInterval::FrmInterval(std::int32_t& waitInterval, QWidget* parent)
-    : QDialog(parent), model_(waitInterval) {
+FrmInterval::FrmInterval(Machine& machine, QWidget* parent) : QDialog(parent), model_(machine) {
     setObjectName(QStringLiteral("FrmInterval"));
     setWindowTitle(QStringLiteral("Set wait interval"));
     setModal(true);

@@ -11,7 +11,7 @@ namespace zeb::views {
 class FrmInterval : public QDialog {
     Q_OBJECT
   public:
-    FrmInterval(std::int32_t& waitInterval, QWidget* parent);
+    FrmInterval(Machine& machine, QWidget* parent);
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -18,8 +18,8 @@ void QtHost::processEvents() {
     yield_.processEvents();
 }
 
-void QtHost::pauseYield(Clock::time_point until, Clock::time_point pauseEnd) {
-    yield_.pauseYield(until, pauseEnd);
+void QtHost::pause(Clock::duration duration) {
+    yield_.pause(duration);
 }
 
 void QtHost::waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) {
@@ -39,8 +39,8 @@ void QtHost::setOnTop(Window window, bool on) {
     if (onTop) onTop(window, on);
 }
 
-std::string QtHost::chooseFile(int action, std::string_view filter) {
-    return fileDialog ? fileDialog(action, filter) : std::string();
+std::string QtHost::chooseFile(FileDialog dialog, std::string_view filter) {
+    return fileDialog ? fileDialog(dialog, filter) : std::string();
 }
 
 std::string QtHost::clipboardText() {

@@ -22,19 +22,19 @@ class QtHost : public Host {
     std::function<std::optional<std::string>()> inputBox;
     std::function<void(Window, bool)> onTop;
     // The file dialog; tests answer it themselves.
-    std::function<std::string(int action, std::string_view filter)> fileDialog;
+    std::function<std::string(FileDialog dialog, std::string_view filter)> fileDialog;
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
     void processEvents() override;
-    void pauseYield(Clock::time_point until, Clock::time_point pauseEnd) override;
+    void pause(Clock::duration duration) override;
     void waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override;
     void playSound(std::string_view fileName) override;
     std::optional<std::string> askNumber() override;
     void setOnTop(Window window, bool onTop) override;
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
-    std::string chooseFile(int action, std::string_view filter) override;
+    std::string chooseFile(FileDialog dialog, std::string_view filter) override;
 
   private:
     ui::MessageBoxes& boxes_;

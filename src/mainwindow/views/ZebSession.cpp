@@ -37,14 +37,14 @@ ZebSession::ZebSession(SessionOptions options)
                     [this] { MnPreferences_Click(); }});
     boxes.SetParent(form_.get());
     print = std::make_unique<PrintCommands>(zeb.machine, printerFont, form_.get());
-    host.fileDialog = [this](int action, std::string_view filter) {
-        return ui::chooseFile(form_.get(), action, filter);
+    host.fileDialog = [this](FileDialog dialog, std::string_view filter) {
+        return ui::chooseFile(form_.get(), dialog, filter);
     };
     about_ = new FrmAbout(form_.get());
     keyb_ = new FrmKeyB(zeb, form_.get());
     output_ = new FrmOutput(zeb, form_.get());
     input_ = new FrmInput(zeb.input, form_.get());
-    interval_ = new FrmInterval(zeb.machine.WaitInterval, form_.get());
+    interval_ = new FrmInterval(zeb.machine, form_.get());
 
     host.inputBox = [this]() -> std::optional<std::string> {
         if (shell.exiting()) return std::nullopt;
@@ -167,7 +167,7 @@ void ZebSession::unload(WindowId form) {
 void ZebSession::quit() {
     // Nothing waits or asks any more; the run unwinds to the event loop,
     // which then ends.
-    yield.SetStopped(true);
+    yield.setStopped(true);
     boxes.SetSilent(true);
     if (options_.quit)
         options_.quit();

@@ -5,7 +5,7 @@
 #include "editing/CellClipboard.h"
 #include "editing/MemoryEditor.h"
 #include "files/Listing.h"
-#include "files/ProgramFiles.h"
+#include "files/ProgramFileCommands.h"
 #include "files/StdFileSystem.h"
 #include "files/views/PrintCommands.h"
 #include "mainwindow/MainShell.h"
@@ -98,7 +98,7 @@ class ZebSession final : public ShellWindows {
     MemoryEditor editor{zeb.machine, assembler};
     MainShell shell{zeb, editor, *this};
     StdFileSystem disk;
-    ProgramFiles files{zeb.machine, assembler, base, disk};
+    ProgramFileCommands files{zeb.machine, assembler, base, disk};
     CellClipboard clipboard{zeb.machine, assembler, editor};
     PrinterFont printerFont;
     std::unique_ptr<PrintCommands> print;

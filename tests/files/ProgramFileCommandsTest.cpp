@@ -1,4 +1,4 @@
-#include "files/ProgramFiles.h"
+#include "files/ProgramFileCommands.h"
 #include "../core/TestHost.h"
 #include "MemoryFileSystem.h"
 #include "files/StdFileSystem.h"
@@ -14,7 +14,7 @@ namespace {
 
 struct FileRig : Rig {
     MemoryFileSystem fs;
-    ProgramFiles files{m, assembler, bases, fs};
+    ProgramFileCommands files{m, assembler, bases, fs};
 
     void Load(const std::string& text, const std::string& name = "P.ZEB") {
         fs.files[name] = text;
@@ -26,46 +26,45 @@ const std::string kCount = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4|
                            " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
                            "# RUN LOG:\r\n";
 
-TEST(ProgramFiles, WriterColumns) {
+TEST(ProgramFileCommandsTest, WriterColumns) {
     FileRig r;
     r.Program({{0, "LDA", "11"}, {12, "0", ""}, {79, "", "255"}});
-    r.m.AssembledDisplay = false;
-    r.m.RunLog[1] = "OUTPUT:      9";
-    r.m.RunLogCount = 2;
+    r.m.setMnemonicsShown(true);
+    r.m.runLog().append("OUTPUT:      9");
     r.host.dialogName = "OUT.ZEB";
-    r.files.save("Save");
+    r.files.save(SaveMode::Save);
     EXPECT_EQ(r.fs.files["OUT.ZEB"],
               " 0|LDA| 11|\r\n12|  0|   |\r\n79|   |255|\r\n# RUN LOG:\r\nOUTPUT:      9\r\n");
-    EXPECT_EQ(r.m.CurrentFileName, "OUT.ZEB");
+    EXPECT_EQ(r.m.currentFileName(), "OUT.ZEB");
     EXPECT_TRUE(r.zeb.display.get(Flag::SaveEnabled));
     EXPECT_TRUE(r.host.messages.empty());
 }
 
-TEST(ProgramFiles, EmptyMemorySavesOnlyTheMarker) {
+TEST(ProgramFileCommandsTest, EmptyMemorySavesOnlyTheMarker) {
     FileRig r;
     r.host.dialogName = "E.ZEB";
-    r.files.save("Save As");
+    r.files.save(SaveMode::SaveAs);
     EXPECT_EQ(r.fs.files["E.ZEB"], "# RUN LOG:\r\n");
     FileRig back;
     back.Load(r.fs.files["E.ZEB"]);
-    EXPECT_EQ(back.m.CurrentFileName, "P.ZEB");
+    EXPECT_EQ(back.m.currentFileName(), "P.ZEB");
     EXPECT_TRUE(back.host.messages.empty());
 }
 
-TEST(ProgramFiles, HexadecimalIsSavedInDecimalAndComesBack) {
+TEST(ProgramFileCommandsTest, HexadecimalIsSavedInDecimalAndComesBack) {
     FileRig r;
-    r.bases.changeBase(16);
+    r.bases.changeBase(NumberBase::Hexadecimal);
     r.Program({{0, "B", "FF"}});
     r.host.dialogName = "H.ZEB";
-    r.files.save("Save");
+    r.files.save(SaveMode::Save);
     EXPECT_EQ(r.fs.files["H.ZEB"], " 0| 11|255|\r\n# RUN LOG:\r\n");
-    EXPECT_EQ(r.m.NumberBase, 16);
+    EXPECT_EQ(r.m.radix(), 16);
     EXPECT_EQ(r.m.operatorText(0), "B");
     EXPECT_EQ(r.m.operandText(0), "FF");
 }
 
 // Saved in one display mode and base, loaded in each of the others: the same numbers.
-TEST(ProgramFiles, RoundTripAcrossModes) {
+TEST(ProgramFileCommandsTest, RoundTripAcrossModes) {
     for (bool savedAsMnemonics : {false, true})
         for (int loadBase : {10, 16})
             for (bool loadMnemonics : {false, true}) {
@@ -73,18 +72,18 @@ TEST(ProgramFiles, RoundTripAcrossModes) {
                 saver.Load(kCount);
                 if (savedAsMnemonics) saver.assembler.disassembleAll();
                 saver.host.dialogName = "R.ZEB";
-                saver.files.save("Save As");
+                saver.files.save(SaveMode::SaveAs);
                 const std::string text = saver.fs.files["R.ZEB"];
                 EXPECT_EQ(text.substr(0, 13),
                           savedAsMnemonics ? " 0|LDA| 11|\r\n" : " 0|  1| 11|\r\n");
 
                 FileRig loader;
-                if (loadBase == 16) loader.bases.changeBase(16);
+                if (loadBase == 16) loader.bases.changeBase(NumberBase::Hexadecimal);
                 if (loadMnemonics) loader.assembler.disassembleAll();
                 loader.Load(text);
                 EXPECT_TRUE(loader.host.messages.empty());
-                EXPECT_EQ(loader.m.NumberBase, loadBase);
-                EXPECT_EQ(loader.m.AssembledDisplay, !loadMnemonics);
+                EXPECT_EQ(loader.m.radix(), loadBase);
+                EXPECT_EQ(!loader.m.mnemonicsShown(), !loadMnemonics);
                 EXPECT_EQ(loader.m.memoryWord(0), 256 + 11);
                 EXPECT_EQ(loader.m.memoryWord(2), 12 * 256);
                 EXPECT_EQ(loader.m.memoryWord(11), 9);
@@ -96,15 +95,15 @@ TEST(ProgramFiles, RoundTripAcrossModes) {
             }
 }
 
-TEST(ProgramFiles, SameModeRoundTripKeepsEveryText) {
+TEST(ProgramFileCommandsTest, SameModeRoundTripKeepsEveryText) {
     FileRig r;
     r.Load(kCount);
     r.host.dialogName = "S.ZEB";
-    r.files.save("Save As");
+    r.files.save(SaveMode::SaveAs);
     EXPECT_EQ(r.fs.files["S.ZEB"], kCount);
 }
 
-TEST(ProgramFiles, BadFilesReportAndKeepEarlierCells) {
+TEST(ProgramFileCommandsTest, BadFilesReportAndKeepEarlierCells) {
     struct Case {
         const char* name;
         std::string text;
@@ -135,11 +134,9 @@ TEST(ProgramFiles, BadFilesReportAndKeepEarlierCells) {
          {"Illegal numeric conversion attempted on 1F - Type mismatch"},
          1,
          true},
-        {"LineFeedsOnly",
-         " 0|  1|  2|\n 1|  1|  2|\n#\n",
-         {Report("Illegal operator: '1|' in file, load abandoned")},
-         1,
-         false},
+        {"LineFeedsOnly", " 0|  1|  2|\n 1|  1|  2|\n#\n", {}, 2, true},
+        {"ByteOrderMark", "\xEF\xBB\xBF 0|  1|  2|\r\n#\r\n", {}, 1, true},
+        {"LineFeedsOnlyAtTheEnd", " 0|  1|  2|\n", {Report("Failed to read file")}, 1, false},
     };
     for (const auto& c : cases) {
         FileRig r;
@@ -150,21 +147,21 @@ TEST(ProgramFiles, BadFilesReportAndKeepEarlierCells) {
         for (int a = 0; a < kMemorySize; ++a)
             cells += (!r.m.operatorText(a).empty() || !r.m.operandText(a).empty()) ? 1 : 0;
         EXPECT_EQ(cells, c.cellsKept) << c.name;
-        EXPECT_EQ(r.m.CurrentFileName.empty(), !c.nameRecorded) << c.name;
+        EXPECT_EQ(r.m.currentFileName().empty(), !c.nameRecorded) << c.name;
     }
 }
 
-TEST(ProgramFiles, OperatorWithoutMnemonicFailsWhileMnemonicsShow) {
+TEST(ProgramFileCommandsTest, OperatorWithoutMnemonicFailsWhileMnemonicsShow) {
     FileRig r;
     r.assembler.disassembleAll();
-    r.bases.changeBase(16);
+    r.bases.changeBase(NumberBase::Hexadecimal);
     r.Load(" 0|  1|  2|\r\n 1| 25|  2|\r\n#\r\n");
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Failed to read file")});
     EXPECT_EQ(r.m.operatorText(0), "LDA");
-    EXPECT_EQ(r.m.NumberBase, 16);
+    EXPECT_EQ(r.m.radix(), 16);
 }
 
-TEST(ProgramFiles, LoadResetsRegistersAndPrinter) {
+TEST(ProgramFileCommandsTest, LoadResetsRegistersAndPrinter) {
     FileRig r;
     r.m.changeAcc(5);
     r.m.changePC(7);
@@ -175,13 +172,13 @@ TEST(ProgramFiles, LoadResetsRegistersAndPrinter) {
     EXPECT_EQ(r.zeb.display.printerLine(1), "");
 }
 
-TEST(ProgramFiles, ConfirmationsAndCancel) {
+TEST(ProgramFileCommandsTest, ConfirmationsAndCancel) {
     FileRig r;
     r.fs.files["A.ZEB"] = "# RUN LOG:\r\n";
     r.host.answers = {Answer::Cancel};
     r.host.dialogName = "A.ZEB";
     r.Program({{0, "1", "2"}});
-    r.files.save("Save As");
+    r.files.save(SaveMode::SaveAs);
     ASSERT_EQ(r.host.messages.size(), 1u);
     EXPECT_EQ(r.host.messages[0].title, "File Message");
     EXPECT_EQ(r.host.messages[0].icon, Icon::Information);
@@ -193,12 +190,12 @@ TEST(ProgramFiles, ConfirmationsAndCancel) {
     EXPECT_EQ(r.fs.files["A.ZEB"], "# RUN LOG:\r\n");
 
     // Save after a load asks again, every time, and OK overwrites.
-    r.files.save("Save As");
+    r.files.save(SaveMode::SaveAs);
     EXPECT_EQ(r.fs.files["A.ZEB"], " 0|  1|  2|\r\n# RUN LOG:\r\n");
     r.host.dialogName.clear();
-    r.files.save("Save");
+    r.files.save(SaveMode::Save);
     EXPECT_EQ(r.host.messages.size(), 3u);
-    EXPECT_EQ(r.host.dialogActions, (std::vector<int>{2, 2}));
+    EXPECT_EQ(r.host.dialogActions, (std::vector<FileDialog>{FileDialog::Save, FileDialog::Save}));
 
     r.host.answers = {Answer::Ok, Answer::Cancel};
     r.files.load("MISSING.ZEB");
@@ -210,7 +207,7 @@ TEST(ProgramFiles, ConfirmationsAndCancel) {
     EXPECT_EQ(r.m.operatorText(0), "1"); // nothing loaded, nothing cleared
 }
 
-TEST(ProgramFiles, DiskErrorsRetryUntilCancel) {
+TEST(ProgramFileCommandsTest, DiskErrorsRetryUntilCancel) {
     struct Case {
         FileError error;
         const char* text;
@@ -227,7 +224,7 @@ TEST(ProgramFiles, DiskErrorsRetryUntilCancel) {
         r.host.answers = {Answer::Ok, Answer::Ok};
         r.files.load("D.ZEB");
         EXPECT_EQ(r.host.texts(), (std::vector<std::string>{c.text, c.text}));
-        EXPECT_EQ(r.m.CurrentFileName, "D.ZEB"); // the third open succeeded
+        EXPECT_EQ(r.m.currentFileName(), "D.ZEB"); // the third open succeeded
         EXPECT_EQ(r.fs.opens, 3);
 
         r.fs.openError = c.error;
@@ -238,31 +235,31 @@ TEST(ProgramFiles, DiskErrorsRetryUntilCancel) {
     }
 }
 
-TEST(ProgramFiles, FailedWritesLeaveTheOldFile) {
+TEST(ProgramFileCommandsTest, FailedWritesLeaveTheOldFile) {
     FileRig r;
     r.Load(kCount, "K.ZEB");
     r.fs.writeLimit = 20;
     r.host.answers = {Answer::Ok};
-    r.files.save("Save");
+    r.files.save(SaveMode::Save);
     EXPECT_EQ(r.host.texts(), (std::vector<std::string>{r.host.messages[0].text,
                                                         Report("Failed to write to save file")}));
     EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
-    EXPECT_EQ(r.m.CurrentFileName, "K.ZEB");
+    EXPECT_EQ(r.m.currentFileName(), "K.ZEB");
 
     // A write that completes but cannot replace the file is a failed save.
     r.fs.writeLimit = -1;
     r.fs.failClose = true;
-    r.files.save("Save");
+    r.files.save(SaveMode::Save);
     EXPECT_EQ(r.host.texts().back(), Report("Failed to save ZEB to file"));
     EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
 }
 
-TEST(ProgramFiles, AssemblerErrorStopsTheSave) {
+TEST(ProgramFileCommandsTest, AssemblerErrorStopsTheSave) {
     FileRig r;
     r.Program({{3, "LD", ""}});
-    r.m.AssembledDisplay = false;
+    r.m.setMnemonicsShown(true);
     r.host.dialogName = "X.ZEB";
-    r.files.save("Save");
+    r.files.save(SaveMode::Save);
     EXPECT_EQ(r.host.texts(), (std::vector<std::string>{
                                   Report("Unrecognized symbol at location  3. Assembly aborted."),
                                   Report("Program not saved due to Assembler error")}));
@@ -281,13 +278,13 @@ TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
     {
         auto out = disk.openWrite(name, error);
         ASSERT_TRUE(out);
-        EXPECT_TRUE(out->Write("one"));
-        EXPECT_TRUE(out->Close());
+        EXPECT_TRUE(out->write("one"));
+        EXPECT_TRUE(out->close());
     }
     {
         auto out = disk.openWrite(name, error);
         ASSERT_TRUE(out);
-        EXPECT_TRUE(out->Write("two"));
+        EXPECT_TRUE(out->write("two"));
         // Dropped without closing: the old content stays.
     }
     std::ifstream in(name);
@@ -304,12 +301,12 @@ TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
     EXPECT_TRUE(disk.exists(name));
     auto reader = disk.openRead(name, error);
     ASSERT_TRUE(reader);
-    EXPECT_EQ(reader->Get(), 'o');
+    EXPECT_EQ(reader->get(), 'o');
     fs::remove_all(dir);
 }
 
 // Random bytes and mangled copies of a good file never crash or hang the reader.
-TEST(ProgramFiles, RandomInputIsReportedNotFatal) {
+TEST(ProgramFileCommandsTest, RandomInputIsReportedNotFatal) {
     std::mt19937 rng(1234);
     for (int round = 0; round < 2000; ++round) {
         std::string text = kCount;
@@ -331,10 +328,10 @@ TEST(ProgramFiles, RandomInputIsReportedNotFatal) {
         if (round % 4 == 0) text.resize(rng() % (text.size() + 1));
         FileRig r;
         if (round % 3 == 0) r.assembler.disassembleAll();
-        if (round % 2 == 0) r.bases.changeBase(16);
+        if (round % 2 == 0) r.bases.changeBase(NumberBase::Hexadecimal);
         r.Load(text);
         EXPECT_LE(r.host.messages.size(), 80u);
-        EXPECT_EQ(r.m.NumberBase, round % 2 == 0 ? 16 : 10);
+        EXPECT_EQ(r.m.radix(), round % 2 == 0 ? 16 : 10);
     }
 }
 

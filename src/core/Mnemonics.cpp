@@ -1,4 +1,4 @@
-#include "editing/Mnemonics.h"
+#include "core/Mnemonics.h"
 
 namespace zeb {
 
@@ -43,13 +43,12 @@ int Mnemonics::codeOf(std::string_view text) const {
     return -1;
 }
 
-std::string Mnemonics::assemble(std::string_view text, int base) const {
+std::string Mnemonics::assemble(std::string_view text, NumberBase base) const {
     const int code = codeOf(text);
     if (code < 0) return std::string(text);
     if (code <= 9) return std::string(1, static_cast<char>('0' + code));
-    if (base == 10) return std::to_string(code);
-    if (base == 16) return kHexCodes[static_cast<std::size_t>(code)];
-    return {};
+    if (base == NumberBase::Decimal) return std::to_string(code);
+    return kHexCodes[static_cast<std::size_t>(code)];
 }
 
 bool Mnemonics::isPartialMnemonic(std::string_view text) const {

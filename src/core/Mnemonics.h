@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Types.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -15,7 +17,7 @@ class Mnemonics {
     void build();
 
     // Code text of a mnemonic in the given base; any other text comes back unchanged.
-    std::string assemble(std::string_view text, int base) const;
+    std::string assemble(std::string_view text, NumberBase base) const;
     // Caller guarantees 0 <= code <= 20.
     const std::string& name(int code) const { return names_[static_cast<std::size_t>(code)]; }
     // Code of an exact mnemonic, or -1.

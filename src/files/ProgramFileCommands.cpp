@@ -1,0 +1,216 @@
+#include "files/ProgramFileCommands.h"
+
+#include "core/Mnemonics.h"
+
+namespace zeb {
+
+namespace {
+
+// Shows the cells in decimal while it lives, as files hold them.
+class DecimalWhileSaving {
+  public:
+    DecimalWhileSaving(Machine& machine, BaseSwitch& bases)
+        : machine_(machine), bases_(bases), base_(machine.base()) {
+        if (base_ != NumberBase::Decimal) bases_.changeNumberBase(NumberBase::Decimal);
+    }
+    ~DecimalWhileSaving() {
+        if (base_ != NumberBase::Decimal) bases_.changeNumberBase(base_);
+    }
+    DecimalWhileSaving(const DecimalWhileSaving&) = delete;
+    DecimalWhileSaving& operator=(const DecimalWhileSaving&) = delete;
+
+  private:
+    Machine& machine_;
+    BaseSwitch& bases_;
+    NumberBase base_;
+};
+
+} // namespace
+
+bool ProgramFileCommands::confirmFile(const std::string& name, Access access) {
+    const bool exists = fs_.exists(name);
+    std::string text;
+    if (exists && access == Access::Write) {
+        text = "The file " + name + " already exists on disk.\r\n" +
+               "Saving ZEB contents to that file will\r\n" +
+               "destroy the file's current contents, replacing\r\n" +
+               "them with the current ZEB program.\r\n\r\n" +
+               "Choose OK to overwrite the file, Cancel to stop.";
+    } else if (!exists && access == Access::Read) {
+        text = "The file " + name + " does not exist.\r\n" +
+               "Would you like to create it?\r\n\r\n" +
+               "Choose OK to create the file, Cancel to stop.";
+    } else {
+        return true;
+    }
+    return m_.messageBox(Icon::Information, Buttons::OkCancel, "File Message", text) == Answer::Ok;
+}
+
+bool ProgramFileCommands::askAfterFileError(const FileError& error) {
+    std::string text;
+    if (error.number == kErrPathNotFound)
+        text = "Non-existent drive or path";
+    else if (error.number == kErrDiskNotReady)
+        text = "Insert disk in drive and click OK";
+    else
+        text = "Error " + signedText(error.number) + " occurred\r\n" + error.description;
+    return m_.messageBox(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
+}
+
+std::unique_ptr<InputFile> ProgramFileCommands::openForReading(const std::string& name) {
+    for (;;) {
+        FileError error;
+        if (auto file = fs_.openRead(name, error)) return file;
+        if (!askAfterFileError(error)) return nullptr;
+    }
+}
+
+std::unique_ptr<OutputFile> ProgramFileCommands::openForWriting(const std::string& name) {
+    for (;;) {
+        FileError error;
+        if (auto file = fs_.openWrite(name, error)) return file;
+        if (!askAfterFileError(error)) return nullptr;
+    }
+}
+
+std::string ProgramFileCommands::programText() {
+    DecimalWhileSaving decimal(m_, bases_);
+    std::vector<ProgramLine> cells;
+    for (int a = 0; a < kMemorySize; ++a)
+        cells.push_back({a, m_.operatorText(a), m_.operandText(a)});
+    return ProgramFileFormat::write(cells, m_.runLog().lines());
+}
+
+bool ProgramFileCommands::writeProgram(OutputFile& file) {
+    BusyPointer busy(m_.display());
+    const bool ok = file.write(programText());
+    if (!ok) m_.report("Failed to write to save file");
+    return ok;
+}
+
+void ProgramFileCommands::save(SaveMode mode) {
+    if (!m_.mnemonicsShown() || asm_.canAssemble())
+        saveToFile(mode);
+    else
+        m_.report("Program not saved due to Assembler error");
+}
+
+void ProgramFileCommands::saveToFile(SaveMode mode) {
+    BusyPointer busy(m_.display());
+    std::string name;
+    if (mode == SaveMode::Save && !m_.currentFileName().empty())
+        name = m_.currentFileName();
+    else
+        name = m_.host().chooseFile(FileDialog::Save, kFilter);
+    if (name.empty()) return;
+    if (!confirmFile(name, Access::Write)) return;
+    auto file = openForWriting(name);
+    if (!file) return;
+    // A failed write has been reported; closing then keeps the old file.
+    const bool written = writeProgram(*file);
+    const bool closed = file->close();
+    if (written && !closed) {
+        m_.report("Failed to save ZEB to file");
+        return;
+    }
+    m_.setCurrentFileName(name);
+    m_.display().set(Flag::SaveEnabled, true);
+}
+
+std::optional<FileError> ProgramFileCommands::saveWithoutPrompts(const std::string& name) {
+    FileError error;
+    auto file = fs_.openWrite(name, error);
+    if (!file) return error;
+    const bool written = file->write(programText());
+    if (file->close() && written) return std::nullopt;
+    return FileError{0, "the file could not be written completely"};
+}
+
+void ProgramFileCommands::open() {
+    const std::string name = m_.host().chooseFile(FileDialog::Open, kFilter);
+    if (name.empty()) return;
+    load(name);
+}
+
+void ProgramFileCommands::load(const std::string& name) {
+    if (!confirmFile(name, Access::Read)) return;
+    auto file = openForReading(name);
+    if (!file) return;
+    m_.clearMemory();
+    const ProgramReadResult read = ProgramFileFormat::read(*file);
+    file.reset();
+    if (read.empty) {
+        m_.report("Failed to read file");
+        return;
+    }
+    const NumberBase base = m_.base();
+    const bool switched = base != NumberBase::Decimal;
+    if (switched) bases_.changeBase(NumberBase::Decimal);
+    BusyPointer busy(m_.display());
+    Step step = Step::Ok;
+    for (const ProgramLine& line : read.lines) {
+        step = applyLine(line);
+        if (step != Step::Ok) break;
+    }
+    if (step == Step::Ok && read.error == ProgramReadError::AddressOutOfRange) {
+        m_.report("Out of range address in file, load abandoned");
+        step = Step::Abandoned;
+    }
+    if (step == Step::Ok && read.error == ProgramReadError::ReadFailed) step = Step::ReadFailed;
+    if (step == Step::ReadFailed) {
+        // The cells read so far stay.
+        m_.report("Failed to read file");
+    } else {
+        if (step == Step::Ok) {
+            m_.setCurrentFileName(name);
+            m_.display().set(Flag::SaveEnabled, true);
+        }
+        m_.resetPC();
+        m_.resetAcc();
+        m_.display().clearPrinterStrip();
+    }
+    if (switched) bases_.changeBase(base);
+}
+
+ProgramFileCommands::Step ProgramFileCommands::applyLine(const ProgramLine& line) {
+    const Step operatorStep = readOperator(line.operatorText, line.address);
+    if (operatorStep != Step::Ok) return operatorStep;
+    if (!line.operandRead) return Step::ReadFailed;
+    return readOperand(line.operandText, line.address) ? Step::Ok : Step::Abandoned;
+}
+
+ProgramFileCommands::Step ProgramFileCommands::readOperator(const std::string& text, int address) {
+    if (text.empty()) return Step::Ok;
+    std::string code = text;
+    if (m_.mnemonics().isMnemonic(text))
+        code = m_.mnemonics().assemble(text, m_.base());
+    else if (!isDecimalNumber(text)) {
+        m_.report("Illegal operator: '" + text + "' in file, load abandoned");
+        return Step::Abandoned;
+    }
+    const int number = ProgramFileFormat::fieldValue(code);
+    if (m_.mnemonicsShown()) {
+        // A code without a mnemonic cannot be shown in this display.
+        if (!legalInstruction(number)) return Step::ReadFailed;
+        m_.setOperatorText(address, m_.mnemonics().name(number));
+    } else {
+        m_.setOperator(address, number, m_.base());
+    }
+    return Step::Ok;
+}
+
+bool ProgramFileCommands::readOperand(std::string text, int address) {
+    if (text.empty()) return true;
+    if (!isDecimalNumber(text)) {
+        if (!isHexNumber(text)) {
+            m_.report("Illegal operand: '" + text + "' in file, load abandoned");
+            return false;
+        }
+        // Files are decimal: a hexadecimal operand is reported and reads as 0.
+        text = plainText(m_.getNumber(text).value_or(0));
+    }
+    m_.setOperand(address, ProgramFileFormat::fieldValue(text), m_.base());
+    return true;
+}
+
+} // namespace zeb
