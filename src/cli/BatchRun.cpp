@@ -42,6 +42,7 @@ BatchRun::BatchRun(const CliOptions& options, std::ostream& out, std::ostream& e
 
 Answer BatchRun::messageBox(Icon, Buttons buttons, std::string_view title, std::string_view text) {
     ++messages_;
+    outcome_.messages.emplace_back(text);
     out_ << "MSG " << title << '\t';
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -74,8 +75,11 @@ std::optional<std::string> BatchRun::askNumber() {
 }
 
 void BatchRun::displayChanged(DisplayItem item, int index) {
-    if (item == DisplayItem::PrinterLine && index == 1 && zeb_)
-        out_ << "OUT " << zeb_->display.printerLine(1) << '\n';
+    if (item == DisplayItem::PrinterLine && index == 1 && zeb_) {
+        const std::string& line = zeb_->display.printerLine(1);
+        outcome_.printed.push_back(line);
+        out_ << "OUT " << line << '\n';
+    }
 }
 
 void BatchRun::AfterInstruction(Zeb& zeb, Opcode op) {
@@ -91,6 +95,8 @@ void BatchRun::AfterInstruction(Zeb& zeb, Opcode op) {
 }
 
 void BatchRun::WriteEnd(Zeb& zeb, RunEnd how) {
+    outcome_.end = how;
+    outcome_.steps = steps_;
     const Machine& m = zeb.machine;
     out_ << "END " << EndName(how) << " STEPS=" << steps_
          << " ACC=" << Trim(m.registerText(Register::Acc))

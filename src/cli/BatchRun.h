@@ -1,5 +1,6 @@
 #pragma once
 #include "cli/CliOptions.h"
+#include "cli/RunOutcome.h"
 #include "core/Host.h"
 #include "core/MachineObserver.h"
 #include "core/Opcode.h"
@@ -11,9 +12,6 @@ namespace zeb {
 
 class Zeb;
 
-// Exit statuses of zeb-run.
-enum class RunEnd { Halt = 0, Error = 1, Load = 2, Limit = 3, Input = 4 };
-
 // The batch runner: a host without a screen that writes every event as a line.
 class BatchRun : public Host, public MachineObserver {
   public:
@@ -21,6 +19,8 @@ class BatchRun : public Host, public MachineObserver {
 
     // Loads, runs and saves; returns the exit status.
     int Execute();
+    // What the run of Execute() came to.
+    const RunOutcome& Outcome() const { return outcome_; }
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
@@ -42,6 +42,7 @@ class BatchRun : public Host, public MachineObserver {
     bool halted_ = false;
     long steps_ = 0;
     long messages_ = 0;
+    RunOutcome outcome_;
 };
 
 } // namespace zeb

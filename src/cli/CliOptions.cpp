@@ -6,6 +6,7 @@ namespace zeb {
 
 const char* const kCliUsage =
     R"(Usage: zeb-run [options] PROGRAM.ZEB
+       zeb-run --check ASSIGNMENT [--csv FILE] PROGRAM...
 
 Loads a ZEB program file as File > Open does, runs it as the Run button does
 (assembling mnemonics first) and reports every event on standard output.
@@ -29,6 +30,7 @@ Options:
   --listing FILE       after the run, write the text of the printed listing
                        (program and run log) to FILE
   --help               show this text
+  --version            show the version number
 
 Output, one line per event, in order:
   OUT <text>           a line put on ZEB's printer
@@ -42,6 +44,45 @@ Output, one line per event, in order:
 Exit status:
   0 halted, 1 stopped by a report or an illegal code, 2 unusable arguments or
   a load that reported an error, 3 step limit reached, 4 input exhausted.
+
+Marking a class's programs:
+  --check ASSIGNMENT   run every PROGRAM through every case of the assignment
+                       file and say for each whether it passed; a PROGRAM is a
+                       .ZEB file or a folder, whose files ending in .ZEB or
+                       .zeb are taken in name order (not its subfolders)
+  --csv FILE           also write the results to FILE as CSV (program, case,
+                       result, steps, reason) for a spreadsheet
+  The options of a run cannot be given with --check: the assignment sets them.
+
+The assignment file is plain text, one directive a line; blank lines and lines
+starting with # are ignored:
+  title TEXT           the exercise's title, before the first case
+  max-steps N, keyboard, status-register, base 10|16, mnemonics
+                       as the options above; before the first case they hold
+                       for every case, inside a case for that case only
+  case NAME            starts a case
+  input N              a number for the next INP, as --input (repeatable)
+  key STEP:KEY         a key pressed as with --key (repeatable)
+  expect TEXT          the next line the program must print on ZEB's printer,
+                       compared with blanks at both ends trimmed
+  end halt|error|limit|input
+                       how the run must end (default halt)
+  A case passes when the printed lines equal its expect lines, in order and in
+  number, and the run ends as its end says. A case needs an expect or an end.
+  A bad line is reported as FILE:LINE: message and nothing is run.
+
+Marking output, one line per program and case, then a summary:
+  PASS <program> <case> STEPS=<n>
+  FAIL <program> <case> STEPS=<n> <reason>
+                       the reason says what differed, for example
+                       line 1: expected "7", printed "8"
+  SUMMARY programs=<p> cases=<c> passed=<x> failed=<y>
+                       c counts every case of every program
+A program that cannot be loaded fails each case with its load message.
+
+Marking exit status:
+  0 every case of every program passed, 1 any case failed, 2 unusable
+  arguments or a bad assignment file.
 )";
 
 namespace {
@@ -72,9 +113,62 @@ bool ParseKeyName(const std::string& name, int& index) {
 
 } // namespace
 
+RunSetting RunSettingKind(std::string_view name) {
+    if (name == "status-register" || name == "keyboard" || name == "mnemonics")
+        return RunSetting::Flag;
+    if (name == "input" || name == "key" || name == "base" || name == "max-steps")
+        return RunSetting::WithValue;
+    return RunSetting::Unknown;
+}
+
+bool ApplyRunSetting(CliOptions& o, std::string_view name, const std::string& v,
+                     std::string& error) {
+    long n = 0;
+    if (name == "status-register") {
+        o.statusRegister = true;
+    } else if (name == "keyboard") {
+        o.keyboard = true;
+    } else if (name == "mnemonics") {
+        o.mnemonics = true;
+    } else if (name == "input") {
+        if (v.empty() || v.size() > 5 || v.find_first_not_of("0123456789") != std::string::npos) {
+            error = "takes 1 to 5 digits, as the input window does: " + v;
+            return false;
+        }
+        o.inputs.push_back(v);
+    } else if (name == "key") {
+        const auto colon = v.find(':');
+        KeyPress k;
+        if (colon == std::string::npos || !ParseLong(v.substr(0, colon), k.step) || k.step < 1 ||
+            !ParseKeyName(v.substr(colon + 1), k.index)) {
+            error = "takes STEP:KEY with KEY one of A-Z, 0-9 or space: " + v;
+            return false;
+        }
+        o.keys.push_back(k);
+    } else if (name == "base") {
+        if (v != "10" && v != "16") {
+            error = "takes 10 or 16: " + v;
+            return false;
+        }
+        o.base = v == "10" ? 10 : 16;
+    } else if (name == "max-steps") {
+        if (!ParseLong(v, n) || n < 1) {
+            error = "takes a positive whole number: " + v;
+            return false;
+        }
+        o.maxSteps = n;
+    } else {
+        error = "is not a setting of a run";
+        return false;
+    }
+    return true;
+}
+
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {
     CliOptions o;
+    std::string runOption; // the first option that marking takes from the assignment
+    std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& out) {
@@ -85,41 +179,23 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             out = args[++i];
             return true;
         };
+        const RunSetting kind =
+            a.rfind("--", 0) == 0 ? RunSettingKind(a.substr(2)) : RunSetting::Unknown;
+        if (kind != RunSetting::Unknown || a == "--speed" || a == "--save" || a == "--listing")
+            if (runOption.empty()) runOption = a;
         std::string v;
         long n = 0;
         if (a == "--help" || a == "-h") {
             o.help = true;
-        } else if (a == "--input") {
-            if (!value(v)) return std::nullopt;
-            if (v.empty() || v.size() > 5 ||
-                v.find_first_not_of("0123456789") != std::string::npos) {
-                error = "--input takes 1 to 5 digits, as the input window does: " + v;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (kind != RunSetting::Unknown) {
+            if (kind == RunSetting::WithValue && !value(v)) return std::nullopt;
+            std::string why;
+            if (!ApplyRunSetting(o, a.substr(2), v, why)) {
+                error = a + " " + why;
                 return std::nullopt;
             }
-            o.inputs.push_back(v);
-        } else if (a == "--status-register") {
-            o.statusRegister = true;
-        } else if (a == "--keyboard") {
-            o.keyboard = true;
-        } else if (a == "--key") {
-            if (!value(v)) return std::nullopt;
-            const auto colon = v.find(':');
-            KeyPress k;
-            if (colon == std::string::npos || !ParseLong(v.substr(0, colon), k.step) ||
-                k.step < 1 || !ParseKeyName(v.substr(colon + 1), k.index)) {
-                error = "--key takes STEP:KEY with KEY one of A-Z, 0-9 or space: " + v;
-                return std::nullopt;
-            }
-            o.keys.push_back(k);
-        } else if (a == "--base") {
-            if (!value(v)) return std::nullopt;
-            if (v != "10" && v != "16") {
-                error = "--base takes 10 or 16: " + v;
-                return std::nullopt;
-            }
-            o.base = v == "10" ? 10 : 16;
-        } else if (a == "--mnemonics") {
-            o.mnemonics = true;
         } else if (a == "--speed") {
             if (!value(v)) return std::nullopt;
             if (!ParseLong(v, n) || n < 1 || n > 10) {
@@ -127,31 +203,49 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 return std::nullopt;
             }
             o.speed = static_cast<int>(n);
-        } else if (a == "--max-steps") {
-            if (!value(v)) return std::nullopt;
-            if (!ParseLong(v, n) || n < 1) {
-                error = "--max-steps takes a positive whole number: " + v;
-                return std::nullopt;
-            }
-            o.maxSteps = n;
         } else if (a == "--save") {
             if (!value(o.save)) return std::nullopt;
         } else if (a == "--listing") {
             if (!value(o.listing)) return std::nullopt;
+        } else if (a == "--check") {
+            if (!value(o.assignment)) return std::nullopt;
+            o.check = true;
+        } else if (a == "--csv") {
+            if (!value(o.csv)) return std::nullopt;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a;
             return std::nullopt;
-        } else if (o.program.empty()) {
-            o.program = a;
         } else {
-            error = "only one program file can be run: " + a;
-            return std::nullopt;
+            files.push_back(a);
         }
     }
-    if (!o.help && o.program.empty()) {
+    if (o.help || o.version) return o;
+    if (o.check) {
+        if (!runOption.empty()) {
+            error = runOption + " cannot be used with --check: the assignment file sets the "
+                                "options of every case";
+            return std::nullopt;
+        }
+        if (files.empty()) {
+            error = "no program file or folder given to check";
+            return std::nullopt;
+        }
+        o.programs = files;
+        return o;
+    }
+    if (!o.csv.empty()) {
+        error = "--csv is for marking: use it with --check";
+        return std::nullopt;
+    }
+    if (files.size() > 1) {
+        error = "only one program file can be run: " + files[1];
+        return std::nullopt;
+    }
+    if (files.empty()) {
         error = "no program file given";
         return std::nullopt;
     }
+    o.program = files[0];
     return o;
 }
 

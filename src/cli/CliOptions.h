@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zeb {
@@ -24,10 +25,27 @@ struct CliOptions {
     std::string listing;
     std::string program;
     bool help = false;
+    bool version = false;
+    bool check = false;
+    // Marking: the assignment file, the programs or folders and the CSV file.
+    std::string assignment;
+    std::vector<std::string> programs;
+    std::string csv;
 };
 
 // Parses the command line; on failure returns nothing and sets error.
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
+
+// The settings of one run that an assignment file gives as directives of the
+// same names: flags take no value, the others exactly one.
+enum class RunSetting { Unknown, Flag, WithValue };
+RunSetting RunSettingKind(std::string_view name);
+
+// Applies the run setting `name` (without the leading dashes); on a bad value
+// returns false and sets error to what the setting takes, e.g.
+// "takes 10 or 16: 8".
+bool ApplyRunSetting(CliOptions& options, std::string_view name, const std::string& value,
+                     std::string& error);
 
 extern const char* const kCliUsage;
 

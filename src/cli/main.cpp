@@ -1,5 +1,7 @@
 #include "cli/BatchRun.h"
+#include "cli/CheckRun.h"
 #include "cli/CliOptions.h"
+#include "cli/Version.h"
 
 #include <iostream>
 
@@ -15,6 +17,14 @@ int main(int argc, char** argv) {
     if (options->help) {
         std::cout << zeb::kCliUsage;
         return 0;
+    }
+    if (options->version) {
+        std::cout << "zeb-run " << zeb::kZebVersion << '\n';
+        return 0;
+    }
+    if (options->check) {
+        zeb::CheckRun check(*options, std::cout, std::cerr);
+        return check.Execute();
     }
     zeb::BatchRun run(*options, std::cout, std::cerr);
     return run.Execute();

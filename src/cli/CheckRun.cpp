@@ -1,0 +1,109 @@
+#include "cli/CheckRun.h"
+
+#include "cli/Assignment.h"
+#include "cli/MarkReport.h"
+#include "cli/Marker.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+
+namespace zeb {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsProgramName(const std::string& name) {
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos) return false;
+    const std::string extension = name.substr(dot);
+    return extension == ".ZEB" || extension == ".zeb";
+}
+
+} // namespace
+
+CheckRun::CheckRun(const CliOptions& options, std::ostream& out, std::ostream& err)
+    : options_(options), out_(out), err_(err) {}
+
+std::optional<std::vector<std::string>>
+CheckRun::ProgramList(const std::vector<std::string>& arguments, std::string& error) {
+    std::vector<std::string> programs;
+    for (const std::string& argument : arguments) {
+        std::error_code ec;
+        if (!fs::is_directory(argument, ec)) {
+            // A missing file is marked as one that cannot be loaded.
+            programs.push_back(argument);
+            continue;
+        }
+        std::vector<std::string> names;
+        for (fs::directory_iterator it(argument, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            std::error_code typeError; // a dangling link is kept: it fails to load
+            if (IsProgramName(name) && !it->is_directory(typeError)) names.push_back(name);
+        }
+        if (ec) {
+            error = "cannot read the folder " + argument + ": " + ec.message();
+            return std::nullopt;
+        }
+        if (names.empty()) {
+            error = "no file ending in .ZEB or .zeb in the folder " + argument;
+            return std::nullopt;
+        }
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names)
+            programs.push_back((fs::path(argument) / name).lexically_normal().string());
+    }
+    return programs;
+}
+
+int CheckRun::Execute() {
+    std::ifstream in(options_.assignment, std::ios::binary);
+    if (!in || fs::is_directory(options_.assignment)) {
+        err_ << "zeb-run: cannot read the assignment file " << options_.assignment << '\n';
+        return 2;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::vector<std::string> errors;
+    const auto assignment = ParseAssignment(text, options_.assignment, errors);
+    if (!assignment) {
+        for (const std::string& e : errors)
+            err_ << e << '\n';
+        return 2;
+    }
+    std::string error;
+    const auto programs = ProgramList(options_.programs, error);
+    if (!programs) {
+        err_ << "zeb-run: " << error << '\n';
+        return 2;
+    }
+    std::ofstream csv;
+    if (!options_.csv.empty()) {
+        csv.open(options_.csv, std::ios::binary | std::ios::trunc);
+        if (!csv) {
+            err_ << "zeb-run: could not write " << options_.csv << '\n';
+            return 2;
+        }
+    }
+
+    MarkReport report(out_, csv.is_open() ? &csv : nullptr);
+    const Marker marker(*assignment);
+    for (const std::string& program : *programs) {
+        for (const CaseResult& result : marker.Mark(program))
+            report.Add(result);
+        out_.flush(); // a long class shows its progress
+    }
+    report.Summary(programs->size());
+    if (csv.is_open()) {
+        csv.close();
+        if (!csv) {
+            err_ << "zeb-run: could not write " << options_.csv << '\n';
+            return 2;
+        }
+    }
+    return report.AllPassed() ? 0 : 1;
+}
+
+} // namespace zeb

@@ -1,0 +1,87 @@
+#include "cli/Marker.h"
+
+#include "cli/BatchRun.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace zeb {
+
+namespace {
+
+std::string_view TrimSpace(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The first line of a message box, without the " - " that the error
+// convention puts before an empty platform description.
+std::string FirstLine(std::string_view message) {
+    std::string_view line = TrimSpace(message.substr(0, message.find_first_of("\r\n")));
+    if (line.size() >= 2 && line.substr(line.size() - 2) == " -")
+        line = TrimSpace(line.substr(0, line.size() - 2));
+    return std::string(line);
+}
+
+std::string Lines(std::size_t n) {
+    return std::to_string(n) + (n == 1 ? " line" : " lines");
+}
+
+std::string WrongEnd(const AssignmentCase& expected, const RunOutcome& run) {
+    const std::string limit = std::to_string(expected.options.maxSteps) + " steps";
+    switch (run.end) {
+    case RunEnd::Error:
+        if (run.messages.empty()) return "ended with an error";
+        return "ended with error \"" + FirstLine(run.messages.back()) + "\"";
+    case RunEnd::Limit:
+        return "did not halt within " + limit;
+    case RunEnd::Input:
+        return "waited for more input";
+    case RunEnd::Halt:
+        if (expected.end == RunEnd::Error) return "halted instead of ending with an error";
+        if (expected.end == RunEnd::Input) return "halted instead of waiting for more input";
+        return "halted within " + limit + ", expected it to keep running";
+    case RunEnd::Load:
+        break;
+    }
+    return "could not be loaded";
+}
+
+} // namespace
+
+std::vector<CaseResult> Marker::Mark(const std::string& program) const {
+    std::vector<CaseResult> results;
+    std::ostream discard(nullptr); // the event lines are not wanted, only the outcome
+    for (const AssignmentCase& c : assignment_.cases) {
+        CliOptions options = c.options;
+        options.program = program;
+        BatchRun run(options, discard, discard);
+        run.Execute();
+        std::string reason = FailureReason(c, run.Outcome());
+        results.push_back({program, c.name, reason.empty(), run.Outcome().steps, reason});
+    }
+    return results;
+}
+
+std::string Marker::FailureReason(const AssignmentCase& expected, const RunOutcome& run) {
+    if (run.end == RunEnd::Load) {
+        return "could not be loaded: " +
+               (run.messages.empty() ? "the file could not be read" : FirstLine(run.messages[0]));
+    }
+    if (run.end != expected.end) return WrongEnd(expected, run);
+    const std::size_t common = std::min(run.printed.size(), expected.expected.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const std::string_view printed = TrimSpace(run.printed[i]);
+        const std::string_view wanted = TrimSpace(expected.expected[i]);
+        if (printed != wanted)
+            return "line " + std::to_string(i + 1) + ": expected \"" + std::string(wanted) +
+                   "\", printed \"" + std::string(printed) + "\"";
+    }
+    if (run.printed.size() != expected.expected.size())
+        return "printed " + Lines(run.printed.size()) + ", expected " +
+               std::to_string(expected.expected.size());
+    return {};
+}
+
+} // namespace zeb

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace zeb {
+
+// How a batch run ended; also zeb-run's exit status for a single run.
+enum class RunEnd { Halt = 0, Error = 1, Load = 2, Limit = 3, Input = 4 };
+
+// What a batch run came to, for callers that judge it rather than print it.
+struct RunOutcome {
+    RunEnd end = RunEnd::Halt;
+    long steps = 0;
+    std::vector<std::string> printed;  // ZEB's printer lines, in order
+    std::vector<std::string> messages; // the texts of every message box, in order
+};
+
+} // namespace zeb

@@ -1,0 +1,118 @@
+#include "cli/Assignment.h"
+
+#include <gtest/gtest.h>
+
+namespace zeb {
+namespace {
+
+const char* const kSum = "title Sum of two numbers\n"
+                         "max-steps 10000\n"
+                         "case three and four\n"
+                         "input 3\n"
+                         "input 4\n"
+                         "expect 7\n"
+                         "case two zeros\n"
+                         "input 0\n"
+                         "input 0\n"
+                         "expect 0\n";
+
+TEST(Assignment, TheSumExercise) {
+    std::vector<std::string> errors;
+    const auto a = ParseAssignment(kSum, "sum.assignment", errors);
+    ASSERT_TRUE(a) << errors.front();
+    EXPECT_EQ(a->title, "Sum of two numbers");
+    ASSERT_EQ(a->cases.size(), 2u);
+    EXPECT_EQ(a->cases[0].name, "three and four");
+    EXPECT_EQ(a->cases[0].options.inputs, (std::vector<std::string>{"3", "4"}));
+    EXPECT_EQ(a->cases[0].expected, (std::vector<std::string>{"7"}));
+    EXPECT_EQ(a->cases[0].end, RunEnd::Halt);
+    EXPECT_EQ(a->cases[1].name, "two zeros");
+    EXPECT_EQ(a->cases[1].options.inputs, (std::vector<std::string>{"0", "0"}));
+    for (const AssignmentCase& c : a->cases)
+        EXPECT_EQ(c.options.maxSteps, 10000);
+}
+
+// Defaults hold for every case; a case's own settings hold for it alone.
+TEST(Assignment, DefaultsAndOverrides) {
+    const std::string text = "\xEF\xBB\xBF# written in Notepad\r\n"
+                             "\r\n"
+                             "base 16\r\n"
+                             "\tmax-steps   20  \r\n"
+                             "case  keys and limit \r\n"
+                             "keyboard\r\n"
+                             "status-register\r\n"
+                             "mnemonics\r\n"
+                             "key 3:b\r\n"
+                             "key 12:space\r\n"
+                             "max-steps 5\r\n"
+                             "end limit\r\n"
+                             "case plain\r\n"
+                             "expect   -12  \r\n"
+                             "expect 0";
+    std::vector<std::string> errors;
+    const auto a = ParseAssignment(text, "f", errors);
+    ASSERT_TRUE(a) << errors.front();
+    ASSERT_EQ(a->cases.size(), 2u);
+    const CliOptions& first = a->cases[0].options;
+    EXPECT_EQ(a->cases[0].name, "keys and limit");
+    EXPECT_EQ(a->cases[0].end, RunEnd::Limit);
+    EXPECT_TRUE(a->cases[0].expected.empty());
+    EXPECT_TRUE(first.keyboard && first.statusRegister && first.mnemonics);
+    EXPECT_EQ(first.base, 16);
+    EXPECT_EQ(first.maxSteps, 5);
+    ASSERT_EQ(first.keys.size(), 2u);
+    EXPECT_EQ(first.keys[0].step, 3);
+    EXPECT_EQ(first.keys[0].index, 1);
+    EXPECT_EQ(first.keys[1].index, 26);
+    const CliOptions& second = a->cases[1].options;
+    EXPECT_FALSE(second.keyboard || second.statusRegister || second.mnemonics);
+    EXPECT_EQ(second.base, 16);
+    EXPECT_EQ(second.maxSteps, 20);
+    EXPECT_TRUE(second.keys.empty());
+    EXPECT_EQ(a->cases[1].expected, (std::vector<std::string>{"-12", "0"}));
+    EXPECT_EQ(a->cases[1].end, RunEnd::Halt);
+}
+
+TEST(Assignment, BadLinesAreReportedWithTheirNumbers) {
+    const struct {
+        const char* text;
+        std::vector<std::string> errors;
+    } cases[] = {
+        {"case a\ninput 3\n", {"f:1: case \"a\" has no expect and no end"}},
+        {"input 3\ncase a\nexpect 1\n", {"f:1: input before the first case"}},
+        {"key 1:A\ncase a\nexpect 1\n", {"f:1: key before the first case"}},
+        {"expect 1\ncase a\nend halt\n", {"f:1: expect before the first case"}},
+        {"case a\nexpect 1\nfrobnicate 2\n", {"f:3: unknown directive \"frobnicate\""}},
+        {"speed 5\ncase a\nexpect 1\n", {"f:1: unknown directive \"speed\""}},
+        {"max-steps ten\ncase a\nexpect 1\n",
+         {"f:1: max-steps takes a positive whole number: ten"}},
+        {"max-steps 0\ncase a\nexpect 1\n", {"f:1: max-steps takes a positive whole number: 0"}},
+        {"case a\ninput 123456\nexpect 1\n",
+         {"f:2: input takes 1 to 5 digits, as the input window does: 123456"}},
+        {"case a\ninput -1\nexpect 1\n",
+         {"f:2: input takes 1 to 5 digits, as the input window does: -1"}},
+        {"case a\r\nkey 0:A\r\nexpect 1\r\n",
+         {"f:2: key takes STEP:KEY with KEY one of A-Z, 0-9 or space: 0:A"}},
+        {"case a\nmax-steps\nexpect 1\n", {"f:2: max-steps needs a value"}},
+        {"keyboard yes\ncase a\nexpect 1\n", {"f:1: keyboard takes no value"}},
+        {"case a\nexpect 1\ntitle Late\n", {"f:3: title after the first case"}},
+        {"title\ncase a\nexpect 1\n", {"f:1: title needs a text"}},
+        {"case\nexpect 1\n", {"f:1: case needs a name"}},
+        {"case a\nexpect 1\ncase a\nexpect 2\n", {"f:3: a case named \"a\" exists"}},
+        {"# only a comment\n\n", {"f:2: the assignment has no case"}},
+        {"", {"f:1: the assignment has no case"}},
+        // Every fault at once, in line order.
+        {"base 8\ncase a\nend stop\nexpect\n",
+         {"f:1: base takes 10 or 16: 8", "f:2: case \"a\" has no expect and no end",
+          "f:3: end takes halt, error, limit or input: stop",
+          "f:4: expect needs the text of a printed line"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> errors;
+        EXPECT_FALSE(ParseAssignment(c.text, "f", errors)) << c.text;
+        EXPECT_EQ(errors, c.errors) << c.text;
+    }
+}
+
+} // namespace
+} // namespace zeb

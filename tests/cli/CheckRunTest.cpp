@@ -1,0 +1,191 @@
+#include "cli/CheckRun.h"
+#include "cli/CliOptions.h"
+#include "cli/MarkReport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zeb {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kSum = " 0| 11|   |\r\n 1|  2| 10|\r\n 2| 11|   |\r\n 3|  3| 10|\r\n"
+                         " 4| 12|   |\r\n 5|  0|   |\r\n# RUN LOG:\r\n";
+const char* const kLoop = " 0|  7|  0|\r\n#\r\n";
+const char* const kBadLine = "80|  1|  1|\r\n#\r\n";
+const char* const kAssignment = "title Sum\nmax-steps 100\n"
+                                "case three and four\ninput 3\ninput 4\nexpect 7\n"
+                                "case two zeros\ninput 0\ninput 0\nexpect 0\n";
+
+class CheckRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("zeb-check-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const fs::path path = dir_ / name;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+    std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+
+    // zeb-run with the arguments, as main() runs it; returns the exit status.
+    int Run(const std::vector<std::string>& args) {
+        out_.str("");
+        err_.str("");
+        std::string error;
+        const auto options = ParseCliOptions(args, error);
+        if (!options || !options->check) {
+            err_ << error;
+            return -1;
+        }
+        return CheckRun(*options, out_, err_).Execute();
+    }
+
+    fs::path dir_;
+    std::ostringstream out_, err_;
+};
+
+// One program's failure never stops the others; a folder is taken in name
+// order, only its .ZEB and .zeb files.
+TEST_F(CheckRunTest, MarksAFolderAndSingleFiles) {
+    const std::string assignment = Write("sum.assignment", kAssignment);
+    const std::string d = (dir_ / "class").string();
+    Write("class/B.ZEB", kBadLine);
+    Write("class/A.ZEB", kSum);
+    Write("class/loop.zeb", kLoop);
+    Write("class/notes.txt", "not a program");
+    Write("class/OLD.Zeb", kSum);
+    fs::create_directories(dir_ / "class/sub.ZEB");
+    const std::string missing = (dir_ / "GONE.ZEB").string();
+    const std::string csv = (dir_ / "marks.csv").string();
+
+    EXPECT_EQ(Run({"--check", assignment, d, missing, "--csv", csv}), 1);
+    EXPECT_EQ(err_.str(), "");
+    const std::string bad = "could not be loaded: Out of range address in file, load abandoned";
+    const std::string gone = "could not be loaded: The file " + missing + " does not exist.";
+    const std::string a = d + "/A.ZEB ", b = d + "/B.ZEB ", loop = d + "/loop.zeb ";
+    const std::string limit = "STEPS=100 did not halt within 100 steps";
+    std::string expected;
+    for (const std::string& line : {
+             "PASS " + a + "three and four STEPS=6",
+             "PASS " + a + "two zeros STEPS=6",
+             "FAIL " + b + "three and four STEPS=0 " + bad,
+             "FAIL " + b + "two zeros STEPS=0 " + bad,
+             "FAIL " + loop + "three and four " + limit,
+             "FAIL " + loop + "two zeros " + limit,
+             "FAIL " + missing + " three and four STEPS=0 " + gone,
+             "FAIL " + missing + " two zeros STEPS=0 " + gone,
+             std::string("SUMMARY programs=4 cases=8 passed=2 failed=6"),
+         })
+        expected += line + "\n";
+    EXPECT_EQ(out_.str(), expected);
+    const std::string text = Read(csv);
+    EXPECT_EQ(text.substr(0, text.find('\n', 40) + 1),
+              "program,case,result,steps,reason\r\n" + d + "/A.ZEB,three and four,PASS,6,\r\n");
+    EXPECT_NE(text.find(d + "/loop.zeb,two zeros,FAIL,100,did not halt within 100 steps\r\n" +
+                        missing + ",three and four,FAIL,0,"),
+              std::string::npos);
+}
+
+TEST_F(CheckRunTest, ExitZeroWhenEveryCasePasses) {
+    const std::string assignment = Write("sum.assignment", kAssignment);
+    EXPECT_EQ(Run({"--check", assignment, Write("A.ZEB", kSum), Write("B.ZEB", kSum)}), 0);
+    EXPECT_NE(out_.str().find("SUMMARY programs=2 cases=4 passed=4 failed=0\n"), std::string::npos);
+}
+
+TEST_F(CheckRunTest, NothingRunsWithoutAUsableAssignmentOrPrograms) {
+    const std::string program = Write("A.ZEB", kSum);
+    const std::string bad = Write("bad.assignment", "case a\ninput 3\nexpect 3\ninput x\n");
+    const std::string good = Write("sum.assignment", kAssignment);
+    fs::create_directories(dir_ / "empty");
+    Write("texts/readme.txt", "no programs here");
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"--check", bad, program},
+         bad + ":4: input takes 1 to 5 digits, as the input window does: x\n"},
+        {{"--check", (dir_ / "none").string(), program},
+         "zeb-run: cannot read the assignment file " + (dir_ / "none").string() + "\n"},
+        {{"--check", dir_.string(), program},
+         "zeb-run: cannot read the assignment file " + dir_.string() + "\n"},
+        {{"--check", good, (dir_ / "empty").string()},
+         "zeb-run: no file ending in .ZEB or .zeb in the folder " + (dir_ / "empty").string() +
+             "\n"},
+        {{"--check", good, (dir_ / "texts").string()},
+         "zeb-run: no file ending in .ZEB or .zeb in the folder " + (dir_ / "texts").string() +
+             "\n"},
+        {{"--check", good, "--csv", (dir_ / "empty").string(), program},
+         "zeb-run: could not write " + (dir_ / "empty").string() + "\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.args), 2) << c.err;
+        EXPECT_EQ(err_.str(), c.err);
+        EXPECT_EQ(out_.str(), "") << c.err;
+    }
+}
+
+TEST(CheckOptions, CommandLine) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--check", "a"},
+        {"--check"},
+        {"--check", "a", "--input", "3", "p"},
+        {"--check", "a", "--keyboard", "p"},
+        {"--max-steps", "5", "--check", "a", "p"},
+        {"--check", "a", "--save", "s", "p"},
+        {"--check", "a", "p", "--csv"},
+        {"--csv", "c", "p"},
+    };
+    for (const auto& args : bad) {
+        std::string error;
+        EXPECT_FALSE(ParseCliOptions(args, error)) << args.back();
+        EXPECT_FALSE(error.empty());
+    }
+    std::string error;
+    ParseCliOptions({"--check", "a", "--input", "3", "p"}, error);
+    EXPECT_EQ(error, "--input cannot be used with --check: the assignment file sets the options "
+                     "of every case");
+    const auto o = ParseCliOptions({"--check", "a", "p", "--csv", "c", "q"}, error);
+    ASSERT_TRUE(o);
+    EXPECT_TRUE(o->check);
+    EXPECT_EQ(o->assignment, "a");
+    EXPECT_EQ(o->programs, (std::vector<std::string>{"p", "q"}));
+    EXPECT_EQ(o->csv, "c");
+    const auto v = ParseCliOptions({"--version"}, error);
+    ASSERT_TRUE(v);
+    EXPECT_TRUE(v->version);
+}
+
+TEST(MarkReport, CsvFieldsAreQuotedAsSpreadsheetsExpect) {
+    const struct {
+        const char* text;
+        const char* field;
+    } cases[] = {
+        {"plain text", "plain text"},
+        {"", ""},
+        {"a,b", "\"a,b\""},
+        {"line 1: expected \"7\", printed \"8\"",
+         "\"line 1: expected \"\"7\"\", printed \"\"8\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"cr\r", "\"cr\r\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MarkReport::CsvField(c.text), c.field) << c.text;
+}
+
+} // namespace
+} // namespace zeb
