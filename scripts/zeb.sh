@@ -9,6 +9,7 @@ mode=${1:-run}
 
 packages=(build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev
+  qt6-documentation-tools
   libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xauth)
 
 missing=()
