@@ -53,7 +53,7 @@ void BM_MarkClass(benchmark::State& state) {
     options.programs = {dir.string()};
     std::ostream discard(nullptr);
     for (auto _ : state) {
-        const int status = zeb::CheckRun(options, discard, discard).Execute();
+        const int status = zeb::CheckRun(options, discard, discard).execute();
         benchmark::DoNotOptimize(status);
     }
     state.counters["cases/s"] = benchmark::Counter(500.0 * static_cast<double>(state.iterations()),

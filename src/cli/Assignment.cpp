@@ -7,13 +7,13 @@ namespace zeb {
 
 namespace {
 
-std::string_view TrimSpace(std::string_view text) {
+std::string_view trimSpace(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-std::optional<RunEnd> EndNamed(std::string_view name) {
+std::optional<RunEnd> endNamed(std::string_view name) {
     if (name == "halt") return RunEnd::Halt;
     if (name == "error") return RunEnd::Error;
     if (name == "limit") return RunEnd::Limit;
@@ -25,15 +25,15 @@ std::optional<RunEnd> EndNamed(std::string_view name) {
 // every bad line at once.
 class Parser {
   public:
-    void Line(int number, std::string_view text);
+    void line(int number, std::string_view text);
     // The assignment, or nothing with the faults appended in line order.
-    std::optional<Assignment> Finish(int lastLine, const std::string& fileName,
+    std::optional<Assignment> finish(int lastLine, const std::string& fileName,
                                      std::vector<std::string>& errors);
 
   private:
-    void Fault(int line, const std::string& message) { faults_.emplace_back(line, message); }
-    void CloseCase();
-    void Setting(int line, const std::string& word, const std::string& value);
+    void fault(int line, const std::string& message) { faults_.emplace_back(line, message); }
+    void closeCase();
+    void setting(int line, const std::string& word, const std::string& value);
 
     std::vector<std::pair<int, std::string>> faults_;
     Assignment assignment_;
@@ -43,74 +43,74 @@ class Parser {
     bool caseHasEnd_ = false;
 };
 
-void Parser::Line(int number, std::string_view text) {
-    text = TrimSpace(text);
+void Parser::line(int number, std::string_view text) {
+    text = trimSpace(text);
     if (text.empty() || text.front() == '#') return;
     const auto blank = std::min(text.find_first_of(" \t"), text.size());
     const std::string word(text.substr(0, blank));
-    const std::string rest(TrimSpace(text.substr(blank)));
+    const std::string rest(trimSpace(text.substr(blank)));
 
     if (word == "title") {
         if (case_)
-            Fault(number, "title after the first case");
+            fault(number, "title after the first case");
         else if (rest.empty())
-            Fault(number, "title needs a text");
+            fault(number, "title needs a text");
         else
             assignment_.title = rest;
     } else if (word == "case") {
-        CloseCase();
-        if (rest.empty()) Fault(number, "case needs a name");
+        closeCase();
+        if (rest.empty()) fault(number, "case needs a name");
         for (const AssignmentCase& c : assignment_.cases)
             if (!rest.empty() && c.name == rest)
-                Fault(number, "a case named \"" + rest + "\" exists");
+                fault(number, "a case named \"" + rest + "\" exists");
         assignment_.cases.push_back({rest, defaults_, {}, RunEnd::Halt});
         case_ = &assignment_.cases.back();
         caseLine_ = number;
         caseHasEnd_ = false;
-    } else if (RunSettingKind(word) != RunSetting::Unknown) {
-        Setting(number, word, rest);
+    } else if (runSettingKind(word) != RunSetting::Unknown) {
+        setting(number, word, rest);
     } else if (word == "expect" || word == "end") {
         if (!case_) {
-            Fault(number, word + " before the first case");
+            fault(number, word + " before the first case");
         } else if (word == "expect") {
             if (rest.empty())
-                Fault(number, "expect needs the text of a printed line");
+                fault(number, "expect needs the text of a printed line");
             else
                 case_->expected.push_back(rest);
-        } else if (const auto end = EndNamed(rest)) {
+        } else if (const auto end = endNamed(rest)) {
             case_->end = *end;
             caseHasEnd_ = true;
         } else {
-            Fault(number, "end takes halt, error, limit or input: " + rest);
+            fault(number, "end takes halt, error, limit or input: " + rest);
         }
     } else {
-        Fault(number, "unknown directive \"" + word + "\"");
+        fault(number, "unknown directive \"" + word + "\"");
     }
 }
 
-void Parser::Setting(int line, const std::string& word, const std::string& value) {
-    const bool flag = RunSettingKind(word) == RunSetting::Flag;
+void Parser::setting(int line, const std::string& word, const std::string& value) {
+    const bool flag = runSettingKind(word) == RunSetting::Flag;
     std::string why;
     if ((word == "input" || word == "key") && !case_)
-        Fault(line, word + " before the first case");
+        fault(line, word + " before the first case");
     else if (flag && !value.empty())
-        Fault(line, word + " takes no value");
+        fault(line, word + " takes no value");
     else if (!flag && value.empty())
-        Fault(line, word + " needs a value");
-    else if (!ApplyRunSetting(case_ ? case_->options : defaults_, word, value, why))
-        Fault(line, word + " " + why);
+        fault(line, word + " needs a value");
+    else if (!applyRunSetting(case_ ? case_->options : defaults_, word, value, why))
+        fault(line, word + " " + why);
 }
 
-void Parser::CloseCase() {
+void Parser::closeCase() {
     if (case_ && case_->expected.empty() && !caseHasEnd_)
-        Fault(caseLine_, "case \"" + case_->name + "\" has no expect and no end");
+        fault(caseLine_, "case \"" + case_->name + "\" has no expect and no end");
     case_ = nullptr;
 }
 
-std::optional<Assignment> Parser::Finish(int lastLine, const std::string& fileName,
+std::optional<Assignment> Parser::finish(int lastLine, const std::string& fileName,
                                          std::vector<std::string>& errors) {
-    CloseCase();
-    if (assignment_.cases.empty()) Fault(std::max(lastLine, 1), "the assignment has no case");
+    closeCase();
+    if (assignment_.cases.empty()) fault(std::max(lastLine, 1), "the assignment has no case");
     if (faults_.empty()) return std::move(assignment_);
     std::stable_sort(faults_.begin(), faults_.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -121,18 +121,18 @@ std::optional<Assignment> Parser::Finish(int lastLine, const std::string& fileNa
 
 } // namespace
 
-std::optional<Assignment> ParseAssignment(std::string_view text, const std::string& fileName,
+std::optional<Assignment> parseAssignment(std::string_view text, const std::string& fileName,
                                           std::vector<std::string>& errors) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3); // a Windows editor's mark
     Parser parser;
     int number = 0;
     while (!text.empty()) {
         const auto end = text.find('\n');
-        parser.Line(++number, text.substr(0, end));
+        parser.line(++number, text.substr(0, end));
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }
-    return parser.Finish(number, fileName, errors);
+    return parser.finish(number, fileName, errors);
 }
 
 } // namespace zeb

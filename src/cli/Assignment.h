@@ -26,7 +26,7 @@ struct Assignment {
 
 // Reads the text of an assignment file. On bad lines returns nothing and
 // appends one "FILE:LINE: message" per fault to errors.
-std::optional<Assignment> ParseAssignment(std::string_view text, const std::string& fileName,
+std::optional<Assignment> parseAssignment(std::string_view text, const std::string& fileName,
                                           std::vector<std::string>& errors);
 
 } // namespace zeb

@@ -15,11 +15,11 @@ namespace zeb {
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
+std::string_view trim(std::string_view text) {
     return trimBlanks(text);
 }
 
-const char* EndName(RunEnd how) {
+const char* endName(RunEnd how) {
     switch (how) {
     case RunEnd::Halt:
         return "halt";
@@ -35,6 +35,33 @@ const char* EndName(RunEnd how) {
     return "error";
 }
 
+// One line of output whatever the text holds: line breaks as \n, other control
+// characters (a TAB read from a file, say) as \xHH.
+std::string escaped(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\r') {
+            out += "\\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string describe(const FileError& error) {
+    return error.description.empty() ? "it could not be written" : error.description;
+}
+
 } // namespace
 
 BatchRun::BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err)
@@ -43,19 +70,7 @@ BatchRun::BatchRun(const CliOptions& options, std::ostream& out, std::ostream& e
 Answer BatchRun::messageBox(Icon, Buttons buttons, std::string_view title, std::string_view text) {
     ++messages_;
     outcome_.messages.emplace_back(text);
-    out_ << "MSG " << title << '\t';
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out_ << "\\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out_ << "\\n";
-        } else {
-            out_ << c;
-        }
-    }
-    out_ << '\n';
+    out_ << "MSG " << escaped(title) << '\t' << escaped(text) << '\n';
     // Nobody is there to answer: OK where that is the only button, otherwise
     // Cancel, so no question can loop or overwrite anything.
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
@@ -82,7 +97,7 @@ void BatchRun::displayChanged(DisplayItem item, int index) {
     }
 }
 
-void BatchRun::AfterInstruction(Zeb& zeb, Opcode op) {
+void BatchRun::afterInstruction(Zeb& zeb, Opcode op) {
     if (inputExhausted_) return; // the INP that found no input did not complete
     ++steps_;
     if (op == Opcode::Halt && !zeb.machine.hasError()) halted_ = true;
@@ -94,20 +109,33 @@ void BatchRun::AfterInstruction(Zeb& zeb, Opcode op) {
     }
 }
 
-void BatchRun::WriteEnd(Zeb& zeb, RunEnd how) {
+std::optional<FileError> BatchRun::writeListing(FileSystem& disk, const Machine& m) {
+    // Like a program file: the old listing stays until the new one is complete.
+    FileError error;
+    auto file = disk.openWrite(options_.listing, error);
+    if (!file) return error;
+    std::string text;
+    for (const std::string& line : Listing::lines(m, Listing::today()))
+        text += line + '\n';
+    const bool written = file->write(text);
+    if (file->close() && written) return std::nullopt;
+    return FileError{};
+}
+
+void BatchRun::writeEnd(Zeb& zeb, RunEnd how) {
     outcome_.end = how;
     outcome_.steps = steps_;
     const Machine& m = zeb.machine;
-    out_ << "END " << EndName(how) << " STEPS=" << steps_
-         << " ACC=" << Trim(m.registerText(Register::Acc))
-         << " PC=" << Trim(m.registerText(Register::PC))
-         << " SP=" << Trim(m.registerText(Register::SP))
-         << " SR=" << Trim(m.registerText(Register::Status))
-         << " INT=" << Trim(m.registerText(Register::Interrupt)) << '\n';
+    out_ << "END " << endName(how) << " STEPS=" << steps_
+         << " ACC=" << trim(m.registerText(Register::Acc))
+         << " PC=" << trim(m.registerText(Register::PC))
+         << " SP=" << trim(m.registerText(Register::SP))
+         << " SR=" << trim(m.registerText(Register::Status))
+         << " INT=" << trim(m.registerText(Register::Interrupt)) << '\n';
     out_.flush();
 }
 
-int BatchRun::Execute() {
+int BatchRun::execute() {
     Zeb zeb(*this);
     zeb_ = &zeb;
     Machine& m = zeb.machine;
@@ -127,17 +155,25 @@ int BatchRun::Execute() {
     if (options_.base == 16) bases.changeBase(NumberBase::Hexadecimal);
     if (options_.mnemonics) assembler.disassembleAll();
 
+    // A missing file is no question here: there is nobody to create it for.
+    if (!disk.exists(options_.program)) {
+        const std::string message = "The file " + options_.program + " does not exist.";
+        outcome_.messages.push_back(message);
+        err_ << "zeb-run: " << message << '\n';
+        writeEnd(zeb, RunEnd::Load);
+        return static_cast<int>(RunEnd::Load);
+    }
     const long before = messages_;
     files.load(options_.program);
     if (messages_ != before || m.currentFileName() != options_.program) {
-        WriteEnd(zeb, RunEnd::Load);
+        writeEnd(zeb, RunEnd::Load);
         return static_cast<int>(RunEnd::Load);
     }
 
     // Loading empties the printer strip; only what the run prints is reported.
     zeb.observers.add(this);
     zeb.run.setAssembler([&assembler] { return assembler.assembleAll(); });
-    zeb.run.setAfterInstruction([this, &zeb](Opcode op) { AfterInstruction(zeb, op); });
+    zeb.run.setAfterInstruction([this, &zeb](Opcode op) { afterInstruction(zeb, op); });
     zeb.run.run();
 
     RunEnd how = RunEnd::Halt;
@@ -149,18 +185,27 @@ int BatchRun::Execute() {
         how = RunEnd::Halt;
     else if (limitReached_)
         how = RunEnd::Limit;
-    WriteEnd(zeb, how);
+    writeEnd(zeb, how);
 
-    if (!options_.save.empty() && files.saveWithoutPrompts(options_.save))
-        err_ << "zeb-run: could not write " << options_.save << '\n';
-    if (!options_.listing.empty()) {
-        std::ofstream listing(options_.listing, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : Listing::lines(m, Listing::today()))
-            listing << line << '\n';
-        listing.flush();
-        if (!listing) err_ << "zeb-run: could not write " << options_.listing << '\n';
+    bool written = true;
+    if (!options_.save.empty())
+        if (const auto error = files.saveWithoutPrompts(options_.save)) {
+            err_ << "zeb-run: could not write " << options_.save << ": " << describe(*error)
+                 << '\n';
+            written = false;
+        }
+    if (!options_.listing.empty())
+        if (const auto error = writeListing(disk, m)) {
+            err_ << "zeb-run: could not write " << options_.listing << ": " << describe(*error)
+                 << '\n';
+            written = false;
+        }
+    out_.flush();
+    if (!out_) {
+        err_ << "zeb-run: could not write the output\n";
+        written = false;
     }
-    return static_cast<int>(how);
+    return written ? static_cast<int>(how) : kOutputFailed;
 }
 
 } // namespace zeb

@@ -4,12 +4,14 @@
 #include "core/Host.h"
 #include "core/MachineObserver.h"
 #include "core/Opcode.h"
+#include "files/FileSystem.h"
 
 #include <cstddef>
 #include <iosfwd>
 
 namespace zeb {
 
+class Machine;
 class Zeb;
 
 // The batch runner: a host without a screen that writes every event as a line.
@@ -18,8 +20,8 @@ class BatchRun : public Host, public MachineObserver {
     BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err);
 
     // Loads, runs and saves; returns the exit status.
-    int Execute();
-    // What the run of Execute() came to.
+    int execute();
+    // What the run of execute() came to.
     const RunOutcome& Outcome() const { return outcome_; }
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
@@ -29,8 +31,9 @@ class BatchRun : public Host, public MachineObserver {
     void displayChanged(DisplayItem item, int index) override;
 
   private:
-    void AfterInstruction(Zeb& zeb, Opcode op);
-    void WriteEnd(Zeb& zeb, RunEnd how);
+    void afterInstruction(Zeb& zeb, Opcode op);
+    void writeEnd(Zeb& zeb, RunEnd how);
+    std::optional<FileError> writeListing(FileSystem& disk, const Machine& m);
 
     const CliOptions& options_;
     std::ostream& out_;

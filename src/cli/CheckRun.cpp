@@ -29,7 +29,7 @@ CheckRun::CheckRun(const CliOptions& options, std::ostream& out, std::ostream& e
     : options_(options), out_(out), err_(err) {}
 
 std::optional<std::vector<std::string>>
-CheckRun::ProgramList(const std::vector<std::string>& arguments, std::string& error) {
+CheckRun::programList(const std::vector<std::string>& arguments, std::string& error) {
     std::vector<std::string> programs;
     for (const std::string& argument : arguments) {
         std::error_code ec;
@@ -59,7 +59,7 @@ CheckRun::ProgramList(const std::vector<std::string>& arguments, std::string& er
     return programs;
 }
 
-int CheckRun::Execute() {
+int CheckRun::execute() {
     std::ifstream in(options_.assignment, std::ios::binary);
     if (!in || fs::is_directory(options_.assignment)) {
         err_ << "zeb-run: cannot read the assignment file " << options_.assignment << '\n';
@@ -67,14 +67,14 @@ int CheckRun::Execute() {
     }
     const std::string text((std::istreambuf_iterator<char>(in)), {});
     std::vector<std::string> errors;
-    const auto assignment = ParseAssignment(text, options_.assignment, errors);
+    const auto assignment = parseAssignment(text, options_.assignment, errors);
     if (!assignment) {
         for (const std::string& e : errors)
             err_ << e << '\n';
         return 2;
     }
     std::string error;
-    const auto programs = ProgramList(options_.programs, error);
+    const auto programs = programList(options_.programs, error);
     if (!programs) {
         err_ << "zeb-run: " << error << '\n';
         return 2;
@@ -91,11 +91,11 @@ int CheckRun::Execute() {
     MarkReport report(out_, csv.is_open() ? &csv : nullptr);
     const Marker marker(*assignment);
     for (const std::string& program : *programs) {
-        for (const CaseResult& result : marker.Mark(program))
-            report.Add(result);
+        for (const CaseResult& result : marker.mark(program))
+            report.add(result);
         out_.flush(); // a long class shows its progress
     }
-    report.Summary(programs->size());
+    report.summary(programs->size());
     if (csv.is_open()) {
         csv.close();
         if (!csv) {
@@ -103,7 +103,7 @@ int CheckRun::Execute() {
             return 2;
         }
     }
-    return report.AllPassed() ? 0 : 1;
+    return report.allPassed() ? 0 : 1;
 }
 
 } // namespace zeb

@@ -16,13 +16,13 @@ class CheckRun {
 
     // Reads the assignment, marks, reports; returns the exit status: 0 all
     // passed, 1 any failed, 2 unusable arguments or a bad assignment.
-    int Execute();
+    int execute();
 
     // The program files the arguments name: a file as given, a folder's files
     // ending in .ZEB or .zeb in name order. Nothing, with error set, when a
     // folder cannot be read or holds no such file.
     static std::optional<std::vector<std::string>>
-    ProgramList(const std::vector<std::string>& arguments, std::string& error);
+    programList(const std::vector<std::string>& arguments, std::string& error);
 
   private:
     const CliOptions& options_;

@@ -31,6 +31,7 @@ Options:
                        (program and run log) to FILE
   --help               show this text
   --version            show the version number
+  --                   what follows is a program file, even if it starts with -
 
 Output, one line per event, in order:
   OUT <text>           a line put on ZEB's printer
@@ -43,7 +44,9 @@ Output, one line per event, in order:
 
 Exit status:
   0 halted, 1 stopped by a report or an illegal code, 2 unusable arguments or
-  a load that reported an error, 3 step limit reached, 4 input exhausted.
+  a load that reported an error (a missing file too), 3 step limit reached,
+  4 input exhausted, 5 the output, --save or --listing could not be written
+  (the reason is on standard error).
 
 Marking a class's programs:
   --check ASSIGNMENT   run every PROGRAM through every case of the assignment
@@ -113,7 +116,7 @@ bool ParseKeyName(const std::string& name, int& index) {
 
 } // namespace
 
-RunSetting RunSettingKind(std::string_view name) {
+RunSetting runSettingKind(std::string_view name) {
     if (name == "status-register" || name == "keyboard" || name == "mnemonics")
         return RunSetting::Flag;
     if (name == "input" || name == "key" || name == "base" || name == "max-steps")
@@ -121,7 +124,7 @@ RunSetting RunSettingKind(std::string_view name) {
     return RunSetting::Unknown;
 }
 
-bool ApplyRunSetting(CliOptions& o, std::string_view name, const std::string& v,
+bool applyRunSetting(CliOptions& o, std::string_view name, const std::string& v,
                      std::string& error) {
     long n = 0;
     if (name == "status-register") {
@@ -164,13 +167,18 @@ bool ApplyRunSetting(CliOptions& o, std::string_view name, const std::string& v,
     return true;
 }
 
-std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
+std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {
     CliOptions o;
     std::string runOption; // the first option that marking takes from the assignment
     std::vector<std::string> files;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (optionsEnded) {
+            files.push_back(a);
+            continue;
+        }
         auto value = [&](std::string& out) {
             if (i + 1 >= args.size()) {
                 error = a + " needs a value";
@@ -180,19 +188,21 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             return true;
         };
         const RunSetting kind =
-            a.rfind("--", 0) == 0 ? RunSettingKind(a.substr(2)) : RunSetting::Unknown;
+            a.rfind("--", 0) == 0 ? runSettingKind(a.substr(2)) : RunSetting::Unknown;
         if (kind != RunSetting::Unknown || a == "--speed" || a == "--save" || a == "--listing")
             if (runOption.empty()) runOption = a;
         std::string v;
         long n = 0;
-        if (a == "--help" || a == "-h") {
+        if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (a == "--version") {
             o.version = true;
         } else if (kind != RunSetting::Unknown) {
             if (kind == RunSetting::WithValue && !value(v)) return std::nullopt;
             std::string why;
-            if (!ApplyRunSetting(o, a.substr(2), v, why)) {
+            if (!applyRunSetting(o, a.substr(2), v, why)) {
                 error = a + " " + why;
                 return std::nullopt;
             }
@@ -203,10 +213,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 return std::nullopt;
             }
             o.speed = static_cast<int>(n);
-        } else if (a == "--save") {
-            if (!value(o.save)) return std::nullopt;
-        } else if (a == "--listing") {
-            if (!value(o.listing)) return std::nullopt;
+        } else if (a == "--save" || a == "--listing") {
+            if (!value(v)) return std::nullopt;
+            if (v.empty()) {
+                error = a + " needs a file name";
+                return std::nullopt;
+            }
+            (a == "--save" ? o.save : o.listing) = v;
         } else if (a == "--check") {
             if (!value(o.assignment)) return std::nullopt;
             o.check = true;

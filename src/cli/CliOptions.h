@@ -34,17 +34,17 @@ struct CliOptions {
 };
 
 // Parses the command line; on failure returns nothing and sets error.
-std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
+std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args, std::string& error);
 
 // The settings of one run that an assignment file gives as directives of the
 // same names: flags take no value, the others exactly one.
 enum class RunSetting { Unknown, Flag, WithValue };
-RunSetting RunSettingKind(std::string_view name);
+RunSetting runSettingKind(std::string_view name);
 
 // Applies the run setting `name` (without the leading dashes); on a bad value
 // returns false and sets error to what the setting takes, e.g.
 // "takes 10 or 16: 8".
-bool ApplyRunSetting(CliOptions& options, std::string_view name, const std::string& value,
+bool applyRunSetting(CliOptions& options, std::string_view name, const std::string& value,
                      std::string& error);
 
 extern const char* const kCliUsage;

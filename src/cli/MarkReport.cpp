@@ -15,24 +15,24 @@ MarkReport::MarkReport(std::ostream& out, std::ostream* csv) : out_(out), csv_(c
     if (csv_) *csv_ << "program,case,result,steps,reason" << kCsvLineEnd;
 }
 
-void MarkReport::Add(const CaseResult& r) {
+void MarkReport::add(const CaseResult& r) {
     const char* result = r.passed ? "PASS" : "FAIL";
     ++(r.passed ? passed_ : failed_);
     out_ << result << ' ' << r.program << ' ' << r.caseName << " STEPS=" << r.steps;
     if (!r.passed) out_ << ' ' << r.reason;
     out_ << '\n';
     if (csv_) {
-        *csv_ << CsvField(r.program) << ',' << CsvField(r.caseName) << ',' << result << ','
-              << r.steps << ',' << CsvField(r.reason) << kCsvLineEnd;
+        *csv_ << csvField(r.program) << ',' << csvField(r.caseName) << ',' << result << ','
+              << r.steps << ',' << csvField(r.reason) << kCsvLineEnd;
     }
 }
 
-void MarkReport::Summary(std::size_t programs) {
+void MarkReport::summary(std::size_t programs) {
     out_ << "SUMMARY programs=" << programs << " cases=" << passed_ + failed_
          << " passed=" << passed_ << " failed=" << failed_ << '\n';
 }
 
-std::string MarkReport::CsvField(std::string_view text) {
+std::string MarkReport::csvField(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
     std::string quoted = "\"";
     for (const char c : text) {

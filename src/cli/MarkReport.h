@@ -14,12 +14,12 @@ class MarkReport {
   public:
     MarkReport(std::ostream& out, std::ostream* csv);
 
-    void Add(const CaseResult& result);
-    void Summary(std::size_t programs);
-    bool AllPassed() const { return failed_ == 0; }
+    void add(const CaseResult& result);
+    void summary(std::size_t programs);
+    bool allPassed() const { return failed_ == 0; }
 
     // One CSV field, quoted when it holds a comma, a quote or a line break.
-    static std::string CsvField(std::string_view text);
+    static std::string csvField(std::string_view text);
 
   private:
     std::ostream& out_;

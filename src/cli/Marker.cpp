@@ -9,7 +9,7 @@ namespace zeb {
 
 namespace {
 
-std::string_view TrimSpace(std::string_view text) {
+std::string_view trimSpace(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
@@ -18,9 +18,9 @@ std::string_view TrimSpace(std::string_view text) {
 // The first line of a message box, without the " - " that the error
 // convention puts before an empty platform description.
 std::string FirstLine(std::string_view message) {
-    std::string_view line = TrimSpace(message.substr(0, message.find_first_of("\r\n")));
+    std::string_view line = trimSpace(message.substr(0, message.find_first_of("\r\n")));
     if (line.size() >= 2 && line.substr(line.size() - 2) == " -")
-        line = TrimSpace(line.substr(0, line.size() - 2));
+        line = trimSpace(line.substr(0, line.size() - 2));
     return std::string(line);
 }
 
@@ -50,21 +50,21 @@ std::string WrongEnd(const AssignmentCase& expected, const RunOutcome& run) {
 
 } // namespace
 
-std::vector<CaseResult> Marker::Mark(const std::string& program) const {
+std::vector<CaseResult> Marker::mark(const std::string& program) const {
     std::vector<CaseResult> results;
     std::ostream discard(nullptr); // the event lines are not wanted, only the outcome
     for (const AssignmentCase& c : assignment_.cases) {
         CliOptions options = c.options;
         options.program = program;
         BatchRun run(options, discard, discard);
-        run.Execute();
-        std::string reason = FailureReason(c, run.Outcome());
+        run.execute();
+        std::string reason = failureReason(c, run.Outcome());
         results.push_back({program, c.name, reason.empty(), run.Outcome().steps, reason});
     }
     return results;
 }
 
-std::string Marker::FailureReason(const AssignmentCase& expected, const RunOutcome& run) {
+std::string Marker::failureReason(const AssignmentCase& expected, const RunOutcome& run) {
     if (run.end == RunEnd::Load) {
         return "could not be loaded: " +
                (run.messages.empty() ? "the file could not be read" : FirstLine(run.messages[0]));
@@ -72,8 +72,8 @@ std::string Marker::FailureReason(const AssignmentCase& expected, const RunOutco
     if (run.end != expected.end) return WrongEnd(expected, run);
     const std::size_t common = std::min(run.printed.size(), expected.expected.size());
     for (std::size_t i = 0; i < common; ++i) {
-        const std::string_view printed = TrimSpace(run.printed[i]);
-        const std::string_view wanted = TrimSpace(expected.expected[i]);
+        const std::string_view printed = trimSpace(run.printed[i]);
+        const std::string_view wanted = trimSpace(expected.expected[i]);
         if (printed != wanted)
             return "line " + std::to_string(i + 1) + ": expected \"" + std::string(wanted) +
                    "\", printed \"" + std::string(printed) + "\"";

@@ -23,11 +23,11 @@ class Marker {
     explicit Marker(const Assignment& assignment) : assignment_(assignment) {}
 
     // One result per case, in the assignment's order.
-    std::vector<CaseResult> Mark(const std::string& program) const;
+    std::vector<CaseResult> mark(const std::string& program) const;
 
     // Why the run does not satisfy the case, in words a student understands;
     // empty when it does.
-    static std::string FailureReason(const AssignmentCase& expected, const RunOutcome& run);
+    static std::string failureReason(const AssignmentCase& expected, const RunOutcome& run);
 
   private:
     const Assignment& assignment_;

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    const auto options = zeb::ParseCliOptions(args, error);
+    const auto options = zeb::parseCliOptions(args, error);
     if (!options) {
         std::cerr << "zeb-run: " << error << "\nTry 'zeb-run --help'.\n";
         return 2;
@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     }
     if (options->check) {
         zeb::CheckRun check(*options, std::cout, std::cerr);
-        return check.Execute();
+        return check.execute();
     }
     zeb::BatchRun run(*options, std::cout, std::cerr);
-    return run.Execute();
+    return run.execute();
 }

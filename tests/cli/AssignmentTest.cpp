@@ -18,7 +18,7 @@ const char* const kSum = "title Sum of two numbers\n"
 
 TEST(Assignment, TheSumExercise) {
     std::vector<std::string> errors;
-    const auto a = ParseAssignment(kSum, "sum.assignment", errors);
+    const auto a = parseAssignment(kSum, "sum.assignment", errors);
     ASSERT_TRUE(a) << errors.front();
     EXPECT_EQ(a->title, "Sum of two numbers");
     ASSERT_EQ(a->cases.size(), 2u);
@@ -50,7 +50,7 @@ TEST(Assignment, DefaultsAndOverrides) {
                              "expect   -12  \r\n"
                              "expect 0";
     std::vector<std::string> errors;
-    const auto a = ParseAssignment(text, "f", errors);
+    const auto a = parseAssignment(text, "f", errors);
     ASSERT_TRUE(a) << errors.front();
     ASSERT_EQ(a->cases.size(), 2u);
     const CliOptions& first = a->cases[0].options;
@@ -109,7 +109,7 @@ TEST(Assignment, BadLinesAreReportedWithTheirNumbers) {
     };
     for (const auto& c : cases) {
         std::vector<std::string> errors;
-        EXPECT_FALSE(ParseAssignment(c.text, "f", errors)) << c.text;
+        EXPECT_FALSE(parseAssignment(c.text, "f", errors)) << c.text;
         EXPECT_EQ(errors, c.errors) << c.text;
     }
 }

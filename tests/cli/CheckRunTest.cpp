@@ -47,12 +47,12 @@ class CheckRunTest : public ::testing::Test {
         out_.str("");
         err_.str("");
         std::string error;
-        const auto options = ParseCliOptions(args, error);
+        const auto options = parseCliOptions(args, error);
         if (!options || !options->check) {
             err_ << error;
             return -1;
         }
-        return CheckRun(*options, out_, err_).Execute();
+        return CheckRun(*options, out_, err_).execute();
     }
 
     fs::path dir_;
@@ -152,20 +152,20 @@ TEST(CheckOptions, CommandLine) {
     };
     for (const auto& args : bad) {
         std::string error;
-        EXPECT_FALSE(ParseCliOptions(args, error)) << args.back();
+        EXPECT_FALSE(parseCliOptions(args, error)) << args.back();
         EXPECT_FALSE(error.empty());
     }
     std::string error;
-    ParseCliOptions({"--check", "a", "--input", "3", "p"}, error);
+    parseCliOptions({"--check", "a", "--input", "3", "p"}, error);
     EXPECT_EQ(error, "--input cannot be used with --check: the assignment file sets the options "
                      "of every case");
-    const auto o = ParseCliOptions({"--check", "a", "p", "--csv", "c", "q"}, error);
+    const auto o = parseCliOptions({"--check", "a", "p", "--csv", "c", "q"}, error);
     ASSERT_TRUE(o);
     EXPECT_TRUE(o->check);
     EXPECT_EQ(o->assignment, "a");
     EXPECT_EQ(o->programs, (std::vector<std::string>{"p", "q"}));
     EXPECT_EQ(o->csv, "c");
-    const auto v = ParseCliOptions({"--version"}, error);
+    const auto v = parseCliOptions({"--version"}, error);
     ASSERT_TRUE(v);
     EXPECT_TRUE(v->version);
 }
@@ -184,7 +184,7 @@ TEST(MarkReport, CsvFieldsAreQuotedAsSpreadsheetsExpect) {
         {"cr\r", "\"cr\r\""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MarkReport::CsvField(c.text), c.field) << c.text;
+        EXPECT_EQ(MarkReport::csvField(c.text), c.field) << c.text;
 }
 
 } // namespace

@@ -52,12 +52,12 @@ class MarkerTest : public ::testing::Test {
 
     CaseResult MarkOne(const std::string& assignmentText, const std::string& program) {
         std::vector<std::string> errors;
-        const auto assignment = ParseAssignment(assignmentText, "a", errors);
+        const auto assignment = parseAssignment(assignmentText, "a", errors);
         EXPECT_TRUE(assignment) << (errors.empty() ? "" : errors.front());
         if (!assignment) return {};
         const std::string path = (dir_ / "P.ZEB").string();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << program;
-        const auto results = Marker(*assignment).Mark(path);
+        const auto results = Marker(*assignment).mark(path);
         EXPECT_EQ(results.size(), 1u);
         EXPECT_EQ(results.at(0).program, path);
         return results.at(0);
@@ -120,14 +120,14 @@ TEST_F(MarkerTest, JudgesWhatWasPrintedAndHowTheRunEnded) {
 // Every case starts from a fresh load with its own inputs.
 TEST_F(MarkerTest, EachCaseRunsOnItsOwn) {
     std::vector<std::string> errors;
-    const auto a = ParseAssignment("case a\ninput 3\ninput 4\nexpect 7\n"
+    const auto a = parseAssignment("case a\ninput 3\ninput 4\nexpect 7\n"
                                    "case b\ninput 0\ninput 0\nexpect 0\n"
                                    "case c\ninput 2\ninput 5\nexpect -3\n",
                                    "a", errors);
     ASSERT_TRUE(a);
     const std::string path = (dir_ / "S.ZEB").string();
     std::ofstream(path, std::ios::binary) << kSubtract;
-    const auto results = Marker(*a).Mark(path);
+    const auto results = Marker(*a).mark(path);
     ASSERT_EQ(results.size(), 3u);
     EXPECT_EQ(results[0].caseName, "a");
     EXPECT_FALSE(results[0].passed);
@@ -139,10 +139,10 @@ TEST_F(MarkerTest, EachCaseRunsOnItsOwn) {
 
 TEST_F(MarkerTest, AMissingFileFailsEveryCase) {
     std::vector<std::string> errors;
-    const auto a = ParseAssignment("case a\nexpect 1\ncase b\nend halt\n", "a", errors);
+    const auto a = parseAssignment("case a\nexpect 1\ncase b\nend halt\n", "a", errors);
     ASSERT_TRUE(a);
     const std::string path = (dir_ / "NONE.ZEB").string();
-    for (const CaseResult& r : Marker(*a).Mark(path)) {
+    for (const CaseResult& r : Marker(*a).mark(path)) {
         EXPECT_FALSE(r.passed);
         EXPECT_EQ(r.reason, "could not be loaded: The file " + path + " does not exist.");
     }

@@ -41,13 +41,13 @@ class ZebRun : public ::testing::Test {
         out_.str("");
         err_.str("");
         std::string error;
-        auto options = ParseCliOptions(args, error);
+        auto options = parseCliOptions(args, error);
         if (!options) {
             err_ << error;
             return 2;
         }
         BatchRun run(*options, out_, err_);
-        return run.Execute();
+        return run.execute();
     }
 
     fs::path dir_;
@@ -154,7 +154,9 @@ TEST_F(ZebRun, ListingAfterTheRun) {
 
 TEST_F(ZebRun, MissingFileIsALoadFailure) {
     EXPECT_EQ(Run({(dir_ / "none.ZEB").string()}), 2);
-    EXPECT_NE(out_.str().find("does not exist."), std::string::npos);
+    // Said on standard error, with no question nobody could answer.
+    EXPECT_NE(err_.str().find("does not exist."), std::string::npos);
+    EXPECT_EQ(out_.str().find("create"), std::string::npos);
     EXPECT_NE(out_.str().find("END load"), std::string::npos);
     EXPECT_EQ(Run({dir_.string()}), 2);
     EXPECT_NE(out_.str().find("MSG ZEB\tError  75 occurred\\n"), std::string::npos);
@@ -173,18 +175,69 @@ TEST_F(ZebRun, UnusableArguments) {
         {"--bogus", "x"},
         {"a", "b"},
         {"--save"},
+        {"--save", "", "x"},
+        {"--listing", "", "x"},
+        {"x", "--", "y"},
     };
     for (const auto& args : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
         std::string error;
-        EXPECT_FALSE(ParseCliOptions(args, error));
+        EXPECT_FALSE(parseCliOptions(args, error));
         EXPECT_FALSE(error.empty());
     }
     std::string error;
-    auto o = ParseCliOptions({"--key", "12:space", "--key", "2:7", "--speed", "3", "p"}, error);
+    auto o = parseCliOptions({"--key", "12:space", "--key", "2:7", "--speed", "3", "p"}, error);
     ASSERT_TRUE(o);
     EXPECT_EQ(o->keys[0].index, 26);
     EXPECT_EQ(o->keys[1].index, 34);
     EXPECT_EQ(*o->speed, 3);
+    // After "--" a name may start with a dash.
+    o = parseCliOptions({"--", "-odd.ZEB"}, error);
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->program, "-odd.ZEB");
+}
+
+TEST_F(ZebRun, OutputThatCannotBeWrittenIsExitFive) {
+    const std::string program = Write("C.ZEB", kCount);
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"save into a missing folder", {"--save", (dir_ / "no" / "S.ZEB").string(), program}},
+        {"listing onto a device", {"--listing", "/dev/null", program}},
+        {"save onto a device", {"--save", "/dev/null", program}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Run(c.args), 5);
+        EXPECT_NE(err_.str().find("could not write"), std::string::npos);
+        EXPECT_NE(out_.str().find("END halt"), std::string::npos);
+    }
+    // A full standard output.
+    std::string error;
+    auto options = parseCliOptions({program}, error);
+    ASSERT_TRUE(options);
+    std::ostringstream full;
+    full.setstate(std::ios::badbit);
+    BatchRun run(*options, full, err_);
+    EXPECT_EQ(run.execute(), 5);
+}
+
+TEST_F(ZebRun, ListingReplacesTheOldOneOnlyWhenComplete) {
+    const std::string program = Write("C.ZEB", kCount);
+    const std::string listing = Write("L.TXT", "old");
+    fs::create_symlink(listing, dir_ / "link.txt");
+    EXPECT_EQ(Run({"--listing", (dir_ / "link.txt").string(), program}), 0);
+    // The link still points at the listing, which is new.
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.txt"));
+    EXPECT_NE(Read(listing).find("End of output"), std::string::npos);
+    for (const auto& entry : fs::directory_iterator(dir_))
+        EXPECT_NE(entry.path().filename().string().rfind(".zeb-", 0), 0u) << entry.path();
+}
+
+TEST_F(ZebRun, ControlCharactersInMessagesAreEscaped) {
+    EXPECT_EQ(Run({Write("T.ZEB", " 0|A\tB|  1|\r\n# RUN LOG:\r\n")}), 2);
+    EXPECT_NE(out_.str().find("Illegal operator: 'A\\x09B'"), std::string::npos) << out_.str();
 }
 
 } // namespace

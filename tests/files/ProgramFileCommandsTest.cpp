@@ -63,6 +63,22 @@ TEST(ProgramFileCommandsTest, HexadecimalIsSavedInDecimalAndComesBack) {
     EXPECT_EQ(r.m.operandText(0), "FF");
 }
 
+// An operator typed as a number while mnemonics show is a number like any
+// other: it is saved in decimal and shown in the base again afterwards.
+TEST(ProgramFileCommandsTest, NumberOperatorsAmongMnemonicsAreSavedInDecimal) {
+    FileRig r;
+    r.bases.changeBase(NumberBase::Hexadecimal);
+    r.assembler.disassembleAll();
+    r.Program({{0, "LDA", "A"}, {1, "15", "1F"}, {2, "1F", ""}, {3, "AC", ""}});
+    r.host.dialogName = "M.ZEB";
+    r.files.save(SaveMode::Save);
+    EXPECT_EQ(r.fs.files["M.ZEB"],
+              " 0|LDA| 10|\r\n 1| 21| 31|\r\n 2| 31|   |\r\n 3| AC|   |\r\n# RUN LOG:\r\n");
+    EXPECT_EQ(r.m.operatorText(1), "15");
+    EXPECT_EQ(r.m.operatorText(2), "1F");
+    EXPECT_EQ(r.m.operatorText(3), "AC"); // a partial mnemonic stays as typed
+}
+
 // Saved in one display mode and base, loaded in each of the others: the same numbers.
 TEST(ProgramFileCommandsTest, RoundTripAcrossModes) {
     for (bool savedAsMnemonics : {false, true})
@@ -306,6 +322,44 @@ TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
 }
 
 // Random bytes and mangled copies of a good file never crash or hang the reader.
+TEST(StdFileSystem, FollowsLinksRefusesNonFilesAndHidesItsTemporaries) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("zeb-links-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    StdFileSystem disk;
+    FileError error;
+    const fs::path target = dir / "T.ZEB";
+    std::ofstream(target) << "old";
+    fs::create_symlink(target, dir / "L.ZEB");
+    {
+        auto out = disk.openWrite((dir / "L.ZEB").string(), error);
+        ASSERT_TRUE(out);
+        EXPECT_TRUE(out->write("new"));
+        EXPECT_TRUE(out->close());
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "L.ZEB"));
+    std::ifstream in(target);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "new");
+
+    for (const char* device : {"/dev/null", "/dev/zero"}) {
+        SCOPED_TRACE(device);
+        EXPECT_FALSE(disk.openWrite(device, error));
+        EXPECT_EQ(error.number, kErrNotRegularFile);
+    }
+    // The longest name a folder takes still saves: the temporary's is short.
+    const fs::path longName = dir / (std::string(251, 'N') + ".ZEB");
+    auto out = disk.openWrite(longName.string(), error);
+    ASSERT_TRUE(out) << error.description;
+    bool hidden = false;
+    for (const auto& entry : fs::directory_iterator(dir))
+        hidden = hidden || entry.path().filename().string().rfind(".zeb-", 0) == 0;
+    EXPECT_TRUE(hidden);
+    out.reset(); // dropped unclosed: the temporary goes
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    fs::remove_all(dir);
+}
+
 TEST(ProgramFileCommandsTest, RandomInputIsReportedNotFatal) {
     std::mt19937 rng(1234);
     for (int round = 0; round < 2000; ++round) {
