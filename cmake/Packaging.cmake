@@ -33,7 +33,11 @@ every instruction, logic gates, flip-flops and memory.
 
 The package also holds zeb-run, which runs or marks programs from the
 command line, and example programs.")
+# Only the component zeb, as one package: without component installation
+# CPack would take every install rule, whatever its component.
 set(CPACK_COMPONENTS_ALL zeb)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
