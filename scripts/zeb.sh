@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine: installs what is missing,
-# builds, then either starts ZEB or runs every test headless.
-#   bash scripts/zeb.sh run     build and start the application
-#   bash scripts/zeb.sh test    build and run all tests (no display needed)
+# builds, then starts ZEB, runs every test headless, or builds the package.
+#   bash scripts/zeb.sh run       build and start the application
+#   bash scripts/zeb.sh test      build and run all tests (no display needed)
+#   bash scripts/zeb.sh package   build the Debian package and check it
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-run}
@@ -10,7 +11,9 @@ mode=${1:-run}
 packages=(build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev
   qt6-documentation-tools
-  libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xauth)
+  libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xauth
+  desktop-file-utils appstream shared-mime-info libxml2-utils man-db
+  lintian dpkg-dev fakeroot file)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -42,11 +45,47 @@ case "$mode" in
     ;;
   test)
     export QT_QPA_PLATFORM=offscreen
+    (cd "$build" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
+    # The package is part of what is tested: built, listed and run once.
+    bash scripts/zeb.sh package
+    ;;
+  package)
+    source_dir=$PWD
     cd "$build"
-    ctest --output-on-failure --timeout 600 -j "$(nproc)"
+    rm -f zeb_*.deb
+    cpack -G DEB
+    debs=(zeb_*.deb)
+    deb=${debs[0]}
+    echo "== $deb ($(du -k "$deb" | cut -f1) KiB)"
+    dpkg-deb --info "$deb"
+    dpkg-deb -c "$deb" | tee package-contents.txt
+    # The programs, their data and documentation, and nothing else.
+    expected=(./usr/bin/zeb ./usr/bin/zeb-run ./usr/share/zeb/step.wav ./usr/share/zeb/honk.wav
+      ./usr/share/zeb/examples/COUNT.ZEB ./usr/share/zeb/examples/README.md
+      ./usr/share/applications/zeb.desktop ./usr/share/mime/packages/zeb.xml
+      ./usr/share/icons/hicolor/scalable/apps/zeb.svg ./usr/share/metainfo/zeb.metainfo.xml
+      ./usr/share/man/man1/zeb.1.gz ./usr/share/man/man1/zeb-run.1.gz
+      ./usr/share/doc/zeb/copyright ./usr/share/doc/zeb/changelog.Debian.gz)
+    for f in "${expected[@]}"; do
+      grep -q " $f\$" package-contents.txt || { echo "missing from the package: $f" >&2; exit 1; }
+    done
+    if grep -E '_test|_bench|/include/|\.a$' package-contents.txt; then
+      echo "the package holds tests, benchmarks or development files" >&2
+      exit 1
+    fi
+    # An extracted copy runs by itself.
+    root=$(mktemp -d)
+    trap 'rm -rf "$root"' EXIT
+    dpkg-deb -x "$deb" "$root"
+    "$root/usr/bin/zeb-run" --version | grep -q "^zeb-run [0-9]"
+    "$root/usr/bin/zeb-run" "$root/usr/share/zeb/examples/COUNT.ZEB" |
+      diff - "$source_dir/examples/expected/COUNT.out"
+    echo "== lintian"
+    lintian --fail-on error --display-info "$deb"
+    echo "Package ready: $build/$deb"
     ;;
   *)
-    echo "usage: bash scripts/zeb.sh run|test" >&2
+    echo "usage: bash scripts/zeb.sh run|test|package" >&2
     exit 2
     ;;
 esac
