@@ -61,6 +61,7 @@ case "$mode" in
     dpkg-deb -c "$deb" | tee package-contents.txt
     # The programs, their data and documentation, and nothing else.
     expected=(./usr/bin/zeb ./usr/bin/zeb-run ./usr/share/zeb/step.wav ./usr/share/zeb/honk.wav
+      ./usr/share/zeb/help/zeb.qch ./usr/share/zeb/help/zeb.qhc
       ./usr/share/zeb/examples/COUNT.ZEB ./usr/share/zeb/examples/README.md
       ./usr/share/applications/zeb.desktop ./usr/share/mime/packages/zeb.xml
       ./usr/share/icons/hicolor/scalable/apps/zeb.svg ./usr/share/metainfo/zeb.metainfo.xml

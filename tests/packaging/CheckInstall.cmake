@@ -21,7 +21,8 @@ set(expected
   share/doc/zeb/changelog.Debian.gz
   share/zeb/examples/README.md)
 if(GUI)
-  list(APPEND expected bin/zeb share/zeb/step.wav share/zeb/honk.wav)
+  list(APPEND expected bin/zeb share/zeb/step.wav share/zeb/honk.wav share/zeb/help/zeb.qch
+       share/zeb/help/zeb.qhc)
 endif()
 file(GLOB examples RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/examples/*.ZEB)
 foreach(example ${examples})
