@@ -10,6 +10,7 @@ namespace zeb::teaching {
 // were last given: nothing is computed until the student clicks.
 class AddressedMemory {
   public:
+    // The wires of one location, by line number.
     struct LocationLines {
         int select;
         std::array<int, 2> bit0;
@@ -28,28 +29,28 @@ class AddressedMemory {
     explicit AddressedMemory(const Preferences& preferences) : preferences_(preferences) {}
 
     bool input(int index) const { return inputs_.at(index); }
+    int address() const { return 2 * inputs_[1] + inputs_[0]; }
     bool control() const { return control_; }
-    bool stored(int location, int bit) const { return cells_.at(location).at(bit); }
+    bool stored(int location, int bit) const { return locations_.at(location).at(bit); }
     bool output(int bit) const { return outputs_.at(bit); }
-    Colour line(int index) const { return lines_.at(index); }
+    Colour wireColour(int lineNumber) const { return wireColours_.at(lineNumber); }
 
+    // Toggles an address input (0 Lo, 1 Hi) and reads the new address out.
     void toggleInput(int index);
     void toggleControl() { control_ = !control_; }
     // Ignored unless Control is 1.
     void toggleStored(int location, int bit);
 
-    int GetAddress() const { return 2 * inputs_[1] + inputs_[0]; }
-    void UpdateMemoryOutput();
-
   private:
-    void colour(int index, bool lit);
+    void readOut();
+    void setWire(int lineNumber, bool lit);
 
     const Preferences& preferences_;
     std::array<bool, 2> inputs_{};
-    std::array<std::array<bool, 2>, 4> cells_{};
+    std::array<std::array<bool, 2>, 4> locations_{};
     std::array<bool, 2> outputs_{};
     bool control_ = false;
-    std::array<Colour, kLineCount> lines_{};
+    std::array<Colour, kLineCount> wireColours_{};
 };
 
 } // namespace zeb::teaching

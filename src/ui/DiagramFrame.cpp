@@ -11,7 +11,7 @@ void DiagramFrame::addWire(WireLine wire) {
     update();
 }
 
-void DiagramFrame::setWire(const QString& name, const QColor& colour, int width) {
+void DiagramFrame::setWirePen(const QString& name, const QColor& colour, int width) {
     for (WireLine& w : wires_) {
         if (w.name == name && (w.colour != colour || w.width != width)) {
             w.colour = colour;

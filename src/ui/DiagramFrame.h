@@ -13,7 +13,7 @@ class DiagramFrame : public QGroupBox {
     explicit DiagramFrame(const QString& title, QWidget* parent = nullptr);
 
     void addWire(WireLine wire);
-    void setWire(const QString& name, const QColor& colour, int width);
+    void setWirePen(const QString& name, const QColor& colour, int width);
     const WireLine* wire(const QString& name) const;
     const QList<WireLine>& wires() const { return wires_; }
 

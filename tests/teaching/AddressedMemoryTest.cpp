@@ -13,18 +13,18 @@ class AddressedMemoryTest : public testing::Test {
     Preferences prefs;
     AddressedMemory mem{prefs};
 
-    bool lit(int line) const { return mem.line(line) == prefs.highlightColour; }
+    bool lit(int line) const { return mem.wireColour(line) == prefs.highlightColour; }
     std::string output() const {
         return std::string(bitText(mem.output(1))) + bitText(mem.output(0));
     }
     void setAddress(int address) {
-        if (mem.GetAddress() % 2 != address % 2) mem.toggleInput(0);
-        if (mem.GetAddress() / 2 != address / 2) mem.toggleInput(1);
+        if (mem.address() % 2 != address % 2) mem.toggleInput(0);
+        if (mem.address() / 2 != address / 2) mem.toggleInput(1);
     }
 };
 
 TEST_F(AddressedMemoryTest, StartsDarkAlthoughTheAddressIsZero) {
-    EXPECT_EQ(mem.GetAddress(), 0);
+    EXPECT_EQ(mem.address(), 0);
     for (int i = 0; i < AddressedMemory::kLineCount; ++i)
         EXPECT_FALSE(lit(i)) << i;
     EXPECT_EQ(output(), "00");
@@ -32,10 +32,12 @@ TEST_F(AddressedMemoryTest, StartsDarkAlthoughTheAddressIsZero) {
 
 TEST_F(AddressedMemoryTest, EachAddressLightsOnlyItsSelectLine) {
     for (int address : {1, 3, 2, 0}) {
+        SCOPED_TRACE(testing::Message() << "address " << address);
         setAddress(address);
-        EXPECT_EQ(mem.GetAddress(), address);
+        EXPECT_EQ(mem.address(), address);
         for (int loc = 0; loc < 4; ++loc)
-            EXPECT_EQ(lit(AddressedMemory::kLocationLines[loc].select), loc == address);
+            EXPECT_EQ(lit(AddressedMemory::kLocationLines[loc].select), loc == address)
+                << "location " << loc;
         EXPECT_EQ(output(), "00");
     }
 }
@@ -84,8 +86,9 @@ TEST_F(AddressedMemoryTest, ReadsBackWhatWasStoredAfterControlReturnsToZero) {
     mem.toggleControl();
     mem.toggleStored(3, 1); // ignored
     for (int loc : {3, 2, 0, 1}) {
+        SCOPED_TRACE(testing::Message() << "location " << loc);
         setAddress(loc);
-        EXPECT_EQ(output(), contents[loc]) << "location " << loc;
+        EXPECT_EQ(output(), contents[loc]);
         EXPECT_EQ(lit(6), contents[loc][1] == '1');
         EXPECT_EQ(lit(5), contents[loc][0] == '1');
     }

@@ -1,7 +1,7 @@
 // Clicks on the real Logic Gates and Memory windows, headless: that every
 // control is wired to its model and that the windows render what the models say.
-#include "teaching/views/FrmGates.h"
-#include "teaching/views/FrmMem.h"
+#include "teaching/views/LogicGatesWindow.h"
+#include "teaching/views/MemoryHardwareWindow.h"
 #include "ui/DiagramFrame.h"
 #include "ui/TruthGrid.h"
 #include "ui/ValuePanel.h"
@@ -70,10 +70,10 @@ class TeachingViewsTest : public QObject {
 
   private slots:
     void windowsHaveTheirCaptionsAndSizes() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         QCOMPARE(gates.windowTitle(), QStringLiteral("Logic Gates"));
         QCOMPARE(gates.size(), QSize(571, 408));
-        FrmMem mem(nullptr, prefs);
+        MemoryHardwareWindow mem(nullptr, prefs);
         QCOMPARE(mem.windowTitle(), QStringLiteral("Memory"));
         QCOMPARE(mem.size(), QSize(485, 459));
         QVERIFY(!child(&gates, "Command3")->isEnabled());
@@ -81,7 +81,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void firstShowingIsTheAndGateAtZero() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         QCOMPARE(visibleFrame(&gates, kGateFrames), QStringLiteral("FraAnd"));
         QCOMPARE(caption(&gates, "PnlAndOut"), QStringLiteral("0"));
@@ -91,7 +91,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void clicksToggleInputsAndMoveTheHighlight() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         click(&gates, "PnlAndInput1");
         QCOMPARE(caption(&gates, "PnlAndInput1"), QStringLiteral("1"));
@@ -104,7 +104,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void nextVisitsAllSevenInOrder() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         for (int i = 1; i <= 7; ++i) {
             click(&gates, "Command2");
@@ -141,7 +141,7 @@ class TeachingViewsTest : public QObject {
         QFETCH(int, nexts);
         QFETCH(QString, part);
         QFETCH(QString, opens);
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         nextTimes(gates, nexts);
         QTest::mouseDClick(child(&gates, part), Qt::LeftButton);
@@ -150,7 +150,7 @@ class TeachingViewsTest : public QObject {
 
     void flipFlopButtonsDriveTheSequence() {
         prefs.highlightColour = kGreen; // the preference, not a fixed red
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         nextTimes(gates, 3);
         QVERIFY(!child(&gates, "CmdContinue")->isEnabled());
@@ -173,7 +173,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void controlledFlipFlopPanels() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         nextTimes(gates, 4);
         click(&gates, "PnlCFFData");
@@ -185,7 +185,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void typingIntoATruthTableChangesNothing() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         auto* grid = child<ui::TruthGrid>(&gates, "GridAnd");
         grid->setFocus();
@@ -198,7 +198,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void reactivationShowsTheAndGateKeepingValues() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         showActive(gates);
         nextTimes(gates, 6);
         click(&gates, "PnlFullAdderA");
@@ -213,7 +213,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void cancelHidesAndKeepsValues() {
-        FrmGates gates(nullptr, prefs);
+        LogicGatesWindow gates(nullptr, prefs);
         gates.open();
         QVERIFY(QTest::qWaitForWindowActive(&gates));
         click(&gates, "PnlAndInput2");
@@ -225,7 +225,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void memoryRegisterWritesOnlyUnderControl() {
-        FrmMem mem(nullptr, prefs);
+        MemoryHardwareWindow mem(nullptr, prefs);
         showActive(mem);
         const QStringList frames = {"Frm4BitMem", "FraDecoder", "FraMem"};
         QCOMPARE(visibleFrame(&mem, frames), QStringLiteral("Frm4BitMem"));
@@ -237,7 +237,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void decoderViewsAndWires() {
-        FrmMem mem(nullptr, prefs);
+        MemoryHardwareWindow mem(nullptr, prefs);
         showActive(mem);
         click(&mem, "Command2");
         QCOMPARE(visibleFrame(&mem, {"Frm4BitMem", "FraDecoder", "FraMem"}),
@@ -261,7 +261,7 @@ class TeachingViewsTest : public QObject {
     }
 
     void addressedMemoryClicksAndDecoderBox() {
-        FrmMem mem(nullptr, prefs);
+        MemoryHardwareWindow mem(nullptr, prefs);
         showActive(mem);
         nextTimes(mem, 2);
         const QStringList frames = {"Frm4BitMem", "FraDecoder", "FraMem"};
@@ -305,8 +305,8 @@ class TeachingViewsTest : public QObject {
     void everyPanelIsNamedAndDescribed() {
         QFETCH(bool, gates);
         QFETCH(QString, name);
-        FrmGates gatesWindow(nullptr, prefs);
-        FrmMem memWindow(nullptr, prefs);
+        LogicGatesWindow gatesWindow(nullptr, prefs);
+        MemoryHardwareWindow memWindow(nullptr, prefs);
         QDialog* window = gates ? static_cast<QDialog*>(&gatesWindow) : &memWindow;
         auto* panel = window->findChild<ui::ValuePanel*>(name);
         QVERIFY(panel);

@@ -8,7 +8,7 @@ namespace zeb::teaching::views {
 namespace {
 
 QString logicLine(int index) {
-    return indexed("LogicLine", index);
+    return indexedName("LogicLine", index);
 }
 
 // Location n's select line runs at kFirstRow + n * kRowStep; its two bits sit
@@ -30,9 +30,9 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
     setObjectName(QStringLiteral("FraMem"));
 
     addText(this, QStringLiteral("Control"), {2, 22, 56, 16}, Qt::AlignCenter);
-    control_ = addBitPanel(this, QStringLiteral("PnlControlMem"), {16, 40},
-                           QStringLiteral("Control of the memory"));
-    connect(control_, &ui::ValuePanel::clicked, this, [this] {
+    controlPanel_ = addBitPanel(this, QStringLiteral("PnlControlMem"), {16, 40},
+                                QStringLiteral("Control of the memory"));
+    connect(controlPanel_, &ui::ValuePanel::clicked, this, [this] {
         memory_.toggleControl();
         emit changed();
     });
@@ -41,13 +41,13 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
     const char* inputLabels[] = {"Lo", "Hi"};
     const int inputTops[] = {220, 150};
     for (int i = 0; i < 2; ++i) {
-        inputs_[i] =
-            addBitPanel(this, indexed("PnlInput", i), {24, inputTops[i]},
+        addressPanels_[i] =
+            addBitPanel(this, indexedName("PnlInput", i), {24, inputTops[i]},
                         QStringLiteral("Input address bit %1").arg(QLatin1String(inputLabels[i])));
         addText(this, QLatin1String(inputLabels[i]), {2, inputTops[i], 20, kBitHeight},
                 Qt::AlignCenter);
-        addLine(this, {}, {{rightOf(inputs_[i]), {60, leftOf(inputs_[i]).y()}}});
-        connect(inputs_[i], &ui::ValuePanel::clicked, this, [this, i] {
+        addLine(this, {}, {{rightOf(addressPanels_[i]), {60, leftOf(addressPanels_[i]).y()}}});
+        connect(addressPanels_[i], &ui::ValuePanel::clicked, this, [this, i] {
             memory_.toggleInput(i);
             emit changed();
         });
@@ -67,18 +67,19 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
         addText(this, QLatin1String(rowLabels[loc]), {136, y - 32, 24, kBitHeight},
                 Qt::AlignCenter);
         for (int bit = 0; bit < 2; ++bit) {
-            const QString name = indexed(qPrintable(QStringLiteral("PnlAddress%1").arg(loc)), bit);
-            cells_[loc][bit] = addBitPanel(
+            const QString name =
+                indexedName(qPrintable(QStringLiteral("PnlAddress%1").arg(loc)), bit);
+            storedPanels_[loc][bit] = addBitPanel(
                 this, name, {bit == 1 ? 162 : 196, y - 32},
                 QStringLiteral("Location %1, bit %2").arg(QLatin1String(rowLabels[loc])).arg(bit));
-            connect(cells_[loc][bit], &ui::ValuePanel::clicked, this, [this, loc, bit] {
+            connect(storedPanels_[loc][bit], &ui::ValuePanel::clicked, this, [this, loc, bit] {
                 memory_.toggleStored(loc, bit);
                 emit changed();
             });
         }
-        auto* and1 = addGate(this, indexed("PicMemAnd", 2 * loc + 1), ui::GateShape::And,
+        auto* and1 = addGate(this, indexedName("PicMemAnd", 2 * loc + 1), ui::GateShape::And,
                              {kGateLeft, y - 30, 40, 28});
-        auto* and0 = addGate(this, indexed("PicMemAnd", 2 * loc), ui::GateShape::And,
+        auto* and0 = addGate(this, indexedName("PicMemAnd", 2 * loc), ui::GateShape::And,
                              {kGateLeft, y + 2, 40, 28});
 
         addLine(this, logicLine(lines.select),
@@ -86,11 +87,11 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
                  {and1->inputPin(1), {kRiser, y - 9}, {kRiser, y + 9}, and0->inputPin(0)}},
                 {{kRiser, y}});
         // Bit 1 passes over bit 0's panel into the upper gate; bit 0 drops into the lower one.
-        const QPoint top1 = topOf(cells_[loc][1]);
+        const QPoint top1 = topOf(storedPanels_[loc][1]);
         addLine(this, logicLine(lines.bit1[0]), {{top1, {top1.x(), y - 38}, {270, y - 38}}});
         addLine(this, logicLine(lines.bit1[1]),
                 {{{270, y - 38}, {270, y - 23}, and1->inputPin(0)}});
-        const QPoint bottom0 = bottomOf(cells_[loc][0]);
+        const QPoint bottom0 = bottomOf(storedPanels_[loc][0]);
         addLine(this, logicLine(lines.bit0[0]), {{bottom0, {bottom0.x(), y + 23}}});
         addLine(this, logicLine(lines.bit0[1]), {{{bottom0.x(), y + 23}, and0->inputPin(1)}});
 
@@ -118,25 +119,26 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
             Qt::AlignRight | Qt::AlignVCenter);
     for (int bit = 0; bit < 2; ++bit) {
         const int x = bit == 1 ? kBus1 : kBus0;
-        outputs_[bit] = addBitPanel(this, indexed("PnlMemOut", bit), {x - kBitWidth / 2, kOutTop},
-                                    QStringLiteral("Output value bit %1").arg(bit));
-        outputs_[bit]->setFocusPolicy(Qt::NoFocus);
-        outputs_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        outputPanels_[bit] =
+            addBitPanel(this, indexedName("PnlMemOut", bit), {x - kBitWidth / 2, kOutTop},
+                        QStringLiteral("Output value bit %1").arg(bit));
+        outputPanels_[bit]->setFocusPolicy(Qt::NoFocus);
+        outputPanels_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     refresh();
 }
 
 void AddressedMemoryFrame::refresh() {
-    showBit(control_, memory_.control());
+    showBit(controlPanel_, memory_.control());
     for (int i = 0; i < 2; ++i) {
-        showBit(inputs_[i], memory_.input(i));
-        showBit(outputs_[i], memory_.output(i));
+        showBit(addressPanels_[i], memory_.input(i));
+        showBit(outputPanels_[i], memory_.output(i));
     }
     for (int loc = 0; loc < 4; ++loc)
         for (int bit = 0; bit < 2; ++bit)
-            showBit(cells_[loc][bit], memory_.stored(loc, bit));
+            showBit(storedPanels_[loc][bit], memory_.stored(loc, bit));
     for (int i = 0; i < AddressedMemory::kLineCount; ++i)
-        colourWire(this, logicLine(i), memory_.line(i));
+        colourWire(this, logicLine(i), memory_.wireColour(i));
 }
 
 } // namespace zeb::teaching::views
