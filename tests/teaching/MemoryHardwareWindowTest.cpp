@@ -1,0 +1,105 @@
+// Clicks on the real Memory window, headless: every control is wired to its
+// model and the window renders what the model says.
+#include "teaching/views/MemoryHardwareWindow.h"
+#include "TeachingWindowHelpers.h"
+
+#include <QCheckBox>
+
+using namespace zeb;
+using namespace zeb::teaching::views;
+using namespace zeb::teaching::views::test;
+
+namespace {
+
+const QStringList kFrames = {"Frm4BitMem", "FraDecoder", "FraMem"};
+
+} // namespace
+
+class MemoryHardwareWindowTest : public QObject {
+    Q_OBJECT
+
+    Preferences prefs;
+
+  private slots:
+    void hasItsCaptionAndSize() {
+        MemoryHardwareWindow memory(nullptr, prefs);
+        QCOMPARE(memory.windowTitle(), QStringLiteral("Memory"));
+        QCOMPARE(memory.size(), QSize(485, 459));
+        QVERIFY(!child(&memory, "Command3")->isEnabled());
+    }
+
+    void registerWritesOnlyUnderControl() {
+        MemoryHardwareWindow memory(nullptr, prefs);
+        showActive(&memory);
+        QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("Frm4BitMem"));
+        click(&memory, "PnlBit_2");
+        QCOMPARE(caption(&memory, "PnlTest_2"), QStringLiteral("0"));
+        click(&memory, "PnlControl");
+        QCOMPARE(caption(&memory, "PnlTest_2"), QStringLiteral("1"));
+        QCOMPARE(caption(&memory, "PnlOut_2"), QStringLiteral("1"));
+    }
+
+    void decoderViewsAndWires() {
+        MemoryHardwareWindow memory(nullptr, prefs);
+        showActive(&memory);
+        clickNext(&memory);
+        QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("FraDecoder"));
+        QCOMPARE(highlightedRow(&memory, "GridDecoder"), 1);
+        QCOMPARE(caption(&memory, "PnlAddress_0"), QStringLiteral("1"));
+        QVERIFY(child(&memory, "PnlPlain")->isVisible());
+        QVERIFY(!child(&memory, "PnlLogic")->isVisible());
+
+        click(&memory, "PnlIn_0");
+        QCOMPARE(caption(&memory, "PnlAddress_1"), QStringLiteral("1"));
+        QCOMPARE(highlightedRow(&memory, "GridDecoder"), 2);
+        QCOMPARE(wireColour(&memory, "FraDecoder", "Line14"), QColor(Qt::red));
+        QCOMPARE(wireColour(&memory, "FraDecoder", "Line17"), QColor(Qt::red));
+
+        click(&memory, "Check3D1");
+        QVERIFY(child(&memory, "PnlLogic")->isVisible());
+        QVERIFY(!child(&memory, "PnlPlain")->isVisible());
+        QCOMPARE(wireColour(&memory, "PnlLogic", "Line29"), QColor(Qt::black));
+        QCOMPARE(wireColour(&memory, "PnlLogic", "Line35"), QColor(Qt::red));
+    }
+
+    void addressedMemoryClicksAndDecoderBox() {
+        MemoryHardwareWindow memory(nullptr, prefs);
+        showActive(&memory);
+        clickNext(&memory, 2);
+        QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("FraMem"));
+        click(&memory, "PnlAddress2_1");
+        QCOMPARE(caption(&memory, "PnlAddress2_1"), QStringLiteral("0")); // control is 0
+        click(&memory, "PnlControlMem");
+        click(&memory, "PnlInput_1");
+        click(&memory, "PnlAddress2_1");
+        QCOMPARE(caption(&memory, "PnlMemOut_1"), QStringLiteral("1"));
+        QCOMPARE(wireColour(&memory, "FraMem", "LogicLine_16"), QColor(Qt::red));
+        QCOMPARE(wireColour(&memory, "FraMem", "LogicLine_5"), QColor(Qt::red));
+        QTest::mouseDClick(child(&memory, "Panel3D1"), Qt::LeftButton);
+        QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("FraDecoder"));
+    }
+
+    void everyPanelIsNamedAndDescribed_data() {
+        QTest::addColumn<QString>("name");
+        QStringList names = {"PnlControl", "PnlCff0",    "PnlCff1",       "PnlCff2",    "Panel3D4",
+                             "PnlPlain",   "Panel3D1",   "PnlControlMem", "PnlIn_0",    "PnlIn_1",
+                             "PnlInput_0", "PnlInput_1", "PnlMemOut_0",   "PnlMemOut_1"};
+        for (int i = 0; i < 4; ++i)
+            names << QStringLiteral("PnlBit_%1").arg(i) << QStringLiteral("PnlTest_%1").arg(i)
+                  << QStringLiteral("PnlOut_%1").arg(i) << QStringLiteral("PnlAddress_%1").arg(i)
+                  << QStringLiteral("PnlAddress%1_0").arg(i)
+                  << QStringLiteral("PnlAddress%1_1").arg(i);
+        for (const QString& name : names)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyPanelIsNamedAndDescribed() {
+        QFETCH(QString, name);
+        MemoryHardwareWindow memory(nullptr, prefs);
+        auto* panel = memory.findChild<ui::ValuePanel*>(name);
+        QVERIFY(panel);
+        QVERIFY(!panel->accessibleName().isEmpty());
+    }
+};
+
+QTEST_MAIN(MemoryHardwareWindowTest)
+#include "MemoryHardwareWindowTest.moc"

@@ -1,0 +1,57 @@
+#pragma once
+// Finding and clicking the controls of a teaching window by their object names.
+#include "ui/DiagramFrame.h"
+#include "ui/TruthGrid.h"
+#include "ui/ValuePanel.h"
+
+#include <QtTest>
+
+namespace zeb::teaching::views::test {
+
+template <typename T = QWidget> T* child(QWidget* window, const QString& name) {
+    auto* widget = window->findChild<T*>(name);
+    if (!widget) qFatal("no child %s", qPrintable(name));
+    return widget;
+}
+
+inline QString caption(QWidget* window, const QString& name) {
+    return child<ui::ValuePanel>(window, name)->caption();
+}
+
+inline void click(QWidget* window, const QString& name) {
+    QTest::mouseClick(child(window, name), Qt::LeftButton);
+}
+
+inline void clickNext(QWidget* window, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        click(window, QStringLiteral("Command2"));
+}
+
+inline int highlightedRow(QWidget* window, const QString& grid) {
+    return child<ui::TruthGrid>(window, grid)->highlightedRow();
+}
+
+inline const ui::WireLine& wire(QWidget* window, const QString& frame, const QString& name) {
+    const ui::WireLine* line = child<ui::DiagramFrame>(window, frame)->wire(name);
+    if (!line) qFatal("no wire %s", qPrintable(name));
+    return *line;
+}
+
+inline QColor wireColour(QWidget* window, const QString& frame, const QString& name) {
+    return wire(window, frame, name).colour;
+}
+
+// The object names of the frames among `frames` that are visible, joined by "+".
+inline QString visibleFrames(QWidget* window, const QStringList& frames) {
+    QStringList shown;
+    for (const QString& name : frames)
+        if (child(window, name)->isVisible()) shown << name;
+    return shown.join(QLatin1Char('+'));
+}
+
+inline void showActive(QWidget* window) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+} // namespace zeb::teaching::views::test
