@@ -25,6 +25,12 @@ void click(QWidget* window, const char* name) {
         qFatal("no control %s", name);
 }
 
+// Windows are pictured as the student first sees them: active.
+void activate(QWidget* window) {
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activation);
+}
+
 void save(QWidget* window, const QDir& dir, const QString& name) {
     QApplication::processEvents();
     window->grab().save(dir.filePath(name + QStringLiteral(".png")));
@@ -35,7 +41,7 @@ int takePictures(const QDir& dir) {
     zeb::Preferences prefs;
     LogicGatesWindow gates(nullptr, prefs);
     gates.show();
-    QApplication::sendEvent(&gates, new QEvent(QEvent::WindowActivate));
+    activate(&gates);
     click(&gates, "PnlAndInput1");
     save(&gates, dir, QStringLiteral("gates-1-and"));
     click(&gates, "Command2");
@@ -62,7 +68,7 @@ int takePictures(const QDir& dir) {
 
     MemoryHardwareWindow mem(nullptr, prefs);
     mem.show();
-    QApplication::sendEvent(&mem, new QEvent(QEvent::WindowActivate));
+    activate(&mem);
     click(&mem, "PnlBit_3");
     click(&mem, "PnlBit_1");
     click(&mem, "PnlControl");
