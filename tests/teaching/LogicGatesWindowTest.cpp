@@ -166,6 +166,35 @@ class LogicGatesWindowTest : public QObject {
         QCOMPARE(caption(&gates, "PnlFullAdderA"), QStringLiteral("1"));
     }
 
+    // Switching to another application and back leaves the window as it was;
+    // coming back from a window of this program starts again at the AND gate.
+    void returningFromAnotherApplicationKeepsTheDemonstration() {
+        LogicGatesWindow gates(nullptr, prefs);
+        showActive(&gates);
+        clickNext(&gates, 3);
+        click(&gates, "CmdSet");
+        click(&gates, "CmdContinue");
+        returnTo(&gates, nullptr);
+        QCOMPARE(visibleFrames(&gates, kFrames), QStringLiteral("FraFlipFlop"));
+        QCOMPARE(caption(&gates, "PnlOrOut1"), QStringLiteral("1"));
+        QVERIFY(child(&gates, "CmdContinue")->isEnabled());
+
+        QWidget mainWindow;
+        mainWindow.winId();
+        returnTo(&gates, mainWindow.windowHandle());
+        QCOMPARE(visibleFrames(&gates, kFrames), QStringLiteral("FraAnd"));
+    }
+
+    void everyOpeningStartsAtTheAndGate() {
+        LogicGatesWindow gates(nullptr, prefs);
+        showActive(&gates);
+        clickNext(&gates, 2);
+        click(&gates, "Command1");
+        returnTo(&gates, nullptr); // even when the program was not active
+        gates.show();
+        QCOMPARE(visibleFrames(&gates, kFrames), QStringLiteral("FraAnd"));
+    }
+
     void cancelHidesAndKeepsValues() {
         LogicGatesWindow gates(nullptr, prefs);
         gates.open();

@@ -79,6 +79,29 @@ class MemoryHardwareWindowTest : public QObject {
         QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("FraDecoder"));
     }
 
+    void returningFromAnotherApplicationKeepsTheDemonstration() {
+        MemoryHardwareWindow memory(nullptr, prefs);
+        showActive(&memory);
+        clickNext(&memory, 2);
+        returnTo(&memory, nullptr);
+        QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("FraMem"));
+
+        QWidget mainWindow;
+        mainWindow.winId();
+        returnTo(&memory, mainWindow.windowHandle());
+        QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("Frm4BitMem"));
+    }
+
+    void everyOpeningStartsAtTheFourBitMemory() {
+        MemoryHardwareWindow memory(nullptr, prefs);
+        showActive(&memory);
+        clickNext(&memory);
+        click(&memory, "Command1");
+        returnTo(&memory, nullptr);
+        memory.show();
+        QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("Frm4BitMem"));
+    }
+
     void everyPanelIsNamedAndDescribed_data() {
         QTest::addColumn<QString>("name");
         QStringList names = {"PnlControl", "PnlCff0",    "PnlCff1",       "PnlCff2",    "Panel3D4",

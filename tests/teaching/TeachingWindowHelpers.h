@@ -49,6 +49,15 @@ inline QString visibleFrames(QWidget* window, const QStringList& frames) {
     return shown.join(QLatin1Char('+'));
 }
 
+// What a window sees when the user comes back to it: the window system first
+// reports the window that now has the focus (none while another application
+// has it), then the window is activated.
+inline void returnTo(QWidget* window, QWindow* comingFrom) {
+    emit qGuiApp->focusWindowChanged(comingFrom);
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activation);
+}
+
 inline void showActive(QWidget* window) {
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window));

@@ -1,5 +1,6 @@
 #include "teaching/views/LogicGatesWindow.h"
 
+#include "teaching/views/ActivationWatcher.h"
 #include "teaching/views/ControlledFlipFlopFrame.h"
 #include "teaching/views/DiagramParts.h"
 #include "teaching/views/FlipFlopFrame.h"
@@ -12,6 +13,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace zeb::teaching::views {
 
@@ -24,7 +26,7 @@ constexpr int kStatusGap = 6;
 } // namespace
 
 LogicGatesWindow::LogicGatesWindow(QWidget* parent, const zeb::Preferences& preferences)
-    : QDialog(parent), model_(preferences) {
+    : QDialog(parent), model_(preferences), activation_(new ActivationWatcher(this)) {
     setObjectName(QStringLiteral("FrmGates"));
     setWindowTitle(QStringLiteral("Logic Gates"));
     setFixedSize(ui::twipsToPixels(8565), ui::twipsToPixels(6120));
@@ -83,12 +85,21 @@ LogicGatesWindow::LogicGatesWindow(QWidget* parent, const zeb::Preferences& pref
 }
 
 bool LogicGatesWindow::event(QEvent* event) {
-    // Every time the window becomes active it starts again at the AND gate.
-    if (event->type() == QEvent::WindowActivate) {
-        model_.showFirst();
-        refresh();
-    }
+    // Coming back to the window from another window of this program starts
+    // again at the AND gate; coming back from another application changes nothing.
+    if (event->type() == QEvent::WindowActivate && activation_->cameFromOwnWindow())
+        showFirstDemonstration();
     return QDialog::event(event);
+}
+
+void LogicGatesWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) showFirstDemonstration();
+}
+
+void LogicGatesWindow::showFirstDemonstration() {
+    model_.showFirst();
+    refresh();
 }
 
 void LogicGatesWindow::resizeEvent(QResizeEvent* event) {

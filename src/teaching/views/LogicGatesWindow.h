@@ -10,6 +10,7 @@ class QLabel;
 
 namespace zeb::teaching::views {
 
+class ActivationWatcher;
 class SingleGateFrame;
 class HalfAdderFrame;
 class FullAdderFrame;
@@ -28,13 +29,16 @@ class LogicGatesWindow : public QDialog {
 
   protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void showFirstDemonstration();
     void showFrame(GateFrame frame);
     void refresh();
 
     LogicGates model_;
+    ActivationWatcher* activation_;
     std::map<GateFrame, QWidget*> frames_;
     SingleGateFrame* andFrame_;
     SingleGateFrame* orFrame_;

@@ -1,5 +1,6 @@
 #include "teaching/views/MemoryHardwareWindow.h"
 
+#include "teaching/views/ActivationWatcher.h"
 #include "teaching/views/AddressedMemoryFrame.h"
 #include "teaching/views/DecoderFrame.h"
 #include "teaching/views/DiagramParts.h"
@@ -9,6 +10,7 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace zeb::teaching::views {
 
@@ -19,7 +21,7 @@ constexpr QRect kFrameArea{8, 4, 469, 410};
 } // namespace
 
 MemoryHardwareWindow::MemoryHardwareWindow(QWidget* parent, const zeb::Preferences& preferences)
-    : QDialog(parent), model_(preferences) {
+    : QDialog(parent), model_(preferences), activation_(new ActivationWatcher(this)) {
     setObjectName(QStringLiteral("FrmMem"));
     setWindowTitle(QStringLiteral("Memory"));
     setFixedSize(ui::twipsToPixels(7275), ui::twipsToPixels(6885));
@@ -57,12 +59,21 @@ MemoryHardwareWindow::MemoryHardwareWindow(QWidget* parent, const zeb::Preferenc
 }
 
 bool MemoryHardwareWindow::event(QEvent* event) {
-    // Every time the window becomes active it starts again at the 4-bit memory.
-    if (event->type() == QEvent::WindowActivate) {
-        model_.showFirst();
-        refresh();
-    }
+    // Coming back to the window from another window of this program starts
+    // again at the 4-bit memory; coming back from another application changes nothing.
+    if (event->type() == QEvent::WindowActivate && activation_->cameFromOwnWindow())
+        showFirstDemonstration();
     return QDialog::event(event);
+}
+
+void MemoryHardwareWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) showFirstDemonstration();
+}
+
+void MemoryHardwareWindow::showFirstDemonstration() {
+    model_.showFirst();
+    refresh();
 }
 
 void MemoryHardwareWindow::refresh() {

@@ -6,6 +6,7 @@
 
 namespace zeb::teaching::views {
 
+class ActivationWatcher;
 class FourBitMemoryFrame;
 class DecoderFrame;
 class AddressedMemoryFrame;
@@ -22,11 +23,14 @@ class MemoryHardwareWindow : public QDialog {
 
   protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void showFirstDemonstration();
     void refresh();
 
     MemoryHardware model_;
+    ActivationWatcher* activation_;
     FourBitMemoryFrame* fourBitMemoryFrame_;
     DecoderFrame* decoderFrame_;
     AddressedMemoryFrame* addressedMemoryFrame_;

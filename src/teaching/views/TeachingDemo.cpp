@@ -25,12 +25,6 @@ void click(QWidget* window, const char* name) {
         qFatal("no control %s", name);
 }
 
-// Windows are pictured as the student first sees them: active.
-void activate(QWidget* window) {
-    QEvent activation(QEvent::WindowActivate);
-    QApplication::sendEvent(window, &activation);
-}
-
 void save(QWidget* window, const QDir& dir, const QString& name) {
     QApplication::processEvents();
     window->grab().save(dir.filePath(name + QStringLiteral(".png")));
@@ -41,7 +35,6 @@ int takePictures(const QDir& dir) {
     zeb::Preferences prefs;
     LogicGatesWindow gates(nullptr, prefs);
     gates.show();
-    activate(&gates);
     click(&gates, "PnlAndInput1");
     save(&gates, dir, QStringLiteral("gates-1-and"));
     click(&gates, "Command2");
@@ -68,7 +61,6 @@ int takePictures(const QDir& dir) {
 
     MemoryHardwareWindow mem(nullptr, prefs);
     mem.show();
-    activate(&mem);
     click(&mem, "PnlBit_3");
     click(&mem, "PnlBit_1");
     click(&mem, "PnlControl");
