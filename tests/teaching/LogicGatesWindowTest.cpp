@@ -207,6 +207,12 @@ class LogicGatesWindowTest : public QObject {
         QCOMPARE(caption(&gates, "PnlAndInput2"), QStringLiteral("1"));
     }
 
+    void opensCentredOnTheScreen() {
+        QWidget mainWindow;
+        auto* window = new LogicGatesWindow(&mainWindow, prefs);
+        expectCentredAtEveryOpening(window);
+    }
+
     void everyPanelIsNamedAndDescribed_data() {
         QTest::addColumn<QString>("name");
         for (const char* name :

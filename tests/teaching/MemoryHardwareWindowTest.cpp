@@ -102,6 +102,12 @@ class MemoryHardwareWindowTest : public QObject {
         QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("Frm4BitMem"));
     }
 
+    void opensCentredOnTheScreen() {
+        QWidget mainWindow;
+        auto* window = new MemoryHardwareWindow(&mainWindow, prefs);
+        expectCentredAtEveryOpening(window);
+    }
+
     void everyPanelIsNamedAndDescribed_data() {
         QTest::addColumn<QString>("name");
         QStringList names = {"PnlControl", "PnlCff0",    "PnlCff1",       "PnlCff2",    "Panel3D4",

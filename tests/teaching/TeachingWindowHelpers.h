@@ -58,6 +58,28 @@ inline void returnTo(QWidget* window, QWindow* comingFrom) {
     QApplication::sendEvent(window, &activation);
 }
 
+// Opens `window` twice over a main window moved into the screen's corner,
+// the user moving it away in between: it must open centred on the screen both times.
+inline void expectCentredAtEveryOpening(QWidget* window) {
+    QWidget* mainWindow = window->parentWidget();
+    QVERIFY(mainWindow);
+    mainWindow->setGeometry(0, 0, 200, 150);
+    mainWindow->show();
+    const QRect screen = window->screen()->geometry();
+    for (int opening = 1; opening <= 2; ++opening) {
+        window->show();
+        const QPoint offset = window->frameGeometry().center() - screen.center();
+        // The placement rule works in tenths of the free space: a few pixels off the exact centre.
+        QVERIFY2(std::abs(offset.x()) <= 3 && std::abs(offset.y()) <= 3,
+                 qPrintable(QStringLiteral("opening %1 is off centre by (%2, %3)")
+                                .arg(opening)
+                                .arg(offset.x())
+                                .arg(offset.y())));
+        window->move(screen.topLeft() + QPoint(20, 20));
+        window->hide();
+    }
+}
+
 inline void showActive(QWidget* window) {
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window));

@@ -7,6 +7,7 @@
 #include "teaching/views/FullAdderFrame.h"
 #include "teaching/views/HalfAdderFrame.h"
 #include "teaching/views/SingleGateFrame.h"
+#include "ui/CentreForm.h"
 #include "ui/ColourConversion.h"
 #include "ui/Twips.h"
 
@@ -94,7 +95,10 @@ bool LogicGatesWindow::event(QEvent* event) {
 
 void LogicGatesWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) showFirstDemonstration();
+    if (event->spontaneous()) return;
+    // Every opening centres the window on the screen, wherever the main window is.
+    ui::CentreForm(this, 5, 5);
+    showFirstDemonstration();
 }
 
 void LogicGatesWindow::showFirstDemonstration() {

@@ -5,6 +5,7 @@
 #include "teaching/views/DecoderFrame.h"
 #include "teaching/views/DiagramParts.h"
 #include "teaching/views/FourBitMemoryFrame.h"
+#include "ui/CentreForm.h"
 #include "ui/ColourConversion.h"
 #include "ui/Twips.h"
 
@@ -68,7 +69,10 @@ bool MemoryHardwareWindow::event(QEvent* event) {
 
 void MemoryHardwareWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) showFirstDemonstration();
+    if (event->spontaneous()) return;
+    // Every opening centres the window on the screen, wherever the main window is.
+    ui::CentreForm(this, 5, 5);
+    showFirstDemonstration();
 }
 
 void MemoryHardwareWindow::showFirstDemonstration() {
