@@ -28,6 +28,12 @@ void AddressedMemory::readOut() {
     for (const LocationLines& lines : kLocationLines)
         setWire(lines.select, false);
     setWire(kLocationLines[address()].select, true);
+    selectedLocation_ = address();
+    for (int location = 0; location < 4; ++location)
+        for (int bit = 0; bit < 2; ++bit)
+            gateOutputColours_[location][bit] = location == address() && locations_[location][bit]
+                                                    ? preferences_.highlightColour
+                                                    : kBlack;
     outputs_ = locations_[address()];
     setWire(kOutputLines[0], outputs_[0]);
     setWire(kOutputLines[1], outputs_[1]);

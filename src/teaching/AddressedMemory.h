@@ -2,12 +2,17 @@
 #include "core/Preferences.h"
 
 #include <array>
+#include <optional>
 
 namespace zeb::teaching {
 
 // Four locations of two bits behind an address decoder; AND gates let only
 // the selected location through to the output. Wires keep the colour they
 // were last given: nothing is computed until the student clicks.
+//
+// Each AND gate's output joins the output wire of its bit; the output wire
+// carries the selected gate's output from that gate on to the output panel,
+// and every other gate puts out 0.
 class AddressedMemory {
   public:
     // The wires of one location, by line number.
@@ -34,6 +39,13 @@ class AddressedMemory {
     bool stored(int location, int bit) const { return locations_.at(location).at(bit); }
     bool output(int bit) const { return outputs_.at(bit); }
     Colour wireColour(int lineNumber) const { return wireColours_.at(lineNumber); }
+    // The output of the AND gate of `bit` at `location`: its stored bit while
+    // the location is selected, else 0.
+    Colour gateOutputColour(int location, int bit) const {
+        return gateOutputColours_.at(location).at(bit);
+    }
+    // The location whose select line is lit; none before the first read.
+    std::optional<int> selectedLocation() const { return selectedLocation_; }
 
     // Toggles an address input (0 Lo, 1 Hi) and reads the new address out.
     void toggleInput(int index);
@@ -51,6 +63,8 @@ class AddressedMemory {
     std::array<bool, 2> outputs_{};
     bool control_ = false;
     std::array<Colour, kLineCount> wireColours_{};
+    std::array<std::array<Colour, 2>, 4> gateOutputColours_{};
+    std::optional<int> selectedLocation_;
 };
 
 } // namespace zeb::teaching

@@ -21,6 +21,17 @@ void DiagramFrame::setWirePen(const QString& name, const QColor& colour, int wid
     }
 }
 
+void DiagramFrame::setWirePaths(const QString& name, const QList<QPolygon>& paths,
+                                const QList<QPoint>& dots) {
+    for (WireLine& w : wires_) {
+        if (w.name == name && (w.paths != paths || w.dots != dots)) {
+            w.paths = paths;
+            w.dots = dots;
+            update();
+        }
+    }
+}
+
 const WireLine* DiagramFrame::wire(const QString& name) const {
     for (const WireLine& w : wires_)
         if (w.name == name) return &w;

@@ -14,6 +14,8 @@ class DiagramFrame : public QGroupBox {
 
     void addWire(WireLine wire);
     void setWirePen(const QString& name, const QColor& colour, int width);
+    // Reroutes a wire that runs differently as the diagram's state changes.
+    void setWirePaths(const QString& name, const QList<QPolygon>& paths, const QList<QPoint>& dots);
     const WireLine* wire(const QString& name) const;
     const QList<WireLine>& wires() const { return wires_; }
 

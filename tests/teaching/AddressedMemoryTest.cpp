@@ -14,6 +14,16 @@ class AddressedMemoryTest : public testing::Test {
     AddressedMemory mem{prefs};
 
     bool lit(int line) const { return mem.wireColour(line) == prefs.highlightColour; }
+    // The AND gates putting out 1, as "location.bit" pairs.
+    std::string litGates() const {
+        std::string gates;
+        for (int loc = 0; loc < 4; ++loc)
+            for (int bit = 0; bit < 2; ++bit)
+                if (mem.gateOutputColour(loc, bit) == prefs.highlightColour)
+                    gates += (gates.empty() ? "" : " ") + std::to_string(loc) + "." +
+                             std::to_string(bit);
+        return gates;
+    }
     std::string output() const {
         return std::string(bitText(mem.output(1))) + bitText(mem.output(0));
     }
@@ -28,6 +38,8 @@ TEST_F(AddressedMemoryTest, StartsDarkAlthoughTheAddressIsZero) {
     for (int i = 0; i < AddressedMemory::kLineCount; ++i)
         EXPECT_FALSE(lit(i)) << i;
     EXPECT_EQ(output(), "00");
+    EXPECT_EQ(litGates(), "");
+    EXPECT_FALSE(mem.selectedLocation());
 }
 
 TEST_F(AddressedMemoryTest, EachAddressLightsOnlyItsSelectLine) {
@@ -62,6 +74,27 @@ TEST_F(AddressedMemoryTest, WriteAtTheAddressShowsAtTheOutputAtOnce) {
     EXPECT_EQ(output(), "10");
     EXPECT_TRUE(lit(5));
     EXPECT_FALSE(lit(6));
+}
+
+// Whatever the other locations hold, only the selected location's AND gates
+// can put out a 1, and only for the bits it holds.
+TEST_F(AddressedMemoryTest, OnlyTheSelectedLocationsGatesPutOutItsBits) {
+    mem.toggleControl();
+    mem.toggleStored(0, 1);
+    mem.toggleStored(1, 1);
+    mem.toggleStored(3, 0);
+    mem.toggleStored(3, 1);
+    setAddress(2);
+    EXPECT_EQ(litGates(), "");
+    mem.toggleStored(2, 1);
+    EXPECT_EQ(mem.selectedLocation(), 2);
+    EXPECT_EQ(litGates(), "2.1");
+    setAddress(3);
+    EXPECT_EQ(litGates(), "3.0 3.1");
+    setAddress(0);
+    EXPECT_EQ(litGates(), "0.1");
+    mem.toggleStored(0, 1);
+    EXPECT_EQ(litGates(), "");
 }
 
 TEST_F(AddressedMemoryTest, WriteElsewhereLightsThatLocationOnly) {

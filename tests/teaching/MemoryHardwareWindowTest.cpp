@@ -3,6 +3,8 @@
 #include "teaching/views/MemoryHardwareWindow.h"
 #include "TeachingWindowHelpers.h"
 
+#include "ui/GateSymbol.h"
+
 #include <QCheckBox>
 
 using namespace zeb;
@@ -12,6 +14,34 @@ using namespace zeb::teaching::views::test;
 namespace {
 
 const QStringList kFrames = {"Frm4BitMem", "FraDecoder", "FraMem"};
+
+// The colour drawn at `point` of a diagram: that of the last wire painted through it.
+QColor colourAt(const ui::DiagramFrame* frame, QPoint point) {
+    QColor colour;
+    for (const ui::WireLine& wire : frame->wires())
+        for (const QPolygon& path : wire.paths)
+            for (int i = 1; i < path.size(); ++i)
+                if (QRect(path[i - 1], path[i]).normalized().contains(point)) colour = wire.colour;
+    return colour;
+}
+
+// What the addressed memory's picture shows for one bit: for each location,
+// "1" where the stub from its AND gate to the output wire is lit; then, for
+// each location, "1" where the output wire just below that gate's joint is lit.
+QString litOutputPaths(QWidget* window, int bit) {
+    auto* frame = child<ui::DiagramFrame>(window, QStringLiteral("FraMem"));
+    const QRect outputPanel = child(window, QStringLiteral("PnlMemOut_%1").arg(bit))->geometry();
+    const int wireX = outputPanel.x() + outputPanel.width() / 2; // the wire enters it at its middle
+    QString stubs, wire;
+    for (int location = 0; location < 4; ++location) {
+        const QPoint pin =
+            child<ui::GateSymbol>(window, QStringLiteral("PicMemAnd_%1").arg(2 * location + bit))
+                ->outputPin();
+        stubs += colourAt(frame, {(pin.x() + wireX) / 2, pin.y()}) == Qt::red ? '1' : '0';
+        wire += colourAt(frame, {wireX, pin.y() + 4}) == Qt::red ? '1' : '0';
+    }
+    return stubs + QLatin1Char(' ') + wire;
+}
 
 } // namespace
 
@@ -77,6 +107,28 @@ class MemoryHardwareWindowTest : public QObject {
         QCOMPARE(wireColour(&memory, "FraMem", "LogicLine_5"), QColor(Qt::red));
         QTest::mouseDClick(child(&memory, "Panel3D1"), Qt::LeftButton);
         QCOMPARE(visibleFrames(&memory, kFrames), QStringLiteral("FraDecoder"));
+    }
+
+    // Only the selected location's bits reach the output: the gates of the
+    // other locations put out 0 whatever they hold, and the output wire is lit
+    // only from the selected gate on.
+    void onlyTheSelectedGateLightsItsWayToTheOutput() {
+        MemoryHardwareWindow memory(nullptr, prefs);
+        showActive(&memory);
+        clickNext(&memory, 2);
+        click(&memory, "PnlControlMem");
+        for (const char* storedBit : {"PnlAddress0_1", "PnlAddress1_1", "PnlAddress3_1"})
+            click(&memory, storedBit);
+        click(&memory, "PnlInput_1");
+        QCOMPARE(litOutputPaths(&memory, 1), QStringLiteral("0000 0000"));
+        click(&memory, "PnlAddress2_1");
+        QCOMPARE(caption(&memory, "PnlMemOut_1"), QStringLiteral("1"));
+        QCOMPARE(litOutputPaths(&memory, 1), QStringLiteral("0010 0011"));
+        QCOMPARE(litOutputPaths(&memory, 0), QStringLiteral("0000 0000"));
+        click(&memory, "PnlInput_0");
+        QCOMPARE(litOutputPaths(&memory, 1), QStringLiteral("0001 0001"));
+        click(&memory, "PnlInput_1");
+        QCOMPARE(litOutputPaths(&memory, 1), QStringLiteral("0100 0111"));
     }
 
     void returningFromAnotherApplicationKeepsTheDemonstration() {

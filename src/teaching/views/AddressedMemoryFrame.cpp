@@ -3,6 +3,8 @@
 #include "teaching/views/DiagramParts.h"
 #include "ui/ValuePanel.h"
 
+#include <algorithm>
+
 namespace zeb::teaching::views {
 
 namespace {
@@ -18,9 +20,22 @@ constexpr int kRowStep = 75;
 constexpr int kDecoderRight = 130;
 constexpr int kRiser = 290;
 constexpr int kGateLeft = 300;
-constexpr int kBus1 = 370;
-constexpr int kBus0 = 404;
 constexpr int kOutTop = 362;
+
+// The output wire of each bit runs down at this x to its output panel.
+int outputWireX(int bit) {
+    return bit == 1 ? 370 : 404;
+}
+
+// Where the output of `location`'s AND gate for `bit` joins the output wire.
+QPoint outputJoint(int location, int bit) {
+    const int y = kFirstRow + location * kRowStep;
+    return {outputWireX(bit), bit == 1 ? y - 16 : y + 16};
+}
+
+QString gateOutputName(int location, int bit) {
+    return QStringLiteral("GateOutput_%1_%2").arg(location).arg(bit);
+}
 
 } // namespace
 
@@ -59,7 +74,6 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
 
     addText(this, QStringLiteral("Address"), {150, 24, 90, 18}, Qt::AlignCenter);
     const char* rowLabels[] = {"00", "01", "10", "11"};
-    QList<QPoint> bus1Dots, bus0Dots;
     std::array<std::array<ui::GateSymbol*, 2>, 4> gates{};
     for (int loc = 0; loc < 4; ++loc) {
         const int y = kFirstRow + loc * kRowStep;
@@ -96,32 +110,32 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
         addLine(this, logicLine(lines.bit0[1]), {{{bottom0.x(), y + 23}, and0->inputPin(1)}});
 
         gates[loc] = {and0, and1};
-        bus1Dots << QPoint(kBus1, y - 16);
-        bus0Dots << QPoint(kBus0, y + 16);
     }
-    bus1Dots.removeFirst();
-    bus0Dots.removeFirst();
 
-    // The output wires gather the AND gates' outputs for their bit.
-    ui::WireLine bus1{logicLine(AddressedMemory::kOutputLines[1]), {}, bus1Dots};
-    ui::WireLine bus0{logicLine(AddressedMemory::kOutputLines[0]), {}, bus0Dots};
-    for (int loc = 0; loc < 4; ++loc) {
-        const int y = kFirstRow + loc * kRowStep;
-        bus1.paths << QPolygon({gates[loc][1]->outputPin(), QPoint(kBus1, y - 16)});
-        bus0.paths << QPolygon({gates[loc][0]->outputPin(), QPoint(kBus0, y + 16)});
+    // Each output wire gathers its bit from the four AND gates. Drawn in three
+    // layers: the whole wire in black; each gate's stub in the colour of that
+    // gate's own output; and, over the wire, the stretch from the selected
+    // gate down to the output panel, which is the wire that carries the bit.
+    for (int bit = 0; bit < 2; ++bit) {
+        const QList<QPoint> joints = {outputJoint(1, bit), outputJoint(2, bit),
+                                      outputJoint(3, bit)};
+        addWire({QString(),
+                 {QPolygon({outputJoint(0, bit), QPoint(outputWireX(bit), kOutTop)})},
+                 joints});
     }
-    bus1.paths << QPolygon({QPoint(kBus1, kFirstRow - 16), QPoint(kBus1, kOutTop)});
-    bus0.paths << QPolygon({QPoint(kBus0, kFirstRow + 16), QPoint(kBus0, kOutTop)});
-    DiagramFrame::addWire(std::move(bus1));
-    DiagramFrame::addWire(std::move(bus0));
+    for (int loc = 0; loc < 4; ++loc)
+        for (int bit = 0; bit < 2; ++bit)
+            addLine(this, gateOutputName(loc, bit),
+                    {{gates[loc][bit]->outputPin(), outputJoint(loc, bit)}});
+    for (int bit = 0; bit < 2; ++bit)
+        addWire({logicLine(AddressedMemory::kOutputLines[bit]), {}, {}}); // routed by refresh()
 
     addText(this, QStringLiteral("Output Value"), {250, kOutTop, 100, kBitHeight},
             Qt::AlignRight | Qt::AlignVCenter);
     for (int bit = 0; bit < 2; ++bit) {
-        const int x = bit == 1 ? kBus1 : kBus0;
-        outputPanels_[bit] =
-            addBitPanel(this, indexedName("PnlMemOut", bit), {x - kBitWidth / 2, kOutTop},
-                        QStringLiteral("Output value bit %1").arg(bit));
+        outputPanels_[bit] = addBitPanel(this, indexedName("PnlMemOut", bit),
+                                         {outputWireX(bit) - kBitWidth / 2, kOutTop},
+                                         QStringLiteral("Output value bit %1").arg(bit));
         outputPanels_[bit]->setFocusPolicy(Qt::NoFocus);
         outputPanels_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -134,9 +148,22 @@ void AddressedMemoryFrame::refresh() {
         showBit(addressPanels_[i], memory_.input(i));
         showBit(outputPanels_[i], memory_.output(i));
     }
-    for (int loc = 0; loc < 4; ++loc)
-        for (int bit = 0; bit < 2; ++bit)
+    for (int loc = 0; loc < 4; ++loc) {
+        for (int bit = 0; bit < 2; ++bit) {
             showBit(storedPanels_[loc][bit], memory_.stored(loc, bit));
+            colourWire(this, gateOutputName(loc, bit), memory_.gateOutputColour(loc, bit));
+        }
+    }
+    // Until a location is first selected the output wires lie dark along their whole length.
+    const int selected = memory_.selectedLocation().value_or(0);
+    for (int bit = 0; bit < 2; ++bit) {
+        QList<QPoint> joints;
+        for (int loc = std::max(selected, 1); loc < 4; ++loc)
+            joints << outputJoint(loc, bit);
+        setWirePaths(logicLine(AddressedMemory::kOutputLines[bit]),
+                     {QPolygon({outputJoint(selected, bit), QPoint(outputWireX(bit), kOutTop)})},
+                     joints);
+    }
     for (int i = 0; i < AddressedMemory::kLineCount; ++i)
         colourWire(this, logicLine(i), memory_.wireColour(i));
 }

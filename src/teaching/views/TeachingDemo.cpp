@@ -74,6 +74,8 @@ int takePictures(const QDir& dir) {
     click(&mem, "PnlControlMem");
     click(&mem, "PnlAddress2_1");
     click(&mem, "PnlAddress1_0");
+    click(&mem, "PnlAddress0_1");
+    click(&mem, "PnlAddress3_1");
     click(&mem, "PnlInput_1");
     save(&mem, dir, QStringLiteral("memory-4-addressed"));
     return 0;
