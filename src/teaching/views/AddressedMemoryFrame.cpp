@@ -9,8 +9,9 @@ namespace zeb::teaching::views {
 
 namespace {
 
-QString logicLine(int index) {
-    return indexedName("LogicLine", index);
+// The wires this frame colours are named by their line number.
+QString wireName(int lineNumber) {
+    return indexedName("LogicLine", lineNumber);
 }
 
 // Location n's select line runs at kFirstRow + n * kRowStep; its two bits sit
@@ -96,18 +97,17 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
         auto* and0 = addGate(this, indexedName("PicMemAnd", 2 * loc), ui::GateShape::And,
                              {kGateLeft, y + 2, 40, 28});
 
-        addLine(this, logicLine(lines.select),
+        addLine(this, wireName(lines.select),
                 {{{kDecoderRight, y}, {kRiser, y}},
                  {and1->inputPin(1), {kRiser, y - 9}, {kRiser, y + 9}, and0->inputPin(0)}},
                 {{kRiser, y}});
         // Bit 1 passes over bit 0's panel into the upper gate; bit 0 drops into the lower one.
         const QPoint top1 = topOf(storedPanels_[loc][1]);
-        addLine(this, logicLine(lines.bit1[0]), {{top1, {top1.x(), y - 38}, {270, y - 38}}});
-        addLine(this, logicLine(lines.bit1[1]),
-                {{{270, y - 38}, {270, y - 23}, and1->inputPin(0)}});
+        addLine(this, wireName(lines.bit1[0]), {{top1, {top1.x(), y - 38}, {270, y - 38}}});
+        addLine(this, wireName(lines.bit1[1]), {{{270, y - 38}, {270, y - 23}, and1->inputPin(0)}});
         const QPoint bottom0 = bottomOf(storedPanels_[loc][0]);
-        addLine(this, logicLine(lines.bit0[0]), {{bottom0, {bottom0.x(), y + 23}}});
-        addLine(this, logicLine(lines.bit0[1]), {{{bottom0.x(), y + 23}, and0->inputPin(1)}});
+        addLine(this, wireName(lines.bit0[0]), {{bottom0, {bottom0.x(), y + 23}}});
+        addLine(this, wireName(lines.bit0[1]), {{{bottom0.x(), y + 23}, and0->inputPin(1)}});
 
         gates[loc] = {and0, and1};
     }
@@ -128,7 +128,7 @@ AddressedMemoryFrame::AddressedMemoryFrame(AddressedMemory& memory, QWidget* par
             addLine(this, gateOutputName(loc, bit),
                     {{gates[loc][bit]->outputPin(), outputJoint(loc, bit)}});
     for (int bit = 0; bit < 2; ++bit)
-        addWire({logicLine(AddressedMemory::kOutputLines[bit]), {}, {}}); // routed by refresh()
+        addWire({wireName(AddressedMemory::kOutputLines[bit]), {}, {}}); // routed by refresh()
 
     addText(this, QStringLiteral("Output Value"), {250, kOutTop, 100, kBitHeight},
             Qt::AlignRight | Qt::AlignVCenter);
@@ -160,12 +160,12 @@ void AddressedMemoryFrame::refresh() {
         QList<QPoint> joints;
         for (int loc = std::max(selected, 1); loc < 4; ++loc)
             joints << outputJoint(loc, bit);
-        setWirePaths(logicLine(AddressedMemory::kOutputLines[bit]),
+        setWirePaths(wireName(AddressedMemory::kOutputLines[bit]),
                      {QPolygon({outputJoint(selected, bit), QPoint(outputWireX(bit), kOutTop)})},
                      joints);
     }
     for (int i = 0; i < AddressedMemory::kLineCount; ++i)
-        colourWire(this, logicLine(i), memory_.wireColour(i));
+        colourWire(this, wireName(i), memory_.wireColour(i));
 }
 
 } // namespace zeb::teaching::views
