@@ -4,45 +4,38 @@
 
 namespace zeb::teaching {
 
-Colour AddressDecoder::line(int number) const {
-    if (number < kFirstLine || number > kLastLine)
+Colour AddressDecoder::wireColour(int lineNumber) const {
+    if (lineNumber < kFirstLine || lineNumber > kLastLine)
         throw std::out_of_range("AddressDecoder: no such line");
-    return lines_[number - kFirstLine];
+    return wireColours_[lineNumber - kFirstLine];
 }
 
-void AddressDecoder::colour(int number, bool lit) {
-    lines_.at(number - kFirstLine) = lit ? preferences_.highlightColour : kBlack;
+void AddressDecoder::setWire(int lineNumber, bool lit) {
+    wireColours_.at(lineNumber - kFirstLine) = lit ? preferences_.highlightColour : kBlack;
 }
 
 void AddressDecoder::toggleInput(int index) {
     inputs_.at(index) = !inputs_.at(index);
-    UpdateDecoder();
-    UpdateDecoderLogic();
+    refresh();
 }
 
-void AddressDecoder::UpdateDecoder() {
+void AddressDecoder::refresh() {
     outputs_.fill(false);
-    const int address = 2 * high() + low();
-    outputs_[address] = true;
-    row_ = address + 1;
-}
+    outputs_[address()] = true;
+    highlightedRow_ = address() + 1;
 
-void AddressDecoder::UpdateDecoderLogic() {
     for (int n : kLowLines)
-        colour(n, low());
+        setWire(n, low());
     for (int n : kNotLowLines)
-        colour(n, !low());
+        setWire(n, !low());
     for (int n : kHighLines)
-        colour(n, high());
+        setWire(n, high());
     for (int n : kNotHighLines)
-        colour(n, !high());
+        setWire(n, !high());
     for (int output = 0; output < 4; ++output) {
-        colour(34 + output, false);
-        colour(16 + output, false);
+        setWire(34 + output, output == address());
+        setWire(16 + output, output == address());
     }
-    const int address = 2 * high() + low();
-    colour(34 + address, true);
-    colour(16 + address, true);
 }
 
 const TruthTable& AddressDecoder::table() {

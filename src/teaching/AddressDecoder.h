@@ -24,31 +24,32 @@ class AddressDecoder {
 
     bool low() const { return inputs_[0]; }
     bool high() const { return inputs_[1]; }
+    int address() const { return 2 * high() + low(); }
     bool input(int index) const { return inputs_.at(index); }
     bool output(int index) const { return outputs_.at(index); }
     // 0 until the decoder is first refreshed.
-    int highlightedRow() const { return row_; }
-    Colour line(int number) const;
+    int highlightedRow() const { return highlightedRow_; }
+    Colour wireColour(int lineNumber) const;
 
     bool logicView() const { return logicView_; }
     void setLogicView(bool on) { logicView_ = on; }
 
+    // Toggles an input (0 Low, 1 High) and refreshes.
     void toggleInput(int index);
-    void InitDecoderDemo() { UpdateDecoder(); }
-    void UpdateDecoder();
-    void UpdateDecoderLogic();
+    // Sets the output lines, the highlighted row and the wire colours from the inputs.
+    void refresh();
 
     static const TruthTable& table();
 
   private:
-    void colour(int number, bool lit);
+    void setWire(int lineNumber, bool lit);
 
     const Preferences& preferences_;
     std::array<bool, 2> inputs_{};
     std::array<bool, 4> outputs_{};
-    int row_ = 0;
+    int highlightedRow_ = 0;
     bool logicView_ = false;
-    std::array<Colour, kLastLine - kFirstLine + 1> lines_{};
+    std::array<Colour, kLastLine - kFirstLine + 1> wireColours_{};
 };
 
 } // namespace zeb::teaching

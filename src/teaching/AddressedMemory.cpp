@@ -2,37 +2,41 @@
 
 namespace zeb::teaching {
 
-void AddressedMemory::colour(int index, bool lit) {
-    lines_.at(index) = lit ? preferences_.highlightColour : kBlack;
+void AddressedMemory::setWire(int lineNumber, bool lit) {
+    wireColours_.at(lineNumber) = lit ? preferences_.highlightColour : kBlack;
 }
 
 void AddressedMemory::toggleInput(int index) {
     inputs_.at(index) = !inputs_.at(index);
-    UpdateMemoryOutput();
+    readOut();
 }
 
 void AddressedMemory::toggleStored(int location, int bit) {
     if (!control_) return;
-    auto& cell = cells_.at(location);
-    cell.at(bit) = !cell.at(bit);
+    auto& bits = locations_.at(location);
+    bits.at(bit) = !bits.at(bit);
     const LocationLines& lines = kLocationLines[location];
     for (int n : lines.bit0)
-        colour(n, cell[0]);
+        setWire(n, bits[0]);
     for (int n : lines.bit1)
-        colour(n, cell[1]);
-    UpdateMemoryOutput();
+        setWire(n, bits[1]);
+    readOut();
 }
 
-void AddressedMemory::UpdateMemoryOutput() {
-    const int address = GetAddress();
+// Reading is not gated by the Control: the output always shows the addressed location.
+void AddressedMemory::readOut() {
     for (const LocationLines& lines : kLocationLines)
-        colour(lines.select, false);
-    for (int n : kOutputLines)
-        colour(n, false);
-    colour(kLocationLines[address].select, true);
-    outputs_ = cells_[address];
-    colour(kOutputLines[0], outputs_[0]);
-    colour(kOutputLines[1], outputs_[1]);
+        setWire(lines.select, false);
+    setWire(kLocationLines[address()].select, true);
+    selectedLocation_ = address();
+    for (int location = 0; location < 4; ++location)
+        for (int bit = 0; bit < 2; ++bit)
+            gateOutputColours_[location][bit] = location == address() && locations_[location][bit]
+                                                    ? preferences_.highlightColour
+                                                    : kBlack;
+    outputs_ = locations_[address()];
+    setWire(kOutputLines[0], outputs_[0]);
+    setWire(kOutputLines[1], outputs_[1]);
 }
 
 } // namespace zeb::teaching

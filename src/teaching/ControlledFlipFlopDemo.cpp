@@ -4,15 +4,15 @@ namespace zeb::teaching {
 
 void ControlledFlipFlopDemo::toggleControl() {
     control_ = !control_;
-    UpdateControlFlipFlop();
+    latchWhileControlled();
 }
 
 void ControlledFlipFlopDemo::toggleData() {
     data_ = !data_;
-    UpdateControlFlipFlop();
+    latchWhileControlled();
 }
 
-void ControlledFlipFlopDemo::UpdateControlFlipFlop() {
+void ControlledFlipFlopDemo::latchWhileControlled() {
     if (control_) output_ = data_;
 }
 

@@ -14,11 +14,12 @@ class ControlledFlipFlopDemo {
 
     void toggleControl();
     void toggleData();
-    void UpdateControlFlipFlop();
 
     static const TruthTable& table();
 
   private:
+    void latchWhileControlled();
+
     bool control_ = false;
     bool data_ = false;
     bool output_ = false;

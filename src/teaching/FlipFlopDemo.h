@@ -2,51 +2,64 @@
 #include "core/Preferences.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 
 namespace zeb::teaching {
 
 // The latch of two OR and two NOT gates, walked through one step per click.
-// Panels are bits; wires hold the colour they were last given (black or the
-// action highlight colour at the moment they were lit).
+// Every point of the circuit holds a bit; wires hold the colour they were last
+// given (black, or the action highlight colour at the moment they were lit).
 class FlipFlopDemo {
   public:
-    enum Panel { FlipSet, FlipReset, OrOut1, NotOut1, OrOut2, FlipOut, Or1Input2, PanelCount };
+    // The points of the circuit that show a bit, upper row first.
+    enum Node {
+        SetInput,
+        ResetInput,
+        SetOrOutput,    // output of the OR gate fed by Set
+        FirstNotOutput, // output of the NOT gate after it, fed to the Reset OR gate
+        ResetOrOutput,  // output of the OR gate fed by Reset
+        Output,         // output of the second NOT gate: the flip-flop's output
+        FedBackInput,   // the output fed back into the Set OR gate
+        NodeCount
+    };
+    enum class Sequence { None, Set, Reset };
 
     // The wires by their line numbers, in the order of the signal path.
     static constexpr std::array<int, 12> kLines = {10, 9, 20, 22, 21, 19, 18, 16, 13, 15, 14, 12};
 
     explicit FlipFlopDemo(const Preferences& preferences) : preferences_(preferences) {}
 
-    bool panel(Panel p) const { return panels_.at(p); }
-    Colour line(int number) const;
+    bool value(Node node) const { return values_.at(node); }
+    Colour wireColour(int lineNumber) const;
+    // Running: Continue and Stop work; idle: Set Sequence and Reset Sequence do.
     bool running() const { return running_; }
-    int sequenceStep() const { return SequenceStep; }
-    // The tag of the Continue button: "SET" or "RESETSET"; anything but "SET" means reset.
-    const std::string& mode() const { return mode_; }
+    // The step now shown, 1 to 6.
+    int step() const { return step_; }
+    Sequence sequence() const { return sequence_; }
     const std::string& status() const { return status_; }
     void clearStatus() { status_.clear(); }
 
-    void InitFlipFlopDemo();
-    void setSequence();
-    void resetSequence();
+    // Showing the demonstration: all wires black, idle; values and step stay.
+    void makeIdle();
+    void startSetSequence();
+    void startResetSequence();
+    // After step 6 the sequence goes on at step 2.
     void continueSequence();
     void stop();
 
-    void SetFlipFlop(int step);
-    void ReSetFlipFlop(int step);
-    void ClearFlipFlopLines();
-    void EnableSequenceButtons(bool running) { running_ = running; }
-
   private:
-    void light(std::initializer_list<int> lines);
-    static int slot(int number);
+    void showSetStep(int step);
+    void showResetStep(int step);
+    void blackenWires();
+    void lightWires(std::initializer_list<int> lineNumbers);
+    static int wireIndex(int lineNumber);
 
     const Preferences& preferences_;
-    std::array<bool, PanelCount> panels_{};
-    std::array<Colour, kLines.size()> lines_{};
-    int SequenceStep = 1;
-    std::string mode_;
+    std::array<bool, NodeCount> values_{};
+    std::array<Colour, kLines.size()> wireColours_{};
+    int step_ = 1;
+    Sequence sequence_ = Sequence::None;
     std::string status_;
     bool running_ = false;
 };

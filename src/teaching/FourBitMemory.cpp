@@ -2,17 +2,17 @@
 
 namespace zeb::teaching {
 
-void FourBitMemory::toggleBit(int index) {
+void FourBitMemory::toggleInput(int index) {
     inputs_.at(index) = !inputs_.at(index);
-    UpdateMemoryBits();
+    storeInputs();
 }
 
 void FourBitMemory::toggleControl() {
     control_ = !control_;
-    UpdateMemoryBits();
+    storeInputs();
 }
 
-void FourBitMemory::UpdateMemoryBits() {
+void FourBitMemory::storeInputs() {
     if (control_) stored_ = inputs_;
 }
 

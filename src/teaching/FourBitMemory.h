@@ -7,14 +7,15 @@ namespace zeb::teaching {
 // are written into the flip-flops while Control is 1, and held otherwise.
 class FourBitMemory {
   public:
-    bool bit(int index) const { return inputs_.at(index); }
+    bool input(int index) const { return inputs_.at(index); }
     bool control() const { return control_; }
     // What flip-flop `index` holds; the memory's outputs show the same.
     bool stored(int index) const { return stored_.at(index); }
 
-    void toggleBit(int index);
+    void toggleInput(int index);
     void toggleControl();
-    void UpdateMemoryBits();
+    // Copies the inputs into the flip-flops if Control is 1.
+    void storeInputs();
 
   private:
     std::array<bool, 4> inputs_{};

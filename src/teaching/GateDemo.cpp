@@ -65,8 +65,8 @@ bool GateDemo::output(int index) const {
     return evaluate(kind_, inputs_[0], inputs_[1], inputs_[2])[index];
 }
 
-void GateDemo::toggle(int index) {
-    if (index < 0 || index >= inputCount()) throw std::out_of_range("GateDemo::toggle");
+void GateDemo::toggleInput(int index) {
+    if (index < 0 || index >= inputCount()) throw std::out_of_range("GateDemo::toggleInput");
     inputs_[index] = !inputs_[index];
 }
 

@@ -19,7 +19,7 @@ class GateDemo {
 
     bool input(int index) const { return inputs_.at(index); }
     bool output(int index) const;
-    void toggle(int index);
+    void toggleInput(int index);
 
     // Row 1 + the inputs read as a binary number, first input most significant.
     int highlightedRow() const;

@@ -6,7 +6,7 @@ void LogicGates::show(GateFrame frame) {
     visible_ = frame;
     // The truth tables always highlight the row of the inputs as they stand,
     // so re-showing a demonstration needs no refresh of its own here.
-    if (frame == GateFrame::FlipFlop) flipFlop_.InitFlipFlopDemo();
+    if (frame == GateFrame::FlipFlop) flipFlop_.makeIdle();
 }
 
 void LogicGates::next() {
@@ -22,9 +22,9 @@ void LogicGates::next() {
         show(GateFrame::FlipFlop);
         break;
     case GateFrame::FlipFlop:
-        show(GateFrame::ControlFlipFlop);
+        show(GateFrame::ControlledFlipFlop);
         break;
-    case GateFrame::ControlFlipFlop:
+    case GateFrame::ControlledFlipFlop:
         show(GateFrame::HalfAdder);
         break;
     case GateFrame::HalfAdder:

@@ -10,7 +10,7 @@
 namespace zeb::teaching {
 
 // The demonstrations of the Logic Gates window, in the order "Next" visits them.
-enum class GateFrame { And, Or, Not, FlipFlop, ControlFlipFlop, HalfAdder, FullAdder };
+enum class GateFrame { And, Or, Not, FlipFlop, ControlledFlipFlop, HalfAdder, FullAdder };
 
 // Everything the Logic Gates window shows: its seven demonstrations, which one
 // is visible, and the status line. All values live as long as the window.
@@ -18,10 +18,11 @@ class LogicGates {
   public:
     explicit LogicGates(const Preferences& preferences) : flipFlop_(preferences) {}
 
-    // Nothing is visible until the window is first activated.
+    // Nothing is visible until the window first shows a demonstration.
     std::optional<GateFrame> visibleFrame() const { return visible_; }
 
-    void activate() { show(GateFrame::And); }
+    // Back to the AND gate, keeping every value.
+    void showFirst() { show(GateFrame::And); }
     void show(GateFrame frame);
     void next();
 
@@ -29,8 +30,8 @@ class LogicGates {
     const GateDemo& gate(GateKind kind) const;
     FlipFlopDemo& flipFlop() { return flipFlop_; }
     const FlipFlopDemo& flipFlop() const { return flipFlop_; }
-    ControlledFlipFlopDemo& controlled() { return controlled_; }
-    const ControlledFlipFlopDemo& controlled() const { return controlled_; }
+    ControlledFlipFlopDemo& controlledFlipFlop() { return controlledFlipFlop_; }
+    const ControlledFlipFlopDemo& controlledFlipFlop() const { return controlledFlipFlop_; }
 
     // Only the flip-flop sequences write the status line.
     const std::string& status() const { return flipFlop_.status(); }
@@ -41,7 +42,7 @@ class LogicGates {
                                    GateDemo(GateKind::Not), GateDemo(GateKind::HalfAdder),
                                    GateDemo(GateKind::FullAdder)};
     FlipFlopDemo flipFlop_;
-    ControlledFlipFlopDemo controlled_;
+    ControlledFlipFlopDemo controlledFlipFlop_;
 };
 
 } // namespace zeb::teaching

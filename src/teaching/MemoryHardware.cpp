@@ -2,14 +2,13 @@
 
 namespace zeb::teaching {
 
-void MemoryHardware::activate() {
+void MemoryHardware::showFirst() {
     visible_ = MemoryFrame::FourBitMemory;
-    fourBit_.UpdateMemoryBits();
+    fourBitMemory_.storeInputs();
 }
 
 void MemoryHardware::openDecoder() {
-    decoder_.InitDecoderDemo();
-    decoder_.UpdateDecoderLogic();
+    decoder_.refresh();
     visible_ = MemoryFrame::Decoder;
 }
 

@@ -15,28 +15,29 @@ enum class MemoryFrame { FourBitMemory, Decoder, AddressedMemory };
 class MemoryHardware {
   public:
     explicit MemoryHardware(const Preferences& preferences)
-        : decoder_(preferences), addressed_(preferences) {}
+        : decoder_(preferences), addressedMemory_(preferences) {}
 
-    // Nothing is visible until the window is first activated.
+    // Nothing is visible until the window first shows a demonstration.
     std::optional<MemoryFrame> visibleFrame() const { return visible_; }
 
-    void activate();
+    // Back to the 4-bit memory, keeping every value.
+    void showFirst();
     void next();
     // From the 4-bit memory's "Next" or the addressed memory's decoder box.
     void openDecoder();
 
-    FourBitMemory& fourBit() { return fourBit_; }
-    const FourBitMemory& fourBit() const { return fourBit_; }
+    FourBitMemory& fourBitMemory() { return fourBitMemory_; }
+    const FourBitMemory& fourBitMemory() const { return fourBitMemory_; }
     AddressDecoder& decoder() { return decoder_; }
     const AddressDecoder& decoder() const { return decoder_; }
-    AddressedMemory& addressed() { return addressed_; }
-    const AddressedMemory& addressed() const { return addressed_; }
+    AddressedMemory& addressedMemory() { return addressedMemory_; }
+    const AddressedMemory& addressedMemory() const { return addressedMemory_; }
 
   private:
     std::optional<MemoryFrame> visible_;
-    FourBitMemory fourBit_;
+    FourBitMemory fourBitMemory_;
     AddressDecoder decoder_;
-    AddressedMemory addressed_;
+    AddressedMemory addressedMemory_;
 };
 
 } // namespace zeb::teaching

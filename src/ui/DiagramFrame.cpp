@@ -11,11 +11,22 @@ void DiagramFrame::addWire(WireLine wire) {
     update();
 }
 
-void DiagramFrame::setWire(const QString& name, const QColor& colour, int width) {
+void DiagramFrame::setWirePen(const QString& name, const QColor& colour, int width) {
     for (WireLine& w : wires_) {
         if (w.name == name && (w.colour != colour || w.width != width)) {
             w.colour = colour;
             w.width = width;
+            update();
+        }
+    }
+}
+
+void DiagramFrame::setWirePaths(const QString& name, const QList<QPolygon>& paths,
+                                const QList<QPoint>& dots) {
+    for (WireLine& w : wires_) {
+        if (w.name == name && (w.paths != paths || w.dots != dots)) {
+            w.paths = paths;
+            w.dots = dots;
             update();
         }
     }

@@ -13,7 +13,9 @@ class DiagramFrame : public QGroupBox {
     explicit DiagramFrame(const QString& title, QWidget* parent = nullptr);
 
     void addWire(WireLine wire);
-    void setWire(const QString& name, const QColor& colour, int width);
+    void setWirePen(const QString& name, const QColor& colour, int width);
+    // Reroutes a wire that runs differently as the diagram's state changes.
+    void setWirePaths(const QString& name, const QList<QPolygon>& paths, const QList<QPoint>& dots);
     const WireLine* wire(const QString& name) const;
     const QList<WireLine>& wires() const { return wires_; }
 

@@ -1,7 +1,7 @@
 #include "SessionFixture.h"
 #include "mainwindow/views/FrmPref.h"
-#include "teaching/views/FrmGates.h"
-#include "teaching/views/FrmMem.h"
+#include "teaching/views/LogicGatesWindow.h"
+#include "teaching/views/MemoryHardwareWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -280,18 +280,18 @@ class FileCommandsTest : public QObject, SessionFixture {
 
     void teachingViewsOpenModally() {
         bool seen = false;
-        CloseWhenShown<teaching::views::FrmGates>(&form(), &seen);
+        CloseWhenShown<teaching::views::LogicGatesWindow>(&form(), &seen);
         trigger("mnLogicGates");
         QVERIFY(seen);
         seen = false;
-        CloseWhenShown<teaching::views::FrmMem>(&form(), &seen);
+        CloseWhenShown<teaching::views::MemoryHardwareWindow>(&form(), &seen);
         trigger("MnuMemory");
         QVERIFY(seen);
         seen = false;
-        CloseWhenShown<teaching::views::FrmGates>(&form(), &seen);
+        CloseWhenShown<teaching::views::LogicGatesWindow>(&form(), &seen);
         trigger("mnLogicGates"); // shown again, not created again
         QVERIFY(seen);
-        QCOMPARE(form().findChildren<teaching::views::FrmGates*>().size(), 1);
+        QCOMPARE(form().findChildren<teaching::views::LogicGatesWindow*>().size(), 1);
     }
 };
 

@@ -13,29 +13,43 @@ class AddressedMemoryTest : public testing::Test {
     Preferences prefs;
     AddressedMemory mem{prefs};
 
-    bool lit(int line) const { return mem.line(line) == prefs.highlightColour; }
+    bool lit(int line) const { return mem.wireColour(line) == prefs.highlightColour; }
+    // The AND gates putting out 1, as "location.bit" pairs.
+    std::string litGates() const {
+        std::string gates;
+        for (int loc = 0; loc < 4; ++loc)
+            for (int bit = 0; bit < 2; ++bit)
+                if (mem.gateOutputColour(loc, bit) == prefs.highlightColour)
+                    gates += (gates.empty() ? "" : " ") + std::to_string(loc) + "." +
+                             std::to_string(bit);
+        return gates;
+    }
     std::string output() const {
         return std::string(bitText(mem.output(1))) + bitText(mem.output(0));
     }
     void setAddress(int address) {
-        if (mem.GetAddress() % 2 != address % 2) mem.toggleInput(0);
-        if (mem.GetAddress() / 2 != address / 2) mem.toggleInput(1);
+        if (mem.address() % 2 != address % 2) mem.toggleInput(0);
+        if (mem.address() / 2 != address / 2) mem.toggleInput(1);
     }
 };
 
 TEST_F(AddressedMemoryTest, StartsDarkAlthoughTheAddressIsZero) {
-    EXPECT_EQ(mem.GetAddress(), 0);
+    EXPECT_EQ(mem.address(), 0);
     for (int i = 0; i < AddressedMemory::kLineCount; ++i)
         EXPECT_FALSE(lit(i)) << i;
     EXPECT_EQ(output(), "00");
+    EXPECT_EQ(litGates(), "");
+    EXPECT_FALSE(mem.selectedLocation());
 }
 
 TEST_F(AddressedMemoryTest, EachAddressLightsOnlyItsSelectLine) {
     for (int address : {1, 3, 2, 0}) {
+        SCOPED_TRACE(testing::Message() << "address " << address);
         setAddress(address);
-        EXPECT_EQ(mem.GetAddress(), address);
+        EXPECT_EQ(mem.address(), address);
         for (int loc = 0; loc < 4; ++loc)
-            EXPECT_EQ(lit(AddressedMemory::kLocationLines[loc].select), loc == address);
+            EXPECT_EQ(lit(AddressedMemory::kLocationLines[loc].select), loc == address)
+                << "location " << loc;
         EXPECT_EQ(output(), "00");
     }
 }
@@ -62,6 +76,27 @@ TEST_F(AddressedMemoryTest, WriteAtTheAddressShowsAtTheOutputAtOnce) {
     EXPECT_FALSE(lit(6));
 }
 
+// Whatever the other locations hold, only the selected location's AND gates
+// can put out a 1, and only for the bits it holds.
+TEST_F(AddressedMemoryTest, OnlyTheSelectedLocationsGatesPutOutItsBits) {
+    mem.toggleControl();
+    mem.toggleStored(0, 1);
+    mem.toggleStored(1, 1);
+    mem.toggleStored(3, 0);
+    mem.toggleStored(3, 1);
+    setAddress(2);
+    EXPECT_EQ(litGates(), "");
+    mem.toggleStored(2, 1);
+    EXPECT_EQ(mem.selectedLocation(), 2);
+    EXPECT_EQ(litGates(), "2.1");
+    setAddress(3);
+    EXPECT_EQ(litGates(), "3.0 3.1");
+    setAddress(0);
+    EXPECT_EQ(litGates(), "0.1");
+    mem.toggleStored(0, 1);
+    EXPECT_EQ(litGates(), "");
+}
+
 TEST_F(AddressedMemoryTest, WriteElsewhereLightsThatLocationOnly) {
     mem.toggleControl();
     setAddress(1);
@@ -84,8 +119,9 @@ TEST_F(AddressedMemoryTest, ReadsBackWhatWasStoredAfterControlReturnsToZero) {
     mem.toggleControl();
     mem.toggleStored(3, 1); // ignored
     for (int loc : {3, 2, 0, 1}) {
+        SCOPED_TRACE(testing::Message() << "location " << loc);
         setAddress(loc);
-        EXPECT_EQ(output(), contents[loc]) << "location " << loc;
+        EXPECT_EQ(output(), contents[loc]);
         EXPECT_EQ(lit(6), contents[loc][1] == '1');
         EXPECT_EQ(lit(5), contents[loc][0] == '1');
     }

@@ -7,8 +7,8 @@
 #include "mainwindow/views/FrmKeyB.h"
 #include "mainwindow/views/FrmOutput.h"
 #include "mainwindow/views/FrmPref.h"
-#include "teaching/views/FrmGates.h"
-#include "teaching/views/FrmMem.h"
+#include "teaching/views/LogicGatesWindow.h"
+#include "teaching/views/MemoryHardwareWindow.h"
 #include "ui/AlwaysOnTop.h"
 #include "ui/CentreForm.h"
 #include "ui/FileDialogs.h"
@@ -183,7 +183,7 @@ void ZebSession::aboutmenu_Click() {
 }
 
 void ZebSession::mnLogicGates_Click() {
-    if (!gates_) gates_ = new teaching::views::FrmGates(form_.get(), zeb.preferences);
+    if (!gates_) gates_ = new teaching::views::LogicGatesWindow(form_.get(), zeb.preferences);
     gates_->exec();
 }
 
@@ -195,7 +195,7 @@ void ZebSession::MnPreferences_Click() {
 }
 
 void ZebSession::MnuMemory_Click() {
-    if (!mem_) mem_ = new teaching::views::FrmMem(form_.get(), zeb.preferences);
+    if (!mem_) mem_ = new teaching::views::MemoryHardwareWindow(form_.get(), zeb.preferences);
     mem_->exec();
 }
 

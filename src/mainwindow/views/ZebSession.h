@@ -29,8 +29,8 @@ class FrmPref;
 } // namespace zeb::views
 
 namespace zeb::teaching::views {
-class FrmGates;
-class FrmMem;
+class LogicGatesWindow;
+class MemoryHardwareWindow;
 } // namespace zeb::teaching::views
 
 namespace zeb::views {
@@ -111,8 +111,8 @@ class ZebSession final : public ShellWindows {
     FrmInput* input_ = nullptr;
     FrmInterval* interval_ = nullptr;
     FrmPref* pref_ = nullptr;
-    teaching::views::FrmGates* gates_ = nullptr;
-    teaching::views::FrmMem* mem_ = nullptr;
+    teaching::views::LogicGatesWindow* gates_ = nullptr;
+    teaching::views::MemoryHardwareWindow* mem_ = nullptr;
 };
 
 } // namespace zeb::views

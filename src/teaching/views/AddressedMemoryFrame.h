@@ -24,10 +24,10 @@ class AddressedMemoryFrame : public ui::DiagramFrame {
 
   private:
     AddressedMemory& memory_;
-    std::array<ui::ValuePanel*, 2> inputs_{};
-    std::array<std::array<ui::ValuePanel*, 2>, 4> cells_{};
-    std::array<ui::ValuePanel*, 2> outputs_{};
-    ui::ValuePanel* control_;
+    std::array<ui::ValuePanel*, 2> addressPanels_{};
+    std::array<std::array<ui::ValuePanel*, 2>, 4> storedPanels_{};
+    std::array<ui::ValuePanel*, 2> outputPanels_{};
+    ui::ValuePanel* controlPanel_;
 };
 
 } // namespace zeb::teaching::views

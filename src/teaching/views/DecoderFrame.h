@@ -27,12 +27,12 @@ class DecoderFrame : public ui::DiagramFrame {
     void buildLogicView();
 
     AddressDecoder& decoder_;
-    std::array<ui::ValuePanel*, 2> inputs_{};
-    std::array<ui::ValuePanel*, 4> outputs_{};
-    ui::ValuePanel* plain_;
-    ui::DiagramFrame* logic_;
-    QCheckBox* seeLogic_;
-    ui::TruthGrid* grid_;
+    std::array<ui::ValuePanel*, 2> inputPanels_{};
+    std::array<ui::ValuePanel*, 4> outputPanels_{};
+    ui::ValuePanel* plainView_;
+    ui::DiagramFrame* logicView_;
+    QCheckBox* seeLogicBox_;
+    ui::TruthGrid* truthTable_;
 };
 
 } // namespace zeb::teaching::views

@@ -9,7 +9,7 @@
 
 namespace zeb::teaching::views {
 
-QString indexed(const char* name, int index) {
+QString indexedName(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
@@ -110,7 +110,7 @@ void showBit(ui::ValuePanel* panel, bool bit) {
 }
 
 void colourWire(ui::DiagramFrame* frame, const QString& name, Colour colour) {
-    frame->setWire(name, ui::toQColor(colour), colour == kBlack ? 2 : 3);
+    frame->setWirePen(name, ui::toQColor(colour), colour == kBlack ? 2 : 3);
 }
 
 QPoint leftOf(const QWidget* w) {

@@ -25,7 +25,7 @@ inline constexpr int kBitWidth = 28;
 inline constexpr int kBitHeight = 24;
 
 // Control arrays are named name_index.
-QString indexed(const char* name, int index);
+QString indexedName(const char* name, int index);
 // Wires are named after their line number.
 QString lineName(int number);
 

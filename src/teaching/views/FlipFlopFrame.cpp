@@ -15,14 +15,27 @@ QPoint shifted(int x, int y) {
     return {x + kLeft, y};
 }
 
-QRect shifted(int x, int y, int w, int h) {
-    return {shifted(x, y), QSize(w, h)};
+QRect shifted(int x, int y, int width, int height) {
+    return {shifted(x, y), QSize(width, height)};
+}
+
+// The sequence travels as the Continue button's tag; any tag but "SET" means reset.
+const char* sequenceTag(FlipFlopDemo::Sequence sequence) {
+    switch (sequence) {
+    case FlipFlopDemo::Sequence::Set:
+        return "SET";
+    case FlipFlopDemo::Sequence::Reset:
+        return "RESETSET";
+    case FlipFlopDemo::Sequence::None:
+        break;
+    }
+    return "";
 }
 
 } // namespace
 
-FlipFlopFrame::FlipFlopFrame(FlipFlopDemo& demo, QWidget* parent)
-    : ui::DiagramFrame(QStringLiteral("Flip Flop"), parent), demo_(demo) {
+FlipFlopFrame::FlipFlopFrame(FlipFlopDemo& flipFlop, QWidget* parent)
+    : ui::DiagramFrame(QStringLiteral("Flip Flop"), parent), flipFlop_(flipFlop) {
     setObjectName(QStringLiteral("FraFlipFlop"));
     using ui::GateShape;
     // Upper row: Set OR gate and first NOT; lower row: Reset OR gate and second NOT.
@@ -46,7 +59,7 @@ FlipFlopFrame::FlipFlopFrame(FlipFlopDemo& demo, QWidget* parent)
         int x, y;
         const char* role;
     };
-    const PanelPlace places[FlipFlopDemo::PanelCount] = {
+    const PanelPlace places[FlipFlopDemo::NodeCount] = {
         {"PnlFlipSet", 50, 50, "Set input of the flip-flop"},
         {"PnlFlipReset", 50, 196, "Reset input of the flip-flop"},
         {"PnlOrOut1", 204, 63, "Output of the Set OR gate"},
@@ -55,14 +68,15 @@ FlipFlopFrame::FlipFlopFrame(FlipFlopDemo& demo, QWidget* parent)
         {"PnlFlipOut", 340, 183, "Output of the flip-flop"},
         {"PnlOr1Input2", 90, 76, "Fed-back input of the Set OR gate"},
     };
-    for (int p = 0; p < FlipFlopDemo::PanelCount; ++p)
-        panels_[p] = addBitPanel(this, QLatin1String(places[p].name),
-                                 shifted(places[p].x, places[p].y), QLatin1String(places[p].role));
+    for (int node = 0; node < FlipFlopDemo::NodeCount; ++node)
+        valuePanels_[node] =
+            addBitPanel(this, QLatin1String(places[node].name),
+                        shifted(places[node].x, places[node].y), QLatin1String(places[node].role));
     addText(this, QStringLiteral("Set"), shifted(44, 30, 40, 18), Qt::AlignCenter);
     addText(this, QStringLiteral("Reset"), shifted(39, 222, 50, 18), Qt::AlignCenter);
 
     // The panels clicked by the student are the sequence buttons, not the bits.
-    for (auto* panel : panels_) {
+    for (auto* panel : valuePanels_) {
         panel->setFocusPolicy(Qt::NoFocus);
         panel->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -85,41 +99,42 @@ FlipFlopFrame::FlipFlopFrame(FlipFlopDemo& demo, QWidget* parent)
             {{shifted(30, 250), shifted(30, 88), shifted(90, 88)},
              {shifted(118, 88), or1->inputPin(1)}});
 
-    auto button = [this](const char* name, const QString& text, int x) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        b->setGeometry(x, 276, 120, 28);
-        return b;
+    auto addButton = [this](const char* name, const QString& text, int x) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        button->setGeometry(x, 276, 120, 28);
+        return button;
     };
-    set_ = button("CmdSet", QStringLiteral("Set Sequence"), 24);
-    reset_ = button("CmdReset", QStringLiteral("Reset Sequence"), 153);
-    continue_ = button("CmdContinue", QStringLiteral("Continue"), 282);
-    stop_ = button("CmdStop", QStringLiteral("Stop"), 411);
-    connect(set_, &QPushButton::clicked, this, [this] { act(&FlipFlopDemo::setSequence); });
-    connect(reset_, &QPushButton::clicked, this, [this] { act(&FlipFlopDemo::resetSequence); });
-    connect(continue_, &QPushButton::clicked, this,
-            [this] { act(&FlipFlopDemo::continueSequence); });
-    connect(stop_, &QPushButton::clicked, this, [this] { act(&FlipFlopDemo::stop); });
+    setSequenceButton_ = addButton("CmdSet", QStringLiteral("Set Sequence"), 24);
+    resetSequenceButton_ = addButton("CmdReset", QStringLiteral("Reset Sequence"), 153);
+    continueButton_ = addButton("CmdContinue", QStringLiteral("Continue"), 282);
+    stopButton_ = addButton("CmdStop", QStringLiteral("Stop"), 411);
+    connect(setSequenceButton_, &QPushButton::clicked, this,
+            [this] { perform(&FlipFlopDemo::startSetSequence); });
+    connect(resetSequenceButton_, &QPushButton::clicked, this,
+            [this] { perform(&FlipFlopDemo::startResetSequence); });
+    connect(continueButton_, &QPushButton::clicked, this,
+            [this] { perform(&FlipFlopDemo::continueSequence); });
+    connect(stopButton_, &QPushButton::clicked, this, [this] { perform(&FlipFlopDemo::stop); });
     refresh();
 }
 
-void FlipFlopFrame::act(void (FlipFlopDemo::*step)()) {
-    (demo_.*step)();
+void FlipFlopFrame::perform(void (FlipFlopDemo::*action)()) {
+    (flipFlop_.*action)();
     emit changed();
 }
 
 void FlipFlopFrame::refresh() {
-    for (int p = 0; p < FlipFlopDemo::PanelCount; ++p)
-        showBit(panels_[p], demo_.panel(static_cast<FlipFlopDemo::Panel>(p)));
+    for (int node = 0; node < FlipFlopDemo::NodeCount; ++node)
+        showBit(valuePanels_[node], flipFlop_.value(static_cast<FlipFlopDemo::Node>(node)));
     for (int number : FlipFlopDemo::kLines)
-        colourWire(this, lineName(number), demo_.line(number));
-    set_->setEnabled(!demo_.running());
-    reset_->setEnabled(!demo_.running());
-    continue_->setEnabled(demo_.running());
-    stop_->setEnabled(demo_.running());
-    // The sequence mode travels as the Continue button's tag.
-    continue_->setProperty("tag", QString::fromStdString(demo_.mode()));
+        colourWire(this, lineName(number), flipFlop_.wireColour(number));
+    setSequenceButton_->setEnabled(!flipFlop_.running());
+    resetSequenceButton_->setEnabled(!flipFlop_.running());
+    continueButton_->setEnabled(flipFlop_.running());
+    stopButton_->setEnabled(flipFlop_.running());
+    continueButton_->setProperty("tag", QLatin1String(sequenceTag(flipFlop_.sequence())));
 }
 
 } // namespace zeb::teaching::views

@@ -17,7 +17,7 @@ namespace zeb::teaching::views {
 class FlipFlopFrame : public ui::DiagramFrame {
     Q_OBJECT
   public:
-    FlipFlopFrame(FlipFlopDemo& demo, QWidget* parent);
+    FlipFlopFrame(FlipFlopDemo& flipFlop, QWidget* parent);
     void refresh();
 
   signals:
@@ -25,14 +25,14 @@ class FlipFlopFrame : public ui::DiagramFrame {
     void openRequested(zeb::teaching::GateFrame frame);
 
   private:
-    void act(void (FlipFlopDemo::*step)());
+    void perform(void (FlipFlopDemo::*action)());
 
-    FlipFlopDemo& demo_;
-    std::array<ui::ValuePanel*, FlipFlopDemo::PanelCount> panels_{};
-    QPushButton* set_;
-    QPushButton* reset_;
-    QPushButton* continue_;
-    QPushButton* stop_;
+    FlipFlopDemo& flipFlop_;
+    std::array<ui::ValuePanel*, FlipFlopDemo::NodeCount> valuePanels_{};
+    QPushButton* setSequenceButton_;
+    QPushButton* resetSequenceButton_;
+    QPushButton* continueButton_;
+    QPushButton* stopButton_;
 };
 
 } // namespace zeb::teaching::views

@@ -25,15 +25,16 @@ FourBitMemoryFrame::FourBitMemoryFrame(FourBitMemory& memory, QWidget* parent)
     : ui::DiagramFrame(QStringLiteral("4 Bit Memory"), parent), memory_(memory) {
     setObjectName(QStringLiteral("Frm4BitMem"));
     addText(this, QStringLiteral("Control"), {2, 20, 58, 18}, Qt::AlignCenter);
-    control_ = addBitPanel(this, QStringLiteral("PnlControl"), {10, 46},
-                           QStringLiteral("Control of the memory register"));
+    controlPanel_ = addBitPanel(this, QStringLiteral("PnlControl"), {10, 46},
+                                QStringLiteral("Control of the memory register"));
     addText(this, QStringLiteral("Set Memory Register"),
             {kFirstColumn, 18, 3 * kColumnPitch + kBoxWidth, 18}, Qt::AlignCenter);
     addText(this, QStringLiteral("Test Memory"), {kFirstColumn + 30, 280, 96, 18}, Qt::AlignCenter);
 
     const char* boxNames[] = {"PnlCff0", "PnlCff1", "PnlCff2", "Panel3D4"};
     const int lastDrop = kFirstColumn + 3 * kColumnPitch - 10;
-    addLine(this, {}, {{topOf(control_), {topOf(control_).x(), kBusY}, {lastDrop, kBusY}}});
+    addLine(this, {},
+            {{topOf(controlPanel_), {topOf(controlPanel_).x(), kBusY}, {lastDrop, kBusY}}});
     for (int bit = 0; bit < 4; ++bit) {
         const int step = 3 - bit; // 0 for the top flip-flop
         const int left = kFirstColumn + step * kColumnPitch;
@@ -44,31 +45,33 @@ FourBitMemoryFrame::FourBitMemoryFrame(FourBitMemory& memory, QWidget* parent)
         addBox(this, QLatin1String(boxNames[bit]), {left, top, kBoxWidth, kBoxHeight},
                QStringLiteral("CFF"), kYellow,
                QStringLiteral("Controlled flip-flop of bit %1").arg(bit));
-        bits_[bit] = addBitPanel(this, indexed("PnlBit", bit), {centre - kBitWidth / 2, 48},
-                                 QStringLiteral("Memory register input bit %1").arg(bit));
-        tests_[bit] = addBitPanel(this, indexed("PnlTest", bit),
-                                  {left + kBoxWidth + 4, middle - kBitHeight / 2},
-                                  QStringLiteral("Flip-flop of bit %1 holds").arg(bit));
-        tests_[bit]->setFocusPolicy(Qt::NoFocus);
-        tests_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        outs_[bit] = addBitPanel(this, indexed("PnlOut", bit), {centre - kBitWidth / 2, kOutTop},
-                                 QStringLiteral("Memory output bit %1").arg(bit));
-        outs_[bit]->setFocusPolicy(Qt::NoFocus);
-        outs_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        inputPanels_[bit] =
+            addBitPanel(this, indexedName("PnlBit", bit), {centre - kBitWidth / 2, 48},
+                        QStringLiteral("Memory register input bit %1").arg(bit));
+        storedPanels_[bit] = addBitPanel(this, indexedName("PnlTest", bit),
+                                         {left + kBoxWidth + 4, middle - kBitHeight / 2},
+                                         QStringLiteral("Flip-flop of bit %1 holds").arg(bit));
+        storedPanels_[bit]->setFocusPolicy(Qt::NoFocus);
+        storedPanels_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        outputPanels_[bit] =
+            addBitPanel(this, indexedName("PnlOut", bit), {centre - kBitWidth / 2, kOutTop},
+                        QStringLiteral("Memory output bit %1").arg(bit));
+        outputPanels_[bit]->setFocusPolicy(Qt::NoFocus);
+        outputPanels_[bit]->setAttribute(Qt::WA_TransparentForMouseEvents);
 
         const int drop = left - 10;
         addLine(this, {}, {{{drop, kBusY}, {drop, middle}, {left, middle}}},
                 bit == 0 ? std::initializer_list<QPoint>{}
                          : std::initializer_list<QPoint>{{drop, kBusY}});
-        addLine(this, {}, {{bottomOf(bits_[bit]), {centre, top}}});
-        addLine(this, {}, {{{centre, top + kBoxHeight}, topOf(outs_[bit])}});
+        addLine(this, {}, {{bottomOf(inputPanels_[bit]), {centre, top}}});
+        addLine(this, {}, {{{centre, top + kBoxHeight}, topOf(outputPanels_[bit])}});
 
-        connect(bits_[bit], &ui::ValuePanel::clicked, this, [this, bit] {
-            memory_.toggleBit(bit);
+        connect(inputPanels_[bit], &ui::ValuePanel::clicked, this, [this, bit] {
+            memory_.toggleInput(bit);
             emit changed();
         });
     }
-    connect(control_, &ui::ValuePanel::clicked, this, [this] {
+    connect(controlPanel_, &ui::ValuePanel::clicked, this, [this] {
         memory_.toggleControl();
         emit changed();
     });
@@ -82,11 +85,11 @@ FourBitMemoryFrame::FourBitMemoryFrame(FourBitMemory& memory, QWidget* parent)
 }
 
 void FourBitMemoryFrame::refresh() {
-    showBit(control_, memory_.control());
+    showBit(controlPanel_, memory_.control());
     for (int bit = 0; bit < 4; ++bit) {
-        showBit(bits_[bit], memory_.bit(bit));
-        showBit(tests_[bit], memory_.stored(bit));
-        showBit(outs_[bit], memory_.stored(bit));
+        showBit(inputPanels_[bit], memory_.input(bit));
+        showBit(storedPanels_[bit], memory_.stored(bit));
+        showBit(outputPanels_[bit], memory_.stored(bit));
     }
 }
 

@@ -22,10 +22,10 @@ class FourBitMemoryFrame : public ui::DiagramFrame {
 
   private:
     FourBitMemory& memory_;
-    ui::ValuePanel* control_;
-    std::array<ui::ValuePanel*, 4> bits_{};
-    std::array<ui::ValuePanel*, 4> tests_{};
-    std::array<ui::ValuePanel*, 4> outs_{};
+    ui::ValuePanel* controlPanel_;
+    std::array<ui::ValuePanel*, 4> inputPanels_{};
+    std::array<ui::ValuePanel*, 4> storedPanels_{};
+    std::array<ui::ValuePanel*, 4> outputPanels_{};
 };
 
 } // namespace zeb::teaching::views

@@ -25,10 +25,10 @@ class FullAdderFrame : public ui::DiagramFrame {
 
   private:
     GateDemo& adder_;
-    std::array<ui::ValuePanel*, 3> inputs_{};
-    ui::ValuePanel* s_;
-    ui::ValuePanel* cout_;
-    ui::TruthGrid* grid_;
+    std::array<ui::ValuePanel*, 3> inputPanels_{};
+    ui::ValuePanel* sumPanel_;
+    ui::ValuePanel* carryOutPanel_;
+    ui::TruthGrid* truthTable_;
 };
 
 } // namespace zeb::teaching::views

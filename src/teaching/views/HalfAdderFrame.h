@@ -25,11 +25,11 @@ class HalfAdderFrame : public ui::DiagramFrame {
 
   private:
     GateDemo& adder_;
-    ui::ValuePanel* a_;
-    ui::ValuePanel* b_;
-    ui::ValuePanel* s_;
-    ui::ValuePanel* c_;
-    ui::TruthGrid* grid_;
+    ui::ValuePanel* inputAPanel_;
+    ui::ValuePanel* inputBPanel_;
+    ui::ValuePanel* sumPanel_;
+    ui::ValuePanel* carryPanel_;
+    ui::TruthGrid* truthTable_;
 };
 
 } // namespace zeb::teaching::views

@@ -8,16 +8,17 @@ namespace zeb::teaching::views {
 
 namespace {
 
+// The object names of the frame's widgets and the texts it shows.
 struct GateTexts {
-    const char* frame;
+    const char* frameName;
     const char* caption;
     const char* gateName; // for the accessible names: "Input A of the AND gate"
     ui::GateShape shape;
-    const char* picture;
-    const char* grid;
-    std::vector<const char*> inputs;
-    const char* output;
-    std::vector<const char*> lines;
+    const char* symbolName;
+    const char* truthTableName;
+    std::vector<const char*> inputNames;
+    const char* outputName;
+    std::vector<const char*> explanations;
 };
 
 GateTexts textsFor(GateKind kind) {
@@ -69,53 +70,55 @@ GateTexts textsFor(GateKind kind) {
 SingleGateFrame::SingleGateFrame(GateDemo& gate, QWidget* parent)
     : ui::DiagramFrame(QString(), parent), gate_(gate) {
     const GateTexts texts = textsFor(gate.kind());
-    setObjectName(QLatin1String(texts.frame));
+    setObjectName(QLatin1String(texts.frameName));
     setTitle(QLatin1String(texts.caption));
     const QString names[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
     const QString gateName = QLatin1String(texts.gateName);
 
-    const bool single = texts.inputs.size() == 1;
-    auto* symbol = addGate(this, QLatin1String(texts.picture), texts.shape,
+    const bool single = texts.inputNames.size() == 1;
+    auto* symbol = addGate(this, QLatin1String(texts.symbolName), texts.shape,
                            single ? QRect(150, 78, 120, 60) : QRect(150, 60, 120, 96));
 
-    for (int i = 0; i < static_cast<int>(texts.inputs.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(texts.inputNames.size()); ++i) {
         const QPoint pin = symbol->inputPin(i);
         auto* panel =
-            addBitPanel(this, QLatin1String(texts.inputs[i]), {62, pin.y() - kBitHeight / 2},
+            addBitPanel(this, QLatin1String(texts.inputNames[i]), {62, pin.y() - kBitHeight / 2},
                         QStringLiteral("Input %1 of the %2 gate").arg(names[i], gateName));
         addText(this, names[i], QRect(36, panel->y(), 20, kBitHeight), Qt::AlignCenter);
         addLine(this, {}, {{rightOf(panel), pin}});
         connect(panel, &ui::ValuePanel::clicked, this, [this, i] {
-            gate_.toggle(i);
+            gate_.toggleInput(i);
             emit changed();
         });
-        inputs_.push_back(panel);
+        inputPanels_.push_back(panel);
     }
-    const QString outName = names[texts.inputs.size()];
+    const QString outName = names[texts.inputNames.size()];
     const QPoint out = symbol->outputPin();
-    output_ = addBitPanel(this, QLatin1String(texts.output),
-                          {symbol->x() + symbol->width() + 50, out.y() - kBitHeight / 2},
-                          QStringLiteral("Output %1 of the %2 gate").arg(outName, gateName));
-    addText(this, outName, QRect(output_->x() + kBitWidth + 6, output_->y(), 20, kBitHeight),
+    outputPanel_ = addBitPanel(this, QLatin1String(texts.outputName),
+                               {symbol->x() + symbol->width() + 50, out.y() - kBitHeight / 2},
+                               QStringLiteral("Output %1 of the %2 gate").arg(outName, gateName));
+    addText(this, outName,
+            QRect(outputPanel_->x() + kBitWidth + 6, outputPanel_->y(), 20, kBitHeight),
             Qt::AlignCenter);
-    addLine(this, {}, {{out, leftOf(output_)}});
+    addLine(this, {}, {{out, leftOf(outputPanel_)}});
 
     addText(this, QStringLiteral("Truth Table"), QRect(400, 34, 140, 20));
-    grid_ = addGrid(this, QLatin1String(texts.grid), gate.table(), {400, 56}, 40, 22);
+    truthTable_ =
+        addGrid(this, QLatin1String(texts.truthTableName), gate.table(), {400, 56}, 40, 22);
 
     int y = 200;
-    for (const char* line : texts.lines) {
-        addText(this, QLatin1String(line), QRect(24, y, 510, 22));
+    for (const char* explanation : texts.explanations) {
+        addText(this, QLatin1String(explanation), QRect(24, y, 510, 22));
         y += 28;
     }
     refresh();
 }
 
 void SingleGateFrame::refresh() {
-    for (int i = 0; i < static_cast<int>(inputs_.size()); ++i)
-        showBit(inputs_[i], gate_.input(i));
-    showBit(output_, gate_.output(0));
-    grid_->highlightRow(gate_.highlightedRow());
+    for (int i = 0; i < static_cast<int>(inputPanels_.size()); ++i)
+        showBit(inputPanels_[i], gate_.input(i));
+    showBit(outputPanel_, gate_.output(0));
+    truthTable_->highlightRow(gate_.highlightedRow());
 }
 
 } // namespace zeb::teaching::views

@@ -23,9 +23,9 @@ class SingleGateFrame : public ui::DiagramFrame {
 
   private:
     GateDemo& gate_;
-    std::vector<ui::ValuePanel*> inputs_;
-    ui::ValuePanel* output_;
-    ui::TruthGrid* grid_;
+    std::vector<ui::ValuePanel*> inputPanels_;
+    ui::ValuePanel* outputPanel_;
+    ui::TruthGrid* truthTable_;
 };
 
 } // namespace zeb::teaching::views

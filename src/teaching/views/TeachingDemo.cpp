@@ -2,8 +2,8 @@
 // out and for taking pictures of every demonstration:
 //   zeb-teaching-demo gates|memory
 //   zeb-teaching-demo --pictures DIR     writes one PNG per demonstration
-#include "teaching/views/FrmGates.h"
-#include "teaching/views/FrmMem.h"
+#include "teaching/views/LogicGatesWindow.h"
+#include "teaching/views/MemoryHardwareWindow.h"
 #include "ui/ValuePanel.h"
 
 #include <QAbstractButton>
@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QTimer>
 
-using zeb::teaching::views::FrmGates;
-using zeb::teaching::views::FrmMem;
+using zeb::teaching::views::LogicGatesWindow;
+using zeb::teaching::views::MemoryHardwareWindow;
 
 namespace {
 
@@ -33,9 +33,8 @@ void save(QWidget* window, const QDir& dir, const QString& name) {
 // Each demonstration in a state worth looking at.
 int takePictures(const QDir& dir) {
     zeb::Preferences prefs;
-    FrmGates gates(nullptr, prefs);
+    LogicGatesWindow gates(nullptr, prefs);
     gates.show();
-    QApplication::sendEvent(&gates, new QEvent(QEvent::WindowActivate));
     click(&gates, "PnlAndInput1");
     save(&gates, dir, QStringLiteral("gates-1-and"));
     click(&gates, "Command2");
@@ -60,9 +59,8 @@ int takePictures(const QDir& dir) {
     click(&gates, "PnlFullAdderCin");
     save(&gates, dir, QStringLiteral("gates-7-fulladder"));
 
-    FrmMem mem(nullptr, prefs);
+    MemoryHardwareWindow mem(nullptr, prefs);
     mem.show();
-    QApplication::sendEvent(&mem, new QEvent(QEvent::WindowActivate));
     click(&mem, "PnlBit_3");
     click(&mem, "PnlBit_1");
     click(&mem, "PnlControl");
@@ -76,6 +74,8 @@ int takePictures(const QDir& dir) {
     click(&mem, "PnlControlMem");
     click(&mem, "PnlAddress2_1");
     click(&mem, "PnlAddress1_0");
+    click(&mem, "PnlAddress0_1");
+    click(&mem, "PnlAddress3_1");
     click(&mem, "PnlInput_1");
     save(&mem, dir, QStringLiteral("memory-4-addressed"));
     return 0;
@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
         return takePictures(QDir(args[2]));
     }
     zeb::Preferences prefs;
-    if (args.size() > 1 && args[1] == QLatin1String("memory")) return FrmMem(nullptr, prefs).exec();
-    return FrmGates(nullptr, prefs).exec();
+    if (args.size() > 1 && args[1] == QLatin1String("memory"))
+        return MemoryHardwareWindow(nullptr, prefs).exec();
+    return LogicGatesWindow(nullptr, prefs).exec();
 }

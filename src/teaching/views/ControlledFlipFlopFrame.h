@@ -11,10 +11,10 @@ class ValuePanel;
 namespace zeb::teaching::views {
 
 // The flip-flop behind Control and Data AND gates, with its truth table.
-class ControlFlipFlopFrame : public ui::DiagramFrame {
+class ControlledFlipFlopFrame : public ui::DiagramFrame {
     Q_OBJECT
   public:
-    ControlFlipFlopFrame(ControlledFlipFlopDemo& demo, QWidget* parent);
+    ControlledFlipFlopFrame(ControlledFlipFlopDemo& flipFlop, QWidget* parent);
     void refresh();
 
   signals:
@@ -22,11 +22,11 @@ class ControlFlipFlopFrame : public ui::DiagramFrame {
     void openRequested(zeb::teaching::GateFrame frame);
 
   private:
-    ControlledFlipFlopDemo& demo_;
-    ui::ValuePanel* control_;
-    ui::ValuePanel* data_;
-    ui::ValuePanel* out_;
-    ui::TruthGrid* grid_;
+    ControlledFlipFlopDemo& flipFlop_;
+    ui::ValuePanel* controlPanel_;
+    ui::ValuePanel* dataPanel_;
+    ui::ValuePanel* outputPanel_;
+    ui::TruthGrid* truthTable_;
 };
 
 } // namespace zeb::teaching::views
