@@ -25,7 +25,9 @@ void BaseSwitch::changeBase(NumberBase newBase) {
 bool BaseSwitch::operatorIsNumber(int a) const {
     const std::string_view text = trimBlanks(m_.operatorText(a));
     const Mnemonics& names = m_.mnemonics();
-    if (text.empty() || names.isMnemonic(text) || names.isPartialMnemonic(text)) return false;
+    if (text.empty() || names.isMnemonic(text)) return false;
+    // "A" and "AC" begin mnemonics too, but in hexadecimal the machine reads
+    // them as the numbers they are, when running and when saving alike.
     return isDecimalNumber(text) || (m_.base() == NumberBase::Hexadecimal && isHexNumber(text));
 }
 

@@ -26,7 +26,7 @@ class BaseSwitch {
 
   private:
     // While mnemonics are shown, an operator written as a number is
-    // converted like an operand; a whole or partial mnemonic stays.
+    // converted like an operand; a mnemonic or a part of one stays.
     bool operatorIsNumber(int a) const;
 
     Machine& m_;

@@ -72,11 +72,11 @@ TEST(ProgramFileCommandsTest, NumberOperatorsAmongMnemonicsAreSavedInDecimal) {
     r.Program({{0, "LDA", "A"}, {1, "15", "1F"}, {2, "1F", ""}, {3, "AC", ""}});
     r.host.dialogName = "M.ZEB";
     r.files.save(SaveMode::Save);
-    EXPECT_EQ(r.fs.files["M.ZEB"],
-              " 0|LDA| 10|\r\n 1| 21| 31|\r\n 2| 31|   |\r\n 3| AC|   |\r\n# RUN LOG:\r\n");
+    EXPECT_EQ(r.fs.files["M.ZEB"], " 0|LDA| 10|\r\n 1| 21| 31|\r\n 2| 31|   |\r\n 3|172|   |\r\n"
+                                   "# RUN LOG:\r\n");
     EXPECT_EQ(r.m.operatorText(1), "15");
     EXPECT_EQ(r.m.operatorText(2), "1F");
-    EXPECT_EQ(r.m.operatorText(3), "AC"); // a partial mnemonic stays as typed
+    EXPECT_EQ(r.m.operatorText(3), "AC"); // read as a number, as a run reads it
 }
 
 // Saved in one display mode and base, loaded in each of the others: the same numbers.
