@@ -6,7 +6,8 @@ namespace zeb::machineview {
 
 CycleTrace::CycleTrace(Zeb& zeb, BaseSwitch& bases, Assembler& assembler, std::ostream& out)
     : model_(zeb), writer_(model_.display(), out) {
-    openMachineView(model_, bases, assembler);
+    prepareMachineForView(zeb.machine, bases, assembler);
+    model_.open();
     model_.display().setWaitForContinue(false);
     zeb.machine.setWaitInterval(0);
 }

@@ -43,6 +43,8 @@ class MachineViewDisplay {
     bool waitForContinue() const { return waitForContinue_; }
     void setWaitForContinue(bool checked);
 
+    // 1 to 7 (picture p stands for cycle p - 1, picture 1 for cycle 7); 0
+    // before the first cycle.
     int clockPicture() const { return clockPicture_; }
     void setClockPicture(int picture);
 
@@ -70,7 +72,7 @@ class MachineViewDisplay {
     std::array<Wire, kWireCount> wires_{};
     std::array<bool, kControlCount> controls_{true, false, false, true, true};
     bool waitForContinue_ = false;
-    int clockPicture_ = 1;
+    int clockPicture_ = 0;
     bool stackShown_ = false;
     std::array<std::array<std::string, kGridColumns>, kGridRows> grid_{};
     int currentRow_ = 0;

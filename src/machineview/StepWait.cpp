@@ -5,9 +5,9 @@
 namespace zeb::machineview {
 
 bool StepWait::wait() {
-    display_.notify([](MachineViewObserver& o) { o.stepWaiting(); });
     const bool going = runGoesOn();
     if (viewRun_ && !going) return false;
+    display_.notify([](MachineViewObserver& o) { o.stepWaiting(); });
     Host& host = m_.host();
     if (display_.waitForContinue()) {
         // Outside a run (a step of the Instruction Decoder) nothing waits for Continue.
