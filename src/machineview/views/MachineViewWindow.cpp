@@ -4,21 +4,18 @@
 #include "machineview/views/ClockPicture.h"
 #include "machineview/views/DiagramLayout.h"
 #include "machineview/views/DiagramPanel.h"
+#include "machineview/views/MemoryTable.h"
 #include "machineview/views/ProcessorDiagram.h"
 #include "ui/ColourConversion.h"
-#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTableWidget>
 
 namespace zeb::machineview::views {
 
@@ -65,8 +62,6 @@ MachineViewWindow::MachineViewWindow(MachineViewModel& model, MachineViewWindowL
     createMenu();
     setFixedSize(sizeHint());
     display_.addObserver(this);
-    for (int row = 0; row < kGridRows; ++row)
-        changedRows_.insert(row);
     refresh();
 }
 
@@ -90,32 +85,12 @@ void MachineViewWindow::createDiagram() {
         if (QString::fromLatin1(l.text) == QLatin1String("Stack Pointer")) stackLabel_ = label;
     }
 
-    memory_ = new QTableWidget(kGridRows, kGridColumns, diagram_);
-    memory_->setObjectName(QStringLiteral("GridMemory"));
-    memory_->setAccessibleName(QStringLiteral("Memory"));
+    memory_ = new MemoryTable(display_, diagram_);
     memory_->setGeometry(layout::kMemory);
-    memory_->horizontalHeader()->hide();
-    memory_->verticalHeader()->hide();
-    memory_->verticalHeader()->setDefaultSectionSize(20);
-    memory_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    memory_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    memory_->setStyleSheet(QStringLiteral("QTableWidget { background: white; color: black; } "
-                                          "QTableWidget::item { padding: 0px 2px; }"));
-    memory_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memory_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memory_->setTextElideMode(Qt::ElideNone);
-    for (int row = 0; row < kGridRows; ++row)
-        for (int column = 0; column < kGridColumns; ++column) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                               : Qt::AlignCenter);
-            memory_->setItem(row, column, item);
-        }
-    memory_->installEventFilter(this);
     connect(memory_, &QTableWidget::cellClicked, this, [this] {
         hands_.clickMemoryTable();
         // Memory is reachable only at the decoder's address.
-        refreshSelection();
+        memory_->refreshSelection();
     });
     watchHover(memory_);
 }
@@ -324,7 +299,6 @@ void MachineViewWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MachineViewWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == memory_ && event->type() == QEvent::KeyPress) return true;
     QString element;
     if (event->type() == QEvent::Enter && watched != diagram_) {
         element = watched->objectName();
@@ -364,7 +338,7 @@ void MachineViewWindow::controlChanged(ViewControl control) {
     }
 }
 void MachineViewWindow::gridTextChanged(int row, int) {
-    changedRows_.insert(row);
+    memory_->markRowChanged(row);
     requestRefresh();
 }
 void MachineViewWindow::gridSelectionChanged() {
@@ -378,18 +352,6 @@ void MachineViewWindow::stackPartsChanged(bool) {
 }
 void MachineViewWindow::clockChartChanged() {
     showClock_->setChecked(model_.clockChart().showClockChecked());
-}
-
-void MachineViewWindow::refreshSelection() {
-    const GridSelection& s = display_.selection();
-    QItemSelectionModel* selection = memory_->selectionModel();
-    const QModelIndex current = memory_->model()->index(display_.currentRow(), 0);
-    const QItemSelection range(memory_->model()->index(s.firstRow, s.firstColumn),
-                               memory_->model()->index(s.lastRow, s.lastColumn));
-    selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    selection->select(range, QItemSelectionModel::ClearAndSelect);
-    memory_->scrollTo(memory_->model()->index(display_.topRow(), 0),
-                      QAbstractItemView::PositionAtTop);
 }
 
 void MachineViewWindow::refresh() {
@@ -425,18 +387,7 @@ void MachineViewWindow::refresh() {
     showClock_->setChecked(model_.clockChart().showClockChecked());
     diagram_->refreshWires();
 
-    memory_->setColumnWidth(0, ui::twipsToPixels(display_.addressColumnWidth()));
-    const int rest = memory_->viewport()->width() - memory_->columnWidth(0);
-    memory_->setColumnWidth(1, rest / 2);
-    memory_->setColumnWidth(2, rest - rest / 2);
-    for (int row : changedRows_)
-        for (int column = 0; column < kGridColumns; ++column) {
-            QTableWidgetItem* item = memory_->item(row, column);
-            const QString text = Q(display_.gridText(row, column));
-            if (item->text() != text) item->setText(text);
-        }
-    changedRows_.clear();
-    refreshSelection();
+    memory_->refresh();
 }
 
 } // namespace zeb::machineview::views

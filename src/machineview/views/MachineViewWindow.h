@@ -7,18 +7,17 @@
 
 #include <array>
 #include <functional>
-#include <set>
 
 class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 namespace zeb::machineview::views {
 
 class ClockPicture;
 class DiagramPanel;
+class MemoryTable;
 class ProcessorDiagram;
 
 // What the Machine view window asks of the windows around it.
@@ -69,7 +68,6 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
     void createMenu();
     void watchHover(QWidget* widget);
     void requestRefresh();
-    void refreshSelection();
     DiagramPanel* panel(ViewField field) const;
 
     MachineViewModel& model_;
@@ -77,10 +75,9 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
     HandTransfers hands_;
     MachineViewWindowLinks links_;
     QTimer frame_;
-    std::set<int> changedRows_;
 
     ProcessorDiagram* diagram_ = nullptr;
-    QTableWidget* memory_ = nullptr;
+    MemoryTable* memory_ = nullptr;
     std::array<DiagramPanel*, kFieldCount> panels_{};
     DiagramPanel* instructionDecoder_ = nullptr;
     DiagramPanel* alu_ = nullptr;
