@@ -50,9 +50,14 @@ struct Photographer : MachineViewObserver {
     }
     void takePictures() {
         windows->window()->refresh();
-        windows->window()->grab().save(dir.filePath(QStringLiteral("machine-view.png")));
+        // At QT_SCALE_FACTOR=2 the pictures have twice the pixels.
+        const QString scale =
+            windows->window()->devicePixelRatio() > 1 ? QStringLiteral("-scale2") : QString();
+        windows->window()->grab().save(
+            dir.filePath(QStringLiteral("machine-view%1.png").arg(scale)));
         windows->clockChart()->refresh();
-        windows->clockChart()->grab().save(dir.filePath(QStringLiteral("clock-chart.png")));
+        windows->clockChart()->grab().save(
+            dir.filePath(QStringLiteral("clock-chart%1.png").arg(scale)));
         windows->window()->findChild<QPushButton*>(QStringLiteral("CmdStop"))->click();
     }
 };
@@ -75,8 +80,8 @@ int main(int argc, char** argv) {
     Photographer photographer;
     photographer.windows = &windows;
     photographer.dir = QDir(args[2]);
-    // The AC+ of the second instruction, its result going through the ALU.
-    photographer.at = 22;
+    // The AC+ of the second instruction brings itself over the Bus.
+    photographer.at = 16;
     windows.model()->display().addObserver(&photographer);
     windows.window()->findChild<QCheckBox*>(QStringLiteral("ChkWait"))->setChecked(true);
     windows.window()->findChild<QAction*>(QStringLiteral("MnuShowClock"))->trigger();
