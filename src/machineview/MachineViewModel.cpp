@@ -113,6 +113,8 @@ void MachineViewModel::run() {
     for (Path p : {Path::MemoryToGeneral, Path::MemoryToInstruction, Path::PCToDecoder,
                    Path::OperandToDecoder})
         paths_.show(p, false);
+    // Closing the paths pauses: the view may have been cancelled meanwhile.
+    if (!active()) return;
     wait_.setViewRun(true);
     zeb_.run.startExecution();
     wait_.setViewRun(false);

@@ -144,6 +144,24 @@ TEST(MachineViewModel, CancelEndsTheWaitAndTheViewsSteps) {
     EXPECT_EQ(OpenGates(r.bit.display()) + LitWires(r.bit.display()), "");
 }
 
+TEST(MachineViewModel, CancelledWhileRunPreparesNoRunStarts) {
+    ViewRig r;
+    r.Program({{0, "7", "0"}});
+    r.zeb.pacing.setEnabled(true);
+    // Cancelled (or the program ended) in the first pause of Run.
+    r.host.onYield = [&] {
+        r.bit.cancel();
+        r.host.onYield = nullptr;
+    };
+    int executed = 0;
+    r.zeb.run.setAfterInstruction([&](Opcode) {
+        if (++executed == 5) r.m.stopRun();
+    });
+    r.bit.run();
+    EXPECT_EQ(executed, 0);
+    EXPECT_FALSE(r.m.running());
+}
+
 TEST(MachineViewModel, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
     ViewRig r;
     r.bit.display().setWaitForContinue(false);
