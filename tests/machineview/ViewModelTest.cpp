@@ -62,24 +62,6 @@ TEST(MachineViewModel, OpeningResetsTheFetchGatewaysAndCopiesMemory) {
     EXPECT_FALSE(v.wire(44).visible);
 }
 
-TEST(MachineViewModel, ContinueEndsEachWaitAndIsEnabledWhileOneRuns) {
-    ViewRig r;
-    r.Program({{0, "0", "0"}});
-    int checked = 0;
-    r.host.onWait = [&] {
-        ASSERT_TRUE(r.host.waitDone);
-        EXPECT_FALSE(r.host.waitDeadline.has_value());
-        EXPECT_TRUE(r.bit.display().enabled(ViewControl::ContinueButton));
-        EXPECT_FALSE(r.host.waitDone());
-        r.bit.continueRun();
-        EXPECT_TRUE(r.host.waitDone());
-        EXPECT_FALSE(r.bit.display().enabled(ViewControl::ContinueButton));
-        ++checked;
-    };
-    r.bit.run();
-    EXPECT_EQ(checked, 9);
-}
-
 TEST(MachineViewModel, StopDuringAWaitSkipsTheClosingTextAndTheRemainingWaits) {
     ViewRig r;
     r.Program({{0, "1", "5"}, {1, "0", "0"}});
@@ -238,28 +220,6 @@ TEST(MachineViewModel, LoadIndirectStoppedInItsFirstWaitMakesNoSecondAccess) {
     EXPECT_EQ(v.currentRow(), 11);
     EXPECT_EQ(OpenGates(v) + LitWires(v), "");
     EXPECT_EQ(trimBlanks(r.Acc()), "4"); // the machine still loaded it
-}
-
-TEST(MachineViewModel, HaltGoesFromCycleFiveToSevenAndLeavesTheButtonsIdle) {
-    struct Clock : machineview::MachineViewObserver {
-        std::string pictures;
-        void clockChanged(int picture) override { pictures += std::to_string(picture); }
-    } clock;
-    ViewRig r;
-    r.Program({{0, "0", "0"}});
-    r.bit.display().addObserver(&clock);
-    r.bit.run();
-    EXPECT_EQ(clock.pictures, "234561");
-    EXPECT_EQ(r.snaps.size(), 9u);
-    const MachineViewDisplay& v = r.bit.display();
-    EXPECT_EQ(v.text(ViewField::ClockCaption), "Cycle 7");
-    EXPECT_TRUE(Contains(v.text(ViewField::Explanation), "simple action of halting"));
-    EXPECT_TRUE(v.enabled(ViewControl::RunButton));
-    EXPECT_TRUE(v.enabled(ViewControl::CancelButton));
-    EXPECT_TRUE(v.enabled(ViewControl::WaitCheckBox));
-    EXPECT_FALSE(v.enabled(ViewControl::StopButton));
-    EXPECT_FALSE(v.enabled(ViewControl::ContinueButton));
-    EXPECT_FALSE(r.m.running());
 }
 
 } // namespace
