@@ -271,6 +271,29 @@ class MachineViewWindowTest : public QObject {
         QCOMPARE(reg(Register::PC), QStringLiteral("1"));
     }
 
+    void anErrorLeavesOnlyStopUntilItIsPressed() {
+        open({{0, "1", "90"}}, false);
+        QStringList clocks;
+        AtEveryWait script;
+        script.action = [&](int) { clocks << child<QLabel>("lblClock")->text(); };
+        model().display().addObserver(&script);
+        click("CmdRun");
+        model().display().removeObserver(&script);
+        QCOMPARE(messages_.size(), std::size_t{1});
+        QVERIFY2(messages_[0].text.startsWith(QLatin1String("Illegal address in LOAD at  90")),
+                 qPrintable(messages_[0].text));
+        window().refresh();
+        QVERIFY(!clocks.contains(QStringLiteral("Cycle 6")));
+        QVERIFY(!child("CmdRun")->isEnabled());
+        QVERIFY(!child("CmdCancel")->isEnabled());
+        QVERIFY(!child("ChkWait")->isEnabled());
+        QVERIFY(child("CmdStop")->isEnabled());
+        click("CmdStop");
+        QVERIFY(child("CmdRun")->isEnabled());
+        QVERIFY(child("CmdCancel")->isEnabled());
+        QVERIFY(child("ChkWait")->isEnabled());
+    }
+
     void theCloseBoxActsAsCancel() {
         open({{0, "0", "0"}}, false);
         window().close();
