@@ -6,6 +6,7 @@
 #include "files/Listing.h"
 #include "files/ProgramFileCommands.h"
 #include "files/StdFileSystem.h"
+#include "machineview/CycleTrace.h"
 
 #include <fstream>
 #include <ostream>
@@ -174,6 +175,8 @@ int BatchRun::execute() {
     zeb.observers.add(this);
     zeb.run.setAssembler([&assembler] { return assembler.assembleAll(); });
     zeb.run.setAfterInstruction([this, &zeb](Opcode op) { afterInstruction(zeb, op); });
+    std::optional<machineview::CycleTrace> trace;
+    if (options_.cycles) trace.emplace(zeb, bases, assembler, out_);
     zeb.run.run();
 
     RunEnd how = RunEnd::Halt;

@@ -29,6 +29,12 @@ Options:
                        would, replacing FILE without a question
   --listing FILE       after the run, write the text of the printed listing
                        (program and run log) to FILE
+  --cycles             trace the run clock cycle by clock cycle as the Machine
+                       view shows it: the view is opened as Views > Machine
+                       opens it (base 10, cells assembled; the Keyboard window
+                       keeps its state), without waiting for Continue and
+                       with a wait interval of 0, and a CYCLE line is written
+                       at every step
   --help               show this text
   --version            show the version number
   --                   what follows is a program file, even if it starts with -
@@ -37,6 +43,15 @@ Output, one line per event, in order:
   OUT <text>           a line put on ZEB's printer
   MSG <title><TAB><text>
                        a message box; line breaks in the text are written \n
+  CYCLE <clock><TAB><status><TAB><PC><TAB><decoder><TAB><instruction><TAB>
+        <operand><TAB><general><TAB><accumulator><TAB><stack pointer><TAB>
+        <gateways><TAB><wires><TAB><row>:<operator>:<operand><TAB><explanation>
+                       with --cycles, just before each wait of the Machine
+                       view: its fields as it shows them (leading blanks
+                       kept; the stack pointer empty while hidden), the open
+                       gateways by name and the lit wires by number, each
+                       list joined by "," in the view's order, and the
+                       memory table's current row with its two halves
   END <how> STEPS=<n> ACC=<acc> PC=<pc> SP=<sp> SR=<status> INT=<line>
                        last line; how is halt, error, limit, input or load;
                        n counts executed instructions (HLT included); the
@@ -225,6 +240,8 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
             o.check = true;
         } else if (a == "--csv") {
             if (!value(o.csv)) return std::nullopt;
+        } else if (a == "--cycles") {
+            o.cycles = true;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a;
             return std::nullopt;

@@ -24,6 +24,8 @@ struct CliOptions {
     std::string save;
     std::string listing;
     std::string program;
+    // A CYCLE line at every step of the Machine view, opened on the run.
+    bool cycles = false;
     bool help = false;
     bool version = false;
     bool check = false;

@@ -36,8 +36,11 @@ int Instructions::fetch() {
     m_.setCurrentAddress(static_cast<std::int16_t>(m_.pc().value_or(0)));
     if (!legalAddress(m_.currentAddress())) return 0;
     h.onPCToAddressDecoder();
+    // Only a failed read of the operator itself ends the fetch here: after an
+    // earlier report of the same turn (a failed interrupt service) the view
+    // still shows cycles 2 to 4, and the run loop stops on the error.
     const std::optional<std::int32_t> code = m_.operatorValue(m_.currentAddress());
-    if (!code || m_.hasError()) return 0;
+    if (!code) return 0;
     pacing_.speedPause();
     h.onMemoryToInstructionRegister();
     h.onOperandToAddressDecoder();

@@ -1,17 +1,17 @@
 #pragma once
 #include "../core/TestHost.h"
-#include "machineview/BitMachine.h"
+#include "machineview/MachineViewModel.h"
 
 #include <string>
 #include <vector>
 
 namespace zeb::test {
 
-using machineview::BitMachine;
-using machineview::Control;
-using machineview::Field;
 using machineview::Gateway;
-using machineview::MachineViewState;
+using machineview::MachineViewDisplay;
+using machineview::MachineViewModel;
+using machineview::ViewControl;
+using machineview::ViewField;
 
 // What the window shows while one step waits.
 struct Snap {
@@ -24,7 +24,7 @@ struct Snap {
     int row = 0;
 };
 
-inline std::string OpenGates(const MachineViewState& v) {
+inline std::string OpenGates(const MachineViewDisplay& v) {
     static const char* names[] = {"AddDecoder", "SP", "Ins", "PC", "Acc", "Gen", "LDA", "JMP"};
     std::string out;
     for (int g = 0; g < machineview::kGatewayCount; ++g)
@@ -33,40 +33,39 @@ inline std::string OpenGates(const MachineViewState& v) {
     return out;
 }
 
-inline std::string LitWires(const MachineViewState& v) {
+inline std::string LitWires(const MachineViewDisplay& v) {
     std::string out;
     for (int line = 1; line <= machineview::kWireCount; ++line)
         if (v.wire(line).width == 4) out += (out.empty() ? "" : " ") + std::to_string(line);
     return out;
 }
 
-inline Snap Take(const MachineViewState& v) {
-    return {v.text(Field::lblClock),
-            v.text(Field::PnlStatus),
+inline Snap Take(const MachineViewDisplay& v) {
+    return {v.text(ViewField::ClockCaption),
+            v.text(ViewField::Status),
             OpenGates(v),
             LitWires(v),
-            v.text(Field::TxtExplain),
-            v.text(Field::PnlPC),
-            v.text(Field::PnlIns),
-            v.text(Field::PnlOperand),
-            v.text(Field::PnlDecoder),
-            v.text(Field::PnlGen),
-            v.text(Field::PnlACC),
-            v.text(Field::PnlSP),
+            v.text(ViewField::Explanation),
+            v.text(ViewField::ProgramCounter),
+            v.text(ViewField::InstructionRegister),
+            v.text(ViewField::OperandRegister),
+            v.text(ViewField::AddressDecoder),
+            v.text(ViewField::GeneralPurpose),
+            v.text(ViewField::Accumulator),
+            v.text(ViewField::StackPointer),
             v.currentRow()};
 }
 
 // A started machine with the Machine view open and waiting for Continue, so
 // that every wait of a run reaches the host and is recorded.
 struct ViewRig : Rig {
-    BitMachine bit{m, zeb.pacing};
+    MachineViewModel bit{zeb};
     std::vector<Snap> snaps;
 
     ViewRig() {
-        m.setClockHooks(&bit);
-        bit.InitBitMachine();
-        bit.view().setWaitForContinue(true);
-        host.onWait = [this] { snaps.push_back(Take(bit.view())); };
+        bit.open();
+        bit.display().setWaitForContinue(true);
+        host.onWait = [this] { snaps.push_back(Take(bit.display())); };
     }
     void Run() { zeb.run.startExecution(); }
 };

@@ -1,5 +1,6 @@
 #include "mainwindow/views/ZebSession.h"
 
+#include "machineview/views/MachineViewWindows.h"
 #include "mainwindow/views/Form1.h"
 #include "mainwindow/views/FrmAbout.h"
 #include "mainwindow/views/FrmInput.h"
@@ -13,6 +14,7 @@
 #include "ui/CentreForm.h"
 #include "ui/FileDialogs.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 namespace zeb::views {
@@ -45,6 +47,14 @@ ZebSession::ZebSession(SessionOptions options)
     output_ = new FrmOutput(zeb, form_.get());
     input_ = new FrmInput(zeb.input, form_.get());
     interval_ = new FrmInterval(zeb.machine, form_.get());
+    machineView_ = std::make_unique<machineview::views::MachineViewWindows>(
+        machineview::views::MachineViewSetup{zeb, base, assembler, form_.get(),
+                                             [this] { form_->RepaintMainScreen(); },
+                                             [this] { interval_->exec(); }});
+    QAction* machineItem = form_->action(QStringLiteral("mnFullMachine"));
+    machineItem->setEnabled(true);
+    QObject::connect(machineItem, &QAction::triggered, machineItem,
+                     [this] { machineView_->open(); });
 
     host.inputBox = [this]() -> std::optional<std::string> {
         if (shell.exiting()) return std::nullopt;
@@ -65,6 +75,7 @@ ZebSession::ZebSession(SessionOptions options)
 }
 
 ZebSession::~ZebSession() {
+    machineView_.reset();
     // The device windows are the main window's children and go with it.
     form_.reset();
 }
@@ -154,7 +165,11 @@ void ZebSession::unload(WindowId form) {
         if (mem_) mem_->reject();
         break;
     case WindowId::MachineView:
+        machineView_->unloadView();
+        break;
     case WindowId::ClockChart:
+        machineView_->unloadClockChart();
+        break;
     case WindowId::Preferences:
         if (pref_) pref_->reject();
         break;

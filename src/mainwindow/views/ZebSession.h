@@ -33,6 +33,10 @@ class LogicGatesWindow;
 class MemoryHardwareWindow;
 } // namespace zeb::teaching::views
 
+namespace zeb::machineview::views {
+class MachineViewWindows;
+} // namespace zeb::machineview::views
+
 namespace zeb::views {
 
 struct SessionOptions {
@@ -81,6 +85,8 @@ class ZebSession final : public ShellWindows {
     // Options > Preferences: modal, created on first use.
     void MnPreferences_Click();
     FrmPref* preferences() { return pref_; }
+    // Views > Machine: the Machine view and its clock chart.
+    machineview::views::MachineViewWindows& machineView() { return *machineView_; }
 
   private:
     QWidget* WindowOf(Window window);
@@ -113,6 +119,7 @@ class ZebSession final : public ShellWindows {
     FrmPref* pref_ = nullptr;
     teaching::views::LogicGatesWindow* gates_ = nullptr;
     teaching::views::MemoryHardwareWindow* mem_ = nullptr;
+    std::unique_ptr<machineview::views::MachineViewWindows> machineView_;
 };
 
 } // namespace zeb::views

@@ -1,0 +1,379 @@
+#include "machineview/MachineViewModel.h"
+
+#include "core/Words.h"
+
+namespace zeb::machineview {
+
+MachineViewModel::MachineViewModel(Zeb& zeb)
+    : zeb_(zeb), m_(zeb.machine), display_(zeb.preferences),
+      paths_(display_, zeb.pacing, zeb.preferences), wait_(zeb.machine, display_) {
+    chart_.setOnChange(
+        [this] { display_.notify([](MachineViewObserver& o) { o.clockChartChanged(); }); });
+    m_.setClockHooks(this);
+}
+
+MachineViewModel::~MachineViewModel() {
+    if (&m_.hooks() == this) m_.setClockHooks(nullptr);
+}
+
+// ---- Opening and the memory table -------------------------------------------
+
+void MachineViewModel::open() {
+    display_.setText(ViewField::Status, "");
+    display_.setEnabled(ViewControl::StopButton, false);
+    display_.setEnabled(ViewControl::ContinueButton, false);
+    display_.setEnabled(ViewControl::RunButton, true);
+    // The General Purpose, Stack Pointer and Jump gateways keep whatever the
+    // student left them at.
+    for (Gateway g : {Gateway::ProgramCounter, Gateway::AddressDecoder, Gateway::InstructionOperand,
+                      Gateway::Accumulator, Gateway::LoadStore})
+        display_.setOpen(g, false);
+    m_.setViewMode(ViewMode::MachineView);
+    for (ViewField f :
+         {ViewField::InstructionRegister, ViewField::OperandRegister, ViewField::ProgramCounter,
+          ViewField::Accumulator, ViewField::GeneralPurpose})
+        display_.setText(f, "0");
+    display_.setText(ViewField::AddressDecoder, "");
+    display_.setText(ViewField::Explanation, std::string(kInitialising));
+    copyMemory();
+    highlightMemoryCell(0);
+}
+
+void MachineViewModel::copyMemory() {
+    display_.setAddressColumnWidth(400);
+    bool usesStack = false;
+    for (int n = 0; n < kGridRows; ++n) {
+        display_.setGridText(n, 0, signedText(n));
+        display_.setGridText(n, 1, m_.operatorText(n));
+        display_.setGridText(n, 2, m_.operandText(n));
+        if (m_.operatorText(n) == "19" || m_.operatorText(n) == "20") usesStack = true;
+    }
+    if (usesStack) display_.setText(ViewField::StackPointer, "64");
+    for (int wire : {39, 42, 43, 44})
+        display_.setWireVisible(wire, usesStack);
+    display_.setStackPartsShown(usesStack);
+}
+
+void MachineViewModel::highlightMemoryCell(int address) {
+    if (legalAddress(address)) display_.selectRow(address);
+}
+
+std::optional<int> MachineViewModel::decoderAddress() const {
+    const auto a = display_.number(ViewField::AddressDecoder);
+    if (a && legalAddress(*a)) return *a;
+    return std::nullopt;
+}
+
+void MachineViewModel::lightDecoderWire(bool lit) {
+    display_.setWireColour(kDecoderToMemoryWire, lit ? kDecoderWireColour : kBlack);
+}
+
+void MachineViewModel::identifyMemoryLocation() {
+    if (const auto a = decoderAddress()) highlightMemoryCell(*a);
+    lightDecoderWire(true);
+    display_.setText(ViewField::Explanation,
+                     display_.text(ViewField::Explanation) + std::string(kDecoderSelectsCell));
+    wait();
+    lightDecoderWire(false);
+}
+
+void MachineViewModel::writeCurrentRow(ViewField from) {
+    std::int32_t high, low;
+    splitWord(display_.number(from).value_or(0), high, low);
+    display_.setGridText(display_.currentRow(), 1, signedText(high));
+    display_.setGridText(display_.currentRow(), 2, signedText(low));
+}
+
+void MachineViewModel::copyField(ViewField from, ViewField to) {
+    display_.setText(to, display_.text(from));
+}
+
+void MachineViewModel::showCellValue(ViewField to) {
+    // An address beyond memory selects no cell: the register keeps its value.
+    if (const auto a = decoderAddress())
+        display_.setText(to, signedText(m_.memoryWord(*a).value_or(0)));
+}
+
+// ---- Clock, run controls ------------------------------------------------------
+
+void MachineViewModel::showClockCycle(int picture) {
+    const int cycle = picture == 1 ? 7 : picture - 1;
+    display_.setClockPicture(picture);
+    display_.setText(ViewField::ClockCaption, "Cycle " + plainText(cycle));
+    chart_.showCycle(cycle);
+}
+
+void MachineViewModel::run() {
+    if (m_.running()) return;
+    display_.setEnabled(ViewControl::CancelButton, false);
+    display_.setEnabled(ViewControl::WaitCheckBox, false);
+    display_.setEnabled(ViewControl::RunButton, false);
+    display_.setEnabled(ViewControl::StopButton, true);
+    display_.setEnabled(ViewControl::ContinueButton, display_.waitForContinue());
+    for (Path p : {Path::MemoryToGeneral, Path::MemoryToInstruction, Path::PCToDecoder,
+                   Path::OperandToDecoder})
+        paths_.show(p, false);
+    // Closing the paths pauses: the view may have been cancelled meanwhile.
+    if (!active()) return;
+    wait_.setViewRun(true);
+    zeb_.run.startExecution();
+    wait_.setViewRun(false);
+}
+
+void MachineViewModel::stop() {
+    display_.setEnabled(ViewControl::CancelButton, true);
+    display_.setEnabled(ViewControl::RunButton, true);
+    display_.setEnabled(ViewControl::ContinueButton, false);
+    display_.setEnabled(ViewControl::StopButton, false);
+    m_.stopRun();
+    display_.setEnabled(ViewControl::WaitCheckBox, true);
+}
+
+void MachineViewModel::continueRun() {
+    m_.setContinueRequested(true);
+    display_.setEnabled(ViewControl::ContinueButton, false);
+}
+
+void MachineViewModel::cancel() {
+    m_.setViewMode(ViewMode::Normal);
+    m_.stopRun();
+    m_.setContinueRequested(true);
+    chart_.hideWithView();
+}
+
+// ---- The step pattern -----------------------------------------------------------
+
+bool MachineViewModel::perform(Step step, const std::function<void()>& moveValue,
+                               std::int32_t value) {
+    const StepScript& s = scriptOf(step);
+    if (!s.status.empty()) display_.setText(ViewField::Status, std::string(s.status));
+    if (s.clockPicture != 0) showClockCycle(s.clockPicture);
+    const auto openPath = [&] {
+        if (s.path) paths_.show(*s.path, true, value);
+    };
+    const auto explain = [&] {
+        display_.setText(ViewField::Explanation, std::string(s.explanation));
+    };
+    const auto move = [&] {
+        if (moveValue) moveValue();
+    };
+    switch (s.order) {
+    case StepOrder::PathFirst:
+        openPath();
+        explain();
+        move();
+        break;
+    case StepOrder::ExplanationFirst:
+        explain();
+        openPath();
+        move();
+        break;
+    case StepOrder::ValueFirst:
+        move();
+        openPath();
+        explain();
+        break;
+    }
+    bool going = wait();
+    if (s.path) paths_.show(*s.path, false, value);
+    // Once the run has stopped the closing words are skipped, so that Stop
+    // and Cancel end the animation quickly.
+    if (!going || s.closing.empty()) return going;
+    display_.setText(ViewField::Explanation, std::string(s.closing));
+    switch (s.after) {
+    case AfterClosing::Wait:
+        return wait();
+    case AfterClosing::WaitThenIdentify:
+        going = wait();
+        if (going) identifyMemoryLocation();
+        return going;
+    case AfterClosing::Identify:
+        identifyMemoryLocation();
+        return wait_.runGoesOn();
+    }
+    return going;
+}
+
+// ---- Cycles 1 to 7 ----------------------------------------------------------------
+
+void MachineViewModel::onPCToAddressDecoder() {
+    if (active()) perform(Step::PCToDecoder);
+}
+
+void MachineViewModel::onMemoryToInstructionRegister() {
+    if (!active()) return;
+    perform(Step::MemoryToInstruction, [this] {
+        const int a = m_.currentAddress();
+        display_.setText(ViewField::InstructionRegister,
+                         signedText(m_.operatorValue(a).value_or(0)));
+        display_.setText(ViewField::OperandRegister, signedText(m_.operandValue(a).value_or(0)));
+    });
+}
+
+void MachineViewModel::onOperandToAddressDecoder() {
+    if (active()) perform(Step::OperandToDecoder);
+}
+
+void MachineViewModel::onMemoryToGeneralRegister() {
+    if (active())
+        perform(Step::MemoryToGeneral, [this] { showCellValue(ViewField::GeneralPurpose); });
+}
+
+void MachineViewModel::onExecuteInstruction() {
+    if (!active()) return;
+    const StepScript& s = scriptOf(Step::Execute);
+    display_.setText(ViewField::Status, std::string(s.status));
+    showClockCycle(s.clockPicture);
+}
+
+void MachineViewModel::onStoreCycle() {
+    // Not after an error: the run ends with this instruction.
+    if (!active() || !wait_.runGoesOn()) return;
+    perform(Step::StoreCycle, [this] { writeCurrentRow(ViewField::GeneralPurpose); });
+}
+
+void MachineViewModel::onIncrementPC(std::int32_t newPC) {
+    if (!active()) return;
+    perform(Step::IncrementPC,
+            [this, newPC] { display_.setText(ViewField::ProgramCounter, signedText(newPC)); });
+}
+
+void MachineViewModel::onHalt() {
+    if (!active()) return;
+    const StepScript& s = scriptOf(Step::Halt);
+    display_.setText(ViewField::Explanation, std::string(s.explanation));
+    display_.setEnabled(ViewControl::StopButton, false);
+    display_.setEnabled(ViewControl::ContinueButton, false);
+    display_.setEnabled(ViewControl::RunButton, true);
+    display_.setEnabled(ViewControl::CancelButton, true);
+    display_.setEnabled(ViewControl::WaitCheckBox, true);
+    showClockCycle(s.clockPicture);
+}
+
+// ---- Cycle 5: the instructions' own steps -------------------------------------
+
+void MachineViewModel::onLoadAcc(std::int32_t value) {
+    if (active()) perform(Step::Load, {}, value);
+}
+
+void MachineViewModel::onCopyAccToGeneralRegister() {
+    if (!active()) return;
+    perform(Step::CopyAccumulatorToGeneral,
+            [this] { copyField(ViewField::Accumulator, ViewField::GeneralPurpose); });
+}
+
+void MachineViewModel::onAdd(std::int32_t result) {
+    if (active()) perform(Step::Add, {}, result);
+}
+
+void MachineViewModel::onSubtract(std::int32_t result) {
+    if (active()) perform(Step::Subtract, {}, result);
+}
+
+void MachineViewModel::onMultiply(std::int32_t result) {
+    if (active()) perform(Step::Multiply, {}, result);
+}
+
+void MachineViewModel::onDivide(std::int32_t result) {
+    if (active()) perform(Step::Divide, {}, result);
+}
+
+void MachineViewModel::onJump() {
+    if (!active()) return;
+    perform(Step::Jump,
+            [this] { copyField(ViewField::OperandRegister, ViewField::ProgramCounter); });
+}
+
+void MachineViewModel::conditionalJump(Step step) {
+    if (!active()) return;
+    perform(step);
+    paths_.show(Path::Jump, false);
+}
+
+void MachineViewModel::onJumpIfNegative() {
+    conditionalJump(Step::JumpIfNegative);
+}
+
+void MachineViewModel::onJumpIfZero() {
+    conditionalJump(Step::JumpIfZero);
+}
+
+void MachineViewModel::onJumpIndirect() {
+    if (active()) perform(Step::JumpIndirect);
+}
+
+void MachineViewModel::onInput(std::int32_t value) {
+    if (!active()) return;
+    perform(Step::Input,
+            [this, value] { display_.setText(ViewField::Accumulator, plainText(value)); });
+}
+
+void MachineViewModel::onOutput() {
+    if (active()) perform(Step::Output);
+}
+
+void MachineViewModel::onInterruptMask(bool on) {
+    if (active()) perform(on ? Step::InterruptMaskSet : Step::InterruptMaskCleared);
+}
+
+void MachineViewModel::onReadInterruptKey() {
+    if (active()) perform(Step::ReadInterruptKey);
+}
+
+void MachineViewModel::onReturnFromInterrupt() {
+    if (active()) perform(Step::ReturnFromInterrupt);
+}
+
+// The pointer goes to the decoder, which selects the cell it points at; that
+// cell is read as in cycle 4, then the instruction's own transfer follows.
+void MachineViewModel::indirectAccess(Step address, Step value, std::int32_t loaded) {
+    if (!active()) return;
+    if (!perform(address)) return;
+    onMemoryToGeneralRegister();
+    if (value == Step::StoreIndirectValue)
+        perform(value, [this] { copyField(ViewField::Accumulator, ViewField::GeneralPurpose); });
+    else
+        perform(value, {}, loaded);
+}
+
+void MachineViewModel::onLoadIndirect(std::int32_t value) {
+    indirectAccess(Step::LoadIndirectAddress, Step::LoadIndirectValue, value);
+}
+
+void MachineViewModel::onStoreIndirect() {
+    indirectAccess(Step::StoreIndirectAddress, Step::StoreIndirectValue, 0);
+}
+
+// ---- JSB and RTN --------------------------------------------------------------------
+
+void MachineViewModel::onSPToAddressDecoder() {
+    if (active()) perform(Step::StackPointerToDecoder);
+}
+
+void MachineViewModel::onPCToMemory() {
+    if (active()) perform(Step::PCToMemory, [this] { writeCurrentRow(ViewField::ProgramCounter); });
+}
+
+void MachineViewModel::onIncrementSP(std::int32_t sp) {
+    if (!active()) return;
+    perform(Step::IncrementSP,
+            [this, sp] { display_.setText(ViewField::StackPointer, signedText(sp)); });
+}
+
+void MachineViewModel::onDecrementSP(std::int32_t sp) {
+    if (!active()) return;
+    perform(Step::DecrementSP,
+            [this, sp] { display_.setText(ViewField::StackPointer, signedText(sp)); });
+}
+
+void MachineViewModel::onJumpToSubroutine() {
+    if (!active()) return;
+    perform(Step::JumpToSubroutine,
+            [this] { copyField(ViewField::OperandRegister, ViewField::ProgramCounter); });
+}
+
+void MachineViewModel::onMemoryToPC() {
+    if (active()) perform(Step::MemoryToPC, [this] { showCellValue(ViewField::ProgramCounter); });
+}
+
+} // namespace zeb::machineview

@@ -1,0 +1,111 @@
+#pragma once
+#include "core/ClockHooks.h"
+#include "core/Zeb.h"
+#include "machineview/ClockChart.h"
+#include "machineview/DataPaths.h"
+#include "machineview/MachineViewDisplay.h"
+#include "machineview/StepScripts.h"
+#include "machineview/StepWait.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace zeb::machineview {
+
+// The Machine view without its window: attached to the machine as its clock
+// hooks, it replays each instruction the core executes as seven clock cycles
+// on its own display. The hooks do nothing unless the view is open.
+class MachineViewModel : public ClockHooks {
+  public:
+    explicit MachineViewModel(Zeb& zeb);
+    ~MachineViewModel() override;
+    MachineViewModel(const MachineViewModel&) = delete;
+    MachineViewModel& operator=(const MachineViewModel&) = delete;
+
+    MachineViewDisplay& display() { return display_; }
+    const MachineViewDisplay& display() const { return display_; }
+    ClockChart& clockChart() { return chart_; }
+    StepWait& stepWait() { return wait_; }
+    Zeb& zeb() { return zeb_; }
+
+    // Prepares the view as it opens: buttons, fetch gateways, fields, memory
+    // table, and the machine in Machine view mode.
+    void open();
+    // The memory table from the machine; the stack parts show for programs
+    // that use JSB or RTN.
+    void copyMemory();
+    // An address outside memory selects nothing.
+    void highlightMemoryCell(int address);
+    // The decoder selects the cell of its address and the step waits.
+    void identifyMemoryLocation();
+    // The decoder's address when it names a memory cell.
+    std::optional<int> decoderAddress() const;
+    // Picture p stands for cycle p - 1, picture 1 for cycle 7.
+    void showClockCycle(int picture);
+    bool wait() { return wait_.wait(); }
+
+    // The window's run controls.
+    void run();
+    void stop();
+    void continueRun();
+    // Closes the view: the hooks stop acting and every wait ends.
+    void cancel();
+
+    void onPCToAddressDecoder() override;
+    void onMemoryToInstructionRegister() override;
+    void onOperandToAddressDecoder() override;
+    void onMemoryToGeneralRegister() override;
+    void onExecuteInstruction() override;
+    void onStoreCycle() override;
+    void onIncrementPC(std::int32_t newPC) override;
+    void onHalt() override;
+
+    void onLoadAcc(std::int32_t value) override;
+    void onCopyAccToGeneralRegister() override;
+    void onAdd(std::int32_t result) override;
+    void onSubtract(std::int32_t result) override;
+    void onMultiply(std::int32_t result) override;
+    void onDivide(std::int32_t result) override;
+    void onJump() override;
+    void onJumpIfNegative() override;
+    void onJumpIfZero() override;
+    void onJumpIndirect() override;
+    void onInput(std::int32_t value) override;
+    void onOutput() override;
+    void onInterruptMask(bool on) override;
+    void onReadInterruptKey() override;
+    void onReturnFromInterrupt() override;
+    void onLoadIndirect(std::int32_t value) override;
+    void onStoreIndirect() override;
+
+    void onSPToAddressDecoder() override;
+    void onPCToMemory() override;
+    void onIncrementSP(std::int32_t sp) override;
+    void onDecrementSP(std::int32_t sp) override;
+    void onJumpToSubroutine() override;
+    void onMemoryToPC() override;
+
+  private:
+    bool active() const { return m_.viewMode() == ViewMode::MachineView; }
+    // Shows one step of the script; true while the run goes on afterwards.
+    // `value` goes to the paths that carry one (Load, Arithmetic).
+    bool perform(Step step, const std::function<void()>& moveValue = {}, std::int32_t value = 0);
+    void lightDecoderWire(bool lit);
+    // Columns 1 and 2 of the current row receive a field's word as bytes.
+    void writeCurrentRow(ViewField from);
+    void copyField(ViewField from, ViewField to);
+    // The cycle-4 read of a memory cell into a register.
+    void showCellValue(ViewField to);
+    void conditionalJump(Step step);
+    void indirectAccess(Step address, Step value, std::int32_t loaded);
+
+    Zeb& zeb_;
+    Machine& m_;
+    MachineViewDisplay display_;
+    DataPaths paths_;
+    StepWait wait_;
+    ClockChart chart_;
+};
+
+} // namespace zeb::machineview

@@ -1,0 +1,66 @@
+#pragma once
+#include "core/Zeb.h"
+#include "editing/Assembler.h"
+#include "editing/BaseSwitch.h"
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace zeb::machineview {
+class MachineViewModel;
+}
+
+namespace zeb::machineview::views {
+
+class ClockChartWindow;
+class MachineViewWindow;
+
+// What the Machine view needs of the program around it.
+struct MachineViewSetup {
+    Zeb& zeb;
+    BaseSwitch& bases;
+    Assembler& assembler;
+    // Hidden and disabled while the view is open.
+    QWidget* mainWindow = nullptr;
+    // Repaints the main window when it comes back.
+    std::function<void()> repaintMainWindow;
+    // The wait-interval dialog, shown modally.
+    std::function<void()> showWaitIntervalDialog;
+};
+
+// The Machine view's model and its two windows, created on first use: opened
+// from the main window's Views menu, and unloaded when the program ends.
+class MachineViewWindows {
+  public:
+    explicit MachineViewWindows(MachineViewSetup setup);
+    ~MachineViewWindows();
+    MachineViewWindows(const MachineViewWindows&) = delete;
+    MachineViewWindows& operator=(const MachineViewWindows&) = delete;
+
+    // Views > "M&achine": the Keyboard window hidden, the machine in decimal
+    // with its cells assembled, the main window hidden and disabled, the view
+    // prepared and shown without waiting.
+    void open();
+    // At program exit: the view ends whatever it was doing and goes.
+    void unloadView();
+    void unloadClockChart();
+
+    // Nothing before the first opening.
+    MachineViewModel* model() { return model_.get(); }
+    MachineViewWindow* window() { return window_.get(); }
+    ClockChartWindow* clockChart() { return chart_.get(); }
+
+  private:
+    void create();
+    // Cancel: the main window back, enabled and repainted.
+    void restoreMainWindow();
+
+    MachineViewSetup setup_;
+    std::unique_ptr<MachineViewModel> model_;
+    std::unique_ptr<ClockChartWindow> chart_;
+    std::unique_ptr<MachineViewWindow> window_;
+};
+
+} // namespace zeb::machineview::views

@@ -1,0 +1,33 @@
+#pragma once
+#include "core/Host.h"
+#include "ui/EventYield.h"
+#include "ui/MessageBoxes.h"
+
+namespace zeb::machineview::views {
+
+// A host on the Qt event loop for the Machine view without the main window:
+// its demonstration program and its tests. Message boxes go through the
+// shared message boxes (a test answers them itself); waits sleep in the event
+// loop; there is no input window.
+class StandaloneHost : public Host {
+  public:
+    ui::MessageBoxes& boxes() { return boxes_; }
+    ui::EventYield& yield() { return yield_; }
+
+    Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
+                      std::string_view text) override {
+        return boxes_.Show(icon, buttons, title, text);
+    }
+    void processEvents() override { yield_.processEvents(); }
+    void pause(Clock::duration duration) override { yield_.pause(duration); }
+    void waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override {
+        yield_.waitFor(done, deadline);
+    }
+    std::optional<std::string> askNumber() override { return std::nullopt; }
+
+  private:
+    ui::MessageBoxes boxes_;
+    ui::EventYield yield_;
+};
+
+} // namespace zeb::machineview::views
