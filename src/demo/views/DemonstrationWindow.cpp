@@ -14,12 +14,12 @@ namespace zeb::demo::views {
 
 namespace {
 
-constexpr int kStartWidth = 7500;
-constexpr int kStartHeight = 4500;
+constexpr int kStartWidth = 6600;
+constexpr int kStartHeight = 3600;
 constexpr int kMinimumWidth = 3000;
 constexpr int kMinimumHeight = 2000;
-constexpr int kButtonWidth = 1000;
-constexpr int kButtonHeight = 375;
+constexpr int kButtonWidth = 915;
+constexpr int kButtonHeight = 450;
 
 int px(int twips) {
     return ui::twipsToPixels(twips);
@@ -54,6 +54,8 @@ DemonstrationWindow::DemonstrationWindow(Demonstration& demonstration, QWidget* 
     helpButton_ = button(QStringLiteral("CmdHelp"), QStringLiteral("Help"), this);
     nextButton_ = button(QStringLiteral("CmdNext"), QStringLiteral("Next"), this);
     cancelButton_ = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
+    for (QPushButton* b : {helpButton_, nextButton_, cancelButton_})
+        b->raise();
     connect(helpButton_, &QPushButton::clicked, this, [this] { demonstration_.help(); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { demonstration_.next(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { demonstration_.cancel(); });
@@ -97,8 +99,9 @@ void DemonstrationWindow::layOut() {
     const int w = width();
     const int h = height();
     messageText_->setGeometry(0, 0, w - px(150), h - px(1000));
-    const int hintHeight = scrollHint_->sizeHint().height();
-    scrollHint_->setGeometry(0, h - px(1000), std::max(0, w - px(3100)), hintHeight);
+    // The hint runs the whole width; its text ends before the buttons, which
+    // lie over the foot of its box.
+    scrollHint_->setGeometry(0, h - px(1000), w, scrollHint_->sizeHint().height());
     const int top = h - px(800);
     helpButton_->setGeometry(w - px(3100), top, px(kButtonWidth), px(kButtonHeight));
     nextButton_->setGeometry(w - px(2100), top, px(kButtonWidth), px(kButtonHeight));

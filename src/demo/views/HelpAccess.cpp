@@ -2,6 +2,7 @@
 
 #include "demo/views/HelpCollection.h"
 #include "demo/views/HelpWindow.h"
+#include "ui/CentreForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -77,9 +78,10 @@ void HelpAccess::present() {
     // waits, so the viewer then belongs to it; otherwise to the main window.
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) parent = owner_;
-    if (!window_)
+    if (!window_) {
         window_ = new HelpWindow(*engine_, parent);
-    else if (window_->parentWidget() != parent)
+        ui::CentreForm(window_, 5, 5);
+    } else if (window_->parentWidget() != parent)
         window_->setParent(parent, window_->windowFlags());
     window_->show();
     window_->raise();

@@ -72,7 +72,7 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({260, 640});
+    splitter->setSizes({300, 620});
     setCentralWidget(splitter);
 
     QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
@@ -127,12 +127,19 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
         indexing_ = false;
         if (searchWaiting_) search();
     });
-    // Keep the contents showing where the reader is.
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
-        QHelpContentWidget* c = engine_.contentWidget();
-        const QModelIndex at = c->indexOf(url);
-        if (at.isValid()) c->setCurrentIndex(at);
+    // Keep the contents showing where the reader is; they are built in the
+    // background, so once more when they are there.
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showInContents);
+    connect(engine.contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        engine_.contentWidget()->expandToDepth(0);
+        showInContents(browser_->source());
     });
+    engine.contentWidget()->expandToDepth(0);
+
+    browser_->setHtml(QStringLiteral(
+        "<p>Choose a topic on the <b>Contents</b> tab, a keyword on the <b>Index</b> tab "
+        "(double-click it, or press Enter), or look for any word on the <b>Search</b> "
+        "tab.</p>"));
 
     // A comfortable reading size, but never larger than the screen.
     QSize size(920, 640);
@@ -155,6 +162,12 @@ void HelpWindow::showIndexAt(const QString& keyword) {
     }
     applyIndexFilter();
     indexFilter_->setFocus();
+}
+
+void HelpWindow::showInContents(const QUrl& url) {
+    QHelpContentWidget* contents = engine_.contentWidget();
+    const QModelIndex at = contents->indexOf(url);
+    if (at.isValid()) contents->setCurrentIndex(at);
 }
 
 void HelpWindow::applyIndexFilter() {

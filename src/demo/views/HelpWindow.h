@@ -32,6 +32,7 @@ class HelpWindow : public QMainWindow {
     HelpBrowser& browser() { return *browser_; }
 
   private:
+    void showInContents(const QUrl& url);
     void applyIndexFilter();
     void search();
     // The full-text index is made on first need; searches asked for meanwhile wait.
