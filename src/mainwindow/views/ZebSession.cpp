@@ -1,5 +1,7 @@
 #include "mainwindow/views/ZebSession.h"
 
+#include "demo/HelpViewer.h"
+#include "demo/views/DemonstrationWindow.h"
 #include "mainwindow/views/Form1.h"
 #include "mainwindow/views/FrmAbout.h"
 #include "mainwindow/views/FrmInput.h"
@@ -13,7 +15,9 @@
 #include "ui/CentreForm.h"
 #include "ui/FileDialogs.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QPushButton>
 
 namespace zeb::views {
 
@@ -60,12 +64,45 @@ ZebSession::ZebSession(SessionOptions options)
         return text;
     };
     host.onTop = [this](Window window, bool on) {
-        if (QWidget* w = WindowOf(window)) ui::SetAlwaysOnTop(w, on);
+        if (window == Window::Demo)
+            demoWindow_->setOnTop(on);
+        else if (QWidget* w = WindowOf(window))
+            ui::SetAlwaysOnTop(w, on);
     };
+
+    // Help, and the guided demonstration, which filters the main window's clicks.
+    demo::views::HelpOptions helpOptions = options_.help;
+    if (helpOptions.programFolder.isEmpty()) helpOptions.programFolder = options_.programDirectory;
+    if (!helpOptions.report)
+        helpOptions.report = [this](const QString& text) {
+            boxes.Show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
+        };
+    help_ = std::make_unique<demo::views::HelpAccess>(form_.get(), std::move(helpOptions));
+    demonstration_ = std::make_unique<Demonstration>(zeb.machine, zeb.run, *help_);
+    // A window of its own, not the main window's: while it is off the top
+    // level during a run, the main window can come in front of it.
+    demoWindow_ = std::make_unique<demo::views::DemonstrationWindow>(*demonstration_);
+    demonstration_->setView(demoWindow_.get());
+    host.clickFilter = [this](std::string_view control, int index) {
+        return demonstration_->validClick(control, index);
+    };
+    auto item = [this](const char* name, std::function<void()> handler) {
+        QAction* action = form_->action(QLatin1String(name));
+        action->setEnabled(true);
+        QObject::connect(action, &QAction::triggered, form_.get(), std::move(handler));
+    };
+    item("MnDemonstration", [this] { demonstration_->start(); });
+    item("MMGuide", [this] { help_->startGuide(); });
+    item("zebscreen", [this] { help_->contents(); });
+    item("tutmenu", [this] { help_->searchKeyword(help_keywords::kNoKeyword); });
+    item("Instruction", [this] { help_->helpOnHelp(); });
 }
 
 ZebSession::~ZebSession() {
-    // The device windows are the main window's children and go with it.
+    // The device windows are the main window's children and go with it; the
+    // help viewer goes first, before the help it shows.
+    help_.reset();
+    demoWindow_.reset();
     form_.reset();
 }
 
@@ -159,7 +196,7 @@ void ZebSession::unload(WindowId form) {
         if (pref_) pref_->reject();
         break;
     case WindowId::Demonstration:
-        // Built with their own views.
+        demoWindow_->hide();
         break;
     }
 }
@@ -183,7 +220,11 @@ void ZebSession::aboutmenu_Click() {
 }
 
 void ZebSession::mnLogicGates_Click() {
-    if (!gates_) gates_ = new teaching::views::LogicGatesWindow(form_.get(), zeb.preferences);
+    if (!gates_) {
+        gates_ = new teaching::views::LogicGatesWindow(form_.get(), zeb.preferences);
+        help_->attachHelpButton(gates_->findChild<QPushButton*>(QStringLiteral("Command3")),
+                                help_keywords::kLogicGates);
+    }
     gates_->exec();
 }
 
@@ -195,7 +236,11 @@ void ZebSession::MnPreferences_Click() {
 }
 
 void ZebSession::MnuMemory_Click() {
-    if (!mem_) mem_ = new teaching::views::MemoryHardwareWindow(form_.get(), zeb.preferences);
+    if (!mem_) {
+        mem_ = new teaching::views::MemoryHardwareWindow(form_.get(), zeb.preferences);
+        help_->attachHelpButton(mem_->findChild<QPushButton*>(QStringLiteral("Command3")),
+                                help_keywords::kMemory);
+    }
     mem_->exec();
 }
 
