@@ -10,7 +10,7 @@ mode=${1:-run}
 
 packages=(build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev
-  qt6-documentation-tools
+  qt6-documentation-tools qt6-tools-dev
   libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db
   lintian dpkg-dev fakeroot file clang libclang-rt-14-dev)
@@ -79,12 +79,13 @@ case "$mode" in
     dpkg-deb --info "$deb"
     dpkg-deb -c "$deb" | tee package-contents.txt
     # The programs, their data and documentation, and nothing else.
-    expected=(./usr/bin/zeb ./usr/bin/zeb-run ./usr/share/zeb/step.wav ./usr/share/zeb/honk.wav
+    expected=(./usr/bin/zeb ./usr/bin/zeb-run ./usr/bin/zeb-guide ./usr/share/zeb/step.wav ./usr/share/zeb/honk.wav
       ./usr/share/zeb/help/zeb.qch ./usr/share/zeb/help/zeb.qhc
       ./usr/share/zeb/examples/COUNT.ZEB ./usr/share/zeb/examples/README.md
       ./usr/share/applications/zeb.desktop ./usr/share/mime/packages/zeb.xml
       ./usr/share/icons/hicolor/scalable/apps/zeb.svg ./usr/share/metainfo/zeb.metainfo.xml
       ./usr/share/man/man1/zeb.1.gz ./usr/share/man/man1/zeb-run.1.gz
+      ./usr/share/man/man1/zeb-guide.1.gz
       ./usr/share/doc/zeb/copyright ./usr/share/doc/zeb/changelog.Debian.gz)
     for f in "${expected[@]}"; do
       grep -q " $f\$" package-contents.txt || { echo "missing from the package: $f" >&2; exit 1; }

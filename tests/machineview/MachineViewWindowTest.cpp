@@ -146,7 +146,7 @@ class MachineViewWindowTest : public QObject {
         QCOMPARE(memory->currentRow(), 0);
         QCOMPARE(text("TxtExplain"), QStringLiteral("Initialising"));
         QVERIFY(!child("PnlSP")->isVisible());
-        QVERIFY(!child("Command1")->isEnabled()); // Help
+        QVERIFY(!child("Command1")->isEnabled()); // Help: only with the help of a session
     }
 
     void runWaitingForContinueAdvancesOneWaitPerContinue() {

@@ -17,11 +17,12 @@ set(expected
   share/metainfo/zeb.metainfo.xml
   share/man/man1/zeb.1.gz
   share/man/man1/zeb-run.1.gz
+  share/man/man1/zeb-guide.1.gz
   share/doc/zeb/copyright
   share/doc/zeb/changelog.Debian.gz
   share/zeb/examples/README.md)
 if(GUI)
-  list(APPEND expected bin/zeb share/zeb/step.wav share/zeb/honk.wav share/zeb/help/zeb.qch
+  list(APPEND expected bin/zeb bin/zeb-guide share/zeb/step.wav share/zeb/honk.wav share/zeb/help/zeb.qch
        share/zeb/help/zeb.qhc)
 endif()
 file(GLOB examples RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/examples/*.ZEB)
@@ -46,7 +47,7 @@ endforeach()
 
 # The programs find everything relative to where they are, never through a
 # path of the build.
-foreach(program zeb zeb-run)
+foreach(program zeb zeb-run zeb-guide)
   if(NOT EXISTS ${PREFIX}/bin/${program})
     continue()
   endif()

@@ -102,7 +102,7 @@ elseif(CHECK STREQUAL "man")
     skip(man)
     return()
   endif()
-  foreach(page zeb.1 zeb-run.1)
+  foreach(page zeb.1 zeb-run.1 zeb-guide.1)
     # The formatter's warnings are what lintian reports as manual page errors.
     set(ENV{MANWIDTH} 80)
     set(ENV{LC_ALL} C.UTF-8)

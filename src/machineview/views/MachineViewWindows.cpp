@@ -7,6 +7,7 @@
 #include "ui/AlwaysOnTop.h"
 #include "ui/CentreForm.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -30,6 +31,8 @@ void MachineViewWindows::create() {
         if (!running || chart_->isVisible()) ui::SetAlwaysOnTop(chart_.get(), running);
     };
     window_ = std::make_unique<MachineViewWindow>(*model_, std::move(links));
+    if (setup_.attachHelpButton)
+        setup_.attachHelpButton(window_->findChild<QAbstractButton*>(QStringLiteral("Command1")));
     ui::CentreForm(window_.get(), 5, 5);
     // The view steps every two seconds until the student chooses otherwise.
     setup_.zeb.machine.setWaitInterval(2);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
 class QWidget;
 
 namespace zeb::machineview {
@@ -28,6 +29,8 @@ struct MachineViewSetup {
     std::function<void()> repaintMainWindow;
     // The wait-interval dialog, shown modally.
     std::function<void()> showWaitIntervalDialog;
+    // Gives the view's Help button its work; without it the button stays disabled.
+    std::function<void(QAbstractButton*)> attachHelpButton;
 };
 
 // The Machine view's model and its two windows, created on first use: opened

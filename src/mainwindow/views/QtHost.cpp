@@ -39,6 +39,10 @@ void QtHost::setOnTop(Window window, bool on) {
     if (onTop) onTop(window, on);
 }
 
+bool QtHost::validClick(std::string_view control, int index) {
+    return !clickFilter || clickFilter(control, index);
+}
+
 std::string QtHost::chooseFile(FileDialog dialog, std::string_view filter) {
     return fileDialog ? fileDialog(dialog, filter) : std::string();
 }

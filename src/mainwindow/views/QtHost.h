@@ -21,6 +21,8 @@ class QtHost : public Host {
 
     std::function<std::optional<std::string>()> inputBox;
     std::function<void(Window, bool)> onTop;
+    // The guided demonstration's click filter; without one every click acts.
+    std::function<bool(std::string_view control, int index)> clickFilter;
     // The file dialog; tests answer it themselves.
     std::function<std::string(FileDialog dialog, std::string_view filter)> fileDialog;
 
@@ -32,6 +34,7 @@ class QtHost : public Host {
     void playSound(std::string_view fileName) override;
     std::optional<std::string> askNumber() override;
     void setOnTop(Window window, bool onTop) override;
+    bool validClick(std::string_view control, int index) override;
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     std::string chooseFile(FileDialog dialog, std::string_view filter) override;

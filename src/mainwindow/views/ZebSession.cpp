@@ -1,5 +1,7 @@
 #include "mainwindow/views/ZebSession.h"
 
+#include "demo/HelpViewer.h"
+#include "demo/views/DemonstrationWindow.h"
 #include "machineview/views/MachineViewWindows.h"
 #include "mainwindow/views/Form1.h"
 #include "mainwindow/views/FrmAbout.h"
@@ -16,6 +18,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPushButton>
 
 namespace zeb::views {
 
@@ -48,9 +51,12 @@ ZebSession::ZebSession(SessionOptions options)
     input_ = new FrmInput(zeb.input, form_.get());
     interval_ = new FrmInterval(zeb.machine, form_.get());
     machineView_ = std::make_unique<machineview::views::MachineViewWindows>(
-        machineview::views::MachineViewSetup{zeb, base, assembler, form_.get(),
-                                             [this] { form_->RepaintMainScreen(); },
-                                             [this] { interval_->exec(); }});
+        machineview::views::MachineViewSetup{
+            zeb, base, assembler, form_.get(), [this] { form_->RepaintMainScreen(); },
+            [this] { interval_->exec(); },
+            [this](QAbstractButton* button) {
+                help_->attachHelpButton(button, help_keywords::kMachineSimulator);
+            }});
     QAction* machineItem = form_->action(QStringLiteral("mnFullMachine"));
     machineItem->setEnabled(true);
     QObject::connect(machineItem, &QAction::triggered, machineItem,
@@ -70,13 +76,46 @@ ZebSession::ZebSession(SessionOptions options)
         return text;
     };
     host.onTop = [this](Window window, bool on) {
-        if (QWidget* w = WindowOf(window)) ui::SetAlwaysOnTop(w, on);
+        if (window == Window::Demo)
+            demoWindow_->setOnTop(on);
+        else if (QWidget* w = WindowOf(window))
+            ui::SetAlwaysOnTop(w, on);
     };
+
+    // Help, and the guided demonstration, which filters the main window's clicks.
+    demo::views::HelpOptions helpOptions = options_.help;
+    if (helpOptions.programFolder.isEmpty()) helpOptions.programFolder = options_.programDirectory;
+    if (!helpOptions.report)
+        helpOptions.report = [this](const QString& text) {
+            boxes.Show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
+        };
+    help_ = std::make_unique<demo::views::HelpAccess>(form_.get(), std::move(helpOptions));
+    demonstration_ = std::make_unique<Demonstration>(zeb.machine, zeb.run, *help_);
+    // A window of its own, not the main window's: while it is off the top
+    // level during a run, the main window can come in front of it.
+    demoWindow_ = std::make_unique<demo::views::DemonstrationWindow>(*demonstration_);
+    demonstration_->setView(demoWindow_.get());
+    host.clickFilter = [this](std::string_view control, int index) {
+        return demonstration_->validClick(control, index);
+    };
+    auto item = [this](const char* name, std::function<void()> handler) {
+        QAction* action = form_->action(QLatin1String(name));
+        action->setEnabled(true);
+        QObject::connect(action, &QAction::triggered, form_.get(), std::move(handler));
+    };
+    item("MnDemonstration", [this] { demonstration_->start(); });
+    item("MMGuide", [this] { help_->startGuide(); });
+    item("zebscreen", [this] { help_->contents(); });
+    item("tutmenu", [this] { help_->searchKeyword(help_keywords::kNoKeyword); });
+    item("Instruction", [this] { help_->helpOnHelp(); });
 }
 
 ZebSession::~ZebSession() {
     machineView_.reset();
-    // The device windows are the main window's children and go with it.
+    // The device windows are the main window's children and go with it; the
+    // help viewer goes first, before the help it shows.
+    help_.reset();
+    demoWindow_.reset();
     form_.reset();
 }
 
@@ -174,7 +213,7 @@ void ZebSession::unload(WindowId form) {
         if (pref_) pref_->reject();
         break;
     case WindowId::Demonstration:
-        // Built with their own views.
+        demoWindow_->hide();
         break;
     }
 }
@@ -198,7 +237,11 @@ void ZebSession::aboutmenu_Click() {
 }
 
 void ZebSession::mnLogicGates_Click() {
-    if (!gates_) gates_ = new teaching::views::LogicGatesWindow(form_.get(), zeb.preferences);
+    if (!gates_) {
+        gates_ = new teaching::views::LogicGatesWindow(form_.get(), zeb.preferences);
+        help_->attachHelpButton(gates_->findChild<QPushButton*>(QStringLiteral("Command3")),
+                                help_keywords::kLogicGates);
+    }
     gates_->exec();
 }
 
@@ -210,7 +253,11 @@ void ZebSession::MnPreferences_Click() {
 }
 
 void ZebSession::MnuMemory_Click() {
-    if (!mem_) mem_ = new teaching::views::MemoryHardwareWindow(form_.get(), zeb.preferences);
+    if (!mem_) {
+        mem_ = new teaching::views::MemoryHardwareWindow(form_.get(), zeb.preferences);
+        help_->attachHelpButton(mem_->findChild<QPushButton*>(QStringLiteral("Command3")),
+                                help_keywords::kMemory);
+    }
     mem_->exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 #include "core/Zeb.h"
+#include "demo/Demonstration.h"
+#include "demo/views/HelpAccess.h"
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
 #include "editing/CellClipboard.h"
@@ -28,6 +30,10 @@ class FrmOutput;
 class FrmPref;
 } // namespace zeb::views
 
+namespace zeb::demo::views {
+class DemonstrationWindow;
+} // namespace zeb::demo::views
+
 namespace zeb::teaching::views {
 class LogicGatesWindow;
 class MemoryHardwareWindow;
@@ -46,6 +52,10 @@ struct SessionOptions {
     QString programDirectory;
     // Ask the platform for audio outputs (tests run without).
     bool probeSound = true;
+    // Where the help is looked for and copied to; by default beside the
+    // program and in the application's data folder. Its messages go through
+    // the session's message boxes.
+    demo::views::HelpOptions help;
 };
 
 // The running program: the machine, its models and all its windows, owned by
@@ -87,6 +97,9 @@ class ZebSession final : public ShellWindows {
     FrmPref* preferences() { return pref_; }
     // Views > Machine: the Machine view and its clock chart.
     machineview::views::MachineViewWindows& machineView() { return *machineView_; }
+    demo::views::HelpAccess& help() { return *help_; }
+    Demonstration& demonstration() { return *demonstration_; }
+    demo::views::DemonstrationWindow& demonstrationWindow() { return *demoWindow_; }
 
   private:
     QWidget* WindowOf(Window window);
@@ -111,6 +124,9 @@ class ZebSession final : public ShellWindows {
 
   private:
     std::unique_ptr<Form1> form_;
+    std::unique_ptr<demo::views::HelpAccess> help_;
+    std::unique_ptr<Demonstration> demonstration_;
+    std::unique_ptr<demo::views::DemonstrationWindow> demoWindow_;
     FrmAbout* about_ = nullptr;
     FrmKeyB* keyb_ = nullptr;
     FrmOutput* output_ = nullptr;

@@ -30,8 +30,8 @@ QString indexedName(const char* name, int index);
 QString lineName(int number);
 
 // "Next", "Cancel" and "Help" along the bottom right of a teaching window, with
-// their right edge at `right`. Cancel hides the window; Help stays disabled
-// until there is a help viewer. Returns "Next" for the window to wire up.
+// their right edge at `right`. Cancel hides the window; Help starts disabled
+// and the program connects it to its help. Returns "Next" for the window to wire up.
 QPushButton* addWindowButtons(QDialog* window, int top, int right);
 
 ui::ValuePanel* addBitPanel(QWidget* parent, const QString& name, QPoint topLeft,

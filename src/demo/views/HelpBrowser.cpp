@@ -1,0 +1,17 @@
+#include "demo/views/HelpBrowser.h"
+
+#include <QHelpEngineCore>
+
+namespace zeb::demo::views {
+
+HelpBrowser::HelpBrowser(QHelpEngineCore& engine, QWidget* parent)
+    : QTextBrowser(parent), engine_(engine) {
+    setOpenExternalLinks(true);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    if (name.scheme() == QLatin1String("qthelp")) return engine_.fileData(name);
+    return QTextBrowser::loadResource(type, name);
+}
+
+} // namespace zeb::demo::views

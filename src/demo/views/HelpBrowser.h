@@ -1,0 +1,22 @@
+#pragma once
+#include <QTextBrowser>
+
+class QHelpEngineCore;
+
+namespace zeb::demo::views {
+
+// Shows the pages of the help collection: qthelp: addresses, their pictures
+// and style sheet are read from the collection; other addresses open in the
+// desktop's own browser.
+class HelpBrowser : public QTextBrowser {
+    Q_OBJECT
+  public:
+    HelpBrowser(QHelpEngineCore& engine, QWidget* parent = nullptr);
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+  private:
+    QHelpEngineCore& engine_;
+};
+
+} // namespace zeb::demo::views

@@ -1,0 +1,65 @@
+#include "guide/views/GuideWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using zeb::GuideTour;
+using zeb::guide::views::GuideWindow;
+
+class GuideWindowTest : public QObject {
+    Q_OBJECT
+
+    template <typename W = QWidget> W* child(GuideWindow& w, const char* name) {
+        W* c = w.findChild<W*>(QLatin1String(name));
+        if (!c) qFatal("no control %s", name);
+        return c;
+    }
+
+  private slots:
+    void everyPageShowsItsPictureTitleAndCaption() {
+        GuideWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (int i = 0; i < w.tour().size(); ++i) {
+            const zeb::GuidePage& page = GuideTour::pages()[static_cast<std::size_t>(i)];
+            QCOMPARE(w.tour().index(), i);
+            QVERIFY2(!child<QLabel>(w, "GuidePicture")->pixmap().isNull(), page.picture.data());
+            QCOMPARE(child<QLabel>(w, "GuideTitle")->text(),
+                     QString::fromUtf8(page.title.data(), page.title.size()));
+            QCOMPARE(child<QLabel>(w, "GuideCaption")->text(),
+                     QString::fromUtf8(page.caption.data(), page.caption.size()));
+            QCOMPARE(child<QLabel>(w, "GuidePosition")->text(),
+                     QStringLiteral("%1 of %2").arg(i + 1).arg(w.tour().size()));
+            QTest::mouseClick(child(w, "GuideNext"), Qt::LeftButton);
+        }
+        QCOMPARE(w.tour().index(), w.tour().size() - 1);
+        QVERIFY(!child(w, "GuideNext")->isEnabled());
+    }
+
+    void theKeyboardTurnsThePages() {
+        GuideWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!child(w, "GuideBack")->isEnabled());
+        const int last = w.tour().size() - 1;
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Right, 1},    {Qt::Key_PageDown, 2},
+            {Qt::Key_Down, 3},     {Qt::Key_Left, 2},
+            {Qt::Key_Up, 1},       {Qt::Key_PageUp, 0},
+            {Qt::Key_Left, 0},     {Qt::Key_End, last},
+            {Qt::Key_Right, last}, {Qt::Key_Backspace, last - 1},
+            {Qt::Key_Home, 0}};
+        for (const auto& [key, page] : keys) {
+            QTest::keyClick(&w, key);
+            QCOMPARE(w.tour().index(), page);
+        }
+        QVERIFY(!child(w, "GuideBack")->isEnabled());
+        QVERIFY(child(w, "GuideNext")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(GuideWindowTest)
+#include "GuideWindowTest.moc"

@@ -1,0 +1,299 @@
+#include "demo/views/HelpAccess.h"
+#include "demo/DemonstrationScript.h"
+#include "demo/views/HelpBrowser.h"
+#include "demo/views/HelpCollection.h"
+#include "demo/views/HelpWindow.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace zeb::demo::views;
+using Tab = HelpWindow::Tab;
+
+class HelpAccessTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<HelpAccess> help;
+    QStringList reports;
+
+    void makeHelp(const QStringList& folders) {
+        HelpOptions options;
+        options.programFolder = work->filePath(QStringLiteral("bin"));
+        options.helpFolders = folders;
+        options.workFolder = work->filePath(QStringLiteral("copy"));
+        options.report = [this](const QString& text) { reports << text; };
+        help = std::make_unique<HelpAccess>(nullptr, options);
+    }
+    HelpWindow& window() {
+        if (!help->window()) qFatal("no help window");
+        return *help->window();
+    }
+    QString page() { return window().currentPage().fileName(); }
+    QString selectedKeyword() {
+        return help->engine()->indexWidget()->currentIndex().data().toString();
+    }
+
+  private slots:
+    void init() {
+        work = std::make_unique<QTemporaryDir>();
+        reports.clear();
+        makeHelp({QStringLiteral(ZEB_HELP_DIR)});
+    }
+    void cleanup() { help.reset(); }
+
+    // Keywords are found in any case by their ids, so each id must be its
+    // keyword in lower case.
+    void everyKeywordsIdIsItsNameInLowerCase() {
+        QFile project(QStringLiteral(ZEB_HELP_PROJECT));
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&project);
+        int keywords = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement() || xml.name() != QLatin1String("keyword")) continue;
+            ++keywords;
+            const QString name = xml.attributes().value(QLatin1String("name")).toString();
+            QCOMPARE(xml.attributes().value(QLatin1String("id")).toString(), name.toLower());
+        }
+        QVERIFY(!xml.hasError());
+        QVERIFY(keywords > 9);
+    }
+
+    void theProgramsKeywordsReachTheirTopicsInAnyCase_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("page");
+        const std::pair<const char*, const char*> topics[] = {
+            {"Contents", "index.html"},
+            {"Clearing memory", "clearing-memory.html"},
+            {"memory store", "memory-store.html"},
+            {"instruction set", "instruction-set.html"},
+            {"running", "running.html"},
+            {"resetting program counter", "resetting-pc.html"},
+            {"machine simulator", "machine-simulator.html"},
+            {"Logic gates", "logic-gates.html"},
+            {"Memory", "memory-hardware.html"},
+        };
+        for (const auto& [keyword, page] : topics) {
+            const QString k = QLatin1String(keyword);
+            QTest::newRow(keyword) << k << QString::fromLatin1(page);
+            QTest::addRow("%s upper", keyword) << k.toUpper() << QString::fromLatin1(page);
+            QTest::addRow("%s lower", keyword) << k.toLower() << QString::fromLatin1(page);
+        }
+    }
+    void theProgramsKeywordsReachTheirTopicsInAnyCase() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, page);
+        const QUrl url = help->topicOf(keyword);
+        QCOMPARE(url.fileName(), page);
+        QVERIFY(help->engine()->fileData(url).contains("<h1"));
+        QVERIFY(reports.isEmpty());
+    }
+
+    void everyTopicOfTheDemonstrationIsInTheHelp() {
+        zeb::DemonstrationScript script;
+        script.build();
+        for (int i = 1; i <= script.lastEntry(); ++i) {
+            const QString topic = QString::fromStdString(script.entry(i).helpTopic);
+            QVERIFY2(help->topicOf(topic).isValid(), qPrintable(topic));
+        }
+    }
+
+    void contentsOpensTheContentsPage() {
+        help->contents();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QCOMPARE(window().currentTab(), Tab::Contents);
+        QCOMPARE(page(), QStringLiteral("index.html"));
+        QVERIFY(window().browser().toPlainText().contains(QStringLiteral("ZEB")));
+    }
+
+    void aTopicOpensItsPageWithItsPictures() {
+        help->showTopic("INSTRUCTION SET");
+        QCOMPARE(window().currentTab(), Tab::Contents);
+        QCOMPARE(page(), QStringLiteral("instruction-set.html"));
+        QVERIFY(window().browser().toPlainText().contains(QStringLiteral("LDA")));
+        help->showTopic("Clearing memory");
+        QCOMPARE(page(), QStringLiteral("clearing-memory.html"));
+        const QUrl picture =
+            window().currentPage().resolved(QUrl(QStringLiteral("images/clear-question.png")));
+        QVERIFY(!window().browser().loadResource(QTextDocument::ImageResource, picture).isNull());
+    }
+
+    void helpOnHelpOpensThePageAboutTheViewer() {
+        help->helpOnHelp();
+        QCOMPARE(page(), QStringLiteral("using-help.html"));
+    }
+
+    void keywordSearchFiltersTheIndexAndOpensNothing_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("Logic gates")
+            << QStringLiteral("Logic gates") << QStringLiteral("Logic gates");
+        QTest::newRow("Memory") << QStringLiteral("Memory") << QStringLiteral("Memory");
+        QTest::newRow("machine simulator")
+            << QStringLiteral("machine simulator") << QStringLiteral("machine simulator");
+    }
+    void keywordSearchFiltersTheIndexAndOpensNothing() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, selected);
+        help->searchKeyword(keyword.toStdString());
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QCOMPARE(window().currentTab(), Tab::Index);
+        auto* filter = window().findChild<QLineEdit*>(QStringLiteral("IndexFilter"));
+        QCOMPARE(filter->text(), keyword);
+        QTRY_COMPARE(selectedKeyword(), selected);
+        QHelpIndexWidget* index = help->engine()->indexWidget();
+        for (int row = 0; row < index->model()->rowCount(); ++row)
+            QVERIFY(index->model()->index(row, 0).data().toString().contains(keyword,
+                                                                             Qt::CaseInsensitive));
+        QVERIFY(window().currentPage().isEmpty());
+        // Return opens the selected keyword's page.
+        QTest::keyClick(filter, Qt::Key_Return);
+        QVERIFY(!window().currentPage().isEmpty());
+    }
+
+    void searchWithNoKeywordShowsTheWholeIndex() {
+        help->searchKeyword(" ");
+        QCOMPARE(window().currentTab(), Tab::Index);
+        QCOMPARE(window().findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text(), QString());
+        QTRY_VERIFY(help->engine()->indexWidget()->model()->rowCount() > 100);
+        QVERIFY(window().currentPage().isEmpty());
+    }
+
+    void anUnknownKeywordShowsWhereItWouldBeInTheIndex() {
+        help->showTopic("no such topic");
+        QCOMPARE(window().currentTab(), Tab::Index);
+        QVERIFY(window().currentPage().isEmpty());
+        QVERIFY(reports.isEmpty());
+    }
+
+    void backAndForwardRetraceTheReading() {
+        help->contents();
+        help->showTopic("running");
+        help->showTopic("memory store");
+        auto* back = window().findChild<QAction*>(QStringLiteral("HelpBack"));
+        auto* forward = window().findChild<QAction*>(QStringLiteral("HelpForward"));
+        QVERIFY(back->isEnabled());
+        QVERIFY(!forward->isEnabled());
+        back->trigger();
+        QCOMPARE(page(), QStringLiteral("running.html"));
+        back->trigger();
+        QCOMPARE(page(), QStringLiteral("index.html"));
+        QVERIFY(!back->isEnabled());
+        forward->trigger();
+        QCOMPARE(page(), QStringLiteral("running.html"));
+    }
+
+    void fullTextSearchFindsPagesAndKeepsItsIndexInTheCopy() {
+        help->contents();
+        QHelpSearchEngine* search = help->engine()->searchEngine();
+        QSignalSpy finished(search, &QHelpSearchEngine::searchingFinished);
+        search->queryWidget()->setSearchInput(QStringLiteral("accumulator"));
+        emit search->queryWidget()->search();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+        QVERIFY(finished.first().first().toInt() > 3);
+        const auto results = search->searchResults(0, 100);
+        QVERIFY(std::any_of(results.begin(), results.end(), [](const auto& r) {
+            return r.url().fileName() == QLatin1String("instruction-set.html");
+        }));
+        // The index lies beside the copy, never beside the installed collection.
+        QVERIFY(QDir(work->filePath(QStringLiteral("copy/.zeb"))).exists());
+        QVERIFY(!QDir(QStringLiteral(ZEB_HELP_DIR "/.zeb")).exists());
+    }
+
+    void theCopyIsMadeOnceAndMadeAgainWhenTheHelpChanges() {
+        const QString source = work->filePath(QStringLiteral("installed"));
+        QDir().mkpath(source);
+        for (const char* f : {"zeb.qhc", "zeb.qch"})
+            QVERIFY(QFile::copy(QStringLiteral(ZEB_HELP_DIR "/") + QLatin1String(f),
+                                source + QLatin1Char('/') + QLatin1String(f)));
+        const QString copy = work->filePath(QStringLiteral("copy2"));
+        QString error;
+        const QString qhc = HelpCollection::prepareCopy(source, copy, &error);
+        QVERIFY2(!qhc.isEmpty(), qPrintable(error));
+        QFile marker(copy + QStringLiteral("/kept"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        QCOMPARE(HelpCollection::prepareCopy(source, copy, &error), qhc);
+        QVERIFY(marker.exists());
+        // A newer installation replaces the copy and whatever lay beside it.
+        QFile qch(source + QStringLiteral("/zeb.qch"));
+        QVERIFY(qch.open(QIODevice::Append));
+        qch.write("x");
+        qch.close();
+        QCOMPARE(HelpCollection::prepareCopy(source, copy, &error), qhc);
+        QVERIFY(!marker.exists());
+        QCOMPARE(QFileInfo(copy + QStringLiteral("/zeb.qch")).size(), QFileInfo(qch).size());
+    }
+
+    void aMissingCollectionIsReportedByEveryItem() {
+        const QString empty = work->filePath(QStringLiteral("nothing here"));
+        makeHelp({empty});
+        help->contents();
+        help->showTopic("running");
+        help->searchKeyword("Logic gates");
+        help->helpOnHelp();
+        QCOMPARE(reports.size(), 4);
+        QVERIFY(reports.first().contains(QStringLiteral("ZEB's help could not be found")));
+        QVERIFY(reports.first().contains(empty));
+        QVERIFY(!help->window());
+    }
+
+    void theDefaultFoldersAreBesideTheInstalledProgramAndInTheBuildTree() {
+        const QStringList folders = HelpCollection::defaultFolders(QStringLiteral("/usr/bin"));
+        QCOMPARE(folders.first(), QStringLiteral("/usr/share/zeb/help"));
+        const QString built = QStringLiteral(ZEB_HELP_DIR);
+        const QString app = QDir(built).filePath(QStringLiteral("../../../src/app"));
+        QCOMPARE(QDir(HelpCollection::find(HelpCollection::defaultFolders(QDir::cleanPath(app))))
+                     .canonicalPath(),
+                 QDir(built).canonicalPath());
+    }
+
+    // Help opened from a modal window (the teaching windows are) is usable while
+    // that window waits: it belongs to it, and goes back to the owner after.
+    void helpButtonsOfModalWindowsOpenTheIndexUsableBesideThem() {
+        QWidget owner;
+        HelpOptions options;
+        options.helpFolders = {QStringLiteral(ZEB_HELP_DIR)};
+        options.workFolder = work->filePath(QStringLiteral("copy"));
+        HelpAccess access(&owner, options);
+        QDialog dialog(&owner);
+        auto* button = new QPushButton(QStringLiteral("Help"), &dialog);
+        button->setEnabled(false);
+        access.attachHelpButton(button, "Logic gates");
+        QVERIFY(button->isEnabled());
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(access.window());
+        QCOMPARE(access.window()->parentWidget(), &dialog);
+        QCOMPARE(access.window()->currentTab(), Tab::Index);
+        QCOMPARE(access.window()->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text(),
+                 QStringLiteral("Logic gates"));
+        dialog.hide();
+        access.contents();
+        QCOMPARE(access.window()->parentWidget(), &owner);
+        QVERIFY(access.window()->isVisible());
+    }
+
+    void aGuideThatCannotStartIsNotReported() {
+        help->startGuide();
+        QTest::qWait(50);
+        QVERIFY(reports.isEmpty());
+        QVERIFY(!help->window());
+    }
+};
+
+QTEST_MAIN(HelpAccessTest)
+#include "HelpAccessTest.moc"

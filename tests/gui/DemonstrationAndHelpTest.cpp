@@ -1,0 +1,317 @@
+#include "SessionFixture.h"
+#include "demo/views/DemonstrationWindow.h"
+#include "demo/views/HelpWindow.h"
+#include "machineview/views/MachineViewWindow.h"
+#include "machineview/views/MachineViewWindows.h"
+#include "teaching/views/LogicGatesWindow.h"
+#include "teaching/views/MemoryHardwareWindow.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zeb;
+using namespace zeb::views;
+using namespace zeb::test;
+using zeb::demo::views::HelpWindow;
+
+namespace {
+
+// What the student clicks for each entry, in order ("CmdNext" is the
+// demonstration window's Next), and the entry the script is at afterwards.
+struct Step {
+    const char* control;
+    int entryAfter;
+};
+const Step kWalk[] = {{"CmdNext", 2},
+                      {"CmdNext", 3},
+                      // Clearing makes operator 0 current itself: the click entry 4 asks for.
+                      {"clearicon", 5},
+                      {"pads_1", 6},
+                      {"Operand_0", 7},
+                      {"pads_11", 8},
+                      {"Operand_11", 9},
+                      {"pads_9", 10},
+                      {"Operator_1", 11},
+                      {"pads_9", 12},
+                      {"Operand_1", 13},
+                      {"pads_10", 14},
+                      {"Operator_2", 15},
+                      {"pads_12", 16},
+                      {"Operator_3", 17},
+                      {"pads_4", 18},
+                      {"Operand_3", 19},
+                      {"pads_12", 20},
+                      {"Operator_4", 21},
+                      {"pads_7", 22},
+                      {"Operand_4", 23},
+                      {"pads_1", 24},
+                      {"Operator_10", 25},
+                      {"pads_0", 26},
+                      {"Operand_12", 27},
+                      {"pads_1", 28},
+                      {"runicon", 29},
+                      {"CmdNext", 30},
+                      {"pciconl", 31},
+                      {"CmdNext", 32}};
+
+} // namespace
+
+class DemonstrationAndHelpTest : public QObject, SessionFixture {
+    Q_OBJECT
+
+    demo::views::DemonstrationWindow& window() { return s->demonstrationWindow(); }
+    QString message() {
+        return window().findChild<QPlainTextEdit*>(QStringLiteral("TxtDemo"))->toPlainText();
+    }
+    int entry() { return s->demonstration().index(); }
+    bool menusEnabled() { return form().action(QStringLiteral("filedummy1"))->isEnabled(); }
+    // A control of the main window or of the demonstration's window.
+    void click(const QString& name) {
+        QWidget* w = window().findChild<QWidget*>(name);
+        SessionFixture::click(w ? w : child(name));
+    }
+
+    // Everything a wrong click could change.
+    QStringList state() {
+        QStringList all;
+        for (int a = 0; a < kMemorySize; ++a)
+            all << text("Operator", a) << text("Operand", a)
+                << field("Operator", a)->background().name()
+                << field("Operand", a)->background().name();
+        for (const char* r : {"accicon", "pcicon"})
+            all << child<FieldPanel>(QLatin1String(r))->text();
+        all << message() << QString::number(entry());
+        return all;
+    }
+
+    // Clicks that the current entry does not ask for, and typed keys.
+    void tryWrongClicks(const QString& right) {
+        const QStringList before = state();
+        const std::size_t boxes = messages.size();
+        QStringList wrong = {QStringLiteral("Operator_40"), QStringLiteral("Operand_40"),
+                             QStringLiteral("pads_5"),      QStringLiteral("stepicon"),
+                             QStringLiteral("halticon"),    QStringLiteral("clearicon"),
+                             QStringLiteral("pciconl"),     QStringLiteral("runicon")};
+        // The right control with the wrong index: keypad 10 for 11, cell 12 for 11.
+        if (right == QLatin1String("pads_11")) wrong << QStringLiteral("pads_10");
+        if (right == QLatin1String("Operand_11")) wrong << QStringLiteral("Operand_12");
+        for (const QString& name : wrong) {
+            if (name == right) continue;
+            click(name);
+            QVERIFY2(state() == before, qPrintable(name));
+        }
+        form().activateWindow();
+        QTest::keyClicks(&form(), QStringLiteral("5A"));
+        QTest::keyClick(&form(), Qt::Key_Backspace);
+        QVERIFY2(state() == before, "typed keys");
+        QCOMPARE(messages.size(), boxes);
+    }
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        Start();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    }
+    void cleanup() { s.reset(); }
+
+    void theStudentWalksThroughAllEntriesAndRunsTheLoop() {
+        // Something in memory beforehand, which the walk's clear removes.
+        SessionFixture::click(field("Operand", 50));
+        click(QStringLiteral("pads_3"));
+        QStringList printed;
+        auto* paper = child<QLineEdit>(QStringLiteral("lineicons_1"));
+        connect(paper, &QLineEdit::textChanged, this, [&printed](const QString& t) {
+            if (!t.isEmpty()) printed << t;
+        });
+        bool demoOnTopDuringRun = true;
+        bool menusDuringRun = true;
+
+        QElapsedTimer clock;
+        clock.start();
+        trigger("MnDemonstration");
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QCOMPARE(entry(), 1);
+        QVERIFY(message().startsWith(QStringLiteral("Please note")));
+        QVERIFY(!menusEnabled());
+        QTRY_VERIFY(window().isOnTop());
+
+        qint64 runTime = 0;
+        for (const Step& step : kWalk) {
+            const QString right = QLatin1String(step.control);
+            if (right != QLatin1String("CmdNext")) tryWrongClicks(right);
+            const QString before = message();
+            if (right == QLatin1String("clearicon")) answers.push_back(Answer::Cancel);
+            if (right == QLatin1String("runicon")) {
+                QTimer::singleShot(0, this, [&] {
+                    demoOnTopDuringRun = window().isOnTop();
+                    menusDuringRun = menusEnabled();
+                });
+            }
+            QElapsedTimer stepClock;
+            stepClock.start();
+            click(right);
+            if (right == QLatin1String("runicon")) runTime = stepClock.elapsed();
+            QCOMPARE(entry(), step.entryAfter);
+            QVERIFY2(message() != before, qPrintable(right));
+            QVERIFY(!menusEnabled());
+            QCOMPARE(window().findChild<QPushButton*>(QStringLiteral("CmdNext"))->isEnabled(),
+                     s->demonstration().current().nextEnabled);
+        }
+        // The clear's question was shown and its Cancel taken as OK.
+        QCOMPARE(messages, std::vector<std::string>{"About to clear memory"});
+        QCOMPARE(text("Operand", 50), QString());
+
+        QVERIFY(message().startsWith(QStringLiteral("Thank you for taking the time")));
+        QVERIFY(message().endsWith(QStringLiteral("[message ends]")));
+        const std::pair<int, std::pair<const char*, const char*>> program[] = {
+            {0, {"1", "11"}}, {1, {"9", "10"}}, {2, {"12", ""}}, {3, {"4", "12"}},
+            {4, {"7", "1"}},  {10, {"0", ""}},  {11, {"", "9"}}, {12, {"", "1"}}};
+        for (const auto& [address, cell] : program) {
+            QCOMPARE(text("Operator", address), QLatin1String(cell.first));
+            QCOMPARE(text("Operand", address), QLatin1String(cell.second));
+        }
+        for (int a = 0; a < kMemorySize; ++a)
+            if (a > 4 && a != 10 && a != 11 && a != 12)
+                QVERIFY(text("Operator", a).isEmpty() && text("Operand", a).isEmpty());
+        QCOMPARE(printed, QStringList({"9", "8", "7", "6", "5", "4", "3", "2", "1"}));
+        QCOMPARE(child<FieldPanel>(QStringLiteral("pcicon"))->text(), QStringLiteral("     0"));
+        // The window let the running machine be seen, and came back after.
+        QVERIFY(!demoOnTopDuringRun);
+        QVERIFY(!menusDuringRun);
+        QVERIFY(window().isOnTop());
+
+        // The last entry waits for Cancel, which gives the menus back.
+        QVERIFY(!window().findChild<QPushButton*>(QStringLiteral("CmdNext"))->isEnabled());
+        click(QStringLiteral("Command2"));
+        QVERIFY(!window().isVisible());
+        QVERIFY(menusEnabled());
+        QVERIFY(!s->zeb.machine.demoMode());
+        qInfo("walk clicked through in %lld ms, of which the run at speed %d took %lld ms",
+              static_cast<long long>(clock.elapsed()), s->zeb.machine.speed(),
+              static_cast<long long>(runTime));
+
+        // Afterwards every control works again, typing too.
+        SessionFixture::click(field("Operator", 20));
+        QTest::keyClicks(&form(), QStringLiteral("7"));
+        QCOMPARE(text("Operator", 20), QStringLiteral("7"));
+    }
+
+    void cancelKeepsThePartlyEnteredProgramAndStartingAgainBeginsAfresh() {
+        trigger("MnDemonstration");
+        for (const Step& step : kWalk) {
+            if (step.entryAfter > 8) break;
+            click(QLatin1String(step.control));
+        }
+        QCOMPARE(entry(), 8);
+        click(QStringLiteral("Command2"));
+        QVERIFY(menusEnabled());
+        QCOMPARE(text("Operator", 0), QStringLiteral("1"));
+        QCOMPARE(text("Operand", 0), QStringLiteral("11"));
+        trigger("MnDemonstration");
+        QCOMPARE(entry(), 1);
+        QVERIFY(message().startsWith(QStringLiteral("Please note")));
+        QVERIFY(window().isVisible());
+        QVERIFY(!menusEnabled());
+        QCOMPARE(text("Operand", 0), QStringLiteral("11"));
+    }
+
+    void theDemonstrationsHelpOpensTheContentsThenTheStepsTopic() {
+        trigger("MnDemonstration");
+        click(QStringLiteral("CmdHelp"));
+        HelpWindow* help = s->help().window();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->currentPage().fileName(), QStringLiteral("index.html"));
+        click(QStringLiteral("CmdNext"));
+        click(QStringLiteral("CmdNext"));
+        click(QStringLiteral("CmdHelp"));
+        QCOMPARE(help->currentPage().fileName(), QStringLiteral("clearing-memory.html"));
+        QCOMPARE(help->currentTab(), HelpWindow::Tab::Contents);
+    }
+
+    void theHelpMenuOpensContentsIndexAndHelpOnHelp() {
+        trigger("zebscreen");
+        HelpWindow* help = s->help().window();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->currentTab(), HelpWindow::Tab::Contents);
+        QCOMPARE(help->currentPage().fileName(), QStringLiteral("index.html"));
+        trigger("Instruction");
+        QCOMPARE(help->currentPage().fileName(), QStringLiteral("using-help.html"));
+        trigger("tutmenu");
+        QCOMPARE(help->currentTab(), HelpWindow::Tab::Index);
+        QCOMPARE(help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text(), QString());
+        // The guide lies beside zeb, not beside this test: nothing is said.
+        trigger("MMGuide");
+        QVERIFY(messages.empty());
+    }
+
+    void theTeachingWindowsHelpButtonsOpenTheIndexAtTheirKeyword() {
+        const std::pair<const char*, const char*> windows[] = {{"mnLogicGates", "Logic gates"},
+                                                               {"MnuMemory", "Memory"}};
+        for (const auto& [item, keyword] : windows) {
+            QString filter;
+            bool usable = false;
+            QTimer::singleShot(0, &form(), [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                auto* button = dialog->findChild<QPushButton*>(QStringLiteral("Command3"));
+                QVERIFY(button->isEnabled());
+                SessionFixture::click(button);
+                HelpWindow* help = s->help().window();
+                filter = help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text();
+                usable = help->isVisible() && help->parentWidget() == dialog &&
+                         help->currentTab() == HelpWindow::Tab::Index;
+                SessionFixture::click(dialog->findChild<QPushButton*>(QStringLiteral("Command1")));
+            });
+            trigger(item);
+            QCOMPARE(filter, QLatin1String(keyword));
+            QVERIFY(usable);
+        }
+    }
+
+    void theMachineViewsHelpButtonOpensTheIndexAtItsKeyword() {
+        trigger("mnFullMachine");
+        auto* view = s->machineView().window();
+        QVERIFY(view);
+        auto* button = view->findChild<QPushButton*>(QStringLiteral("Command1"));
+        QVERIFY(button->isEnabled());
+        SessionFixture::click(button);
+        HelpWindow* help = s->help().window();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text(),
+                 QStringLiteral("machine simulator"));
+        SessionFixture::click(view->findChild<QPushButton*>(QStringLiteral("CmdCancel")));
+    }
+
+    void aMissingHelpIsReportedPlainly() {
+        s.reset();
+        messages.clear();
+        views::SessionOptions options;
+        options.quit = [] {};
+        options.probeSound = false;
+        options.help.helpFolders = {QStringLiteral("/nonexistent/zeb/help")};
+        s = std::make_unique<views::ZebSession>(std::move(options));
+        s->boxes.SetAnswerer([this](Icon, Buttons, std::string_view, std::string_view text) {
+            messages.emplace_back(text);
+            return Answer::Ok;
+        });
+        s->Start();
+        trigger("zebscreen");
+        trigger("tutmenu");
+        QCOMPARE(messages.size(), 2u);
+        QVERIFY(QString::fromStdString(messages[0])
+                    .startsWith(QStringLiteral("ZEB's help could not be found")));
+        QVERIFY(
+            QString::fromStdString(messages[0]).contains(QStringLiteral("/nonexistent/zeb/help")));
+        QVERIFY(!s->help().window());
+    }
+};
+
+QTEST_MAIN(DemonstrationAndHelpTest)
+#include "DemonstrationAndHelpTest.moc"
