@@ -86,6 +86,31 @@ void BM_StopLatency(benchmark::State& state) {
 }
 BENCHMARK(BM_StopLatency)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// From the close of the main window during a run at speed 1 to the end of
+// the run. The close lands at a different point of the pauses each time.
+void BM_CloseLatencyAtSpeed1(benchmark::State& state) {
+    double worst = 0;
+    int iteration = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto s = Session();
+        s->form().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
+        LoadAdder(s->zeb.machine);
+        state.ResumeTiming();
+        QElapsedTimer sinceClose;
+        QTimer::singleShot(100 + 37 * (iteration++ % 8), [&] {
+            sinceClose.start();
+            s->form().close();
+        });
+        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+        const double ms = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;
+        worst = std::max(worst, ms);
+        state.SetIterationTime(ms / 1000.0);
+    }
+    state.counters["worst_ms"] = worst;
+}
+BENCHMARK(BM_CloseLatencyAtSpeed1)->Iterations(8)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
