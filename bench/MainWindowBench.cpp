@@ -1,6 +1,6 @@
 // Instructions per second of a run at speed 10 with the main window shown
 // (offscreen) and every field repainting, and how soon Stop ends a run.
-#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/ZebSession.h"
 
 #include <QApplication>
@@ -21,12 +21,12 @@ std::unique_ptr<ZebSession> Session() {
     options.probeSound = false;
     options.quit = [] {};
     auto s = std::make_unique<ZebSession>(std::move(options));
-    s->Start();
-    (void)QTest::qWaitForWindowExposed(&s->form());
-    s->form().findChild<QSlider*>(QStringLiteral("speed"))->setValue(10);
+    s->start();
+    (void)QTest::qWaitForWindowExposed(&s->mainWindow());
+    s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(10);
     // With the status register shown the adding loop may overflow and go on.
-    s->shell.toggleStatusRegister();
-    if (qEnvironmentVariableIsSet("ZEB_BENCH_HIDDEN")) s->form().hide();
+    s->shell().toggleStatusRegister();
+    if (qEnvironmentVariableIsSet("ZEB_BENCH_HIDDEN")) s->mainWindow().hide();
     return s;
 }
 
@@ -47,18 +47,18 @@ void LoadAdder(zeb::Machine& m) {
 }
 
 QPushButton* Button(ZebSession& s, const char* name) {
-    return s.form().findChild<QPushButton*>(QLatin1String(name));
+    return s.mainWindow().findChild<QPushButton*>(QLatin1String(name));
 }
 
 void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
     auto s = Session();
     const long perRun = state.range(0);
     long executed = 0;
-    s->zeb.run.setAfterInstruction([&](zeb::Opcode) {
-        if (++executed % perRun == 0) s->zeb.run.stop();
+    s->zeb().run.setAfterInstruction([&](zeb::Opcode) {
+        if (++executed % perRun == 0) s->zeb().run.stop();
     });
     for (auto _ : state) {
-        LoadAdder(s->zeb.machine);
+        LoadAdder(s->zeb().machine);
         QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
     }
     state.counters["instructions/s"] =
@@ -71,7 +71,7 @@ void BM_StopLatency(benchmark::State& state) {
     auto s = Session();
     double worst = 0;
     for (auto _ : state) {
-        LoadAdder(s->zeb.machine);
+        LoadAdder(s->zeb().machine);
         QElapsedTimer sinceStop;
         QTimer::singleShot(50, [&] {
             sinceStop.start();
@@ -94,13 +94,13 @@ void BM_CloseLatencyAtSpeed1(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto s = Session();
-        s->form().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
-        LoadAdder(s->zeb.machine);
+        s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
+        LoadAdder(s->zeb().machine);
         state.ResumeTiming();
         QElapsedTimer sinceClose;
         QTimer::singleShot(100 + 37 * (iteration++ % 8), [&] {
             sinceClose.start();
-            s->form().close();
+            s->mainWindow().close();
         });
         QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
         const double ms = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;

@@ -31,7 +31,7 @@ QString Text(std::string_view text) {
 
 } // namespace
 
-Answer MessageBoxes::Show(Icon icon, Buttons buttons, std::string_view title,
+Answer MessageBoxes::show(Icon icon, Buttons buttons, std::string_view title,
                           std::string_view text) {
     if (silent_) return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     if (answerer_) return answerer_(icon, buttons, title, text);

@@ -38,7 +38,7 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFileName(dir.filePath("listing.pdf"));
         QString error;
         const auto lines = LongListing();
-        QCOMPARE(zeb::ListingPrinter::PrintCopies(printer, 2, lines, zeb::PrinterFont{}, &error),
+        QCOMPARE(zeb::ListingPrinter::printCopies(printer, 2, lines, zeb::PrinterFont{}, &error),
                  2);
         QVERIFY(error.isEmpty());
         const int pages = PdfPages(dir.filePath("listing.pdf"));
@@ -53,8 +53,8 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("one.pdf"));
         QString error;
-        QVERIFY(zeb::ListingPrinter::PrintZEB(printer, {"", "End of output"}, zeb::PrinterFont{},
-                                              &error));
+        QVERIFY(zeb::ListingPrinter::printListing(printer, {"", "End of output"},
+                                                  zeb::PrinterFont{}, &error));
         QCOMPARE(PdfPages(dir.filePath("one.pdf")), 1);
     }
 
@@ -63,14 +63,14 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName("/nonexistent-folder/x.pdf");
         QString error;
-        QCOMPARE(zeb::ListingPrinter::PrintCopies(printer, 3, {"x"}, zeb::PrinterFont{}, &error),
+        QCOMPARE(zeb::ListingPrinter::printCopies(printer, 3, {"x"}, zeb::PrinterFont{}, &error),
                  0);
         QVERIFY(!error.isEmpty());
     }
 
     void copyNames() {
-        QCOMPARE(zeb::ListingPrinter::CopyFileName("/a/b.pdf", 1), QString("/a/b.pdf"));
-        QCOMPARE(zeb::ListingPrinter::CopyFileName("/a/b.pdf", 3), QString("/a/b (3).pdf"));
+        QCOMPARE(zeb::ListingPrinter::copyFileName("/a/b.pdf", 1), QString("/a/b.pdf"));
+        QCOMPARE(zeb::ListingPrinter::copyFileName("/a/b.pdf", 3), QString("/a/b (3).pdf"));
     }
 };
 

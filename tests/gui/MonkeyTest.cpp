@@ -3,8 +3,8 @@
 // ZEB_MONKEY_SEED and ZEB_MONKEY_ACTIONS make longer local sessions.
 #include "SessionFixture.h"
 #include "files/views/PrintCommands.h"
-#include "mainwindow/views/FrmInput.h"
-#include "mainwindow/views/FrmKeyB.h"
+#include "mainwindow/views/InputWindow.h"
+#include "mainwindow/views/KeyboardWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,18 +57,18 @@ class MonkeyTest : public QObject, SessionFixture {
             ClickIfShown(child(QStringLiteral("pads_%1").arg(Random(17))));
             break;
         case 3:
-            QTest::keyClick(&form(), kKeys[Random(sizeof kKeys - 1)]);
+            QTest::keyClick(&mainWindow(), kKeys[Random(sizeof kKeys - 1)]);
             break;
         case 4: {
             static const Qt::Key kNav[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,
                                            Qt::Key_Down,     Qt::Key_Home,  Qt::Key_End,
                                            Qt::Key_Backspace};
-            QTest::keyClick(&form(), kNav[Random(7)]);
+            QTest::keyClick(&mainWindow(), kNav[Random(7)]);
             break;
         }
         case 5: {
-            QAction* a = form().action(QLatin1String(kItems[Random(std::size(kItems))]));
-            if (a->isEnabled() && form().isEnabled()) a->trigger();
+            QAction* a = mainWindow().action(QLatin1String(kItems[Random(std::size(kItems))]));
+            if (a->isEnabled() && mainWindow().isEnabled()) a->trigger();
             break;
         }
         case 6:
@@ -78,8 +78,9 @@ class MonkeyTest : public QObject, SessionFixture {
             child<QSlider>(QStringLiteral("speed"))->setValue(8 + Random(3));
             break;
         default:
-            if (s->keyboard().isVisible())
-                ClickIfShown(Button(&s->keyboard(), QStringLiteral("cmdKey_%1").arg(Random(37))));
+            if (s->keyboardWindow().isVisible())
+                ClickIfShown(
+                    Button(&s->keyboardWindow(), QStringLiteral("cmdKey_%1").arg(Random(37))));
             else if (Chance(30))
                 QApplication::clipboard()->setText(
                     Chance(50) ? QStringLiteral("  1| 11|\r\nLDA|  2|\r\n 12|   |\r\n")
@@ -91,16 +92,17 @@ class MonkeyTest : public QObject, SessionFixture {
     // While a program runs or INP waits, the student goes on clicking; a run
     // that goes on too long is stopped.
     void DuringRun() {
-        if (s->input().isVisible()) {
+        if (s->inputWindow().isVisible()) {
             for (int i = Random(4); i > 0; --i)
-                ClickIfShown(Button(&s->input(), QStringLiteral("CmdNumber_%1").arg(Random(10))));
+                ClickIfShown(
+                    Button(&s->inputWindow(), QStringLiteral("CmdNumber_%1").arg(Random(10))));
             if (Chance(10))
-                s->input().reject();
+                s->inputWindow().reject();
             else
-                ClickIfShown(Button(&s->input(), QStringLiteral("Command1")));
+                ClickIfShown(Button(&s->inputWindow(), QStringLiteral("Command1")));
             return;
         }
-        if (!s->zeb.machine.running()) {
+        if (!s->zeb().machine.running()) {
             runTicks = 0;
             return;
         }
@@ -112,23 +114,24 @@ class MonkeyTest : public QObject, SessionFixture {
 
   private slots:
     void randomUseNeitherCrashesNorHangs() {
-        Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        start();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
         answers.clear();
-        s->boxes.SetAnswerer([this](Icon, Buttons buttons, std::string_view, std::string_view) {
-            return buttons == Buttons::Ok || Chance(50) ? Answer::Ok : Answer::Cancel;
-        });
-        s->host.fileDialog = [this](zeb::FileDialog, std::string_view) {
+        s->messageBoxes().setAnswerer(
+            [this](Icon, Buttons buttons, std::string_view, std::string_view) {
+                return buttons == Buttons::Ok || Chance(50) ? Answer::Ok : Answer::Cancel;
+            });
+        s->host().fileDialog = [this](zeb::FileDialog, std::string_view) {
             return dir.filePath(QStringLiteral("P%1.ZEB").arg(Random(3))).toStdString();
         };
-        s->print->printDialog = [this](QPrinter& printer) {
+        s->printCommands().printDialog = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(dir.filePath(QStringLiteral("listing.pdf")));
             return Chance(50);
         };
-        s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
+        s->printCommands().fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         long steps = 0;
-        s->zeb.run.setAfterInstruction([&steps](zeb::Opcode) { ++steps; });
+        s->zeb().run.setAfterInstruction([&steps](zeb::Opcode) { ++steps; });
         QTimer during;
         connect(&during, &QTimer::timeout, this, [this] { DuringRun(); });
         during.start(1);
@@ -138,11 +141,11 @@ class MonkeyTest : public QObject, SessionFixture {
                                 : 4000;
         for (int i = 0; i < actions; ++i) {
             Act();
-            QVERIFY(!s->zeb.machine.running()); // every run has ended inside its click
+            QVERIFY(!s->zeb().machine.running()); // every run has ended inside its click
         }
         during.stop();
         qInfo("%ld instructions executed", steps);
-        s->shell.exitProgram();
+        s->shell().exitProgram();
         QCOMPARE(quits, 1);
     }
 };

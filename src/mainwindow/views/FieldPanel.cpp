@@ -16,13 +16,13 @@ FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
 void FieldPanel::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
-    Changed();
+    changed();
 }
 
 void FieldPanel::setBackground(const QColor& colour) {
     if (colour == background_) return;
     background_ = colour;
-    Changed();
+    changed();
 }
 
 void FieldPanel::setAlignment(Qt::Alignment alignment) {
@@ -30,9 +30,9 @@ void FieldPanel::setAlignment(Qt::Alignment alignment) {
     update();
 }
 
-void FieldPanel::Changed() {
+void FieldPanel::changed() {
     if (pacer_)
-        pacer_->Request(this);
+        pacer_->request(this);
     else
         update();
 }

@@ -34,7 +34,7 @@ class FieldPanel : public QWidget {
     QColor background_{192, 192, 192};
     Qt::Alignment alignment_ = Qt::AlignCenter;
     RepaintPacer* pacer_ = nullptr;
-    void Changed();
+    void changed();
 };
 
 } // namespace zeb::views

@@ -10,22 +10,26 @@ namespace zeb::views {
 class FieldPanel;
 
 // The numeric input window read by INP: ten digits, delete and OK.
-class FrmInput : public QDialog {
+class InputWindow : public QDialog {
     Q_OBJECT
   public:
-    FrmInput(InputPad& model, QWidget* parent);
+    InputWindow(InputPad& model, QWidget* parent);
 
     // Shows the window modally; the text it was closed with.
     std::string askNumber();
+    // Where the window shows (or will show) its title and the number typed,
+    // in screen coordinates: no other window may cover it.
+    QRect displayArea();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void Refresh();
+    void showEntry();
+    void placeOnce();
 
     InputPad& model_;
-    FieldPanel* PnlInput_ = nullptr;
+    FieldPanel* display_ = nullptr;
     bool placed_ = false;
 };
 

@@ -1,0 +1,27 @@
+#include "ui/SmallWindow.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace zeb::ui {
+
+void makeSmallFixedWindow(QWidget* window) {
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog |
+                           Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    // Title bars use a bold font and put an icon and the close button beside
+    // the caption: room for them is about four lines' height.
+    QFont title = QApplication::font("QMdiSubWindowTitleBar");
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    const int captionWidth =
+        metrics.horizontalAdvance(window->windowTitle()) + 4 * metrics.height();
+    window->adjustSize();
+    const QSize hint = window->sizeHint().expandedTo(window->minimumSizeHint());
+    window->setFixedSize(std::max(hint.width(), captionWidth), hint.height());
+}
+
+} // namespace zeb::ui
