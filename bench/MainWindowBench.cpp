@@ -16,7 +16,7 @@ namespace {
 
 using zeb::views::ZebSession;
 
-std::unique_ptr<ZebSession> Session() {
+std::unique_ptr<ZebSession> startedSession() {
     zeb::views::SessionOptions options;
     options.probeSound = false;
     options.quit = [] {};
@@ -32,7 +32,7 @@ std::unique_ptr<ZebSession> Session() {
 
 // LDA 20, AC+ 21, STO 20, JMP 0: accumulator, PC and cell 20 change on
 // every turn, and the highlight moves with the PC.
-void LoadAdder(zeb::Machine& m) {
+void loadAdder(zeb::Machine& m) {
     const struct {
         int a;
         const char* op;
@@ -46,20 +46,20 @@ void LoadAdder(zeb::Machine& m) {
     m.resetPC();
 }
 
-QPushButton* Button(ZebSession& s, const char* name) {
+QPushButton* button(ZebSession& s, const char* name) {
     return s.mainWindow().findChild<QPushButton*>(QLatin1String(name));
 }
 
 void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
-    auto s = Session();
+    auto s = startedSession();
     const long perRun = state.range(0);
     long executed = 0;
     s->zeb().run.setAfterInstruction([&](zeb::Opcode) {
         if (++executed % perRun == 0) s->zeb().run.stop();
     });
     for (auto _ : state) {
-        LoadAdder(s->zeb().machine);
-        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+        loadAdder(s->zeb().machine);
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
     }
     state.counters["instructions/s"] =
         benchmark::Counter(static_cast<double>(executed), benchmark::Counter::kIsRate);
@@ -68,16 +68,16 @@ BENCHMARK(BM_RunAtSpeed10WithWindow)->Arg(20000)->Unit(benchmark::kMillisecond)-
 
 // From the click on Stop to the end of the run.
 void BM_StopLatency(benchmark::State& state) {
-    auto s = Session();
+    auto s = startedSession();
     double worst = 0;
     for (auto _ : state) {
-        LoadAdder(s->zeb().machine);
+        loadAdder(s->zeb().machine);
         QElapsedTimer sinceStop;
         QTimer::singleShot(50, [&] {
             sinceStop.start();
-            QTest::mouseClick(Button(*s, "halticon"), Qt::LeftButton);
+            QTest::mouseClick(button(*s, "halticon"), Qt::LeftButton);
         });
-        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
         const double ms = static_cast<double>(sinceStop.nsecsElapsed()) / 1e6;
         worst = std::max(worst, ms);
         state.SetIterationTime(ms / 1000.0);
@@ -93,16 +93,16 @@ void BM_CloseLatencyAtSpeed1(benchmark::State& state) {
     int iteration = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto s = Session();
+        auto s = startedSession();
         s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
-        LoadAdder(s->zeb().machine);
+        loadAdder(s->zeb().machine);
         state.ResumeTiming();
         QElapsedTimer sinceClose;
         QTimer::singleShot(100 + 37 * (iteration++ % 8), [&] {
             sinceClose.start();
             s->mainWindow().close();
         });
-        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
         const double ms = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;
         worst = std::max(worst, ms);
         state.SetIterationTime(ms / 1000.0);

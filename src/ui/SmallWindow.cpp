@@ -9,9 +9,11 @@
 namespace zeb::ui {
 
 void makeSmallFixedWindow(QWidget* window) {
-    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog |
-                           Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint);
+    Qt::WindowFlags flags =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::WindowStaysOnTopHint,
+                  window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    window->setWindowFlags(flags);
     // Title bars use a bold font and put an icon and the close button beside
     // the caption: room for them is about four lines' height.
     QFont title = QApplication::font("QMdiSubWindowTitleBar");

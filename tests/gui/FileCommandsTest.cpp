@@ -21,12 +21,12 @@ const char kCount[] = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\
                       " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
                       "# RUN LOG:\r\n";
 
-QByteArray Read(const QString& name) {
+QByteArray readFile(const QString& name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void Write(const QString& name, const QByteArray& data) {
+void writeFile(const QString& name, const QByteArray& data) {
     QFile f(name);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(data);
@@ -74,7 +74,7 @@ class FileCommandsTest : public QObject, SessionFixture {
     // Saved in base 16 with mnemonics shown, opened in decimal numbers, saved
     // again and opened in the first mode: the same texts every time.
     void saveAndReopenAcrossModes() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
         QVERIFY(mainWindow().action("MnuSave")->isEnabled());
@@ -88,7 +88,7 @@ class FileCommandsTest : public QObject, SessionFixture {
 
         answerFileDialog(path("H.ZEB"));
         trigger("savefile");
-        QCOMPARE(Read(path("H.ZEB")).left(13), QByteArray(" 0|LDA| 11|\r\n"));
+        QCOMPARE(readFile(path("H.ZEB")).left(13), QByteArray(" 0|LDA| 11|\r\n"));
         QCOMPARE(cells(), shown); // the save went through decimal and came back
 
         trigger("MnHexadecimal");
@@ -106,7 +106,7 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void overwriteAndMissingFileQuestions() {
-        Write(path("A.ZEB"), "# RUN LOG:\r\n");
+        writeFile(path("A.ZEB"), "# RUN LOG:\r\n");
         answerFileDialog(path("A.ZEB"));
         click(field("Operator", 0));
         QTest::keyClicks(&mainWindow(), "5");
@@ -114,9 +114,9 @@ class FileCommandsTest : public QObject, SessionFixture {
         trigger("savefile");
         QCOMPARE(messages.size(), size_t(1));
         QVERIFY(messages[0].find("already exists on disk.") != std::string::npos);
-        QCOMPARE(Read(path("A.ZEB")), QByteArray("# RUN LOG:\r\n"));
+        QCOMPARE(readFile(path("A.ZEB")), QByteArray("# RUN LOG:\r\n"));
         trigger("savefile"); // OK replaces it
-        QCOMPARE(Read(path("A.ZEB")), QByteArray(" 0|  5|   |\r\n# RUN LOG:\r\n"));
+        QCOMPARE(readFile(path("A.ZEB")), QByteArray(" 0|  5|   |\r\n# RUN LOG:\r\n"));
         trigger("MnuSave"); // Save asks again, without a dialog
         QCOMPARE(messages.size(), size_t(3));
         QCOMPARE(dialogs.size(), size_t(2));
@@ -140,7 +140,7 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void badLineKeepsEarlierCellsAndNoName() {
-        Write(path("B.ZEB"), " 0|  1|  2|\r\n 1|XYZ|  2|\r\n# RUN LOG:\r\n");
+        writeFile(path("B.ZEB"), " 0|  1|  2|\r\n 1|XYZ|  2|\r\n# RUN LOG:\r\n");
         answerFileDialog(path("B.ZEB"));
         trigger("fileopen");
         QCOMPARE(messages,
@@ -151,7 +151,7 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void copyAndPasteMarkedCells() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
         click(field("Operator", 3), Qt::ShiftModifier);
@@ -172,7 +172,7 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void clearCancelAndOk() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
         click(field("Operand", 5));
@@ -191,7 +191,7 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void printTwoCopiesToPdf() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
         s->printCommands().printDialog = [this](QPrinter& printer) {
@@ -202,9 +202,9 @@ class FileCommandsTest : public QObject, SessionFixture {
         };
         trigger("mnuPrinter");
         QVERIFY(messages.empty());
-        const QByteArray first = Read(path("listing.pdf"));
+        const QByteArray first = readFile(path("listing.pdf"));
         QVERIFY(first.startsWith("%PDF"));
-        QVERIFY(Read(path("listing (2).pdf")).startsWith("%PDF"));
+        QVERIFY(readFile(path("listing (2).pdf")).startsWith("%PDF"));
 
         s->printCommands().printDialog = [](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
