@@ -21,6 +21,18 @@ QSize frameSize(QWidget* window) {
     return window->isVisible() ? window->frameGeometry().size() : window->size();
 }
 
+// The frame the window manager gives; before the first showing it is not
+// known and the frame of the window's owner stands for it.
+QMargins frameMargins(const QWidget* window) {
+    const QWidget* framed = window;
+    if (!window->isVisible())
+        framed = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!framed || !framed->isVisible()) return {};
+    const QRect outer = framed->frameGeometry(), inner = framed->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 } // namespace
 
 void centreForm(QWidget* window, int vertical, int horizontal) {
@@ -38,7 +50,8 @@ void centreFormClearOf(QWidget* window, int vertical, int horizontal,
     centreForm(window, vertical, horizontal);
     QScreen* screen = screenOf(window);
     if (!screen) return;
-    const QRect wanted(window->pos(), frameSize(window));
+    const QMargins frame = frameMargins(window);
+    const QRect wanted(window->pos(), window->size().grownBy(frame));
     window->move(clearPlacement(wanted, screen->geometry(), keepClear));
 }
 

@@ -9,6 +9,8 @@ namespace zeb::ui {
 
 namespace {
 
+constexpr int kMargin = 4;
+
 std::int64_t coveredArea(const QRect& window, const QList<QRect>& keepClear) {
     std::int64_t area = 0;
     for (const QRect& k : keepClear) {
@@ -37,7 +39,12 @@ std::vector<int> candidates(int wanted, int size, int screenStart, int screenEnd
 
 } // namespace
 
-QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QRect>& keepClear) {
+QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QRect>& keepClearOf) {
+    // A little space around what must stay in sight, so that frames that come
+    // out a pixel or two larger than expected still leave it clear.
+    QList<QRect> keepClear;
+    for (const QRect& k : keepClearOf)
+        keepClear.append(k.adjusted(-kMargin, -kMargin, kMargin, kMargin));
     const std::vector<int> xs = candidates(wanted.left(), wanted.width(), screen.left(),
                                            screen.left() + screen.width(), keepClear, true);
     const std::vector<int> ys = candidates(wanted.top(), wanted.height(), screen.top(),

@@ -91,14 +91,11 @@ void InputWindow::placeOnce() {
     placed_ = true;
 }
 
-QRect InputWindow::displayArea() {
+QRect InputWindow::displayArea(const QMargins& frame) {
     placeOnce();
-    // Before the first showing the frame is not known: the title bar is taken
-    // to be as high as the display.
-    const QRect frame =
-        isVisible() ? frameGeometry() : geometry().adjusted(0, -display_->height(), 0, 0);
-    const QRect display(mapToGlobal(display_->geometry().topLeft()), display_->size());
-    return QRect(frame.topLeft(), QPoint(frame.right(), display.bottom()));
+    const QRect outer = isVisible() ? frameGeometry() : geometry().marginsAdded(frame);
+    const QRect display(geometry().topLeft() + display_->geometry().topLeft(), display_->size());
+    return QRect(outer.topLeft(), QPoint(outer.right(), display.bottom()));
 }
 
 void InputWindow::showEntry() {

@@ -2,6 +2,7 @@
 #include "core/InputPad.h"
 
 #include <QDialog>
+#include <QMargins>
 
 #include <string>
 
@@ -18,8 +19,9 @@ class InputWindow : public QDialog {
     // Shows the window modally; the text it was closed with.
     std::string askNumber();
     // Where the window shows (or will show) its title and the number typed,
-    // in screen coordinates: no other window may cover it.
-    QRect displayArea();
+    // in screen coordinates: no other window may cover it. Before the window
+    // is first shown its frame is not known: `frame` stands for it.
+    QRect displayArea(const QMargins& frame);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -98,7 +98,11 @@ QWidget* ZebSession::windowOf(Window window) {
 
 QList<QRect> ZebSession::keepClearOfDeviceWindows(const QWidget* placed) {
     QList<QRect> keep = mainWindow_->keepClearRects();
-    keep.append(inputWindow_->displayArea());
+    // A window not shown yet is taken to get a frame like the main window's.
+    const QRect outer = mainWindow_->frameGeometry(), inner = mainWindow_->geometry();
+    keep.append(inputWindow_->displayArea(
+        QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                 outer.right() - inner.right(), outer.bottom() - inner.bottom())));
     for (const QWidget* other :
          {static_cast<QWidget*>(keyboardWindow_), static_cast<QWidget*>(outputWindow_)})
         if (other != placed && other->isVisible()) keep.append(other->frameGeometry());
