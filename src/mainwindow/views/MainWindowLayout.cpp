@@ -30,22 +30,22 @@ void layOutMemoryGrid(const MainWindowControls& c) {
         for (int r = 0; r < 16; ++r)
             rows[static_cast<std::size_t>(r)] =
                 twipsRect(L::labelLeft(column), L::cellTop(16 * column + r), L::kLabelWidth,
-                          L::kCellHeight)
+                          r == 15 ? L::kCellHeight : L::kRowStep)
                     .translated(-box.topLeft());
         labels->setRows(rows);
     }
+    // Neighbouring rows share a border: a cell ends where the next begins
+    // and the next one's top border is the line between them. Only the last
+    // cell of a column has the full height and a border of its own below.
     for (int a = 0; a < kMemorySize; ++a) {
-        c.field(a, Half::Operator)
-            ->setGeometry(
-                twipsRect(L::operatorLeft(a), L::cellTop(a), L::kCellWidth, L::kCellHeight));
-        c.field(a, Half::Operand)
-            ->setGeometry(
-                twipsRect(L::operandLeft(a), L::cellTop(a), L::kCellWidth, L::kCellHeight));
-    }
-    // Later cells are drawn over earlier ones, so shared borders look single.
-    for (int a = 0; a < kMemorySize; ++a) {
-        c.field(a, Half::Operator)->raise();
-        c.field(a, Half::Operand)->raise();
+        const bool last = a % 16 == 15;
+        const int height = last ? L::kCellHeight : L::kRowStep;
+        for (Half half : {Half::Operator, Half::Operand}) {
+            FieldPanel* f = c.field(a, half);
+            const int left = half == Half::Operator ? L::operatorLeft(a) : L::operandLeft(a);
+            f->setGeometry(twipsRect(left, L::cellTop(a), L::kCellWidth, height));
+            f->setBottomBorder(last);
+        }
     }
 }
 
