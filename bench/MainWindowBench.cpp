@@ -111,6 +111,37 @@ void BM_CloseLatencyAtSpeed1(benchmark::State& state) {
 }
 BENCHMARK(BM_CloseLatencyAtSpeed1)->Iterations(8)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// From the close of the main window while INP waits for a number to the end
+// of the run.
+void BM_CloseLatencyWhileInputWaits(benchmark::State& state) {
+    double worst = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto s = startedSession();
+        s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
+        zeb::Machine& m = s->zeb().machine;
+        m.setOperatorText(0, "11"); // INP, JMP 0
+        m.setOperatorText(1, "7");
+        m.setOperandText(1, "0");
+        m.resetPC();
+        state.ResumeTiming();
+        QElapsedTimer sinceClose;
+        QTimer::singleShot(300, [&] {
+            sinceClose.start();
+            s->mainWindow().close();
+        });
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
+        const double ms = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;
+        worst = std::max(worst, ms);
+        state.SetIterationTime(ms / 1000.0);
+    }
+    state.counters["worst_ms"] = worst;
+}
+BENCHMARK(BM_CloseLatencyWhileInputWaits)
+    ->Iterations(8)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
