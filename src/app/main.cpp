@@ -8,7 +8,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zeb"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZEB"));
     QApplication::setApplicationVersion(QLatin1String(zeb::kVersion));
 
     QCommandLineParser parser;

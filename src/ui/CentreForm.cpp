@@ -45,14 +45,18 @@ void centreForm(QWidget* window, int vertical, int horizontal) {
     window->move(area.left() + p.left, area.top() + p.top);
 }
 
-void centreFormClearOf(QWidget* window, int vertical, int horizontal,
-                       const QList<QRect>& keepClear) {
+void centreFormClearOf(QWidget* window, int vertical, int horizontal, const QList<QRect>& mustShow,
+                       const QList<QRect>& betterShown) {
     centreForm(window, vertical, horizontal);
     QScreen* screen = screenOf(window);
     if (!screen) return;
-    const QMargins frame = frameMargins(window);
-    const QRect wanted(window->pos(), window->size().grownBy(frame));
-    window->move(clearPlacement(wanted, screen->geometry(), keepClear));
+    const QRect wanted(window->pos(), window->size().grownBy(frameMargins(window)));
+    const QList<QRect> all = mustShow + betterShown;
+    const QPoint best = clearPlacement(wanted, screen->geometry(), all);
+    if (coversNone(QRect(best, wanted.size()), all))
+        window->move(best);
+    else
+        window->move(clearPlacement(wanted, screen->geometry(), mustShow));
 }
 
 } // namespace zeb::ui

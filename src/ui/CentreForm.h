@@ -11,8 +11,9 @@ namespace zeb::ui {
 void centreForm(QWidget* window, int vertical, int horizontal);
 
 // Places a window as centreForm does, then moves it the least it takes to
-// cover none of `keepClear` (screen coordinates, frames included).
-void centreFormClearOf(QWidget* window, int vertical, int horizontal,
-                       const QList<QRect>& keepClear);
+// cover none of `mustShow`, and where there is room none of `betterShown`
+// either (screen coordinates, frames included).
+void centreFormClearOf(QWidget* window, int vertical, int horizontal, const QList<QRect>& mustShow,
+                       const QList<QRect>& betterShown = {});
 
 } // namespace zeb::ui

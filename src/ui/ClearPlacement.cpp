@@ -67,4 +67,8 @@ QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QRec
     return best;
 }
 
+bool coversNone(const QRect& window, const QList<QRect>& keepClear) {
+    return coveredArea(window, keepClear) == 0;
+}
+
 } // namespace zeb::ui

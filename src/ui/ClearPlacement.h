@@ -10,4 +10,7 @@ namespace zeb::ui {
 // them; where there is none, the place that covers the least of them.
 QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QRect>& keepClear);
 
+// Whether a window at `window` leaves all of `keepClear` in sight.
+bool coversNone(const QRect& window, const QList<QRect>& keepClear);
+
 } // namespace zeb::ui

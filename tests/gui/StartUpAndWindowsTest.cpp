@@ -37,6 +37,8 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         shown.start();
         AboutWindow& about = s->aboutWindow();
         QVERIFY(about.isVisible());
+        // Above the main window that comes up after it.
+        QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
         // The main window takes typing while the start-up screen is up.
         QTest::keyClicks(&mainWindow(), QStringLiteral("7"));
@@ -44,6 +46,7 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         QVERIFY(about.isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!about.isVisible(), 5000);
         QVERIFY(shown.elapsed() >= ZebSession::kAboutAtStartUp.count() - 50);
+        QVERIFY(!about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     void smallWindowsShowTheirWholeCaption_data() {

@@ -98,6 +98,11 @@ QRect InputWindow::displayArea(const QMargins& frame) {
     return QRect(outer.topLeft(), QPoint(outer.right(), display.bottom()));
 }
 
+QRect InputWindow::frameArea(const QMargins& frame) {
+    placeOnce();
+    return isVisible() ? frameGeometry() : geometry().marginsAdded(frame);
+}
+
 void InputWindow::showEntry() {
     display_->setText(QString::fromStdString(model_.display()));
 }

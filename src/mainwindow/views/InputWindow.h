@@ -22,6 +22,8 @@ class InputWindow : public QDialog {
     // in screen coordinates: no other window may cover it. Before the window
     // is first shown its frame is not known: `frame` stands for it.
     QRect displayArea(const QMargins& frame);
+    // The whole window with its frame, estimated the same way.
+    QRect frameArea(const QMargins& frame);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

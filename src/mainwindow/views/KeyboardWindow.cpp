@@ -64,6 +64,8 @@ KeyboardWindow::KeyboardWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::
     }
     grid->addWidget(key(26), row, 5, 1, 10);
     ui::makeSmallFixedWindow(this);
+    // Shown from the menu, it leaves the keyboard with the main window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     zeb_.observers.add(this);
 }
 
@@ -78,7 +80,8 @@ void KeyboardWindow::displayChanged(DisplayItem item, int index) {
 void KeyboardWindow::follow() {
     const bool show = zeb_.display.get(Flag::KeyboardVisible);
     if (show && !placed_) {
-        ui::centreFormClearOf(this, 3, 8, keepClear ? keepClear() : QList<QRect>{});
+        const KeepClear keep = keepClear ? keepClear() : KeepClear{};
+        ui::centreFormClearOf(this, 3, 8, keep.mustShow, keep.betterShown);
         placed_ = true;
     }
     setVisible(show);

@@ -28,6 +28,8 @@ OutputWindow::OutputWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Wind
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(display_);
     ui::makeSmallFixedWindow(this);
+    // Shown from the menu, it leaves the keyboard with the main window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     zeb_.observers.add(this);
 }
 
@@ -45,7 +47,8 @@ void OutputWindow::displayChanged(DisplayItem item, int index) {
 void OutputWindow::follow() {
     const bool show = zeb_.display.get(Flag::OutputVisible);
     if (show && !placed_) {
-        ui::centreFormClearOf(this, 6, 8, keepClear ? keepClear() : QList<QRect>{});
+        const KeepClear keep = keepClear ? keepClear() : KeepClear{};
+        ui::centreFormClearOf(this, 6, 8, keep.mustShow, keep.betterShown);
         placed_ = true;
     }
     setVisible(show);

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/MachineObserver.h"
 #include "core/Zeb.h"
+#include "mainwindow/views/KeepClear.h"
 
 #include <QList>
 #include <QRect>
@@ -18,7 +19,7 @@ class OutputWindow : public QWidget, public MachineObserver {
   public:
     // Where the window must not stand when it is first shown, in screen
     // coordinates.
-    std::function<QList<QRect>()> keepClear;
+    std::function<KeepClear()> keepClear;
 
     OutputWindow(Zeb& zeb, QWidget* parent);
     ~OutputWindow() override;

@@ -96,16 +96,18 @@ QWidget* ZebSession::windowOf(Window window) {
     return nullptr;
 }
 
-QList<QRect> ZebSession::keepClearOfDeviceWindows(const QWidget* placed) {
-    QList<QRect> keep = mainWindow_->keepClearRects();
+KeepClear ZebSession::keepClearOfDeviceWindows(const QWidget* placed) {
+    KeepClear keep;
+    keep.mustShow = mainWindow_->keepClearRects();
     // A window not shown yet is taken to get a frame like the main window's.
     const QRect outer = mainWindow_->frameGeometry(), inner = mainWindow_->geometry();
-    keep.append(inputWindow_->displayArea(
-        QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                 outer.right() - inner.right(), outer.bottom() - inner.bottom())));
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    keep.mustShow.append(inputWindow_->displayArea(frame));
+    keep.betterShown.append(inputWindow_->frameArea(frame));
     for (const QWidget* other :
          {static_cast<QWidget*>(keyboardWindow_), static_cast<QWidget*>(outputWindow_)})
-        if (other != placed && other->isVisible()) keep.append(other->frameGeometry());
+        if (other != placed && other->isVisible()) keep.betterShown.append(other->frameGeometry());
     return keep;
 }
 
@@ -123,7 +125,9 @@ void ZebSession::openProgramFile(const QString& path) {
 
 void ZebSession::showAboutWithoutWaiting() {
     aboutWindow_->placeCentred();
-    // A start-up screen: the main window keeps the keyboard.
+    // A start-up screen: above the main window that comes up under it, which
+    // keeps the keyboard all the same.
+    aboutWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     aboutWindow_->setAttribute(Qt::WA_ShowWithoutActivating, true);
     aboutWindow_->show();
     aboutWindow_->setAttribute(Qt::WA_ShowWithoutActivating, false);
@@ -141,6 +145,7 @@ void ZebSession::endStartUpScreen() {
         return;
     startUpScreen_ = false;
     aboutWindow_->hide();
+    aboutWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
 }
 
 void ZebSession::setTitle(const std::string& title) {
@@ -174,6 +179,7 @@ void ZebSession::unload(WindowId window) {
     switch (window) {
     case WindowId::About:
         startUpScreen_ = false;
+        aboutTimer_.stop();
         aboutWindow_->hide();
         break;
     case WindowId::Input:
@@ -229,8 +235,12 @@ void ZebSession::quit() {
 }
 
 void ZebSession::showAbout() {
-    startUpScreen_ = false;
-    aboutTimer_.stop();
+    if (startUpScreen_) {
+        startUpScreen_ = false;
+        aboutTimer_.stop();
+        aboutWindow_->hide();
+        aboutWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    }
     aboutWindow_->placeCentred();
     aboutWindow_->exec();
     mainWindow_->repaintAll();

@@ -9,6 +9,7 @@
 #include "files/StdFileSystem.h"
 #include "files/views/PrintCommands.h"
 #include "mainwindow/MainShell.h"
+#include "mainwindow/views/KeepClear.h"
 #include "mainwindow/views/QtHost.h"
 #include "mainwindow/views/SoundPlayer.h"
 #include "ui/EventYield.h"
@@ -104,7 +105,7 @@ class ZebSession final : public ShellWindows {
     void endStartUpScreen();
     QWidget* windowOf(Window window);
     // Where the device windows must not stand: what the student has to see.
-    QList<QRect> keepClearOfDeviceWindows(const QWidget* placed);
+    KeepClear keepClearOfDeviceWindows(const QWidget* placed);
 
     SessionOptions options_;
     ui::MessageBoxes boxes_;
