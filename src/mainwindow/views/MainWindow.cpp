@@ -6,6 +6,7 @@
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/MainMenus.h"
 #include "mainwindow/views/MainWindowLayout.h"
+#include "mainwindow/views/MainWindowStatus.h"
 #include "mainwindow/views/PrinterPicture.h"
 #include "mainwindow/views/RepaintPacer.h"
 #include "ui/ColourConversion.h"
@@ -63,7 +64,7 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
     connectControls();
     addRunKeys();
-    watchStatus();
+    watchStatusTexts(*hover_, controls_, models_.shell, models_.zeb.display, models_.editor);
 
     models_.zeb.observers.add(this);
     for (int a = 0; a < kMemorySize; ++a) {
@@ -92,20 +93,7 @@ QList<QRect> MainWindow::keepClearRects() const {
     const QRect frame = frameGeometry();
     const QRect titleBar(frame.topLeft(),
                          QPoint(frame.right(), client_->mapToGlobal(QPoint(0, 0)).y() - 1));
-    const MainWindowControls& c = controls_;
-    QRect controls;
-    auto add = [&controls](const QWidget* w) {
-        controls |= QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
-    };
-    for (const KeypadButton* pad : c.keypad)
-        add(pad);
-    for (const QWidget* w :
-         {static_cast<QWidget*>(c.clearButton), static_cast<QWidget*>(c.runButton),
-          static_cast<QWidget*>(c.stepButton), static_cast<QWidget*>(c.stopButton),
-          static_cast<QWidget*>(c.speedSlider), static_cast<QWidget*>(c.slowLabel),
-          static_cast<QWidget*>(c.fastLabel)})
-        add(w);
-    return {titleBar, controls};
+    return {titleBar, controls_.keypadAndRunControls()};
 }
 
 void MainWindow::connectControls() {
@@ -168,39 +156,6 @@ void MainWindow::addRunKeys() {
         button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(),
                                                          k.key.toString(QKeySequence::NativeText)));
     }
-}
-
-void MainWindow::watchStatus() {
-    const MainWindowControls& c = controls_;
-    MainShell& shell = models_.shell;
-    auto fixed = [this, &shell](QWidget* w, ShellControl control) {
-        hover_->watch(w, [&shell, control] { shell.showStatusOf(control); });
-    };
-    fixed(c.accumulatorPanel, ShellControl::Accumulator);
-    fixed(c.statusRegisterPanel, ShellControl::StatusRegister);
-    fixed(c.programCounterPanel, ShellControl::ProgramCounter);
-    fixed(c.resetAccumulatorButton, ShellControl::ResetAccumulator);
-    fixed(c.resetProgramCounterButton, ShellControl::ResetProgramCounter);
-    fixed(c.runButton, ShellControl::Run);
-    fixed(c.stepButton, ShellControl::Step);
-    fixed(c.stopButton, ShellControl::Stop);
-    fixed(c.clearButton, ShellControl::Clear);
-    fixed(c.printer, ShellControl::Printer);
-    for (QLineEdit* line : c.printerLines)
-        fixed(line, ShellControl::PrinterLines);
-    for (AddressLabels* labels : c.addressLabels)
-        fixed(labels, ShellControl::AddressLabels);
-    DisplayState& d = models_.zeb.display;
-    MemoryEditor& e = models_.editor;
-    for (int a = 0; a < kMemorySize; ++a) {
-        hover_->watch(c.field(a, Half::Operator),
-                      [&d, &e, a] { d.setStatusText(e.operatorStatusText(a)); });
-        hover_->watch(c.field(a, Half::Operand),
-                      [&d, &e, a] { d.setStatusText(e.operandStatusText(a)); });
-    }
-    for (int i = 0; i < MainWindowControls::kPads; ++i)
-        hover_->watch(c.keypad[static_cast<std::size_t>(i)],
-                      [&d, i] { d.setStatusText(MemoryEditor::padStatusText(i)); });
 }
 
 // ---------------------------------------------------------------- start-up

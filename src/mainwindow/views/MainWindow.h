@@ -66,7 +66,6 @@ class MainWindow : public QMainWindow, public MachineObserver {
   private:
     void connectControls();
     void addRunKeys();
-    void watchStatus();
     void showFlag(Flag flag);
     void showKeypadFaces();
     void showAddressBase();

@@ -162,6 +162,21 @@ MainWindowControls MainWindowControls::create(QWidget* client, RepaintPacer* pac
     return c;
 }
 
+QRect MainWindowControls::keypadAndRunControls() const {
+    QRect area;
+    auto add = [&area](const QWidget* w) {
+        area |= QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    };
+    for (const KeypadButton* pad : keypad)
+        add(pad);
+    for (const QWidget* w : {static_cast<QWidget*>(clearButton), static_cast<QWidget*>(runButton),
+                             static_cast<QWidget*>(stepButton), static_cast<QWidget*>(stopButton),
+                             static_cast<QWidget*>(speedSlider), static_cast<QWidget*>(slowLabel),
+                             static_cast<QWidget*>(fastLabel)})
+        add(w);
+    return area;
+}
+
 FieldPanel* MainWindowControls::field(int address, Half half) const {
     const auto i = static_cast<std::size_t>(address);
     return half == Half::Operator ? operatorFields[i] : operandFields[i];

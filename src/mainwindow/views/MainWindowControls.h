@@ -2,6 +2,8 @@
 #include "core/Types.h"
 #include "core/Words.h"
 
+#include <QRect>
+
 #include <array>
 
 class QLabel;
@@ -64,6 +66,8 @@ struct MainWindowControls {
                                      const Mnemonics& mnemonics);
 
     FieldPanel* field(int address, Half half) const;
+    // The keypad with Clear and the run controls, in screen coordinates.
+    QRect keypadAndRunControls() const;
     QLineEdit* printerLine(int line) const {
         return printerLines[static_cast<std::size_t>(line - 1)];
     }
