@@ -1,6 +1,6 @@
 // Instructions per second of a run at speed 10 with the main window shown
 // (offscreen) and every field repainting, and how soon Stop ends a run.
-#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/ZebSession.h"
 
 #include <QApplication>
@@ -16,23 +16,23 @@ namespace {
 
 using zeb::views::ZebSession;
 
-std::unique_ptr<ZebSession> Session() {
+std::unique_ptr<ZebSession> startedSession() {
     zeb::views::SessionOptions options;
     options.probeSound = false;
     options.quit = [] {};
     auto s = std::make_unique<ZebSession>(std::move(options));
-    s->Start();
-    (void)QTest::qWaitForWindowExposed(&s->form());
-    s->form().findChild<QSlider*>(QStringLiteral("speed"))->setValue(10);
+    s->start();
+    (void)QTest::qWaitForWindowExposed(&s->mainWindow());
+    s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(10);
     // With the status register shown the adding loop may overflow and go on.
-    s->shell.toggleStatusRegister();
-    if (qEnvironmentVariableIsSet("ZEB_BENCH_HIDDEN")) s->form().hide();
+    s->shell().toggleStatusRegister();
+    if (qEnvironmentVariableIsSet("ZEB_BENCH_HIDDEN")) s->mainWindow().hide();
     return s;
 }
 
 // LDA 20, AC+ 21, STO 20, JMP 0: accumulator, PC and cell 20 change on
 // every turn, and the highlight moves with the PC.
-void LoadAdder(zeb::Machine& m) {
+void loadAdder(zeb::Machine& m) {
     const struct {
         int a;
         const char* op;
@@ -46,20 +46,20 @@ void LoadAdder(zeb::Machine& m) {
     m.resetPC();
 }
 
-QPushButton* Button(ZebSession& s, const char* name) {
-    return s.form().findChild<QPushButton*>(QLatin1String(name));
+QPushButton* button(ZebSession& s, const char* name) {
+    return s.mainWindow().findChild<QPushButton*>(QLatin1String(name));
 }
 
 void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
-    auto s = Session();
+    auto s = startedSession();
     const long perRun = state.range(0);
     long executed = 0;
-    s->zeb.run.setAfterInstruction([&](zeb::Opcode) {
-        if (++executed % perRun == 0) s->zeb.run.stop();
+    s->zeb().run.setAfterInstruction([&](zeb::Opcode) {
+        if (++executed % perRun == 0) s->zeb().run.stop();
     });
     for (auto _ : state) {
-        LoadAdder(s->zeb.machine);
-        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+        loadAdder(s->zeb().machine);
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
     }
     state.counters["instructions/s"] =
         benchmark::Counter(static_cast<double>(executed), benchmark::Counter::kIsRate);
@@ -68,16 +68,16 @@ BENCHMARK(BM_RunAtSpeed10WithWindow)->Arg(20000)->Unit(benchmark::kMillisecond)-
 
 // From the click on Stop to the end of the run.
 void BM_StopLatency(benchmark::State& state) {
-    auto s = Session();
+    auto s = startedSession();
     double worst = 0;
     for (auto _ : state) {
-        LoadAdder(s->zeb.machine);
+        loadAdder(s->zeb().machine);
         QElapsedTimer sinceStop;
         QTimer::singleShot(50, [&] {
             sinceStop.start();
-            QTest::mouseClick(Button(*s, "halticon"), Qt::LeftButton);
+            QTest::mouseClick(button(*s, "halticon"), Qt::LeftButton);
         });
-        QTest::mouseClick(Button(*s, "runicon"), Qt::LeftButton);
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
         const double ms = static_cast<double>(sinceStop.nsecsElapsed()) / 1e6;
         worst = std::max(worst, ms);
         state.SetIterationTime(ms / 1000.0);
@@ -85,6 +85,62 @@ void BM_StopLatency(benchmark::State& state) {
     state.counters["worst_ms"] = worst;
 }
 BENCHMARK(BM_StopLatency)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// From the close of the main window during a run at speed 1 to the end of
+// the run. The close lands at a different point of the pauses each time.
+void BM_CloseLatencyAtSpeed1(benchmark::State& state) {
+    double worst = 0;
+    int iteration = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto s = startedSession();
+        s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
+        loadAdder(s->zeb().machine);
+        state.ResumeTiming();
+        QElapsedTimer sinceClose;
+        QTimer::singleShot(100 + 37 * (iteration++ % 8), [&] {
+            sinceClose.start();
+            s->mainWindow().close();
+        });
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
+        const double ms = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;
+        worst = std::max(worst, ms);
+        state.SetIterationTime(ms / 1000.0);
+    }
+    state.counters["worst_ms"] = worst;
+}
+BENCHMARK(BM_CloseLatencyAtSpeed1)->Iterations(8)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// From the close of the main window while INP waits for a number to the end
+// of the run.
+void BM_CloseLatencyWhileInputWaits(benchmark::State& state) {
+    double worst = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto s = startedSession();
+        s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
+        zeb::Machine& m = s->zeb().machine;
+        m.setOperatorText(0, "11"); // INP, JMP 0
+        m.setOperatorText(1, "7");
+        m.setOperandText(1, "0");
+        m.resetPC();
+        state.ResumeTiming();
+        QElapsedTimer sinceClose;
+        QTimer::singleShot(300, [&] {
+            sinceClose.start();
+            s->mainWindow().close();
+        });
+        QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
+        const double ms = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;
+        worst = std::max(worst, ms);
+        state.SetIterationTime(ms / 1000.0);
+    }
+    state.counters["worst_ms"] = worst;
+}
+BENCHMARK(BM_CloseLatencyWhileInputWaits)
+    ->Iterations(8)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

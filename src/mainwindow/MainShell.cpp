@@ -1,5 +1,6 @@
 #include "mainwindow/MainShell.h"
 
+#include "core/Version.h"
 #include "mainwindow/PreferencesEditor.h"
 
 #include <exception>
@@ -16,7 +17,7 @@ void MainShell::setDefaultPreferences() {
 void MainShell::startUp() {
     windows_.showAboutWithoutWaiting();
     zeb_.machine.host().processEvents();
-    windows_.setTitle(std::string(kTitle) + " V" + kVersion);
+    windows_.setTitle(std::string(kTitle) + " V" + zeb::kVersion);
     zeb_.preferences.soundOn = true;
     zeb_.mnemonics.build();
     setDefaultPreferences();

@@ -29,7 +29,6 @@ enum class ShellControl {
 class MainShell {
   public:
     static constexpr const char* kTitle = "ZEB";
-    static constexpr const char* kVersion = "2.7";
     static constexpr const char* kLineEnd = "\r\n";
 
     MainShell(Zeb& zeb, MemoryEditor& editor, ShellWindows& windows)

@@ -4,7 +4,7 @@
 
 namespace zeb::ui {
 
-void SetAlwaysOnTop(QWidget* window, bool onTop) {
+void setAlwaysOnTop(QWidget* window, bool onTop) {
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
     // Changing the flag re-creates the native window hidden; put it back
     // where it was, without taking the focus from the main window.

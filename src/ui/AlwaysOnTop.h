@@ -5,6 +5,6 @@ class QWidget;
 namespace zeb::ui {
 
 // Puts a window on or off the always-on-top level where it stands.
-void SetAlwaysOnTop(QWidget* window, bool onTop);
+void setAlwaysOnTop(QWidget* window, bool onTop);
 
 } // namespace zeb::ui

@@ -21,7 +21,7 @@ void EventYield::pause(Clock::duration duration) {
     // One sleep in the event loop: a waiting run wakes only for events.
     QEventLoop loop;
     OneShotTimer timer;
-    timer.Start(wait, [&loop] { loop.quit(); });
+    timer.start(wait, [&loop] { loop.quit(); });
     QEventLoop* outer = pauseLoop_;
     pauseLoop_ = &loop;
     loop.exec();
@@ -35,7 +35,7 @@ void EventYield::waitFor(const std::function<bool()>& done,
     OneShotTimer timer;
     if (deadline) {
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
-        timer.Start(std::max(wait, std::chrono::milliseconds(0)), [] {});
+        timer.start(std::max(wait, std::chrono::milliseconds(0)), [] {});
     }
     while (!stopped_ && !(done && done()) && !(deadline && Clock::now() >= *deadline))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -5,7 +5,7 @@
 
 namespace zeb::ui {
 
-QString QtFileFilter(std::string_view filter) {
+QString qtFileFilter(std::string_view filter) {
     const QStringList parts =
         QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()))
             .split(QLatin1Char('|'));
@@ -23,7 +23,7 @@ QString QtFileFilter(std::string_view filter) {
 
 std::string chooseFile(QWidget* parent, FileDialog kind, std::string_view filter) {
     QFileDialog dialog(parent);
-    const QString filters = QtFileFilter(filter);
+    const QString filters = qtFileFilter(filter);
     dialog.setNameFilter(filters);
     dialog.selectNameFilter(filters.section(QStringLiteral(";;"), 0, 0));
     if (kind == FileDialog::Save) {

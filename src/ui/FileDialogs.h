@@ -12,7 +12,7 @@ namespace zeb::ui {
 
 // A filter written as "description|pattern|description|pattern..." in the
 // form Qt's file dialogs take ("description (pattern);;...").
-QString QtFileFilter(std::string_view filter);
+QString qtFileFilter(std::string_view filter);
 
 // The platform's file dialog. The save dialog does
 // not ask about replacing a file; the caller does. Empty when cancelled.

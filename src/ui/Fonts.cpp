@@ -2,7 +2,7 @@
 
 namespace zeb::ui {
 
-QFont MakeFont(const std::string& name, double size, bool bold, bool italic, bool strikethru,
+QFont makeFont(const std::string& name, double size, bool bold, bool italic, bool strikethru,
                bool underline, double fallbackSize) {
     QFont font(QString::fromStdString(name));
     font.setPointSizeF(size > 0 ? size : fallbackSize);

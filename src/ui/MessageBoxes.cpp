@@ -7,7 +7,7 @@ namespace zeb::ui {
 
 namespace {
 
-QMessageBox::Icon QtIcon(Icon icon) {
+QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
     case Icon::None:
         return QMessageBox::NoIcon;
@@ -23,7 +23,7 @@ QMessageBox::Icon QtIcon(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-QString Text(std::string_view text) {
+QString messageText(std::string_view text) {
     QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
@@ -31,12 +31,12 @@ QString Text(std::string_view text) {
 
 } // namespace
 
-Answer MessageBoxes::Show(Icon icon, Buttons buttons, std::string_view title,
+Answer MessageBoxes::show(Icon icon, Buttons buttons, std::string_view title,
                           std::string_view text) {
     if (silent_) return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     if (answerer_) return answerer_(icon, buttons, title, text);
     QMessageBox box(
-        QtIcon(icon), Text(title), Text(text),
+        qtIcon(icon), messageText(title), messageText(text),
         buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent_);
     box.setObjectName(QStringLiteral("MessageBox"));
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;

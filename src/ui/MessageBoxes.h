@@ -15,12 +15,12 @@ class MessageBoxes {
     using Answerer = std::function<Answer(Icon icon, Buttons buttons, std::string_view title,
                                           std::string_view text)>;
 
-    void SetParent(QWidget* parent) { parent_ = parent; }
-    void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
+    void setParent(QWidget* parent) { parent_ = parent; }
+    void setAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
     // While the program ends nobody is asked: OK for OK alone, else Cancel.
-    void SetSilent(bool silent) { silent_ = silent; }
+    void setSilent(bool silent) { silent_ = silent; }
 
-    Answer Show(Icon icon, Buttons buttons, std::string_view title, std::string_view text);
+    Answer show(Icon icon, Buttons buttons, std::string_view title, std::string_view text);
 
   private:
     QWidget* parent_ = nullptr;

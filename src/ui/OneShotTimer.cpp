@@ -10,7 +10,7 @@ OneShotTimer::OneShotTimer() {
     });
 }
 
-void OneShotTimer::Start(std::chrono::milliseconds delay, std::function<void()> action) {
+void OneShotTimer::start(std::chrono::milliseconds delay, std::function<void()> action) {
     action_ = std::move(action);
     timer_.start(delay);
 }

@@ -10,9 +10,9 @@ namespace zeb::ui {
 class OneShotTimer {
   public:
     OneShotTimer();
-    void Start(std::chrono::milliseconds delay, std::function<void()> action);
-    void Stop() { timer_.stop(); }
-    bool IsActive() const { return timer_.isActive(); }
+    void start(std::chrono::milliseconds delay, std::function<void()> action);
+    void stop() { timer_.stop(); }
+    bool isActive() const { return timer_.isActive(); }
 
   private:
     QTimer timer_;

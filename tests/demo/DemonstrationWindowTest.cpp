@@ -2,7 +2,7 @@
 #include "../core/TestHost.h"
 #include "demo/Demonstration.h"
 #include "demo/HelpViewer.h"
-#include "mainwindow/CentreFormPosition.h"
+#include "ui/CentreFormPosition.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -82,8 +82,8 @@ class DemonstrationWindowTest : public QObject {
 
     void startsLowOnTheLeftOfTheScreen() {
         const QRect screen = window->screen()->geometry();
-        const FormPosition p = CentreFormPosition(screen.width(), screen.height(), window->width(),
-                                                  window->height(), 8, 2);
+        const ui::FormPosition p = ui::centreFormPosition(screen.width(), screen.height(),
+                                                          window->width(), window->height(), 8, 2);
         QCOMPARE(window->pos(), QPoint(screen.left() + p.left, screen.top() + p.top));
         QVERIFY(window->geometry().center().x() < screen.center().x());
         QVERIFY(window->geometry().center().y() > screen.center().y());

@@ -69,7 +69,7 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         return window().findChild<QPlainTextEdit*>(QStringLiteral("TxtDemo"))->toPlainText();
     }
     int entry() { return s->demonstration().index(); }
-    bool menusEnabled() { return form().action(QStringLiteral("filedummy1"))->isEnabled(); }
+    bool menusEnabled() { return mainWindow().action(QStringLiteral("filedummy1"))->isEnabled(); }
     // A control of the main window or of the demonstration's window.
     void click(const QString& name) {
         QWidget* w = window().findChild<QWidget*>(name);
@@ -105,9 +105,9 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
             click(name);
             QVERIFY2(state() == before, qPrintable(name));
         }
-        form().activateWindow();
-        QTest::keyClicks(&form(), QStringLiteral("5A"));
-        QTest::keyClick(&form(), Qt::Key_Backspace);
+        mainWindow().activateWindow();
+        QTest::keyClicks(&mainWindow(), QStringLiteral("5A"));
+        QTest::keyClick(&mainWindow(), Qt::Key_Backspace);
         QVERIFY2(state() == before, "typed keys");
         QCOMPARE(messages.size(), boxes);
     }
@@ -116,8 +116,8 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        start();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
     }
     void cleanup() { s.reset(); }
 
@@ -192,14 +192,14 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         click(QStringLiteral("Command2"));
         QVERIFY(!window().isVisible());
         QVERIFY(menusEnabled());
-        QVERIFY(!s->zeb.machine.demoMode());
+        QVERIFY(!s->zeb().machine.demoMode());
         qInfo("walk clicked through in %lld ms, of which the run at speed %d took %lld ms",
-              static_cast<long long>(clock.elapsed()), s->zeb.machine.speed(),
+              static_cast<long long>(clock.elapsed()), s->zeb().machine.speed(),
               static_cast<long long>(runTime));
 
         // Afterwards every control works again, typing too.
         SessionFixture::click(field("Operator", 20));
-        QTest::keyClicks(&form(), QStringLiteral("7"));
+        QTest::keyClicks(&mainWindow(), QStringLiteral("7"));
         QCOMPARE(text("Operator", 20), QStringLiteral("7"));
     }
 
@@ -257,7 +257,7 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         for (const auto& [item, keyword] : windows) {
             QString filter;
             bool usable = false;
-            QTimer::singleShot(0, &form(), [&] {
+            QTimer::singleShot(0, &mainWindow(), [&] {
                 QWidget* dialog = QApplication::activeModalWidget();
                 QVERIFY(dialog);
                 auto* button = dialog->findChild<QPushButton*>(QStringLiteral("Command3"));
@@ -297,11 +297,12 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         options.probeSound = false;
         options.help.helpFolders = {QStringLiteral("/nonexistent/zeb/help")};
         s = std::make_unique<views::ZebSession>(std::move(options));
-        s->boxes.SetAnswerer([this](Icon, Buttons, std::string_view, std::string_view text) {
-            messages.emplace_back(text);
-            return Answer::Ok;
-        });
-        s->Start();
+        s->messageBoxes().setAnswerer(
+            [this](Icon, Buttons, std::string_view, std::string_view text) {
+                messages.emplace_back(text);
+                return Answer::Ok;
+            });
+        s->start();
         trigger("zebscreen");
         trigger("tutmenu");
         QCOMPARE(messages.size(), 2u);

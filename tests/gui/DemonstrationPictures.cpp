@@ -8,7 +8,7 @@
 #include "demo/views/DemonstrationWindow.h"
 #include "demo/views/HelpAccess.h"
 #include "demo/views/HelpWindow.h"
-#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/ZebSession.h"
 
 #include <QApplication>
@@ -47,21 +47,20 @@ int main(int argc, char* argv[]) {
     options.probeSound = false;
     options.help.workFolder = work.filePath(QStringLiteral("help"));
     zeb::views::ZebSession session(std::move(options));
-    session.boxes.SetAnswerer([](zeb::Icon, zeb::Buttons, std::string_view, std::string_view) {
-        return zeb::Answer::Ok;
-    });
-    session.Start();
-    QTest::qWaitForWindowExposed(&session.form());
+    session.messageBoxes().setAnswerer([](zeb::Icon, zeb::Buttons, std::string_view,
+                                          std::string_view) { return zeb::Answer::Ok; });
+    session.start();
+    QTest::qWaitForWindowExposed(&session.mainWindow());
 
     const QString mode = args[1];
     const QString what = args[2];
     if (mode == QLatin1String("demonstration")) {
-        session.form().action(QStringLiteral("MnDemonstration"))->trigger();
+        session.mainWindow().action(QStringLiteral("MnDemonstration"))->trigger();
         QTest::qWait(300);
         for (const char* name : kClicks) {
             if (session.demonstration().index() >= what.toInt()) break;
             auto* w = session.demonstrationWindow().findChild<QWidget*>(QLatin1String(name));
-            if (!w) w = session.form().findChild<QWidget*>(QLatin1String(name));
+            if (!w) w = session.mainWindow().findChild<QWidget*>(QLatin1String(name));
             QTest::mouseClick(w, Qt::LeftButton);
             QTest::qWait(30);
         }

@@ -1,7 +1,5 @@
 #include "SessionFixture.h"
-#include "mainwindow/views/FrmPref.h"
-#include "teaching/views/LogicGatesWindow.h"
-#include "teaching/views/MemoryHardwareWindow.h"
+#include "mainwindow/views/PreferencesDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,21 +21,21 @@ const char kCount[] = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\
                       " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
                       "# RUN LOG:\r\n";
 
-QByteArray Read(const QString& name) {
+QByteArray readFile(const QString& name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void Write(const QString& name, const QByteArray& data) {
+void writeFile(const QString& name, const QByteArray& data) {
     QFile f(name);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(data);
 }
 
 // Closes the modal window that opens next, once it shows.
-template <class Dialog> void CloseWhenShown(QWidget* parent, bool* seen) {
-    QTimer::singleShot(0, parent, [parent, seen] {
-        auto* d = parent->findChild<Dialog*>();
+void closeWhenShown(QWidget* parent, const char* name, bool* seen) {
+    QTimer::singleShot(0, parent, [parent, name, seen] {
+        auto* d = parent->findChild<QDialog*>(QLatin1String(name));
         *seen = d && d->isVisible();
         if (d) d->reject();
     });
@@ -53,7 +51,7 @@ class FileCommandsTest : public QObject, SessionFixture {
 
     QString path(const char* name) { return dir.filePath(QLatin1String(name)); }
     void answerFileDialog(const QString& name) {
-        s->host.fileDialog = [this, name](zeb::FileDialog dialog, std::string_view) {
+        s->host().fileDialog = [this, name](zeb::FileDialog dialog, std::string_view) {
             dialogs.push_back(dialog == zeb::FileDialog::Open ? "open" : "save");
             return name.toStdString();
         };
@@ -67,19 +65,19 @@ class FileCommandsTest : public QObject, SessionFixture {
 
   private slots:
     void init() {
-        Start();
+        start();
         dialogs.clear();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
     }
     void cleanup() { s.reset(); }
 
     // Saved in base 16 with mnemonics shown, opened in decimal numbers, saved
     // again and opened in the first mode: the same texts every time.
     void saveAndReopenAcrossModes() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
-        QVERIFY(form().action("MnuSave")->isEnabled());
+        QVERIFY(mainWindow().action("MnuSave")->isEnabled());
         trigger("MnHexadecimal");
         trigger("mnDissassemble");
         const auto shown = cells();
@@ -90,7 +88,7 @@ class FileCommandsTest : public QObject, SessionFixture {
 
         answerFileDialog(path("H.ZEB"));
         trigger("savefile");
-        QCOMPARE(Read(path("H.ZEB")).left(13), QByteArray(" 0|LDA| 11|\r\n"));
+        QCOMPARE(readFile(path("H.ZEB")).left(13), QByteArray(" 0|LDA| 11|\r\n"));
         QCOMPARE(cells(), shown); // the save went through decimal and came back
 
         trigger("MnHexadecimal");
@@ -108,17 +106,17 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void overwriteAndMissingFileQuestions() {
-        Write(path("A.ZEB"), "# RUN LOG:\r\n");
+        writeFile(path("A.ZEB"), "# RUN LOG:\r\n");
         answerFileDialog(path("A.ZEB"));
         click(field("Operator", 0));
-        QTest::keyClicks(&form(), "5");
+        QTest::keyClicks(&mainWindow(), "5");
         answers = {Answer::Cancel};
         trigger("savefile");
         QCOMPARE(messages.size(), size_t(1));
         QVERIFY(messages[0].find("already exists on disk.") != std::string::npos);
-        QCOMPARE(Read(path("A.ZEB")), QByteArray("# RUN LOG:\r\n"));
+        QCOMPARE(readFile(path("A.ZEB")), QByteArray("# RUN LOG:\r\n"));
         trigger("savefile"); // OK replaces it
-        QCOMPARE(Read(path("A.ZEB")), QByteArray(" 0|  5|   |\r\n# RUN LOG:\r\n"));
+        QCOMPARE(readFile(path("A.ZEB")), QByteArray(" 0|  5|   |\r\n# RUN LOG:\r\n"));
         trigger("MnuSave"); // Save asks again, without a dialog
         QCOMPARE(messages.size(), size_t(3));
         QCOMPARE(dialogs.size(), size_t(2));
@@ -142,26 +140,26 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void badLineKeepsEarlierCellsAndNoName() {
-        Write(path("B.ZEB"), " 0|  1|  2|\r\n 1|XYZ|  2|\r\n# RUN LOG:\r\n");
+        writeFile(path("B.ZEB"), " 0|  1|  2|\r\n 1|XYZ|  2|\r\n# RUN LOG:\r\n");
         answerFileDialog(path("B.ZEB"));
         trigger("fileopen");
         QCOMPARE(messages,
                  std::vector<std::string>{"Illegal operator: 'XYZ' in file, load abandoned - "});
         QCOMPARE(text("Operator", 0), QStringLiteral("1"));
-        QVERIFY(!form().action("MnuSave")->isEnabled());
-        QVERIFY(s->zeb.machine.currentFileName().empty());
+        QVERIFY(!mainWindow().action("MnuSave")->isEnabled());
+        QVERIFY(s->zeb().machine.currentFileName().empty());
     }
 
     void copyAndPasteMarkedCells() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
         click(field("Operator", 3), Qt::ShiftModifier);
         click(field("Operator", 11), Qt::ShiftModifier);
-        QTest::keyClick(&form(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(&mainWindow(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("  4| 12|\r\n   |  9|\r\n"));
         click(field("Operator", 78));
-        QTest::keyClick(&form(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&mainWindow(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(text("Operator", 78), QStringLiteral("4"));
         QCOMPARE(text("Operand", 79), QStringLiteral("9"));
         QVERIFY(messages.empty());
@@ -174,7 +172,7 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
     void clearCancelAndOk() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
         click(field("Operand", 5));
@@ -187,16 +185,16 @@ class FileCommandsTest : public QObject, SessionFixture {
         click(child("clearicon"));
         for (int a = 0; a < 80; ++a)
             QVERIFY(text("Operator", a).isEmpty() && text("Operand", a).isEmpty());
-        QVERIFY(!s->zeb.machine.currentFileName().empty()); // only File > New forgets it
+        QVERIFY(!s->zeb().machine.currentFileName().empty()); // only File > New forgets it
         trigger("MnuNew");
-        QVERIFY(s->zeb.machine.currentFileName().empty());
+        QVERIFY(s->zeb().machine.currentFileName().empty());
     }
 
     void printTwoCopiesToPdf() {
-        Write(path("C.ZEB"), kCount);
+        writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
         trigger("fileopen");
-        s->print->printDialog = [this](QPrinter& printer) {
+        s->printCommands().printDialog = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path("listing.pdf"));
             printer.setCopyCount(2);
@@ -204,11 +202,11 @@ class FileCommandsTest : public QObject, SessionFixture {
         };
         trigger("mnuPrinter");
         QVERIFY(messages.empty());
-        const QByteArray first = Read(path("listing.pdf"));
+        const QByteArray first = readFile(path("listing.pdf"));
         QVERIFY(first.startsWith("%PDF"));
-        QVERIFY(Read(path("listing (2).pdf")).startsWith("%PDF"));
+        QVERIFY(readFile(path("listing (2).pdf")).startsWith("%PDF"));
 
-        s->print->printDialog = [](QPrinter& printer) {
+        s->printCommands().printDialog = [](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
             return true;
@@ -217,14 +215,14 @@ class FileCommandsTest : public QObject, SessionFixture {
         QCOMPARE(messages.size(), size_t(1));
         QVERIFY(messages[0].rfind("Failed to print. - ", 0) == 0);
 
-        s->print->printDialog = [](QPrinter&) { return false; };
+        s->printCommands().printDialog = [](QPrinter&) { return false; };
         trigger("mnuPrinter");
         QCOMPARE(messages.size(), size_t(1));
     }
 
     void printerFontsStartFromTheMemoryFont() {
         QString offered;
-        s->print->fontDialog = [&offered](const QFont& initial) -> std::optional<QFont> {
+        s->printCommands().fontDialog = [&offered](const QFont& initial) -> std::optional<QFont> {
             offered = initial.family();
             QFont chosen(QStringLiteral("DejaVu Sans Mono"));
             chosen.setPointSize(12);
@@ -233,17 +231,17 @@ class FileCommandsTest : public QObject, SessionFixture {
         };
         trigger("MnuFonts");
         QCOMPARE(offered, QStringLiteral("MS Sans Serif"));
-        QCOMPARE(s->printerFont.name, std::string("DejaVu Sans Mono"));
-        QCOMPARE(s->printerFont.size, 12.0f);
-        QVERIFY(s->printerFont.bold);
-        s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
+        QCOMPARE(s->printerFont().name, std::string("DejaVu Sans Mono"));
+        QCOMPARE(s->printerFont().size, 12.0f);
+        QVERIFY(s->printerFont().bold);
+        s->printCommands().fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         trigger("MnuFonts");
-        QCOMPARE(s->printerFont.name, std::string("DejaVu Sans Mono"));
+        QCOMPARE(s->printerFont().name, std::string("DejaVu Sans Mono"));
     }
 
     void preferencesChangeTheMemoryFontOnOk() {
-        QTimer::singleShot(0, &form(), [this] {
-            auto* pref = form().findChild<views::FrmPref*>();
+        QTimer::singleShot(0, &mainWindow(), [this] {
+            auto* pref = mainWindow().findChild<views::PreferencesDialog*>();
             QVERIFY(pref && pref->isVisible());
             pref->colourDialog = [](Colour) { return std::optional<Colour>(kGreen); };
             pref->fontDialog = [](const QFont& initial) -> std::optional<QFont> {
@@ -259,7 +257,7 @@ class FileCommandsTest : public QObject, SessionFixture {
             click(pref->findChild<QPushButton*>(QStringLiteral("Command2")));
         });
         trigger("MnPreferences");
-        const Preferences& p = s->zeb.preferences;
+        const Preferences& p = s->zeb().preferences;
         QCOMPARE(p.highlightColour, kGreen);
         QCOMPARE(p.memoryFontName, std::string("DejaVu Sans"));
         QVERIFY(p.memoryFontBold && !p.soundOn);
@@ -267,8 +265,8 @@ class FileCommandsTest : public QObject, SessionFixture {
         QVERIFY(field("Operator", 7)->font().bold());
 
         // Cancel keeps everything, and the next opening shows the stored values.
-        QTimer::singleShot(0, &form(), [this] {
-            auto* pref = form().findChild<views::FrmPref*>();
+        QTimer::singleShot(0, &mainWindow(), [this] {
+            auto* pref = mainWindow().findChild<views::PreferencesDialog*>();
             QVERIFY(!pref->findChild<QCheckBox*>(QStringLiteral("ChkSound"))->isChecked());
             pref->colourDialog = [](Colour) { return std::optional<Colour>(kRed); };
             click(pref->findChild<QPushButton*>(QStringLiteral("Command3")));
@@ -280,18 +278,18 @@ class FileCommandsTest : public QObject, SessionFixture {
 
     void teachingViewsOpenModally() {
         bool seen = false;
-        CloseWhenShown<teaching::views::LogicGatesWindow>(&form(), &seen);
+        closeWhenShown(&mainWindow(), "FrmGates", &seen);
         trigger("mnLogicGates");
         QVERIFY(seen);
         seen = false;
-        CloseWhenShown<teaching::views::MemoryHardwareWindow>(&form(), &seen);
+        closeWhenShown(&mainWindow(), "FrmMem", &seen);
         trigger("MnuMemory");
         QVERIFY(seen);
         seen = false;
-        CloseWhenShown<teaching::views::LogicGatesWindow>(&form(), &seen);
+        closeWhenShown(&mainWindow(), "FrmGates", &seen);
         trigger("mnLogicGates"); // shown again, not created again
         QVERIFY(seen);
-        QCOMPARE(form().findChildren<teaching::views::LogicGatesWindow*>().size(), 1);
+        QCOMPARE(mainWindow().findChildren<QDialog*>(QStringLiteral("FrmGates")).size(), 1);
     }
 };
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-int PdfPages(const QString& name) {
+int pdfPages(const QString& name) {
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const QByteArray data = file.readAll();
@@ -16,7 +16,7 @@ int PdfPages(const QString& name) {
         QString::fromLatin1(data).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
-std::vector<std::string> LongListing() {
+std::vector<std::string> longListing() {
     std::vector<std::string> lines = {"", "", "05-Dec-26 ZEB Printer output"};
     for (int a = 0; a < 80; ++a)
         lines.push_back(QString::asprintf("%02d|  1| 11", a).toStdString());
@@ -37,13 +37,13 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("listing.pdf"));
         QString error;
-        const auto lines = LongListing();
-        QCOMPARE(zeb::ListingPrinter::PrintCopies(printer, 2, lines, zeb::PrinterFont{}, &error),
+        const auto lines = longListing();
+        QCOMPARE(zeb::ListingPrinter::printCopies(printer, 2, lines, zeb::PrinterFont{}, &error),
                  2);
         QVERIFY(error.isEmpty());
-        const int pages = PdfPages(dir.filePath("listing.pdf"));
+        const int pages = pdfPages(dir.filePath("listing.pdf"));
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
-        QCOMPARE(PdfPages(dir.filePath("listing (2).pdf")), pages);
+        QCOMPARE(pdfPages(dir.filePath("listing (2).pdf")), pages);
         QCOMPARE(printer.outputFileName(), dir.filePath("listing.pdf"));
     }
 
@@ -53,9 +53,9 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("one.pdf"));
         QString error;
-        QVERIFY(zeb::ListingPrinter::PrintZEB(printer, {"", "End of output"}, zeb::PrinterFont{},
-                                              &error));
-        QCOMPARE(PdfPages(dir.filePath("one.pdf")), 1);
+        QVERIFY(zeb::ListingPrinter::printListing(printer, {"", "End of output"},
+                                                  zeb::PrinterFont{}, &error));
+        QCOMPARE(pdfPages(dir.filePath("one.pdf")), 1);
     }
 
     void unwritableTargetFails() {
@@ -63,14 +63,14 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName("/nonexistent-folder/x.pdf");
         QString error;
-        QCOMPARE(zeb::ListingPrinter::PrintCopies(printer, 3, {"x"}, zeb::PrinterFont{}, &error),
+        QCOMPARE(zeb::ListingPrinter::printCopies(printer, 3, {"x"}, zeb::PrinterFont{}, &error),
                  0);
         QVERIFY(!error.isEmpty());
     }
 
     void copyNames() {
-        QCOMPARE(zeb::ListingPrinter::CopyFileName("/a/b.pdf", 1), QString("/a/b.pdf"));
-        QCOMPARE(zeb::ListingPrinter::CopyFileName("/a/b.pdf", 3), QString("/a/b (3).pdf"));
+        QCOMPARE(zeb::ListingPrinter::copyFileName("/a/b.pdf", 1), QString("/a/b.pdf"));
+        QCOMPARE(zeb::ListingPrinter::copyFileName("/a/b.pdf", 3), QString("/a/b (3).pdf"));
     }
 };
 

@@ -1,12 +1,12 @@
+#include "mainwindow/views/MainWindow.h"
 #include "SessionFixture.h"
+#include "mainwindow/views/AboutWindow.h"
 #include "mainwindow/views/AddressLabels.h"
 #include "mainwindow/views/FieldPanel.h"
-#include "mainwindow/views/Form1.h"
-#include "mainwindow/views/FrmAbout.h"
-#include "mainwindow/views/FrmInput.h"
-#include "mainwindow/views/FrmKeyB.h"
-#include "mainwindow/views/FrmOutput.h"
+#include "mainwindow/views/InputWindow.h"
+#include "mainwindow/views/KeyboardWindow.h"
 #include "mainwindow/views/KeypadButton.h"
+#include "mainwindow/views/OutputWindow.h"
 #include "mainwindow/views/ZebSession.h"
 
 #include <QAction>
@@ -34,7 +34,7 @@ struct Cell {
 
 // Acts once, as soon as a condition holds, while a run keeps the test inside
 // one click.
-void When(std::function<bool()> condition, std::function<void()> action) {
+void when(std::function<bool()> condition, std::function<void()> action) {
     auto* timer = new QTimer;
     timer->setInterval(2);
     QObject::connect(timer, &QTimer::timeout, [timer, condition, action] {
@@ -62,7 +62,7 @@ class MainWindowTest : public QObject, SessionFixture {
 
     void hover(const char* name) {
         QWidget* w = child(QLatin1String(name));
-        QTest::mouseMove(form().windowHandle(), w->mapTo(&form(), w->rect().center()));
+        QTest::mouseMove(mainWindow().windowHandle(), w->mapTo(&mainWindow(), w->rect().center()));
     }
 
     void enter(const std::vector<Cell>& cells) {
@@ -82,15 +82,14 @@ class MainWindowTest : public QObject, SessionFixture {
 
   private slots:
     void init() {
-        Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        start();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
     }
 
     void cleanup() { s.reset(); }
 
     void startsAtRest() {
-        QCOMPARE(form().windowTitle(), QStringLiteral("ZEB V2.7"));
-        QVERIFY(!s->about().isVisible());
+        QCOMPARE(mainWindow().windowTitle(), QStringLiteral("ZEB V2.7"));
         QCOMPARE(panel("accicon"), QStringLiteral("     0"));
         QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
         for (const char* hidden :
@@ -100,27 +99,27 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(field("Operand", 0)->background(), QColor(192, 192, 192));
         // Save waits for a file name.
         for (const char* off : {"MnuSave"})
-            QVERIFY2(!form().action(QLatin1String(off))->isEnabled(), off);
+            QVERIFY2(!mainWindow().action(QLatin1String(off))->isEnabled(), off);
         QVERIFY(child(QStringLiteral("clearicon"))->isEnabled());
         for (const char* item :
-             {"MnuNew",        "fileopen",        "savefile",     "MnuFonts",
-              "mnuPrinter",    "exitfile",        "mCut",         "mCopy",
-              "mPaste",        "mDelete",         "mnLogicGates", "MnuMemory",
-              "MnHexadecimal", "mnDissassemble",  "mnStatus",     "MnStackPointer",
-              "MnuInterrupts", "MnuOutput",       "MnRefresh",    "MnPreferences",
-              "aboutmenu",     "MnDemonstration", "MMGuide",      "zebscreen",
-              "tutmenu",       "Instruction"}) {
-            QAction* a = form().action(QLatin1String(item));
+             {"MnuNew",        "fileopen",        "savefile",      "MnuFonts",
+              "mnuPrinter",    "exitfile",        "mCut",          "mCopy",
+              "mPaste",        "mDelete",         "mnLogicGates",  "MnuMemory",
+              "MnHexadecimal", "mnDissassemble",  "mnStatus",      "MnStackPointer",
+              "MnuInterrupts", "MnuOutput",       "MnRefresh",     "MnPreferences",
+              "aboutmenu",     "MnDemonstration", "mnFullMachine", "MMGuide",
+              "zebscreen",     "tutmenu",         "Instruction"}) {
+            QAction* a = mainWindow().action(QLatin1String(item));
             QVERIFY2(a->isEnabled() && !a->isChecked(), item);
         }
-        QCOMPARE(form().action(QStringLiteral("mCut"))->shortcut(),
+        QCOMPARE(mainWindow().action(QStringLiteral("mCut"))->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+X")));
         QCOMPARE(field("Operator", 12)->accessibleName(),
                  QStringLiteral("Memory cell 12, operator"));
         QCOMPARE(child(QStringLiteral("pads_15"))->accessibleName(),
                  QStringLiteral("Keypad 15 RIN"));
         QCOMPARE(child(QStringLiteral("runicon"))->accessibleName(), QStringLiteral("Run"));
-        QCOMPARE(s->keyboard().findChild<QPushButton*>(QStringLiteral("cmdKey_26"))->text(),
+        QCOMPARE(s->keyboardWindow().findChild<QPushButton*>(QStringLiteral("cmdKey_26"))->text(),
                  QString());
     }
 
@@ -137,13 +136,13 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(text("Operator", 2), QStringLiteral("12"));
         fast();
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.running());
+        QVERIFY(!s->zeb().machine.running());
         QCOMPARE(panel("pcicon"), QStringLiteral("    10"));
         QCOMPARE(field("Operator", 10)->background(), QColor(Qt::yellow));
         QCOMPARE(paper(1), QStringLiteral("1"));
         QCOMPARE(paper(4), QStringLiteral("4"));
         QVERIFY(messages.empty());
-        QVERIFY(form().action(QStringLiteral("MnOptions"))->isEnabled());
+        QVERIFY(mainWindow().action(QStringLiteral("MnOptions"))->isEnabled());
 
         // A click on the printer feeds the paper by one empty line.
         click(QStringLiteral("printicon"));
@@ -166,12 +165,12 @@ class MainWindowTest : public QObject, SessionFixture {
         QFETCH(QString, hexOperator);
         enter({{0, {12}, {2, 5, 5}}, {1, {}, {2, 0}}});
         click(QStringLiteral("pciconl"));
-        s->zeb.machine.changePC(10);
+        s->zeb().machine.changePC(10);
         if (mnemonics) trigger("mnDissassemble");
         QCOMPARE(text("Operator", 0), decimalOperator);
 
         trigger("MnHexadecimal");
-        QVERIFY(form().action(QStringLiteral("MnHexadecimal"))->isChecked());
+        QVERIFY(mainWindow().action(QStringLiteral("MnHexadecimal"))->isChecked());
         QCOMPARE(text("Operator", 0), hexOperator);
         QCOMPARE(text("Operand", 0), QStringLiteral("FF"));
         QCOMPARE(text("Operand", 1), QStringLiteral("14"));
@@ -186,7 +185,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(text("Operand", 2), QStringLiteral("FF"));
 
         trigger("MnHexadecimal");
-        QVERIFY(!form().action(QStringLiteral("MnHexadecimal"))->isChecked());
+        QVERIFY(!mainWindow().action(QStringLiteral("MnHexadecimal"))->isChecked());
         QCOMPARE(text("Operator", 0), decimalOperator);
         QCOMPARE(text("Operand", 0), QStringLiteral("255"));
         QCOMPARE(text("Operand", 2), QStringLiteral("255"));
@@ -194,21 +193,21 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(child<AddressLabels>(QStringLiteral("PicMem_0"))->labelText(15),
                  QStringLiteral("15"));
         QCOMPARE(child<KeypadButton>(QStringLiteral("pads_10"))->number(), QStringLiteral("10"));
-        QCOMPARE(form().action(QStringLiteral("mnDissassemble"))->isChecked(), mnemonics);
+        QCOMPARE(mainWindow().action(QStringLiteral("mnDissassemble"))->isChecked(), mnemonics);
         QVERIFY(messages.empty());
     }
 
     void typingAMnemonicLetterByLetter() {
         trigger("mnDissassemble");
-        QVERIFY(form().action(QStringLiteral("mnDissassemble"))->isChecked());
+        QVERIFY(mainWindow().action(QStringLiteral("mnDissassemble"))->isChecked());
         click(field("Operator", 5));
         const std::pair<char, const char*> steps[] = {{'x', ""},   {'j', "J"},   {'q', "J"},
                                                       {'s', "JS"}, {'b', "JSB"}, {'c', "JSB"}};
         for (const auto& [key, shown] : steps) {
-            QTest::keyClick(&form(), key);
+            QTest::keyClick(&mainWindow(), key);
             QCOMPARE(text("Operator", 5), QString::fromLatin1(shown));
         }
-        QTest::keyClick(&form(), Qt::Key_Backspace);
+        QTest::keyClick(&mainWindow(), Qt::Key_Backspace);
         QCOMPARE(text("Operator", 5), QStringLiteral("JS"));
     }
 
@@ -232,17 +231,17 @@ class MainWindowTest : public QObject, SessionFixture {
         QFETCH(int, key);
         QFETCH(QString, target);
         click(child(start));
-        QTest::keyClick(&form(), static_cast<Qt::Key>(key));
+        QTest::keyClick(&mainWindow(), static_cast<Qt::Key>(key));
         QCOMPARE(child<FieldPanel>(target)->background(), QColor(Qt::white));
         if (start != target)
             QCOMPARE(child<FieldPanel>(start)->background(), QColor(192, 192, 192));
         // Typing goes to the new field.
-        QTest::keyClick(&form(), '7');
+        QTest::keyClick(&mainWindow(), '7');
         QCOMPARE(child<FieldPanel>(target)->text(), QStringLiteral("7"));
     }
 
     void markingAndClearingMarks() {
-        s->zeb.machine.changePC(9);
+        s->zeb().machine.changePC(9);
         click(field("Operator", 3), Qt::ShiftModifier);
         click(field("Operator", 7), Qt::ShiftModifier);
         click(field("Operand", 8), Qt::ShiftModifier); // operands never mark
@@ -261,13 +260,13 @@ class MainWindowTest : public QObject, SessionFixture {
     void stopEndsALongRun() {
         enter({{0, {7}, {0}}});
         fast();
-        When([this] { return s->zeb.machine.running(); },
+        when([this] { return s->zeb().machine.running(); },
              [this] { click(QStringLiteral("halticon")); });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.running());
+        QVERIFY(!s->zeb().machine.running());
         QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
         QVERIFY(messages.empty());
-        QVERIFY(form().action(QStringLiteral("filedummy1"))->isEnabled());
+        QVERIFY(mainWindow().action(QStringLiteral("filedummy1"))->isEnabled());
     }
 
     void stepOnAHaltStaysThere() {
@@ -277,7 +276,7 @@ class MainWindowTest : public QObject, SessionFixture {
             QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
             QCOMPARE(field("Operator", 0)->background(), QColor(Qt::yellow));
         }
-        QVERIFY(!s->zeb.machine.running());
+        QVERIFY(!s->zeb().machine.running());
         QVERIFY(messages.empty());
     }
 
@@ -298,8 +297,8 @@ class MainWindowTest : public QObject, SessionFixture {
         QFETCH(QString, report);
         enter({{0, {11}, {}}, {1, {12}, {}}, {2, {0}, {}}});
         fast();
-        FrmInput* input = &s->input();
-        When([input] { return input->isVisible(); },
+        InputWindow* input = &s->inputWindow();
+        when([input] { return input->isVisible(); },
              [input, digits] {
                  for (int d : digits)
                      QTest::mouseClick(input->findChild<QPushButton*>(
@@ -327,13 +326,13 @@ class MainWindowTest : public QObject, SessionFixture {
                {12, {0}, {}},
                {79, {0}, {1, 0}}});
         trigger("MnuInterrupts");
-        FrmKeyB* keyboard = &s->keyboard();
+        KeyboardWindow* keyboard = &s->keyboardWindow();
         QVERIFY(keyboard->isVisible());
         QVERIFY(child(QStringLiteral("PnlStatusReg"))->isVisible());
-        QVERIFY(form().action(QStringLiteral("mnStatus"))->isChecked());
+        QVERIFY(mainWindow().action(QStringLiteral("mnStatus"))->isChecked());
         fast();
         bool onTopDuringRun = false;
-        When([this] { return s->zeb.machine.running() && panel("pcicon") == "     1"; },
+        when([this] { return s->zeb().machine.running() && panel("pcicon") == "     1"; },
              [&, keyboard] {
                  onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
                  QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
@@ -349,21 +348,21 @@ class MainWindowTest : public QObject, SessionFixture {
 
         // Closed by its close box, the device is off as from the menu.
         keyboard->close();
-        QVERIFY(!s->zeb.display.get(Flag::KeyboardVisible));
-        QVERIFY(!form().action(QStringLiteral("MnuInterrupts"))->isChecked());
+        QVERIFY(!s->zeb().display.get(Flag::KeyboardVisible));
+        QVERIFY(!mainWindow().action(QStringLiteral("MnuInterrupts"))->isChecked());
     }
 
     void displaySwitches() {
         trigger("MnStackPointer");
         QVERIFY(child(QStringLiteral("PnlStackPtr"))->isVisible());
         QVERIFY(child(QStringLiteral("CmdSP"))->isVisible());
-        QVERIFY(form().action(QStringLiteral("MnStackPointer"))->isChecked());
+        QVERIFY(mainWindow().action(QStringLiteral("MnStackPointer"))->isChecked());
         trigger("MnuOutput");
-        QVERIFY(s->output().isVisible());
-        QVERIFY(form().action(QStringLiteral("MnuOutput"))->isChecked());
+        QVERIFY(s->outputWindow().isVisible());
+        QVERIFY(mainWindow().action(QStringLiteral("MnuOutput"))->isChecked());
         trigger("MnHexadecimal"); // every base change closes the output window
-        QVERIFY(!s->output().isVisible());
-        QVERIFY(!form().action(QStringLiteral("MnuOutput"))->isChecked());
+        QVERIFY(!s->outputWindow().isVisible());
+        QVERIFY(!mainWindow().action(QStringLiteral("MnuOutput"))->isChecked());
         trigger("mnStatus");
         QVERIFY(child(QStringLiteral("LblStatus"))->isVisible());
         trigger("mnStatus");
@@ -378,7 +377,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QTRY_COMPARE(status->text(), QStringLiteral("Deletes contents of current memory location"));
         hover("accicon");
         QTRY_COMPARE(status->text(), QStringLiteral("Accumulator: 0000000000000000"));
-        s->zeb.machine.changeAcc(3);
+        s->zeb().machine.changeAcc(3);
         QCOMPARE(status->text(), QStringLiteral("Accumulator: 0000000000000011"));
         hover("Operand_17");
         QTRY_COMPARE(status->text(), QStringLiteral("Memory location  17 Operand: 00000000"));
@@ -389,27 +388,27 @@ class MainWindowTest : public QObject, SessionFixture {
     void exitDuringARun() {
         enter({{0, {7}, {0}}});
         fast();
-        When([this] { return s->zeb.machine.running(); }, [this] { form().close(); });
+        when([this] { return s->zeb().machine.running(); }, [this] { mainWindow().close(); });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.running());
+        QVERIFY(!s->zeb().machine.running());
         QCOMPARE(quits, 1);
-        QVERIFY(!form().isVisible());
+        QVERIFY(!mainWindow().isVisible());
         QVERIFY(messages.empty());
     }
 
     void exitWhileTheInputWindowWaits() {
         enter({{0, {11}, {}}, {1, {7}, {0}}});
         fast();
-        FrmInput* input = &s->input();
+        InputWindow* input = &s->inputWindow();
         bool blocked = false;
-        When([input] { return input->isVisible(); },
+        when([input] { return input->isVisible(); },
              [this, &blocked] {
                  blocked = !child(QStringLiteral("Operator_0"))->isEnabled() &&
-                           !form().menuBar()->isEnabled();
-                 form().close();
+                           !mainWindow().menuBar()->isEnabled();
+                 mainWindow().close();
              });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb.machine.running());
+        QVERIFY(!s->zeb().machine.running());
         QVERIFY(blocked);
         QVERIFY(!input->isVisible());
         QCOMPARE(quits, 1);

@@ -3,8 +3,8 @@
 // ZEB_MONKEY_SEED and ZEB_MONKEY_ACTIONS make longer local sessions.
 #include "SessionFixture.h"
 #include "files/views/PrintCommands.h"
-#include "mainwindow/views/FrmInput.h"
-#include "mainwindow/views/FrmKeyB.h"
+#include "mainwindow/views/InputWindow.h"
+#include "mainwindow/views/KeyboardWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,18 +27,18 @@ class MonkeyTest : public QObject, SessionFixture {
     QTemporaryDir dir;
     int runTicks = 0;
 
-    int Random(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
-    bool Chance(int percent) { return Random(100) < percent; }
+    int random(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+    bool chance(int percent) { return random(100) < percent; }
 
-    void ClickIfShown(QWidget* w) {
+    void clickIfShown(QWidget* w) {
         if (w && w->isVisible() && w->isEnabled()) QTest::mouseClick(w, Qt::LeftButton);
     }
-    QPushButton* Button(QWidget* window, const QString& name) {
+    QPushButton* button(QWidget* window, const QString& name) {
         return window->findChild<QPushButton*>(name);
     }
 
     // Whatever a student might do next, the modal windows aside.
-    void Act() {
+    void act() {
         static const char* kItems[] = {
             "MnuNew",     "fileopen",       "MnuSave",       "savefile",      "mCut",
             "mCopy",      "mPaste",         "mDelete",       "MnHexadecimal", "mnDissassemble",
@@ -47,102 +47,105 @@ class MonkeyTest : public QObject, SessionFixture {
         static const char* kButtons[] = {"runicon",  "stepicon", "halticon", "clearicon",
                                          "acciconl", "pciconl",  "CmdSP"};
         static const char kKeys[] = "0123456789ABCDEFJLMNOPRSTXZ()+-/ ";
-        switch (Random(9)) {
+        switch (random(9)) {
         case 0:
         case 1:
-            click(field(Chance(50) ? "Operator" : "Operand", Random(80)),
-                  Chance(15) ? Qt::ShiftModifier : Qt::NoModifier);
+            click(field(chance(50) ? "Operator" : "Operand", random(80)),
+                  chance(15) ? Qt::ShiftModifier : Qt::NoModifier);
             break;
         case 2:
-            ClickIfShown(child(QStringLiteral("pads_%1").arg(Random(17))));
+            clickIfShown(child(QStringLiteral("pads_%1").arg(random(17))));
             break;
         case 3:
-            QTest::keyClick(&form(), kKeys[Random(sizeof kKeys - 1)]);
+            QTest::keyClick(&mainWindow(), kKeys[random(sizeof kKeys - 1)]);
             break;
         case 4: {
             static const Qt::Key kNav[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,
                                            Qt::Key_Down,     Qt::Key_Home,  Qt::Key_End,
                                            Qt::Key_Backspace};
-            QTest::keyClick(&form(), kNav[Random(7)]);
+            QTest::keyClick(&mainWindow(), kNav[random(7)]);
             break;
         }
         case 5: {
-            QAction* a = form().action(QLatin1String(kItems[Random(std::size(kItems))]));
-            if (a->isEnabled() && form().isEnabled()) a->trigger();
+            QAction* a = mainWindow().action(QLatin1String(kItems[random(std::size(kItems))]));
+            if (a->isEnabled() && mainWindow().isEnabled()) a->trigger();
             break;
         }
         case 6:
-            ClickIfShown(child(QLatin1String(kButtons[Random(std::size(kButtons))])));
+            clickIfShown(child(QLatin1String(kButtons[random(std::size(kButtons))])));
             break;
         case 7:
-            child<QSlider>(QStringLiteral("speed"))->setValue(8 + Random(3));
+            child<QSlider>(QStringLiteral("speed"))->setValue(8 + random(3));
             break;
         default:
-            if (s->keyboard().isVisible())
-                ClickIfShown(Button(&s->keyboard(), QStringLiteral("cmdKey_%1").arg(Random(37))));
-            else if (Chance(30))
+            if (s->keyboardWindow().isVisible())
+                clickIfShown(
+                    button(&s->keyboardWindow(), QStringLiteral("cmdKey_%1").arg(random(37))));
+            else if (chance(30))
                 QApplication::clipboard()->setText(
-                    Chance(50) ? QStringLiteral("  1| 11|\r\nLDA|  2|\r\n 12|   |\r\n")
-                               : QString::fromLatin1(QByteArray(Random(40), char(Random(256)))));
+                    chance(50) ? QStringLiteral("  1| 11|\r\nLDA|  2|\r\n 12|   |\r\n")
+                               : QString::fromLatin1(QByteArray(random(40), char(random(256)))));
             break;
         }
     }
 
     // While a program runs or INP waits, the student goes on clicking; a run
     // that goes on too long is stopped.
-    void DuringRun() {
-        if (s->input().isVisible()) {
-            for (int i = Random(4); i > 0; --i)
-                ClickIfShown(Button(&s->input(), QStringLiteral("CmdNumber_%1").arg(Random(10))));
-            if (Chance(10))
-                s->input().reject();
+    void duringRun() {
+        if (s->inputWindow().isVisible()) {
+            for (int i = random(4); i > 0; --i)
+                clickIfShown(
+                    button(&s->inputWindow(), QStringLiteral("CmdNumber_%1").arg(random(10))));
+            if (chance(10))
+                s->inputWindow().reject();
             else
-                ClickIfShown(Button(&s->input(), QStringLiteral("Command1")));
+                clickIfShown(button(&s->inputWindow(), QStringLiteral("Command1")));
             return;
         }
-        if (!s->zeb.machine.running()) {
+        if (!s->zeb().machine.running()) {
             runTicks = 0;
             return;
         }
-        if (++runTicks > 40 || Chance(5))
-            ClickIfShown(child(QStringLiteral("halticon")));
-        else if (Chance(30))
-            Act();
+        if (++runTicks > 40 || chance(5))
+            clickIfShown(child(QStringLiteral("halticon")));
+        else if (chance(30))
+            act();
     }
 
   private slots:
     void randomUseNeitherCrashesNorHangs() {
-        Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        start();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
         answers.clear();
-        s->boxes.SetAnswerer([this](Icon, Buttons buttons, std::string_view, std::string_view) {
-            return buttons == Buttons::Ok || Chance(50) ? Answer::Ok : Answer::Cancel;
-        });
-        s->host.fileDialog = [this](zeb::FileDialog, std::string_view) {
-            return dir.filePath(QStringLiteral("P%1.ZEB").arg(Random(3))).toStdString();
+        s->messageBoxes().setAnswerer(
+            [this](Icon, Buttons buttons, std::string_view, std::string_view) {
+                return buttons == Buttons::Ok || chance(50) ? Answer::Ok : Answer::Cancel;
+            });
+        s->host().fileDialog = [this](zeb::FileDialog, std::string_view) {
+            return dir.filePath(QStringLiteral("P%1.ZEB").arg(random(3))).toStdString();
         };
-        s->print->printDialog = [this](QPrinter& printer) {
+        s->printCommands().printDialog = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(dir.filePath(QStringLiteral("listing.pdf")));
-            return Chance(50);
+            return chance(50);
         };
-        s->print->fontDialog = [](const QFont&) { return std::optional<QFont>(); };
+        s->printCommands().fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         long steps = 0;
-        s->zeb.run.setAfterInstruction([&steps](zeb::Opcode) { ++steps; });
+        s->zeb().run.setAfterInstruction([&steps](zeb::Opcode) { ++steps; });
         QTimer during;
-        connect(&during, &QTimer::timeout, this, [this] { DuringRun(); });
+        connect(&during, &QTimer::timeout, this, [this] { duringRun(); });
         during.start(1);
 
         const int actions = qEnvironmentVariableIsSet("ZEB_MONKEY_ACTIONS")
                                 ? qEnvironmentVariableIntValue("ZEB_MONKEY_ACTIONS")
                                 : 4000;
         for (int i = 0; i < actions; ++i) {
-            Act();
-            QVERIFY(!s->zeb.machine.running()); // every run has ended inside its click
+            act();
+            QVERIFY(!s->zeb().machine.running()); // every run has ended inside its click
         }
         during.stop();
         qInfo("%ld instructions executed", steps);
-        s->shell.exitProgram();
+        s->shell().exitProgram();
         QCOMPARE(quits, 1);
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 #include "mainwindow/views/FieldPanel.h"
-#include "mainwindow/views/Form1.h"
+#include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/ZebSession.h"
 
 #include <QAction>
@@ -20,7 +20,7 @@ struct SessionFixture {
     std::deque<Answer> answers;
     int quits = 0;
 
-    void Start() {
+    void start() {
         messages.clear();
         answers.clear();
         quits = 0;
@@ -28,19 +28,20 @@ struct SessionFixture {
         options.quit = [this] { ++quits; };
         options.probeSound = false;
         s = std::make_unique<views::ZebSession>(std::move(options));
-        s->boxes.SetAnswerer([this](Icon, Buttons, std::string_view, std::string_view text) {
-            messages.emplace_back(text);
-            if (answers.empty()) return Answer::Ok;
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        });
-        s->Start();
+        s->messageBoxes().setAnswerer(
+            [this](Icon, Buttons, std::string_view, std::string_view text) {
+                messages.emplace_back(text);
+                if (answers.empty()) return Answer::Ok;
+                const Answer a = answers.front();
+                answers.pop_front();
+                return a;
+            });
+        s->start();
     }
 
-    views::Form1& form() { return s->form(); }
+    views::MainWindow& mainWindow() { return s->mainWindow(); }
     template <typename W = QWidget> W* child(const QString& name) {
-        W* w = form().findChild<W*>(name);
+        W* w = mainWindow().findChild<W*>(name);
         if (!w) qFatal("no control %s", qPrintable(name));
         return w;
     }
@@ -48,7 +49,7 @@ struct SessionFixture {
         return child<views::FieldPanel>(QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(a));
     }
     QString text(const char* kind, int a) { return field(kind, a)->text(); }
-    void trigger(const char* item) { form().action(QLatin1String(item))->trigger(); }
+    void trigger(const char* item) { mainWindow().action(QLatin1String(item))->trigger(); }
     void click(QWidget* w, Qt::KeyboardModifiers mods = {}) {
         QTest::mouseClick(w, Qt::LeftButton, mods);
     }

@@ -5,7 +5,7 @@
 #include "machineview/MachineViewModel.h"
 #include "machineview/views/MachineViewWindow.h"
 #include "machineview/views/MachineViewWindows.h"
-#include "mainwindow/views/FrmInterval.h"
+#include "mainwindow/views/WaitIntervalDialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -26,33 +26,33 @@ class MachineViewSessionTest : public QObject, SessionFixture {
     }
 
   private slots:
-    void init() { Start(); }
+    void init() { start(); }
     void cleanup() { s.reset(); }
 
     void theViewsMenuOpensTheViewAndCancelBringsTheMainWindowBack() {
         trigger("MnuInterrupts");
         trigger("MnHexadecimal");
-        s->zeb.machine.setOperatorText(0, "1");
-        s->zeb.machine.setOperandText(0, "1A");
+        s->zeb().machine.setOperatorText(0, "1");
+        s->zeb().machine.setOperandText(0, "1A");
         trigger("mnFullMachine");
         QVERIFY(view().window()->isVisible());
-        QVERIFY(!form().isVisible());
-        QVERIFY(!form().isEnabled());
-        QCOMPARE(s->zeb.machine.base(), NumberBase::Decimal);
-        QCOMPARE(s->zeb.machine.operandText(0), std::string("26"));
-        QVERIFY(!s->zeb.display.get(Flag::KeyboardVisible));
-        QVERIFY(form().action(QStringLiteral("MnuInterrupts"))->isChecked());
+        QVERIFY(!mainWindow().isVisible());
+        QVERIFY(!mainWindow().isEnabled());
+        QCOMPARE(s->zeb().machine.base(), NumberBase::Decimal);
+        QCOMPARE(s->zeb().machine.operandText(0), std::string("26"));
+        QVERIFY(!s->zeb().display.get(Flag::KeyboardVisible));
+        QVERIFY(mainWindow().action(QStringLiteral("MnuInterrupts"))->isChecked());
         click(viewChild("CmdCancel"));
         QVERIFY(!view().window()->isVisible());
-        QVERIFY(form().isVisible());
-        QVERIFY(form().isEnabled());
+        QVERIFY(mainWindow().isVisible());
+        QVERIFY(mainWindow().isEnabled());
     }
 
     void waitFixedPeriodsShowsTheWaitIntervalWindow() {
         trigger("mnFullMachine");
         bool shown = false;
         QTimer::singleShot(0, [&] {
-            views::FrmInterval& interval = s->interval();
+            views::WaitIntervalDialog& interval = s->waitIntervalDialog();
             shown = interval.isVisible() && interval.isModal();
             interval.hide();
         });
@@ -68,8 +68,8 @@ class MachineViewSessionTest : public QObject, SessionFixture {
 
     void closingTheMainWindowDuringAViewRunEndsTheProgram() {
         QFETCH(bool, inAWait);
-        s->zeb.machine.setOperatorText(0, "7");
-        s->zeb.machine.setOperandText(0, "0");
+        s->zeb().machine.setOperatorText(0, "7");
+        s->zeb().machine.setOperandText(0, "0");
         trigger("mnFullMachine");
         static_cast<QCheckBox*>(viewChild("ChkWait"))->setChecked(true);
         struct CloseAtFirstWait : machineview::MachineViewObserver {
@@ -79,18 +79,18 @@ class MachineViewSessionTest : public QObject, SessionFixture {
                 if (++waits == 1) QTimer::singleShot(0, main, [this] { main->close(); });
             }
         } closer;
-        closer.main = &form();
+        closer.main = &mainWindow();
         if (inAWait)
             view().model()->display().addObserver(&closer);
         else
-            QTimer::singleShot(0, &form(), [this] { form().close(); });
+            QTimer::singleShot(0, &mainWindow(), [this] { mainWindow().close(); });
         click(viewChild("CmdRun"));
         view().model()->display().removeObserver(&closer);
         QCOMPARE(quits, 1);
         QCOMPARE(closer.waits, inAWait ? 1 : 0);
-        QVERIFY(!s->zeb.machine.running());
+        QVERIFY(!s->zeb().machine.running());
         QVERIFY(!view().window()->isVisible());
-        QCOMPARE(s->zeb.machine.viewMode(), ViewMode::Normal);
+        QCOMPARE(s->zeb().machine.viewMode(), ViewMode::Normal);
     }
 };
 

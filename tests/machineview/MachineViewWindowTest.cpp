@@ -107,7 +107,7 @@ class MachineViewWindowTest : public QObject {
         messages_.clear();
         repaints_ = 0;
         intervalDialogs_ = 0;
-        host_->boxes().SetAnswerer(
+        host_->boxes().setAnswerer(
             [this](Icon icon, Buttons, std::string_view title, std::string_view text) {
                 messages_.push_back({icon, QString::fromUtf8(title.data(), title.size()),
                                      QString::fromUtf8(text.data(), text.size())});

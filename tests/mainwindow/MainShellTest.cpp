@@ -1,6 +1,5 @@
 #include "mainwindow/MainShell.h"
 #include "../core/TestHost.h"
-#include "mainwindow/CentreFormPosition.h"
 
 #include <gtest/gtest.h>
 
@@ -131,24 +130,6 @@ TEST(MainShell, ProgramExitUnloadsEveryWindowInOrderAndEndsTheRun) {
     EXPECT_TRUE(r.shell.exiting());
     r.shell.exitProgram();
     EXPECT_EQ(r.windows.unloaded.size(), order.size());
-}
-
-TEST(CentreForm, PlacesAtTenthsOfTheFreeSpace) {
-    struct Case {
-        int vertical, horizontal;
-        FormPosition expected;
-    } cases[] = {
-        {5, 5, {400, 200}},                       // centred: free space 800 x 400
-        {0, 8, {640, 0}},                         // the top, eight tenths across
-        {0, 0, {0, 0}},      {12, 5, {400, 400}}, // vertical clamped; horizontal as given
-        {-3, 14, {1120, 0}}, {5, 14, {800, 200}}, {5, -2, {0, 200}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.vertical << "," << c.horizontal);
-        EXPECT_EQ(CentreFormPosition(1600, 1000, 800, 600, c.vertical, c.horizontal), c.expected);
-    }
-    // Free space is rounded: (1000 - 975) / 10 = 2.5 rounds to 2.
-    EXPECT_EQ(CentreFormPosition(1000, 1000, 975, 975, 1, 1), (FormPosition{2, 2}));
 }
 
 } // namespace

@@ -64,7 +64,7 @@ DemonstrationWindow::DemonstrationWindow(Demonstration& demonstration, QWidget* 
     resize(px(kStartWidth), px(kStartHeight));
     layOut();
     // Low down on the left, clear of the memory cells the student clicks.
-    ui::CentreForm(this, 8, 2);
+    ui::centreForm(this, 8, 2);
 }
 
 void DemonstrationWindow::showInstruction(const std::string& message, bool nextEnabled) {

@@ -80,7 +80,7 @@ void HelpAccess::present() {
     if (!parent) parent = owner_;
     if (!window_) {
         window_ = new HelpWindow(*engine_, parent);
-        ui::CentreForm(window_, 5, 5);
+        ui::centreForm(window_, 5, 5);
     } else if (window_->parentWidget() != parent)
         window_->setParent(parent, window_->windowFlags());
     window_->show();

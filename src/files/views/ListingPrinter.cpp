@@ -13,15 +13,15 @@ namespace zeb {
 
 namespace {
 QFont ToQFont(const PrinterFont& f) {
-    QFont font = ui::MakeFont(f.name, f.size, f.bold, f.italic, f.strikethru, f.underline, 10);
+    QFont font = ui::makeFont(f.name, f.size, f.bold, f.italic, f.strikethru, f.underline, 10);
     // A listing of columns needs a fixed pitch when the named face is missing.
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }
 } // namespace
 
-bool ListingPrinter::PrintZEB(QPrinter& printer, const std::vector<std::string>& lines,
-                              const PrinterFont& font, QString* error) {
+bool ListingPrinter::printListing(QPrinter& printer, const std::vector<std::string>& lines,
+                                  const PrinterFont& font, QString* error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error) *error = QStringLiteral("The printer could not be opened");
@@ -57,7 +57,7 @@ bool ListingPrinter::PrintZEB(QPrinter& printer, const std::vector<std::string>&
     return true;
 }
 
-QString ListingPrinter::CopyFileName(const QString& name, int copy) {
+QString ListingPrinter::copyFileName(const QString& name, int copy) {
     if (copy <= 1) return name;
     const QFileInfo info(name);
     const QString suffix = info.suffix().isEmpty() ? QString() : "." + info.suffix();
@@ -65,15 +65,15 @@ QString ListingPrinter::CopyFileName(const QString& name, int copy) {
         QStringLiteral("%1 (%2)%3").arg(info.completeBaseName()).arg(copy).arg(suffix));
 }
 
-int ListingPrinter::PrintCopies(QPrinter& printer, int copies,
+int ListingPrinter::printCopies(QPrinter& printer, int copies,
                                 const std::vector<std::string>& lines, const PrinterFont& font,
                                 QString* error) {
     const QString file = printer.outputFileName();
     printer.setCopyCount(1);
     int printed = 0;
     for (int copy = 1; copy <= copies; ++copy) {
-        if (!file.isEmpty()) printer.setOutputFileName(CopyFileName(file, copy));
-        if (!PrintZEB(printer, lines, font, error)) break;
+        if (!file.isEmpty()) printer.setOutputFileName(copyFileName(file, copy));
+        if (!printListing(printer, lines, font, error)) break;
         ++printed;
     }
     if (!file.isEmpty()) printer.setOutputFileName(file);

@@ -23,7 +23,7 @@ PrintCommands::PrintCommands(Machine& machine, PrinterFont& font, QWidget* paren
     };
 }
 
-void PrintCommands::MnuFonts_Click() {
+void PrintCommands::choosePrinterFont() {
     // The dialog opens on the memory font's name, not the printer font's.
     const Preferences& p = m_.preferences();
     QFont initial(QString::fromStdString(p.memoryFontName));
@@ -38,22 +38,24 @@ void PrintCommands::MnuFonts_Click() {
     font_.underline = chosen->underline();
 }
 
-void PrintCommands::mnuPrinter_Click() {
+void PrintCommands::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setCopyCount(1);
     if (!printDialog(printer)) return;
-    PrintCopies(printer);
+    printCopies(printer);
 }
 
-void PrintCommands::PrintCopies(QPrinter& printer) {
+void PrintCommands::printCopies(QPrinter& printer) {
     // Qt may take the copy count as collated copies inside one job; each copy
     // is a separate job here.
     const int copies = std::max(1, printer.copyCount());
-    m_.display().setBusy(true);
     QString error;
-    const auto lines = Listing::lines(m_, Listing::today());
-    const int printed = ListingPrinter::PrintCopies(printer, copies, lines, font_, &error);
-    m_.display().setBusy(false);
+    int printed = 0;
+    {
+        BusyPointer busy(m_.display());
+        const auto lines = Listing::lines(m_, Listing::today());
+        printed = ListingPrinter::printCopies(printer, copies, lines, font_, &error);
+    }
     if (printed < copies) m_.report("Failed to print.", error.toStdString());
 }
 

@@ -23,10 +23,12 @@ class PrintCommands {
 
     PrintCommands(Machine& machine, PrinterFont& font, QWidget* parent);
 
-    void MnuFonts_Click();
-    void mnuPrinter_Click();
+    // File > Printer Fonts.
+    void choosePrinterFont();
+    // File > Print.
+    void print();
     // The copies the dialog asked for, each a job of its own.
-    void PrintCopies(QPrinter& printer);
+    void printCopies(QPrinter& printer);
 
   private:
     Machine& m_;

@@ -103,7 +103,7 @@ void ClockChartWindow::refresh() {
     if (chart.shown() && !isVisible()) {
         if (!placed_) {
             adjustSize();
-            ui::CentreForm(this, 2, 9);
+            ui::centreForm(this, 2, 9);
             placed_ = true;
         }
         show();

@@ -28,12 +28,12 @@ void MachineViewWindows::create() {
     links.cancelled = [this] { restoreMainWindow(); };
     links.showWaitIntervalDialog = setup_.showWaitIntervalDialog;
     links.runStateChanged = [this](bool running) {
-        if (!running || chart_->isVisible()) ui::SetAlwaysOnTop(chart_.get(), running);
+        if (!running || chart_->isVisible()) ui::setAlwaysOnTop(chart_.get(), running);
     };
     window_ = std::make_unique<MachineViewWindow>(*model_, std::move(links));
     if (setup_.attachHelpButton)
         setup_.attachHelpButton(window_->findChild<QAbstractButton*>(QStringLiteral("Command1")));
-    ui::CentreForm(window_.get(), 5, 5);
+    ui::centreForm(window_.get(), 5, 5);
     // The view steps every two seconds until the student chooses otherwise.
     setup_.zeb.machine.setWaitInterval(2);
 }

@@ -16,7 +16,7 @@ class StandaloneHost : public Host {
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override {
-        return boxes_.Show(icon, buttons, title, text);
+        return boxes_.show(icon, buttons, title, text);
     }
     void processEvents() override { yield_.processEvents(); }
     void pause(Clock::duration duration) override { yield_.pause(duration); }

@@ -5,7 +5,7 @@
 
 namespace zeb::views {
 
-void DrawLeftArrow(QPainter& painter, const QRectF& box) {
+void drawLeftArrow(QPainter& painter, const QRectF& box) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const double h = std::min(box.height() * 0.5, box.width() * 0.3);
@@ -28,7 +28,7 @@ void DrawLeftArrow(QPainter& painter, const QRectF& box) {
     painter.restore();
 }
 
-void DrawPrinter(QPainter& painter, const QRectF& box, bool printing) {
+void drawPrinter(QPainter& painter, const QRectF& box, bool printing) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const double w = box.width(), h = box.height();

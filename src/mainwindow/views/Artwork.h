@@ -7,7 +7,7 @@ namespace zeb::views {
 
 // Pictures drawn at any scale: the keypad's and the input window's delete
 // arrow, and the printer at rest or printing.
-void DrawLeftArrow(QPainter& painter, const QRectF& box);
-void DrawPrinter(QPainter& painter, const QRectF& box, bool printing);
+void drawLeftArrow(QPainter& painter, const QRectF& box);
+void drawPrinter(QPainter& painter, const QRectF& box, bool printing);
 
 } // namespace zeb::views

@@ -16,13 +16,13 @@ FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
 void FieldPanel::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
-    Changed();
+    changed();
 }
 
 void FieldPanel::setBackground(const QColor& colour) {
     if (colour == background_) return;
     background_ = colour;
-    Changed();
+    changed();
 }
 
 void FieldPanel::setAlignment(Qt::Alignment alignment) {
@@ -30,9 +30,14 @@ void FieldPanel::setAlignment(Qt::Alignment alignment) {
     update();
 }
 
-void FieldPanel::Changed() {
+void FieldPanel::setBottomBorder(bool drawn) {
+    bottomBorder_ = drawn;
+    update();
+}
+
+void FieldPanel::changed() {
     if (pacer_)
-        pacer_->Request(this);
+        pacer_->request(this);
     else
         update();
 }
@@ -44,9 +49,11 @@ void FieldPanel::paintEvent(QPaintEvent*) {
     if (accessibleDescription() != spoken) setAccessibleDescription(spoken);
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, background_);
-    p.setPen(QColor(96, 96, 96));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    // The border is the edge of a filled rectangle one pixel wide, inside the
+    // field: at any scale, fractional ones too, it covers at least one device
+    // pixel and no neighbour paints over it.
+    p.fillRect(r, QColor(96, 96, 96));
+    p.fillRect(r.adjusted(1, 1, -1, bottomBorder_ ? -1 : 0), background_);
     p.setPen(Qt::black);
     p.setFont(font());
     p.drawText(r.adjusted(2, 0, -2, 0), static_cast<int>(alignment_) | Qt::AlignVCenter, text_);

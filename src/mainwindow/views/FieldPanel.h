@@ -17,6 +17,9 @@ class FieldPanel : public QWidget {
     QColor background() const { return background_; }
     void setBackground(const QColor& colour);
     void setAlignment(Qt::Alignment alignment);
+    // Off for a memory cell with a neighbour below: its top border is the
+    // line between the two.
+    void setBottomBorder(bool drawn);
     // Changes are then painted at screen rate.
     void setPacer(RepaintPacer* pacer) { pacer_ = pacer; }
 
@@ -33,8 +36,9 @@ class FieldPanel : public QWidget {
     QString text_;
     QColor background_{192, 192, 192};
     Qt::Alignment alignment_ = Qt::AlignCenter;
+    bool bottomBorder_ = true;
     RepaintPacer* pacer_ = nullptr;
-    void Changed();
+    void changed();
 };
 
 } // namespace zeb::views

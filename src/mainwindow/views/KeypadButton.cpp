@@ -39,7 +39,7 @@ void KeypadButton::paintEvent(QPaintEvent*) {
     if (down) face.translate(1, 1);
     if (!isEnabled()) p.setOpacity(0.45);
     if (arrow_) {
-        DrawLeftArrow(p, face);
+        drawLeftArrow(p, face);
         return;
     }
     QFont small = font();

@@ -19,7 +19,7 @@ void PrinterPicture::setPrinting(bool printing) {
 
 void PrinterPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    DrawPrinter(p, QRectF(rect()).adjusted(1, 1, -1, -1), printing_);
+    drawPrinter(p, QRectF(rect()).adjusted(1, 1, -1, -1), printing_);
 }
 
 void PrinterPicture::mouseReleaseEvent(QMouseEvent* event) {

@@ -11,7 +11,7 @@ namespace zeb::views {
 
 Answer QtHost::messageBox(Icon icon, Buttons buttons, std::string_view title,
                           std::string_view text) {
-    return boxes_.Show(icon, buttons, title, text);
+    return boxes_.show(icon, buttons, title, text);
 }
 
 void QtHost::processEvents() {
@@ -27,7 +27,7 @@ void QtHost::waitFor(std::function<bool()> done, std::optional<Clock::time_point
 }
 
 void QtHost::playSound(std::string_view fileName) {
-    sounds_.Play(fileName);
+    sounds_.play(fileName);
 }
 
 std::optional<std::string> QtHost::askNumber() {

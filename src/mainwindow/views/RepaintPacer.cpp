@@ -7,17 +7,17 @@ namespace zeb::views {
 RepaintPacer::RepaintPacer(QObject* parent) : QObject(parent) {
     timer_.setSingleShot(true);
     timer_.setInterval(kFrameMs);
-    connect(&timer_, &QTimer::timeout, this, &RepaintPacer::Flush);
+    connect(&timer_, &QTimer::timeout, this, &RepaintPacer::flush);
 }
 
-void RepaintPacer::Request(QWidget* widget) {
+void RepaintPacer::request(QWidget* widget) {
     for (const QPointer<QWidget>& p : pending_)
         if (p == widget) return;
     pending_.push_back(widget);
     if (!timer_.isActive()) timer_.start();
 }
 
-void RepaintPacer::Flush() {
+void RepaintPacer::flush() {
     const auto widgets = std::move(pending_);
     pending_.clear();
     for (const QPointer<QWidget>& w : widgets)

@@ -17,10 +17,10 @@ class RepaintPacer : public QObject {
     static constexpr int kFrameMs = 16;
 
     explicit RepaintPacer(QObject* parent = nullptr);
-    void Request(QWidget* widget);
+    void request(QWidget* widget);
 
   private:
-    void Flush();
+    void flush();
 
     QTimer timer_;
     QVector<QPointer<QWidget>> pending_;

@@ -9,18 +9,25 @@
 
 namespace zeb::views {
 
-SoundPlayer::SoundPlayer(QString directory) : directory_(std::move(directory)) {}
+SoundPlayer::SoundPlayer(QStringList directories) : directories_(std::move(directories)) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
-void SoundPlayer::Play(std::string_view fileName) {
+QString SoundPlayer::locate(const QString& fileName) const {
+    for (const QString& directory : directories_) {
+        const QString path = QDir(directory).absoluteFilePath(fileName);
+        if (QFileInfo::exists(path)) return QDir::cleanPath(path);
+    }
+    return {};
+}
+
+void SoundPlayer::play(std::string_view fileName) {
     auto it = effects_.find(fileName);
     if (it == effects_.end()) {
-        const QString path = QDir(directory_)
-                                 .filePath(QString::fromUtf8(
-                                     fileName.data(), static_cast<qsizetype>(fileName.size())));
+        const QString path =
+            locate(QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
         std::unique_ptr<QSoundEffect> effect;
-        if (QFileInfo::exists(path)) {
+        if (!path.isEmpty()) {
             effect = std::make_unique<QSoundEffect>();
             effect->setSource(QUrl::fromLocalFile(path));
         }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -10,19 +11,22 @@ class QSoundEffect;
 
 namespace zeb::views {
 
-// Plays the wave files of the program's folder without waiting for them.
+// Plays the program's wave files without waiting for them.
 class SoundPlayer {
   public:
-    explicit SoundPlayer(QString directory);
+    // The folders searched in turn for a sound file.
+    explicit SoundPlayer(QStringList directories);
     ~SoundPlayer();
 
-    // A file that is missing plays nothing.
-    void Play(std::string_view fileName);
+    // A file that is found nowhere plays nothing.
+    void play(std::string_view fileName);
+    // The first of the folders that holds the file; empty when none does.
+    QString locate(const QString& fileName) const;
     // Whether the platform reports at least one audio output.
     static bool hasSoundCard();
 
   private:
-    QString directory_;
+    QStringList directories_;
     std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> effects_;
 };
 

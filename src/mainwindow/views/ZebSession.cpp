@@ -3,13 +3,13 @@
 #include "demo/HelpViewer.h"
 #include "demo/views/DemonstrationWindow.h"
 #include "machineview/views/MachineViewWindows.h"
-#include "mainwindow/views/Form1.h"
-#include "mainwindow/views/FrmAbout.h"
-#include "mainwindow/views/FrmInput.h"
-#include "mainwindow/views/FrmInterval.h"
-#include "mainwindow/views/FrmKeyB.h"
-#include "mainwindow/views/FrmOutput.h"
-#include "mainwindow/views/FrmPref.h"
+#include "mainwindow/views/AboutWindow.h"
+#include "mainwindow/views/InputWindow.h"
+#include "mainwindow/views/KeyboardWindow.h"
+#include "mainwindow/views/MainWindow.h"
+#include "mainwindow/views/OutputWindow.h"
+#include "mainwindow/views/PreferencesDialog.h"
+#include "mainwindow/views/WaitIntervalDialog.h"
 #include "teaching/views/LogicGatesWindow.h"
 #include "teaching/views/MemoryHardwareWindow.h"
 #include "ui/AlwaysOnTop.h"
@@ -18,91 +18,109 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace zeb::views {
 
 namespace {
-QString DirectoryOr(const QString& directory) {
-    return directory.isEmpty() ? QCoreApplication::applicationDirPath() : directory;
+
+SessionOptions withDefaults(SessionOptions options) {
+    if (options.programDirectory.isEmpty())
+        options.programDirectory = QCoreApplication::applicationDirPath();
+    if (options.dataDirectories.isEmpty())
+        options.dataDirectories = {
+            options.programDirectory,
+            QDir(options.programDirectory).absoluteFilePath(QStringLiteral("../share/zeb"))};
+    return options;
 }
+
 } // namespace
 
 ZebSession::ZebSession(SessionOptions options)
-    : options_([&options] {
-          options.programDirectory = DirectoryOr(options.programDirectory);
-          return std::move(options);
-      }()),
-      sounds(options_.programDirectory) {
-    zeb.run.setAssembler([this] { return assembler.assembleAll(); });
-    form_ = std::make_unique<Form1>(
-        Form1Models{zeb, editor, base, shell, files, clipboard, [this] { aboutmenu_Click(); },
-                    [this] { print->MnuFonts_Click(); }, [this] { print->mnuPrinter_Click(); },
-                    [this] { mnLogicGates_Click(); }, [this] { MnuMemory_Click(); },
-                    [this] { MnPreferences_Click(); }});
-    boxes.SetParent(form_.get());
-    print = std::make_unique<PrintCommands>(zeb.machine, printerFont, form_.get());
-    host.fileDialog = [this](FileDialog dialog, std::string_view filter) {
-        return ui::chooseFile(form_.get(), dialog, filter);
+    : options_(withDefaults(std::move(options))), sounds_(options_.dataDirectories) {
+    zeb_.run.setAssembler([this] { return assembler_.assembleAll(); });
+    mainWindow_ = std::make_unique<MainWindow>(
+        MainWindowModels{zeb_, editor_, base_, shell_, files_, clipboard_, [this] { showAbout(); },
+                         [this] { print_->choosePrinterFont(); }, [this] { print_->print(); },
+                         [this] { showLogicGates(); }, [this] { showMemoryHardware(); },
+                         [this] { showPreferences(); }, [this] { exit(); }});
+    MainWindow* main = mainWindow_.get();
+    boxes_.setParent(main);
+    print_ = std::make_unique<PrintCommands>(zeb_.machine, printerFont_, main);
+    host_.fileDialog = [main](FileDialog dialog, std::string_view filter) {
+        return ui::chooseFile(main, dialog, filter);
     };
-    about_ = new FrmAbout(form_.get());
-    keyb_ = new FrmKeyB(zeb, form_.get());
-    output_ = new FrmOutput(zeb, form_.get());
-    input_ = new FrmInput(zeb.input, form_.get());
-    interval_ = new FrmInterval(zeb.machine, form_.get());
+    aboutWindow_ = new AboutWindow(main);
+    keyboardWindow_ = new KeyboardWindow(zeb_, main);
+    outputWindow_ = new OutputWindow(zeb_, main);
+    inputWindow_ = new InputWindow(zeb_.input, main);
+    waitIntervalDialog_ = new WaitIntervalDialog(zeb_.machine, main);
+    keyboardWindow_->keepClear = [this] { return keepClearOfDeviceWindows(keyboardWindow_); };
+    outputWindow_->keepClear = [this] { return keepClearOfDeviceWindows(outputWindow_); };
+    QObject::connect(main, &MainWindow::firstPainted, main, [this] {
+        mainWindowPainted_ = true;
+        endStartUpScreen();
+    });
+
+    host_.inputBox = [this]() -> std::optional<std::string> {
+        if (shell_.exiting()) return std::nullopt;
+        // Nothing but the input window and the main window's close box
+        // answers while a number is awaited.
+        mainWindow_->blockInput(true);
+        keyboardWindow_->setEnabled(false);
+        std::string text = inputWindow_->askNumber();
+        keyboardWindow_->setEnabled(true);
+        mainWindow_->blockInput(false);
+        // The window was closed because the program ends.
+        if (shell_.exiting()) return std::nullopt;
+        return text;
+    };
+    createTeachingViews();
+    host_.onTop = [this](Window window, bool on) {
+        if (window == Window::Demo)
+            demoWindow_->setOnTop(on);
+        else if (QWidget* w = windowOf(window))
+            ui::setAlwaysOnTop(w, on);
+        // The window that takes the student's typing stays above them.
+        if (inputWindow_->isVisible()) inputWindow_->raise();
+    };
+}
+
+void ZebSession::createTeachingViews() {
+    MainWindow* main = mainWindow_.get();
     machineView_ = std::make_unique<machineview::views::MachineViewWindows>(
         machineview::views::MachineViewSetup{
-            zeb, base, assembler, form_.get(), [this] { form_->RepaintMainScreen(); },
-            [this] { interval_->exec(); },
+            zeb_, base_, assembler_, main, [this] { mainWindow_->repaintAll(); },
+            [this] { waitIntervalDialog_->exec(); },
             [this](QAbstractButton* button) {
                 help_->attachHelpButton(button, help_keywords::kMachineSimulator);
             }});
-    QAction* machineItem = form_->action(QStringLiteral("mnFullMachine"));
-    machineItem->setEnabled(true);
-    QObject::connect(machineItem, &QAction::triggered, machineItem,
-                     [this] { machineView_->open(); });
 
-    host.inputBox = [this]() -> std::optional<std::string> {
-        if (shell.exiting()) return std::nullopt;
-        // Nothing but the input window and the main window's close box
-        // answers while a number is awaited.
-        form_->BlockInput(true);
-        keyb_->setEnabled(false);
-        std::string text = input_->askNumber();
-        keyb_->setEnabled(true);
-        form_->BlockInput(false);
-        // The window was closed because the program ends.
-        if (shell.exiting()) return std::nullopt;
-        return text;
-    };
-    host.onTop = [this](Window window, bool on) {
-        if (window == Window::Demo)
-            demoWindow_->setOnTop(on);
-        else if (QWidget* w = WindowOf(window))
-            ui::SetAlwaysOnTop(w, on);
-    };
-
-    // Help, and the guided demonstration, which filters the main window's clicks.
     demo::views::HelpOptions helpOptions = options_.help;
     if (helpOptions.programFolder.isEmpty()) helpOptions.programFolder = options_.programDirectory;
     if (!helpOptions.report)
         helpOptions.report = [this](const QString& text) {
-            boxes.Show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
+            boxes_.show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
         };
-    help_ = std::make_unique<demo::views::HelpAccess>(form_.get(), std::move(helpOptions));
-    demonstration_ = std::make_unique<Demonstration>(zeb.machine, zeb.run, *help_);
+    help_ = std::make_unique<demo::views::HelpAccess>(main, std::move(helpOptions));
+    demonstration_ = std::make_unique<Demonstration>(zeb_.machine, zeb_.run, *help_);
     // A window of its own, not the main window's: while it is off the top
     // level during a run, the main window can come in front of it.
     demoWindow_ = std::make_unique<demo::views::DemonstrationWindow>(*demonstration_);
     demonstration_->setView(demoWindow_.get());
-    host.clickFilter = [this](std::string_view control, int index) {
+    // The demonstration filters the main window's clicks.
+    host_.clickFilter = [this](std::string_view control, int index) {
         return demonstration_->validClick(control, index);
     };
-    auto item = [this](const char* name, std::function<void()> handler) {
-        QAction* action = form_->action(QLatin1String(name));
+
+    auto item = [main](const char* name, std::function<void()> handler) {
+        QAction* action = main->action(QLatin1String(name));
         action->setEnabled(true);
-        QObject::connect(action, &QAction::triggered, form_.get(), std::move(handler));
+        QObject::connect(action, &QAction::triggered, main, std::move(handler));
     };
+    item("mnFullMachine", [this] { machineView_->open(); });
     item("MnDemonstration", [this] { demonstration_->start(); });
     item("MMGuide", [this] { help_->startGuide(); });
     item("zebscreen", [this] { help_->contents(); });
@@ -112,52 +130,87 @@ ZebSession::ZebSession(SessionOptions options)
 
 ZebSession::~ZebSession() {
     machineView_.reset();
-    // The device windows are the main window's children and go with it; the
-    // help viewer goes first, before the help it shows.
+    // The help viewer goes before the help it shows; the other windows are
+    // the main window's children and go with it.
     help_.reset();
     demoWindow_.reset();
-    form_.reset();
+    mainWindow_.reset();
 }
 
-QWidget* ZebSession::WindowOf(Window window) {
+QWidget* ZebSession::windowOf(Window window) {
     switch (window) {
     case Window::Keyboard:
-        return keyb_;
+        return keyboardWindow_;
     case Window::Output:
-        return output_;
+        return outputWindow_;
     case Window::Demo:
         return nullptr;
     }
     return nullptr;
 }
 
-void ZebSession::Start() {
-    shell.startUp();
-    form_->show();
-    form_->activateWindow();
-    form_->setFocus();
+KeepClear ZebSession::keepClearOfDeviceWindows(const QWidget* placed) {
+    KeepClear keep;
+    keep.mustShow = mainWindow_->keepClearRects();
+    // A window not shown yet is taken to get a frame like the main window's.
+    const QRect outer = mainWindow_->frameGeometry(), inner = mainWindow_->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    keep.mustShow.append(inputWindow_->displayArea(frame));
+    keep.betterShown.append(inputWindow_->frameArea(frame));
+    for (const QWidget* other :
+         {static_cast<QWidget*>(keyboardWindow_), static_cast<QWidget*>(outputWindow_)})
+        if (other != placed && other->isVisible()) keep.betterShown.append(other->frameGeometry());
+    return keep;
+}
+
+void ZebSession::start() {
+    shell_.startUp();
+    mainWindow_->show();
+    mainWindow_->activateWindow();
+    mainWindow_->setFocus();
+}
+
+void ZebSession::openProgramFile(const QString& path) {
+    // The name is remembered for File > Save as the open dialog would give it.
+    files_.load(QFileInfo(path).absoluteFilePath().toStdString());
 }
 
 void ZebSession::showAboutWithoutWaiting() {
-    about_->adjustSize();
-    ui::CentreForm(about_, 5, 5);
-    about_->show();
+    aboutWindow_->placeCentred();
+    // A start-up screen: above the main window that comes up under it, which
+    // keeps the keyboard all the same.
+    aboutWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    aboutWindow_->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    aboutWindow_->show();
+    aboutWindow_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    startUpScreen_ = true;
+    aboutTimer_.start(kAboutAtStartUp, [this] { endStartUpScreen(); });
 }
 
 void ZebSession::hideAbout() {
-    about_->hide();
+    aboutHideRequested_ = true;
+    endStartUpScreen();
+}
+
+void ZebSession::endStartUpScreen() {
+    if (!startUpScreen_ || !aboutHideRequested_ || aboutTimer_.isActive() || !mainWindowPainted_)
+        return;
+    startUpScreen_ = false;
+    aboutWindow_->hide();
+    aboutWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
 }
 
 void ZebSession::setTitle(const std::string& title) {
-    form_->setWindowTitle(QString::fromStdString(title));
+    mainWindow_->setWindowTitle(QString::fromStdString(title));
 }
 
 void ZebSession::setMemoryFont() {
-    form_->setMemoryFont();
+    mainWindow_->setMemoryFont();
 }
 void ZebSession::setPrinterFont() {
-    printerFont = PrinterFont{};
-    form_->setPrinterFont();
+    printerFont_ = PrinterFont{};
+    mainWindow_->setPrinterFont();
 }
 bool ZebSession::hasSoundCard() {
     return options_.probeSound && SoundPlayer::hasSoundCard();
@@ -166,42 +219,47 @@ std::string ZebSession::programDirectory() {
     return options_.programDirectory.toStdString();
 }
 void ZebSession::layOutMainWindow() {
-    form_->layOutMainWindow();
+    mainWindow_->layOut();
 }
 void ZebSession::centreMainWindow(int vertical, int horizontal) {
-    ui::CentreForm(form_.get(), vertical, horizontal);
+    ui::centreForm(mainWindow_.get(), vertical, horizontal);
 }
 void ZebSession::setSpeedSlider(int value) {
-    form_->setSpeedSlider(value);
+    mainWindow_->setSpeedSlider(value);
 }
 
-void ZebSession::unload(WindowId form) {
-    switch (form) {
+void ZebSession::unload(WindowId window) {
+    switch (window) {
     case WindowId::About:
-        about_->hide();
+        startUpScreen_ = false;
+        aboutTimer_.stop();
+        aboutWindow_->hide();
         break;
     case WindowId::Input:
         // Ends a modal wait of INP: the run sees the program ending.
-        input_->reject();
-        input_->hide();
+        inputWindow_->reject();
+        inputWindow_->hide();
         break;
     case WindowId::WaitInterval:
-        interval_->hide();
+        waitIntervalDialog_->hide();
         break;
     case WindowId::Keyboard:
-        keyb_->hide();
+        keyboardWindow_->hide();
         break;
     case WindowId::Output:
-        output_->hide();
+        outputWindow_->hide();
         break;
     case WindowId::Main:
-        form_->hide();
+        mainWindow_->hide();
         break;
     case WindowId::LogicGates:
-        if (gates_) gates_->reject();
+        if (logicGatesWindow_) logicGatesWindow_->reject();
         break;
     case WindowId::MemoryHardware:
-        if (mem_) mem_->reject();
+        if (memoryHardwareWindow_) memoryHardwareWindow_->reject();
+        break;
+    case WindowId::Preferences:
+        if (preferencesDialog_) preferencesDialog_->reject();
         break;
     case WindowId::MachineView:
         machineView_->unloadView();
@@ -209,56 +267,69 @@ void ZebSession::unload(WindowId form) {
     case WindowId::ClockChart:
         machineView_->unloadClockChart();
         break;
-    case WindowId::Preferences:
-        if (pref_) pref_->reject();
-        break;
     case WindowId::Demonstration:
         demoWindow_->hide();
         break;
     }
 }
 
+void ZebSession::exit() {
+    // First of all nothing waits any more, so that a pause or a wait under
+    // way ends now rather than when its time is up.
+    yield_.setStopped(true);
+    boxes_.setSilent(true);
+    shell_.exitProgram();
+}
+
 void ZebSession::quit() {
-    // Nothing waits or asks any more; the run unwinds to the event loop,
-    // which then ends.
-    yield.setStopped(true);
-    boxes.SetSilent(true);
+    // The run unwinds to the event loop, which then ends.
+    yield_.setStopped(true);
+    boxes_.setSilent(true);
     if (options_.quit)
         options_.quit();
     else
         QCoreApplication::quit();
 }
 
-void ZebSession::aboutmenu_Click() {
-    about_->adjustSize();
-    ui::CentreForm(about_, 5, 5);
-    about_->exec();
-    form_->RepaintMainScreen();
-}
-
-void ZebSession::mnLogicGates_Click() {
-    if (!gates_) {
-        gates_ = new teaching::views::LogicGatesWindow(form_.get(), zeb.preferences);
-        help_->attachHelpButton(gates_->findChild<QPushButton*>(QStringLiteral("Command3")),
-                                help_keywords::kLogicGates);
+void ZebSession::showAbout() {
+    if (startUpScreen_) {
+        startUpScreen_ = false;
+        aboutTimer_.stop();
+        aboutWindow_->hide();
+        aboutWindow_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
     }
-    gates_->exec();
+    aboutWindow_->placeCentred();
+    aboutWindow_->exec();
+    mainWindow_->repaintAll();
 }
 
-void ZebSession::MnPreferences_Click() {
-    if (!pref_)
-        pref_ = new FrmPref(
-            zeb.preferences, [this] { form_->setMemoryFont(); }, form_.get());
-    pref_->exec();
-}
-
-void ZebSession::MnuMemory_Click() {
-    if (!mem_) {
-        mem_ = new teaching::views::MemoryHardwareWindow(form_.get(), zeb.preferences);
-        help_->attachHelpButton(mem_->findChild<QPushButton*>(QStringLiteral("Command3")),
-                                help_keywords::kMemory);
+void ZebSession::showLogicGates() {
+    if (!logicGatesWindow_) {
+        logicGatesWindow_ =
+            new teaching::views::LogicGatesWindow(mainWindow_.get(), zeb_.preferences);
+        help_->attachHelpButton(
+            logicGatesWindow_->findChild<QPushButton*>(QStringLiteral("Command3")),
+            help_keywords::kLogicGates);
     }
-    mem_->exec();
+    logicGatesWindow_->exec();
+}
+
+void ZebSession::showMemoryHardware() {
+    if (!memoryHardwareWindow_) {
+        memoryHardwareWindow_ =
+            new teaching::views::MemoryHardwareWindow(mainWindow_.get(), zeb_.preferences);
+        help_->attachHelpButton(
+            memoryHardwareWindow_->findChild<QPushButton*>(QStringLiteral("Command3")),
+            help_keywords::kMemory);
+    }
+    memoryHardwareWindow_->exec();
+}
+
+void ZebSession::showPreferences() {
+    if (!preferencesDialog_)
+        preferencesDialog_ = new PreferencesDialog(
+            zeb_.preferences, [this] { mainWindow_->setMemoryFont(); }, mainWindow_.get());
+    preferencesDialog_->exec();
 }
 
 } // namespace zeb::views

@@ -11,33 +11,24 @@
 #include "files/StdFileSystem.h"
 #include "files/views/PrintCommands.h"
 #include "mainwindow/MainShell.h"
+#include "mainwindow/views/KeepClear.h"
 #include "mainwindow/views/QtHost.h"
 #include "mainwindow/views/SoundPlayer.h"
 #include "ui/EventYield.h"
 #include "ui/MessageBoxes.h"
+#include "ui/OneShotTimer.h"
+
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
-namespace zeb::views {
-
-class Form1;
-class FrmAbout;
-class FrmInput;
-class FrmInterval;
-class FrmKeyB;
-class FrmOutput;
-class FrmPref;
-} // namespace zeb::views
+class QDialog;
+class QWidget;
 
 namespace zeb::demo::views {
 class DemonstrationWindow;
 } // namespace zeb::demo::views
-
-namespace zeb::teaching::views {
-class LogicGatesWindow;
-class MemoryHardwareWindow;
-} // namespace zeb::teaching::views
 
 namespace zeb::machineview::views {
 class MachineViewWindows;
@@ -45,11 +36,22 @@ class MachineViewWindows;
 
 namespace zeb::views {
 
+class AboutWindow;
+class InputWindow;
+class KeyboardWindow;
+class MainWindow;
+class OutputWindow;
+class PreferencesDialog;
+class WaitIntervalDialog;
+
 struct SessionOptions {
     // Leaves the application's event loop; by default QCoreApplication::quit.
     std::function<void()> quit;
-    // Folder of the sound files; by default the executable's.
+    // The program's folder; by default the executable's.
     QString programDirectory;
+    // Folders searched in turn for data files such as the sounds; by default
+    // the program's folder, then ../share/zeb beside it (an installed copy).
+    QStringList dataDirectories;
     // Ask the platform for audio outputs (tests run without).
     bool probeSound = true;
     // Where the help is looked for and copied to; by default beside the
@@ -58,23 +60,45 @@ struct SessionOptions {
     demo::views::HelpOptions help;
 };
 
-// The running program: the machine, its models and all its windows, owned by
-// the main window's session from start-up to exit.
+// The running program: the machine, its models and all its windows, from
+// start-up to exit.
 class ZebSession final : public ShellWindows {
   public:
+    // The start-up screen stays at least this long, and until the main
+    // window has been painted.
+    static constexpr std::chrono::milliseconds kAboutAtStartUp{1000};
+
     explicit ZebSession(SessionOptions options = {});
     ~ZebSession() override;
 
     // Start-up, then the main window is shown.
-    void Start();
+    void start();
+    // Opens a program file as File > Open does once a name is chosen.
+    void openProgramFile(const QString& path);
 
-    Form1& form() { return *form_; }
-    FrmKeyB& keyboard() { return *keyb_; }
-    FrmOutput& output() { return *output_; }
-    FrmInput& input() { return *input_; }
-    FrmInterval& interval() { return *interval_; }
-    FrmAbout& about() { return *about_; }
+    Zeb& zeb() { return zeb_; }
+    MainShell& shell() { return shell_; }
+    QtHost& host() { return host_; }
+    ui::MessageBoxes& messageBoxes() { return boxes_; }
+    PrintCommands& printCommands() { return *print_; }
+    PrinterFont& printerFont() { return printerFont_; }
 
+    MainWindow& mainWindow() { return *mainWindow_; }
+    KeyboardWindow& keyboardWindow() { return *keyboardWindow_; }
+    OutputWindow& outputWindow() { return *outputWindow_; }
+    InputWindow& inputWindow() { return *inputWindow_; }
+    WaitIntervalDialog& waitIntervalDialog() { return *waitIntervalDialog_; }
+    AboutWindow& aboutWindow() { return *aboutWindow_; }
+    // Created on first use; nullptr before.
+    PreferencesDialog* preferencesDialog() { return preferencesDialog_; }
+    // Views > Machine: the Machine view and its clock chart.
+    machineview::views::MachineViewWindows& machineView() { return *machineView_; }
+    // Help, and the guided demonstration with its window.
+    demo::views::HelpAccess& help() { return *help_; }
+    Demonstration& demonstration() { return *demonstration_; }
+    demo::views::DemonstrationWindow& demonstrationWindow() { return *demoWindow_; }
+
+    // What the shell's start-up and exit ask of the windows.
     void showAboutWithoutWaiting() override;
     void hideAbout() override;
     void setTitle(const std::string& title) override;
@@ -85,57 +109,62 @@ class ZebSession final : public ShellWindows {
     void layOutMainWindow() override;
     void centreMainWindow(int vertical, int horizontal) override;
     void setSpeedSlider(int value) override;
-    void unload(WindowId form) override;
+    void unload(WindowId window) override;
     void quit() override;
 
-    void aboutmenu_Click();
-    // Views > Logic Gates and Views > Memory: modal, created on first use.
-    void mnLogicGates_Click();
-    void MnuMemory_Click();
-    // Options > Preferences: modal, created on first use.
-    void MnPreferences_Click();
-    FrmPref* preferences() { return pref_; }
-    // Views > Machine: the Machine view and its clock chart.
-    machineview::views::MachineViewWindows& machineView() { return *machineView_; }
-    demo::views::HelpAccess& help() { return *help_; }
-    Demonstration& demonstration() { return *demonstration_; }
-    demo::views::DemonstrationWindow& demonstrationWindow() { return *demoWindow_; }
-
   private:
-    QWidget* WindowOf(Window window);
+    void exit();
+    // Help > About: modal.
+    void showAbout();
+    // Views > Logic Gates and Views > Memory: modal, created on first use.
+    void showLogicGates();
+    void showMemoryHardware();
+    // Options > Preferences: modal, created on first use.
+    void showPreferences();
+    // The Machine view, help and the demonstration, with their menu items.
+    void createTeachingViews();
+    // The start-up screen goes once its time is up and the main window shows.
+    void endStartUpScreen();
+    QWidget* windowOf(Window window);
+    // Where the device windows must not stand: what the student has to see.
+    KeepClear keepClearOfDeviceWindows(const QWidget* placed);
 
     SessionOptions options_;
+    ui::MessageBoxes boxes_;
+    ui::EventYield yield_;
+    SoundPlayer sounds_;
+    QtHost host_{boxes_, yield_, sounds_};
+    Zeb zeb_{host_};
+    Assembler assembler_{zeb_.machine};
+    BaseSwitch base_{zeb_.machine, assembler_};
+    MemoryEditor editor_{zeb_.machine, assembler_};
+    MainShell shell_{zeb_, editor_, *this};
+    StdFileSystem disk_;
+    ProgramFileCommands files_{zeb_.machine, assembler_, base_, disk_};
+    CellClipboard clipboard_{zeb_.machine, assembler_, editor_};
+    PrinterFont printerFont_;
+    std::unique_ptr<PrintCommands> print_;
 
-  public:
-    ui::MessageBoxes boxes;
-    ui::EventYield yield;
-    SoundPlayer sounds;
-    QtHost host{boxes, yield, sounds};
-    Zeb zeb{host};
-    Assembler assembler{zeb.machine};
-    BaseSwitch base{zeb.machine, assembler};
-    MemoryEditor editor{zeb.machine, assembler};
-    MainShell shell{zeb, editor, *this};
-    StdFileSystem disk;
-    ProgramFileCommands files{zeb.machine, assembler, base, disk};
-    CellClipboard clipboard{zeb.machine, assembler, editor};
-    PrinterFont printerFont;
-    std::unique_ptr<PrintCommands> print;
-
-  private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    AboutWindow* aboutWindow_ = nullptr;
+    KeyboardWindow* keyboardWindow_ = nullptr;
+    OutputWindow* outputWindow_ = nullptr;
+    InputWindow* inputWindow_ = nullptr;
+    WaitIntervalDialog* waitIntervalDialog_ = nullptr;
+    PreferencesDialog* preferencesDialog_ = nullptr;
+    QDialog* logicGatesWindow_ = nullptr;
+    QDialog* memoryHardwareWindow_ = nullptr;
+    std::unique_ptr<machineview::views::MachineViewWindows> machineView_;
     std::unique_ptr<demo::views::HelpAccess> help_;
     std::unique_ptr<Demonstration> demonstration_;
     std::unique_ptr<demo::views::DemonstrationWindow> demoWindow_;
-    FrmAbout* about_ = nullptr;
-    FrmKeyB* keyb_ = nullptr;
-    FrmOutput* output_ = nullptr;
-    FrmInput* input_ = nullptr;
-    FrmInterval* interval_ = nullptr;
-    FrmPref* pref_ = nullptr;
-    teaching::views::LogicGatesWindow* gates_ = nullptr;
-    teaching::views::MemoryHardwareWindow* mem_ = nullptr;
-    std::unique_ptr<machineview::views::MachineViewWindows> machineView_;
+
+    // The start-up screen: its minimum time, and whether the main window has
+    // been painted yet.
+    ui::OneShotTimer aboutTimer_;
+    bool startUpScreen_ = false;
+    bool aboutHideRequested_ = false;
+    bool mainWindowPainted_ = false;
 };
 
 } // namespace zeb::views

@@ -97,7 +97,7 @@ void LogicGatesWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     // Every opening centres the window on the screen, wherever the main window is.
-    ui::CentreForm(this, 5, 5);
+    ui::centreForm(this, 5, 5);
     showFirstDemonstration();
 }
 

@@ -71,7 +71,7 @@ void MemoryHardwareWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     // Every opening centres the window on the screen, wherever the main window is.
-    ui::CentreForm(this, 5, 5);
+    ui::centreForm(this, 5, 5);
     showFirstDemonstration();
 }
 

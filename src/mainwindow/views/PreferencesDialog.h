@@ -13,7 +13,7 @@ class QLabel;
 namespace zeb::views {
 
 // "Preferences": highlight colour, memory cell font and sound.
-class FrmPref : public QDialog {
+class PreferencesDialog : public QDialog {
     Q_OBJECT
   public:
     // The platform's choosers, replaceable so that tests never wait on one.
@@ -21,24 +21,25 @@ class FrmPref : public QDialog {
     std::function<std::optional<QFont>(const QFont&)> fontDialog;
 
     // `applied` re-applies the memory font after OK.
-    FrmPref(Preferences& preferences, std::function<void()> applied, QWidget* parent);
+    PreferencesDialog(Preferences& preferences, std::function<void()> applied, QWidget* parent);
 
-    static QFont ToQFont(const FontChoice& f);
+    static QFont toQFont(const FontChoice& f);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    void Show();
-    void Command3_Click();
-    void Command4_Click();
-    void Command2_Click();
+    void showChoices();
+    void chooseHighlightColour();
+    void chooseMemoryFont();
+    // OK: the choices take effect and the dialog closes.
+    void applyChoices();
 
     PreferencesEditor model_;
     std::function<void()> applied_;
-    QLabel* lblHighlightColour_ = nullptr;
-    QLabel* lblFont_ = nullptr;
-    QCheckBox* ChkSound_ = nullptr;
+    QLabel* highlightSample_ = nullptr;
+    QLabel* fontSample_ = nullptr;
+    QCheckBox* soundOn_ = nullptr;
 };
 
 } // namespace zeb::views

@@ -1,4 +1,6 @@
-#include "mainwindow/views/FrmInterval.h"
+#include "mainwindow/views/WaitIntervalDialog.h"
+
+#include "ui/SmallWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,15 +10,16 @@
 
 namespace zeb::views {
 
-FrmInterval::FrmInterval(Machine& machine, QWidget* parent) : QDialog(parent), model_(machine) {
+WaitIntervalDialog::WaitIntervalDialog(Machine& machine, QWidget* parent)
+    : QDialog(parent), model_(machine) {
     setObjectName(QStringLiteral("FrmInterval"));
     setWindowTitle(QStringLiteral("Set wait interval"));
     setModal(true);
-    LblInterval_ = new QLabel(this);
-    LblInterval_->setObjectName(QStringLiteral("LblInterval"));
-    LblInterval_->setAccessibleName(QStringLiteral("Wait interval"));
-    LblInterval_->setMinimumWidth(90);
-    LblInterval_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    intervalLabel_ = new QLabel(this);
+    intervalLabel_->setObjectName(QStringLiteral("LblInterval"));
+    intervalLabel_->setAccessibleName(QStringLiteral("Wait interval"));
+    intervalLabel_->setMinimumWidth(90);
+    intervalLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* spin = new QWidget(this);
     spin->setObjectName(QStringLiteral("Spin1"));
@@ -37,12 +40,12 @@ FrmInterval::FrmInterval(Machine& machine, QWidget* parent) : QDialog(parent), m
     connect(arrow(Qt::UpArrow, QStringLiteral("Spin1_Up"), QStringLiteral("Longer wait")),
             &QToolButton::clicked, this, [this] {
                 model_.increase();
-                Refresh();
+                showInterval();
             });
     connect(arrow(Qt::DownArrow, QStringLiteral("Spin1_Down"), QStringLiteral("Shorter wait")),
             &QToolButton::clicked, this, [this] {
                 model_.decrease();
-                Refresh();
+                showInterval();
             });
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -51,21 +54,22 @@ FrmInterval::FrmInterval(Machine& machine, QWidget* parent) : QDialog(parent), m
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(LblInterval_);
+    row->addWidget(intervalLabel_);
     row->addWidget(spin);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    ui::makeSmallFixedWindow(this);
 }
 
-void FrmInterval::showEvent(QShowEvent* event) {
+void WaitIntervalDialog::showEvent(QShowEvent* event) {
     model_.refresh();
-    Refresh();
+    showInterval();
     QDialog::showEvent(event);
 }
 
-void FrmInterval::Refresh() {
-    LblInterval_->setText(QString::fromStdString(model_.label()));
+void WaitIntervalDialog::showInterval() {
+    intervalLabel_->setText(QString::fromStdString(model_.label()));
 }
 
 } // namespace zeb::views

@@ -1,9 +1,11 @@
-#include "mainwindow/views/FrmKeyB.h"
+#include "mainwindow/views/KeyboardWindow.h"
 
 #include "ui/CentreForm.h"
+#include "ui/SmallWindow.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace zeb::views {
@@ -12,22 +14,27 @@ namespace {
 // Keys in the rows of a typewriter; indices are those of the captions.
 constexpr const char* kRows[] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
 
-int IndexOf(char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    return 27 + (c - '0');
-}
 } // namespace
 
-QString FrmKeyB::Caption(int index) {
+int KeyboardWindow::keyIndexOf(QChar typed) {
+    const char16_t c = typed.toUpper().unicode();
+    if (c >= u'A' && c <= u'Z') return c - u'A';
+    if (c == u' ') return 26;
+    if (c >= u'0' && c <= u'9') return 27 + (c - u'0');
+    return -1;
+}
+
+QString KeyboardWindow::caption(int index) {
     if (index >= 0 && index <= 25) return QString(QChar('A' + index));
     if (index == 26) return {};
     return QString(QChar('0' + index - 27));
 }
 
-FrmKeyB::FrmKeyB(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Window), zeb_(zeb) {
+KeyboardWindow::KeyboardWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Window), zeb_(zeb) {
     setObjectName(QStringLiteral("FrmKeyB"));
     setWindowTitle(QStringLiteral("Keyboard"));
     setAccessibleName(QStringLiteral("Interrupt keyboard"));
+    setFocusPolicy(Qt::StrongFocus);
     auto* grid = new QGridLayout(this);
     grid->setSpacing(3);
     grid->setContentsMargins(8, 8, 8, 8);
@@ -36,10 +43,10 @@ FrmKeyB::FrmKeyB(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Window), zeb_(
         grid->setColumnMinimumWidth(c, 17);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     auto key = [this](int index) {
-        auto* b = new QPushButton(Caption(index), this);
+        auto* b = new QPushButton(caption(index), this);
         b->setObjectName(QStringLiteral("cmdKey_%1").arg(index));
         b->setAccessibleName(index == 26 ? QStringLiteral("Key space")
-                                         : QStringLiteral("Key %1").arg(Caption(index)));
+                                         : QStringLiteral("Key %1").arg(caption(index)));
         b->setFocusPolicy(Qt::NoFocus);
         b->setFixedHeight(30);
         b->setMinimumWidth(1);
@@ -52,32 +59,35 @@ FrmKeyB::FrmKeyB(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Window), zeb_(
     for (const char* keys : kRows) {
         int column = row;
         for (const char* c = keys; *c; ++c, column += 2)
-            grid->addWidget(key(IndexOf(*c)), row, column, 1, 2);
+            grid->addWidget(key(keyIndexOf(QLatin1Char(*c))), row, column, 1, 2);
         ++row;
     }
     grid->addWidget(key(26), row, 5, 1, 10);
+    ui::makeSmallFixedWindow(this);
+    // Shown from the menu, it leaves the keyboard with the main window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     zeb_.observers.add(this);
 }
 
-FrmKeyB::~FrmKeyB() {
+KeyboardWindow::~KeyboardWindow() {
     zeb_.observers.remove(this);
 }
 
-void FrmKeyB::displayChanged(DisplayItem item, int index) {
-    if (item == DisplayItem::Flag && static_cast<Flag>(index) == Flag::KeyboardVisible) Follow();
+void KeyboardWindow::displayChanged(DisplayItem item, int index) {
+    if (item == DisplayItem::Flag && static_cast<Flag>(index) == Flag::KeyboardVisible) follow();
 }
 
-void FrmKeyB::Follow() {
+void KeyboardWindow::follow() {
     const bool show = zeb_.display.get(Flag::KeyboardVisible);
     if (show && !placed_) {
-        adjustSize();
-        ui::CentreForm(this, 3, 8);
+        const KeepClear keep = keepClear ? keepClear() : KeepClear{};
+        ui::centreFormClearOf(this, 3, 8, keep.mustShow, keep.betterShown);
         placed_ = true;
     }
     setVisible(show);
 }
 
-void FrmKeyB::closeEvent(QCloseEvent* event) {
+void KeyboardWindow::closeEvent(QCloseEvent* event) {
     // Closed by its close box: the interrupt device is switched off, as from
     // the Options menu.
     DisplayState& d = zeb_.display;
@@ -87,6 +97,16 @@ void FrmKeyB::closeEvent(QCloseEvent* event) {
         d.set(Flag::InterruptsChecked, false);
     }
     event->accept();
+}
+
+void KeyboardWindow::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const int index = typed.size() == 1 ? keyIndexOf(typed.front()) : -1;
+    if (index < 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (auto* key = findChild<QPushButton*>(QStringLiteral("cmdKey_%1").arg(index))) key->click();
 }
 
 } // namespace zeb::views

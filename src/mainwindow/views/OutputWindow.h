@@ -1,19 +1,28 @@
 #pragma once
 #include "core/MachineObserver.h"
 #include "core/Zeb.h"
+#include "mainwindow/views/KeepClear.h"
 
+#include <QList>
+#include <QRect>
 #include <QWidget>
+
+#include <functional>
 
 namespace zeb::views {
 
 class FieldPanel;
 
 // The output device: cells 69..78 as characters.
-class FrmOutput : public QWidget, public MachineObserver {
+class OutputWindow : public QWidget, public MachineObserver {
     Q_OBJECT
   public:
-    FrmOutput(Zeb& zeb, QWidget* parent);
-    ~FrmOutput() override;
+    // Where the window must not stand when it is first shown, in screen
+    // coordinates.
+    std::function<KeepClear()> keepClear;
+
+    OutputWindow(Zeb& zeb, QWidget* parent);
+    ~OutputWindow() override;
 
     void displayChanged(DisplayItem item, int index) override;
 
@@ -22,10 +31,10 @@ class FrmOutput : public QWidget, public MachineObserver {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void Follow();
+    void follow();
 
     Zeb& zeb_;
-    FieldPanel* PnlOutput_ = nullptr;
+    FieldPanel* display_ = nullptr;
     bool placed_ = false;
 };
 

@@ -1,10 +1,10 @@
-#include "mainwindow/CentreFormPosition.h"
+#include "ui/CentreFormPosition.h"
 
 #include <cmath>
 
-namespace zeb {
+namespace zeb::ui {
 
-FormPosition CentreFormPosition(int screenWidth, int screenHeight, int formWidth, int formHeight,
+FormPosition centreFormPosition(int screenWidth, int screenHeight, int formWidth, int formHeight,
                                 int vertical, int horizontal) {
     const int freeWidth = static_cast<int>(std::nearbyint((screenWidth - formWidth) / 10.0));
     const int freeHeight = static_cast<int>(std::nearbyint((screenHeight - formHeight) / 10.0));
@@ -19,4 +19,4 @@ FormPosition CentreFormPosition(int screenWidth, int screenHeight, int formWidth
     return {freeWidth * horizontal, freeHeight * vertical};
 }
 
-} // namespace zeb
+} // namespace zeb::ui

@@ -1,8 +1,9 @@
-#include "mainwindow/views/FrmInput.h"
+#include "mainwindow/views/InputWindow.h"
 
 #include "mainwindow/views/Artwork.h"
 #include "mainwindow/views/FieldPanel.h"
 #include "ui/CentreForm.h"
+#include "ui/SmallWindow.h"
 
 #include <QEventLoop>
 #include <QGridLayout>
@@ -23,28 +24,28 @@ class ArrowButton : public QPushButton {
     void paintEvent(QPaintEvent* event) override {
         QPushButton::paintEvent(event);
         QPainter p(this);
-        DrawLeftArrow(p, QRectF(rect()).adjusted(4, 4, -4, -4));
+        drawLeftArrow(p, QRectF(rect()).adjusted(4, 4, -4, -4));
     }
 };
 
 } // namespace
 
-FrmInput::FrmInput(InputPad& model, QWidget* parent) : QDialog(parent), model_(model) {
+InputWindow::InputWindow(InputPad& model, QWidget* parent) : QDialog(parent), model_(model) {
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Input"));
     setAccessibleName(QStringLiteral("Input"));
     auto* grid = new QGridLayout(this);
     grid->setSpacing(4);
-    PnlInput_ = new FieldPanel(this);
-    PnlInput_->setObjectName(QStringLiteral("PnlInput"));
-    PnlInput_->setAccessibleName(QStringLiteral("Number entered"));
-    PnlInput_->setAlignment(Qt::AlignRight);
-    PnlInput_->setBackground(Qt::white);
+    display_ = new FieldPanel(this);
+    display_->setObjectName(QStringLiteral("PnlInput"));
+    display_->setAccessibleName(QStringLiteral("Number entered"));
+    display_->setAlignment(Qt::AlignRight);
+    display_->setBackground(Qt::white);
     QFont big = font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
-    PnlInput_->setFont(big);
-    PnlInput_->setMinimumHeight(QFontMetrics(big).height() + 10);
-    grid->addWidget(PnlInput_, 0, 0, 1, 3);
+    display_->setFont(big);
+    display_->setMinimumHeight(QFontMetrics(big).height() + 10);
+    grid->addWidget(display_, 0, 0, 1, 3);
 
     auto digit = [this](int d) {
         auto* b = new QPushButton(QString::number(d), this);
@@ -54,7 +55,7 @@ FrmInput::FrmInput(InputPad& model, QWidget* parent) : QDialog(parent), model_(m
         b->setMinimumSize(40, 32);
         connect(b, &QPushButton::clicked, this, [this, d] {
             model_.pressDigit(d);
-            Refresh();
+            showEntry();
         });
         return b;
     };
@@ -67,7 +68,7 @@ FrmInput::FrmInput(InputPad& model, QWidget* parent) : QDialog(parent), model_(m
     erase->setAutoDefault(false);
     connect(erase, &QPushButton::clicked, this, [this] {
         model_.deleteLastDigit();
-        Refresh();
+        showEntry();
     });
     grid->addWidget(erase, 4, 1);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -79,20 +80,37 @@ FrmInput::FrmInput(InputPad& model, QWidget* parent) : QDialog(parent), model_(m
         accept();
     });
     grid->addWidget(ok, 4, 2);
+    // Above every other window of the program: it takes the student's typing.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    ui::makeSmallFixedWindow(this);
 }
 
-void FrmInput::Refresh() {
-    PnlInput_->setText(QString::fromStdString(model_.display()));
+void InputWindow::placeOnce() {
+    if (placed_) return;
+    ui::centreForm(this, 7, 8);
+    placed_ = true;
 }
 
-std::string FrmInput::askNumber() {
-    if (!placed_) {
-        adjustSize();
-        ui::CentreForm(this, 7, 8);
-        placed_ = true;
-    }
+QRect InputWindow::displayArea(const QMargins& frame) {
+    placeOnce();
+    const QRect outer = isVisible() ? frameGeometry() : geometry().marginsAdded(frame);
+    const QRect display(geometry().topLeft() + display_->geometry().topLeft(), display_->size());
+    return QRect(outer.topLeft(), QPoint(outer.right(), display.bottom()));
+}
+
+QRect InputWindow::frameArea(const QMargins& frame) {
+    placeOnce();
+    return isVisible() ? frameGeometry() : geometry().marginsAdded(frame);
+}
+
+void InputWindow::showEntry() {
+    display_->setText(QString::fromStdString(model_.display()));
+}
+
+std::string InputWindow::askNumber() {
+    placeOnce();
     model_.startEntry();
-    Refresh();
+    showEntry();
     // Waits in its own event loop rather than exec(): the caller blocks the
     // other windows itself, so that the main window's close box still ends
     // the program while a number is awaited.
@@ -106,15 +124,15 @@ std::string FrmInput::askNumber() {
     return model_.enteredText();
 }
 
-void FrmInput::keyPressEvent(QKeyEvent* event) {
+void InputWindow::keyPressEvent(QKeyEvent* event) {
     // Typed digits work like the buttons.
     const int key = event->key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         model_.pressDigit(key - Qt::Key_0);
-        Refresh();
+        showEntry();
     } else if (key == Qt::Key_Backspace) {
         model_.deleteLastDigit();
-        Refresh();
+        showEntry();
     } else if (key == Qt::Key_Escape) {
         // Only OK leaves with a number; Escape closes like the close box.
         reject();

@@ -4,10 +4,13 @@
 namespace zeb::views {
 
 // The program's name and version: a start-up screen, and Help > About.
-class FrmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit FrmAbout(QWidget* parent);
+    explicit AboutWindow(QWidget* parent);
+
+    // Centred on the screen.
+    void placeCentred();
 };
 
 } // namespace zeb::views

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace zeb {
+namespace zeb::ui {
 
 struct FormPosition {
     int left = 0;
@@ -11,7 +11,7 @@ struct FormPosition {
 // Where CentreForm puts a window: at `horizontal` tenths of the free width and
 // `vertical` tenths of the free height. A vertical factor out of 0..10 is
 // clamped and then the horizontal one is taken as it is.
-FormPosition CentreFormPosition(int screenWidth, int screenHeight, int formWidth, int formHeight,
+FormPosition centreFormPosition(int screenWidth, int screenHeight, int formWidth, int formHeight,
                                 int vertical, int horizontal);
 
-} // namespace zeb
+} // namespace zeb::ui

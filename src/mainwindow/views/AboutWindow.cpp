@@ -1,6 +1,9 @@
-#include "mainwindow/views/FrmAbout.h"
+#include "mainwindow/views/AboutWindow.h"
 
+#include "core/Version.h"
 #include "mainwindow/MainShell.h"
+#include "ui/CentreForm.h"
+#include "ui/SmallWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,7 +11,7 @@
 
 namespace zeb::views {
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("About ZEB"));
     auto* title = new QLabel(QString::fromLatin1(MainShell::kTitle), this);
@@ -18,8 +21,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     big.setBold(true);
     title->setFont(big);
     title->setAlignment(Qt::AlignCenter);
-    auto* version =
-        new QLabel(QStringLiteral("Version %1").arg(QLatin1String(MainShell::kVersion)), this);
+    auto* version = new QLabel(QStringLiteral("Version %1").arg(QLatin1String(kVersion)), this);
     version->setObjectName(QStringLiteral("LblVersion"));
     version->setAlignment(Qt::AlignCenter);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -32,6 +34,11 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     layout->addWidget(version);
     layout->addSpacing(12);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    ui::makeSmallFixedWindow(this);
+}
+
+void AboutWindow::placeCentred() {
+    ui::centreForm(this, 5, 5);
 }
 
 } // namespace zeb::views

@@ -8,19 +8,19 @@ class QLabel;
 namespace zeb::views {
 
 // "Set wait interval": the Machine view's pause between steps.
-class FrmInterval : public QDialog {
+class WaitIntervalDialog : public QDialog {
     Q_OBJECT
   public:
-    FrmInterval(Machine& machine, QWidget* parent);
+    WaitIntervalDialog(Machine& machine, QWidget* parent);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    void Refresh();
+    void showInterval();
 
     WaitIntervalSetting model_;
-    QLabel* LblInterval_ = nullptr;
+    QLabel* intervalLabel_ = nullptr;
 };
 
 } // namespace zeb::views

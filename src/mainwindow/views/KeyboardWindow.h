@@ -1,0 +1,44 @@
+#pragma once
+#include "core/MachineObserver.h"
+#include "core/Zeb.h"
+#include "mainwindow/views/KeepClear.h"
+
+#include <QList>
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+
+namespace zeb::views {
+
+// The interrupt keyboard: 37 keys that raise the interrupt line.
+class KeyboardWindow : public QWidget, public MachineObserver {
+    Q_OBJECT
+  public:
+    static constexpr int kKeys = 37;
+
+    // Where the window must not stand when it is first shown, in screen
+    // coordinates.
+    std::function<KeepClear()> keepClear;
+
+    KeyboardWindow(Zeb& zeb, QWidget* parent);
+    ~KeyboardWindow() override;
+
+    static QString caption(int index);
+    // The key for a typed letter, digit or blank; -1 for any other character.
+    static int keyIndexOf(QChar typed);
+    void displayChanged(DisplayItem item, int index) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Typed letters, digits and the blank press their keys.
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void follow();
+
+    Zeb& zeb_;
+    bool placed_ = false;
+};
+
+} // namespace zeb::views

@@ -1,0 +1,396 @@
+#include "mainwindow/views/MainWindow.h"
+
+#include "mainwindow/views/AddressLabels.h"
+#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/HoverStatus.h"
+#include "mainwindow/views/KeypadButton.h"
+#include "mainwindow/views/MainMenus.h"
+#include "mainwindow/views/MainWindowLayout.h"
+#include "mainwindow/views/MainWindowStatus.h"
+#include "mainwindow/views/PrinterPicture.h"
+#include "mainwindow/views/RepaintPacer.h"
+#include "ui/ColourConversion.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QStatusBar>
+
+namespace zeb::views {
+
+namespace {
+
+// The instruction labels on keypad buttons 0..15.
+constexpr std::array<const char*, 16> kPadLabels = {
+    "HLT", "LDA", "STO", "AC+", "AC-", "AC\u00d7", "AC\u00f7", "JMP",
+    "JU-", "JU0", "J()", "INP", "OUT", "IOF",      "ION",      "RIN"};
+
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
+    : QMainWindow(parent), models_(std::move(models)) {
+    setObjectName(QStringLiteral("Form1"));
+    setAccessibleName(QStringLiteral("ZEB main window"));
+    setFocusPolicy(Qt::StrongFocus);
+    hover_ = new HoverStatus(this);
+    pacer_ = new RepaintPacer(this);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Form1Client"));
+    client_->setMouseTracking(true);
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
+    controls_ = MainWindowControls::create(client_, pacer_, models_.zeb.mnemonics);
+
+    statusBarText_ = new QLabel(this);
+    statusBarText_->setObjectName(QStringLiteral("PnlStatus"));
+    statusBarText_->setAccessibleName(QStringLiteral("Status bar"));
+    statusBarText_->setMinimumWidth(1);
+    statusBar()->addWidget(statusBarText_, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
+    connectControls();
+    addRunKeys();
+    watchStatusTexts(*hover_, controls_, models_.shell, models_.zeb.display, models_.editor);
+
+    models_.zeb.observers.add(this);
+    for (int a = 0; a < kMemorySize; ++a) {
+        cellTextChanged(a, Half::Operator);
+        cellTextChanged(a, Half::Operand);
+        cellColourChanged(a);
+    }
+    for (Register r :
+         {Register::Acc, Register::PC, Register::SP, Register::Status, Register::Interrupt})
+        registerChanged(r);
+    for (int f = 0; f < static_cast<int>(Flag::Count); ++f)
+        showFlag(static_cast<Flag>(f));
+    showKeypadFaces();
+    showAddressBase();
+}
+
+MainWindow::~MainWindow() {
+    models_.zeb.observers.remove(this);
+}
+
+QAction* MainWindow::action(const QString& name) const {
+    return menus_->action(name);
+}
+
+QList<QRect> MainWindow::keepClearRects() const {
+    const QRect frame = frameGeometry();
+    const QRect titleBar(frame.topLeft(),
+                         QPoint(frame.right(), client_->mapToGlobal(QPoint(0, 0)).y() - 1));
+    return {titleBar, controls_.keypadAndRunControls()};
+}
+
+void MainWindow::connectControls() {
+    const MainWindowControls& c = controls_;
+    MemoryEditor& editor = models_.editor;
+    Zeb& zeb = models_.zeb;
+    for (int a = 0; a < kMemorySize; ++a) {
+        FieldPanel* opr = c.field(a, Half::Operator);
+        connect(opr, &FieldPanel::pressed, this,
+                [&editor, a](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                    editor.pressOperator(a, button == Qt::LeftButton,
+                                         modifiers.testFlag(Qt::ShiftModifier));
+                });
+        connect(opr, &FieldPanel::clicked, this, [&editor, a] { editor.selectOperator(a); });
+        connect(c.field(a, Half::Operand), &FieldPanel::clicked, this,
+                [&editor, a] { editor.selectOperand(a); });
+    }
+    for (int i = 0; i < MainWindowControls::kPads; ++i)
+        connect(c.keypad[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
+                [&editor, i] { editor.pressPad(i); });
+    connect(c.clearButton, &QPushButton::clicked, this, [this] { models_.clipboard.clearAll(); });
+
+    connect(c.resetAccumulatorButton, &QPushButton::clicked, this, [&zeb] {
+        if (!zeb.machine.running()) zeb.machine.resetAcc();
+    });
+    connect(c.resetProgramCounterButton, &QPushButton::clicked, this, [&zeb] {
+        Machine& m = zeb.machine;
+        if (!m.running() && m.host().validClick("pciconl", 0)) m.resetPC();
+    });
+    connect(c.resetStackPointerButton, &QPushButton::clicked, this,
+            [&zeb] { zeb.stack.resetStackPointer(); });
+
+    connect(c.runButton, &QPushButton::clicked, this, [&zeb] { zeb.run.run(); });
+    connect(c.stepButton, &QPushButton::clicked, this, [&zeb] { zeb.run.step(); });
+    connect(c.stopButton, &QPushButton::clicked, this, [&zeb] { zeb.run.stop(); });
+    // The speed changes when the thumb is let go, not while it is dragged.
+    QSlider* speed = c.speedSlider;
+    connect(speed, &QSlider::valueChanged, this, [&zeb, speed](int value) {
+        if (!speed->isSliderDown()) zeb.run.setSpeed(value);
+    });
+    connect(speed, &QSlider::sliderReleased, this,
+            [&zeb, speed] { zeb.run.setSpeed(speed->value()); });
+
+    connect(c.printer, &PrinterPicture::clicked, this, [&zeb] { zeb.devices.feedPaper(); });
+}
+
+void MainWindow::addRunKeys() {
+    // Function keys, so that every typed character still goes to the memory
+    // editor; they act as a click, so a disabled control ignores them.
+    const struct {
+        QPushButton* button;
+        QKeySequence key;
+    } keys[] = {{controls_.runButton, kRunKey},
+                {controls_.stepButton, kStepKey},
+                {controls_.stopButton, kStopKey}};
+    for (const auto& k : keys) {
+        auto* shortcut = new QShortcut(k.key, this);
+        QPushButton* button = k.button;
+        connect(shortcut, &QShortcut::activated, button, [button] { button->click(); });
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(),
+                                                         k.key.toString(QKeySequence::NativeText)));
+    }
+}
+
+// ---------------------------------------------------------------- start-up
+
+void MainWindow::layOut() {
+    layOutControls(controls_);
+    client_->setFixedSize(ui::twipsToPixels(layout::kClientWidth),
+                          ui::twipsToPixels(layout::kClientHeight));
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+void MainWindow::setMemoryFont() {
+    const Preferences& p = models_.zeb.preferences;
+    QFont font = ui::makeFont(p.memoryFontName, p.memoryFontSize, p.memoryFontBold,
+                              p.memoryFontItalic, false, p.memoryFontUnderline, 8.25);
+    font.setStyleHint(QFont::SansSerif);
+    // Three characters must fit a narrow cell: a stand-in for a missing font
+    // is drawn condensed, as narrow as the chosen one would have been.
+    if (QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive) != 0)
+        font.setStretch(QFont::SemiCondensed);
+    // The address labels are pictures with a look of their own: only the
+    // fields take the memory font.
+    showAddressBase();
+    for (int a = 0; a < kMemorySize; ++a) {
+        controls_.field(a, Half::Operator)->setFont(font);
+        controls_.field(a, Half::Operand)->setFont(font);
+    }
+    models_.zeb.machine.clearCellColours();
+    for (FieldPanel* r :
+         {controls_.accumulatorPanel, controls_.programCounterPanel, controls_.stackPointerPanel,
+          controls_.statusRegisterPanel, controls_.interruptPanel})
+        r->setBackground(QColor(192, 192, 192));
+}
+
+void MainWindow::setPrinterFont() {
+    // The strip is a fixed-pitch line printer.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setFamilies({QStringLiteral("Courier"), fixed.family()});
+    fixed.setStyleHint(QFont::TypeWriter);
+    for (QLineEdit* line : controls_.printerLines)
+        line->setFont(fixed);
+}
+
+void MainWindow::setSpeedSlider(int value) {
+    const QSignalBlocker block(controls_.speedSlider);
+    controls_.speedSlider->setValue(value);
+}
+
+void MainWindow::repaintAll() {
+    const QString title = windowTitle();
+    setWindowTitle(QString());
+    setWindowTitle(title);
+    update();
+    for (QWidget* child : findChildren<QWidget*>())
+        child->update();
+}
+
+void MainWindow::blockInput(bool blocked) {
+    client_->setEnabled(!blocked);
+    menuBar()->setEnabled(!blocked);
+    inputBlocked_ = blocked;
+}
+
+// ---------------------------------------------------------------- observing
+
+void MainWindow::cellTextChanged(int address, Half half) {
+    const Machine& m = models_.zeb.machine;
+    controls_.field(address, half)
+        ->setText(qt(half == Half::Operator ? m.operatorText(address) : m.operandText(address)));
+}
+
+void MainWindow::cellColourChanged(int address) {
+    const Machine& m = models_.zeb.machine;
+    controls_.field(address, Half::Operator)
+        ->setBackground(ui::toQColor(m.operatorColour(address)));
+    controls_.field(address, Half::Operand)->setBackground(ui::toQColor(m.operandColour(address)));
+}
+
+void MainWindow::registerChanged(Register reg) {
+    const QString text = qt(models_.zeb.machine.registerText(reg));
+    const MainWindowControls& c = controls_;
+    switch (reg) {
+    case Register::Acc:
+        c.accumulatorPanel->setText(text);
+        break;
+    case Register::PC:
+        c.programCounterPanel->setText(text);
+        break;
+    case Register::SP:
+        c.stackPointerPanel->setText(text);
+        break;
+    case Register::Status:
+        c.statusRegisterPanel->setText(text);
+        break;
+    case Register::Interrupt:
+        c.interruptPanel->setText(text);
+        break;
+    }
+}
+
+void MainWindow::displayChanged(DisplayItem item, int index) {
+    const DisplayState& d = models_.zeb.display;
+    switch (item) {
+    case DisplayItem::Flag:
+        showFlag(static_cast<Flag>(index));
+        break;
+    case DisplayItem::StatusText:
+        statusBarText_->setText(qt(d.statusText()));
+        break;
+    case DisplayItem::PrinterLine:
+        if (index >= 1 && index <= MainWindowControls::kPrinterLines)
+            controls_.printerLine(index)->setText(qt(d.printerLine(index)));
+        break;
+    case DisplayItem::PrinterIcon:
+        controls_.printer->setPrinting(d.printing());
+        break;
+    case DisplayItem::OutputText:
+        break;
+    case DisplayItem::NumberBase:
+        showKeypadFaces();
+        showAddressBase();
+        break;
+    case DisplayItem::Pointer:
+        if (d.isBusy())
+            setCursor(Qt::WaitCursor);
+        else
+            unsetCursor();
+        break;
+    }
+}
+
+void MainWindow::showFlag(Flag flag) {
+    const bool on = models_.zeb.display.get(flag);
+    const MainWindowControls& c = controls_;
+    switch (flag) {
+    case Flag::StatusRegisterShown:
+        c.statusRegisterPanel->setVisible(on);
+        c.statusLabel->setVisible(on);
+        break;
+    case Flag::StackPointerShown:
+        c.stackPointerPanel->setVisible(on);
+        c.resetStackPointerButton->setVisible(on);
+        break;
+    case Flag::InterruptShown:
+        c.interruptLabel->setVisible(on);
+        c.interruptPanel->setVisible(on);
+        break;
+    default:
+        // Menu check marks and states; the device windows follow their
+        // flags themselves.
+        menus_->showFlag(flag, on);
+        break;
+    }
+}
+
+void MainWindow::showKeypadFaces() {
+    const int base = models_.zeb.display.keypadBase();
+    for (int i = 0; i < 16; ++i) {
+        const QString number = base == 16 ? QString::number(i, 16).toUpper() : QString::number(i);
+        controls_.keypad[static_cast<std::size_t>(i)]->setFace(
+            QString::fromUtf8(kPadLabels[static_cast<std::size_t>(i)]), number);
+    }
+}
+
+void MainWindow::showAddressBase() {
+    for (AddressLabels* labels : controls_.addressLabels)
+        labels->setBase(models_.zeb.display.labelBase());
+}
+
+// ---------------------------------------------------------------- events
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    models_.exit();
+    event->accept();
+}
+
+bool MainWindow::controlHasFocus() const {
+    const QWidget* focus = focusWidget();
+    return focus && client_->isAncestorOf(focus);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (inputBlocked_) return;
+    if (event->key() == Qt::Key_Escape && controlHasFocus()) {
+        // Back from the run controls to the memory grid.
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        models_.editor.typeCharacter(MemoryEditor::kBackspace);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete) return;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    for (const QChar c : event->text())
+        if (c.unicode() < 127) models_.editor.typeCharacter(static_cast<char>(c.unicode()));
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    // Arrow keys move between the run controls while one has the focus.
+    if (event->isAutoRepeat() || inputBlocked_ || controlHasFocus()) return;
+    static constexpr struct {
+        int key;
+        NavKey nav;
+    } kNavigation[] = {{Qt::Key_Home, NavKey::Home}, {Qt::Key_End, NavKey::End},
+                       {Qt::Key_Left, NavKey::Left}, {Qt::Key_Right, NavKey::Right},
+                       {Qt::Key_Up, NavKey::Up},     {Qt::Key_Down, NavKey::Down}};
+    for (const auto& n : kNavigation)
+        if (event->key() == n.key) {
+            models_.editor.navigate(n.nav);
+            return;
+        }
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) update();
+    QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // After this paint has been done.
+        QMetaObject::invokeMethod(this, &MainWindow::firstPainted, Qt::QueuedConnection);
+    }
+    // Moves that a control ignored come up here too; only the bare background counts.
+    if (watched == client_ && event->type() == QEvent::MouseMove &&
+        !client_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        models_.shell.showStatusOf(ShellControl::Background);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace zeb::views

@@ -1,0 +1,86 @@
+#pragma once
+#include "core/MachineObserver.h"
+#include "mainwindow/views/MainWindowControls.h"
+#include "mainwindow/views/MainWindowModels.h"
+
+#include <QKeySequence>
+#include <QList>
+#include <QMainWindow>
+#include <QRect>
+
+class QAction;
+class QLabel;
+
+namespace zeb::views {
+
+class HoverStatus;
+class MainMenus;
+class RepaintPacer;
+
+// The main window: memory grid, keypad, registers, run controls, printer and
+// menus. It shows what the core holds and hands every user event to the
+// model operation that handles it.
+class MainWindow : public QMainWindow, public MachineObserver {
+    Q_OBJECT
+  public:
+    // Keys of the run controls, as in common debuggers.
+    static inline const QKeySequence kRunKey{Qt::Key_F5};
+    static inline const QKeySequence kStepKey{Qt::Key_F10};
+    static inline const QKeySequence kStopKey{Qt::SHIFT | Qt::Key_F5};
+
+    explicit MainWindow(MainWindowModels models, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up steps of the window itself.
+    void setMemoryFont();
+    void setPrinterFont();
+    void layOut();
+    void setSpeedSlider(int value);
+    // Repaints the title bar, the window and every control.
+    void repaintAll();
+    // While a modal window of the machine waits: no control, no menu.
+    void blockInput(bool blocked);
+
+    QAction* action(const QString& name) const;
+    // What no other window may cover, in screen coordinates: the title and
+    // menu bars, and the keypad with the run controls.
+    QList<QRect> keepClearRects() const;
+    const MainWindowControls& controls() const { return controls_; }
+
+    void cellTextChanged(int address, Half half) override;
+    void cellColourChanged(int address) override;
+    void registerChanged(Register reg) override;
+    void displayChanged(DisplayItem item, int index) override;
+
+  signals:
+    // The window has been painted on the screen for the first time.
+    void firstPainted();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void connectControls();
+    void addRunKeys();
+    void showFlag(Flag flag);
+    void showKeypadFaces();
+    void showAddressBase();
+    // True while a run control, not the memory grid, has the keyboard.
+    bool controlHasFocus() const;
+
+    MainWindowModels models_;
+    HoverStatus* hover_ = nullptr;
+    RepaintPacer* pacer_ = nullptr;
+    QWidget* client_ = nullptr;
+    MainWindowControls controls_;
+    QLabel* statusBarText_ = nullptr;
+    MainMenus* menus_ = nullptr;
+    bool inputBlocked_ = false;
+    bool painted_ = false;
+};
+
+} // namespace zeb::views

@@ -1,0 +1,16 @@
+#pragma once
+#include "core/DisplayState.h"
+#include "editing/MemoryEditor.h"
+#include "mainwindow/MainShell.h"
+
+namespace zeb::views {
+
+class HoverStatus;
+struct MainWindowControls;
+
+// The status-bar text of every control of the main window, written while the
+// pointer rests on it.
+void watchStatusTexts(HoverStatus& hover, const MainWindowControls& controls, MainShell& shell,
+                      DisplayState& display, MemoryEditor& editor);
+
+} // namespace zeb::views
