@@ -10,19 +10,19 @@ namespace zeb {
 // device windows. The views render these and report the user's own changes
 // (closing a window) back through set().
 enum class Flag {
-    StatusRegisterShown, // PnlStatusReg and LblStatus
-    StackPointerShown,   // PnlStackPtr and CmdSP
-    InterruptShown,      // LblInterrupt and PnlInterrupt
-    KeyboardVisible,     // FrmKeyB
-    OutputVisible,       // FrmOutput
-    HexadecimalChecked,  // MnHexadecimal
-    MnemonicsChecked,    // mnDissassemble
-    StatusChecked,       // mnStatus
-    StackPointerChecked, // MnStackPointer
-    InterruptsChecked,   // MnuInterrupts
-    OutputChecked,       // MnuOutput
-    MenusEnabled,        // the five menus together
-    SaveEnabled,         // MnuSave
+    StatusRegisterShown, // the Status register and its label
+    StackPointerShown,   // the Stack Pointer and its reset button
+    InterruptShown,      // the interrupt line and its label
+    KeyboardVisible,     // the interrupt Keyboard window
+    OutputVisible,       // the Output device window
+    HexadecimalChecked,  // Options menu check marks
+    MnemonicsChecked,
+    StatusChecked,
+    StackPointerChecked,
+    InterruptsChecked,
+    OutputChecked,
+    MenusEnabled, // the five menus together
+    SaveEnabled,  // File > Save
     Count
 };
 
