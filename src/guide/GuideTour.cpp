@@ -6,7 +6,7 @@ namespace zeb {
 
 namespace {
 
-constexpr std::array<GuidePage, 13> kTour = {{
+constexpr std::array<GuidePage, 15> kTour = {{
     {"main-window.png", "ZEB's main window",
      "On the left are ZEB's 80 memory cells. Each cell has a high word, the instruction, and a "
      "low word, its operand. On the right are the keypad, the Run, Step and Stop buttons, the "
@@ -33,6 +33,12 @@ constexpr std::array<GuidePage, 13> kTour = {{
     {"preferences.png", "Preferences",
      "Choose the colour that marks whatever is acting, the font of the memory cells, and whether "
      "ZEB plays its sounds."},
+    {"machine-view.png", "Inside the processor",
+     "Views > Machine replays each instruction as seven clock cycles. The path a value takes "
+     "lights up, the gateways on the Bus open and close, and the explanation says what happens."},
+    {"clock-chart.png", "The clock chart",
+     "Options > Show Clock in the Machine view: which gateways open in which of the seven cycles, "
+     "with the current cycle marked."},
     {"logic-gates.png", "Logic gates",
      "Views > Logic Gates: the AND, OR and NOT gates, the half adder and the full adder. Click an "
      "input to change it; the output and the truth table follow."},

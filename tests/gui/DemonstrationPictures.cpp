@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     session.messageBoxes().setAnswerer([](zeb::Icon, zeb::Buttons, std::string_view,
                                           std::string_view) { return zeb::Answer::Ok; });
     session.start();
-    QTest::qWaitForWindowExposed(&session.mainWindow());
+    if (!QTest::qWaitForWindowExposed(&session.mainWindow())) return 1;
 
     const QString mode = args[1];
     const QString what = args[2];

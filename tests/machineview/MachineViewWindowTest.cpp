@@ -113,9 +113,14 @@ class MachineViewWindowTest : public QObject {
                                      QString::fromUtf8(text.data(), text.size())});
                 return Answer::Ok;
             });
-        windows_ = std::make_unique<MachineViewWindows>(
-            MachineViewSetup{*zeb_, *bases_, *assembler_, main_.get(), [this] { ++repaints_; },
-                             [this] { ++intervalDialogs_; }});
+        windows_ =
+            std::make_unique<MachineViewWindows>(MachineViewSetup{*zeb_,
+                                                                  *bases_,
+                                                                  *assembler_,
+                                                                  main_.get(),
+                                                                  [this] { ++repaints_; },
+                                                                  [this] { ++intervalDialogs_; },
+                                                                  {}});
     }
 
     void cleanup() {
