@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSlider>
@@ -145,11 +146,17 @@ class MonkeyTest : public QObject, SessionFixture {
                 return buttons == Buttons::Ok || chance(50) ? Answer::Ok : Answer::Cancel;
             });
         s->host().fileDialog = [this](zeb::FileDialog dialog, std::string_view) {
-            // Now and then a real program, so that runs go on for a while.
-            if (dialog == zeb::FileDialog::Open && chance(40))
-                return QStringLiteral(ZEB_EXAMPLES "/%1.ZEB")
-                    .arg(QLatin1String(kExamples[random(std::size(kExamples))]))
-                    .toStdString();
+            // Now and then a real program, so that runs go on for a while: a
+            // copy, since Save writes back to the file that was opened.
+            if (dialog == zeb::FileDialog::Open && chance(40)) {
+                const QString name =
+                    QLatin1String(kExamples[random(std::size(kExamples))]) + ".ZEB";
+                const QString copy = dir->filePath(name);
+                QFile::remove(copy);
+                QFile::copy(QStringLiteral(ZEB_EXAMPLES "/") + name, copy);
+                QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+                return copy.toStdString();
+            }
             return dir->filePath(QStringLiteral("P%1.ZEB").arg(random(3))).toStdString();
         };
         s->printCommands().printDialog = [this](QPrinter& printer) {
