@@ -1,17 +1,12 @@
 #include "cli/Assignment.h"
 
+#include "cli/TrimSpace.h"
 #include <algorithm>
 #include <utility>
 
 namespace zeb {
 
 namespace {
-
-std::string_view trimSpace(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 std::optional<RunEnd> endNamed(std::string_view name) {
     if (name == "halt") return RunEnd::Halt;

@@ -1,6 +1,7 @@
 #include "cli/Marker.h"
 
 #include "cli/BatchRun.h"
+#include "cli/TrimSpace.h"
 
 #include <algorithm>
 #include <ostream>
@@ -8,12 +9,6 @@
 namespace zeb {
 
 namespace {
-
-std::string_view trimSpace(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // The first line of a message box, without the " - " that the error
 // convention puts before an empty platform description.
