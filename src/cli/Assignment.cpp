@@ -1,6 +1,7 @@
 #include "cli/Assignment.h"
 
 #include "cli/TrimSpace.h"
+
 #include <algorithm>
 #include <utility>
 
