@@ -23,6 +23,17 @@ class FieldPanel : public QWidget {
     // Changes are then painted at screen rate.
     void setPacer(RepaintPacer* pacer) { pacer_ = pacer; }
 
+    // What a screen reader says the field holds.
+    QString spokenText() const;
+    // Memory cells are cells of the grid; one is the editing cursor, one
+    // the instruction the program counter points at.
+    bool isMemoryCell() const { return memoryCell_; }
+    void setMemoryCell(bool cell) { memoryCell_ = cell; }
+    bool isCurrent() const { return current_; }
+    void setCurrent(bool current);
+    bool isExecuting() const { return executing_; }
+    void setExecuting(bool executing);
+
   signals:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void clicked();
@@ -38,7 +49,11 @@ class FieldPanel : public QWidget {
     Qt::Alignment alignment_ = Qt::AlignCenter;
     bool bottomBorder_ = true;
     RepaintPacer* pacer_ = nullptr;
+    bool memoryCell_ = false;
+    bool current_ = false;
+    bool executing_ = false;
     void changed();
+    void announce(int accessibleEvent);
 };
 
 } // namespace zeb::views

@@ -1,0 +1,49 @@
+#include "mainwindow/views/accessibility/AccessibleField.h"
+
+#include "mainwindow/views/FieldPanel.h"
+
+#include <QApplication>
+
+namespace zeb::views {
+
+AccessibleField::AccessibleField(FieldPanel* field)
+    : QAccessibleWidget(field,
+                        field->isMemoryCell() ? QAccessible::Cell : QAccessible::StaticText) {}
+
+FieldPanel* AccessibleField::field() const {
+    return static_cast<FieldPanel*>(widget());
+}
+
+QString AccessibleField::text(QAccessible::Text t) const {
+    const FieldPanel* f = field();
+    switch (t) {
+    case QAccessible::Name:
+        return f->accessibleName() + QStringLiteral(", ") + f->spokenText();
+    case QAccessible::Value:
+        return f->spokenText();
+    case QAccessible::Description: {
+        QString d = f->spokenText();
+        if (f->isExecuting()) d += QStringLiteral(", program counter");
+        return d;
+    }
+    default:
+        return QAccessibleWidget::text(t);
+    }
+}
+
+QAccessible::State AccessibleField::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    const FieldPanel* f = field();
+    if (f->isMemoryCell()) {
+        // The grid is worked from the keyboard: the current cell holds the
+        // window's keyboard focus.
+        s.focusable = true;
+        s.selectable = true;
+        s.selected = f->isCurrent();
+        s.focused = f->isCurrent() && QApplication::focusWidget() == f->window();
+        s.active = f->isExecuting();
+    }
+    return s;
+}
+
+} // namespace zeb::views
