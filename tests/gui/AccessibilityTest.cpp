@@ -1,0 +1,179 @@
+#include "SessionFixture.h"
+#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/KeyboardWindow.h"
+#include "mainwindow/views/MainWindow.h"
+#include "mainwindow/views/OutputWindow.h"
+#include "mainwindow/views/ZebSession.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QtTest>
+
+#include <vector>
+
+using namespace zeb;
+using namespace zeb::views;
+using namespace zeb::test;
+
+namespace {
+
+QString spoken(QObject* object, QAccessible::Text t = QAccessible::Name) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(t) : QString();
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject, SessionFixture {
+    Q_OBJECT
+
+    void pad(int i) { click(child(QStringLiteral("pads_%1").arg(i))); }
+    // LDA 11, JU0 10, OUT, AC- 12, JMP 1, HLT at 10, 9 at 11, 1 at 12.
+    void enterCountingLoop() {
+        const struct {
+            int address;
+            std::vector<int> operatorPads, operandPads;
+        } cells[] = {{0, {1}, {1, 1}}, {1, {9}, {1, 0}}, {2, {12}, {}}, {3, {4}, {1, 2}},
+                     {4, {7}, {1}},    {10, {0}, {}},    {11, {}, {9}}, {12, {}, {1}}};
+        for (const auto& c : cells) {
+            if (!c.operatorPads.empty()) click(field("Operator", c.address));
+            for (int p : c.operatorPads)
+                pad(p);
+            if (!c.operandPads.empty()) click(field("Operand", c.address));
+            for (int p : c.operandPads)
+                pad(p);
+        }
+    }
+    void focusGrid() {
+        QApplication::setActiveWindow(&mainWindow());
+        mainWindow().setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&mainWindow()));
+    }
+
+  private slots:
+    void init() {
+        start();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
+    }
+
+    // The events that tell a screen reader of these changes reach it only
+    // on a desktop's accessibility bus: see accessibility_client_test.
+    void cleanup() { s.reset(); }
+
+    void keypadNamesReadAsTheirFaces_data() {
+        QTest::addColumn<int>("pad");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("multiply") << 5 << QStringLiteral("Keypad 5 AC\u00d7");
+        QTest::newRow("divide") << 6 << QStringLiteral("Keypad 6 AC\u00f7");
+        QTest::newRow("jump if negative") << 8 << QStringLiteral("Keypad 8 JU-");
+        QTest::newRow("jump if zero") << 9 << QStringLiteral("Keypad 9 JU0");
+        QTest::newRow("delete") << 16 << QStringLiteral("Keypad delete");
+    }
+    void keypadNamesReadAsTheirFaces() {
+        QFETCH(int, pad);
+        QFETCH(QString, name);
+        QCOMPARE(spoken(child(QStringLiteral("pads_%1").arg(pad))), name);
+    }
+
+    void tabGoesFromTheGridThroughEveryControl() {
+        focusGrid();
+        QStringList route;
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus || focus == &mainWindow() || route.contains(focus->objectName())) break;
+            route << focus->objectName();
+        }
+        QStringList expected;
+        for (int i = 0; i <= 16; ++i)
+            expected << QStringLiteral("pads_%1").arg(i);
+        expected << "clearicon"
+                 << "runicon"
+                 << "stepicon"
+                 << "halticon"
+                 << "speed"
+                 << "acciconl"
+                 << "pciconl";
+        QCOMPARE(route.mid(0, expected.size()), expected);
+    }
+
+    void typedCharactersStillGoToTheCurrentCell() {
+        click(field("Operator", 3));
+        QWidget* key = child(QStringLiteral("pads_4"));
+        key->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(key, '7');
+        QCOMPARE(text("Operator", 3), QStringLiteral("7"));
+        QCOMPARE(text("Operator", 4), QString());
+    }
+
+    void keyboardWindowKeysTakeTheTabAndItIsAWindow() {
+        KeyboardWindow& keyboard = s->keyboardWindow();
+        const auto keys = keyboard.findChildren<QPushButton*>();
+        QCOMPARE(keys.size(), 37);
+        for (const QPushButton* k : keys)
+            QVERIFY2(k->focusPolicy() & Qt::TabFocus, qPrintable(k->objectName()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&keyboard)->role(), QAccessible::Window);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&s->outputWindow())->role(),
+                 QAccessible::Window);
+    }
+
+    void editingACellIsToldWithItsValue() {
+        focusGrid();
+        click(field("Operator", 12));
+        focusGrid();
+        QTest::keyClick(&mainWindow(), '3');
+        FieldPanel* cell = field("Operator", 12);
+        QCOMPARE(spoken(cell), QStringLiteral("Memory cell 12, operator, 3"));
+        QCOMPARE(spoken(cell, QAccessible::Value), QStringLiteral("3"));
+        QVERIFY(QAccessible::queryAccessibleInterface(cell)->state().focused);
+
+        // Moving the cursor moves the reader's focus with it.
+        QTest::keyClick(&mainWindow(), Qt::Key_Down);
+        QVERIFY(QAccessible::queryAccessibleInterface(field("Operator", 13))->state().selected);
+        QVERIFY(!QAccessible::queryAccessibleInterface(cell)->state().selected);
+    }
+
+    void registersAndTheExecutingCellAreToldWhileMinimised() {
+        enterCountingLoop();
+        mainWindow().showMinimized();
+        FieldPanel* acc = child<FieldPanel>(QStringLiteral("accicon"));
+        for (int step = 1; step <= 2; ++step)
+            child<QPushButton>(QStringLiteral("stepicon"))->click();
+        // LDA 11 loaded 9; JU0 went on to 2.
+        QCOMPARE(spoken(acc), QStringLiteral("Accumulator, 9"));
+        QCOMPARE(spoken(child(QStringLiteral("pcicon"))), QStringLiteral("Program Counter, 2"));
+        QVERIFY(spoken(field("Operator", 2), QAccessible::Description).contains("program counter"));
+        QVERIFY(!spoken(field("Operator", 1), QAccessible::Description).contains("counter"));
+    }
+
+    void aFinishedRunSaysWhereItHalted() {
+        enterCountingLoop();
+        child<QSlider>(QStringLiteral("speed"))->setValue(10);
+        child<QPushButton>(QStringLiteral("runicon"))->click();
+        QVERIFY(!s->zeb().machine.running());
+        QCOMPARE(spoken(child(QStringLiteral("runicon")), QAccessible::Description),
+                 QStringLiteral("Program halted at 10"));
+    }
+
+    void speedIsReadAsASettingOfTen() {
+        auto* speed = child<QSlider>(QStringLiteral("speed"));
+        speed->setValue(8);
+        QCOMPARE(spoken(speed), QStringLiteral("Speed 8 of 10"));
+    }
+
+    void statusBarTextIsReadable() {
+        QTest::mouseMove(
+            mainWindow().windowHandle(),
+            child(QStringLiteral("runicon"))
+                ->mapTo(&mainWindow(), child(QStringLiteral("runicon"))->rect().center()));
+        auto* status = child<QLabel>(QStringLiteral("PnlStatus"));
+        QTRY_VERIFY(!status->text().isEmpty());
+        QVERIFY(spoken(status).contains(status->text()));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"
