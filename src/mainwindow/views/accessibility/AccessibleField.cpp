@@ -31,6 +31,12 @@ QString AccessibleField::text(QAccessible::Text t) const {
     }
 }
 
+QAccessible::Role AccessibleField::role() const {
+    // Asked each time: the interface may be made before the field is
+    // placed in the grid.
+    return field()->isMemoryCell() ? QAccessible::Cell : QAccessible::StaticText;
+}
+
 QAccessible::State AccessibleField::state() const {
     QAccessible::State s = QAccessibleWidget::state();
     const FieldPanel* f = field();

@@ -14,6 +14,7 @@ class AccessibleField : public QAccessibleWidget {
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    QAccessible::Role role() const override;
 
   private:
     FieldPanel* field() const;
