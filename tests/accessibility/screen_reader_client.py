@@ -174,6 +174,17 @@ def check(app):
            "every control of the main window is focusable (%d controls; not: %s)"
            % (len(controls), unfocusable[:5]))
 
+    tables = [n for n in walk(main_window) if n.getRoleName() == "table"]
+    expect(len(tables) == 1 and tables[0].name == "Memory",
+           "the memory is one table: %s" % [t.name for t in tables])
+    if tables:
+        t = tables[0].queryTable()
+        expect((t.nRows, t.nColumns) == (80, 2) and t.getColumnDescription(1) == "Operand",
+               "80 rows of operator and operand: %d x %d" % (t.nRows, t.nColumns))
+        cell = t.getAccessibleAt(12, 0)
+        expect(cell is not None and cell.name.startswith("Memory cell 12, operator"),
+               "its cells are the memory fields: %s" % (cell.name if cell else None))
+
     f = focused()
     expect(f is not None and f.name.startswith("Memory cell 0, operator"),
            "the current cell has the focus at start: %s" % (f.name if f else None))

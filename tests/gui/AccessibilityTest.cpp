@@ -158,6 +158,40 @@ class AccessibilityTest : public QObject, SessionFixture {
                  QStringLiteral("Program halted at 10"));
     }
 
+    void memoryIsOneTableWithTheCursorSelected() {
+        QAccessibleInterface* area =
+            QAccessible::queryAccessibleInterface(child(QStringLiteral("Form1Client")));
+        QAccessibleInterface* memory = area->child(0);
+        QCOMPARE(memory->role(), QAccessible::Table);
+        QCOMPARE(memory->text(QAccessible::Name), QStringLiteral("Memory"));
+        QAccessibleTableInterface* table = memory->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 80);
+        QCOMPARE(table->columnCount(), 2);
+        QCOMPARE(table->columnDescription(0), QStringLiteral("Operator"));
+        QCOMPARE(table->columnDescription(1), QStringLiteral("Operand"));
+        // The fields are the table's cells and no longer loose in the window.
+        for (int i = 1; i < area->childCount(); ++i) {
+            const auto* f = qobject_cast<FieldPanel*>(area->child(i)->object());
+            QVERIFY(!f || !f->isMemoryCell());
+        }
+        const struct {
+            int row, column;
+            const char* name;
+        } cells[] = {{0, 0, "Operator_0"}, {12, 1, "Operand_12"}, {79, 1, "Operand_79"}};
+        for (const auto& c : cells) {
+            QAccessibleInterface* cell = table->cellAt(c.row, c.column);
+            QCOMPARE(cell->object()->objectName(), QLatin1String(c.name));
+            QCOMPARE(cell->parent(), memory);
+            QCOMPARE(memory->indexOfChild(cell), c.row * 2 + c.column);
+            QCOMPARE(cell->tableCellInterface()->rowIndex(), c.row);
+            QCOMPARE(cell->tableCellInterface()->columnIndex(), c.column);
+        }
+        click(field("Operand", 40));
+        QCOMPARE(table->selectedCellCount(), 1);
+        QCOMPARE(table->selectedCells().front()->object(), field("Operand", 40));
+    }
+
     void speedIsReadAsASettingOfTen() {
         auto* speed = child<QSlider>(QStringLiteral("speed"));
         speed->setValue(8);

@@ -27,8 +27,14 @@ class FieldPanel : public QWidget {
     QString spokenText() const;
     // Memory cells are cells of the grid; one is the editing cursor, one
     // the instruction the program counter points at.
-    bool isMemoryCell() const { return memoryCell_; }
-    void setMemoryCell(bool cell) { memoryCell_ = cell; }
+    bool isMemoryCell() const { return address_ >= 0; }
+    void setGridPosition(int address, int column) {
+        address_ = address;
+        column_ = column;
+    }
+    int address() const { return address_; }
+    // 0 for the operator, 1 for the operand.
+    int column() const { return column_; }
     bool isCurrent() const { return current_; }
     void setCurrent(bool current);
     bool isExecuting() const { return executing_; }
@@ -49,7 +55,8 @@ class FieldPanel : public QWidget {
     Qt::Alignment alignment_ = Qt::AlignCenter;
     bool bottomBorder_ = true;
     RepaintPacer* pacer_ = nullptr;
-    bool memoryCell_ = false;
+    int address_ = -1;
+    int column_ = -1;
     bool current_ = false;
     bool executing_ = false;
     void changed();

@@ -59,8 +59,8 @@ void createMemoryGrid(MainWindowControls& c, QWidget* client, RepaintPacer* pace
                           QStringLiteral("Memory cell %1, operand").arg(a));
         opr->setPacer(pacer);
         opd->setPacer(pacer);
-        opr->setMemoryCell(true);
-        opd->setMemoryCell(true);
+        opr->setGridPosition(a, 0);
+        opd->setGridPosition(a, 1);
         c.operatorFields[static_cast<std::size_t>(a)] = opr;
         c.operandFields[static_cast<std::size_t>(a)] = opd;
     }

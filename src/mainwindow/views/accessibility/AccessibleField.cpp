@@ -1,6 +1,8 @@
 #include "mainwindow/views/accessibility/AccessibleField.h"
 
 #include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/accessibility/AccessibleClientArea.h"
+#include "mainwindow/views/accessibility/MemoryTableAccessible.h"
 
 #include <QApplication>
 
@@ -50,6 +52,37 @@ QAccessible::State AccessibleField::state() const {
         s.active = f->isExecuting();
     }
     return s;
+}
+
+QAccessibleInterface* AccessibleField::table() const {
+    const FieldPanel* f = field();
+    if (!f->isMemoryCell() || !f->parentWidget()) return nullptr;
+    auto* area = dynamic_cast<AccessibleClientArea*>(
+        QAccessible::queryAccessibleInterface(f->parentWidget()));
+    return area ? area->table() : nullptr;
+}
+
+QAccessibleInterface* AccessibleField::parent() const {
+    if (QAccessibleInterface* t = table()) return t;
+    return QAccessibleWidget::parent();
+}
+
+void* AccessibleField::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TableCellInterface && table())
+        return static_cast<QAccessibleTableCellInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+bool AccessibleField::isSelected() const {
+    return field()->isCurrent();
+}
+
+int AccessibleField::columnIndex() const {
+    return field()->column();
+}
+
+int AccessibleField::rowIndex() const {
+    return field()->address();
 }
 
 } // namespace zeb::views

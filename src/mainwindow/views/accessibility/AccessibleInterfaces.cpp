@@ -1,6 +1,7 @@
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 
 #include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/accessibility/AccessibleClientArea.h"
 #include "mainwindow/views/accessibility/AccessibleField.h"
 
 #include <QAccessible>
@@ -16,6 +17,9 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("zeb::views::FieldPanel"))
         return new AccessibleField(static_cast<FieldPanel*>(widget));
+    if (className == QLatin1String("QWidget") &&
+        object->objectName() == QLatin1String("Form1Client"))
+        return new AccessibleClientArea(widget);
     // Device windows are plain widgets: without this they would be read as
     // fillers, not as windows with a title.
     if (className == QLatin1String("zeb::views::KeyboardWindow") ||
