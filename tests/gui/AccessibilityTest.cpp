@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 #include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/InputWindow.h"
 #include "mainwindow/views/KeyboardWindow.h"
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/OutputWindow.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QtTest>
 
 #include <vector>
@@ -190,6 +192,46 @@ class AccessibilityTest : public QObject, SessionFixture {
         click(field("Operand", 40));
         QCOMPARE(table->selectedCellCount(), 1);
         QCOMPARE(table->selectedCells().front()->object(), field("Operand", 40));
+    }
+
+    void anErrorEndsTheRunAudibly() {
+        // AC\u00f7 11, with nothing at 11.
+        click(field("Operator", 0));
+        pad(6);
+        click(field("Operand", 0));
+        pad(1);
+        pad(1);
+        child<QPushButton>(QStringLiteral("runicon"))->click();
+        QCOMPARE(messages.size(), std::size_t{1});
+        QVERIFY2(spoken(child(QStringLiteral("runicon")), QAccessible::Description)
+                     .startsWith(QStringLiteral("Program stopped by an error at ")),
+                 qPrintable(spoken(child(QStringLiteral("runicon")), QAccessible::Description)));
+    }
+
+    void theInputWindowPromptsAndReadsItsDigits() {
+        // INP, HLT.
+        click(field("Operator", 0));
+        pad(11);
+        click(field("Operator", 1));
+        pad(0);
+        InputWindow* input = &s->inputWindow();
+        QString heard;
+        // Answered as soon as it shows, while the run waits inside the click.
+        QTimer poll;
+        poll.setInterval(2);
+        QObject::connect(&poll, &QTimer::timeout, input, [&] {
+            if (!input->isVisible()) return;
+            poll.stop();
+            for (int d : {4, 2})
+                input->findChild<QPushButton*>(QStringLiteral("CmdNumber_%1").arg(d))->click();
+            heard = spoken(input->findChild<QWidget*>(QStringLiteral("PnlInput")));
+            input->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        });
+        poll.start();
+        child<QPushButton>(QStringLiteral("runicon"))->click();
+        QCOMPARE(heard, QStringLiteral("Number entered, 42"));
+        QVERIFY(spoken(input, QAccessible::Description).contains(QStringLiteral("number")));
+        QCOMPARE(QAccessible::queryAccessibleInterface(input)->role(), QAccessible::Dialog);
     }
 
     void speedIsReadAsASettingOfTen() {

@@ -34,6 +34,10 @@ InputWindow::InputWindow(InputPad& model, QWidget* parent) : QDialog(parent), mo
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Input"));
     setAccessibleName(QStringLiteral("Input"));
+    // What a screen reader says as the window opens; the window shows no
+    // prompt of its own.
+    setAccessibleDescription(QStringLiteral("The program asks for a number: type its digits, "
+                                            "then press Enter"));
     auto* grid = new QGridLayout(this);
     grid->setSpacing(4);
     display_ = new FieldPanel(this);
