@@ -55,13 +55,25 @@ def launcher():
     return "/usr/libexec/at-spi-bus-launcher"
 
 
+def pump():
+    # Events from the bus arrive through GLib's main loop.
+    try:
+        from gi.repository import GLib
+    except ImportError:
+        return
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def wait_for(what, condition, timeout=15.0):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
+        pump()
         value = condition()
         if value:
             return value
-        time.sleep(0.1)
+        time.sleep(0.05)
     raise AssertionError("timed out waiting for " + what)
 
 
@@ -161,6 +173,30 @@ def check(app):
     def key(keysym):
         pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
         time.sleep(0.15)
+        pump()
+
+    # What a screen reader hears: the events, not only the tree.
+    heard = []
+
+    def listen(event):
+        try:
+            heard.append((event.type, event.source.name, event.detail1,
+                          str(event.any_data) if event.any_data is not None else ""))
+        except Exception:
+            pass
+
+    for kind in ("object:property-change:accessible-name",
+                 "object:property-change:accessible-description",
+                 "object:state-changed:focused"):
+        pyatspi.Registry.registerEventListener(listen, kind)
+
+    def was_heard(kind, name_start, timeout=5.0):
+        try:
+            return wait_for(kind + " from " + name_start, lambda: any(
+                t.startswith(kind) and (n or "").startswith(name_start) for t, n, _, _ in heard),
+                timeout)
+        except AssertionError:
+            return False
 
     main_window = wait_for("the main window on the accessibility bus", frame, 30)
     # The counting loop is loaded; the current cell is the first operator.
@@ -213,21 +249,58 @@ def check(app):
         before = focused()
     expect(before is not None and before.name == "Memory cell 79, operand, empty",
            "End moves the focus to the last cell: %s" % (before.name if before else None))
+    expect(was_heard("object:state-changed:focused", "Memory cell 79, operand"),
+           "moving the cursor tells the reader of the newly focused cell")
+    heard.clear()
     key(ord("7"))
     after = wait_for("the typed digit", lambda: (lambda n: n if n and n.name.endswith(", 7")
                                                  else None)(focused()), 5)
     expect(after.name == "Memory cell 79, operand, 7",
            "typing 7 changes the focused cell's text: " + after.name)
 
+    expect(was_heard("object:property-change:accessible-name", "Memory cell 79, operand, 7"),
+           "typing into the cell tells the reader its new name and value")
+
+    heard.clear()
     accumulator = named("Accumulator")
     old = accumulator.name
     key(0xffc7)  # F10: Step, LDA 11
     new = wait_for("a new accumulator", lambda: named("Accumulator").name != old
                    and named("Accumulator").name, 5)
     expect(new == "Accumulator, 9", "a Step changes the accumulator's text: %s -> %s" % (old, new))
+    expect(was_heard("object:property-change:accessible-name", "Accumulator, 9"),
+           "the accumulator's change is told during a Step")
+    expect(was_heard("object:property-change:accessible-description", "Memory cell 1, operator"),
+           "the executing cell is told during a Step")
     step = named("Step")
     expect(step.description.startswith("Stepped, program counter 1"),
            "the run controls tell where a Step left the program: " + step.description)
+
+    # To the speed slider and up to full speed, then Run with F5.
+    for _ in range(30):
+        f = focused()
+        if f is not None and f.getRoleName() == "slider":
+            break
+        key(0xff09)  # Tab
+    key(0xff57)  # End
+    speed = wait_for("full speed", lambda: (lambda n: n if n and n.name == "Speed 10 of 10"
+                                            else None)(focused()), 5)
+    expect(speed.name == "Speed 10 of 10", "the speed slider reads " + speed.name)
+    key(0xff1b)  # Escape: back to the grid, where F5 still runs
+    heard.clear()
+    key(0xffc2)  # F5
+    try:
+        halted = wait_for("the halt", lambda: named("Run").description.startswith("Program ")
+                          and named("Run").description, 60)
+    except AssertionError:
+        halted = named("Run").description
+    expect(halted == "Program halted at 10", "a finished run says where: " + halted)
+    expect(was_heard("object:property-change:accessible-description", "Run"),
+           "the halt is told to the reader")
+    printed = [named("Printer paper line %d" % i).queryText().getText(0, -1) for i in (4, 3, 2, 1)]
+    # The loop counts 9 down to 1; the strip shows the last four, newest at the bottom.
+    expect(printed == ["4", "3", "2", "1"],
+           "the printer lines read what was printed: %s" % printed)
 
     run = named("Run")
     x, y, w, h = run.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
