@@ -37,6 +37,15 @@ def outer(zeb, program):
     if not display:
         xvfb.kill()
         skip("Xvfb did not start")
+    socket_path = "/tmp/.X11-unix/X" + display
+    import socket
+    for _ in range(100):
+        try:
+            with socket.socket(socket.AF_UNIX) as probe:
+                probe.connect(socket_path)
+            break
+        except OSError:
+            time.sleep(0.1)
     try:
         env = dict(os.environ, DISPLAY=":" + display)
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
@@ -105,7 +114,19 @@ def inner(zeb, program):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
                XDG_RUNTIME_DIR=home)
-    app = subprocess.Popen([zeb, program], env=env)
+    # A display just started may still refuse the first client: try again.
+    for _ in range(3):
+        app = subprocess.Popen([zeb, program], env=env)
+        try:
+            app.wait(3)
+        except subprocess.TimeoutExpired:
+            break
+        time.sleep(1)
+    if app.poll() is not None:
+        bus.terminate()
+        shutil.rmtree(home, ignore_errors=True)
+        print("FAIL zeb did not start on the display")
+        return 1
     try:
         return check(app)
     finally:

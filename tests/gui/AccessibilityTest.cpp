@@ -214,6 +214,8 @@ class AccessibilityTest : public QObject, SessionFixture {
         pad(11);
         click(field("Operator", 1));
         pad(0);
+        trigger("MnuOutput");
+        QTRY_VERIFY(s->outputWindow().isVisible());
         InputWindow* input = &s->inputWindow();
         QString heard;
         // Answered as soon as it shows, while the run waits inside the click.
@@ -230,6 +232,8 @@ class AccessibilityTest : public QObject, SessionFixture {
         poll.start();
         child<QPushButton>(QStringLiteral("runicon"))->click();
         QCOMPARE(heard, QStringLiteral("Number entered, 42"));
+        // The keys come back to the main window, not to the Output window on top.
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&mainWindow()));
         QVERIFY(spoken(input, QAccessible::Description).contains(QStringLiteral("number")));
         QCOMPARE(QAccessible::queryAccessibleInterface(input)->role(), QAccessible::Dialog);
     }

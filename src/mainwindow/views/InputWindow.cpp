@@ -125,6 +125,9 @@ std::string InputWindow::askNumber() {
     activateWindow();
     wait.exec();
     disconnect(done);
+    // Typing goes on in the main window, not in a device window on top.
+    if (QWidget* owner = parentWidget(); owner && owner->isVisible())
+        owner->window()->activateWindow();
     return model_.enteredText();
 }
 
