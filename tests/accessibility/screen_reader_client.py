@@ -330,6 +330,32 @@ def check(app):
                                                  if n.name.startswith("Status: ")], 5)[0]
     expect(len(status.name) > len("Status: "), "the status bar's text is readable: " + status.name)
 
+    # The Keyboard window, opened from the Options menu, is a window with
+    # a title whose 37 keys each take the focus.
+    menu_item = [n for n in walk(main_window)
+                 if n.getRoleName().endswith("menu item") and n.name == "Display Interrupts"]
+    if menu_item:
+        menu_item[0].queryAction().doAction(0)
+
+    def keyboard_window():
+        a = zeb_app()
+        for i in range(a.childCount if a else 0):
+            w = a.getChildAtIndex(i)
+            if w is not None and w.name == "Interrupt keyboard":
+                return w
+        return None
+
+    try:
+        keyboard = wait_for("the Keyboard window", keyboard_window, 10)
+        keys = [n for n in walk(keyboard) if n.getRoleName() == "push button"]
+        expect(keyboard.getRoleName() in ("window", "frame", "dialog")
+               and len(keys) == 37
+               and all(k.getState().contains(pyatspi.STATE_FOCUSABLE) for k in keys),
+               "the Keyboard window is a %s with %d focusable keys"
+               % (keyboard.getRoleName(), len(keys)))
+    except AssertionError as e:
+        expect(False, "the Keyboard window opens from the menu: %s" % e)
+
     if failures:
         print("%d check(s) failed" % len(failures))
         return 1
