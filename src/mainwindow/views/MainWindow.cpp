@@ -11,6 +11,7 @@
 #include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 #include "mainwindow/views/accessibility/RunStateText.h"
+#include "mainwindow/views/accessibility/SpokenNames.h"
 #include "ui/ColourConversion.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
@@ -138,8 +139,8 @@ void MainWindow::connectControls() {
     connect(c.stopButton, &QPushButton::clicked, this, [&zeb] { zeb.run.stop(); });
     // The speed changes when the thumb is let go, not while it is dragged.
     QSlider* speed = c.speedSlider;
-    connect(speed, &QSlider::valueChanged, this, [this, &zeb, speed](int value) {
-        nameSpeed(value);
+    connect(speed, &QSlider::valueChanged, this, [&zeb, speed](int value) {
+        nameSpeedSetting(speed, value);
         if (!speed->isSliderDown()) zeb.run.setSpeed(value);
     });
     connect(speed, &QSlider::sliderReleased, this,
@@ -211,13 +212,7 @@ void MainWindow::setPrinterFont() {
 void MainWindow::setSpeedSlider(int value) {
     const QSignalBlocker block(controls_.speedSlider);
     controls_.speedSlider->setValue(value);
-    nameSpeed(value);
-}
-
-void MainWindow::nameSpeed(int value) {
-    // Read as a setting of 1 to 10, not as a percentage.
-    QSlider* speed = controls_.speedSlider;
-    speed->setAccessibleName(QStringLiteral("Speed %1 of %2").arg(value).arg(speed->maximum()));
+    nameSpeedSetting(controls_.speedSlider, value);
 }
 
 void MainWindow::repaintAll() {
@@ -295,7 +290,7 @@ void MainWindow::displayChanged(DisplayItem item, int index) {
             runState_->menusEnabled(d.get(Flag::MenusEnabled));
         break;
     case DisplayItem::StatusText:
-        showStatusText(qt(d.statusText()));
+        showStatusText(statusBarText_, qt(d.statusText()));
         break;
     case DisplayItem::PrinterLine:
         if (index >= 1 && index <= MainWindowControls::kPrinterLines)
@@ -317,14 +312,6 @@ void MainWindow::displayChanged(DisplayItem item, int index) {
             unsetCursor();
         break;
     }
-}
-
-void MainWindow::showStatusText(const QString& text) {
-    statusBarText_->setText(text);
-    // The label's name would hide its text from a screen reader.
-    statusBarText_->setAccessibleName(text.isEmpty() ? QStringLiteral("Status bar")
-                                                     : QStringLiteral("Status: %1").arg(text));
-    statusBarText_->setAccessibleDescription(text);
 }
 
 void MainWindow::showFlag(Flag flag) {

@@ -72,8 +72,6 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void connectControls();
     void addRunKeys();
     void showFlag(Flag flag);
-    void showStatusText(const QString& text);
-    void nameSpeed(int value);
     void showKeypadFaces();
     void showAddressBase();
     // True while a run control, not the memory grid, has the keyboard.
