@@ -102,6 +102,20 @@ class AccessibilityTest : public QObject, SessionFixture {
         QCOMPARE(route.mid(0, expected.size()), expected);
     }
 
+    void aFocusedKeyLooksFocusedAndAClickTakesNoFocus() {
+        focusGrid();
+        QWidget* key = child(QStringLiteral("pads_7"));
+        const QImage plain = key->grab().toImage();
+        // The mouse leaves the keyboard with the grid, as it always has.
+        click(key);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&mainWindow()));
+        key->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(key->hasFocus());
+        QVERIFY(key->grab().toImage() != plain);
+        key->clearFocus();
+        QCOMPARE(key->grab().toImage(), plain);
+    }
+
     void typedCharactersStillGoToTheCurrentCell() {
         click(field("Operator", 3));
         QWidget* key = child(QStringLiteral("pads_4"));
