@@ -403,7 +403,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::focusInEvent(QFocusEvent* event) {
     QMainWindow::focusInEvent(event);
-    cellFocus_.announceCurrent();
+    // After Qt has told the reader that the window has the focus: the
+    // current cell has it within the window.
+    QMetaObject::invokeMethod(
+        this, [this] { cellFocus_.announceCurrent(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
