@@ -168,10 +168,16 @@ class AccessibilityTest : public QObject, SessionFixture {
     void aFinishedRunSaysWhereItHalted() {
         enterCountingLoop();
         child<QSlider>(QStringLiteral("speed"))->setValue(10);
-        child<QPushButton>(QStringLiteral("runicon"))->click();
+        focusGrid();
+        QTest::keyClick(&mainWindow(), Qt::Key_F5);
         QVERIFY(!s->zeb().machine.running());
         QCOMPARE(spoken(child(QStringLiteral("runicon")), QAccessible::Description),
                  QStringLiteral("Program halted at 10"));
+        // A reader listening to the grid hears it from the current cell.
+        QCOMPARE(spoken(field("Operand", 12), QAccessible::Description),
+                 QStringLiteral("1. Program halted at 10"));
+        QTest::keyClick(&mainWindow(), Qt::Key_Down);
+        QCOMPARE(spoken(field("Operand", 12), QAccessible::Description), QStringLiteral("1"));
     }
 
     void memoryIsOneTableWithTheCursorSelected() {

@@ -31,7 +31,13 @@ QString FieldPanel::spokenText() const {
 void FieldPanel::setCurrent(bool current) {
     if (current == current_) return;
     current_ = current;
+    if (!current_) note_.clear();
     announce(QAccessible::StateChanged);
+}
+
+void FieldPanel::setNote(const QString& note) {
+    note_ = note;
+    announce(QAccessible::DescriptionChanged);
 }
 
 void FieldPanel::setExecuting(bool executing) {

@@ -53,8 +53,10 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     setCentralWidget(client_);
     controls_ = MainWindowControls::create(client_, pacer_);
     runState_ = std::make_unique<RunStateText>(
-        models_.zeb.machine, std::initializer_list<QWidget*>{
-                                 controls_.runButton, controls_.stepButton, controls_.stopButton});
+        models_.zeb.machine,
+        std::initializer_list<QWidget*>{controls_.runButton, controls_.stepButton,
+                                        controls_.stopButton},
+        [this](const QString& text) { cellFocus_.tell(text); });
 
     statusBarText_ = new QLabel(this);
     statusBarText_->setObjectName(QStringLiteral("PnlStatus"));

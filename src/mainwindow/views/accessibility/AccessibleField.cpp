@@ -26,6 +26,7 @@ QString AccessibleField::text(QAccessible::Text t) const {
     case QAccessible::Description: {
         QString d = f->spokenText();
         if (f->isExecuting()) d += QStringLiteral(", program counter");
+        if (!f->note().isEmpty()) d += QStringLiteral(". ") + f->note();
         return d;
     }
     default:

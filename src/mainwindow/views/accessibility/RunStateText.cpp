@@ -6,8 +6,9 @@
 
 namespace zeb::views {
 
-RunStateText::RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls)
-    : machine_(machine) {
+RunStateText::RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls,
+                           std::function<void(const QString&)> tell)
+    : machine_(machine), tell_(std::move(tell)) {
     std::size_t i = 0;
     for (QWidget* w : controls)
         if (i < std::size(controls_)) controls_[i++] = w;
@@ -27,6 +28,7 @@ void RunStateText::menusEnabled(bool enabled) {
     // Setting a description tells the screen reader of the change.
     for (QWidget* w : controls_)
         if (w) w->setAccessibleDescription(text_);
+    if (enabled && tell_) tell_(text_);
 }
 
 } // namespace zeb::views

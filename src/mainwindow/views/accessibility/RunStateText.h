@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace zeb {
@@ -13,7 +15,9 @@ namespace zeb::views {
 // kept as the accessible description of the run controls.
 class RunStateText {
   public:
-    RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls);
+    // `tell` also hears how a run or step ended, for the grid's current cell.
+    RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls,
+                 std::function<void(const QString&)> tell);
 
     // A Run (not a Step) is about to start.
     void runRequested() { running_ = true; }
@@ -25,6 +29,7 @@ class RunStateText {
   private:
     const Machine& machine_;
     QWidget* controls_[3] = {nullptr, nullptr, nullptr};
+    std::function<void(const QString&)> tell_;
     bool running_ = false;
     QString text_;
 };
