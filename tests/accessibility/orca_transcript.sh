@@ -44,4 +44,5 @@ sleep 15
 kill "$app" "$orca" "$bus" 2> /dev/null || true
 sleep 1
 grep "SPEECH OUTPUT" "$work/orca.log" | sed "s/^[^S]*SPEECH OUTPUT: //; s/{'established': False}//" | uniq
+[ -n "${ZEB_ORCA_LOG:-}" ] && cp "$work/orca.log" "$ZEB_ORCA_LOG"
 rm -rf "$work"
