@@ -39,7 +39,11 @@ Answer MessageBoxes::show(Icon icon, Buttons buttons, std::string_view title,
         qtIcon(icon), messageText(title), messageText(text),
         buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent_);
     box.setObjectName(QStringLiteral("MessageBox"));
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    const int answer = box.exec();
+    // The keys go back to the window the box spoke for, not to a device
+    // window that happens to be on top.
+    if (parent_ && parent_->isVisible()) parent_->window()->activateWindow();
+    return answer == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
 } // namespace zeb::ui

@@ -121,10 +121,13 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
         mainWindow().activateWindow();
         QTRY_VERIFY(mainWindow().isActiveWindow());
-        QWidget* order[] = {child(QStringLiteral("runicon")),   child(QStringLiteral("stepicon")),
-                            child(QStringLiteral("halticon")),  child(QStringLiteral("speed")),
-                            child(QStringLiteral("clearicon")), child(QStringLiteral("acciconl")),
-                            child(QStringLiteral("pciconl"))};
+        // From the grid through the keypad, Clear, the run controls and the resets.
+        QList<QWidget*> order;
+        for (int i = 0; i <= 16; ++i)
+            order << child(QStringLiteral("pads_%1").arg(i));
+        for (const char* name :
+             {"clearicon", "runicon", "stepicon", "halticon", "speed", "acciconl", "pciconl"})
+            order << child(QLatin1String(name));
         for (QWidget* expected : order) {
             press(QApplication::focusWidget() ? QApplication::focusWidget() : &mainWindow(),
                   Qt::Key_Tab);

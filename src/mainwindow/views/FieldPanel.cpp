@@ -2,6 +2,7 @@
 
 #include "mainwindow/views/RepaintPacer.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,7 +17,47 @@ FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
 void FieldPanel::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
+    // Told to a screen reader as the model changes, painted or not (a
+    // minimised window, a fast run).
+    setAccessibleDescription(spokenText());
+    announce(QAccessible::NameChanged);
     changed();
+}
+
+QString FieldPanel::spokenText() const {
+    return text_.trimmed().isEmpty() ? QStringLiteral("empty") : text_.trimmed();
+}
+
+void FieldPanel::setCurrent(bool current) {
+    if (current == current_) return;
+    current_ = current;
+    if (!current_) note_.clear();
+    announce(QAccessible::StateChanged);
+}
+
+void FieldPanel::setNote(const QString& note) {
+    note_ = note;
+    announce(QAccessible::DescriptionChanged);
+}
+
+void FieldPanel::setExecuting(bool executing) {
+    if (executing == executing_) return;
+    executing_ = executing;
+    announce(QAccessible::DescriptionChanged);
+}
+
+void FieldPanel::announce(int accessibleEvent) {
+    if (!QAccessible::isActive()) return;
+    if (accessibleEvent == QAccessible::StateChanged) {
+        QAccessible::State changed;
+        changed.selected = true;
+        changed.focused = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+        return;
+    }
+    QAccessibleEvent event(this, static_cast<QAccessible::Event>(accessibleEvent));
+    QAccessible::updateAccessibility(&event);
 }
 
 void FieldPanel::setBackground(const QColor& colour) {
@@ -43,10 +84,6 @@ void FieldPanel::changed() {
 }
 
 void FieldPanel::paintEvent(QPaintEvent*) {
-    // A screen reader says the field's name, then what it holds; kept up to
-    // date at the pace of painting rather than of every change in a run.
-    const QString spoken = text_.isEmpty() ? QStringLiteral("empty") : text_.trimmed();
-    if (accessibleDescription() != spoken) setAccessibleDescription(spoken);
     QPainter p(this);
     const QRect r = rect();
     // The border is the edge of a filled rectangle one pixel wide, inside the

@@ -23,6 +23,27 @@ class FieldPanel : public QWidget {
     // Changes are then painted at screen rate.
     void setPacer(RepaintPacer* pacer) { pacer_ = pacer; }
 
+    // What a screen reader says the field holds.
+    QString spokenText() const;
+    // Memory cells are cells of the grid; one is the editing cursor, one
+    // the instruction the program counter points at.
+    bool isMemoryCell() const { return address_ >= 0; }
+    void setGridPosition(int address, int column) {
+        address_ = address;
+        column_ = column;
+    }
+    int address() const { return address_; }
+    // 0 for the operator, 1 for the operand.
+    int column() const { return column_; }
+    bool isCurrent() const { return current_; }
+    void setCurrent(bool current);
+    // Something a screen reader is told while this is the current cell (the
+    // end of a run); forgotten when the cursor moves on.
+    QString note() const { return note_; }
+    void setNote(const QString& note);
+    bool isExecuting() const { return executing_; }
+    void setExecuting(bool executing);
+
   signals:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void clicked();
@@ -38,7 +59,13 @@ class FieldPanel : public QWidget {
     Qt::Alignment alignment_ = Qt::AlignCenter;
     bool bottomBorder_ = true;
     RepaintPacer* pacer_ = nullptr;
+    int address_ = -1;
+    int column_ = -1;
+    bool current_ = false;
+    bool executing_ = false;
+    QString note_;
     void changed();
+    void announce(int accessibleEvent);
 };
 
 } // namespace zeb::views

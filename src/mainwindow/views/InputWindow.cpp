@@ -34,6 +34,10 @@ InputWindow::InputWindow(InputPad& model, QWidget* parent) : QDialog(parent), mo
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Input"));
     setAccessibleName(QStringLiteral("Input"));
+    // What a screen reader says as the window opens; the window shows no
+    // prompt of its own.
+    setAccessibleDescription(QStringLiteral("The program asks for a number: type its digits, "
+                                            "then press Enter"));
     auto* grid = new QGridLayout(this);
     grid->setSpacing(4);
     display_ = new FieldPanel(this);
@@ -121,6 +125,9 @@ std::string InputWindow::askNumber() {
     activateWindow();
     wait.exec();
     disconnect(done);
+    // Typing goes on in the main window, not in a device window on top.
+    if (QWidget* owner = parentWidget(); owner && owner->isVisible())
+        owner->window()->activateWindow();
     return model_.enteredText();
 }
 

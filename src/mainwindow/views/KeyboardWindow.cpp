@@ -47,7 +47,9 @@ KeyboardWindow::KeyboardWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::
         b->setObjectName(QStringLiteral("cmdKey_%1").arg(index));
         b->setAccessibleName(index == 26 ? QStringLiteral("Key space")
                                          : QStringLiteral("Key %1").arg(caption(index)));
-        b->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab; a click leaves the keyboard where it was.
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setAutoDefault(false);
         b->setFixedHeight(30);
         b->setMinimumWidth(1);
         b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);

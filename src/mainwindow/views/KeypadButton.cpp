@@ -4,10 +4,27 @@
 
 #include <QPainter>
 
+#include <array>
+
 namespace zeb::views {
 
+namespace {
+
+constexpr std::array<const char*, 16> kPadLabels = {
+    "HLT", "LDA", "STO", "AC+", "AC-", "AC\u00d7", "AC\u00f7", "JMP",
+    "JU-", "JU0", "J()", "INP", "OUT", "IOF",      "ION",      "RIN"};
+
+} // namespace
+
+QString KeypadButton::instructionLabel(int pad) {
+    return pad >= 0 && pad < 16 ? QString::fromUtf8(kPadLabels[static_cast<std::size_t>(pad)])
+                                : QString();
+}
+
 KeypadButton::KeypadButton(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and pressed with Space; a mouse click leaves the
+    // keyboard with the memory grid.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void KeypadButton::setFace(const QString& label, const QString& number) {
@@ -35,6 +52,12 @@ void KeypadButton::paintEvent(QPaintEvent*) {
     p.setBrush(fill);
     p.drawRoundedRect(r, 3, 3);
     p.setRenderHint(QPainter::Antialiasing, false);
+    if (hasFocus()) {
+        // Only a keyboard user sees it: the pads take no focus from a click.
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(2, 2, -2, -2));
+    }
     QRectF face = r.adjusted(2, 1, -2, -1);
     if (down) face.translate(1, 1);
     if (!isEnabled()) p.setOpacity(0.45);

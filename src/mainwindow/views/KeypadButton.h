@@ -10,6 +10,9 @@ class KeypadButton : public QAbstractButton {
   public:
     explicit KeypadButton(QWidget* parent = nullptr);
 
+    // The instruction label on the face of pad 0..15 ("AC\u00d7", "JU-").
+    static QString instructionLabel(int pad);
+
     void setFace(const QString& label, const QString& number);
     void setArrowFace();
     QString label() const { return label_; }

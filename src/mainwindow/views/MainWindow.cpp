@@ -9,6 +9,9 @@
 #include "mainwindow/views/MainWindowStatus.h"
 #include "mainwindow/views/PrinterPicture.h"
 #include "mainwindow/views/RepaintPacer.h"
+#include "mainwindow/views/accessibility/AccessibleInterfaces.h"
+#include "mainwindow/views/accessibility/RunStateText.h"
+#include "mainwindow/views/accessibility/SpokenNames.h"
 #include "ui/ColourConversion.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
@@ -28,11 +31,6 @@ namespace zeb::views {
 
 namespace {
 
-// The instruction labels on keypad buttons 0..15.
-constexpr std::array<const char*, 16> kPadLabels = {
-    "HLT", "LDA", "STO", "AC+", "AC-", "AC\u00d7", "AC\u00f7", "JMP",
-    "JU-", "JU0", "J()", "INP", "OUT", "IOF",      "ION",      "RIN"};
-
 QString qt(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -41,6 +39,7 @@ QString qt(const std::string& s) {
 
 MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     : QMainWindow(parent), models_(std::move(models)) {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setAccessibleName(QStringLiteral("ZEB main window"));
     setFocusPolicy(Qt::StrongFocus);
@@ -52,7 +51,12 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     client_->setMouseTracking(true);
     client_->installEventFilter(this);
     setCentralWidget(client_);
-    controls_ = MainWindowControls::create(client_, pacer_, models_.zeb.mnemonics);
+    controls_ = MainWindowControls::create(client_, pacer_);
+    runState_ = std::make_unique<RunStateText>(
+        models_.zeb.machine,
+        std::initializer_list<QWidget*>{controls_.runButton, controls_.stepButton,
+                                        controls_.stopButton},
+        [this](const QString& text) { cellFocus_.tell(text); });
 
     statusBarText_ = new QLabel(this);
     statusBarText_->setObjectName(QStringLiteral("PnlStatus"));
@@ -126,12 +130,19 @@ void MainWindow::connectControls() {
     connect(c.resetStackPointerButton, &QPushButton::clicked, this,
             [&zeb] { zeb.stack.resetStackPointer(); });
 
-    connect(c.runButton, &QPushButton::clicked, this, [&zeb] { zeb.run.run(); });
-    connect(c.stepButton, &QPushButton::clicked, this, [&zeb] { zeb.run.step(); });
+    connect(c.runButton, &QPushButton::clicked, this, [this, &zeb] {
+        runState_->runRequested();
+        zeb.run.run();
+    });
+    connect(c.stepButton, &QPushButton::clicked, this, [this, &zeb] {
+        runState_->stepRequested();
+        zeb.run.step();
+    });
     connect(c.stopButton, &QPushButton::clicked, this, [&zeb] { zeb.run.stop(); });
     // The speed changes when the thumb is let go, not while it is dragged.
     QSlider* speed = c.speedSlider;
     connect(speed, &QSlider::valueChanged, this, [&zeb, speed](int value) {
+        nameSpeedSetting(speed, value);
         if (!speed->isSliderDown()) zeb.run.setSpeed(value);
     });
     connect(speed, &QSlider::sliderReleased, this,
@@ -203,6 +214,7 @@ void MainWindow::setPrinterFont() {
 void MainWindow::setSpeedSlider(int value) {
     const QSignalBlocker block(controls_.speedSlider);
     controls_.speedSlider->setValue(value);
+    nameSpeedSetting(controls_.speedSlider, value);
 }
 
 void MainWindow::repaintAll() {
@@ -233,6 +245,20 @@ void MainWindow::cellColourChanged(int address) {
     controls_.field(address, Half::Operator)
         ->setBackground(ui::toQColor(m.operatorColour(address)));
     controls_.field(address, Half::Operand)->setBackground(ui::toQColor(m.operandColour(address)));
+    // The cursor and the program counter are shown as colours; a screen
+    // reader learns of them here.
+    if (m.operatorColour(address) == kYellow || m.operandColour(address) == kYellow)
+        cellFocus_.setExecuting(controls_.field(address, Half::Operator),
+                                controls_.field(address, Half::Operand));
+    showCurrentCell();
+}
+
+void MainWindow::showCurrentCell() {
+    const int code = models_.editor.currentCell();
+    const bool operand = MemoryEditor::isOperandCode(code);
+    const int address = operand ? code - MemoryEditor::kOperandBase : code;
+    if (address >= 0 && address < kMemorySize)
+        cellFocus_.setCurrent(controls_.field(address, operand ? Half::Operand : Half::Operator));
 }
 
 void MainWindow::registerChanged(Register reg) {
@@ -262,9 +288,11 @@ void MainWindow::displayChanged(DisplayItem item, int index) {
     switch (item) {
     case DisplayItem::Flag:
         showFlag(static_cast<Flag>(index));
+        if (static_cast<Flag>(index) == Flag::MenusEnabled)
+            runState_->menusEnabled(d.get(Flag::MenusEnabled));
         break;
     case DisplayItem::StatusText:
-        statusBarText_->setText(qt(d.statusText()));
+        showStatusText(statusBarText_, qt(d.statusText()));
         break;
     case DisplayItem::PrinterLine:
         if (index >= 1 && index <= MainWindowControls::kPrinterLines)
@@ -316,8 +344,8 @@ void MainWindow::showKeypadFaces() {
     const int base = models_.zeb.display.keypadBase();
     for (int i = 0; i < 16; ++i) {
         const QString number = base == 16 ? QString::number(i, 16).toUpper() : QString::number(i);
-        controls_.keypad[static_cast<std::size_t>(i)]->setFace(
-            QString::fromUtf8(kPadLabels[static_cast<std::size_t>(i)]), number);
+        controls_.keypad[static_cast<std::size_t>(i)]->setFace(KeypadButton::instructionLabel(i),
+                                                               number);
     }
 }
 
@@ -373,6 +401,14 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
             return;
         }
     QMainWindow::keyReleaseEvent(event);
+}
+
+void MainWindow::focusInEvent(QFocusEvent* event) {
+    QMainWindow::focusInEvent(event);
+    // After Qt has told the reader that the window has the focus: the
+    // current cell has it within the window.
+    QMetaObject::invokeMethod(
+        this, [this] { cellFocus_.announceCurrent(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

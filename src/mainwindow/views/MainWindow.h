@@ -2,11 +2,14 @@
 #include "core/MachineObserver.h"
 #include "mainwindow/views/MainWindowControls.h"
 #include "mainwindow/views/MainWindowModels.h"
+#include "mainwindow/views/accessibility/CellFocus.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 #include <QRect>
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -16,6 +19,7 @@ namespace zeb::views {
 class HoverStatus;
 class MainMenus;
 class RepaintPacer;
+class RunStateText;
 
 // The main window: memory grid, keypad, registers, run controls, printer and
 // menus. It shows what the core holds and hands every user event to the
@@ -61,6 +65,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -71,6 +76,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void showAddressBase();
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
+    void showCurrentCell();
 
     MainWindowModels models_;
     HoverStatus* hover_ = nullptr;
@@ -78,6 +84,8 @@ class MainWindow : public QMainWindow, public MachineObserver {
     QWidget* client_ = nullptr;
     MainWindowControls controls_;
     QLabel* statusBarText_ = nullptr;
+    CellFocus cellFocus_{this};
+    std::unique_ptr<RunStateText> runState_;
     MainMenus* menus_ = nullptr;
     bool inputBlocked_ = false;
     bool painted_ = false;

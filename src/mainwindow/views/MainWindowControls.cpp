@@ -1,6 +1,5 @@
 #include "mainwindow/views/MainWindowControls.h"
 
-#include "core/Mnemonics.h"
 #include "editing/MemoryEditor.h"
 #include "mainwindow/views/AddressLabels.h"
 #include "mainwindow/views/FieldPanel.h"
@@ -11,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+
+#include <vector>
 
 namespace zeb::views {
 
@@ -58,18 +59,19 @@ void createMemoryGrid(MainWindowControls& c, QWidget* client, RepaintPacer* pace
                           QStringLiteral("Memory cell %1, operand").arg(a));
         opr->setPacer(pacer);
         opd->setPacer(pacer);
+        opr->setGridPosition(a, 0);
+        opd->setGridPosition(a, 1);
         c.operatorFields[static_cast<std::size_t>(a)] = opr;
         c.operandFields[static_cast<std::size_t>(a)] = opd;
     }
 }
 
-void createKeypad(MainWindowControls& c, QWidget* client, const Mnemonics& mnemonics) {
+void createKeypad(MainWindowControls& c, QWidget* client) {
     for (int i = 0; i <= MemoryEditor::kDeletePad; ++i) {
-        const QString spoken = i == MemoryEditor::kDeletePad
-                                   ? QStringLiteral("Keypad delete")
-                                   : QStringLiteral("Keypad %1 %2")
-                                         .arg(i)
-                                         .arg(QString::fromStdString(mnemonics.name(i)));
+        const QString spoken =
+            i == MemoryEditor::kDeletePad
+                ? QStringLiteral("Keypad delete")
+                : QStringLiteral("Keypad %1 %2").arg(i).arg(KeypadButton::instructionLabel(i));
         c.keypad[static_cast<std::size_t>(i)] =
             named(new KeypadButton(client), QStringLiteral("pads_%1").arg(i), spoken);
     }
@@ -140,22 +142,25 @@ void createPrinter(MainWindowControls& c, QWidget* client) {
 
 } // namespace
 
-MainWindowControls MainWindowControls::create(QWidget* client, RepaintPacer* pacer,
-                                              const Mnemonics& mnemonics) {
+MainWindowControls MainWindowControls::create(QWidget* client, RepaintPacer* pacer) {
     MainWindowControls c;
     createMemoryGrid(c, client, pacer);
-    createKeypad(c, client, mnemonics);
+    createKeypad(c, client);
     createRegisters(c, client, pacer);
     createRunControls(c, client);
     createPrinter(c, client);
-    // Tab goes through the run controls first, then the register resets.
-    QWidget* previous = c.runButton;
-    for (QWidget* next :
-         {static_cast<QWidget*>(c.stepButton), static_cast<QWidget*>(c.stopButton),
-          static_cast<QWidget*>(c.speedSlider), static_cast<QWidget*>(c.clearButton),
-          static_cast<QWidget*>(c.resetAccumulatorButton),
-          static_cast<QWidget*>(c.resetProgramCounterButton),
-          static_cast<QWidget*>(c.resetStackPointerButton)}) {
+    // Tab goes from the memory grid (the window itself) through the keypad,
+    // the run controls, then the register resets.
+    QWidget* previous = c.keypad[0];
+    std::vector<QWidget*> order(c.keypad.begin() + 1, c.keypad.end());
+    order.insert(order.end(),
+                 {static_cast<QWidget*>(c.clearButton), static_cast<QWidget*>(c.runButton),
+                  static_cast<QWidget*>(c.stepButton), static_cast<QWidget*>(c.stopButton),
+                  static_cast<QWidget*>(c.speedSlider),
+                  static_cast<QWidget*>(c.resetAccumulatorButton),
+                  static_cast<QWidget*>(c.resetProgramCounterButton),
+                  static_cast<QWidget*>(c.resetStackPointerButton)});
+    for (QWidget* next : order) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }

@@ -12,10 +12,6 @@ class QPushButton;
 class QSlider;
 class QWidget;
 
-namespace zeb {
-class Mnemonics;
-}
-
 namespace zeb::views {
 
 class AddressLabels;
@@ -62,8 +58,7 @@ struct MainWindowControls {
     std::array<QLineEdit*, kPrinterLines> printerLines{};
 
     // Creates every control on `client`; fields repaint at the pacer's rate.
-    static MainWindowControls create(QWidget* client, RepaintPacer* pacer,
-                                     const Mnemonics& mnemonics);
+    static MainWindowControls create(QWidget* client, RepaintPacer* pacer);
 
     FieldPanel* field(int address, Half half) const;
     // The keypad with Clear and the run controls, in screen coordinates.
