@@ -2,13 +2,13 @@
 // waiting for Continue, instructions per second of a run that does not wait
 // (Wait for Continue unchecked, wait interval 0, speed 10) with every change
 // painted at screen rate, and how soon Stop ends that run.
+#include "QtBenchmarkMain.h"
 #include "machineview/MachineViewModel.h"
 #include "machineview/views/MachineViewWindow.h"
 #include "machineview/views/MachineViewWindows.h"
 #include "machineview/views/ProcessorDiagram.h"
 #include "machineview/views/StandaloneHost.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -148,11 +148,5 @@ BENCHMARK(BM_StopLatency)->Iterations(20)->UseManualTime()->Unit(benchmark::kMil
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

@@ -9,8 +9,8 @@ namespace {
 // Shows the cells in decimal while it lives, as files hold them.
 class DecimalWhileSaving {
   public:
-    DecimalWhileSaving(Machine& machine, BaseSwitch& bases)
-        : machine_(machine), bases_(bases), base_(machine.base()) {
+    DecimalWhileSaving(const Machine& machine, BaseSwitch& bases)
+        : bases_(bases), base_(machine.base()) {
         if (base_ != NumberBase::Decimal) bases_.changeNumberBase(NumberBase::Decimal);
     }
     ~DecimalWhileSaving() {
@@ -20,7 +20,6 @@ class DecimalWhileSaving {
     DecimalWhileSaving& operator=(const DecimalWhileSaving&) = delete;
 
   private:
-    Machine& machine_;
     BaseSwitch& bases_;
     NumberBase base_;
 };
