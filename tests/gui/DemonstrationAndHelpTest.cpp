@@ -275,7 +275,17 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         }
     }
 
+    void theMachineViewsHelpButtonOpensTheIndexAtItsKeyword_data() {
+        QTest::addColumn<bool>("helpOpenedBefore");
+        QTest::newRow("first help") << false;
+        QTest::newRow("help opened before") << true;
+    }
     void theMachineViewsHelpButtonOpensTheIndexAtItsKeyword() {
+        QFETCH(bool, helpOpenedBefore);
+        if (helpOpenedBefore) {
+            trigger("zebscreen");
+            s->help().window()->close();
+        }
         trigger("mnFullMachine");
         auto* view = s->machineView().window();
         QVERIFY(view);
@@ -284,6 +294,7 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         SessionFixture::click(button);
         HelpWindow* help = s->help().window();
         QVERIFY(help && help->isVisible());
+        QVERIFY(help->isEnabled());
         QCOMPARE(help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text(),
                  QStringLiteral("machine simulator"));
         SessionFixture::click(view->findChild<QPushButton*>(QStringLiteral("CmdCancel")));

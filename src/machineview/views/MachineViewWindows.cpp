@@ -43,10 +43,8 @@ void MachineViewWindows::open() {
     // No interrupt is accepted while the view is open; the menu keeps its check.
     zeb.display.set(Flag::KeyboardVisible, false);
     prepareMachineForView(zeb.machine, setup_.bases, setup_.assembler);
-    if (setup_.mainWindow) {
-        setup_.mainWindow->setEnabled(false);
-        setup_.mainWindow->hide();
-    }
+    if (setup_.blockMainWindow) setup_.blockMainWindow(true);
+    if (setup_.mainWindow) setup_.mainWindow->hide();
     if (!model_) create();
     model_->open();
     window_->refresh();
@@ -60,7 +58,7 @@ void MachineViewWindows::restoreMainWindow() {
     if (!main) return;
     main->show();
     QCoreApplication::processEvents();
-    main->setEnabled(true);
+    if (setup_.blockMainWindow) setup_.blockMainWindow(false);
     if (setup_.repaintMainWindow) setup_.repaintMainWindow();
     QCoreApplication::processEvents();
 }

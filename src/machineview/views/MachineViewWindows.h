@@ -23,8 +23,13 @@ struct MachineViewSetup {
     Zeb& zeb;
     BaseSwitch& bases;
     Assembler& assembler;
-    // Hidden and disabled while the view is open.
+    // Hidden while the view is open.
     QWidget* mainWindow = nullptr;
+    // Takes the main window's own controls out of use while the view is open
+    // (true) and gives them back (false). Disabling the whole window would
+    // also disable the windows it owns, which the view needs: the input and
+    // wait-interval windows, message boxes, file dialogs and help.
+    std::function<void(bool blocked)> blockMainWindow;
     // Repaints the main window when it comes back.
     std::function<void()> repaintMainWindow;
     // The wait-interval dialog, shown modally.
@@ -43,7 +48,7 @@ class MachineViewWindows {
     MachineViewWindows& operator=(const MachineViewWindows&) = delete;
 
     // Views > "M&achine": the Keyboard window hidden, the machine in decimal
-    // with its cells assembled, the main window hidden and disabled, the view
+    // with its cells assembled, the main window hidden and blocked, the view
     // prepared and shown without waiting.
     void open();
     // At program exit: the view ends whatever it was doing and goes.
@@ -57,7 +62,7 @@ class MachineViewWindows {
 
   private:
     void create();
-    // Cancel: the main window back, enabled and repainted.
+    // Cancel: the main window back, usable and repainted.
     void restoreMainWindow();
 
     MachineViewSetup setup_;
