@@ -229,6 +229,43 @@ class MachineViewWindowTest : public QObject {
         QCOMPARE(reg(Register::Acc), QStringLiteral("3"));
     }
 
+    // Run pressed at once after Stop: the new run starts after the stopped
+    // one has finished its instruction, and ends as a run alone does.
+    void runRightAfterStopEndsInTheHaltState() {
+        open({{0, "1", "5"}, {1, "0", "0"}, {5, "0", "12"}}, true);
+        const auto ending = [this] {
+            window().refresh();
+            return QStringList{child<QLabel>("lblClock")->text(),
+                               text("TxtExplain"),
+                               child<QLabel>("PnlStatus")->text(),
+                               QString::number(child("CmdRun")->isEnabled()),
+                               QString::number(child("CmdStop")->isEnabled()),
+                               QString::number(child("CmdCancel")->isEnabled())};
+        };
+        AtEveryWait script;
+        script.action = [&](int) { click("CmdContinue"); };
+        model().display().addObserver(&script);
+        click("CmdRun");
+        const QStringList alone = ending();
+        const int waitsAlone = script.waits;
+
+        machine().resetPC();
+        script.waits = 0;
+        script.action = [&](int wait) {
+            if (wait == 4) {
+                click("CmdStop");
+                click("CmdRun");
+            } else {
+                click("CmdContinue");
+            }
+        };
+        click("CmdRun");
+        model().display().removeObserver(&script);
+        QCOMPARE(ending(), alone);
+        QVERIFY(script.waits > waitsAlone / 2);
+        QVERIFY(!machine().running());
+    }
+
     void stopEndsAFixedPeriodAtOnce() {
         open({{0, "1", "5"}, {1, "0", "0"}}, false);
         machine().setWaitInterval(30);

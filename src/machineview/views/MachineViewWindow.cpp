@@ -281,6 +281,9 @@ DiagramPanel* MachineViewWindow::panel(ViewField field) const {
 // ---------------------------------------------------------------- commands
 
 void MachineViewWindow::run() {
+    // Pressed while a stopped run unwinds: the model starts the new run
+    // after it, inside the Run already under way.
+    if (model_.runUnderWay()) return model_.run();
     if (links_.runStateChanged) links_.runStateChanged(true);
     model_.run();
     if (links_.runStateChanged) links_.runStateChanged(false);
