@@ -1,6 +1,7 @@
 // The Machine view inside the whole program: opened from the main window's
 // Views menu, the windows of the main window that a view run needs (input,
-// wait interval), and the program ending while a run waits in the view.
+// wait interval), its fit on the screen, and the program ending while a run
+// waits in the view.
 #include "../gui/SessionFixture.h"
 #include "machineview/MachineViewModel.h"
 #include "machineview/views/MachineViewWindow.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -93,6 +95,30 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         QVERIFY(messages.empty());
         QCOMPARE(s->zeb().machine.acc(), std::optional<std::int32_t>(42));
         QVERIFY(viewChild("CmdRun")->isEnabled());
+    }
+
+    // Run from 1280x1024 at scale 1 to 1920x1080 at scale 2 (see CMakeLists).
+    void theViewFitsTheScreenWithItsTitleBarAndLegibleText() {
+        trigger("mnFullMachine");
+        QWidget* window = view().window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect area = window->screen()->availableGeometry();
+        QVERIFY2(area.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())
+                                .arg(window->frameGeometry().x())
+                                .arg(window->frameGeometry().y())
+                                .arg(area.width())
+                                .arg(area.height())));
+        for (const QWidget* w : window->findChildren<QWidget*>()) {
+            const QFontInfo font(w->font());
+            QVERIFY2(font.pixelSize() >= 8, qPrintable(w->objectName()));
+        }
+        // Every control stays inside the drawing.
+        QWidget* drawing = window->findChild<QWidget*>(QStringLiteral("PnlStatus"))->parentWidget();
+        for (const QWidget* w : drawing->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(drawing->rect().contains(w->geometry()), qPrintable(w->objectName()));
     }
 
     void closingTheMainWindowDuringAViewRunEndsTheProgram_data() {

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QMargins;
 class QWidget;
 
 namespace zeb::machineview {
@@ -62,6 +63,9 @@ class MachineViewWindows {
 
   private:
     void create();
+    // The view fitted to its screen's free area with its frame, centred at
+    // its first opening, and moved wholly onto the area.
+    void fitOnScreen(const QMargins& frame, bool centre);
     // Cancel: the main window back, usable and repainted.
     void restoreMainWindow();
 
