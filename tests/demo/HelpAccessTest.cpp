@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QHelpContentItem>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
@@ -224,6 +226,41 @@ class HelpAccessTest : public QObject {
             }
         }
         QVERIFY(followed > 100);
+    }
+
+    void oneClickOnATopicInTheContentsOpensIt() {
+        help->helpOnHelp();
+        QHelpContentWidget* contents = help->engine()->contentWidget();
+        QTRY_VERIFY(contents->model()->rowCount() > 0);
+        contents->expandAll();
+        QModelIndex running;
+        for (QModelIndex at = contents->model()->index(0, 0); at.isValid();
+             at = contents->indexBelow(at))
+            if (help->engine()->contentModel()->contentItemAt(at)->url().fileName() ==
+                QLatin1String("running.html"))
+                running = at;
+        QVERIFY(running.isValid());
+        contents->scrollTo(running);
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualRect(running).center());
+        QCOMPARE(page(), QStringLiteral("running.html"));
+    }
+
+    void escapeClosesTheHelpWindow_data() {
+        QTest::addColumn<bool>("reading");
+        QTest::newRow("reading a page") << true;
+        QTest::newRow("typing a keyword") << false;
+    }
+    void escapeClosesTheHelpWindow() {
+        QFETCH(bool, reading);
+        if (reading)
+            help->contents();
+        else
+            help->searchKeyword("Memory");
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        if (reading) window().browser().setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window().isVisible());
     }
 
     void backAndForwardRetraceTheReading() {
