@@ -251,31 +251,57 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         QVERIFY(messages.empty());
     }
 
+    // The help a teaching window's Help button opened is part of that window:
+    // coming back from it keeps the demonstration where the student was.
     void theTeachingWindowsHelpButtonsOpenTheIndexAtTheirKeyword() {
         const std::pair<const char*, const char*> windows[] = {{"mnLogicGates", "Logic gates"},
                                                                {"MnuMemory", "Memory"}};
         for (const auto& [item, keyword] : windows) {
             QString filter;
             bool usable = false;
+            QStringList shownBefore, shownAfter;
+            // Nothing here may return early: the dialog must close for the test to go on.
             QTimer::singleShot(0, &mainWindow(), [&] {
                 QWidget* dialog = QApplication::activeModalWidget();
-                QVERIFY(dialog);
-                auto* button = dialog->findChild<QPushButton*>(QStringLiteral("Command3"));
-                QVERIFY(button->isEnabled());
-                SessionFixture::click(button);
+                const auto shown = [dialog] {
+                    QStringList names;
+                    for (const QWidget* w : dialog->findChildren<QWidget*>())
+                        if (w->isVisible() && w->window() == dialog) names << w->objectName();
+                    return names;
+                };
+                SessionFixture::click(dialog->findChild<QPushButton*>(QStringLiteral("Command2")));
+                shownBefore = shown();
+                SessionFixture::click(dialog->findChild<QPushButton*>(QStringLiteral("Command3")));
                 HelpWindow* help = s->help().window();
                 filter = help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text();
                 usable = help->isVisible() && help->parentWidget() == dialog &&
                          help->currentTab() == HelpWindow::Tab::Index;
+                // The student goes back from the help to the window: the
+                // window system says so as it does, focus first.
+                emit qGuiApp->focusWindowChanged(help->windowHandle());
+                QEvent activation(QEvent::WindowActivate);
+                QApplication::sendEvent(dialog, &activation);
+                shownAfter = shown();
                 SessionFixture::click(dialog->findChild<QPushButton*>(QStringLiteral("Command1")));
             });
             trigger(item);
             QCOMPARE(filter, QLatin1String(keyword));
             QVERIFY(usable);
+            QCOMPARE(shownAfter, shownBefore);
         }
     }
 
+    void theMachineViewsHelpButtonOpensTheIndexAtItsKeyword_data() {
+        QTest::addColumn<bool>("helpOpenedBefore");
+        QTest::newRow("first help") << false;
+        QTest::newRow("help opened before") << true;
+    }
     void theMachineViewsHelpButtonOpensTheIndexAtItsKeyword() {
+        QFETCH(bool, helpOpenedBefore);
+        if (helpOpenedBefore) {
+            trigger("zebscreen");
+            s->help().window()->close();
+        }
         trigger("mnFullMachine");
         auto* view = s->machineView().window();
         QVERIFY(view);
@@ -284,6 +310,7 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         SessionFixture::click(button);
         HelpWindow* help = s->help().window();
         QVERIFY(help && help->isVisible());
+        QVERIFY(help->isEnabled());
         QCOMPARE(help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text(),
                  QStringLiteral("machine simulator"));
         SessionFixture::click(view->findChild<QPushButton*>(QStringLiteral("CmdCancel")));

@@ -16,6 +16,8 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
@@ -219,9 +221,9 @@ void MainWindow::repaintAll() {
 }
 
 void MainWindow::blockInput(bool blocked) {
-    client_->setEnabled(!blocked);
-    menuBar()->setEnabled(!blocked);
-    inputBlocked_ = blocked;
+    inputBlocks_ = std::max(0, inputBlocks_ + (blocked ? 1 : -1));
+    client_->setEnabled(!inputBlocked());
+    menuBar()->setEnabled(!inputBlocked());
 }
 
 // ---------------------------------------------------------------- events
@@ -237,7 +239,7 @@ bool MainWindow::controlHasFocus() const {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (inputBlocked_) return;
+    if (inputBlocked()) return;
     if (event->key() == Qt::Key_Escape && controlHasFocus()) {
         // Back from the run controls to the memory grid.
         setFocus(Qt::OtherFocusReason);
@@ -258,7 +260,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     // Arrow keys move between the run controls while one has the focus.
-    if (event->isAutoRepeat() || inputBlocked_ || controlHasFocus()) return;
+    if (event->isAutoRepeat() || inputBlocked() || controlHasFocus()) return;
     static constexpr struct {
         int key;
         NavKey nav;

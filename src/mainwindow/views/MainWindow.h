@@ -42,8 +42,11 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void setSpeedSlider(int value);
     // Repaints the title bar, the window and every control.
     void repaintAll();
-    // While a modal window of the machine waits: no control, no menu.
+    // While a modal window of the machine waits, or the Machine view is open:
+    // no control, no menu. The windows the main window owns stay usable. Each
+    // block is lifted by its own call with false.
     void blockInput(bool blocked);
+    bool inputBlocked() const { return inputBlocks_ > 0; }
 
     QAction* action(const QString& name) const;
     // What no other window may cover, in screen coordinates: the title and
@@ -87,7 +90,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     CellFocus cellFocus_{this};
     std::unique_ptr<RunStateText> runState_;
     MainMenus* menus_ = nullptr;
-    bool inputBlocked_ = false;
+    int inputBlocks_ = 0;
     bool painted_ = false;
 };
 
