@@ -11,7 +11,6 @@ namespace zeb::views {
 FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleDescription(QStringLiteral("empty"));
 }
 
 void FieldPanel::setText(const QString& text) {
@@ -19,7 +18,6 @@ void FieldPanel::setText(const QString& text) {
     text_ = text;
     // Told to a screen reader as the model changes, painted or not (a
     // minimised window, a fast run).
-    setAccessibleDescription(spokenText());
     announce(QAccessible::NameChanged);
     changed();
 }
@@ -31,13 +29,7 @@ QString FieldPanel::spokenText() const {
 void FieldPanel::setCurrent(bool current) {
     if (current == current_) return;
     current_ = current;
-    if (!current_) note_.clear();
     announce(QAccessible::StateChanged);
-}
-
-void FieldPanel::setNote(const QString& note) {
-    note_ = note;
-    announce(QAccessible::DescriptionChanged);
 }
 
 void FieldPanel::setExecuting(bool executing) {
@@ -48,6 +40,16 @@ void FieldPanel::setExecuting(bool executing) {
 
 void FieldPanel::announce(int accessibleEvent) {
     if (!QAccessible::isActive()) return;
+    // The cursor moves at the student's pace; values may change at the
+    // run's, faster than anyone can listen.
+    if (pacer_ && accessibleEvent != QAccessible::StateChanged)
+        pacer_->tellLater(this, accessibleEvent,
+                          [this, accessibleEvent] { announceNow(accessibleEvent); });
+    else
+        announceNow(accessibleEvent);
+}
+
+void FieldPanel::announceNow(int accessibleEvent) {
     if (accessibleEvent == QAccessible::StateChanged) {
         QAccessible::State changed;
         changed.selected = true;

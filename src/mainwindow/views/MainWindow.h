@@ -20,6 +20,7 @@ class HoverStatus;
 class MainMenus;
 class RepaintPacer;
 class RunStateText;
+class SpokenAnnouncements;
 
 // The main window: memory grid, keypad, registers, run controls, printer and
 // menus. It shows what the core holds and hands every user event to the
@@ -74,6 +75,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void showFlag(Flag flag);
     void showKeypadFaces();
     void showAddressBase();
+    void showPrinterLine(int index);
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
     void showCurrentCell();
@@ -86,6 +88,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     QLabel* statusBarText_ = nullptr;
     CellFocus cellFocus_{this};
     std::unique_ptr<RunStateText> runState_;
+    SpokenAnnouncements* announcements_ = nullptr;
     MainMenus* menus_ = nullptr;
     bool inputBlocked_ = false;
     bool painted_ = false;
