@@ -7,6 +7,9 @@ namespace zeb::demo::views {
 HelpBrowser::HelpBrowser(QHelpEngineCore& engine, QWidget* parent)
     : QTextBrowser(parent), engine_(engine) {
     setOpenExternalLinks(true);
+    // A caret the arrow keys move line by line, which a screen reader
+    // follows and reads: without it the keys only scroll the page.
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
