@@ -43,7 +43,8 @@ def main(zeb):
         enter_counting_loop()
         keys("F10")
         orca.wait_for_log("Stepped", 10)
-        # Tab to the speed slider, up to 8, back to the grid and Run.
+        # Tab to the speed slider and up to 8; on to the reset buttons, each
+        # pressed; back to the grid and Run.
         for _ in range(30):
             start = len(orca.utterances())
             keys("Tab")
@@ -51,8 +52,17 @@ def main(zeb):
                                             s.startswith("Speed"), start, 3)
             if heard and heard.startswith("Speed"):
                 break
-        keys("Up", "Up", "Up", "Escape", "F5")
+        keys("Up", "Up", "Up", "Tab", "space", "Tab", "space", "Escape", "F5")
         orca.wait_for_log("Program halted", 40)
+        # File > Save As, into this session's home.
+        keys("alt+f", "a")
+        orca.wait_for_log("Save As", 10)
+        time.sleep(1)
+        # Typed no faster than Orca follows: it drops events in a flood.
+        type_text(os.path.join(orca.home, "COUNT.ZEB"))
+        time.sleep(1)
+        keys("Return")
+        orca.wait_for_log("Saved", 10)
         time.sleep(1)
         said = orca.utterances()
         app.terminate()
@@ -74,11 +84,12 @@ def check(said):
                 return i
         return -1
 
-    # In order: an entry echoed, a refused key, the step, the run, each
-    # printed number, the halt.
+    # In order: an entry echoed, a refused key, the step, the resets, the
+    # run, each printed number, the halt, the save.
     order = ["cell 0 operator 1", "not accepted",
-             "Stepped: LDA 11, accumulator 9, program counter 1", "Running"]
-    order += [str(n) for n in range(9, 0, -1)] + ["Program halted at 10"]
+             "Stepped: LDA 11, accumulator 9, program counter 1", "Accumulator reset",
+             "Program counter reset", "Running"]
+    order += [str(n) for n in range(9, 0, -1)] + ["Program halted at 10", "Saved COUNT.ZEB"]
     at = 0
     for text in order:
         found = index(text, at)
