@@ -39,14 +39,29 @@ void FieldPanel::setExecuting(bool executing) {
 }
 
 void FieldPanel::announce(int accessibleEvent) {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive()) {
+        // A reader that starts later asks for the values as they are.
+        toldText_ = text_;
+        toldExecuting_ = executing_;
+        return;
+    }
     // The cursor moves at the student's pace; values may change at the
-    // run's, faster than anyone can listen.
-    if (pacer_ && accessibleEvent != QAccessible::StateChanged)
-        pacer_->tellLater(this, accessibleEvent,
-                          [this, accessibleEvent] { announceNow(accessibleEvent); });
-    else
+    // run's, faster than anyone can listen: the reader hears of a change
+    // that is still a change when its turn comes.
+    if (!pacer_ || accessibleEvent == QAccessible::StateChanged) {
         announceNow(accessibleEvent);
+        return;
+    }
+    pacer_->tellLater(this, accessibleEvent, [this, accessibleEvent] {
+        if (accessibleEvent == QAccessible::NameChanged) {
+            if (toldText_ == text_) return;
+            toldText_ = text_;
+        } else if (accessibleEvent == QAccessible::DescriptionChanged) {
+            if (toldExecuting_ == executing_) return;
+            toldExecuting_ = executing_;
+        }
+        announceNow(accessibleEvent);
+    });
 }
 
 void FieldPanel::announceNow(int accessibleEvent) {

@@ -59,6 +59,9 @@ class FieldPanel : public QWidget {
     int column_ = -1;
     bool current_ = false;
     bool executing_ = false;
+    // What a screen reader was last told.
+    QString toldText_;
+    bool toldExecuting_ = false;
     void changed();
     void announce(int accessibleEvent);
     void announceNow(int accessibleEvent);

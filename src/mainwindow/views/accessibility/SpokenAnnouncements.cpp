@@ -81,6 +81,10 @@ void SpokenAnnouncements::speak(const QString& text) {
     voice->hide();
     voice->setAccessibleName(text);
     voice->show();
+    // Gone once heard, so that reading the status bar later finds only its text.
+    QTimer::singleShot(kShownMs, voice, [voice, text] {
+        if (voice->accessibleName() == text) voice->hide();
+    });
     emit spoken(text);
 }
 

@@ -29,6 +29,8 @@ class SpokenAnnouncements : public QObject, public Announcer {
     static constexpr int kGapPerCharacterMs = 120;
     // Pause after a summary, about the time it takes to say.
     static constexpr int kSummaryGapMs = 2500;
+    // How long a notification stays after it has been spoken.
+    static constexpr int kShownMs = 3000;
 
     explicit SpokenAnnouncements(QStatusBar* statusBar);
 
