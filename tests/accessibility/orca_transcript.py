@@ -54,6 +54,7 @@ def main(zeb):
                 break
         keys("Up", "Up", "Up", "Tab", "space", "Tab", "space", "Escape", "F5")
         orca.wait_for_log("Program halted", 40)
+        flooded = "Pruning event queue" in orca.log_text()
         # File > Save As, into this session's home.
         keys("alt+f", "a")
         orca.wait_for_log("Save As", 10)
@@ -67,10 +68,10 @@ def main(zeb):
         said = orca.utterances()
         app.terminate()
     print("\n".join(said))
-    return check(said)
+    return check(said, flooded)
 
 
-def check(said):
+def check(said, flooded):
     failures = []
 
     def expect(ok, what):
@@ -96,6 +97,12 @@ def check(said):
         expect(found >= 0, "heard %r (after utterance %d)" % (text, at))
         if found >= 0:
             at = found + 1
+    expect(not flooded, "Orca was never flooded with events while the program was entered and run")
+    # A row of the memory: its address once, each value once.
+    address = [s.split(",")[0] if s.startswith("Memory cell ") else None for s in said]
+    expect(not any(a and a == b for a, b in zip(address, address[1:])) and
+           not any(s.startswith("Memory cell") and "operand" in s for s in said),
+           "moving along the memory says each address once")
     expect(not any("JU-" in s or "JU0" in s for s in said), "no keypad key is misnamed JU")
     expect(not any("notification" in s.lower() for s in said), "announcements are spoken plainly")
     return 1 if failures else 0
