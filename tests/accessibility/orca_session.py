@@ -3,9 +3,10 @@ what it says.
 
 Orca runs without a speech server: no sound card or speech-dispatcher is
 needed and nothing is heard, but its debug log still records every utterance
-it speaks ("SPEECH OUTPUT"). It is started in-process from its Python
-package rather than through the `orca` command, which would refuse to start
-beside, or with --replace kill, an Orca the user is listening to.
+it speaks ("SPEECH OUTPUT"). It is started from its Python package by
+a few lines of its own rather than through the `orca` command, which would
+refuse to start beside, or with --replace kill, an Orca the user is
+listening to.
 """
 import os
 import shutil
@@ -54,7 +55,7 @@ def check_tools():
         skip("at-spi-bus-launcher is not installed (Debian: at-spi2-core)")
     probe = subprocess.run([sys.executable, "-c", "import importlib.util as u; "
                             "assert u.find_spec('orca.orca') and u.find_spec('pyatspi')"],
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                           capture_output=True)
     if probe.returncode != 0:
         skip("Orca is not importable by " + sys.executable + " (Debian: orca)")
 
@@ -63,9 +64,10 @@ def on_private_display(argv):
     """Runs this script again as `script --inner argv...` on a new X server
     and D-Bus session; returns its exit status."""
     read, write = os.pipe()
+    # What the X server prints goes to a file of this run, kept for a failure.
+    xvfb_log = tempfile.NamedTemporaryFile(prefix="zeb-xvfb-", suffix=".log", delete=False)
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=(write,),
-                            stderr=subprocess.DEVNULL)
+                             "-nolisten", "tcp"], pass_fds=(write,), stderr=xvfb_log)
     os.close(write)
     with os.fdopen(read) as f:
         display = f.readline().strip()
@@ -88,6 +90,8 @@ def on_private_display(argv):
     finally:
         xvfb.terminate()
         xvfb.wait()
+        xvfb_log.close()
+        os.unlink(xvfb_log.name)
 
 
 class OrcaSession:
@@ -100,26 +104,33 @@ class OrcaSession:
         self.log = os.path.join(self.home, "orca.log")
         self.env = dict(os.environ, HOME=self.home, XDG_RUNTIME_DIR=self.home,
                         XDG_CONFIG_HOME=os.path.join(self.home, "config"),
-                        XDG_DATA_HOME=os.path.join(self.home, "data"),
-                        GTK_MODULES="", NO_AT_BRIDGE="0")
+                        XDG_DATA_HOME=os.path.join(self.home, "data"))
         self.procs = []
+        self.outputs = []
 
     def __enter__(self):
+        try:
+            return self.begin()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+
+    def begin(self):
         self.procs.append(subprocess.Popen([bus_launcher(), "--launch-immediately"],
-                                           env=self.env, stdout=subprocess.DEVNULL,
-                                           stderr=subprocess.DEVNULL))
+                                           env=self.env, stdout=self.output("bus"),
+                                           stderr=subprocess.STDOUT))
         time.sleep(0.5)
         # A window manager, so that windows are activated as on a desktop.
         if shutil.which("openbox"):
             self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                               stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL))
+                                               stdout=self.output("openbox"),
+                                               stderr=subprocess.STDOUT))
         if not self.with_orca:
             return self
         prefs = os.path.join(self.home, "orca-prefs")
         os.makedirs(prefs)
         self.procs.append(subprocess.Popen([sys.executable, "-c", ORCA_MAIN, self.log, prefs],
-                                           env=self.env, stdout=self.output(),
+                                           env=self.env, stdout=self.output("orca"),
                                            stderr=subprocess.STDOUT))
         self.wait_for_log("ORCA: Starting ATSPI registry", 30)
         return self
@@ -133,6 +144,8 @@ class OrcaSession:
                 except subprocess.TimeoutExpired:
                     p.kill()
                     p.wait()
+        for f in self.outputs:
+            f.close()
         if os.environ.get("ZEB_ORCA_LOG") and os.path.exists(self.log):
             shutil.copy(self.log, os.environ["ZEB_ORCA_LOG"])
         shutil.rmtree(self.home, ignore_errors=True)
@@ -140,14 +153,16 @@ class OrcaSession:
     def start(self, argv, extra_env=None):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    **(extra_env or {}))
-        app = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+        app = subprocess.Popen(argv, env=env, stdout=self.output("app"),
+                               stderr=subprocess.STDOUT)
         self.procs.append(app)
         return app
 
-    def output(self):
-        # What Orca prints besides its log, kept beside it for a failure.
-        return open(os.path.join(self.home, "orca.out"), "w")
+    def output(self, name):
+        # What a process prints, kept in the home for a failure.
+        f = open(os.path.join(self.home, name + ".out"), "w")
+        self.outputs.append(f)
+        return f
 
     def log_text(self):
         if not os.path.exists(self.log):

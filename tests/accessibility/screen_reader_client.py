@@ -30,7 +30,7 @@ def outer(zeb, program):
     read, write = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
                              "-nolisten", "tcp"], pass_fds=(write,),
-                            stderr=subprocess.DEVNULL)
+                            stderr=tempfile.TemporaryFile())
     os.close(write)
     with os.fdopen(read) as f:
         display = f.readline().strip()
@@ -104,7 +104,7 @@ def walk(node, depth=0):
 
 def inner(zeb, program):
     bus = subprocess.Popen([launcher(), "--launch-immediately"],
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                           stdout=tempfile.TemporaryFile(), stderr=subprocess.STDOUT)
     try:
         import pyatspi  # noqa: F401
     except ImportError:
