@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -241,6 +242,12 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->currentTab(), HelpWindow::Tab::Contents);
         QCOMPARE(help->currentPage().fileName(), QStringLiteral("index.html"));
+        // The arrow keys move a caret through the page, which a screen
+        // reader follows line by line.
+        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+        const int start = page->textCursor().position();
+        QTest::keyClick(page, Qt::Key_Down);
+        QVERIFY(page->textCursor().position() > start);
         trigger("Instruction");
         QCOMPARE(help->currentPage().fileName(), QStringLiteral("using-help.html"));
         trigger("tutmenu");

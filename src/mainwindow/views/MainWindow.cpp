@@ -1,5 +1,7 @@
 #include "mainwindow/views/MainWindow.h"
 
+#include "core/Mnemonics.h"
+
 #include "mainwindow/views/AddressLabels.h"
 #include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/HoverStatus.h"
@@ -11,6 +13,7 @@
 #include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 #include "mainwindow/views/accessibility/RunStateText.h"
+#include "mainwindow/views/accessibility/SpokenAnnouncements.h"
 #include "mainwindow/views/accessibility/SpokenNames.h"
 #include "ui/ColourConversion.h"
 #include "ui/Fonts.h"
@@ -46,11 +49,16 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     client_->installEventFilter(this);
     setCentralWidget(client_);
     controls_ = MainWindowControls::create(client_, pacer_);
+    // A keypad key is named as its instruction is typed, whatever its face
+    // shows (a face of JU- is typed JM-).
+    for (int i = 0; i < MemoryEditor::kDeletePad; ++i)
+        controls_.keypad[static_cast<std::size_t>(i)]->setAccessibleName(
+            QStringLiteral("Keypad %1 %2")
+                .arg(i)
+                .arg(QString::fromStdString(models_.zeb.machine.mnemonics().name(i))));
     runState_ = std::make_unique<RunStateText>(
-        models_.zeb.machine,
-        std::initializer_list<QWidget*>{controls_.runButton, controls_.stepButton,
-                                        controls_.stopButton},
-        [this](const QString& text) { cellFocus_.tell(text); });
+        models_.zeb.machine, std::initializer_list<QWidget*>{
+                                 controls_.runButton, controls_.stepButton, controls_.stopButton});
 
     statusBarText_ = new QLabel(this);
     statusBarText_->setObjectName(QStringLiteral("PnlStatus"));
@@ -58,6 +66,8 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     statusBarText_->setMinimumWidth(1);
     statusBar()->addWidget(statusBarText_, 1);
     statusBar()->setSizeGripEnabled(false);
+    announcements_ = new SpokenAnnouncements(statusBar());
+    models_.zeb.machine.setAnnouncer(announcements_);
 
     menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
     connectControls();
@@ -80,6 +90,7 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    models_.zeb.machine.setAnnouncer(nullptr);
     models_.zeb.observers.remove(this);
 }
 
@@ -114,25 +125,25 @@ void MainWindow::connectControls() {
                 [&editor, i] { editor.pressPad(i); });
     connect(c.clearButton, &QPushButton::clicked, this, [this] { models_.clipboard.clearAll(); });
 
-    connect(c.resetAccumulatorButton, &QPushButton::clicked, this, [&zeb] {
-        if (!zeb.machine.running()) zeb.machine.resetAcc();
-    });
-    connect(c.resetProgramCounterButton, &QPushButton::clicked, this, [&zeb] {
-        Machine& m = zeb.machine;
-        if (!m.running() && m.host().validClick("pciconl", 0)) m.resetPC();
-    });
+    connect(c.resetAccumulatorButton, &QPushButton::clicked, this,
+            [&zeb] { zeb.run.resetAccumulator(); });
+    connect(c.resetProgramCounterButton, &QPushButton::clicked, this,
+            [&zeb] { zeb.run.resetProgramCounter(); });
     connect(c.resetStackPointerButton, &QPushButton::clicked, this,
             [&zeb] { zeb.stack.resetStackPointer(); });
 
     connect(c.runButton, &QPushButton::clicked, this, [this, &zeb] {
-        runState_->runRequested();
+        if (!zeb.machine.running()) runState_->runRequested();
         zeb.run.run();
     });
     connect(c.stepButton, &QPushButton::clicked, this, [this, &zeb] {
-        runState_->stepRequested();
+        if (!zeb.machine.running()) runState_->stepRequested();
         zeb.run.step();
     });
-    connect(c.stopButton, &QPushButton::clicked, this, [&zeb] { zeb.run.stop(); });
+    connect(c.stopButton, &QPushButton::clicked, this, [this, &zeb] {
+        runState_->stopRequested();
+        zeb.run.stop();
+    });
     // The speed changes when the thumb is let go, not while it is dragged.
     QSlider* speed = c.speedSlider;
     connect(speed, &QSlider::valueChanged, this, [&zeb, speed](int value) {

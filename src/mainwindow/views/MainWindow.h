@@ -20,6 +20,7 @@ class HoverStatus;
 class MainMenus;
 class RepaintPacer;
 class RunStateText;
+class SpokenAnnouncements;
 
 // The main window: memory grid, keypad, registers, run controls, printer and
 // menus. It shows what the core holds and hands every user event to the
@@ -77,6 +78,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void showFlag(Flag flag);
     void showKeypadFaces();
     void showAddressBase();
+    void showPrinterLine(int index);
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
     void showCurrentCell();
@@ -89,6 +91,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     QLabel* statusBarText_ = nullptr;
     CellFocus cellFocus_{this};
     std::unique_ptr<RunStateText> runState_;
+    SpokenAnnouncements* announcements_ = nullptr;
     MainMenus* menus_ = nullptr;
     int inputBlocks_ = 0;
     bool painted_ = false;
