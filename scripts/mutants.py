@@ -394,6 +394,8 @@ def main():
     parser.add_argument("--check-sandbox", action="store_true",
                         help="show that the sandbox protects /dev/null, then stop")
     args = parser.parse_args()
+    # A polite kill ends like Ctrl-C: the file under mutation is put back.
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
 
     # build/ inside the tree, as in a checkout, so that ccache's relative
     # paths match and the first build reuses the developers' cache.
@@ -432,8 +434,8 @@ def main():
     start = time.monotonic()
     status, _, output = test(args, build, None)
     baseline = time.monotonic() - start
-    if status != "passed":
-        sys.exit(output[-3000:] + "\nthe tests fail on the unchanged tree")
+    if status != "passed" or "No tests were found" in output:
+        sys.exit(output[-3000:] + "\nthe tests fail on the unchanged tree, or there are none")
     slowest = max(map(float, re.findall(r"Passed\s+([\d.]+) sec", output)), default=1)
     args.test_timeout = args.test_timeout or max(10, round(5 * slowest))
     timeout = 3 * baseline + 60
