@@ -199,16 +199,24 @@ def mountinfo():
 
 def enter_sandbox(writable):
     """Inside fresh namespaces: everything read-only but the writable folders,
-    a private /tmp, and a private /dev with the harmless nodes only."""
+    a private temporary folder, and a private /dev with harmless nodes only."""
     def mount(*args):
         subprocess.run(["mount", "--no-mtab", *args], check=True)
+
+    def within(path, folder):
+        return path == folder or path.startswith(folder.rstrip("/") + "/")
     for folder in writable:
         mount("--bind", folder, folder)
     for point, readonly in sorted(mountinfo().items(), key=lambda p: p[0].count("/")):
         if not readonly and point not in writable:
             mount("-o", "remount,bind,ro", point)
-    mount("-t", "tmpfs", "-o", "mode=1777", "zeb-sandbox-tmp", "/tmp")
-    dev = Path("/tmp/.dev")
+    # A fresh /tmp, unless that would hide this tree or the build.
+    tmp = "/tmp"
+    if any(within(p, tmp) for p in writable + [str(ROOT)]):
+        tmp = os.path.join(writable[0], ".sandbox-tmp")
+        os.makedirs(tmp, exist_ok=True)
+    mount("-t", "tmpfs", "-o", "mode=1777", "zeb-sandbox-tmp", tmp)
+    dev = Path(tmp) / ".dev"
     dev.mkdir()
     mount("-t", "tmpfs", "-o", "mode=755", "zeb-sandbox-dev", str(dev))
     for name, (major, minor) in DEVICES.items():
@@ -226,11 +234,11 @@ def enter_sandbox(writable):
     mount("--move", str(dev), "/dev")
     mount("-t", "tmpfs", "zeb-sandbox-shm", "/dev/shm")
     unsafe = [p for p, ro in mountinfo().items() if not ro and p not in writable
-              and not any(p == s or p.startswith(s + "/") for s in ("/tmp", "/dev"))]
+              and not any(within(p, s) for s in (tmp, "/dev"))]
     if unsafe:
         sys.exit(f"sandbox: still writable: {unsafe}")
-    os.makedirs("/tmp/home")
-    os.environ.update(HOME="/tmp/home", TMPDIR="/tmp")
+    os.makedirs(f"{tmp}/home")
+    os.environ.update(HOME=f"{tmp}/home", TMPDIR=tmp)
 
 
 def sandboxed(command, writable):
