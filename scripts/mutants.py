@@ -111,6 +111,8 @@ NUMBER = re.compile(r"(?<![\w.'])\d[\d']*(?=[uUlL]*(?![\w.']))")
 CONDITION = re.compile(r"\b(?:if|while) \(")
 CALL = re.compile(r"[A-Za-z_][\w:]*(?:(?:\.|->)[A-Za-z_]\w*(?:\(\))?)*\(")
 RETURN = re.compile(r"return (.+);$")
+# Already what `return {};` gives: no change at all.
+EMPTY_RETURN = re.compile(r'return (nullptr|std::nullopt|""|std::string\(\)|std::string\{\});$')
 
 
 def closing(code, start):
@@ -172,6 +174,10 @@ def file_mutants(path, rel, seed, quota):
     rng.shuffle(order)
     for family in order:
         rng.shuffle(by_family[family])
+        # Dropped after the shuffle, so that they do not change which others are drawn.
+        by_family[family] = [m for m in by_family[family]
+                             if not (m["mutated"].endswith("return {};")
+                                     and EMPTY_RETURN.search(m["original"]))]
     chosen = []
     while len(chosen) < quota and any(by_family.values()):
         for family in order:
