@@ -131,7 +131,8 @@ def line_mutants(line, code, previous):
     for family, pattern, swap in RULES:
         for m in pattern.finditer(code):
             # "a" + b joins strings: another operator there would not build.
-            if family == "arithmetic" and "\"" in code[m.start() - 2] + code[m.end() + 1:m.end() + 2]:
+            beside = code[m.start() - 2] + code[m.end() + 1:m.end() + 2]
+            if family == "arithmetic" and '"' in beside:
                 continue
             found.append((family, m.start(), len(m.group()), swap[m.group()]))
     if not code.lstrip().startswith("case "):
