@@ -12,10 +12,8 @@ is restored after its mutant, also on Ctrl-C. Tests run in a sandbox: a
 private mount, PID and network namespace where every file system is read-only
 except the copy's build folder, /tmp is a fresh tmpfs and /dev a fresh tmpfs
 holding its own null, zero, full, random and urandom, so a mutant that saves
-over /dev/null replaces only the sandbox's.
-
-Usage: python3 scripts/mutants.py [--libs core files] [--quota 10] [--seed 1]
-See the README's "Mutation testing" section.
+over /dev/null replaces only the sandbox's. Usage: see the README's "Test
+sets and mutation testing".
 """
 import argparse
 import json
@@ -292,10 +290,10 @@ def check_sandbox(build):
 
 # ---------------------------------------------------------------- building and testing
 
-def run(command, timeout, **kwargs):
+def run(command, timeout):
     """(return code or None on timeout, output); kills the whole process group."""
     process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                               text=True, start_new_session=True, **kwargs)
+                               text=True, start_new_session=True)
     try:
         output, _ = process.communicate(timeout=timeout)
         return process.returncode, output
@@ -379,8 +377,7 @@ def report(results):
         print(f'\nall: {row["killed"]} killed, {row["timeout"]} timeout, {row["survived"]} '
               f'survived, {row["build failure"]} build failures: score {row["score"]}%')
     survivors = [m for m in mutants if m["status"] == "survived"]
-    if survivors:
-        print("\nsurvivors:")
+    print("\nsurvivors:" if survivors else "")
     for m in survivors:
         print(f'  {m["file"]}:{m["line"]}: [{m["family"]}] {m["original"]}\n'
               f'  {" " * len(m["file"])}  => {m["mutated"]}')
@@ -414,8 +411,7 @@ def main():
 
     # build/ inside the tree, as in a checkout, so that ccache's relative
     # paths match and the first build reuses the developers' cache.
-    tree = args.work / "tree"
-    build = tree / "build"
+    tree, build = args.work / "tree", args.work / "tree" / "build"
     json_path = args.json or args.work / "mutants.json"
     sources = sorted(p for lib in args.libs for p in (ROOT / "src" / lib).glob("*.cpp")
                      if not args.files or re.search(args.files, str(p.relative_to(ROOT))))
@@ -426,8 +422,7 @@ def main():
             print(f'{m["file"]}:{m["line"]}: [{m["family"]}] {m["mutated"]}')
         print(f"{len(mutants)} mutants in {len(sources)} files")
         return
-    args.work.mkdir(parents=True, exist_ok=True)
-    tree.mkdir(exist_ok=True)
+    tree.mkdir(parents=True, exist_ok=True)
     sync_tree(tree)
     configure(tree, build)
     check_sandbox(build)
