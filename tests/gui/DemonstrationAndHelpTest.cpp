@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -154,6 +155,13 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
                     menusDuringRun = menusEnabled();
                 });
             }
+            // The window never covers the control it asks for, and stays on the screen.
+            if (QWidget* asked = mainWindow().findChild<QWidget*>(right)) {
+                const QRect frame = window().frameGeometry();
+                QVERIFY(window().screen()->geometry().contains(frame));
+                QVERIFY2(!frame.intersects(QRect(asked->mapToGlobal(QPoint(0, 0)), asked->size())),
+                         qPrintable(right));
+            }
             QElapsedTimer stepClock;
             stepClock.start();
             click(right);
@@ -233,6 +241,19 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         click(QStringLiteral("CmdHelp"));
         QCOMPARE(help->currentPage().fileName(), QStringLiteral("clearing-memory.html"));
         QCOMPARE(help->currentTab(), HelpWindow::Tab::Contents);
+    }
+
+    // Beside the main window where the screen has room for a readable help
+    // window, on the screen always.
+    void helpOpensBesideTheMainWindow() {
+        trigger("zebscreen");
+        HelpWindow* help = s->help().window();
+        QVERIFY(help && help->isVisible());
+        const QRect screen = help->screen()->availableGeometry();
+        const QRect main = mainWindow().frameGeometry(), frame = help->frameGeometry();
+        QVERIFY(screen.contains(frame));
+        const int room = std::max(main.left() - screen.left(), screen.right() - main.right());
+        if (room >= 600) QVERIFY(!frame.intersects(main));
     }
 
     void theHelpMenuOpensContentsIndexAndHelpOnHelp() {

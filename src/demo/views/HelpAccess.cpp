@@ -42,6 +42,11 @@ HelpAccess::HelpAccess(QWidget* owner, HelpOptions options)
         };
 }
 
+namespace {
+// Narrower than this the contents and the page do not both read well.
+constexpr int kNarrowestBeside = 560;
+} // namespace
+
 HelpAccess::~HelpAccess() {
     delete window_.data();
 }
@@ -80,7 +85,10 @@ void HelpAccess::present() {
     if (!parent) parent = owner_;
     if (!window_) {
         window_ = new HelpWindow(*engine_, parent);
-        ui::centreForm(window_, 5, 5);
+        // Beside the main window where there is room: the student reads
+        // about what stays in sight.
+        if (!ui::placeBeside(window_, owner_->window()->frameGeometry(), kNarrowestBeside))
+            ui::centreForm(window_, 5, 5);
     } else if (window_->parentWidget() != parent)
         window_->setParent(parent, window_->windowFlags());
     window_->show();

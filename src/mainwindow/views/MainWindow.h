@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 
 namespace zeb::views {
 
@@ -45,10 +46,17 @@ class MainWindow : public QMainWindow, public MachineObserver {
     // While a modal window of the machine waits: no control, no menu.
     void blockInput(bool blocked);
 
+    // The run keys also work while `window` (a device window) is active.
+    void addRunKeysTo(QWidget* window);
+
     QAction* action(const QString& name) const;
     // What no other window may cover, in screen coordinates: the title and
     // menu bars, and the keypad with the run controls.
     QList<QRect> keepClearRects() const;
+    // The registers with their labels and buttons, and the memory rows
+    // around the program counter, in screen coordinates.
+    QList<QRect> registerRects() const;
+    QRect rowsAroundProgramCounter() const;
     const MainWindowControls& controls() const { return controls_; }
 
     void cellTextChanged(int address, Half half) override;
@@ -71,6 +79,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
   private:
     void connectControls();
     void addRunKeys();
+    QKeySequence runKeyOf(const QPushButton* button) const;
     void showFlag(Flag flag);
     void showKeypadFaces();
     void showAddressBase();
