@@ -87,7 +87,8 @@ void HelpAccess::present() {
         window_ = new HelpWindow(*engine_, parent);
         // Beside the main window where there is room: the student reads
         // about what stays in sight.
-        if (!ui::placeBeside(window_, owner_->window()->frameGeometry(), kNarrowestBeside))
+        if (!owner_ ||
+            !ui::placeBeside(window_, owner_->window()->frameGeometry(), kNarrowestBeside))
             ui::centreForm(window_, 5, 5);
     } else if (window_->parentWidget() != parent)
         window_->setParent(parent, window_->windowFlags());
@@ -142,9 +143,16 @@ void HelpAccess::attachHelpButton(QAbstractButton* button, std::string_view keyw
 
 void HelpAccess::startGuide() {
     // The guide starts minimized, as a program of its own; whether it could
-    // be started is not reported.
-    QProcess::startDetached(QDir(options_.programFolder).filePath(QStringLiteral("zeb-guide")),
-                            {QStringLiteral("--minimized")});
+    // be started is not reported. ZEB is its parent and waits for it when it
+    // ends, so that nothing of it is left behind; it ends with ZEB.
+    auto* guide = new QProcess(&guides_);
+    guide->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(guide, &QProcess::finished, guide, &QObject::deleteLater);
+    QObject::connect(guide, &QProcess::errorOccurred, guide, [guide](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) guide->deleteLater();
+    });
+    guide->start(QDir(options_.programFolder).filePath(QStringLiteral("zeb-guide")),
+                 {QStringLiteral("--minimized")});
 }
 
 } // namespace zeb::demo::views

@@ -1,6 +1,7 @@
 #include "mainwindow/views/PreferencesDialog.h"
 
 #include "ui/ColourConversion.h"
+#include "ui/SmallWindow.h"
 #include "ui/Fonts.h"
 
 #include <QCheckBox>
@@ -85,6 +86,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, std::function<voi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    ui::makeSmallFixedWindow(this);
 }
 
 void PreferencesDialog::showEvent(QShowEvent* event) {
