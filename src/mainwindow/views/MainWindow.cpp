@@ -334,8 +334,11 @@ void MainWindow::focusInEvent(QFocusEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    // Also when it loses the keyboard: the current cell's frame goes.
-    if (event->type() == QEvent::ActivationChange) update();
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) update();
+        // The current cell's frame comes and goes with the keyboard.
+        if (FieldPanel* current = currentField()) current->update();
+    }
     QMainWindow::changeEvent(event);
 }
 

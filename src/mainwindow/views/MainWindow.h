@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace zeb::views {
 
+class FieldPanel;
 class HoverStatus;
 class MainMenus;
 class RepaintPacer;
@@ -86,6 +87,8 @@ class MainWindow : public QMainWindow, public MachineObserver {
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
     void showCurrentCell();
+    // The field typing changes; nullptr for none.
+    FieldPanel* currentField() const;
 
     MainWindowModels models_;
     HoverStatus* hover_ = nullptr;
