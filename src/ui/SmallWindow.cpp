@@ -37,9 +37,10 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
 // the window manager its type afresh.
 void tellToolBarType(QWidget* window) {
 #ifdef ZEB_HAVE_XCB
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->windowHandle()) return;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window->windowHandle()) return;
-    xcb_connection_t* c = x11->connection();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return;
     const xcb_atom_t toolBar = atom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR");
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
                         atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &toolBar);

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <QFileInfo>
 #include <QtTest>
 
 using namespace zeb::demo::views;
@@ -295,9 +295,10 @@ class HelpAccessTest : public QObject {
         const QString said = work->filePath(QStringLiteral("guide.txt"));
         QFile guide(work->filePath(QStringLiteral("bin/zeb-guide")));
         QVERIFY(guide.open(QIODevice::WriteOnly));
-        guide.write(QStringLiteral("#!/bin/sh\necho \"$$ $PPID $*\" > '%1.new' && mv '%1.new' '%1'\n")
-                        .arg(said)
-                        .toUtf8());
+        guide.write(
+            QStringLiteral("#!/bin/sh\necho \"$$ $PPID $*\" > '%1.new' && mv '%1.new' '%1'\n")
+                .arg(said)
+                .toUtf8());
         guide.close();
         guide.setPermissions(guide.permissions() | QFile::ExeOwner);
         help->startGuide();

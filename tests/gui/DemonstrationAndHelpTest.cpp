@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 

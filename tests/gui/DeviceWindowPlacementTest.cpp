@@ -130,18 +130,17 @@ class DeviceWindowPlacementTest : public QObject, SessionFixture {
             const QList<QRect> machine = machineMustShow();
             for (QWidget* w : devices) {
                 const QRect frame = w->frameGeometry();
-                const QRect other = (w == devices.front() ? devices.back() : devices.front())
-                                        ->frameGeometry();
+                const QRect other =
+                    (w == devices.front() ? devices.back() : devices.front())->frameGeometry();
                 QVERIFY2(screen.contains(frame), qPrintable(w->windowTitle()));
                 QList<QRect> keep = mustShow;
                 if (roomFor(frame.size(), screen, mustShow + machine)) keep += machine;
                 if (roomFor(frame.size(), screen, mustShow + machine + QList<QRect>{other}))
                     keep.append(other);
                 for (const QRect& r : keep)
-                    QVERIFY2(!frame.intersects(r), qPrintable(QStringLiteral("%1 at %2 covers %3")
-                                                                  .arg(w->windowTitle(),
-                                                                       describe(frame),
-                                                                       describe(r))));
+                    QVERIFY2(!frame.intersects(r),
+                             qPrintable(QStringLiteral("%1 at %2 covers %3")
+                                            .arg(w->windowTitle(), describe(frame), describe(r))));
             }
             checked = true;
         });

@@ -5,8 +5,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>

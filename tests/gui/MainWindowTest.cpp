@@ -69,8 +69,7 @@ double contrast(QRgb a, QRgb b) {
             const double s = v / 255.0;
             return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
         };
-        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) +
-               0.0722 * channel(qBlue(c));
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
     };
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
@@ -320,8 +319,8 @@ class MainWindowTest : public QObject, SessionFixture {
     // window has the keyboard, and it is the only one.
     void theFieldTypingChangesIsFramed_data() {
         QTest::addColumn<QString>("action");
-        for (const char* a : {"", "runicon", "stepicon", "halticon", "MnHexadecimal",
-                              "mnDissassemble", "MnuNew"})
+        for (const char* a :
+             {"", "runicon", "stepicon", "halticon", "MnHexadecimal", "mnDissassemble", "MnuNew"})
             QTest::newRow(*a ? a : "clicked") << QString::fromLatin1(a);
     }
     void theFieldTypingChangesIsFramed() {
@@ -338,8 +337,8 @@ class MainWindowTest : public QObject, SessionFixture {
         for (const char* kind : {"Operator", "Operand"})
             for (int a = 0; a < 80; ++a)
                 if (framed(field(kind, a))) framedFields << field(kind, a);
-        const FieldPanel* current = action == QLatin1String("MnuNew") ? field("Operator", 0)
-                                                                       : field("Operand", 5);
+        const FieldPanel* current =
+            action == QLatin1String("MnuNew") ? field("Operator", 0) : field("Operand", 5);
         QCOMPARE(framedFields.size(), 1);
         QCOMPARE(framedFields.front(), current);
         // Typing goes where the frame is.

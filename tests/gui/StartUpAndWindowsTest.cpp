@@ -193,7 +193,8 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         QCOMPARE(one->text(), QStringLiteral("1"));
         one->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(one->hasFocus());
-        press(one, static_cast<Qt::Key>(key), key == Qt::Key_Z ? Qt::ShiftModifier : Qt::NoModifier);
+        press(one, static_cast<Qt::Key>(key),
+              key == Qt::Key_Z ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(registerText("PnlInterrupt"), code ? QStringLiteral("1") : QStringLiteral("0"));
         if (!code) return;
         press(one, Qt::Key_F10);

@@ -114,7 +114,7 @@ void GuideWindow::fitPicture() {
     const bool tooLarge =
         fullPicture_.width() > room.width() || fullPicture_.height() > room.height();
     picture_->setPixmap(tooLarge && !room.isEmpty() ? fullPicture_.scaled(room, Qt::KeepAspectRatio,
-                                                                        Qt::SmoothTransformation)
+                                                                          Qt::SmoothTransformation)
                                                     : fullPicture_);
 }
 

@@ -96,12 +96,10 @@ QList<QRect> MainWindow::registerRects() const {
     const MainWindowControls& c = controls_;
     QList<QRect> rects;
     // Hidden ones too: the Options menu shows them in their places.
-    for (const QWidget* w :
-         std::initializer_list<const QWidget*>{c.accumulatorPanel, c.resetAccumulatorButton,
-                                               c.programCounterPanel, c.resetProgramCounterButton,
-                                               c.stackPointerPanel, c.resetStackPointerButton,
-                                               c.statusRegisterPanel, c.statusLabel,
-                                               c.interruptPanel, c.interruptLabel})
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             c.accumulatorPanel, c.resetAccumulatorButton, c.programCounterPanel,
+             c.resetProgramCounterButton, c.stackPointerPanel, c.resetStackPointerButton,
+             c.statusRegisterPanel, c.statusLabel, c.interruptPanel, c.interruptLabel})
         rects.append(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
     return rects;
 }

@@ -1,8 +1,8 @@
 #include "mainwindow/views/PreferencesDialog.h"
 
 #include "ui/ColourConversion.h"
-#include "ui/SmallWindow.h"
 #include "ui/Fonts.h"
+#include "ui/SmallWindow.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -191,7 +191,8 @@ KeepClear ZebSession::keepClearOfDeviceWindows(const QWidget* placed) {
     // Of each other: the Keyboard window, the larger, takes its place first,
     // shown or not, and the Output window keeps clear of it.
     if (placed == outputWindow_) keyboardWindow_->placeOnce();
-    for (QWidget* other : {static_cast<QWidget*>(keyboardWindow_), static_cast<QWidget*>(outputWindow_)}) {
+    for (QWidget* other :
+         {static_cast<QWidget*>(keyboardWindow_), static_cast<QWidget*>(outputWindow_)}) {
         if (other == placed) continue;
         if (other->isVisible())
             keep.ifRoom.append(other->frameGeometry());
