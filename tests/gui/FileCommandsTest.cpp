@@ -8,9 +8,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -66,6 +68,8 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
   private slots:
+    // The user's configuration folder becomes one of the test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
         start();
         dialogs.clear();
@@ -159,6 +163,26 @@ class FileCommandsTest : public QObject, SessionFixture {
         QCOMPARE(text("Operator", 0), QStringLiteral("1"));
         QVERIFY(!mainWindow().action("MnuSave")->isEnabled());
         QVERIFY(s->zeb().machine.currentFileName().empty());
+    }
+
+    // What the file dialog remembers lasts for the session only.
+    void fileDialogWritesNoConfiguration() {
+        QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QVERIFY(config.removeRecursively());
+        bool shown = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&shown] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                shown = true;
+                d->reject();
+            }
+        });
+        poll.start(10);
+        trigger("fileopen");
+        QVERIFY(shown);
+        s.reset();
+        QVERIFY2(!config.exists() || config.isEmpty(),
+                 qPrintable(config.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ')));
     }
 
     void copyAndPasteMarkedCells() {
