@@ -99,7 +99,8 @@ Marking output, one line per program and case, then a summary:
                        line 1: expected "7", printed "8"
   SUMMARY programs=<p> cases=<c> passed=<x> failed=<y>
                        c counts every case of every program
-A program that cannot be loaded fails each case with its load message.
+Control characters in names and reasons are written as in MSG lines. A
+program that cannot be loaded fails each case with its load message.
 
 Marking exit status:
   0 every case of every program passed, 1 any case failed, 2 unusable
