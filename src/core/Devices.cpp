@@ -38,7 +38,9 @@ void Devices::output() {
     const std::string& acc = m_.registerText(Register::Acc);
     m_.runLog().append("OUTPUT: " + acc);
     const std::int32_t value = signedValue(m_.getNumber(acc).value_or(0));
-    printLine(plainText(value));
+    const std::string line = plainText(value);
+    printLine(line);
+    m_.announcer().printed(line);
     m_.hooks().onOutput();
 }
 

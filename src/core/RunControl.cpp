@@ -1,6 +1,16 @@
 #include "core/RunControl.h"
 
+#include "core/Mnemonics.h"
+
 namespace zeb {
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    return std::string(trimBlanks(text));
+}
+
+} // namespace
 
 void RunControl::executeWithSound(Opcode op) {
     m_.hooks().onExecuteInstruction();
@@ -18,6 +28,7 @@ void RunControl::reportIllegalInstruction() {
     m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
                   "Illegal instruction at " + m_.registerText(Register::PC));
     m_.setError();
+    m_.setLastReport("Illegal instruction at " + trimmed(m_.registerText(Register::PC)));
 }
 
 void RunControl::startExecution() {
@@ -47,9 +58,38 @@ void RunControl::startExecution() {
     m_.stopRun();
 }
 
+void RunControl::tellRunEnd() {
+    const std::string pc = trimmed(m_.registerText(Register::PC));
+    if (m_.hasError())
+        m_.announcer().say("Program stopped: " + m_.lastReport());
+    else if (stopRequested_)
+        m_.announcer().say("Stopped at " + pc);
+    else
+        m_.announcer().say("Program halted at " + pc);
+}
+
+void RunControl::tellStep(int code) {
+    if (m_.hasError()) {
+        m_.announcer().say("Program stopped: " + m_.lastReport());
+        return;
+    }
+    // The instruction as the student entered it, then what it changed.
+    const int a = m_.currentAddress();
+    std::string done = "Stepped: " + m_.mnemonics().name(code);
+    const std::string operand = trimmed(m_.operandText(a));
+    if (!operand.empty()) done += " " + operand;
+    m_.announcer().say(done + ", accumulator " + trimmed(m_.registerText(Register::Acc)) +
+                       ", program counter " + trimmed(m_.registerText(Register::PC)));
+}
+
 void RunControl::run() {
     Host& h = m_.host();
     if (!h.validClick("runicon", 0)) return;
+    const bool starts = !m_.running();
+    if (starts) {
+        stopRequested_ = false;
+        m_.announcer().say("Running");
+    }
     enableMenus(false);
     if (m_.demoMode()) h.setOnTop(Window::Demo, false);
     // Assembling clears the mnemonics check itself.
@@ -60,6 +100,7 @@ void RunControl::run() {
     if (output) h.setOnTop(Window::Output, true);
     if (!m_.demoMode()) h.processEvents();
     startExecution();
+    if (starts) tellRunEnd();
     if (m_.demoMode())
         h.setOnTop(Window::Demo, true);
     else
@@ -84,14 +125,28 @@ void RunControl::step() {
                 reportIllegalInstruction();
             }
         }
+        tellStep(code);
     }
     enableMenus(true);
 }
 
 void RunControl::stop() {
     if (!m_.host().validClick("halticon", 0)) return;
+    if (m_.running()) stopRequested_ = true;
     m_.stopRun();
     enableMenus(true);
+}
+
+void RunControl::resetAccumulator() {
+    if (m_.running()) return;
+    m_.resetAcc();
+    m_.announcer().say("Accumulator reset");
+}
+
+void RunControl::resetProgramCounter() {
+    if (m_.running() || !m_.host().validClick("pciconl", 0)) return;
+    m_.resetPC();
+    m_.announcer().say("Program counter reset");
 }
 
 } // namespace zeb

@@ -50,6 +50,9 @@ class MemoryEditor {
   private:
     void makeCurrent(int code);
     void deleteLast();
+    // Entry by key or keypad: a student who cannot see the field hears its
+    // new text, or that the key changed nothing.
+    void tellEntry(bool accepted);
     std::string digitsOf(int i) const;
     std::int32_t operatorValueForStatus(int a);
 

@@ -105,6 +105,22 @@ void MachineViewModel::showClockCycle(int picture) {
 
 void MachineViewModel::run() {
     if (m_.running()) return;
+    // A run just stopped may still be finishing its instruction: Run then
+    // starts the new run once that one has unwound, never inside it.
+    if (runUnderWay_) {
+        runRequested_ = true;
+        return;
+    }
+    runUnderWay_ = true;
+    do {
+        runRequested_ = false;
+        startRun();
+    } while (runRequested_ && active() && !m_.running());
+    runUnderWay_ = false;
+    runRequested_ = false;
+}
+
+void MachineViewModel::startRun() {
     display_.setEnabled(ViewControl::CancelButton, false);
     display_.setEnabled(ViewControl::WaitCheckBox, false);
     display_.setEnabled(ViewControl::RunButton, false);

@@ -47,6 +47,8 @@ class MachineViewModel : public ClockHooks {
 
     // The window's run controls.
     void run();
+    // From Run until the run has unwound, a run stopped included.
+    bool runUnderWay() const { return runUnderWay_; }
     void stop();
     void continueRun();
     // Closes the view: the hooks stop acting and every wait ends.
@@ -87,6 +89,7 @@ class MachineViewModel : public ClockHooks {
     void onMemoryToPC() override;
 
   private:
+    void startRun();
     bool active() const { return m_.viewMode() == ViewMode::MachineView; }
     // Shows one step of the script; true while the run goes on afterwards.
     // `value` goes to the paths that carry one (Load, Arithmetic).
@@ -106,6 +109,9 @@ class MachineViewModel : public ClockHooks {
     DataPaths paths_;
     StepWait wait_;
     ClockChart chart_;
+    bool runUnderWay_ = false;
+    // Run pressed while a stopped run unwinds.
+    bool runRequested_ = false;
 };
 
 } // namespace zeb::machineview

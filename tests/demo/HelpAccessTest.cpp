@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QHelpContentItem>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -42,6 +45,20 @@ class HelpAccessTest : public QObject {
     QString page() { return window().currentPage().fileName(); }
     QString selectedKeyword() {
         return help->engine()->indexWidget()->currentIndex().data().toString();
+    }
+    // The links of a page in reading order, one per run of linked text.
+    static QStringList linksOf(const QTextDocument& page) {
+        QStringList links;
+        QString last;
+        for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+            for (auto f = block.begin(); !f.atEnd(); ++f) {
+                const QString href = f.fragment().charFormat().anchorHref();
+                if (!href.isEmpty() && href != last) links << href;
+                last = href;
+            }
+            last.clear();
+        }
+        return links;
     }
 
   private slots:
@@ -175,6 +192,75 @@ class HelpAccessTest : public QObject {
         QCOMPARE(window().currentTab(), Tab::Index);
         QVERIFY(window().currentPage().isEmpty());
         QVERIFY(reports.isEmpty());
+    }
+
+    // Followed from the keyboard as a reader does: Tab to the link, Enter.
+    void everyLinkOfEveryPageOpensItsPageInTheHelpWindow() {
+        help->contents();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QHelpEngine* engine = help->engine();
+        HelpBrowser& browser = window().browser();
+        const QList<QUrl> pages = engine->files(engine->registeredDocumentations().first(),
+                                                QString(), QStringLiteral("html"));
+        QVERIFY(pages.size() > 10);
+        int followed = 0;
+        for (const QUrl& page : pages) {
+            window().showPage(page);
+            const QStringList links = linksOf(*browser.document());
+            for (qsizetype i = 0; i < links.size(); ++i) {
+                const QString where = page.fileName() + QStringLiteral(" -> ") + links[i];
+                // From the top of the page, as it opens from elsewhere.
+                window().showPage(page);
+                browser.moveCursor(QTextCursor::Start);
+                browser.setFocus();
+                for (qsizetype tab = 0; tab <= i; ++tab)
+                    QTest::keyClick(&browser, Qt::Key_Tab);
+                QCOMPARE(browser.textCursor().charFormat().anchorHref(), links[i]);
+                QTest::keyClick(&browser, Qt::Key_Return);
+                const QUrl target = page.resolved(QUrl(links[i]));
+                QVERIFY2(window().currentPage() == target, qPrintable(where));
+                QVERIFY2(!engine->fileData(target.adjusted(QUrl::RemoveFragment)).isEmpty(),
+                         qPrintable(where));
+                QVERIFY2(!browser.documentTitle().isEmpty(), qPrintable(where));
+                ++followed;
+            }
+        }
+        QVERIFY(followed > 100);
+    }
+
+    void oneClickOnATopicInTheContentsOpensIt() {
+        help->helpOnHelp();
+        QHelpContentWidget* contents = help->engine()->contentWidget();
+        QTRY_VERIFY(contents->model()->rowCount() > 0);
+        contents->expandAll();
+        QModelIndex running;
+        for (QModelIndex at = contents->model()->index(0, 0); at.isValid();
+             at = contents->indexBelow(at))
+            if (help->engine()->contentModel()->contentItemAt(at)->url().fileName() ==
+                QLatin1String("running.html"))
+                running = at;
+        QVERIFY(running.isValid());
+        contents->scrollTo(running);
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualRect(running).center());
+        QCOMPARE(page(), QStringLiteral("running.html"));
+    }
+
+    void escapeClosesTheHelpWindow_data() {
+        QTest::addColumn<bool>("reading");
+        QTest::newRow("reading a page") << true;
+        QTest::newRow("typing a keyword") << false;
+    }
+    void escapeClosesTheHelpWindow() {
+        QFETCH(bool, reading);
+        if (reading)
+            help->contents();
+        else
+            help->searchKeyword("Memory");
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        if (reading) window().browser().setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window().isVisible());
     }
 
     void backAndForwardRetraceTheReading() {

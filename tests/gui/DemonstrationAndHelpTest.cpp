@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -241,6 +242,12 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->currentTab(), HelpWindow::Tab::Contents);
         QCOMPARE(help->currentPage().fileName(), QStringLiteral("index.html"));
+        // The arrow keys move a caret through the page, which a screen
+        // reader follows line by line.
+        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+        const int start = page->textCursor().position();
+        QTest::keyClick(page, Qt::Key_Down);
+        QVERIFY(page->textCursor().position() > start);
         trigger("Instruction");
         QCOMPARE(help->currentPage().fileName(), QStringLiteral("using-help.html"));
         trigger("tutmenu");
@@ -251,31 +258,57 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         QVERIFY(messages.empty());
     }
 
+    // The help a teaching window's Help button opened is part of that window:
+    // coming back from it keeps the demonstration where the student was.
     void theTeachingWindowsHelpButtonsOpenTheIndexAtTheirKeyword() {
         const std::pair<const char*, const char*> windows[] = {{"mnLogicGates", "Logic gates"},
                                                                {"MnuMemory", "Memory"}};
         for (const auto& [item, keyword] : windows) {
             QString filter;
             bool usable = false;
+            QStringList shownBefore, shownAfter;
+            // Nothing here may return early: the dialog must close for the test to go on.
             QTimer::singleShot(0, &mainWindow(), [&] {
                 QWidget* dialog = QApplication::activeModalWidget();
-                QVERIFY(dialog);
-                auto* button = dialog->findChild<QPushButton*>(QStringLiteral("Command3"));
-                QVERIFY(button->isEnabled());
-                SessionFixture::click(button);
+                const auto shown = [dialog] {
+                    QStringList names;
+                    for (const QWidget* w : dialog->findChildren<QWidget*>())
+                        if (w->isVisible() && w->window() == dialog) names << w->objectName();
+                    return names;
+                };
+                SessionFixture::click(dialog->findChild<QPushButton*>(QStringLiteral("Command2")));
+                shownBefore = shown();
+                SessionFixture::click(dialog->findChild<QPushButton*>(QStringLiteral("Command3")));
                 HelpWindow* help = s->help().window();
                 filter = help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text();
                 usable = help->isVisible() && help->parentWidget() == dialog &&
                          help->currentTab() == HelpWindow::Tab::Index;
+                // The student goes back from the help to the window: the
+                // window system says so as it does, focus first.
+                emit qGuiApp->focusWindowChanged(help->windowHandle());
+                QEvent activation(QEvent::WindowActivate);
+                QApplication::sendEvent(dialog, &activation);
+                shownAfter = shown();
                 SessionFixture::click(dialog->findChild<QPushButton*>(QStringLiteral("Command1")));
             });
             trigger(item);
             QCOMPARE(filter, QLatin1String(keyword));
             QVERIFY(usable);
+            QCOMPARE(shownAfter, shownBefore);
         }
     }
 
+    void theMachineViewsHelpButtonOpensTheIndexAtItsKeyword_data() {
+        QTest::addColumn<bool>("helpOpenedBefore");
+        QTest::newRow("first help") << false;
+        QTest::newRow("help opened before") << true;
+    }
     void theMachineViewsHelpButtonOpensTheIndexAtItsKeyword() {
+        QFETCH(bool, helpOpenedBefore);
+        if (helpOpenedBefore) {
+            trigger("zebscreen");
+            s->help().window()->close();
+        }
         trigger("mnFullMachine");
         auto* view = s->machineView().window();
         QVERIFY(view);
@@ -284,6 +317,7 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         SessionFixture::click(button);
         HelpWindow* help = s->help().window();
         QVERIFY(help && help->isVisible());
+        QVERIFY(help->isEnabled());
         QCOMPARE(help->findChild<QLineEdit*>(QStringLiteral("IndexFilter"))->text(),
                  QStringLiteral("machine simulator"));
         SessionFixture::click(view->findChild<QPushButton*>(QStringLiteral("CmdCancel")));

@@ -62,6 +62,7 @@ class MachineViewWindowTest : public QObject {
     std::vector<Message> messages_;
     int repaints_ = 0;
     int intervalDialogs_ = 0;
+    bool mainBlocked_ = false;
 
     Machine& machine() { return zeb_->machine; }
     MachineViewModel& model() { return *windows_->model(); }
@@ -107,20 +108,22 @@ class MachineViewWindowTest : public QObject {
         messages_.clear();
         repaints_ = 0;
         intervalDialogs_ = 0;
+        mainBlocked_ = false;
         host_->boxes().setAnswerer(
             [this](Icon icon, Buttons, std::string_view title, std::string_view text) {
                 messages_.push_back({icon, QString::fromUtf8(title.data(), title.size()),
                                      QString::fromUtf8(text.data(), text.size())});
                 return Answer::Ok;
             });
-        windows_ =
-            std::make_unique<MachineViewWindows>(MachineViewSetup{*zeb_,
-                                                                  *bases_,
-                                                                  *assembler_,
-                                                                  main_.get(),
-                                                                  [this] { ++repaints_; },
-                                                                  [this] { ++intervalDialogs_; },
-                                                                  {}});
+        windows_ = std::make_unique<MachineViewWindows>(
+            MachineViewSetup{*zeb_,
+                             *bases_,
+                             *assembler_,
+                             main_.get(),
+                             [this](bool blocked) { mainBlocked_ = blocked; },
+                             [this] { ++repaints_; },
+                             [this] { ++intervalDialogs_; },
+                             {}});
     }
 
     void cleanup() {
@@ -140,7 +143,7 @@ class MachineViewWindowTest : public QObject {
         QCOMPARE(machine().base(), NumberBase::Decimal);
         QVERIFY(window().isVisible());
         QVERIFY(!main_->isVisible());
-        QVERIFY(!main_->isEnabled());
+        QVERIFY(mainBlocked_);
         QVERIFY(!zeb_->display.get(Flag::KeyboardVisible));
         QVERIFY(zeb_->display.get(Flag::InterruptsChecked));
         QCOMPARE(window().windowTitle(), QStringLiteral("ZEB'S PROCESSOR"));
@@ -226,6 +229,43 @@ class MachineViewWindowTest : public QObject {
         QCOMPARE(reg(Register::Acc), QStringLiteral("3"));
     }
 
+    // Run pressed at once after Stop: the new run starts after the stopped
+    // one has finished its instruction, and ends as a run alone does.
+    void runRightAfterStopEndsInTheHaltState() {
+        open({{0, "1", "5"}, {1, "0", "0"}, {5, "0", "12"}}, true);
+        const auto ending = [this] {
+            window().refresh();
+            return QStringList{child<QLabel>("lblClock")->text(),
+                               text("TxtExplain"),
+                               child<QLabel>("PnlStatus")->text(),
+                               QString::number(child("CmdRun")->isEnabled()),
+                               QString::number(child("CmdStop")->isEnabled()),
+                               QString::number(child("CmdCancel")->isEnabled())};
+        };
+        AtEveryWait script;
+        script.action = [&](int) { click("CmdContinue"); };
+        model().display().addObserver(&script);
+        click("CmdRun");
+        const QStringList alone = ending();
+        const int waitsAlone = script.waits;
+
+        machine().resetPC();
+        script.waits = 0;
+        script.action = [&](int wait) {
+            if (wait == 4) {
+                click("CmdStop");
+                click("CmdRun");
+            } else {
+                click("CmdContinue");
+            }
+        };
+        click("CmdRun");
+        model().display().removeObserver(&script);
+        QCOMPARE(ending(), alone);
+        QVERIFY(script.waits > waitsAlone / 2);
+        QVERIFY(!machine().running());
+    }
+
     void stopEndsAFixedPeriodAtOnce() {
         open({{0, "1", "5"}, {1, "0", "0"}}, false);
         machine().setWaitInterval(30);
@@ -267,7 +307,7 @@ class MachineViewWindowTest : public QObject {
         QTRY_VERIFY(!windows_->clockChart()->isVisible());
         QVERIFY(child<QAction>("MnuShowClock")->isChecked());
         QVERIFY(main_->isVisible());
-        QVERIFY(main_->isEnabled());
+        QVERIFY(!mainBlocked_);
         QCOMPARE(repaints_, 1);
         QCOMPARE(machine().viewMode(), ViewMode::Normal);
         QVERIFY(!machine().running());
@@ -304,7 +344,7 @@ class MachineViewWindowTest : public QObject {
         window().close();
         QVERIFY(!window().isVisible());
         QVERIFY(main_->isVisible());
-        QVERIFY(main_->isEnabled());
+        QVERIFY(!mainBlocked_);
         QCOMPARE(machine().viewMode(), ViewMode::Normal);
         // Opening again prepares the view again.
         windows_->open();

@@ -15,6 +15,11 @@ class HelpBrowser : public QTextBrowser {
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+  protected:
+    // Every link and page change passes here: the help's own pages open in
+    // this window, other addresses in the desktop's browser.
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+
   private:
     QHelpEngineCore& engine_;
 };

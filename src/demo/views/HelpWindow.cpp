@@ -3,6 +3,8 @@
 #include "demo/views/HelpBrowser.h"
 
 #include <QAction>
+#include <QHelpContentItem>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -87,6 +89,11 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     forward_->setObjectName(QStringLiteral("HelpForward"));
     forward_->setShortcut(QKeySequence::Forward);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* closeWindow = new QAction(QStringLiteral("Close"), this);
+    closeWindow->setObjectName(QStringLiteral("HelpClose"));
+    closeWindow->setShortcut(Qt::Key_Escape);
+    addAction(closeWindow);
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
     back_->setEnabled(false);
     forward_->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
@@ -94,6 +101,11 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
 
     auto open = [this](const QUrl& url) { browser_->setSource(url); };
     connect(contents, &QHelpContentWidget::linkActivated, this, open);
+    // One click on a topic opens it, as the page on using help says.
+    connect(contents, &QHelpContentWidget::clicked, this, [this](const QModelIndex& at) {
+        if (const QHelpContentItem* item = engine_.contentModel()->contentItemAt(at))
+            browser_->setSource(item->url());
+    });
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& document) { browser_->setSource(document.url); });
     // A keyword of several pages opens the first.

@@ -12,10 +12,13 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace zeb::machineview::views {
 
@@ -31,6 +34,11 @@ const QColor kYellowPanel(255, 255, 0);
 const QColor kMagenta(255, 0, 255);
 const QColor kCyan(0, 255, 255);
 const QColor kLightGrey(192, 192, 192);
+
+// However small the screen, the drawing keeps at least half its size and
+// its text at least this many pixels (twice as many device pixels at scale 2).
+constexpr qreal kSmallestZoom = 0.5;
+constexpr int kSmallestTextPixels = 8;
 
 struct PanelPlace {
     ViewField field;
@@ -60,6 +68,7 @@ MachineViewWindow::MachineViewWindow(MachineViewModel& model, MachineViewWindowL
     createGateways();
     createControls();
     createMenu();
+    rememberNaturalPlaces();
     setFixedSize(sizeHint());
     display_.addObserver(this);
     refresh();
@@ -238,6 +247,7 @@ void MachineViewWindow::createControls() {
     help_->setEnabled(false);
 
     auto* frame = new QGroupBox(QStringLiteral("Clock"), diagram_);
+    clockFrame_ = frame;
     frame->setObjectName(QStringLiteral("Frame3D1"));
     frame->setGeometry(layout::kClockFrame);
     clock_ = new ClockPicture(frame);
@@ -274,6 +284,62 @@ void MachineViewWindow::watchHover(QWidget* widget) {
     widget->installEventFilter(this);
 }
 
+void MachineViewWindow::rememberNaturalPlaces() {
+    QList<QWidget*> placed = diagram_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    placed += clockFrame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* w : placed) {
+        Follow follow = Follow::Rectangle;
+        if (const auto* box = qobject_cast<QCheckBox*>(w))
+            follow = box->text().isEmpty() ? Follow::Centre : Follow::Corner;
+        else if (qobject_cast<QLabel*>(w) && w != status_ && w != clockCaption_)
+            follow = Follow::Corner;
+        natural_.push_back({w, w->geometry(), w->font(), follow});
+    }
+}
+
+void MachineViewWindow::fitInto(const QRect& area, const QMargins& frame) {
+    const QSize natural = layout::kArea;
+    const int menu = menuBar()->sizeHint().height();
+    const qreal across = qreal(area.width() - frame.left() - frame.right()) / natural.width();
+    const qreal down =
+        qreal(area.height() - frame.top() - frame.bottom() - menu) / natural.height();
+    applyZoom(std::clamp(std::min(across, down), kSmallestZoom, 1.0));
+}
+
+void MachineViewWindow::applyZoom(qreal zoom) {
+    zoom_ = zoom;
+    const auto scaled = [zoom](int length) { return qRound(length * zoom); };
+    diagram_->setZoom(zoom);
+    diagram_->setFixedSize(scaled(layout::kArea.width()), scaled(layout::kArea.height()));
+    for (const NaturalPlace& place : natural_) {
+        QWidget* w = place.widget;
+        if (!w) continue;
+        QFont font = place.font;
+        if (font.pixelSize() > 0)
+            font.setPixelSize(std::max(kSmallestTextPixels, scaled(font.pixelSize())));
+        w->setFont(font);
+        const QRect& r = place.rect;
+        switch (place.follow) {
+        case Follow::Rectangle:
+            // By its edges, so that rectangles that meet still meet.
+            w->setGeometry(QRect(QPoint(scaled(r.left()), scaled(r.top())),
+                                 QPoint(scaled(r.right() + 1) - 1, scaled(r.bottom() + 1) - 1)));
+            break;
+        case Follow::Centre:
+            w->move(QPoint(scaled(r.center().x()), scaled(r.center().y())) -
+                    QPoint(r.width() / 2, r.height() / 2));
+            break;
+        case Follow::Corner:
+            w->move(scaled(r.x()), scaled(r.y()));
+            w->adjustSize();
+            break;
+        }
+    }
+    memory_->setZoom(zoom);
+    layout()->invalidate();
+    setFixedSize(sizeHint());
+}
+
 DiagramPanel* MachineViewWindow::panel(ViewField field) const {
     return panels_[static_cast<std::size_t>(field)];
 }
@@ -281,6 +347,9 @@ DiagramPanel* MachineViewWindow::panel(ViewField field) const {
 // ---------------------------------------------------------------- commands
 
 void MachineViewWindow::run() {
+    // Pressed while a stopped run unwinds: the model starts the new run
+    // after it, inside the Run already under way.
+    if (model_.runUnderWay()) return model_.run();
     if (links_.runStateChanged) links_.runStateChanged(true);
     model_.run();
     if (links_.runStateChanged) links_.runStateChanged(false);

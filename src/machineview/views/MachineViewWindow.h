@@ -5,11 +5,16 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <QFont>
+#include <QPointer>
+
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -42,6 +47,10 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
 
     // Everything shown again from the model at once (otherwise at the next frame).
     void refresh();
+    // The drawing scaled down, never up, so that the window with a frame of
+    // `frame` fits into `area`; text stays legible however small the drawing.
+    void fitInto(const QRect& area, const QMargins& frame);
+    qreal zoom() const { return zoom_; }
 
     void run();
     void cancel();
@@ -67,6 +76,9 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
     void createControls();
     void createMenu();
     void watchHover(QWidget* widget);
+    // Where each control of the drawing stands at full size, and its font.
+    void rememberNaturalPlaces();
+    void applyZoom(qreal zoom);
     void requestRefresh();
     DiagramPanel* panel(ViewField field) const;
 
@@ -90,6 +102,19 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
     ClockPicture* clock_ = nullptr;
     QLabel* clockCaption_ = nullptr;
     QAction* showClock_ = nullptr;
+    QGroupBox* clockFrame_ = nullptr;
+
+    // How a control follows the zoom: its whole rectangle, only its
+    // centre (the gateways' boxes), or its corner with its text's size.
+    enum class Follow { Rectangle, Centre, Corner };
+    struct NaturalPlace {
+        QPointer<QWidget> widget;
+        QRect rect;
+        QFont font;
+        Follow follow;
+    };
+    std::vector<NaturalPlace> natural_;
+    qreal zoom_ = 1;
 };
 
 } // namespace zeb::machineview::views

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QMargins;
 class QWidget;
 
 namespace zeb::machineview {
@@ -23,8 +24,13 @@ struct MachineViewSetup {
     Zeb& zeb;
     BaseSwitch& bases;
     Assembler& assembler;
-    // Hidden and disabled while the view is open.
+    // Hidden while the view is open.
     QWidget* mainWindow = nullptr;
+    // Takes the main window's own controls out of use while the view is open
+    // (true) and gives them back (false). Disabling the whole window would
+    // also disable the windows it owns, which the view needs: the input and
+    // wait-interval windows, message boxes, file dialogs and help.
+    std::function<void(bool blocked)> blockMainWindow;
     // Repaints the main window when it comes back.
     std::function<void()> repaintMainWindow;
     // The wait-interval dialog, shown modally.
@@ -43,7 +49,7 @@ class MachineViewWindows {
     MachineViewWindows& operator=(const MachineViewWindows&) = delete;
 
     // Views > "M&achine": the Keyboard window hidden, the machine in decimal
-    // with its cells assembled, the main window hidden and disabled, the view
+    // with its cells assembled, the main window hidden and blocked, the view
     // prepared and shown without waiting.
     void open();
     // At program exit: the view ends whatever it was doing and goes.
@@ -57,7 +63,10 @@ class MachineViewWindows {
 
   private:
     void create();
-    // Cancel: the main window back, enabled and repainted.
+    // The view fitted to its screen's free area with its frame, centred at
+    // its first opening, and moved wholly onto the area.
+    void fitOnScreen(const QMargins& frame, bool centre);
+    // Cancel: the main window back, usable and repainted.
     void restoreMainWindow();
 
     MachineViewSetup setup_;

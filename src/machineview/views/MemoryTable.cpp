@@ -7,13 +7,17 @@
 
 namespace zeb::machineview::views {
 
+namespace {
+constexpr int kRowHeight = 20;
+} // namespace
+
 MemoryTable::MemoryTable(const MachineViewDisplay& display, QWidget* parent)
     : QTableWidget(kGridRows, kGridColumns, parent), display_(display) {
     setObjectName(QStringLiteral("GridMemory"));
     setAccessibleName(QStringLiteral("Memory"));
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setStyleSheet(QStringLiteral("QTableWidget { background: white; color: black; } "
@@ -46,8 +50,15 @@ void MemoryTable::refreshSelection() {
     scrollTo(model()->index(display_.topRow(), 0), QAbstractItemView::PositionAtTop);
 }
 
+void MemoryTable::setZoom(qreal zoom) {
+    zoom_ = zoom;
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(qRound(kRowHeight * zoom));
+    refresh();
+}
+
 void MemoryTable::refresh() {
-    setColumnWidth(0, ui::twipsToPixels(display_.addressColumnWidth()));
+    setColumnWidth(0, qRound(ui::twipsToPixels(display_.addressColumnWidth()) * zoom_));
     const int rest = viewport()->width() - columnWidth(0);
     setColumnWidth(1, rest / 2);
     setColumnWidth(2, rest - rest / 2);

@@ -20,6 +20,8 @@ class MemoryTable : public QTableWidget {
     // The changed rows, the column widths and the selection from the display.
     void refresh();
     void refreshSelection();
+    // Rows and the address column at `zoom` times their size.
+    void setZoom(qreal zoom);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,6 +29,7 @@ class MemoryTable : public QTableWidget {
   private:
     const MachineViewDisplay& display_;
     std::set<int> changedRows_;
+    qreal zoom_ = 1;
 };
 
 } // namespace zeb::machineview::views

@@ -34,6 +34,11 @@ void ProcessorDiagram::refreshWires() {
     update();
 }
 
+void ProcessorDiagram::setZoom(qreal zoom) {
+    zoom_ = zoom;
+    update();
+}
+
 void ProcessorDiagram::paintWire(QPainter& painter, int wire) const {
     const Wire& w = display_.wire(wire);
     const layout::WireRoute& route = layout::wireRoute(wire);
@@ -63,6 +68,7 @@ void ProcessorDiagram::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
+    p.scale(zoom_, zoom_);
 
     // The Bus's name along its trunk.
     p.save();

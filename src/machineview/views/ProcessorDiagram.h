@@ -18,6 +18,8 @@ class ProcessorDiagram : public QWidget {
 
     // Takes the wires' colours, widths and visibility from the display.
     void refreshWires();
+    // The drawing at `zoom` times the layout's size.
+    void setZoom(qreal zoom);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,6 +29,7 @@ class ProcessorDiagram : public QWidget {
 
     const MachineViewDisplay& display_;
     std::array<QObject*, kWireCount> wires_{};
+    qreal zoom_ = 1;
 };
 
 } // namespace zeb::machineview::views

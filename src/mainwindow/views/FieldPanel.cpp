@@ -11,7 +11,6 @@ namespace zeb::views {
 FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleDescription(QStringLiteral("empty"));
 }
 
 void FieldPanel::setText(const QString& text) {
@@ -19,7 +18,6 @@ void FieldPanel::setText(const QString& text) {
     text_ = text;
     // Told to a screen reader as the model changes, painted or not (a
     // minimised window, a fast run).
-    setAccessibleDescription(spokenText());
     announce(QAccessible::NameChanged);
     changed();
 }
@@ -31,13 +29,7 @@ QString FieldPanel::spokenText() const {
 void FieldPanel::setCurrent(bool current) {
     if (current == current_) return;
     current_ = current;
-    if (!current_) note_.clear();
     announce(QAccessible::StateChanged);
-}
-
-void FieldPanel::setNote(const QString& note) {
-    note_ = note;
-    announce(QAccessible::DescriptionChanged);
 }
 
 void FieldPanel::setExecuting(bool executing) {
@@ -47,7 +39,32 @@ void FieldPanel::setExecuting(bool executing) {
 }
 
 void FieldPanel::announce(int accessibleEvent) {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive()) {
+        // A reader that starts later asks for the values as they are.
+        toldText_ = text_;
+        toldExecuting_ = executing_;
+        return;
+    }
+    // The cursor moves at the student's pace; values may change at the
+    // run's, faster than anyone can listen: the reader hears of a change
+    // that is still a change when its turn comes.
+    if (!pacer_ || accessibleEvent == QAccessible::StateChanged) {
+        announceNow(accessibleEvent);
+        return;
+    }
+    pacer_->tellLater(this, accessibleEvent, [this, accessibleEvent] {
+        if (accessibleEvent == QAccessible::NameChanged) {
+            if (toldText_ == text_) return;
+            toldText_ = text_;
+        } else if (accessibleEvent == QAccessible::DescriptionChanged) {
+            if (toldExecuting_ == executing_) return;
+            toldExecuting_ = executing_;
+        }
+        announceNow(accessibleEvent);
+    });
+}
+
+void FieldPanel::announceNow(int accessibleEvent) {
     if (accessibleEvent == QAccessible::StateChanged) {
         QAccessible::State changed;
         changed.selected = true;

@@ -1,5 +1,7 @@
 #include "mainwindow/views/MainWindow.h"
 
+#include "core/Mnemonics.h"
+
 #include "mainwindow/views/AddressLabels.h"
 #include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/HoverStatus.h"
@@ -11,10 +13,13 @@
 #include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 #include "mainwindow/views/accessibility/RunStateText.h"
+#include "mainwindow/views/accessibility/SpokenAnnouncements.h"
 #include "mainwindow/views/accessibility/SpokenNames.h"
 #include "ui/ColourConversion.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+
+#include <algorithm>
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -44,11 +49,16 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     client_->installEventFilter(this);
     setCentralWidget(client_);
     controls_ = MainWindowControls::create(client_, pacer_);
+    // A keypad key is named as its instruction is typed, whatever its face
+    // shows (a face of JU- is typed JM-).
+    for (int i = 0; i < MemoryEditor::kDeletePad; ++i)
+        controls_.keypad[static_cast<std::size_t>(i)]->setAccessibleName(
+            QStringLiteral("Keypad %1 %2")
+                .arg(i)
+                .arg(QString::fromStdString(models_.zeb.machine.mnemonics().name(i))));
     runState_ = std::make_unique<RunStateText>(
-        models_.zeb.machine,
-        std::initializer_list<QWidget*>{controls_.runButton, controls_.stepButton,
-                                        controls_.stopButton},
-        [this](const QString& text) { cellFocus_.tell(text); });
+        models_.zeb.machine, std::initializer_list<QWidget*>{
+                                 controls_.runButton, controls_.stepButton, controls_.stopButton});
 
     statusBarText_ = new QLabel(this);
     statusBarText_->setObjectName(QStringLiteral("PnlStatus"));
@@ -56,6 +66,8 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     statusBarText_->setMinimumWidth(1);
     statusBar()->addWidget(statusBarText_, 1);
     statusBar()->setSizeGripEnabled(false);
+    announcements_ = new SpokenAnnouncements(statusBar());
+    models_.zeb.machine.setAnnouncer(announcements_);
 
     menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
     connectControls();
@@ -78,6 +90,7 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    models_.zeb.machine.setAnnouncer(nullptr);
     models_.zeb.observers.remove(this);
 }
 
@@ -112,25 +125,25 @@ void MainWindow::connectControls() {
                 [&editor, i] { editor.pressPad(i); });
     connect(c.clearButton, &QPushButton::clicked, this, [this] { models_.clipboard.clearAll(); });
 
-    connect(c.resetAccumulatorButton, &QPushButton::clicked, this, [&zeb] {
-        if (!zeb.machine.running()) zeb.machine.resetAcc();
-    });
-    connect(c.resetProgramCounterButton, &QPushButton::clicked, this, [&zeb] {
-        Machine& m = zeb.machine;
-        if (!m.running() && m.host().validClick("pciconl", 0)) m.resetPC();
-    });
+    connect(c.resetAccumulatorButton, &QPushButton::clicked, this,
+            [&zeb] { zeb.run.resetAccumulator(); });
+    connect(c.resetProgramCounterButton, &QPushButton::clicked, this,
+            [&zeb] { zeb.run.resetProgramCounter(); });
     connect(c.resetStackPointerButton, &QPushButton::clicked, this,
             [&zeb] { zeb.stack.resetStackPointer(); });
 
     connect(c.runButton, &QPushButton::clicked, this, [this, &zeb] {
-        runState_->runRequested();
+        if (!zeb.machine.running()) runState_->runRequested();
         zeb.run.run();
     });
     connect(c.stepButton, &QPushButton::clicked, this, [this, &zeb] {
-        runState_->stepRequested();
+        if (!zeb.machine.running()) runState_->stepRequested();
         zeb.run.step();
     });
-    connect(c.stopButton, &QPushButton::clicked, this, [&zeb] { zeb.run.stop(); });
+    connect(c.stopButton, &QPushButton::clicked, this, [this, &zeb] {
+        runState_->stopRequested();
+        zeb.run.stop();
+    });
     // The speed changes when the thumb is let go, not while it is dragged.
     QSlider* speed = c.speedSlider;
     connect(speed, &QSlider::valueChanged, this, [&zeb, speed](int value) {
@@ -219,9 +232,9 @@ void MainWindow::repaintAll() {
 }
 
 void MainWindow::blockInput(bool blocked) {
-    client_->setEnabled(!blocked);
-    menuBar()->setEnabled(!blocked);
-    inputBlocked_ = blocked;
+    inputBlocks_ = std::max(0, inputBlocks_ + (blocked ? 1 : -1));
+    client_->setEnabled(!inputBlocked());
+    menuBar()->setEnabled(!inputBlocked());
 }
 
 // ---------------------------------------------------------------- events
@@ -237,7 +250,7 @@ bool MainWindow::controlHasFocus() const {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (inputBlocked_) return;
+    if (inputBlocked()) return;
     if (event->key() == Qt::Key_Escape && controlHasFocus()) {
         // Back from the run controls to the memory grid.
         setFocus(Qt::OtherFocusReason);
@@ -258,7 +271,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     // Arrow keys move between the run controls while one has the focus.
-    if (event->isAutoRepeat() || inputBlocked_ || controlHasFocus()) return;
+    if (event->isAutoRepeat() || inputBlocked() || controlHasFocus()) return;
     static constexpr struct {
         int key;
         NavKey nav;

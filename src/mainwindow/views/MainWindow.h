@@ -20,6 +20,7 @@ class HoverStatus;
 class MainMenus;
 class RepaintPacer;
 class RunStateText;
+class SpokenAnnouncements;
 
 // The main window: memory grid, keypad, registers, run controls, printer and
 // menus. It shows what the core holds and hands every user event to the
@@ -42,8 +43,11 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void setSpeedSlider(int value);
     // Repaints the title bar, the window and every control.
     void repaintAll();
-    // While a modal window of the machine waits: no control, no menu.
+    // While a modal window of the machine waits, or the Machine view is open:
+    // no control, no menu. The windows the main window owns stay usable. Each
+    // block is lifted by its own call with false.
     void blockInput(bool blocked);
+    bool inputBlocked() const { return inputBlocks_ > 0; }
 
     QAction* action(const QString& name) const;
     // What no other window may cover, in screen coordinates: the title and
@@ -74,6 +78,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void showFlag(Flag flag);
     void showKeypadFaces();
     void showAddressBase();
+    void showPrinterLine(int index);
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
     void showCurrentCell();
@@ -86,8 +91,9 @@ class MainWindow : public QMainWindow, public MachineObserver {
     QLabel* statusBarText_ = nullptr;
     CellFocus cellFocus_{this};
     std::unique_ptr<RunStateText> runState_;
+    SpokenAnnouncements* announcements_ = nullptr;
     MainMenus* menus_ = nullptr;
-    bool inputBlocked_ = false;
+    int inputBlocks_ = 0;
     bool painted_ = false;
 };
 

@@ -55,8 +55,10 @@ void createMemoryGrid(MainWindowControls& c, QWidget* client, RepaintPacer* pace
     for (int a = 0; a < kMemorySize; ++a) {
         auto* opr = named(new FieldPanel(client), QStringLiteral("Operator_%1").arg(a),
                           QStringLiteral("Memory cell %1, operator").arg(a));
+        // A screen reader reads a row of the grid as one: the address is
+        // said once, with the operator.
         auto* opd = named(new FieldPanel(client), QStringLiteral("Operand_%1").arg(a),
-                          QStringLiteral("Memory cell %1, operand").arg(a));
+                          QStringLiteral("operand"));
         opr->setPacer(pacer);
         opd->setPacer(pacer);
         opr->setGridPosition(a, 0);

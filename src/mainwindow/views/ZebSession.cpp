@@ -92,8 +92,9 @@ void ZebSession::createTeachingViews() {
     MainWindow* main = mainWindow_.get();
     machineView_ = std::make_unique<machineview::views::MachineViewWindows>(
         machineview::views::MachineViewSetup{
-            zeb_, base_, assembler_, main, [this] { mainWindow_->repaintAll(); },
-            [this] { waitIntervalDialog_->exec(); },
+            zeb_, base_, assembler_, main,
+            [this](bool blocked) { mainWindow_->blockInput(blocked); },
+            [this] { mainWindow_->repaintAll(); }, [this] { waitIntervalDialog_->exec(); },
             [this](QAbstractButton* button) {
                 help_->attachHelpButton(button, help_keywords::kMachineSimulator);
             }});

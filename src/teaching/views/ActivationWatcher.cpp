@@ -24,8 +24,15 @@ bool ActivationWatcher::cameFromOwnWindow() const {
     if (!previous_) return false;
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(), [this](const QWidget* w) {
-        return w != window_ && w->windowHandle() == previous_;
+        return w->windowHandle() == previous_ && !belongsToWatched(w);
     });
+}
+
+bool ActivationWatcher::belongsToWatched(const QWidget* window) const {
+    // The help that the window's own Help button opened belongs to it.
+    for (const QWidget* w = window; w; w = w->parentWidget())
+        if (w == window_) return true;
+    return false;
 }
 
 } // namespace zeb::teaching::views

@@ -16,10 +16,13 @@ class ActivationWatcher : public QObject {
     explicit ActivationWatcher(QWidget* window);
 
     // Whether the window active before the watched one is one of this
-    // program's top-level windows (false while another application had the focus).
+    // program's top-level windows (false while another application had the
+    // focus). Windows that the watched one owns, such as the help its Help
+    // button opened, do not count: coming back from them is no return.
     bool cameFromOwnWindow() const;
 
   private:
+    bool belongsToWatched(const QWidget* window) const;
     void noteFocusWindow(QWindow* focusWindow);
 
     QWidget* window_;
