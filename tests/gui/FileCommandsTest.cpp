@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace zeb;
 using namespace zeb::test;
@@ -152,6 +155,36 @@ class FileCommandsTest : public QObject, SessionFixture {
         trigger("savefile");
         QCOMPARE(messages[5], std::string("Non-existent drive or path"));
         QCOMPARE(messages[6], std::string("Non-existent drive or path"));
+    }
+
+    // One box that says why, with no question before it and no OK that tries
+    // again: a pipe or a folder is never replaced, and a name too long for
+    // the folder is told in the system's words.
+    void saveWhereNoFileCanBeTellsWhyOnce() {
+        QVERIFY(::mkfifo(path("pipe.ZEB").toLocal8Bit().constData(), 0600) == 0);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ZEB")));
+        const struct {
+            QString name;
+            std::string message;
+        } cases[] = {
+            {path("pipe.ZEB"), "Error  75 occurred\r\nNot a regular file"},
+            {path("folder.ZEB"), "Error  75 occurred\r\nIs a directory"},
+            {dir.path() + QLatin1Char('/') + QString(300, QLatin1Char('N')) +
+                 QStringLiteral(".ZEB"),
+             "Failed to save ZEB to file - File name too long"},
+        };
+        for (const auto& c : cases) {
+            messages.clear();
+            answers = {Answer::Ok, Answer::Ok, Answer::Cancel};
+            answerFileDialog(c.name);
+            trigger("savefile");
+            QCOMPARE(messages, std::vector<std::string>{c.message});
+            QVERIFY(!mainWindow().action("MnuSave")->isEnabled());
+        }
+        // The pipe is still a pipe, and no temporary file is left behind.
+        QVERIFY(QFileInfo(path("pipe.ZEB")).exists() && !QFileInfo(path("pipe.ZEB")).isFile());
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral(".zeb-*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void badLineKeepsEarlierCellsAndNoName() {
