@@ -32,7 +32,7 @@ struct ViewRig {
     Zeb zeb{host};
     Assembler assembler{zeb.machine};
     BaseSwitch bases{zeb.machine, assembler};
-    views::MachineViewWindows windows{{zeb, bases, assembler, nullptr, {}, {}, {}}};
+    views::MachineViewWindows windows{{zeb, bases, assembler, nullptr, {}, {}, {}, {}}};
 
     explicit ViewRig(bool waitForContinue) {
         Machine& m = zeb.machine;

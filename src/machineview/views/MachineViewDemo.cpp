@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     Assembler assembler(zeb.machine);
     BaseSwitch bases(zeb.machine, assembler);
     loadProgram(zeb.machine);
-    views::MachineViewWindows windows({zeb, bases, assembler, nullptr, {}, {}, {}});
+    views::MachineViewWindows windows({zeb, bases, assembler, nullptr, {}, {}, {}, {}});
     windows.open();
     const QStringList args = app.arguments();
     if (args.size() < 3 || args[1] != QLatin1String("--pictures")) return app.exec();
