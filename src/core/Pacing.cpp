@@ -4,12 +4,12 @@ namespace zeb {
 
 void Pacing::speedPause() {
     if (!enabled_) return;
-    m_.host().pause((10 - m_.speed()) * kPerSpeedStep);
+    machine_.host().pause((10 - machine_.speed()) * kPerSpeedStep);
 }
 
 void Pacing::makeSound(std::string_view fileName) {
-    const Preferences& p = m_.preferences();
-    if (p.hasSoundCard && p.soundOn) m_.host().playSound(fileName);
+    const Preferences& p = machine_.preferences();
+    if (p.hasSoundCard && p.soundOn) machine_.host().playSound(fileName);
 }
 
 } // namespace zeb

@@ -12,7 +12,7 @@ class Pacing {
     // 9 x 25 ms in all, at speed 10 it only lets the window catch up.
     static constexpr std::chrono::microseconds kPerSpeedStep{25'000};
 
-    explicit Pacing(Machine& machine) : m_(machine) {}
+    explicit Pacing(Machine& machine) : machine_(machine) {}
 
     // Off: pauses do nothing (the batch runner's unpaced mode).
     void setEnabled(bool enabled) { enabled_ = enabled; }
@@ -23,7 +23,7 @@ class Pacing {
     void makeSound(std::string_view fileName);
 
   private:
-    Machine& m_;
+    Machine& machine_;
     bool enabled_ = true;
 };
 

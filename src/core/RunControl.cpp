@@ -3,39 +3,39 @@
 namespace zeb {
 
 void RunControl::executeWithSound(Opcode op) {
-    m_.hooks().onExecuteInstruction();
+    machine_.hooks().onExecuteInstruction();
     pacing_.makeSound("step.wav");
-    const bool advance = ins_.execute(op);
+    const bool advance = instructions_.execute(op);
     // JSB and RTN show their own memory writes.
-    if (op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine && m_.running())
-        m_.hooks().onStoreCycle();
-    if (advance) ins_.incrementPC();
+    if (op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine && machine_.running())
+        machine_.hooks().onStoreCycle();
+    if (advance) instructions_.incrementPC();
     if (after_) after_(op);
     pacing_.speedPause();
 }
 
 void RunControl::reportIllegalInstruction() {
-    m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
-                  "Illegal instruction at " + m_.registerText(Register::PC));
-    m_.setError();
+    machine_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
+                        "Illegal instruction at " + machine_.registerText(Register::PC));
+    machine_.setError();
 }
 
 void RunControl::startExecution() {
-    if (m_.running()) return;
-    m_.clearCellColours();
-    m_.setRegisterText(Register::Status, "0");
+    if (machine_.running()) return;
+    machine_.clearCellColours();
+    machine_.setRegisterText(Register::Status, "0");
     // Rewriting the PC highlights its cell (an unreadable PC has been reported).
-    m_.changePC(m_.pc().value_or(0));
-    m_.clearError();
-    m_.runLog().restart();
-    m_.startRun();
-    int code = ins_.fetch();
-    while (m_.running() && !m_.hasError()) {
+    machine_.changePC(machine_.pc().value_or(0));
+    machine_.clearError();
+    machine_.runLog().restart();
+    machine_.startRun();
+    int code = instructions_.fetch();
+    while (machine_.running() && !machine_.hasError()) {
         if (const std::optional<Opcode> op = toOpcode(code)) {
             executeWithSound(*op);
-            if (m_.running() && !m_.hasError()) {
+            if (machine_.running() && !machine_.hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
-                code = ins_.fetch();
+                code = instructions_.fetch();
                 pacing_.speedPause();
                 continue;
             }
@@ -44,39 +44,39 @@ void RunControl::startExecution() {
         }
         pacing_.speedPause();
     }
-    m_.stopRun();
+    machine_.stopRun();
 }
 
 void RunControl::run() {
-    Host& h = m_.host();
-    if (!h.validClick("runicon", 0)) return;
+    Host& host = machine_.host();
+    if (!host.validClick("runicon", 0)) return;
     enableMenus(false);
-    if (m_.demoMode()) h.setOnTop(Window::Demo, false);
+    if (machine_.demoMode()) host.setOnTop(Window::Demo, false);
     // Assembling clears the mnemonics check itself.
-    if (m_.mnemonicsShown() && assembleAll_) assembleAll_();
-    const bool keyboard = m_.display().get(Flag::KeyboardVisible);
-    const bool output = m_.display().get(Flag::OutputVisible);
-    if (keyboard) h.setOnTop(Window::Keyboard, true);
-    if (output) h.setOnTop(Window::Output, true);
-    if (!m_.demoMode()) h.processEvents();
+    if (machine_.mnemonicsShown() && assembleAll_) assembleAll_();
+    const bool keyboard = machine_.display().get(Flag::KeyboardVisible);
+    const bool output = machine_.display().get(Flag::OutputVisible);
+    if (keyboard) host.setOnTop(Window::Keyboard, true);
+    if (output) host.setOnTop(Window::Output, true);
+    if (!machine_.demoMode()) host.processEvents();
     startExecution();
-    if (m_.demoMode())
-        h.setOnTop(Window::Demo, true);
+    if (machine_.demoMode())
+        host.setOnTop(Window::Demo, true);
     else
         enableMenus(true);
-    if (m_.display().get(Flag::KeyboardVisible)) h.setOnTop(Window::Keyboard, false);
-    if (m_.display().get(Flag::OutputVisible)) h.setOnTop(Window::Output, false);
+    if (machine_.display().get(Flag::KeyboardVisible)) host.setOnTop(Window::Keyboard, false);
+    if (machine_.display().get(Flag::OutputVisible)) host.setOnTop(Window::Output, false);
 }
 
 void RunControl::step() {
-    if (!m_.host().validClick("stepicon", 0)) return;
+    if (!machine_.host().validClick("stepicon", 0)) return;
     enableMenus(false);
-    if (!m_.running()) {
-        m_.clearCellColours();
-        m_.changePC(m_.pc().value_or(0));
-        m_.clearError();
-        const int code = ins_.fetch();
-        if (!m_.hasError()) {
+    if (!machine_.running()) {
+        machine_.clearCellColours();
+        machine_.changePC(machine_.pc().value_or(0));
+        machine_.clearError();
+        const int code = instructions_.fetch();
+        if (!machine_.hasError()) {
             if (const std::optional<Opcode> op = toOpcode(code)) {
                 executeWithSound(*op);
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
@@ -89,8 +89,8 @@ void RunControl::step() {
 }
 
 void RunControl::stop() {
-    if (!m_.host().validClick("halticon", 0)) return;
-    m_.stopRun();
+    if (!machine_.host().validClick("halticon", 0)) return;
+    machine_.stopRun();
     enableMenus(true);
 }
 

@@ -13,7 +13,7 @@ namespace zeb {
 class RunControl {
   public:
     RunControl(Machine& machine, Pacing& pacing, Instructions& instructions, StackInterrupts& stack)
-        : m_(machine), pacing_(pacing), ins_(instructions), stack_(stack) {}
+        : machine_(machine), pacing_(pacing), instructions_(instructions), stack_(stack) {}
 
     // Run assembles a mnemonic display first; this does it.
     void setAssembler(std::function<bool()> assembleAll) { assembleAll_ = std::move(assembleAll); }
@@ -28,16 +28,16 @@ class RunControl {
     void run();
     void step();
     void stop();
-    void setSpeed(int value) { m_.setSpeed(value); }
+    void setSpeed(int value) { machine_.setSpeed(value); }
 
-    void enableMenus(bool on) { m_.display().set(Flag::MenusEnabled, on); }
+    void enableMenus(bool on) { machine_.display().set(Flag::MenusEnabled, on); }
 
   private:
     void reportIllegalInstruction();
 
-    Machine& m_;
+    Machine& machine_;
     Pacing& pacing_;
-    Instructions& ins_;
+    Instructions& instructions_;
     StackInterrupts& stack_;
     std::function<bool()> assembleAll_;
     std::function<void(Opcode)> after_;

@@ -10,7 +10,7 @@ class StackInterrupts {
     static constexpr int kVectorCell = 79;
     static constexpr int kStackStart = 64;
 
-    explicit StackInterrupts(Machine& machine) : m_(machine) {}
+    explicit StackInterrupts(Machine& machine) : machine_(machine) {}
 
     void jumpToSubroutine();
     void returnFromSubroutine();
@@ -33,7 +33,7 @@ class StackInterrupts {
     int stackPointer() const;
     void setStackPointer(int sp);
 
-    Machine& m_;
+    Machine& machine_;
     // The code of the last key pressed, and what an interrupt service saved.
     int keyCode_ = 0;
     std::int32_t savedPC_ = 0;

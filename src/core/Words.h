@@ -53,8 +53,8 @@ void setBit(std::int32_t& value, int bit, int on);
 void splitWord(std::int32_t value, std::int32_t& high, std::int32_t& low);
 std::int32_t signedValue(std::int32_t word);
 
-inline bool legalAddress(std::int32_t a) {
-    return a >= 0 && a <= kLastAddress;
+inline bool legalAddress(std::int32_t address) {
+    return address >= 0 && address <= kLastAddress;
 }
 inline bool legalInstruction(std::int32_t code) {
     return code >= 0 && code <= 20;
