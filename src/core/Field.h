@@ -26,7 +26,20 @@ class Field {
     bool blank() const { return !pending_ && blank_; }
 
     void setText(std::string text);
-    void setNumber(std::int32_t value, NumberBase base, NumberForm form);
+    void setNumber(std::int32_t value, NumberBase base, NumberForm form) {
+        if (!readsBack(value, base, form)) {
+            setText(form == NumberForm::Cell ? numberText(value, base) : registerForm(value, base));
+            return;
+        }
+        number_ = value;
+        numberBase_ = base;
+        form_ = form;
+        pending_ = true;
+        blank_ = false;
+        reading_ = {value, ConversionError::None};
+        readingBase_ = base;
+        readingKnown_ = true;
+    }
 
     // The text's reading in `base` by `read(text, base)`, which must depend on
     // nothing else; each field is always read by the same `read`.
@@ -39,7 +52,21 @@ class Field {
         return reading_;
     }
 
+    // The number the text reads as in `base`, when that reading is already
+    // known and succeeded.
+    const std::int32_t* knownNumber(NumberBase base) const {
+        return readingKnown_ && readingBase_ == base && reading_.ok() ? &reading_.value : nullptr;
+    }
+
   private:
+    // Whether the text of `value` reads back as `value` in its own base: a
+    // register's text is cut to six characters, and a negative number in
+    // hexadecimal overflows when read.
+    static bool readsBack(std::int32_t value, NumberBase base, NumberForm form) {
+        if (base == NumberBase::Hexadecimal)
+            return value >= 0 && (form == NumberForm::Cell || value <= 0xFFFFFF);
+        return form == NumberForm::Cell || (value >= -99999 && value <= 99999);
+    }
     void writeOut() const;
 
     mutable std::string text_;

@@ -39,7 +39,7 @@ int Instructions::fetch() {
     // Only a failed read of the operator itself ends the fetch here: after an
     // earlier report of the same turn (a failed interrupt service) the view
     // still shows cycles 2 to 4, and the run loop stops on the error.
-    const std::optional<std::int32_t> code = machine_.operatorValue(machine_.currentAddress());
+    const std::int32_t* code = machine_.operatorNumber(machine_.currentAddress());
     if (!code) return 0;
     pacing_.speedPause();
     hooks.onMemoryToInstructionRegister();
@@ -159,31 +159,25 @@ std::int32_t Instructions::arithmetic(std::int32_t acc, std::int32_t word, Arith
     return static_cast<std::int32_t>(r);
 }
 
-std::optional<std::int32_t> Instructions::operandAddress() {
-    const std::optional<std::int32_t> address = machine_.operandValue(machine_.currentAddress());
-    if (!address || machine_.hasError()) return std::nullopt;
-    return address;
-}
-
 void Instructions::halt() {
     machine_.hooks().onHalt();
     machine_.stopRun();
 }
 
 void Instructions::arithmeticInstruction(ArithmeticOp op) {
-    const std::optional<std::int32_t> address = operandAddress();
-    if (!address) return;
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
     const ArithmeticNames names = namesOf(op);
-    if (!legalAddress(*address)) {
+    if (!legalAddress(address)) {
         if (op != ArithmeticOp::Multiply) machine_.changeAcc(65535);
         machine_.report(std::string("Illegal address in ") + names.instruction + " at " +
-                        signedText(*address));
+                        signedText(address));
         return;
     }
     // A value that cannot be read has been reported and counts as 0: the
     // instruction completes and the run stops after it.
     const std::int32_t acc = machine_.acc().value_or(0);
-    const std::int32_t word = machine_.memoryWord(*address).value_or(0);
+    const std::int32_t word = machine_.memoryWord(address).value_or(0);
     bool overflow = false;
     const std::int32_t result = arithmetic(acc, word, op, overflow);
     if (overflow && !machine_.display().get(Flag::StatusRegisterShown))
@@ -208,14 +202,14 @@ void Instructions::arithmeticInstruction(ArithmeticOp op) {
 }
 
 void Instructions::loadAcc() {
-    const std::optional<std::int32_t> address = operandAddress();
-    if (!address) return;
-    if (!legalAddress(*address)) {
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
+    if (!legalAddress(address)) {
         machine_.changeAcc(65535);
-        machine_.report("Illegal address in LOAD at " + signedText(*address));
+        machine_.report("Illegal address in LOAD at " + signedText(address));
         return;
     }
-    const std::int32_t word = machine_.memoryWord(*address).value_or(0);
+    const std::int32_t word = machine_.memoryWord(address).value_or(0);
     machine_.hooks().onLoadAcc(word);
     machine_.changeAcc(word);
 }
@@ -228,37 +222,37 @@ void Instructions::storeWord(std::int32_t address) {
 }
 
 void Instructions::storeAcc() {
-    const std::optional<std::int32_t> address = operandAddress();
-    if (!address) return;
-    if (!legalAddress(*address)) {
-        machine_.report("Illegal address in STORE at " + signedText(*address));
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
+    if (!legalAddress(address)) {
+        machine_.report("Illegal address in STORE at " + signedText(address));
         return;
     }
     machine_.hooks().onCopyAccToGeneralRegister();
-    storeWord(*address);
+    storeWord(address);
 }
 
 void Instructions::jump() {
-    const std::optional<std::int32_t> address = operandAddress();
-    if (!address) return;
-    if (legalAddress(*address)) {
-        machine_.changePC(*address);
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
+    if (legalAddress(address)) {
+        machine_.changePC(address);
         machine_.hooks().onJump();
     } else {
-        machine_.report("JUMP to illegal address at " + signedText(*address));
+        machine_.report("JUMP to illegal address at " + signedText(address));
     }
 }
 
 bool Instructions::jumpIfNegative() {
     const std::int32_t acc = machine_.acc().value_or(0);
-    const std::optional<std::int32_t> address = operandAddress();
-    if (!address) return false;
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return false;
     if (signedValue(acc) < 0) {
-        if (legalAddress(*address)) {
-            machine_.changePC(*address);
+        if (legalAddress(address)) {
+            machine_.changePC(address);
             machine_.hooks().onJumpIfNegative();
         } else {
-            machine_.report("JUMPIFNEG to illegal address at " + signedText(*address));
+            machine_.report("JUMPIFNEG to illegal address at " + signedText(address));
         }
         return false;
     }
@@ -266,15 +260,15 @@ bool Instructions::jumpIfNegative() {
 }
 
 bool Instructions::jumpIfZero() {
-    const std::optional<std::int32_t> address = operandAddress();
-    if (!address) return false;
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return false;
     const std::int32_t acc = machine_.acc().value_or(0);
     bool advance = true;
     if (acc == 0) {
-        if (legalAddress(*address))
-            machine_.changePC(*address);
+        if (legalAddress(address))
+            machine_.changePC(address);
         else
-            machine_.report("JUMPIFZERO to illegal address at " + signedText(*address));
+            machine_.report("JUMPIFZERO to illegal address at " + signedText(address));
         advance = false;
     }
     machine_.hooks().onJumpIfZero();
@@ -282,15 +276,15 @@ bool Instructions::jumpIfZero() {
 }
 
 std::optional<std::int32_t> Instructions::indirectTarget(const std::string& message) {
-    const std::optional<std::int32_t> address = operandAddress();
-    if (!address) return std::nullopt;
-    if (!legalAddress(*address)) {
-        machine_.report(message + signedText(*address));
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return std::nullopt;
+    if (!legalAddress(address)) {
+        machine_.report(message + signedText(address));
         return std::nullopt;
     }
     // An unreadable pointer has been reported; 0 is a legal address and the
     // instruction completes before the run stops.
-    const std::int32_t target = machine_.operandValue(*address).value_or(0);
+    const std::int32_t target = machine_.operandValue(address).value_or(0);
     if (!legalAddress(target)) {
         machine_.report(message + signedText(target));
         return std::nullopt;

@@ -41,9 +41,14 @@ class Instructions {
     void storeIndirect();
 
   private:
-    // The operand address of the executing instruction; nothing when an
+    // The operand address of the executing instruction; false when an
     // earlier report already stopped the program.
-    std::optional<std::int32_t> operandAddress();
+    bool operandAddress(std::int32_t& address) {
+        const std::int32_t* number = machine_.operandNumber(machine_.currentAddress());
+        if (!number || machine_.hasError()) return false;
+        address = *number;
+        return true;
+    }
     void arithmeticInstruction(ArithmeticOp op);
     void storeWord(std::int32_t address);
     // The address an indirect instruction points at, each step checked and

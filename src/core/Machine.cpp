@@ -62,11 +62,38 @@ std::optional<std::int32_t> Machine::checked(const Conversion& reading, std::str
     return std::nullopt;
 }
 
-std::optional<std::int32_t> Machine::registerValue(Register reg) {
+const std::int32_t* Machine::readRegister(Register reg) {
     const Field& field = registers_.field(reg);
     const Conversion& reading = field.reading(base_, parseIn);
-    if (reading.ok()) return reading.value;
-    return checked(reading, field.text());
+    if (!checked(reading, field.text())) return nullptr;
+    return &reading.value;
+}
+
+const std::int32_t* Machine::readOperand(int address) {
+    const Field& field = operandField(address);
+    const Conversion& reading =
+        field.reading(base_, [](std::string_view text, NumberBase base) -> Conversion {
+            if (text.empty()) return {};
+            return parseIn(text, base);
+        });
+    if (!checked(reading, field.text())) return nullptr;
+    return &reading.value;
+}
+
+const std::int32_t* Machine::readOperator(int address) {
+    const Field& field = operatorField(address);
+    if (field.blank()) {
+        report("Operator not set at address " + signedText(address));
+        return nullptr;
+    }
+    const Conversion& reading =
+        field.reading(base_, [this](std::string_view text, NumberBase base) {
+            text = trimBlanks(text);
+            if (mnemonics_.isMnemonic(text)) return parseIn(mnemonics_.assemble(text, base), base);
+            return parseIn(text, base);
+        });
+    if (!checked(reading, trimBlanks(field.text()))) return nullptr;
+    return &reading.value;
 }
 
 void Machine::writeRegister(Register reg, std::int32_t value) {
@@ -93,39 +120,13 @@ void Machine::changePC(std::int32_t address) {
     writeRegister(Register::PC, address);
 }
 
-std::optional<std::int32_t> Machine::operandValue(int address) {
-    const Field& field = memory_.field(address, Half::Operand);
-    const Conversion& reading =
-        field.reading(base_, [](std::string_view text, NumberBase base) -> Conversion {
-            if (text.empty()) return {};
-            return parseIn(text, base);
-        });
-    if (reading.ok()) return reading.value;
-    return checked(reading, field.text());
-}
-
-std::optional<std::int32_t> Machine::operatorValue(int address) {
-    const Field& field = memory_.field(address, Half::Operator);
-    if (field.blank()) {
-        report("Operator not set at address " + signedText(address));
-        return std::nullopt;
-    }
-    const Conversion& reading =
-        field.reading(base_, [this](std::string_view text, NumberBase base) {
-            text = trimBlanks(text);
-            if (mnemonics_.isMnemonic(text)) return parseIn(mnemonics_.assemble(text, base), base);
-            return parseIn(text, base);
-        });
-    if (reading.ok()) return reading.value;
-    return checked(reading, trimBlanks(field.text()));
-}
-
-std::optional<std::int32_t> Machine::memoryWord(int address) {
+bool Machine::readWord(int address, std::int32_t& word) {
     std::optional<std::int32_t> high = 0;
-    if (!memory_.field(address, Half::Operator).empty()) high = operatorValue(address);
+    if (!operatorField(address).empty()) high = operatorValue(address);
     const std::optional<std::int32_t> low = operandValue(address);
-    if (!high || !low) return std::nullopt;
-    return *low + *high * 256;
+    if (!high || !low) return false;
+    word = *low + *high * 256;
+    return true;
 }
 
 void Machine::setOperator(int address, std::int32_t value, NumberBase base) {
@@ -145,12 +146,6 @@ void Machine::setOperand(int address, std::int32_t value, NumberBase base) {
     memory_.field(address, Half::Operand).setNumber(value, base, NumberForm::Cell);
     observers_.cellText(address, Half::Operand);
     refreshOutputCell(address);
-}
-
-void Machine::setCellColour(int address, Colour colour) {
-    const bool operatorChanged = memory_.setColour(address, Half::Operator, colour);
-    const bool operandChanged = memory_.setColour(address, Half::Operand, colour);
-    if (operatorChanged || operandChanged) observers_.cellColour(address);
 }
 
 void Machine::setFieldColour(int address, Half half, Colour colour) {

@@ -99,17 +99,52 @@ class Machine {
     // Reads that report their failure and give nothing: the caller decides
     // what a failed read means (most go on with 0, as the machine always has).
     [[nodiscard]] std::optional<std::int32_t> getNumber(std::string_view text);
+    // These read a known number straight from its field, and work out and
+    // report the rest out of line.
     [[nodiscard]] std::optional<std::int32_t> acc() { return registerValue(Register::Acc); }
     [[nodiscard]] std::optional<std::int32_t> pc() { return registerValue(Register::PC); }
     void changeAcc(std::int32_t value);
     void changePC(std::int32_t address);
     // An empty operand is 0; an empty operator is reported.
-    [[nodiscard]] std::optional<std::int32_t> operandValue(int address);
-    [[nodiscard]] std::optional<std::int32_t> operatorValue(int address);
-    [[nodiscard]] std::optional<std::int32_t> memoryWord(int address);
+    [[nodiscard]] std::optional<std::int32_t> operandValue(int address) {
+        const std::int32_t* number = operandNumber(address);
+        if (!number) return std::nullopt;
+        return *number;
+    }
+    [[nodiscard]] std::optional<std::int32_t> operatorValue(int address) {
+        const std::int32_t* number = operatorNumber(address);
+        if (!number) return std::nullopt;
+        return *number;
+    }
+    // The same reads for the run loop: a pointer is all the compiler keeps in
+    // a register, where an optional is put together in memory on every read.
+    const std::int32_t* operandNumber(int address) {
+        const std::int32_t* known = operandField(address).knownNumber(base_);
+        return known ? known : readOperand(address);
+    }
+    const std::int32_t* operatorNumber(int address) {
+        const Field& field = operatorField(address);
+        const std::int32_t* known = field.blank() ? nullptr : field.knownNumber(base_);
+        return known ? known : readOperator(address);
+    }
+    [[nodiscard]] std::optional<std::int32_t> memoryWord(int address) {
+        const Field& high = operatorField(address);
+        if (const std::int32_t* low = operandField(address).knownNumber(base_)) {
+            if (high.empty()) return *low;
+            const std::int32_t* known = high.blank() ? nullptr : high.knownNumber(base_);
+            if (known) return *low + *known * 256;
+        }
+        std::int32_t word = 0;
+        if (!readWord(address, word)) return std::nullopt;
+        return word;
+    }
     void setOperator(int address, std::int32_t value, NumberBase base);
     void setOperand(int address, std::int32_t value, NumberBase base);
-    void setCellColour(int address, Colour colour);
+    void setCellColour(int address, Colour colour) {
+        const bool operatorChanged = memory_.setColour(address, Half::Operator, colour);
+        const bool operandChanged = memory_.setColour(address, Half::Operand, colour);
+        if (operatorChanged || operandChanged) observers_.cellColour(address);
+    }
     void clearCellColours();
     // The stack pointer and status register, decimal in every base; a text
     // that is no number counts as 0 unreported.
@@ -135,8 +170,20 @@ class Machine {
     void startUp();
 
   private:
-    // The reading of the accumulator's or PC's text in the current base.
-    std::optional<std::int32_t> registerValue(Register reg);
+    const Field& operatorField(int address) const { return memory_.field(address, Half::Operator); }
+    const Field& operandField(int address) const { return memory_.field(address, Half::Operand); }
+    // The reading of a register's text in the current base.
+    std::optional<std::int32_t> registerValue(Register reg) {
+        const std::int32_t* known = registers_.field(reg).knownNumber(base_);
+        if (!known && !(known = readRegister(reg))) return std::nullopt;
+        return *known;
+    }
+    // The slow paths: work the reading out, report a failure, and give the
+    // number or nothing.
+    const std::int32_t* readRegister(Register reg);
+    const std::int32_t* readOperand(int address);
+    const std::int32_t* readOperator(int address);
+    bool readWord(int address, std::int32_t& word);
     // The value of a reading, or the report of a text that did not convert.
     std::optional<std::int32_t> checked(const Conversion& reading, std::string_view text);
     void writeRegister(Register reg, std::int32_t value);

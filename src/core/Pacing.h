@@ -19,10 +19,17 @@ class Pacing {
     bool enabled() const { return enabled_; }
 
     // Events are processed, then the host waits (10 - speed) steps.
-    void speedPause();
-    void makeSound(std::string_view fileName);
+    void speedPause() {
+        if (enabled_) pauseForSpeed();
+    }
+    void makeSound(std::string_view fileName) {
+        const Preferences& p = machine_.preferences();
+        if (p.hasSoundCard && p.soundOn) machine_.host().playSound(fileName);
+    }
 
   private:
+    void pauseForSpeed();
+
     Machine& machine_;
     bool enabled_ = true;
 };
