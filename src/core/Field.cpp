@@ -6,12 +6,12 @@ void Field::setText(std::string text) {
     text_ = std::move(text);
     pending_ = false;
     blank_ = trimBlanks(text_).empty();
-    readingKnown_ = false;
+    knownIn_.reset();
 }
 
 void Field::writeOut() const {
-    text_ = form_ == NumberForm::Cell ? numberText(number_, numberBase_)
-                                      : registerForm(number_, numberBase_);
+    text_ = form_ == NumberForm::Cell ? numberText(number_, pendingBase_)
+                                      : registerForm(number_, pendingBase_);
     pending_ = false;
 }
 

@@ -3,6 +3,7 @@
 #include "core/Words.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zeb {
@@ -32,30 +33,29 @@ class Field {
             return;
         }
         number_ = value;
-        numberBase_ = base;
+        knownIn_ = base;
+        pendingBase_ = base;
         form_ = form;
         pending_ = true;
         blank_ = false;
-        reading_ = {value, ConversionError::None};
-        readingBase_ = base;
-        readingKnown_ = true;
     }
 
     // The text's reading in `base` by `read(text, base)`, which must depend on
-    // nothing else; each field is always read by the same `read`.
-    template <class Read> const Conversion& reading(NumberBase base, Read read) const {
-        if (!readingKnown_ || readingBase_ != base) {
-            reading_ = read(text(), base);
-            readingBase_ = base;
-            readingKnown_ = true;
+    // nothing else; each field is always read by the same `read`. A reading
+    // that succeeded is kept until the text changes.
+    template <class Read> Conversion reading(NumberBase base, Read read) const {
+        if (knownIn_ == base) return {number_, ConversionError::None};
+        const Conversion result = read(text(), base);
+        if (result.ok()) {
+            number_ = result.value;
+            knownIn_ = base;
         }
-        return reading_;
+        return result;
     }
 
-    // The number the text reads as in `base`, when that reading is already
-    // known and succeeded.
+    // The number the text reads as in `base`, when that is already known.
     const std::int32_t* knownNumber(NumberBase base) const {
-        return readingKnown_ && readingBase_ == base && reading_.ok() ? &reading_.value : nullptr;
+        return knownIn_ == base ? &number_ : nullptr;
     }
 
   private:
@@ -70,15 +70,15 @@ class Field {
     void writeOut() const;
 
     mutable std::string text_;
+    // The known number, and while `pending_` also the number the text is
+    // still to be written from, in `pendingBase_` and `form_`.
+    mutable std::int32_t number_ = 0;
+    // The base `number_` is the reading in; no base while it is unknown.
+    mutable std::optional<NumberBase> knownIn_;
     mutable bool pending_ = false;
     bool blank_ = true;
-    std::int32_t number_ = 0;
-    NumberBase numberBase_ = NumberBase::Decimal;
+    NumberBase pendingBase_ = NumberBase::Decimal;
     NumberForm form_ = NumberForm::Cell;
-
-    mutable Conversion reading_;
-    mutable NumberBase readingBase_ = NumberBase::Decimal;
-    mutable bool readingKnown_ = false;
 };
 
 } // namespace zeb

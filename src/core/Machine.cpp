@@ -64,20 +64,19 @@ std::optional<std::int32_t> Machine::checked(const Conversion& reading, std::str
 
 const std::int32_t* Machine::readRegister(Register reg) {
     const Field& field = registers_.field(reg);
-    const Conversion& reading = field.reading(base_, parseIn);
-    if (!checked(reading, field.text())) return nullptr;
-    return &reading.value;
+    if (!checked(field.reading(base_, parseIn), field.text())) return nullptr;
+    return field.knownNumber(base_);
 }
 
 const std::int32_t* Machine::readOperand(int address) {
     const Field& field = operandField(address);
-    const Conversion& reading =
+    const Conversion reading =
         field.reading(base_, [](std::string_view text, NumberBase base) -> Conversion {
             if (text.empty()) return {};
             return parseIn(text, base);
         });
     if (!checked(reading, field.text())) return nullptr;
-    return &reading.value;
+    return field.knownNumber(base_);
 }
 
 const std::int32_t* Machine::readOperator(int address) {
@@ -86,14 +85,13 @@ const std::int32_t* Machine::readOperator(int address) {
         report("Operator not set at address " + signedText(address));
         return nullptr;
     }
-    const Conversion& reading =
-        field.reading(base_, [this](std::string_view text, NumberBase base) {
-            text = trimBlanks(text);
-            if (mnemonics_.isMnemonic(text)) return parseIn(mnemonics_.assemble(text, base), base);
-            return parseIn(text, base);
-        });
+    const Conversion reading = field.reading(base_, [this](std::string_view text, NumberBase base) {
+        text = trimBlanks(text);
+        if (mnemonics_.isMnemonic(text)) return parseIn(mnemonics_.assemble(text, base), base);
+        return parseIn(text, base);
+    });
     if (!checked(reading, trimBlanks(field.text()))) return nullptr;
-    return &reading.value;
+    return field.knownNumber(base_);
 }
 
 void Machine::writeRegister(Register reg, std::int32_t value) {

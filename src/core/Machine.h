@@ -123,16 +123,15 @@ class Machine {
         return known ? known : readOperand(address);
     }
     const std::int32_t* operatorNumber(int address) {
-        const Field& field = operatorField(address);
-        const std::int32_t* known = field.blank() ? nullptr : field.knownNumber(base_);
+        // A blank operator is never read, so no number is known for it.
+        const std::int32_t* known = operatorField(address).knownNumber(base_);
         return known ? known : readOperator(address);
     }
     [[nodiscard]] std::optional<std::int32_t> memoryWord(int address) {
         const Field& high = operatorField(address);
         if (const std::int32_t* low = operandField(address).knownNumber(base_)) {
             if (high.empty()) return *low;
-            const std::int32_t* known = high.blank() ? nullptr : high.knownNumber(base_);
-            if (known) return *low + *known * 256;
+            if (const std::int32_t* known = high.knownNumber(base_)) return *low + *known * 256;
         }
         std::int32_t word = 0;
         if (!readWord(address, word)) return std::nullopt;
