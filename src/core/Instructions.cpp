@@ -31,20 +31,22 @@ ArithmeticNames namesOf(ArithmeticOp op) {
 } // namespace
 
 int Instructions::fetch() {
-    ClockHooks& hooks = machine_.hooks();
+    ClockHooks* hooks = machine_.attachedHooks();
     // An unreadable PC is reported; the run stops on the error with code 0.
     machine_.setCurrentAddress(static_cast<std::int16_t>(machine_.pc().value_or(0)));
     if (!legalAddress(machine_.currentAddress())) return 0;
-    hooks.onPCToAddressDecoder();
+    if (hooks) hooks->onPCToAddressDecoder();
     // Only a failed read of the operator itself ends the fetch here: after an
     // earlier report of the same turn (a failed interrupt service) the view
     // still shows cycles 2 to 4, and the run loop stops on the error.
     const std::int32_t* code = machine_.operatorNumber(machine_.currentAddress());
     if (!code) return 0;
     pacing_.speedPause();
-    hooks.onMemoryToInstructionRegister();
-    hooks.onOperandToAddressDecoder();
-    hooks.onMemoryToGeneralRegister();
+    if (hooks) {
+        hooks->onMemoryToInstructionRegister();
+        hooks->onOperandToAddressDecoder();
+        hooks->onMemoryToGeneralRegister();
+    }
     pacing_.speedPause();
     return *code;
 }
@@ -118,7 +120,7 @@ bool Instructions::execute(Opcode op) {
 
 void Instructions::incrementPC() {
     const std::int32_t next = machine_.pc().value_or(0) + 1;
-    machine_.hooks().onIncrementPC(next);
+    if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onIncrementPC(next);
     machine_.changePC(next);
 }
 

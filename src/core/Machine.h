@@ -30,6 +30,9 @@ class Machine {
     Host& host() { return host_; }
     // The clock-cycle hooks: those of an attached Machine view, or none.
     ClockHooks& hooks() { return hooks_ ? *hooks_ : noHooks_; }
+    // Those of an attached Machine view alone: the steps every instruction
+    // passes check this once instead of calling hooks that do nothing.
+    ClockHooks* attachedHooks() { return hooks_; }
     void setClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
     const Mnemonics& mnemonics() const { return mnemonics_; }
     DisplayState& display() { return display_; }

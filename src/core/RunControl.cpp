@@ -3,12 +3,14 @@
 namespace zeb {
 
 void RunControl::executeWithSound(Opcode op) {
-    machine_.hooks().onExecuteInstruction();
+    if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onExecuteInstruction();
     pacing_.makeSound("step.wav");
     const bool advance = instructions_.execute(op);
-    // JSB and RTN show their own memory writes.
-    if (op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine && machine_.running())
-        machine_.hooks().onStoreCycle();
+    // JSB and RTN show their own memory writes; the view may have opened meanwhile.
+    ClockHooks* hooks = machine_.attachedHooks();
+    if (hooks && op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine &&
+        machine_.running())
+        hooks->onStoreCycle();
     if (advance) instructions_.incrementPC();
     if (after_) after_(op);
     pacing_.speedPause();

@@ -72,9 +72,8 @@ void StackInterrupts::returnFromInterrupt() {
     machine_.hooks().onReturnFromInterrupt();
 }
 
-bool StackInterrupts::interruptRaised() {
-    return machine_.display().get(Flag::KeyboardVisible) &&
-           machine_.registerText(Register::Interrupt) == "1" && machine_.interruptMaskSet();
+bool StackInterrupts::interruptPending() {
+    return machine_.registerText(Register::Interrupt) == "1" && machine_.interruptMaskSet();
 }
 
 void StackInterrupts::serviceInterrupt() {

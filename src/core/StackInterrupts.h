@@ -17,7 +17,9 @@ class StackInterrupts {
     void setInterruptsEnabled(bool on);
     void readInterruptKey();
     void returnFromInterrupt();
-    bool interruptRaised();
+    bool interruptRaised() {
+        return machine_.display().get(Flag::KeyboardVisible) && interruptPending();
+    }
     void serviceInterrupt();
 
     // A key of the Keyboard window: 0..25 A-Z, 26 space, 27..36 the digits.
@@ -30,6 +32,8 @@ class StackInterrupts {
     void toggleInterruptDisplay();
 
   private:
+    // The interrupt line is up and the mask lets it through.
+    bool interruptPending();
     int stackPointer() const;
     void setStackPointer(int sp);
 
