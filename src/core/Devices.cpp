@@ -37,7 +37,7 @@ bool Devices::input() {
 void Devices::output() {
     const std::string& acc = machine_.registerText(Register::Acc);
     machine_.runLog().append("OUTPUT: " + acc);
-    const std::int32_t value = signedValue(machine_.acc().value_or(0));
+    const std::int32_t value = signedValue(machine_.accOrZero());
     printLine(plainText(value));
     machine_.hooks().onOutput();
 }

@@ -33,7 +33,7 @@ ArithmeticNames namesOf(ArithmeticOp op) {
 int Instructions::fetch() {
     ClockHooks* hooks = machine_.attachedHooks();
     // An unreadable PC is reported; the run stops on the error with code 0.
-    machine_.setCurrentAddress(static_cast<std::int16_t>(machine_.pc().value_or(0)));
+    machine_.setCurrentAddress(static_cast<std::int16_t>(machine_.pcOrZero()));
     if (!legalAddress(machine_.currentAddress())) return 0;
     if (hooks) hooks->onPCToAddressDecoder();
     // Only a failed read of the operator itself ends the fetch here: after an
@@ -119,7 +119,7 @@ bool Instructions::execute(Opcode op) {
 }
 
 void Instructions::incrementPC() {
-    const std::int32_t next = machine_.pc().value_or(0) + 1;
+    const std::int32_t next = machine_.pcOrZero() + 1;
     if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onIncrementPC(next);
     machine_.changePC(next);
 }
@@ -178,7 +178,7 @@ void Instructions::arithmeticInstruction(ArithmeticOp op) {
     }
     // A value that cannot be read has been reported and counts as 0: the
     // instruction completes and the run stops after it.
-    const std::int32_t acc = machine_.acc().value_or(0);
+    const std::int32_t acc = machine_.accOrZero();
     const std::int32_t word = machine_.memoryWord(address).value_or(0);
     bool overflow = false;
     const std::int32_t result = arithmetic(acc, word, op, overflow);
@@ -218,7 +218,7 @@ void Instructions::loadAcc() {
 
 void Instructions::storeWord(std::int32_t address) {
     std::int32_t high, low;
-    splitWord(machine_.acc().value_or(0), high, low);
+    splitWord(machine_.accOrZero(), high, low);
     machine_.setOperator(address, high, machine_.base());
     machine_.setOperand(address, low, machine_.base());
 }
@@ -246,7 +246,7 @@ void Instructions::jump() {
 }
 
 bool Instructions::jumpIfNegative() {
-    const std::int32_t acc = machine_.acc().value_or(0);
+    const std::int32_t acc = machine_.accOrZero();
     std::int32_t address = 0;
     if (!operandAddress(address)) return false;
     if (signedValue(acc) < 0) {
@@ -264,7 +264,7 @@ bool Instructions::jumpIfNegative() {
 bool Instructions::jumpIfZero() {
     std::int32_t address = 0;
     if (!operandAddress(address)) return false;
-    const std::int32_t acc = machine_.acc().value_or(0);
+    const std::int32_t acc = machine_.accOrZero();
     bool advance = true;
     if (acc == 0) {
         if (legalAddress(address))

@@ -112,7 +112,7 @@ void Machine::changePC(std::int32_t address) {
         return;
     }
     // An unreadable old PC has no highlight to take away.
-    const std::int32_t old = pc().value_or(0);
+    const std::int32_t old = pcOrZero();
     if (legalAddress(old)) setCellColour(old, kGrey);
     setCellColour(address, kYellow);
     writeRegister(Register::PC, address);

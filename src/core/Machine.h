@@ -106,6 +106,9 @@ class Machine {
     // report the rest out of line.
     [[nodiscard]] std::optional<std::int32_t> acc() { return registerValue(Register::Acc); }
     [[nodiscard]] std::optional<std::int32_t> pc() { return registerValue(Register::PC); }
+    // The same, going on with 0 after the report, as the run always does.
+    std::int32_t accOrZero() { return registerNumberOrZero(Register::Acc); }
+    std::int32_t pcOrZero() { return registerNumberOrZero(Register::PC); }
     void changeAcc(std::int32_t value);
     void changePC(std::int32_t address);
     // An empty operand is 0; an empty operator is reported.
@@ -175,10 +178,18 @@ class Machine {
     const Field& operatorField(int address) const { return memory_.field(address, Half::Operator); }
     const Field& operandField(int address) const { return memory_.field(address, Half::Operand); }
     // The reading of a register's text in the current base.
-    std::optional<std::int32_t> registerValue(Register reg) {
+    const std::int32_t* registerNumber(Register reg) {
         const std::int32_t* known = registers_.field(reg).knownNumber(base_);
-        if (!known && !(known = readRegister(reg))) return std::nullopt;
-        return *known;
+        return known ? known : readRegister(reg);
+    }
+    std::optional<std::int32_t> registerValue(Register reg) {
+        const std::int32_t* number = registerNumber(reg);
+        if (!number) return std::nullopt;
+        return *number;
+    }
+    std::int32_t registerNumberOrZero(Register reg) {
+        const std::int32_t* number = registerNumber(reg);
+        return number ? *number : 0;
     }
     // The slow paths: work the reading out, report a failure, and give the
     // number or nothing.

@@ -27,7 +27,7 @@ void RunControl::startExecution() {
     machine_.clearCellColours();
     machine_.setRegisterText(Register::Status, "0");
     // Rewriting the PC highlights its cell (an unreadable PC has been reported).
-    machine_.changePC(machine_.pc().value_or(0));
+    machine_.changePC(machine_.pcOrZero());
     machine_.clearError();
     machine_.runLog().restart();
     machine_.startRun();
@@ -75,7 +75,7 @@ void RunControl::step() {
     enableMenus(false);
     if (!machine_.running()) {
         machine_.clearCellColours();
-        machine_.changePC(machine_.pc().value_or(0));
+        machine_.changePC(machine_.pcOrZero());
         machine_.clearError();
         const int code = instructions_.fetch();
         if (!machine_.hasError()) {

@@ -77,8 +77,8 @@ bool StackInterrupts::interruptPending() {
 }
 
 void StackInterrupts::serviceInterrupt() {
-    savedPC_ = machine_.pc().value_or(0);
-    savedAcc_ = machine_.acc().value_or(0);
+    savedPC_ = machine_.pcOrZero();
+    savedAcc_ = machine_.accOrZero();
     if (!machine_.operandText(kVectorCell).empty()) {
         machine_.changePC(machine_.memoryWord(kVectorCell).value_or(0));
         setInterruptsEnabled(false);
