@@ -39,8 +39,10 @@ int Instructions::fetch() {
     // Only a failed read of the operator itself ends the fetch here: after an
     // earlier report of the same turn (a failed interrupt service) the view
     // still shows cycles 2 to 4, and the run loop stops on the error.
-    const std::int32_t* code = machine_.operatorNumber(machine_.currentAddress());
-    if (!code) return 0;
+    const std::int32_t* read = machine_.operatorNumber(machine_.currentAddress());
+    if (!read) return 0;
+    // Copied now: the student may edit the cell during the pauses.
+    const std::int32_t code = *read;
     pacing_.speedPause();
     if (hooks) {
         hooks->onMemoryToInstructionRegister();
@@ -48,7 +50,7 @@ int Instructions::fetch() {
         hooks->onMemoryToGeneralRegister();
     }
     pacing_.speedPause();
-    return *code;
+    return code;
 }
 
 bool Instructions::execute(Opcode op) {
