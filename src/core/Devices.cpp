@@ -38,7 +38,9 @@ void Devices::output() {
     const std::string& acc = machine_.registerText(Register::Acc);
     machine_.runLog().append("OUTPUT: " + acc);
     const std::int32_t value = signedValue(machine_.accOrZero());
-    printLine(plainText(value));
+    const std::string line = plainText(value);
+    printLine(line);
+    machine_.announcer().printed(line);
     machine_.hooks().onOutput();
 }
 

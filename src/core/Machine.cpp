@@ -48,6 +48,7 @@ void Machine::report(std::string_view message, std::string_view description) {
     text += description;
     messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", text);
     error_ = true;
+    lastReport_ = message;
 }
 
 std::optional<std::int32_t> Machine::getNumber(std::string_view text) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Announcer.h"
 #include "core/ClockHooks.h"
 #include "core/DisplayState.h"
 #include "core/Host.h"
@@ -34,6 +35,9 @@ class Machine {
     // passes check this once instead of calling hooks that do nothing.
     ClockHooks* attachedHooks() { return hooks_; }
     void setClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
+    // Who speaks to a student using a screen reader, or no one.
+    Announcer& announcer() { return announcer_ ? *announcer_ : noAnnouncer_; }
+    void setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
     const Mnemonics& mnemonics() const { return mnemonics_; }
     DisplayState& display() { return display_; }
     const DisplayState& display() const { return display_; }
@@ -69,7 +73,10 @@ class Machine {
     void stopRun() { running_ = false; }
     // Set by every report; the run or step ends after the current instruction.
     bool hasError() const { return error_; }
-    void clearError() { error_ = false; }
+    void clearError() {
+        error_ = false;
+        lastReport_.clear();
+    }
     void setError() { error_ = true; }
 
     // The address of the instruction being executed, as the last fetch read it.
@@ -98,6 +105,9 @@ class Machine {
     // The error convention: a box with the message and " - " and the
     // description, then the error flag.
     void report(std::string_view message, std::string_view description = {});
+    // The message of the last report since the error flag was cleared.
+    const std::string& lastReport() const { return lastReport_; }
+    void setLastReport(std::string message) { lastReport_ = std::move(message); }
 
     // Reads that report their failure and give nothing: the caller decides
     // what a failed read means (most go on with 0, as the machine always has).
@@ -208,6 +218,8 @@ class Machine {
     Host& host_;
     ClockHooks noHooks_;
     ClockHooks* hooks_ = nullptr;
+    Announcer noAnnouncer_;
+    Announcer* announcer_ = nullptr;
     const Mnemonics& mnemonics_;
     DisplayState& display_;
     Observers& observers_;
@@ -220,6 +232,7 @@ class Machine {
     bool mnemonicsShown_ = false;
     bool running_ = false;
     bool error_ = false;
+    std::string lastReport_;
     int currentAddress_ = 0;
     int speed_ = 5;
     RunLog runLog_;

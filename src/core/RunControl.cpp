@@ -1,6 +1,16 @@
 #include "core/RunControl.h"
 
+#include "core/Mnemonics.h"
+
 namespace zeb {
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    return std::string(trimBlanks(text));
+}
+
+} // namespace
 
 void RunControl::executeWithSound(Opcode op) {
     if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onExecuteInstruction();
@@ -20,6 +30,8 @@ void RunControl::reportIllegalInstruction() {
     machine_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
                         "Illegal instruction at " + machine_.registerText(Register::PC));
     machine_.setError();
+    machine_.setLastReport("Illegal instruction at " +
+                           trimmed(machine_.registerText(Register::PC)));
 }
 
 void RunControl::startExecution() {
@@ -49,9 +61,39 @@ void RunControl::startExecution() {
     machine_.stopRun();
 }
 
+void RunControl::tellRunEnd() {
+    const std::string pc = trimmed(machine_.registerText(Register::PC));
+    if (machine_.hasError())
+        machine_.announcer().say("Program stopped: " + machine_.lastReport());
+    else if (stopRequested_)
+        machine_.announcer().say("Stopped at " + pc);
+    else
+        machine_.announcer().say("Program halted at " + pc);
+}
+
+void RunControl::tellStep(int code) {
+    if (machine_.hasError()) {
+        machine_.announcer().say("Program stopped: " + machine_.lastReport());
+        return;
+    }
+    // The instruction as the student entered it, then what it changed.
+    const int a = machine_.currentAddress();
+    std::string done = "Stepped: " + machine_.mnemonics().name(code);
+    const std::string operand = trimmed(machine_.operandText(a));
+    if (!operand.empty()) done += " " + operand;
+    machine_.announcer().say(done + ", accumulator " +
+                             trimmed(machine_.registerText(Register::Acc)) + ", program counter " +
+                             trimmed(machine_.registerText(Register::PC)));
+}
+
 void RunControl::run() {
     Host& host = machine_.host();
     if (!host.validClick("runicon", 0)) return;
+    const bool starts = !machine_.running();
+    if (starts) {
+        stopRequested_ = false;
+        machine_.announcer().say("Running");
+    }
     enableMenus(false);
     if (machine_.demoMode()) host.setOnTop(Window::Demo, false);
     // Assembling clears the mnemonics check itself.
@@ -62,6 +104,7 @@ void RunControl::run() {
     if (output) host.setOnTop(Window::Output, true);
     if (!machine_.demoMode()) host.processEvents();
     startExecution();
+    if (starts) tellRunEnd();
     if (machine_.demoMode())
         host.setOnTop(Window::Demo, true);
     else
@@ -86,14 +129,28 @@ void RunControl::step() {
                 reportIllegalInstruction();
             }
         }
+        tellStep(code);
     }
     enableMenus(true);
 }
 
 void RunControl::stop() {
     if (!machine_.host().validClick("halticon", 0)) return;
+    if (machine_.running()) stopRequested_ = true;
     machine_.stopRun();
     enableMenus(true);
+}
+
+void RunControl::resetAccumulator() {
+    if (machine_.running()) return;
+    machine_.resetAcc();
+    machine_.announcer().say("Accumulator reset");
+}
+
+void RunControl::resetProgramCounter() {
+    if (machine_.running() || !machine_.host().validClick("pciconl", 0)) return;
+    machine_.resetPC();
+    machine_.announcer().say("Program counter reset");
 }
 
 } // namespace zeb

@@ -28,12 +28,19 @@ class RunControl {
     void run();
     void step();
     void stop();
+    // The reset buttons of the accumulator and the program counter; a run
+    // in progress keeps both.
+    void resetAccumulator();
+    void resetProgramCounter();
     void setSpeed(int value) { machine_.setSpeed(value); }
 
     void enableMenus(bool on) { machine_.display().set(Flag::MenusEnabled, on); }
 
   private:
     void reportIllegalInstruction();
+    // How a run or step ended, for a student who cannot see the registers.
+    void tellRunEnd();
+    void tellStep(int code);
 
     Machine& machine_;
     Pacing& pacing_;
@@ -41,6 +48,7 @@ class RunControl {
     StackInterrupts& stack_;
     std::function<bool()> assembleAll_;
     std::function<void(Opcode)> after_;
+    bool stopRequested_ = false;
 };
 
 } // namespace zeb

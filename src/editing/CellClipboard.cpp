@@ -67,6 +67,7 @@ void CellClipboard::clearMemoryNow() {
     m_.resetPC();
     m_.display().clearPrinterStrip();
     editor_.resetCurrentCell();
+    m_.announcer().say("Memory cleared");
 }
 
 void CellClipboard::clearAll() {

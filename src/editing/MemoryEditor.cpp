@@ -76,6 +76,13 @@ void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
     }
 }
 
+void MemoryEditor::markCurrent() {
+    const int a = AddressOf(currentCell_);
+    if (!legalAddress(a)) return;
+    selectionActive_ = true;
+    m_.setCellColour(a, kGreen);
+}
+
 std::string MemoryEditor::digitsOf(int i) const {
     return numberText(i, m_.base());
 }
@@ -87,41 +94,59 @@ void MemoryEditor::deleteLast() {
     setCurrent(cur);
 }
 
+void MemoryEditor::tellEntry(bool accepted) {
+    if (!accepted) {
+        m_.announcer().say("not accepted");
+        return;
+    }
+    const std::string value = currentValue(currentCell_);
+    m_.announcer().say("cell " + std::to_string(AddressOf(currentCell_)) +
+                       (isOperandCode(currentCell_) ? " operand " : " operator ") +
+                       (value.empty() ? "empty" : value));
+}
+
 void MemoryEditor::pressPad(int i) {
-    if (!m_.host().validClick("pads", i) || m_.running()) return;
+    if (!m_.host().validClick("pads", i)) return;
+    if (m_.running()) {
+        tellEntry(false);
+        return;
+    }
     const std::string cur = currentValue(currentCell_);
     if (i == kDeletePad) {
         deleteLast();
+        tellEntry(true);
         return;
     }
+    std::string next;
     if (!m_.mnemonicsShown() || isOperandCode(currentCell_)) {
-        const std::string next = cur + digitsOf(i);
-        if (next.size() <= 3 && asm_.isValidByte(next)) setCurrent(next);
-        return;
+        next = cur + digitsOf(i);
+        if (next.size() > 3 || !asm_.isValidByte(next)) next.clear();
+    } else if (const Mnemonics& names = m_.mnemonics(); cur.empty() || names.isMnemonic(cur)) {
+        if (legalInstruction(i)) next = names.name(i);
+    } else {
+        next = cur + digitsOf(i);
+        if (!asm_.isLegalOperatorText(next, true)) next.clear();
     }
-    const Mnemonics& names = m_.mnemonics();
-    if (cur.empty() || names.isMnemonic(cur)) {
-        if (legalInstruction(i)) setCurrent(names.name(i));
-        return;
-    }
-    const std::string next = cur + digitsOf(i);
-    if (asm_.isLegalOperatorText(next, true)) setCurrent(next);
+    if (!next.empty()) setCurrent(next);
+    tellEntry(!next.empty());
 }
 
 void MemoryEditor::typeCharacter(char key) {
     if (m_.demoMode()) return;
     if (key == kBackspace) {
         deleteLast();
+        tellEntry(true);
         return;
     }
     if (static_cast<unsigned char>(key) <= 32) return;
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
     const std::string cur = currentValue(currentCell_);
-    if (cur.size() >= 3) return;
     const std::string next = cur + upper;
-    const bool legal = isOperandCode(currentCell_) ? asm_.isLegalOperandText(next)
-                                                   : asm_.isLegalOperatorText(next, true);
+    const bool legal =
+        cur.size() < 3 && (isOperandCode(currentCell_) ? asm_.isLegalOperandText(next)
+                                                       : asm_.isLegalOperatorText(next, true));
     if (legal) setCurrent(next);
+    tellEntry(legal);
 }
 
 void MemoryEditor::navigate(NavKey key) {

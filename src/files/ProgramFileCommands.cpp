@@ -2,9 +2,16 @@
 
 #include "core/Mnemonics.h"
 
+#include <filesystem>
+
 namespace zeb {
 
 namespace {
+
+// What a student hears of a file: its name, without the folders.
+std::string fileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
 
 // Shows the cells in decimal while it lives, as files hold them.
 class DecimalWhileSaving {
@@ -114,6 +121,7 @@ void ProgramFileCommands::saveToFile(SaveMode mode) {
     }
     m_.setCurrentFileName(name);
     m_.display().set(Flag::SaveEnabled, true);
+    m_.announcer().say("Saved " + fileNameOf(name));
 }
 
 std::optional<FileError> ProgramFileCommands::saveWithoutPrompts(const std::string& name) {
@@ -167,6 +175,7 @@ void ProgramFileCommands::load(const std::string& name) {
         m_.resetPC();
         m_.resetAcc();
         m_.display().clearPrinterStrip();
+        if (step == Step::Ok) m_.announcer().say("Opened " + fileNameOf(name));
     }
     if (switched) bases_.changeBase(base);
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/OutputWindow.h"
 #include "mainwindow/views/ZebSession.h"
+#include "mainwindow/views/accessibility/SpokenAnnouncements.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 using namespace zeb;
@@ -49,6 +52,18 @@ class AccessibilityTest : public QObject, SessionFixture {
                 pad(p);
         }
     }
+    // What the screen reader is handed to speak, in order.
+    std::unique_ptr<QSignalSpy> listen() {
+        return std::make_unique<QSignalSpy>(
+            mainWindow().findChild<SpokenAnnouncements*>(QStringLiteral("spokenAnnouncements")),
+            &SpokenAnnouncements::spoken);
+    }
+    static QStringList heard(const QSignalSpy& spy) {
+        QStringList said;
+        for (const QList<QVariant>& args : spy)
+            said << args.at(0).toString();
+        return said;
+    }
     void focusGrid() {
         QApplication::setActiveWindow(&mainWindow());
         mainWindow().setFocus(Qt::OtherFocusReason);
@@ -65,16 +80,17 @@ class AccessibilityTest : public QObject, SessionFixture {
     // on a desktop's accessibility bus: see accessibility_client_test.
     void cleanup() { s.reset(); }
 
-    void keypadNamesReadAsTheirFaces_data() {
+    // Named as the student types them, whatever the faces show.
+    void keypadKeysAreNamedAsTyped_data() {
         QTest::addColumn<int>("pad");
         QTest::addColumn<QString>("name");
-        QTest::newRow("multiply") << 5 << QStringLiteral("Keypad 5 AC\u00d7");
-        QTest::newRow("divide") << 6 << QStringLiteral("Keypad 6 AC\u00f7");
-        QTest::newRow("jump if negative") << 8 << QStringLiteral("Keypad 8 JU-");
-        QTest::newRow("jump if zero") << 9 << QStringLiteral("Keypad 9 JU0");
+        QTest::newRow("multiply") << 5 << QStringLiteral("Keypad 5 ACX");
+        QTest::newRow("divide") << 6 << QStringLiteral("Keypad 6 AC/");
+        QTest::newRow("jump if negative") << 8 << QStringLiteral("Keypad 8 JM-");
+        QTest::newRow("jump if zero") << 9 << QStringLiteral("Keypad 9 JM0");
         QTest::newRow("delete") << 16 << QStringLiteral("Keypad delete");
     }
-    void keypadNamesReadAsTheirFaces() {
+    void keypadKeysAreNamedAsTyped() {
         QFETCH(int, pad);
         QFETCH(QString, name);
         QCOMPARE(spoken(child(QStringLiteral("pads_%1").arg(pad))), name);
@@ -169,15 +185,88 @@ class AccessibilityTest : public QObject, SessionFixture {
         enterCountingLoop();
         child<QSlider>(QStringLiteral("speed"))->setValue(10);
         focusGrid();
+        const auto spy = listen();
         QTest::keyClick(&mainWindow(), Qt::Key_F5);
         QVERIFY(!s->zeb().machine.running());
         QCOMPARE(spoken(child(QStringLiteral("runicon")), QAccessible::Description),
                  QStringLiteral("Program halted at 10"));
-        // A reader listening to the grid hears it from the current cell.
-        QCOMPARE(spoken(field("Operand", 12), QAccessible::Description),
-                 QStringLiteral("1. Program halted at 10"));
-        QTest::keyClick(&mainWindow(), Qt::Key_Down);
-        QCOMPARE(spoken(field("Operand", 12), QAccessible::Description), QStringLiteral("1"));
+        // Every printed line is heard, alone or in a summary, before the halt.
+        const QStringList said = heard(*spy);
+        QCOMPARE(said.front(), QStringLiteral("Running"));
+        QCOMPARE(said.back(), QStringLiteral("Program halted at 10"));
+        int lines = 0;
+        for (const QString& line : said.mid(1, said.size() - 2)) {
+            const QRegularExpressionMatch summary =
+                QRegularExpression(QStringLiteral("^printed (\\d+) lines, last (-?\\d+)$"))
+                    .match(line);
+            lines += summary.hasMatch() ? summary.captured(1).toInt() : 1;
+        }
+        QCOMPARE(lines, 9);
+        QVERIFY2(said.at(said.size() - 2).endsWith(QLatin1String("1")), qPrintable(said.join('|')));
+        // Nothing of it stays on the cells to be heard again later.
+        QCOMPARE(spoken(field("Operand", 12), QAccessible::Description), QString());
+    }
+
+    // Each command that changes something out of sight says so, once.
+    void commandsAreToldInTheirOwnWords() {
+        enterCountingLoop();
+        focusGrid();
+        const struct {
+            std::function<void()> command;
+            QString said;
+        } commands[] = {
+            {[&] { QTest::keyClick(&mainWindow(), Qt::Key_F10); },
+             QStringLiteral("Stepped: LDA 11, accumulator 9, program counter 1")},
+            {[&] { click(child(QStringLiteral("pciconl"))); },
+             QStringLiteral("Program counter reset")},
+            {[&] { click(child(QStringLiteral("acciconl"))); },
+             QStringLiteral("Accumulator reset")},
+            {[&] {
+                 click(field("Operand", 20));
+                 QTest::keyClick(&mainWindow(), '4');
+             },
+             QStringLiteral("cell 20 operand 4")},
+            {[&] { QTest::keyClick(&mainWindow(), 'x'); }, QStringLiteral("not accepted")},
+            {[&] { QTest::keyClick(&mainWindow(), Qt::Key_Backspace); },
+             QStringLiteral("cell 20 operand empty")},
+            {[&] {
+                 click(field("Operator", 20));
+                 pad(8);
+             },
+             QStringLiteral("cell 20 operator 8")},
+            {[&] { click(child(QStringLiteral("clearicon"))); }, QStringLiteral("Memory cleared")},
+        };
+        for (const auto& c : commands) {
+            const auto spy = listen();
+            c.command();
+            QCOMPARE(heard(*spy), QStringList{c.said});
+        }
+    }
+
+    void stopAndErrorsEndTheRunInTheirOwnWords() {
+        enterCountingLoop();
+        child<QSlider>(QStringLiteral("speed"))->setValue(1);
+        auto spy = listen();
+        QTimer::singleShot(300, child(QStringLiteral("halticon")),
+                           [this] { click(child(QStringLiteral("halticon"))); });
+        child<QPushButton>(QStringLiteral("runicon"))->click();
+        const QString pc = child<FieldPanel>(QStringLiteral("pcicon"))->text().trimmed();
+        QCOMPARE(heard(*spy).back(), QStringLiteral("Stopped at %1").arg(pc));
+        QCOMPARE(spoken(child(QStringLiteral("runicon")), QAccessible::Description),
+                 QStringLiteral("Stopped at %1").arg(pc));
+        // A reset PC leaves nothing of the last run on the run controls.
+        click(child(QStringLiteral("pciconl")));
+        QVERIFY(!spoken(child(QStringLiteral("runicon")), QAccessible::Description)
+                     .contains(QLatin1String("Stopped")));
+
+        // An empty memory: the message box's own words.
+        click(child(QStringLiteral("clearicon")));
+        messages.clear();
+        spy = listen();
+        child<QPushButton>(QStringLiteral("runicon"))->click();
+        QCOMPARE(messages.size(), std::size_t{1});
+        const QString box = QString::fromStdString(messages.front()).section(" - ", 0, 0);
+        QCOMPARE(heard(*spy).back(), QStringLiteral("Program stopped: ") + box);
     }
 
     void memoryIsOneTableWithTheCursorSelected() {
@@ -212,20 +301,6 @@ class AccessibilityTest : public QObject, SessionFixture {
         click(field("Operand", 40));
         QCOMPARE(table->selectedCellCount(), 1);
         QCOMPARE(table->selectedCells().front()->object(), field("Operand", 40));
-    }
-
-    void anErrorEndsTheRunAudibly() {
-        // AC\u00f7 11, with nothing at 11.
-        click(field("Operator", 0));
-        pad(6);
-        click(field("Operand", 0));
-        pad(1);
-        pad(1);
-        child<QPushButton>(QStringLiteral("runicon"))->click();
-        QCOMPARE(messages.size(), std::size_t{1});
-        QVERIFY2(spoken(child(QStringLiteral("runicon")), QAccessible::Description)
-                     .startsWith(QStringLiteral("Program stopped by an error at ")),
-                 qPrintable(spoken(child(QStringLiteral("runicon")), QAccessible::Description)));
     }
 
     void theInputWindowPromptsAndReadsItsDigits() {

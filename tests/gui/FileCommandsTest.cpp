@@ -1,14 +1,18 @@
 #include "SessionFixture.h"
 #include "mainwindow/views/PreferencesDialog.h"
+#include "mainwindow/views/accessibility/SpokenAnnouncements.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -64,6 +68,8 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
   private slots:
+    // The user's configuration folder becomes one of the test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
         start();
         dialogs.clear();
@@ -76,18 +82,27 @@ class FileCommandsTest : public QObject, SessionFixture {
     void saveAndReopenAcrossModes() {
         writeFile(path("C.ZEB"), kCount);
         answerFileDialog(path("C.ZEB"));
+        // A student who cannot see the title bar hears the file's name.
+        QSignalSpy spoken(mainWindow().findChild<views::SpokenAnnouncements*>(),
+                          &views::SpokenAnnouncements::spoken);
         trigger("fileopen");
+        QCOMPARE(spoken.takeLast().at(0).toString(), QStringLiteral("Opened C.ZEB"));
         QVERIFY(mainWindow().action("MnuSave")->isEnabled());
         trigger("MnHexadecimal");
         trigger("mnDissassemble");
         const auto shown = cells();
         QCOMPARE(text("Operator", 0), QStringLiteral("LDA"));
         QCOMPARE(text("Operand", 0), QStringLiteral("B"));
-        QTRY_COMPARE(field("Operator", 0)->accessibleDescription(), QStringLiteral("LDA"));
-        QTRY_COMPARE(field("Operator", 5)->accessibleDescription(), QStringLiteral("empty"));
+        const auto value = [this](int a) {
+            return QAccessible::queryAccessibleInterface(field("Operator", a))
+                ->text(QAccessible::Value);
+        };
+        QCOMPARE(value(0), QStringLiteral("LDA"));
+        QCOMPARE(value(5), QStringLiteral("empty"));
 
         answerFileDialog(path("H.ZEB"));
         trigger("savefile");
+        QCOMPARE(spoken.takeLast().at(0).toString(), QStringLiteral("Saved H.ZEB"));
         QCOMPARE(readFile(path("H.ZEB")).left(13), QByteArray(" 0|LDA| 11|\r\n"));
         QCOMPARE(cells(), shown); // the save went through decimal and came back
 
@@ -148,6 +163,26 @@ class FileCommandsTest : public QObject, SessionFixture {
         QCOMPARE(text("Operator", 0), QStringLiteral("1"));
         QVERIFY(!mainWindow().action("MnuSave")->isEnabled());
         QVERIFY(s->zeb().machine.currentFileName().empty());
+    }
+
+    // What the file dialog remembers lasts for the session only.
+    void fileDialogWritesNoConfiguration() {
+        QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QVERIFY(config.removeRecursively());
+        bool shown = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&shown] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                shown = true;
+                d->reject();
+            }
+        });
+        poll.start(10);
+        trigger("fileopen");
+        QVERIFY(shown);
+        s.reset();
+        QVERIFY2(!config.exists() || config.isEmpty(),
+                 qPrintable(config.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ')));
     }
 
     void copyAndPasteMarkedCells() {

@@ -6,7 +6,11 @@
 namespace zeb::demo::views {
 
 HelpBrowser::HelpBrowser(QHelpEngineCore& engine, QWidget* parent)
-    : QTextBrowser(parent), engine_(engine) {}
+    : QTextBrowser(parent), engine_(engine) {
+    // A caret the arrow keys move line by line, which a screen reader
+    // follows and reads: without it the keys only scroll the page.
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+}
 
 void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
     if (!name.isRelative() && name.scheme() != QLatin1String("qthelp")) {

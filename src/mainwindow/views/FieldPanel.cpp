@@ -1,6 +1,7 @@
 #include "mainwindow/views/FieldPanel.h"
 
 #include "mainwindow/views/RepaintPacer.h"
+#include "ui/FocusMark.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -11,7 +12,6 @@ namespace zeb::views {
 FieldPanel::FieldPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleDescription(QStringLiteral("empty"));
 }
 
 void FieldPanel::setText(const QString& text) {
@@ -19,7 +19,6 @@ void FieldPanel::setText(const QString& text) {
     text_ = text;
     // Told to a screen reader as the model changes, painted or not (a
     // minimised window, a fast run).
-    setAccessibleDescription(spokenText());
     announce(QAccessible::NameChanged);
     changed();
 }
@@ -31,13 +30,8 @@ QString FieldPanel::spokenText() const {
 void FieldPanel::setCurrent(bool current) {
     if (current == current_) return;
     current_ = current;
-    if (!current_) note_.clear();
     announce(QAccessible::StateChanged);
-}
-
-void FieldPanel::setNote(const QString& note) {
-    note_ = note;
-    announce(QAccessible::DescriptionChanged);
+    changed();
 }
 
 void FieldPanel::setExecuting(bool executing) {
@@ -47,7 +41,32 @@ void FieldPanel::setExecuting(bool executing) {
 }
 
 void FieldPanel::announce(int accessibleEvent) {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive()) {
+        // A reader that starts later asks for the values as they are.
+        toldText_ = text_;
+        toldExecuting_ = executing_;
+        return;
+    }
+    // The cursor moves at the student's pace; values may change at the
+    // run's, faster than anyone can listen: the reader hears of a change
+    // that is still a change when its turn comes.
+    if (!pacer_ || accessibleEvent == QAccessible::StateChanged) {
+        announceNow(accessibleEvent);
+        return;
+    }
+    pacer_->tellLater(this, accessibleEvent, [this, accessibleEvent] {
+        if (accessibleEvent == QAccessible::NameChanged) {
+            if (toldText_ == text_) return;
+            toldText_ = text_;
+        } else if (accessibleEvent == QAccessible::DescriptionChanged) {
+            if (toldExecuting_ == executing_) return;
+            toldExecuting_ = executing_;
+        }
+        announceNow(accessibleEvent);
+    });
+}
+
+void FieldPanel::announceNow(int accessibleEvent) {
     if (accessibleEvent == QAccessible::StateChanged) {
         QAccessible::State changed;
         changed.selected = true;
@@ -91,6 +110,10 @@ void FieldPanel::paintEvent(QPaintEvent*) {
     // pixel and no neighbour paints over it.
     p.fillRect(r, QColor(96, 96, 96));
     p.fillRect(r.adjusted(1, 1, -1, bottomBorder_ ? -1 : 0), background_);
+    // Typing changes the current cell while its window has the keyboard:
+    // framed, as its colour may be any (a run clears the white).
+    if (current_ && isMemoryCell() && window()->isActiveWindow())
+        ui::drawFocusMark(p, r.adjusted(1, 1, -1, bottomBorder_ ? -1 : 0));
     p.setPen(Qt::black);
     p.setFont(font());
     p.drawText(r.adjusted(2, 0, -2, 0), static_cast<int>(alignment_) | Qt::AlignVCenter, text_);

@@ -37,10 +37,6 @@ class FieldPanel : public QWidget {
     int column() const { return column_; }
     bool isCurrent() const { return current_; }
     void setCurrent(bool current);
-    // Something a screen reader is told while this is the current cell (the
-    // end of a run); forgotten when the cursor moves on.
-    QString note() const { return note_; }
-    void setNote(const QString& note);
     bool isExecuting() const { return executing_; }
     void setExecuting(bool executing);
 
@@ -63,9 +59,12 @@ class FieldPanel : public QWidget {
     int column_ = -1;
     bool current_ = false;
     bool executing_ = false;
-    QString note_;
+    // What a screen reader was last told.
+    QString toldText_;
+    bool toldExecuting_ = false;
     void changed();
     void announce(int accessibleEvent);
+    void announceNow(int accessibleEvent);
 };
 
 } // namespace zeb::views

@@ -1,5 +1,7 @@
 #include "mainwindow/views/MainWindow.h"
 
+#include "core/Mnemonics.h"
+
 #include "mainwindow/views/AddressLabels.h"
 #include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/HoverStatus.h"
@@ -11,6 +13,7 @@
 #include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 #include "mainwindow/views/accessibility/RunStateText.h"
+#include "mainwindow/views/accessibility/SpokenAnnouncements.h"
 #include "mainwindow/views/accessibility/SpokenNames.h"
 #include "ui/ColourConversion.h"
 #include "ui/Fonts.h"
@@ -46,11 +49,16 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     client_->installEventFilter(this);
     setCentralWidget(client_);
     controls_ = MainWindowControls::create(client_, pacer_);
+    // A keypad key is named as its instruction is typed, whatever its face
+    // shows (a face of JU- is typed JM-).
+    for (int i = 0; i < MemoryEditor::kDeletePad; ++i)
+        controls_.keypad[static_cast<std::size_t>(i)]->setAccessibleName(
+            QStringLiteral("Keypad %1 %2")
+                .arg(i)
+                .arg(QString::fromStdString(models_.zeb.machine.mnemonics().name(i))));
     runState_ = std::make_unique<RunStateText>(
-        models_.zeb.machine,
-        std::initializer_list<QWidget*>{controls_.runButton, controls_.stepButton,
-                                        controls_.stopButton},
-        [this](const QString& text) { cellFocus_.tell(text); });
+        models_.zeb.machine, std::initializer_list<QWidget*>{
+                                 controls_.runButton, controls_.stepButton, controls_.stopButton});
 
     statusBarText_ = new QLabel(this);
     statusBarText_->setObjectName(QStringLiteral("PnlStatus"));
@@ -58,6 +66,8 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     statusBarText_->setMinimumWidth(1);
     statusBar()->addWidget(statusBarText_, 1);
     statusBar()->setSizeGripEnabled(false);
+    announcements_ = new SpokenAnnouncements(statusBar());
+    models_.zeb.machine.setAnnouncer(announcements_);
 
     menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
     connectControls();
@@ -80,6 +90,7 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    models_.zeb.machine.setAnnouncer(nullptr);
     models_.zeb.observers.remove(this);
 }
 
@@ -94,6 +105,37 @@ QList<QRect> MainWindow::keepClearRects() const {
     return {titleBar, controls_.keypadAndRunControls()};
 }
 
+QList<QRect> MainWindow::registerRects() const {
+    const MainWindowControls& c = controls_;
+    QList<QRect> rects;
+    // Hidden ones too: the Options menu shows them in their places.
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             c.accumulatorPanel, c.resetAccumulatorButton, c.programCounterPanel,
+             c.resetProgramCounterButton, c.stackPointerPanel, c.resetStackPointerButton,
+             c.statusRegisterPanel, c.statusLabel, c.interruptPanel, c.interruptLabel})
+        rects.append(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+    return rects;
+}
+
+QRect MainWindow::rowsAroundProgramCounter() const {
+    // Read back from the field as shown, quietly: a field that is no number
+    // counts as 0.
+    bool ok = false;
+    const int pc = controls_.programCounterPanel->text().trimmed().toInt(
+        &ok, radix(models_.zeb.machine.base()));
+    const int at = ok && pc >= 0 && pc < kMemorySize ? pc : 0;
+    // Two rows before it and five after it, within its column.
+    const int column = at / 16, first = std::max(16 * column, at - 2),
+              last = std::min(16 * column + 15, at + 5);
+    QRect rows;
+    for (int a = first; a <= last; ++a)
+        for (Half half : {Half::Operator, Half::Operand}) {
+            const FieldPanel* f = controls_.field(a, half);
+            rows |= QRect(f->mapToGlobal(QPoint(0, 0)), f->size());
+        }
+    return rows;
+}
+
 void MainWindow::connectControls() {
     const MainWindowControls& c = controls_;
     MemoryEditor& editor = models_.editor;
@@ -105,34 +147,39 @@ void MainWindow::connectControls() {
                     editor.pressOperator(a, button == Qt::LeftButton,
                                          modifiers.testFlag(Qt::ShiftModifier));
                 });
-        connect(opr, &FieldPanel::clicked, this, [&editor, a] { editor.selectOperator(a); });
-        connect(c.field(a, Half::Operand), &FieldPanel::clicked, this,
-                [&editor, a] { editor.selectOperand(a); });
+        connect(opr, &FieldPanel::clicked, this, [this, &editor, a] {
+            editor.selectOperator(a);
+            showCurrentCell();
+        });
+        connect(c.field(a, Half::Operand), &FieldPanel::clicked, this, [this, &editor, a] {
+            editor.selectOperand(a);
+            showCurrentCell();
+        });
     }
     for (int i = 0; i < MainWindowControls::kPads; ++i)
         connect(c.keypad[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
                 [&editor, i] { editor.pressPad(i); });
     connect(c.clearButton, &QPushButton::clicked, this, [this] { models_.clipboard.clearAll(); });
 
-    connect(c.resetAccumulatorButton, &QPushButton::clicked, this, [&zeb] {
-        if (!zeb.machine.running()) zeb.machine.resetAcc();
-    });
-    connect(c.resetProgramCounterButton, &QPushButton::clicked, this, [&zeb] {
-        Machine& m = zeb.machine;
-        if (!m.running() && m.host().validClick("pciconl", 0)) m.resetPC();
-    });
+    connect(c.resetAccumulatorButton, &QPushButton::clicked, this,
+            [&zeb] { zeb.run.resetAccumulator(); });
+    connect(c.resetProgramCounterButton, &QPushButton::clicked, this,
+            [&zeb] { zeb.run.resetProgramCounter(); });
     connect(c.resetStackPointerButton, &QPushButton::clicked, this,
             [&zeb] { zeb.stack.resetStackPointer(); });
 
     connect(c.runButton, &QPushButton::clicked, this, [this, &zeb] {
-        runState_->runRequested();
+        if (!zeb.machine.running()) runState_->runRequested();
         zeb.run.run();
     });
     connect(c.stepButton, &QPushButton::clicked, this, [this, &zeb] {
-        runState_->stepRequested();
+        if (!zeb.machine.running()) runState_->stepRequested();
         zeb.run.step();
     });
-    connect(c.stopButton, &QPushButton::clicked, this, [&zeb] { zeb.run.stop(); });
+    connect(c.stopButton, &QPushButton::clicked, this, [this, &zeb] {
+        runState_->stopRequested();
+        zeb.run.stop();
+    });
     // The speed changes when the thumb is let go, not while it is dragged.
     QSlider* speed = c.speedSlider;
     connect(speed, &QSlider::valueChanged, this, [&zeb, speed](int value) {
@@ -146,20 +193,24 @@ void MainWindow::connectControls() {
 }
 
 void MainWindow::addRunKeys() {
+    addRunKeysTo(this);
+    for (QPushButton* button : {controls_.runButton, controls_.stepButton, controls_.stopButton})
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            button->text(), runKeyOf(button).toString(QKeySequence::NativeText)));
+}
+
+QKeySequence MainWindow::runKeyOf(const QPushButton* button) const {
+    return button == controls_.runButton    ? kRunKey
+           : button == controls_.stepButton ? kStepKey
+                                            : kStopKey;
+}
+
+void MainWindow::addRunKeysTo(QWidget* window) {
     // Function keys, so that every typed character still goes to the memory
     // editor; they act as a click, so a disabled control ignores them.
-    const struct {
-        QPushButton* button;
-        QKeySequence key;
-    } keys[] = {{controls_.runButton, kRunKey},
-                {controls_.stepButton, kStepKey},
-                {controls_.stopButton, kStopKey}};
-    for (const auto& k : keys) {
-        auto* shortcut = new QShortcut(k.key, this);
-        QPushButton* button = k.button;
+    for (QPushButton* button : {controls_.runButton, controls_.stepButton, controls_.stopButton}) {
+        auto* shortcut = new QShortcut(runKeyOf(button), window);
         connect(shortcut, &QShortcut::activated, button, [button] { button->click(); });
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(),
-                                                         k.key.toString(QKeySequence::NativeText)));
     }
 }
 
@@ -250,6 +301,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Delete) return;
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ShiftModifier) {
+        models_.editor.markCurrent();
+        return;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -267,9 +322,15 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     } kNavigation[] = {{Qt::Key_Home, NavKey::Home}, {Qt::Key_End, NavKey::End},
                        {Qt::Key_Left, NavKey::Left}, {Qt::Key_Right, NavKey::Right},
                        {Qt::Key_Up, NavKey::Up},     {Qt::Key_Down, NavKey::Down}};
+    // With Shift the keys mark as Shift+click does: the cell left and the
+    // cell reached.
+    const bool marking = event->modifiers().testFlag(Qt::ShiftModifier);
     for (const auto& n : kNavigation)
         if (event->key() == n.key) {
+            if (marking) models_.editor.markCurrent();
             models_.editor.navigate(n.nav);
+            if (marking) models_.editor.markCurrent();
+            showCurrentCell();
             return;
         }
     QMainWindow::keyReleaseEvent(event);
@@ -284,7 +345,11 @@ void MainWindow::focusInEvent(QFocusEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) update();
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) update();
+        // The current cell's frame comes and goes with the keyboard.
+        if (FieldPanel* current = currentField()) current->update();
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -13,13 +13,16 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 
 namespace zeb::views {
 
+class FieldPanel;
 class HoverStatus;
 class MainMenus;
 class RepaintPacer;
 class RunStateText;
+class SpokenAnnouncements;
 
 // The main window: memory grid, keypad, registers, run controls, printer and
 // menus. It shows what the core holds and hands every user event to the
@@ -48,10 +51,17 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void blockInput(bool blocked);
     bool inputBlocked() const { return inputBlocks_ > 0; }
 
+    // The run keys also work while `window` (a device window) is active.
+    void addRunKeysTo(QWidget* window);
+
     QAction* action(const QString& name) const;
     // What no other window may cover, in screen coordinates: the title and
     // menu bars, and the keypad with the run controls.
     QList<QRect> keepClearRects() const;
+    // The registers with their labels and buttons, and the memory rows
+    // around the program counter, in screen coordinates.
+    QList<QRect> registerRects() const;
+    QRect rowsAroundProgramCounter() const;
     const MainWindowControls& controls() const { return controls_; }
 
     void cellTextChanged(int address, Half half) override;
@@ -74,12 +84,16 @@ class MainWindow : public QMainWindow, public MachineObserver {
   private:
     void connectControls();
     void addRunKeys();
+    QKeySequence runKeyOf(const QPushButton* button) const;
     void showFlag(Flag flag);
     void showKeypadFaces();
     void showAddressBase();
+    void showPrinterLine(int index);
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
     void showCurrentCell();
+    // The field typing changes; nullptr for none.
+    FieldPanel* currentField() const;
 
     MainWindowModels models_;
     HoverStatus* hover_ = nullptr;
@@ -89,6 +103,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     QLabel* statusBarText_ = nullptr;
     CellFocus cellFocus_{this};
     std::unique_ptr<RunStateText> runState_;
+    SpokenAnnouncements* announcements_ = nullptr;
     MainMenus* menus_ = nullptr;
     int inputBlocks_ = 0;
     bool painted_ = false;

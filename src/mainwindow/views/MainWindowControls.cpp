@@ -5,6 +5,7 @@
 #include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "ui/MarkedSlider.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,8 +56,10 @@ void createMemoryGrid(MainWindowControls& c, QWidget* client, RepaintPacer* pace
     for (int a = 0; a < kMemorySize; ++a) {
         auto* opr = named(new FieldPanel(client), QStringLiteral("Operator_%1").arg(a),
                           QStringLiteral("Memory cell %1, operator").arg(a));
+        // A screen reader reads a row of the grid as one: the address is
+        // said once, with the operator.
         auto* opd = named(new FieldPanel(client), QStringLiteral("Operand_%1").arg(a),
-                          QStringLiteral("Memory cell %1, operand").arg(a));
+                          QStringLiteral("operand"));
         opr->setPacer(pacer);
         opd->setPacer(pacer);
         opr->setGridPosition(a, 0);
@@ -111,7 +114,7 @@ void createRunControls(MainWindowControls& c, QWidget* client) {
         button(client, QStringLiteral("stepicon"), QStringLiteral("Step"), QStringLiteral("Step"));
     c.stopButton =
         button(client, QStringLiteral("halticon"), QStringLiteral("Stop"), QStringLiteral("Stop"));
-    c.speedSlider = named(new QSlider(Qt::Horizontal, client), QStringLiteral("speed"),
+    c.speedSlider = named(new ui::MarkedSlider(Qt::Horizontal, client), QStringLiteral("speed"),
                           QStringLiteral("Speed"));
     c.speedSlider->setRange(1, 10);
     c.speedSlider->setPageStep(1);

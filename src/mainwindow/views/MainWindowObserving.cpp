@@ -7,6 +7,7 @@
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/MainMenus.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 #include "mainwindow/views/accessibility/RunStateText.h"
 #include "mainwindow/views/accessibility/SpokenNames.h"
@@ -48,12 +49,16 @@ void MainWindow::cellColourChanged(int address) {
     showCurrentCell();
 }
 
-void MainWindow::showCurrentCell() {
+FieldPanel* MainWindow::currentField() const {
     const int code = models_.editor.currentCell();
     const bool operand = MemoryEditor::isOperandCode(code);
     const int address = operand ? code - MemoryEditor::kOperandBase : code;
-    if (address >= 0 && address < kMemorySize)
-        cellFocus_.setCurrent(controls_.field(address, operand ? Half::Operand : Half::Operator));
+    if (address < 0 || address >= kMemorySize) return nullptr;
+    return controls_.field(address, operand ? Half::Operand : Half::Operator);
+}
+
+void MainWindow::showCurrentCell() {
+    if (FieldPanel* current = currentField()) cellFocus_.setCurrent(current);
 }
 
 void MainWindow::registerChanged(Register reg) {
@@ -65,6 +70,9 @@ void MainWindow::registerChanged(Register reg) {
         break;
     case Register::PC:
         c.programCounterPanel->setText(text);
+        // Reset, or another program: how the last run ended is past.
+        if (models_.zeb.display.get(Flag::MenusEnabled) && !models_.zeb.machine.running())
+            runState_->forget();
         break;
     case Register::SP:
         c.stackPointerPanel->setText(text);
@@ -83,15 +91,17 @@ void MainWindow::displayChanged(DisplayItem item, int index) {
     switch (item) {
     case DisplayItem::Flag:
         showFlag(static_cast<Flag>(index));
-        if (static_cast<Flag>(index) == Flag::MenusEnabled)
+        if (static_cast<Flag>(index) == Flag::MenusEnabled) {
+            // The run has ended: the screen reader hears the last values now.
+            if (d.get(Flag::MenusEnabled)) pacer_->tellNow();
             runState_->menusEnabled(d.get(Flag::MenusEnabled));
+        }
         break;
     case DisplayItem::StatusText:
         showStatusText(statusBarText_, qt(d.statusText()));
         break;
     case DisplayItem::PrinterLine:
-        if (index >= 1 && index <= MainWindowControls::kPrinterLines)
-            controls_.printerLine(index)->setText(qt(d.printerLine(index)));
+        if (index >= 1 && index <= MainWindowControls::kPrinterLines) showPrinterLine(index);
         break;
     case DisplayItem::PrinterIcon:
         controls_.printer->setPrinting(d.printing());
@@ -109,6 +119,18 @@ void MainWindow::displayChanged(DisplayItem item, int index) {
             unsetCursor();
         break;
     }
+}
+
+void MainWindow::showPrinterLine(int index) {
+    QLineEdit* line = controls_.printerLine(index);
+    const QString text = qt(models_.zeb.display.printerLine(index));
+    // Each new text is told to a screen reader: during a run the strip
+    // follows at the rate a listener can take (the lines themselves are
+    // spoken as they are printed).
+    if (models_.zeb.display.get(Flag::MenusEnabled))
+        line->setText(text);
+    else
+        pacer_->tellLater(line, 0, [line, text] { line->setText(text); });
 }
 
 void MainWindow::showFlag(Flag flag) {

@@ -8,6 +8,9 @@ RepaintPacer::RepaintPacer(QObject* parent) : QObject(parent) {
     timer_.setSingleShot(true);
     timer_.setInterval(kFrameMs);
     connect(&timer_, &QTimer::timeout, this, &RepaintPacer::flush);
+    tellTimer_.setSingleShot(true);
+    tellTimer_.setInterval(kTellMs);
+    connect(&tellTimer_, &QTimer::timeout, this, &RepaintPacer::tellNow);
 }
 
 void RepaintPacer::request(QWidget* widget) {
@@ -22,6 +25,24 @@ void RepaintPacer::flush() {
     pending_.clear();
     for (const QPointer<QWidget>& w : widgets)
         if (w) w->update();
+}
+
+void RepaintPacer::tellLater(QObject* object, int kind, std::function<void()> tell) {
+    for (Telling& t : telling_)
+        if (t.object == object && t.kind == kind) {
+            t.tell = std::move(tell);
+            return;
+        }
+    telling_.push_back({object, kind, std::move(tell)});
+    if (!tellTimer_.isActive()) tellTimer_.start();
+}
+
+void RepaintPacer::tellNow() {
+    tellTimer_.stop();
+    const auto waiting = std::move(telling_);
+    telling_.clear();
+    for (const Telling& t : waiting)
+        if (t.object) t.tell();
 }
 
 } // namespace zeb::views

@@ -23,12 +23,10 @@ QString AccessibleField::text(QAccessible::Text t) const {
         return f->accessibleName() + QStringLiteral(", ") + f->spokenText();
     case QAccessible::Value:
         return f->spokenText();
-    case QAccessible::Description: {
-        QString d = f->spokenText();
-        if (f->isExecuting()) d += QStringLiteral(", program counter");
-        if (!f->note().isEmpty()) d += QStringLiteral(". ") + f->note();
-        return d;
-    }
+    case QAccessible::Description:
+        // The value is in the name already: a reader says the description
+        // after it, and would say the value twice.
+        return f->isExecuting() ? QStringLiteral("program counter") : QString();
     default:
         return QAccessibleWidget::text(t);
     }

@@ -26,10 +26,6 @@ void CellFocus::setExecuting(FieldPanel* operatorField, FieldPanel* operandField
         if (f) f->setExecuting(true);
 }
 
-void CellFocus::tell(const QString& text) {
-    if (current_ && QApplication::focusWidget() == window_) current_->setNote(text);
-}
-
 void CellFocus::announceCurrent() const {
     if (!current_ || !QAccessible::isActive()) return;
     // Only while the keys go to the grid: the window itself has the focus.

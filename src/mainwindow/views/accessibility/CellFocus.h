@@ -18,9 +18,6 @@ class CellFocus {
     void setExecuting(FieldPanel* operatorField, FieldPanel* operandField);
     // Tells the reader which cell has the focus, when the grid has it.
     void announceCurrent() const;
-    // Tells the reader `text` through the current cell, which it is
-    // listening to while the grid has the keyboard.
-    void tell(const QString& text);
 
   private:
     QWidget* window_;

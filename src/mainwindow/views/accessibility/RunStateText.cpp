@@ -6,9 +6,8 @@
 
 namespace zeb::views {
 
-RunStateText::RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls,
-                           std::function<void(const QString&)> tell)
-    : machine_(machine), tell_(std::move(tell)) {
+RunStateText::RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls)
+    : machine_(machine) {
     std::size_t i = 0;
     for (QWidget* w : controls)
         if (i < std::size(controls_)) controls_[i++] = w;
@@ -16,19 +15,31 @@ RunStateText::RunStateText(const Machine& machine, std::initializer_list<QWidget
 
 void RunStateText::menusEnabled(bool enabled) {
     const QString pc = QString::fromStdString(machine_.registerText(Register::PC)).trimmed();
+    const QString report = QString::fromStdString(machine_.lastReport());
     if (!enabled)
-        text_ = running_ ? QStringLiteral("Running") : QStringLiteral("Stepping");
+        show(running_ ? QStringLiteral("Running") : QStringLiteral("Stepping"));
+    else if (machine_.running())
+        return; // Run or Step pressed during a run: it goes on
     else if (machine_.hasError())
-        text_ = QStringLiteral("Program stopped by an error at %1").arg(pc);
+        show(QStringLiteral("Program stopped: %1").arg(report));
+    else if (running_ && stopped_)
+        show(QStringLiteral("Stopped at %1").arg(pc));
     else if (running_)
-        text_ = QStringLiteral("Program halted at %1").arg(pc);
+        show(QStringLiteral("Program halted at %1").arg(pc));
     else
-        text_ = QStringLiteral("Stepped, program counter %1").arg(pc);
-    if (enabled) running_ = false;
+        show(QStringLiteral("Stepped, program counter %1").arg(pc));
+}
+
+void RunStateText::forget() {
+    if (!text_.isEmpty()) show(QString());
+}
+
+void RunStateText::show(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
     // Setting a description tells the screen reader of the change.
     for (QWidget* w : controls_)
         if (w) w->setAccessibleDescription(text_);
-    if (enabled && tell_) tell_(text_);
 }
 
 } // namespace zeb::views

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include <functional>
+#include <initializer_list>
 
 class QWidget;
 
@@ -15,22 +15,29 @@ namespace zeb::views {
 // kept as the accessible description of the run controls.
 class RunStateText {
   public:
-    // `tell` also hears how a run or step ended, for the grid's current cell.
-    RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls,
-                 std::function<void(const QString&)> tell);
+    RunStateText(const Machine& machine, std::initializer_list<QWidget*> controls);
 
-    // A Run (not a Step) is about to start.
-    void runRequested() { running_ = true; }
+    // A Run or a Step is about to start from idle, or Stop was pressed.
+    void runRequested() {
+        running_ = true;
+        stopped_ = false;
+    }
     void stepRequested() { running_ = false; }
+    void stopRequested() { stopped_ = true; }
     // Called when the menus are enabled (idle) or disabled (busy) again.
     void menusEnabled(bool enabled);
+    // The program counter was set between runs (reset, another program):
+    // how the last run ended no longer applies.
+    void forget();
     QString text() const { return text_; }
 
   private:
+    void show(const QString& text);
+
     const Machine& machine_;
     QWidget* controls_[3] = {nullptr, nullptr, nullptr};
-    std::function<void(const QString&)> tell_;
     bool running_ = false;
+    bool stopped_ = false;
     QString text_;
 };
 
