@@ -1,5 +1,4 @@
-// Headless instructions per second, with the field texts as the machine's
-// only state.
+// Headless instructions per second: the machine alone, no view attached.
 #include "core/Zeb.h"
 
 #include <benchmark/benchmark.h>

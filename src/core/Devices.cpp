@@ -7,65 +7,65 @@ namespace zeb {
 bool Devices::input() {
     std::string text;
     while (text.empty()) {
-        std::optional<std::string> entered = m_.host().askNumber();
+        std::optional<std::string> entered = machine_.host().askNumber();
         if (!entered) {
-            m_.stopRun();
+            machine_.stopRun();
             return false;
         }
         text = std::move(*entered);
         if (text.empty()) {
-            m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", "You must input a number");
+            machine_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", "You must input a number");
             continue;
         }
         const double v = std::nearbyint(leadingNumber(text));
         std::int32_t value;
         if (v > 65535) {
             value = 65535;
-            m_.report("Input causes overflow");
+            machine_.report("Input causes overflow");
         } else if (v < 0) {
             value = 0;
-            m_.report("Input causes underflow");
+            machine_.report("Input causes underflow");
         } else {
             value = static_cast<std::int32_t>(v);
         }
-        m_.changeAcc(value);
-        m_.hooks().onInput(value);
+        machine_.changeAcc(value);
+        machine_.hooks().onInput(value);
     }
     return true;
 }
 
 void Devices::output() {
-    const std::string& acc = m_.registerText(Register::Acc);
-    m_.runLog().append("OUTPUT: " + acc);
-    const std::int32_t value = signedValue(m_.getNumber(acc).value_or(0));
+    const std::string& acc = machine_.registerText(Register::Acc);
+    machine_.runLog().append("OUTPUT: " + acc);
+    const std::int32_t value = signedValue(machine_.accOrZero());
     const std::string line = plainText(value);
     printLine(line);
-    m_.announcer().printed(line);
-    m_.hooks().onOutput();
+    machine_.announcer().printed(line);
+    machine_.hooks().onOutput();
 }
 
 void Devices::printLine(const std::string& text) {
-    DisplayState& d = m_.display();
-    Host& h = m_.host();
+    DisplayState& d = machine_.display();
+    Host& host = machine_.host();
     d.setPrinting(true);
-    h.processEvents();
+    host.processEvents();
     for (int i = 4; i >= 2; --i) {
-        h.processEvents();
+        host.processEvents();
         d.setPrinterLine(i, d.printerLine(i - 1));
-        h.processEvents();
+        host.processEvents();
     }
     d.setPrinterLine(1, text);
-    h.processEvents();
+    host.processEvents();
     d.setPrinting(false);
-    h.processEvents();
+    host.processEvents();
 }
 
 void Devices::refreshOutputDevice() {
-    m_.display().setOutputText(m_.outputDeviceText());
+    machine_.display().setOutputText(machine_.outputDeviceText());
 }
 
 void Devices::toggleOutputDevice() {
-    DisplayState& d = m_.display();
+    DisplayState& d = machine_.display();
     const bool show = !d.get(Flag::OutputVisible);
     if (show) refreshOutputDevice();
     d.set(Flag::OutputVisible, show);

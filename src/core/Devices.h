@@ -6,7 +6,7 @@ namespace zeb {
 // INP and OUT with the printer strip and the output device window.
 class Devices {
   public:
-    explicit Devices(Machine& machine) : m_(machine) {}
+    explicit Devices(Machine& machine) : machine_(machine) {}
 
     // INP; false when the program is ending while the input window waits.
     bool input();
@@ -23,7 +23,7 @@ class Devices {
     void toggleOutputDevice();
 
   private:
-    Machine& m_;
+    Machine& machine_;
 };
 
 } // namespace zeb

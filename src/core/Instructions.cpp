@@ -31,22 +31,26 @@ ArithmeticNames namesOf(ArithmeticOp op) {
 } // namespace
 
 int Instructions::fetch() {
-    ClockHooks& h = m_.hooks();
+    ClockHooks* hooks = machine_.attachedHooks();
     // An unreadable PC is reported; the run stops on the error with code 0.
-    m_.setCurrentAddress(static_cast<std::int16_t>(m_.pc().value_or(0)));
-    if (!legalAddress(m_.currentAddress())) return 0;
-    h.onPCToAddressDecoder();
+    machine_.setCurrentAddress(static_cast<std::int16_t>(machine_.pcOrZero()));
+    if (!legalAddress(machine_.currentAddress())) return 0;
+    if (hooks) hooks->onPCToAddressDecoder();
     // Only a failed read of the operator itself ends the fetch here: after an
     // earlier report of the same turn (a failed interrupt service) the view
     // still shows cycles 2 to 4, and the run loop stops on the error.
-    const std::optional<std::int32_t> code = m_.operatorValue(m_.currentAddress());
-    if (!code) return 0;
+    const std::int32_t* read = machine_.operatorNumber(machine_.currentAddress());
+    if (!read) return 0;
+    // Copied now: the student may edit the cell during the pauses.
+    const std::int32_t code = *read;
     pacing_.speedPause();
-    h.onMemoryToInstructionRegister();
-    h.onOperandToAddressDecoder();
-    h.onMemoryToGeneralRegister();
+    if (hooks) {
+        hooks->onMemoryToInstructionRegister();
+        hooks->onOperandToAddressDecoder();
+        hooks->onMemoryToGeneralRegister();
+    }
     pacing_.speedPause();
-    return *code;
+    return code;
 }
 
 bool Instructions::execute(Opcode op) {
@@ -117,16 +121,16 @@ bool Instructions::execute(Opcode op) {
 }
 
 void Instructions::incrementPC() {
-    const std::int32_t next = m_.pc().value_or(0) + 1;
-    m_.hooks().onIncrementPC(next);
-    m_.changePC(next);
+    const std::int32_t next = machine_.pcOrZero() + 1;
+    if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onIncrementPC(next);
+    machine_.changePC(next);
 }
 
-std::int32_t Instructions::arithmetic(std::int32_t a, std::int32_t b, ArithmeticOp op,
+std::int32_t Instructions::arithmetic(std::int32_t acc, std::int32_t word, ArithmeticOp op,
                                       bool& overflow) {
     overflow = false;
-    const std::int64_t A = signedValue(a);
-    const std::int64_t B = signedValue(b);
+    const std::int64_t A = signedValue(acc);
+    const std::int64_t B = signedValue(word);
     std::int64_t r = 0;
     switch (op) {
     case ArithmeticOp::Add:
@@ -141,16 +145,16 @@ std::int32_t Instructions::arithmetic(std::int32_t a, std::int32_t b, Arithmetic
     case ArithmeticOp::Divide:
         if (B == 0) {
             overflow = true;
-            m_.setOverflowBit(1);
+            machine_.setOverflowBit(1);
             return 32767;
         }
         r = A / B;
         break;
     }
     if (std::llabs(r) < 32768) {
-        m_.setOverflowBit(0);
+        machine_.setOverflowBit(0);
     } else {
-        m_.setOverflowBit(1);
+        machine_.setOverflowBit(1);
         overflow = true;
         const std::int64_t magnitude = std::llabs(r) % 32768;
         r = r < 0 ? -magnitude : magnitude;
@@ -159,105 +163,100 @@ std::int32_t Instructions::arithmetic(std::int32_t a, std::int32_t b, Arithmetic
     return static_cast<std::int32_t>(r);
 }
 
-std::optional<std::int32_t> Instructions::operandAddress() {
-    const std::optional<std::int32_t> a = m_.operandValue(m_.currentAddress());
-    if (!a || m_.hasError()) return std::nullopt;
-    return a;
-}
-
 void Instructions::halt() {
-    m_.hooks().onHalt();
-    m_.stopRun();
+    machine_.hooks().onHalt();
+    machine_.stopRun();
 }
 
 void Instructions::arithmeticInstruction(ArithmeticOp op) {
-    const std::optional<std::int32_t> a = operandAddress();
-    if (!a) return;
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
     const ArithmeticNames names = namesOf(op);
-    if (!legalAddress(*a)) {
-        if (op != ArithmeticOp::Multiply) m_.changeAcc(65535);
-        m_.report(std::string("Illegal address in ") + names.instruction + " at " + signedText(*a));
+    if (!legalAddress(address)) {
+        if (op != ArithmeticOp::Multiply) machine_.changeAcc(65535);
+        machine_.report(std::string("Illegal address in ") + names.instruction + " at " +
+                        signedText(address));
         return;
     }
     // A value that cannot be read has been reported and counts as 0: the
     // instruction completes and the run stops after it.
-    const std::int32_t acc = m_.acc().value_or(0);
-    const std::int32_t word = m_.memoryWord(*a).value_or(0);
+    const std::int32_t acc = machine_.accOrZero();
+    const std::int32_t word = machine_.memoryWord(address).value_or(0);
     bool overflow = false;
-    const std::int32_t r = arithmetic(acc, word, op, overflow);
-    if (overflow && !m_.display().get(Flag::StatusRegisterShown))
-        m_.report(std::string(names.operation) + " causes overflow at " +
-                  signedText(m_.currentAddress()));
-    m_.changeAcc(r);
-    ClockHooks& h = m_.hooks();
+    const std::int32_t result = arithmetic(acc, word, op, overflow);
+    if (overflow && !machine_.display().get(Flag::StatusRegisterShown))
+        machine_.report(std::string(names.operation) + " causes overflow at " +
+                        signedText(machine_.currentAddress()));
+    machine_.changeAcc(result);
+    ClockHooks& hooks = machine_.hooks();
     switch (op) {
     case ArithmeticOp::Add:
-        h.onAdd(r);
+        hooks.onAdd(result);
         break;
     case ArithmeticOp::Subtract:
-        h.onSubtract(r);
+        hooks.onSubtract(result);
         break;
     case ArithmeticOp::Multiply:
-        h.onMultiply(r);
+        hooks.onMultiply(result);
         break;
     case ArithmeticOp::Divide:
-        h.onDivide(r);
+        hooks.onDivide(result);
         break;
     }
 }
 
 void Instructions::loadAcc() {
-    const std::optional<std::int32_t> a = operandAddress();
-    if (!a) return;
-    if (!legalAddress(*a)) {
-        m_.changeAcc(65535);
-        m_.report("Illegal address in LOAD at " + signedText(*a));
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
+    if (!legalAddress(address)) {
+        machine_.changeAcc(65535);
+        machine_.report("Illegal address in LOAD at " + signedText(address));
         return;
     }
-    const std::int32_t v = m_.memoryWord(*a).value_or(0);
-    m_.hooks().onLoadAcc(v);
-    m_.changeAcc(v);
+    const std::int32_t word = machine_.memoryWord(address).value_or(0);
+    machine_.hooks().onLoadAcc(word);
+    machine_.changeAcc(word);
 }
 
 void Instructions::storeWord(std::int32_t address) {
     std::int32_t high, low;
-    splitWord(m_.acc().value_or(0), high, low);
-    m_.setOperator(address, high, m_.base());
-    m_.setOperand(address, low, m_.base());
+    splitWord(machine_.accOrZero(), high, low);
+    machine_.setOperator(address, high, machine_.base());
+    machine_.setOperand(address, low, machine_.base());
 }
 
 void Instructions::storeAcc() {
-    const std::optional<std::int32_t> a = operandAddress();
-    if (!a) return;
-    if (!legalAddress(*a)) {
-        m_.report("Illegal address in STORE at " + signedText(*a));
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
+    if (!legalAddress(address)) {
+        machine_.report("Illegal address in STORE at " + signedText(address));
         return;
     }
-    m_.hooks().onCopyAccToGeneralRegister();
-    storeWord(*a);
+    machine_.hooks().onCopyAccToGeneralRegister();
+    storeWord(address);
 }
 
 void Instructions::jump() {
-    const std::optional<std::int32_t> a = operandAddress();
-    if (!a) return;
-    if (legalAddress(*a)) {
-        m_.changePC(*a);
-        m_.hooks().onJump();
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return;
+    if (legalAddress(address)) {
+        machine_.changePC(address);
+        machine_.hooks().onJump();
     } else {
-        m_.report("JUMP to illegal address at " + signedText(*a));
+        machine_.report("JUMP to illegal address at " + signedText(address));
     }
 }
 
 bool Instructions::jumpIfNegative() {
-    const std::int32_t acc = m_.acc().value_or(0);
-    const std::optional<std::int32_t> a = operandAddress();
-    if (!a) return false;
+    const std::int32_t acc = machine_.accOrZero();
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return false;
     if (signedValue(acc) < 0) {
-        if (legalAddress(*a)) {
-            m_.changePC(*a);
-            m_.hooks().onJumpIfNegative();
+        if (legalAddress(address)) {
+            machine_.changePC(address);
+            machine_.hooks().onJumpIfNegative();
         } else {
-            m_.report("JUMPIFNEG to illegal address at " + signedText(*a));
+            machine_.report("JUMPIFNEG to illegal address at " + signedText(address));
         }
         return false;
     }
@@ -265,58 +264,58 @@ bool Instructions::jumpIfNegative() {
 }
 
 bool Instructions::jumpIfZero() {
-    const std::optional<std::int32_t> a = operandAddress();
-    if (!a) return false;
-    const std::int32_t acc = m_.acc().value_or(0);
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return false;
+    const std::int32_t acc = machine_.accOrZero();
     bool advance = true;
     if (acc == 0) {
-        if (legalAddress(*a))
-            m_.changePC(*a);
+        if (legalAddress(address))
+            machine_.changePC(address);
         else
-            m_.report("JUMPIFZERO to illegal address at " + signedText(*a));
+            machine_.report("JUMPIFZERO to illegal address at " + signedText(address));
         advance = false;
     }
-    m_.hooks().onJumpIfZero();
+    machine_.hooks().onJumpIfZero();
     return advance;
 }
 
 std::optional<std::int32_t> Instructions::indirectTarget(const std::string& message) {
-    const std::optional<std::int32_t> a = operandAddress();
-    if (!a) return std::nullopt;
-    if (!legalAddress(*a)) {
-        m_.report(message + signedText(*a));
+    std::int32_t address = 0;
+    if (!operandAddress(address)) return std::nullopt;
+    if (!legalAddress(address)) {
+        machine_.report(message + signedText(address));
         return std::nullopt;
     }
     // An unreadable pointer has been reported; 0 is a legal address and the
     // instruction completes before the run stops.
-    const std::int32_t t = m_.operandValue(*a).value_or(0);
-    if (!legalAddress(t)) {
-        m_.report(message + signedText(t));
+    const std::int32_t target = machine_.operandValue(address).value_or(0);
+    if (!legalAddress(target)) {
+        machine_.report(message + signedText(target));
         return std::nullopt;
     }
-    return t;
+    return target;
 }
 
 void Instructions::jumpIndirect() {
-    const auto t = indirectTarget("JUMP INDIRECT to illegal address at ");
-    if (!t) return;
-    m_.changePC(*t);
-    m_.hooks().onJumpIndirect();
+    const auto target = indirectTarget("JUMP INDIRECT to illegal address at ");
+    if (!target) return;
+    machine_.changePC(*target);
+    machine_.hooks().onJumpIndirect();
 }
 
 void Instructions::loadIndirect() {
-    const auto t = indirectTarget("LOAD INDIRECT from illegal address at ");
-    if (!t) return;
-    const std::int32_t v = m_.memoryWord(*t).value_or(0);
-    m_.hooks().onLoadIndirect(v);
-    m_.changeAcc(v);
+    const auto target = indirectTarget("LOAD INDIRECT from illegal address at ");
+    if (!target) return;
+    const std::int32_t word = machine_.memoryWord(*target).value_or(0);
+    machine_.hooks().onLoadIndirect(word);
+    machine_.changeAcc(word);
 }
 
 void Instructions::storeIndirect() {
-    const auto t = indirectTarget("STORE INDIRECT to illegal address at ");
-    if (!t) return;
-    storeWord(*t);
-    m_.hooks().onStoreIndirect();
+    const auto target = indirectTarget("STORE INDIRECT to illegal address at ");
+    if (!target) return;
+    storeWord(*target);
+    machine_.hooks().onStoreIndirect();
 }
 
 } // namespace zeb

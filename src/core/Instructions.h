@@ -15,7 +15,7 @@ enum class ArithmeticOp { Add, Subtract, Multiply, Divide };
 class Instructions {
   public:
     Instructions(Machine& machine, Pacing& pacing, StackInterrupts& stack, Devices& devices)
-        : m_(machine), pacing_(pacing), stack_(stack), devices_(devices) {}
+        : machine_(machine), pacing_(pacing), stack_(stack), devices_(devices) {}
 
     // The code at the PC (the PC's cell becomes the current address); 0 when
     // it could not be read.
@@ -24,7 +24,7 @@ class Instructions {
     bool execute(Opcode op);
     void incrementPC();
     // The result word; overflow tells whether it had to be reduced.
-    std::int32_t arithmetic(std::int32_t a, std::int32_t b, ArithmeticOp op, bool& overflow);
+    std::int32_t arithmetic(std::int32_t acc, std::int32_t word, ArithmeticOp op, bool& overflow);
 
     void halt();
     void loadAcc();
@@ -41,16 +41,21 @@ class Instructions {
     void storeIndirect();
 
   private:
-    // The operand address of the executing instruction; nothing when an
+    // The operand address of the executing instruction; false when an
     // earlier report already stopped the program.
-    std::optional<std::int32_t> operandAddress();
+    bool operandAddress(std::int32_t& address) {
+        const std::int32_t* number = machine_.operandNumber(machine_.currentAddress());
+        if (!number || machine_.hasError()) return false;
+        address = *number;
+        return true;
+    }
     void arithmeticInstruction(ArithmeticOp op);
     void storeWord(std::int32_t address);
     // The address an indirect instruction points at, each step checked and
     // reported with the same message.
     std::optional<std::int32_t> indirectTarget(const std::string& message);
 
-    Machine& m_;
+    Machine& machine_;
     Pacing& pacing_;
     StackInterrupts& stack_;
     Devices& devices_;

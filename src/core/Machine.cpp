@@ -6,6 +6,11 @@ namespace zeb {
 
 namespace {
 constexpr std::string_view kAccPrefix = "Accumulator: ";
+
+// A number's text read in a base; blanks around it are ignored.
+Conversion parseIn(std::string_view text, NumberBase base) {
+    return base == NumberBase::Decimal ? parseDecimal(text) : parseHex(text);
+}
 } // namespace
 
 char outputCharacter(std::int32_t word) {
@@ -15,55 +20,20 @@ char outputCharacter(std::int32_t word) {
 Machine::Machine(Host& host, const Mnemonics& mnemonics, DisplayState& display,
                  Observers& observers, Preferences& preferences)
     : host_(host), mnemonics_(mnemonics), display_(display), observers_(observers),
-      preferences_(preferences) {
-    operatorColour_.fill(kGrey);
-    operandColour_.fill(kGrey);
+      preferences_(preferences) {}
+
+void Machine::setOperatorText(int address, std::string text) {
+    memory_.field(address, Half::Operator).setText(std::move(text));
+    observers_.cellText(address, Half::Operator);
 }
 
-void Machine::setOperatorText(int a, std::string text) {
-    operator_[idx(a)] = std::move(text);
-    observers_.cellText(a, Half::Operator);
-}
-
-void Machine::setOperandText(int a, std::string text) {
-    operand_[idx(a)] = std::move(text);
-    observers_.cellText(a, Half::Operand);
-}
-
-const std::string& Machine::registerText(Register reg) const {
-    switch (reg) {
-    case Register::Acc:
-        return acc_;
-    case Register::PC:
-        return pc_;
-    case Register::SP:
-        return sp_;
-    case Register::Status:
-        return status_;
-    case Register::Interrupt:
-        return interrupt_;
-    }
-    return acc_;
+void Machine::setOperandText(int address, std::string text) {
+    memory_.field(address, Half::Operand).setText(std::move(text));
+    observers_.cellText(address, Half::Operand);
 }
 
 void Machine::setRegisterText(Register reg, std::string text) {
-    switch (reg) {
-    case Register::Acc:
-        acc_ = std::move(text);
-        break;
-    case Register::PC:
-        pc_ = std::move(text);
-        break;
-    case Register::SP:
-        sp_ = std::move(text);
-        break;
-    case Register::Status:
-        status_ = std::move(text);
-        break;
-    case Register::Interrupt:
-        interrupt_ = std::move(text);
-        break;
-    }
+    registers_.field(reg).setText(std::move(text));
     observers_.reg(reg);
 }
 
@@ -82,20 +52,52 @@ void Machine::report(std::string_view message, std::string_view description) {
 }
 
 std::optional<std::int32_t> Machine::getNumber(std::string_view text) {
-    const std::string_view trimmed = trimBlanks(text);
-    const Conversion result =
-        base_ == NumberBase::Decimal ? parseDecimal(trimmed) : parseHex(trimmed);
-    if (!result.ok()) {
-        std::string message = "Illegal numeric conversion attempted on ";
-        message += text;
-        report(message, describe(result.error));
-        return std::nullopt;
+    return checked(parseIn(trimBlanks(text), base_), text);
+}
+
+std::optional<std::int32_t> Machine::checked(const Conversion& reading, std::string_view text) {
+    if (reading.ok()) return reading.value;
+    std::string message = "Illegal numeric conversion attempted on ";
+    message += text;
+    report(message, describe(reading.error));
+    return std::nullopt;
+}
+
+const std::int32_t* Machine::readRegister(Register reg) {
+    const Field& field = registers_.field(reg);
+    if (!checked(field.reading(base_, parseIn), field.text())) return nullptr;
+    return field.knownNumber(base_);
+}
+
+const std::int32_t* Machine::readOperand(int address) {
+    const Field& field = operandField(address);
+    const Conversion reading =
+        field.reading(base_, [](std::string_view text, NumberBase base) -> Conversion {
+            if (text.empty()) return {};
+            return parseIn(text, base);
+        });
+    if (!checked(reading, field.text())) return nullptr;
+    return field.knownNumber(base_);
+}
+
+const std::int32_t* Machine::readOperator(int address) {
+    const Field& field = operatorField(address);
+    if (field.blank()) {
+        report("Operator not set at address " + signedText(address));
+        return nullptr;
     }
-    return result.value;
+    const Conversion reading = field.reading(base_, [this](std::string_view text, NumberBase base) {
+        text = trimBlanks(text);
+        if (mnemonics_.isMnemonic(text)) return parseIn(mnemonics_.assemble(text, base), base);
+        return parseIn(text, base);
+    });
+    if (!checked(reading, trimBlanks(field.text()))) return nullptr;
+    return field.knownNumber(base_);
 }
 
 void Machine::writeRegister(Register reg, std::int32_t value) {
-    setRegisterText(reg, registerForm(value, base_));
+    registers_.field(reg).setNumber(value, base_, NumberForm::Register);
+    observers_.reg(reg);
 }
 
 void Machine::changeAcc(std::int32_t value) {
@@ -111,77 +113,62 @@ void Machine::changePC(std::int32_t address) {
         return;
     }
     // An unreadable old PC has no highlight to take away.
-    const std::int32_t old = getNumber(pc_).value_or(0);
+    const std::int32_t old = pcOrZero();
     if (legalAddress(old)) setCellColour(old, kGrey);
     setCellColour(address, kYellow);
     writeRegister(Register::PC, address);
 }
 
-std::optional<std::int32_t> Machine::operandValue(int a) {
-    const std::string& text = operand_[idx(a)];
-    if (text.empty()) return 0;
-    return getNumber(text);
-}
-
-std::optional<std::int32_t> Machine::operatorValue(int a) {
-    const std::string_view text = trimBlanks(operator_[idx(a)]);
-    if (text.empty()) {
-        report("Operator not set at address " + signedText(a));
-        return std::nullopt;
-    }
-    if (mnemonics_.isMnemonic(text)) return getNumber(mnemonics_.assemble(text, base_));
-    return getNumber(text);
-}
-
-std::optional<std::int32_t> Machine::memoryWord(int a) {
+bool Machine::readWord(int address, std::int32_t& word) {
     std::optional<std::int32_t> high = 0;
-    if (!operator_[idx(a)].empty()) high = operatorValue(a);
-    const std::optional<std::int32_t> low = operandValue(a);
-    if (!high || !low) return std::nullopt;
-    return *low + *high * 256;
+    if (!operatorField(address).empty()) high = operatorValue(address);
+    const std::optional<std::int32_t> low = operandValue(address);
+    if (!high || !low) return false;
+    word = *low + *high * 256;
+    return true;
 }
 
-void Machine::setOperator(int a, std::int32_t value, NumberBase base) {
-    if (!legalAddress(a)) {
-        report("Illegal address " + signedText(a));
+void Machine::setOperator(int address, std::int32_t value, NumberBase base) {
+    if (!legalAddress(address)) {
+        report("Illegal address " + signedText(address));
         return;
     }
-    setOperatorText(a, numberText(value, base));
+    memory_.field(address, Half::Operator).setNumber(value, base, NumberForm::Cell);
+    observers_.cellText(address, Half::Operator);
 }
 
-void Machine::setOperand(int a, std::int32_t value, NumberBase base) {
-    if (!legalAddress(a)) {
-        report("Illegal address " + signedText(a));
+void Machine::setOperand(int address, std::int32_t value, NumberBase base) {
+    if (!legalAddress(address)) {
+        report("Illegal address " + signedText(address));
         return;
     }
-    setOperandText(a, numberText(value, base));
-    refreshOutputCell(a);
+    memory_.field(address, Half::Operand).setNumber(value, base, NumberForm::Cell);
+    observers_.cellText(address, Half::Operand);
+    refreshOutputCell(address);
 }
 
-void Machine::setCellColour(int a, Colour colour) {
-    if (operatorColour_[idx(a)] == colour && operandColour_[idx(a)] == colour) return;
-    operatorColour_[idx(a)] = colour;
-    operandColour_[idx(a)] = colour;
-    observers_.cellColour(a);
-}
-
-void Machine::setFieldColour(int a, Half half, Colour colour) {
-    Colour& slot = half == Half::Operator ? operatorColour_[idx(a)] : operandColour_[idx(a)];
-    if (slot == colour) return;
-    slot = colour;
-    observers_.cellColour(a);
+void Machine::setFieldColour(int address, Half half, Colour colour) {
+    if (memory_.setColour(address, half, colour)) observers_.cellColour(address);
 }
 
 void Machine::clearCellColours() {
-    for (int a = 0; a < kMemorySize; ++a)
-        setCellColour(a, kGrey);
+    for (int address = 0; address < kMemorySize; ++address)
+        setCellColour(address, kGrey);
+}
+
+std::int32_t Machine::decimalRegister(Register reg) const {
+    return registers_.field(reg).reading(NumberBase::Decimal, parseIn).value;
+}
+
+void Machine::setDecimalRegister(Register reg, std::int32_t value) {
+    registers_.field(reg).setNumber(value, NumberBase::Decimal, NumberForm::Cell);
+    observers_.reg(reg);
 }
 
 void Machine::setStatusBit(int bit, int on) {
-    // The status register is decimal in every base.
-    std::int32_t status = parseDecimal(status_).value;
+    std::int32_t status = decimalRegister(Register::Status);
     setBit(status, bit, on);
-    setRegisterText(Register::Status, plainText(status));
+    setDecimalRegister(Register::Status, status);
 }
 
 void Machine::setOverflowBit(int on) {
@@ -192,37 +179,35 @@ void Machine::setInterruptMask(int on) {
 }
 
 bool Machine::interruptMaskSet() {
-    // The status register is decimal in every base.
-    const Conversion status = parseDecimal(status_);
-    return testBit(status.value, 1);
+    return testBit(decimalRegister(Register::Status), 1);
 }
 
-std::string Machine::binaryOf(const std::string& text) {
-    if (text.empty()) return "00000000";
-    std::string digits = toBinary(getNumber(text).value_or(0));
+std::string Machine::binaryOf(Register reg) {
+    if (registers_.field(reg).empty()) return "00000000";
+    std::string digits = toBinary(registerValue(reg).value_or(0));
     if (digits.size() < 16) digits.insert(0, 16 - digits.size(), '0');
     return digits;
 }
 
 std::string Machine::accumulatorBinary() {
-    return binaryOf(acc_);
+    return binaryOf(Register::Acc);
 }
 std::string Machine::statusRegisterBinary() {
-    return binaryOf(status_);
+    return binaryOf(Register::Status);
 }
 
 void Machine::clearMemory() {
-    for (int a = 0; a < kMemorySize; ++a) {
-        if (!operator_[idx(a)].empty()) setOperatorText(a, {});
-        if (!operand_[idx(a)].empty()) setOperandText(a, {});
+    for (int address = 0; address < kMemorySize; ++address) {
+        if (!memory_.field(address, Half::Operator).empty()) setOperatorText(address, {});
+        if (!memory_.field(address, Half::Operand).empty()) setOperandText(address, {});
     }
 }
 
 std::string Machine::outputDeviceText() {
     std::string text(10, ' ');
-    for (int i = 0; i < 10; ++i)
-        text[static_cast<std::size_t>(i)] =
-            outputCharacter(memoryWord(kFirstOutputCell + i).value_or(0));
+    for (std::size_t offset = 0; offset < text.size(); ++offset)
+        text[offset] =
+            outputCharacter(memoryWord(kFirstOutputCell + static_cast<int>(offset)).value_or(0));
     return text;
 }
 

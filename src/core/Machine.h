@@ -3,8 +3,10 @@
 #include "core/ClockHooks.h"
 #include "core/DisplayState.h"
 #include "core/Host.h"
+#include "core/Memory.h"
 #include "core/Observers.h"
 #include "core/Preferences.h"
+#include "core/Registers.h"
 #include "core/RunLog.h"
 #include "core/Words.h"
 
@@ -18,8 +20,9 @@ namespace zeb {
 
 class Mnemonics;
 
-// The machine's state as the texts of its display fields, and the procedures
-// that read and write them. Every number is read back from its text.
+// The machine's memory, registers and run state, and the procedures that read
+// and write them. Each field keeps the text the student sees and the number it
+// reads as; a text that is no number is reported when it is read.
 class Machine {
   public:
     Machine(Host& host, const Mnemonics& mnemonics, DisplayState& display, Observers& observers,
@@ -28,6 +31,9 @@ class Machine {
     Host& host() { return host_; }
     // The clock-cycle hooks: those of an attached Machine view, or none.
     ClockHooks& hooks() { return hooks_ ? *hooks_ : noHooks_; }
+    // Those of an attached Machine view alone: the steps every instruction
+    // passes check this once instead of calling hooks that do nothing.
+    ClockHooks* attachedHooks() { return hooks_; }
     void setClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
     // Who speaks to a student using a screen reader, or no one.
     Announcer& announcer() { return announcer_ ? *announcer_ : noAnnouncer_; }
@@ -39,15 +45,19 @@ class Machine {
     Observers& observers() { return observers_; }
 
     // Field texts and colours.
-    const std::string& operatorText(int a) const { return operator_[idx(a)]; }
-    const std::string& operandText(int a) const { return operand_[idx(a)]; }
-    void setOperatorText(int a, std::string text);
-    void setOperandText(int a, std::string text);
-    Colour operatorColour(int a) const { return operatorColour_[idx(a)]; }
-    Colour operandColour(int a) const { return operandColour_[idx(a)]; }
+    const std::string& operatorText(int address) const {
+        return memory_.field(address, Half::Operator).text();
+    }
+    const std::string& operandText(int address) const {
+        return memory_.field(address, Half::Operand).text();
+    }
+    void setOperatorText(int address, std::string text);
+    void setOperandText(int address, std::string text);
+    Colour operatorColour(int address) const { return memory_.colour(address, Half::Operator); }
+    Colour operandColour(int address) const { return memory_.colour(address, Half::Operand); }
     // One field alone: the editor's current field is white while its partner is not.
-    void setFieldColour(int a, Half half, Colour colour);
-    const std::string& registerText(Register reg) const;
+    void setFieldColour(int address, Half half, Colour colour);
+    const std::string& registerText(Register reg) const { return registers_.field(reg).text(); }
     void setRegisterText(Register reg, std::string text);
 
     // The state of a run and of the display, behind named operations.
@@ -102,18 +112,59 @@ class Machine {
     // Reads that report their failure and give nothing: the caller decides
     // what a failed read means (most go on with 0, as the machine always has).
     [[nodiscard]] std::optional<std::int32_t> getNumber(std::string_view text);
-    [[nodiscard]] std::optional<std::int32_t> acc() { return getNumber(acc_); }
-    [[nodiscard]] std::optional<std::int32_t> pc() { return getNumber(pc_); }
+    // These read a known number straight from its field, and work out and
+    // report the rest out of line.
+    [[nodiscard]] std::optional<std::int32_t> acc() { return registerValue(Register::Acc); }
+    [[nodiscard]] std::optional<std::int32_t> pc() { return registerValue(Register::PC); }
+    // The same, going on with 0 after the report, as the run always does.
+    std::int32_t accOrZero() { return registerNumberOrZero(Register::Acc); }
+    std::int32_t pcOrZero() { return registerNumberOrZero(Register::PC); }
     void changeAcc(std::int32_t value);
     void changePC(std::int32_t address);
     // An empty operand is 0; an empty operator is reported.
-    [[nodiscard]] std::optional<std::int32_t> operandValue(int a);
-    [[nodiscard]] std::optional<std::int32_t> operatorValue(int a);
-    [[nodiscard]] std::optional<std::int32_t> memoryWord(int a);
-    void setOperator(int a, std::int32_t value, NumberBase base);
-    void setOperand(int a, std::int32_t value, NumberBase base);
-    void setCellColour(int a, Colour colour);
+    [[nodiscard]] std::optional<std::int32_t> operandValue(int address) {
+        const std::int32_t* number = operandNumber(address);
+        if (!number) return std::nullopt;
+        return *number;
+    }
+    [[nodiscard]] std::optional<std::int32_t> operatorValue(int address) {
+        const std::int32_t* number = operatorNumber(address);
+        if (!number) return std::nullopt;
+        return *number;
+    }
+    // The same reads for the run loop: a pointer is all the compiler keeps in
+    // a register, where an optional is put together in memory on every read.
+    const std::int32_t* operandNumber(int address) {
+        const std::int32_t* known = operandField(address).knownNumber(base_);
+        return known ? known : readOperand(address);
+    }
+    const std::int32_t* operatorNumber(int address) {
+        // A blank operator is never read, so no number is known for it.
+        const std::int32_t* known = operatorField(address).knownNumber(base_);
+        return known ? known : readOperator(address);
+    }
+    [[nodiscard]] std::optional<std::int32_t> memoryWord(int address) {
+        const Field& high = operatorField(address);
+        if (const std::int32_t* low = operandField(address).knownNumber(base_)) {
+            if (high.empty()) return *low;
+            if (const std::int32_t* known = high.knownNumber(base_)) return *low + *known * 256;
+        }
+        std::int32_t word = 0;
+        if (!readWord(address, word)) return std::nullopt;
+        return word;
+    }
+    void setOperator(int address, std::int32_t value, NumberBase base);
+    void setOperand(int address, std::int32_t value, NumberBase base);
+    void setCellColour(int address, Colour colour) {
+        const bool operatorChanged = memory_.setColour(address, Half::Operator, colour);
+        const bool operandChanged = memory_.setColour(address, Half::Operand, colour);
+        if (operatorChanged || operandChanged) observers_.cellColour(address);
+    }
     void clearCellColours();
+    // The stack pointer and status register, decimal in every base; a text
+    // that is no number counts as 0 unreported.
+    std::int32_t decimalRegister(Register reg) const;
+    void setDecimalRegister(Register reg, std::int32_t value);
 
     void setOverflowBit(int on);
     void setInterruptMask(int on);
@@ -134,12 +185,35 @@ class Machine {
     void startUp();
 
   private:
-    static std::size_t idx(int a) { return static_cast<std::size_t>(a); }
+    const Field& operatorField(int address) const { return memory_.field(address, Half::Operator); }
+    const Field& operandField(int address) const { return memory_.field(address, Half::Operand); }
+    // The reading of a register's text in the current base.
+    const std::int32_t* registerNumber(Register reg) {
+        const std::int32_t* known = registers_.field(reg).knownNumber(base_);
+        return known ? known : readRegister(reg);
+    }
+    std::optional<std::int32_t> registerValue(Register reg) {
+        const std::int32_t* number = registerNumber(reg);
+        if (!number) return std::nullopt;
+        return *number;
+    }
+    std::int32_t registerNumberOrZero(Register reg) {
+        const std::int32_t* number = registerNumber(reg);
+        return number ? *number : 0;
+    }
+    // The slow paths: work the reading out, report a failure, and give the
+    // number or nothing.
+    const std::int32_t* readRegister(Register reg);
+    const std::int32_t* readOperand(int address);
+    const std::int32_t* readOperator(int address);
+    bool readWord(int address, std::int32_t& word);
+    // The value of a reading, or the report of a text that did not convert.
+    std::optional<std::int32_t> checked(const Conversion& reading, std::string_view text);
     void writeRegister(Register reg, std::int32_t value);
     // The output device window, when visible, shows the cell that changed.
     void refreshOutputCell(int address);
     void setStatusBit(int bit, int on);
-    std::string binaryOf(const std::string& text);
+    std::string binaryOf(Register reg);
 
     Host& host_;
     ClockHooks noHooks_;
@@ -151,15 +225,8 @@ class Machine {
     Observers& observers_;
     Preferences& preferences_;
 
-    std::array<std::string, kMemorySize> operator_{};
-    std::array<std::string, kMemorySize> operand_{};
-    std::array<Colour, kMemorySize> operatorColour_{};
-    std::array<Colour, kMemorySize> operandColour_{};
-    std::string acc_ = "     0";
-    std::string pc_ = "     0";
-    std::string sp_ = "64";
-    std::string status_ = "0";
-    std::string interrupt_ = "0";
+    Memory memory_;
+    Registers registers_;
 
     NumberBase base_ = NumberBase::Decimal;
     bool mnemonicsShown_ = false;

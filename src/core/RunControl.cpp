@@ -13,40 +13,43 @@ std::string trimmed(const std::string& text) {
 } // namespace
 
 void RunControl::executeWithSound(Opcode op) {
-    m_.hooks().onExecuteInstruction();
+    if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onExecuteInstruction();
     pacing_.makeSound("step.wav");
-    const bool advance = ins_.execute(op);
-    // JSB and RTN show their own memory writes.
-    if (op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine && m_.running())
-        m_.hooks().onStoreCycle();
-    if (advance) ins_.incrementPC();
+    const bool advance = instructions_.execute(op);
+    // JSB and RTN show their own memory writes; the view may have opened meanwhile.
+    ClockHooks* hooks = machine_.attachedHooks();
+    if (hooks && op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine &&
+        machine_.running())
+        hooks->onStoreCycle();
+    if (advance) instructions_.incrementPC();
     if (after_) after_(op);
     pacing_.speedPause();
 }
 
 void RunControl::reportIllegalInstruction() {
-    m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
-                  "Illegal instruction at " + m_.registerText(Register::PC));
-    m_.setError();
-    m_.setLastReport("Illegal instruction at " + trimmed(m_.registerText(Register::PC)));
+    machine_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
+                        "Illegal instruction at " + machine_.registerText(Register::PC));
+    machine_.setError();
+    machine_.setLastReport("Illegal instruction at " +
+                           trimmed(machine_.registerText(Register::PC)));
 }
 
 void RunControl::startExecution() {
-    if (m_.running()) return;
-    m_.clearCellColours();
-    m_.setRegisterText(Register::Status, "0");
+    if (machine_.running()) return;
+    machine_.clearCellColours();
+    machine_.setRegisterText(Register::Status, "0");
     // Rewriting the PC highlights its cell (an unreadable PC has been reported).
-    m_.changePC(m_.pc().value_or(0));
-    m_.clearError();
-    m_.runLog().restart();
-    m_.startRun();
-    int code = ins_.fetch();
-    while (m_.running() && !m_.hasError()) {
+    machine_.changePC(machine_.pcOrZero());
+    machine_.clearError();
+    machine_.runLog().restart();
+    machine_.startRun();
+    int code = instructions_.fetch();
+    while (machine_.running() && !machine_.hasError()) {
         if (const std::optional<Opcode> op = toOpcode(code)) {
             executeWithSound(*op);
-            if (m_.running() && !m_.hasError()) {
+            if (machine_.running() && !machine_.hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
-                code = ins_.fetch();
+                code = instructions_.fetch();
                 pacing_.speedPause();
                 continue;
             }
@@ -55,69 +58,70 @@ void RunControl::startExecution() {
         }
         pacing_.speedPause();
     }
-    m_.stopRun();
+    machine_.stopRun();
 }
 
 void RunControl::tellRunEnd() {
-    const std::string pc = trimmed(m_.registerText(Register::PC));
-    if (m_.hasError())
-        m_.announcer().say("Program stopped: " + m_.lastReport());
+    const std::string pc = trimmed(machine_.registerText(Register::PC));
+    if (machine_.hasError())
+        machine_.announcer().say("Program stopped: " + machine_.lastReport());
     else if (stopRequested_)
-        m_.announcer().say("Stopped at " + pc);
+        machine_.announcer().say("Stopped at " + pc);
     else
-        m_.announcer().say("Program halted at " + pc);
+        machine_.announcer().say("Program halted at " + pc);
 }
 
 void RunControl::tellStep(int code) {
-    if (m_.hasError()) {
-        m_.announcer().say("Program stopped: " + m_.lastReport());
+    if (machine_.hasError()) {
+        machine_.announcer().say("Program stopped: " + machine_.lastReport());
         return;
     }
     // The instruction as the student entered it, then what it changed.
-    const int a = m_.currentAddress();
-    std::string done = "Stepped: " + m_.mnemonics().name(code);
-    const std::string operand = trimmed(m_.operandText(a));
+    const int a = machine_.currentAddress();
+    std::string done = "Stepped: " + machine_.mnemonics().name(code);
+    const std::string operand = trimmed(machine_.operandText(a));
     if (!operand.empty()) done += " " + operand;
-    m_.announcer().say(done + ", accumulator " + trimmed(m_.registerText(Register::Acc)) +
-                       ", program counter " + trimmed(m_.registerText(Register::PC)));
+    machine_.announcer().say(done + ", accumulator " +
+                             trimmed(machine_.registerText(Register::Acc)) + ", program counter " +
+                             trimmed(machine_.registerText(Register::PC)));
 }
 
 void RunControl::run() {
-    Host& h = m_.host();
-    if (!h.validClick("runicon", 0)) return;
-    const bool starts = !m_.running();
+    Host& host = machine_.host();
+    if (!host.validClick("runicon", 0)) return;
+    const bool starts = !machine_.running();
     if (starts) {
         stopRequested_ = false;
-        m_.announcer().say("Running");
+        machine_.announcer().say("Running");
     }
     enableMenus(false);
-    if (m_.demoMode()) h.setOnTop(Window::Demo, false);
+    if (machine_.demoMode()) host.setOnTop(Window::Demo, false);
     // Assembling clears the mnemonics check itself.
-    if (m_.mnemonicsShown() && assembleAll_) assembleAll_();
-    const bool keyboard = m_.display().get(Flag::KeyboardVisible);
-    const bool output = m_.display().get(Flag::OutputVisible);
-    if (keyboard) h.setOnTop(Window::Keyboard, true);
-    if (output) h.setOnTop(Window::Output, true);
-    if (!m_.demoMode()) h.processEvents();
+    if (machine_.mnemonicsShown() && assembleAll_) assembleAll_();
+    const bool keyboard = machine_.display().get(Flag::KeyboardVisible);
+    const bool output = machine_.display().get(Flag::OutputVisible);
+    if (keyboard) host.setOnTop(Window::Keyboard, true);
+    if (output) host.setOnTop(Window::Output, true);
+    if (!machine_.demoMode()) host.processEvents();
     startExecution();
     if (starts) tellRunEnd();
-    if (m_.demoMode())
-        h.setOnTop(Window::Demo, true);
+    if (machine_.demoMode())
+        host.setOnTop(Window::Demo, true);
     else
         enableMenus(true);
-    if (m_.display().get(Flag::KeyboardVisible)) h.setOnTop(Window::Keyboard, false);
-    if (m_.display().get(Flag::OutputVisible)) h.setOnTop(Window::Output, false);
+    if (machine_.display().get(Flag::KeyboardVisible)) host.setOnTop(Window::Keyboard, false);
+    if (machine_.display().get(Flag::OutputVisible)) host.setOnTop(Window::Output, false);
 }
 
 void RunControl::step() {
-    if (!m_.host().validClick("stepicon", 0)) return;
+    if (!machine_.host().validClick("stepicon", 0)) return;
     enableMenus(false);
-    if (!m_.running()) {
-        m_.clearCellColours();
-        m_.changePC(m_.pc().value_or(0));
-        m_.clearError();
-        const int code = ins_.fetch();
-        if (!m_.hasError()) {
+    if (!machine_.running()) {
+        machine_.clearCellColours();
+        machine_.changePC(machine_.pcOrZero());
+        machine_.clearError();
+        const int code = instructions_.fetch();
+        if (!machine_.hasError()) {
             if (const std::optional<Opcode> op = toOpcode(code)) {
                 executeWithSound(*op);
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
@@ -131,22 +135,22 @@ void RunControl::step() {
 }
 
 void RunControl::stop() {
-    if (!m_.host().validClick("halticon", 0)) return;
-    if (m_.running()) stopRequested_ = true;
-    m_.stopRun();
+    if (!machine_.host().validClick("halticon", 0)) return;
+    if (machine_.running()) stopRequested_ = true;
+    machine_.stopRun();
     enableMenus(true);
 }
 
 void RunControl::resetAccumulator() {
-    if (m_.running()) return;
-    m_.resetAcc();
-    m_.announcer().say("Accumulator reset");
+    if (machine_.running()) return;
+    machine_.resetAcc();
+    machine_.announcer().say("Accumulator reset");
 }
 
 void RunControl::resetProgramCounter() {
-    if (m_.running() || !m_.host().validClick("pciconl", 0)) return;
-    m_.resetPC();
-    m_.announcer().say("Program counter reset");
+    if (machine_.running() || !machine_.host().validClick("pciconl", 0)) return;
+    machine_.resetPC();
+    machine_.announcer().say("Program counter reset");
 }
 
 } // namespace zeb

@@ -13,7 +13,7 @@ namespace zeb {
 class RunControl {
   public:
     RunControl(Machine& machine, Pacing& pacing, Instructions& instructions, StackInterrupts& stack)
-        : m_(machine), pacing_(pacing), ins_(instructions), stack_(stack) {}
+        : machine_(machine), pacing_(pacing), instructions_(instructions), stack_(stack) {}
 
     // Run assembles a mnemonic display first; this does it.
     void setAssembler(std::function<bool()> assembleAll) { assembleAll_ = std::move(assembleAll); }
@@ -32,9 +32,9 @@ class RunControl {
     // in progress keeps both.
     void resetAccumulator();
     void resetProgramCounter();
-    void setSpeed(int value) { m_.setSpeed(value); }
+    void setSpeed(int value) { machine_.setSpeed(value); }
 
-    void enableMenus(bool on) { m_.display().set(Flag::MenusEnabled, on); }
+    void enableMenus(bool on) { machine_.display().set(Flag::MenusEnabled, on); }
 
   private:
     void reportIllegalInstruction();
@@ -42,9 +42,9 @@ class RunControl {
     void tellRunEnd();
     void tellStep(int code);
 
-    Machine& m_;
+    Machine& machine_;
     Pacing& pacing_;
-    Instructions& ins_;
+    Instructions& instructions_;
     StackInterrupts& stack_;
     std::function<bool()> assembleAll_;
     std::function<void(Opcode)> after_;

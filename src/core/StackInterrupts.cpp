@@ -3,91 +3,89 @@
 namespace zeb {
 
 int StackInterrupts::stackPointer() const {
-    // Decimal in every base.
-    return parseDecimal(m_.registerText(Register::SP)).value;
+    return machine_.decimalRegister(Register::SP);
 }
 
 void StackInterrupts::setStackPointer(int sp) {
-    m_.setRegisterText(Register::SP, plainText(sp));
+    machine_.setDecimalRegister(Register::SP, sp);
 }
 
 void StackInterrupts::jumpToSubroutine() {
-    ClockHooks& h = m_.hooks();
-    const std::int32_t ret = m_.currentAddress() + 1;
-    h.onIncrementPC(ret);
-    h.onSPToAddressDecoder();
+    ClockHooks& hooks = machine_.hooks();
+    const std::int32_t ret = machine_.currentAddress() + 1;
+    hooks.onIncrementPC(ret);
+    hooks.onSPToAddressDecoder();
     std::int32_t high, low;
     splitWord(ret, high, low);
     const int sp = stackPointer();
-    m_.setOperator(sp, high, m_.base());
-    m_.setOperand(sp, low, m_.base());
-    h.onPCToMemory();
+    machine_.setOperator(sp, high, machine_.base());
+    machine_.setOperand(sp, low, machine_.base());
+    hooks.onPCToMemory();
     setStackPointer(sp + 1);
-    h.onIncrementSP(sp + 1);
-    const std::optional<std::int32_t> t = m_.operandValue(m_.currentAddress());
-    if (!t || m_.hasError()) return;
-    if (legalAddress(*t)) {
-        m_.changePC(*t);
-        h.onJumpToSubroutine();
+    hooks.onIncrementSP(sp + 1);
+    const std::optional<std::int32_t> target = machine_.operandValue(machine_.currentAddress());
+    if (!target || machine_.hasError()) return;
+    if (legalAddress(*target)) {
+        machine_.changePC(*target);
+        hooks.onJumpToSubroutine();
     } else {
-        m_.report("JUMP SUB to illegal address at " + signedText(*t));
+        machine_.report("JUMP SUB to illegal address at " + signedText(*target));
     }
 }
 
 void StackInterrupts::returnFromSubroutine() {
-    ClockHooks& h = m_.hooks();
+    ClockHooks& hooks = machine_.hooks();
     const int sp = stackPointer() - 1;
     setStackPointer(sp);
-    h.onDecrementSP(sp);
-    h.onSPToAddressDecoder();
+    hooks.onDecrementSP(sp);
+    hooks.onSPToAddressDecoder();
     // A pop from outside memory reads nothing and stops the run like any
     // other bad return address.
     if (!legalAddress(sp)) {
-        m_.report("RETURN SUB to illegal address at " + signedText(sp));
+        machine_.report("RETURN SUB to illegal address at " + signedText(sp));
         return;
     }
     // An unreadable return address has been reported; 0 keeps the PC legal.
-    const std::int32_t ret = m_.memoryWord(sp).value_or(0);
+    const std::int32_t ret = machine_.memoryWord(sp).value_or(0);
     if (legalAddress(ret)) {
-        m_.changePC(ret);
-        h.onMemoryToPC();
+        machine_.changePC(ret);
+        hooks.onMemoryToPC();
     } else {
-        m_.report("RETURN SUB to illegal address at " + signedText(ret));
+        machine_.report("RETURN SUB to illegal address at " + signedText(ret));
     }
 }
 
 void StackInterrupts::setInterruptsEnabled(bool on) {
-    if (m_.display().get(Flag::KeyboardVisible)) m_.setInterruptMask(on ? 1 : 0);
-    m_.hooks().onInterruptMask(on);
+    if (machine_.display().get(Flag::KeyboardVisible)) machine_.setInterruptMask(on ? 1 : 0);
+    machine_.hooks().onInterruptMask(on);
 }
 
 void StackInterrupts::readInterruptKey() {
-    m_.changeAcc(keyCode_);
-    m_.hooks().onReadInterruptKey();
+    machine_.changeAcc(keyCode_);
+    machine_.hooks().onReadInterruptKey();
 }
 
 void StackInterrupts::returnFromInterrupt() {
-    m_.changePC(savedPC_);
-    m_.changeAcc(savedAcc_);
-    m_.setRegisterText(Register::Interrupt, "0");
-    m_.hooks().onReturnFromInterrupt();
+    machine_.changePC(savedPC_);
+    machine_.changeAcc(savedAcc_);
+    machine_.setRegisterText(Register::Interrupt, "0");
+    machine_.hooks().onReturnFromInterrupt();
 }
 
-bool StackInterrupts::interruptRaised() {
-    return m_.display().get(Flag::KeyboardVisible) && m_.registerText(Register::Interrupt) == "1" &&
-           m_.interruptMaskSet();
+bool StackInterrupts::interruptPending() {
+    return machine_.registerText(Register::Interrupt) == "1" && machine_.interruptMaskSet();
 }
 
 void StackInterrupts::serviceInterrupt() {
-    savedPC_ = m_.pc().value_or(0);
-    savedAcc_ = m_.acc().value_or(0);
-    if (!m_.operandText(kVectorCell).empty()) {
-        m_.changePC(m_.memoryWord(kVectorCell).value_or(0));
+    savedPC_ = machine_.pcOrZero();
+    savedAcc_ = machine_.accOrZero();
+    if (!machine_.operandText(kVectorCell).empty()) {
+        machine_.changePC(machine_.memoryWord(kVectorCell).value_or(0));
         setInterruptsEnabled(false);
     } else {
-        m_.report("Operand not set at address " + signedText(kVectorCell));
+        machine_.report("Operand not set at address " + signedText(kVectorCell));
     }
-    m_.host().processEvents();
+    machine_.host().processEvents();
 }
 
 int StackInterrupts::keyCode(int index) {
@@ -98,8 +96,8 @@ int StackInterrupts::keyCode(int index) {
 
 void StackInterrupts::pressKey(int index) {
     keyCode_ = keyCode(index);
-    m_.setRegisterText(Register::Interrupt, "1");
-    m_.host().processEvents();
+    machine_.setRegisterText(Register::Interrupt, "1");
+    machine_.host().processEvents();
 }
 
 void StackInterrupts::resetStackPointer() {
@@ -107,11 +105,11 @@ void StackInterrupts::resetStackPointer() {
 }
 
 void StackInterrupts::toggleInterruptDisplay() {
-    DisplayState& d = m_.display();
+    DisplayState& d = machine_.display();
     if (!d.get(Flag::KeyboardVisible)) {
         d.set(Flag::InterruptShown, true);
         d.set(Flag::KeyboardVisible, true);
-        m_.setRegisterText(Register::Interrupt, "0");
+        machine_.setRegisterText(Register::Interrupt, "0");
         d.set(Flag::InterruptsChecked, true);
         if (!d.get(Flag::StatusRegisterShown)) {
             d.set(Flag::StatusRegisterShown, true);

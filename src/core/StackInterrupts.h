@@ -10,14 +10,16 @@ class StackInterrupts {
     static constexpr int kVectorCell = 79;
     static constexpr int kStackStart = 64;
 
-    explicit StackInterrupts(Machine& machine) : m_(machine) {}
+    explicit StackInterrupts(Machine& machine) : machine_(machine) {}
 
     void jumpToSubroutine();
     void returnFromSubroutine();
     void setInterruptsEnabled(bool on);
     void readInterruptKey();
     void returnFromInterrupt();
-    bool interruptRaised();
+    bool interruptRaised() {
+        return machine_.display().get(Flag::KeyboardVisible) && interruptPending();
+    }
     void serviceInterrupt();
 
     // A key of the Keyboard window: 0..25 A-Z, 26 space, 27..36 the digits.
@@ -30,10 +32,12 @@ class StackInterrupts {
     void toggleInterruptDisplay();
 
   private:
+    // The interrupt line is up and the mask lets it through.
+    bool interruptPending();
     int stackPointer() const;
     void setStackPointer(int sp);
 
-    Machine& m_;
+    Machine& machine_;
     // The code of the last key pressed, and what an interrupt service saved.
     int keyCode_ = 0;
     std::int32_t savedPC_ = 0;

@@ -3,12 +3,12 @@
 namespace zeb {
 
 void WaitIntervalSetting::decrease() {
-    if (m_.waitInterval() > 0) m_.setWaitInterval(m_.waitInterval() - 1);
+    if (machine_.waitInterval() > 0) machine_.setWaitInterval(machine_.waitInterval() - 1);
     show();
 }
 
 void WaitIntervalSetting::increase() {
-    if (m_.waitInterval() < 60) m_.setWaitInterval(m_.waitInterval() + 1);
+    if (machine_.waitInterval() < 60) machine_.setWaitInterval(machine_.waitInterval() + 1);
     show();
 }
 

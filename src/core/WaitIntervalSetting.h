@@ -9,7 +9,7 @@ namespace zeb {
 // "Set wait interval": the Machine view's pause between steps, 0..60 s.
 class WaitIntervalSetting {
   public:
-    explicit WaitIntervalSetting(Machine& machine) : m_(machine) {}
+    explicit WaitIntervalSetting(Machine& machine) : machine_(machine) {}
 
     const std::string& label() const { return label_; }
     void refresh() { show(); }
@@ -17,9 +17,9 @@ class WaitIntervalSetting {
     void increase();
 
   private:
-    void show() { label_ = std::to_string(m_.waitInterval()) + " seconds"; }
+    void show() { label_ = std::to_string(machine_.waitInterval()) + " seconds"; }
 
-    Machine& m_;
+    Machine& machine_;
     std::string label_;
 };
 

@@ -163,19 +163,6 @@ std::string toBinary(std::int64_t value) {
     return digits;
 }
 
-bool testBit(std::int64_t value, int bit) {
-    const std::int64_t shifted = value / (std::int64_t{1} << bit);
-    return shifted % 2 != 0;
-}
-
-void setBit(std::int32_t& value, int bit, int on) {
-    const std::int32_t mask = std::int32_t{1} << bit;
-    if (on == 1 && !testBit(value, bit))
-        value += mask;
-    else if (on == 0 && testBit(value, bit))
-        value -= mask;
-}
-
 void splitWord(std::int32_t value, std::int32_t& high, std::int32_t& low) {
     high = value / 256;
     low = value % 256;

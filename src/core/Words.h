@@ -48,13 +48,22 @@ bool isHexNumber(std::string_view text);
 bool isDecimalNumber(std::string_view text);
 
 std::string toBinary(std::int64_t value);
-bool testBit(std::int64_t value, int bit);
-void setBit(std::int32_t& value, int bit, int on);
+inline bool testBit(std::int64_t value, int bit) {
+    const std::int64_t shifted = value / (std::int64_t{1} << bit);
+    return shifted % 2 != 0;
+}
+inline void setBit(std::int32_t& value, int bit, int on) {
+    const std::int32_t mask = std::int32_t{1} << bit;
+    if (on == 1 && !testBit(value, bit))
+        value += mask;
+    else if (on == 0 && testBit(value, bit))
+        value -= mask;
+}
 void splitWord(std::int32_t value, std::int32_t& high, std::int32_t& low);
 std::int32_t signedValue(std::int32_t word);
 
-inline bool legalAddress(std::int32_t a) {
-    return a >= 0 && a <= kLastAddress;
+inline bool legalAddress(std::int32_t address) {
+    return address >= 0 && address <= kLastAddress;
 }
 inline bool legalInstruction(std::int32_t code) {
     return code >= 0 && code <= 20;
