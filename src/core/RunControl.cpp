@@ -33,6 +33,7 @@ void RunControl::reportIllegalInstruction() {
 
 void RunControl::startExecution() {
     if (m_.running()) return;
+    history_.openInstruction();
     m_.clearCellColours();
     m_.setRegisterText(Register::Status, "0");
     // Rewriting the PC highlights its cell (an unreadable PC has been reported).
@@ -46,6 +47,7 @@ void RunControl::startExecution() {
             executeWithSound(*op);
             if (m_.running() && !m_.hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
+                history_.nextInstruction(code);
                 code = ins_.fetch();
                 pacing_.speedPause();
                 continue;
@@ -56,6 +58,7 @@ void RunControl::startExecution() {
         pacing_.speedPause();
     }
     m_.stopRun();
+    history_.closeInstruction(code);
 }
 
 void RunControl::tellRunEnd() {
@@ -113,6 +116,7 @@ void RunControl::step() {
     if (!m_.host().validClick("stepicon", 0)) return;
     enableMenus(false);
     if (!m_.running()) {
+        history_.openInstruction();
         m_.clearCellColours();
         m_.changePC(m_.pc().value_or(0));
         m_.clearError();
@@ -125,6 +129,7 @@ void RunControl::step() {
                 reportIllegalInstruction();
             }
         }
+        history_.closeInstruction(code);
         tellStep(code);
     }
     enableMenus(true);
@@ -135,6 +140,24 @@ void RunControl::stop() {
     if (m_.running()) stopRequested_ = true;
     m_.stopRun();
     enableMenus(true);
+}
+
+void RunControl::back() {
+    if (!m_.host().validClick("backicon", 0) || m_.running()) return;
+    const std::optional<History::Undone> undone = history_.back();
+    if (!undone) return;
+    // The instruction as it reads again now that it is undone.
+    std::string text = "Back: undid ";
+    if (toOpcode(undone->code)) {
+        text += m_.mnemonics().name(undone->code);
+        const std::string operand = trimmed(m_.operandText(undone->address));
+        if (!operand.empty()) text += " " + operand;
+    } else {
+        text += trimmed(m_.operatorText(undone->address));
+    }
+    text += " at " + trimmed(m_.registerText(Register::PC));
+    m_.display().setStatusText(text);
+    m_.announcer().say(text);
 }
 
 void RunControl::resetAccumulator() {
