@@ -140,6 +140,7 @@ void MainWindow::connectControls() {
         if (!zeb.machine.running()) runState_->stepRequested();
         zeb.run.step();
     });
+    connect(c.backButton, &QPushButton::clicked, this, [&zeb] { zeb.run.back(); });
     connect(c.stopButton, &QPushButton::clicked, this, [this, &zeb] {
         runState_->stopRequested();
         zeb.run.stop();
@@ -164,6 +165,7 @@ void MainWindow::addRunKeys() {
         QKeySequence key;
     } keys[] = {{controls_.runButton, kRunKey},
                 {controls_.stepButton, kStepKey},
+                {controls_.backButton, kBackKey},
                 {controls_.stopButton, kStopKey}};
     for (const auto& k : keys) {
         auto* shortcut = new QShortcut(k.key, this);
