@@ -1,5 +1,6 @@
 #include "cli/BatchRun.h"
 
+#include "core/MachineSnapshot.h"
 #include "core/Zeb.h"
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
@@ -136,6 +137,17 @@ void BatchRun::writeEnd(Zeb& zeb, RunEnd how) {
     out_.flush();
 }
 
+bool BatchRun::stepBackToStart(Zeb& zeb, const MachineSnapshot& start) {
+    long steps = 0;
+    while (!zeb.history.empty()) {
+        zeb.run.back();
+        ++steps;
+    }
+    const bool equal = MachineSnapshot::of(zeb.machine, zeb.stack) == start;
+    out_ << "BACK steps=" << steps << " equal=" << (equal ? "yes" : "no") << '\n';
+    return equal;
+}
+
 int BatchRun::execute() {
     Zeb zeb(*this);
     zeb_ = &zeb;
@@ -177,6 +189,12 @@ int BatchRun::execute() {
     zeb.run.setAfterInstruction([this, &zeb](Opcode op) { afterInstruction(zeb, op); });
     std::optional<machineview::CycleTrace> trace;
     if (options_.cycles) trace.emplace(zeb, bases, assembler, out_);
+    // The start Back must come back to: after the assembling a run does first.
+    std::optional<MachineSnapshot> start;
+    if (options_.backCheck) {
+        if (m.mnemonicsShown()) assembler.assembleAll();
+        start = MachineSnapshot::of(m, zeb.stack);
+    }
     zeb.run.run();
 
     RunEnd how = RunEnd::Halt;
@@ -189,6 +207,7 @@ int BatchRun::execute() {
     else if (limitReached_)
         how = RunEnd::Limit;
     writeEnd(zeb, how);
+    if (start) how = stepBackToStart(zeb, *start) ? RunEnd::Halt : RunEnd::Error;
 
     bool written = true;
     if (!options_.save.empty())
