@@ -158,6 +158,8 @@ int BatchRun::execute() {
     ProgramFileCommands files(m, assembler, bases, disk);
 
     m.startUp();
+    // Nobody steps back here but the self-check: the history costs run time.
+    zeb.history.setRecording(options_.backCheck.has_value());
     zeb.pacing.setEnabled(options_.speed.has_value());
     if (options_.speed) zeb.run.setSpeed(*options_.speed);
     if (options_.statusRegister) {

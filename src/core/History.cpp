@@ -1,5 +1,7 @@
 #include "core/History.h"
 
+#include <cstring>
+
 namespace zeb {
 
 namespace {
@@ -51,7 +53,7 @@ void History::setBudget(std::size_t bytes) {
 void History::openInstruction() {
     if (!recording_) return;
     if (open_) finishStep(0);
-    steps_.push_back({droppedChanges_ + changes_.size(), droppedChars_ + text_.size(),
+    steps_.push_back({droppedChanges_ + changes_.size(), droppedLong_ + long_.size(),
                       stack_.latches(), m_.runLog().size(), m_.currentAddress()});
     // Stays disabled from one instruction of a run to the next.
     if (!open_) {
@@ -84,20 +86,12 @@ std::optional<History::Undone> History::back() {
     const Step step = steps_.back();
     steps_.pop_back();
     const auto first = static_cast<std::size_t>(step.firstChange - droppedChanges_);
-    const auto firstChar = static_cast<std::size_t>(step.firstChar - droppedChars_);
     restoring_ = true;
     for (std::size_t i = changes_.size(); i > first; --i) {
-        const Change& c = changes_[i - 1];
-        std::string text;
-        if (c.field != Field::OperatorColour && c.field != Field::OperandColour) {
-            const auto begin = text_.begin() + static_cast<std::ptrdiff_t>(firstChar + c.value);
-            text.assign(begin, begin + c.length);
-        }
-        undo(c, std::move(text));
+        undo(changes_[i - 1]);
     }
     restoring_ = false;
     changes_.resize(first);
-    text_.resize(firstChar);
     stack_.restore(step.latches);
     m_.runLog().truncate(step.runLogSize);
     m_.setCurrentAddress(step.currentAddress);
@@ -106,8 +100,18 @@ std::optional<History::Undone> History::back() {
     return Undone{step.address, step.code};
 }
 
-void History::undo(const Change& c, std::string text) {
+void History::undo(const Change& c) {
     const int i = c.index;
+    std::string text;
+    Colour colour = 0;
+    if (c.field == Field::OperatorColour || c.field == Field::OperandColour) {
+        std::memcpy(&colour, c.text, sizeof colour);
+    } else if (c.length == kLong) {
+        text = std::move(long_.back());
+        long_.pop_back();
+    } else {
+        text.assign(c.text, c.length);
+    }
     switch (c.field) {
     case Field::OperatorText:
         m_.setOperatorText(i, std::move(text));
@@ -116,10 +120,10 @@ void History::undo(const Change& c, std::string text) {
         m_.setOperandText(i, std::move(text));
         break;
     case Field::OperatorColour:
-        m_.setFieldColour(i, Half::Operator, c.value);
+        m_.setFieldColour(i, Half::Operator, colour);
         break;
     case Field::OperandColour:
-        m_.setFieldColour(i, Half::Operand, c.value);
+        m_.setFieldColour(i, Half::Operand, colour);
         break;
     case Field::RegisterText:
         m_.setRegisterText(static_cast<Register>(i), std::move(text));
@@ -137,15 +141,17 @@ void History::undo(const Change& c, std::string text) {
 }
 
 std::size_t History::bytes() const {
-    return changes_.size() * sizeof(Change) + text_.size() + steps_.size() * sizeof(Step);
+    // A long text is counted at its length and a string's size.
+    return changes_.size() * sizeof(Change) + longBytes_ + steps_.size() * sizeof(Step);
 }
 
 void History::clear() {
     steps_.clear();
     changes_.clear();
-    text_.clear();
+    long_.clear();
+    longBytes_ = 0;
     droppedChanges_ = 0;
-    droppedChars_ = 0;
+    droppedLong_ = 0;
     open_ = false;
     updateBackEnabled();
 }
@@ -156,11 +162,14 @@ void History::dropOldest() {
         steps_.pop_front();
         const Step& next = steps_.front();
         const auto changes = static_cast<std::size_t>(next.firstChange - droppedChanges_);
-        const auto chars = static_cast<std::size_t>(next.firstChar - droppedChars_);
+        const auto texts = static_cast<std::size_t>(next.firstLong - droppedLong_);
         changes_.erase(changes_.begin(), changes_.begin() + static_cast<std::ptrdiff_t>(changes));
-        text_.erase(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(chars));
+        for (std::size_t i = 0; i < texts; ++i) {
+            longBytes_ -= long_.front().size() + sizeof(std::string);
+            long_.pop_front();
+        }
         droppedChanges_ = next.firstChange;
-        droppedChars_ = next.firstChar;
+        droppedLong_ = next.firstLong;
     }
 }
 
@@ -168,21 +177,24 @@ void History::updateBackEnabled() {
     m_.display().set(Flag::BackEnabled, !open_ && !steps_.empty());
 }
 
-void History::record(Field field, int index, std::uint32_t value, const std::string* text) {
-    Change c{field, static_cast<std::uint8_t>(index), 0, value};
-    if (text) {
-        const auto firstChar = static_cast<std::size_t>(steps_.back().firstChar - droppedChars_);
-        c.value = static_cast<std::uint32_t>(text_.size() - firstChar);
-        c.length = static_cast<std::uint16_t>(text->size());
-        text_.insert(text_.end(), text->begin(), text->end());
+void History::record(Field field, int index, std::string_view text) {
+    Change& c = changes_.emplace_back();
+    c.field = field;
+    c.index = static_cast<std::uint8_t>(index);
+    if (text.size() <= kInline) {
+        c.length = static_cast<std::uint8_t>(text.size());
+        std::memcpy(c.text, text.data(), text.size());
+    } else {
+        c.length = kLong;
+        long_.emplace_back(text);
+        longBytes_ += text.size() + sizeof(std::string);
     }
-    changes_.push_back(c);
 }
 
 void History::textChanged(Field field, int index, std::string& copy, const std::string& now) {
     if (copy == now) return;
     if (open_ && !restoring_) {
-        record(field, index, 0, &copy);
+        record(field, index, copy);
     } else if (!restoring_ && !steps_.empty() && field != Field::StatusText &&
                field != Field::PrinterLine && field != Field::OutputText &&
                !(field == Field::RegisterText && index == static_cast<int>(Register::Interrupt))) {
@@ -195,7 +207,11 @@ void History::textChanged(Field field, int index, std::string& copy, const std::
 
 void History::colourChanged(Field field, int index, Colour& copy, Colour now) {
     if (copy == now) return;
-    if (open_ && !restoring_) record(field, index, copy);
+    if (open_ && !restoring_) {
+        char bytes[sizeof copy];
+        std::memcpy(bytes, &copy, sizeof copy);
+        record(field, index, std::string_view(bytes, sizeof bytes));
+    }
     copy = now;
 }
 

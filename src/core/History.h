@@ -9,6 +9,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zeb {
 
@@ -71,16 +72,19 @@ class History : public MachineObserver {
         PrinterLine,
         OutputText,
     };
-    // One old value; a text's characters are in text_ from its instruction's first.
+    // One old value in 16 bytes: a colour or a short text (every field but
+    // the status bar's) inside, a longer text at the end of long_.
+    static constexpr std::size_t kInline = 13;
+    static constexpr std::uint8_t kLong = 0xFF;
     struct Change {
         Field field;
         std::uint8_t index;
-        std::uint16_t length;
-        std::uint32_t value;
+        std::uint8_t length;
+        char text[kInline];
     };
     struct Step {
         std::uint64_t firstChange;
-        std::uint64_t firstChar;
+        std::uint64_t firstLong;
         StackInterrupts::Latches latches;
         int runLogSize;
         int currentAddress;
@@ -93,8 +97,8 @@ class History : public MachineObserver {
     // Records the old text unless it is unchanged; an unrecorded change ends the history.
     void textChanged(Field field, int index, std::string& copy, const std::string& now);
     void colourChanged(Field field, int index, Colour& copy, Colour now);
-    void record(Field field, int index, std::uint32_t value, const std::string* text = nullptr);
-    void undo(const Change& change, std::string text);
+    void record(Field field, int index, std::string_view text);
+    void undo(const Change& change);
     void updateBackEnabled();
     void dropOldest();
 
@@ -107,11 +111,12 @@ class History : public MachineObserver {
 
     std::deque<Step> steps_;
     std::deque<Change> changes_;
-    std::deque<char> text_;
-    // Counts of changes and characters dropped from the front, so a step's
-    // first change and character stay valid positions.
+    std::deque<std::string> long_;
+    // Counts of changes and long texts dropped from the front, so a step's
+    // first change and long text stay valid positions.
     std::uint64_t droppedChanges_ = 0;
-    std::uint64_t droppedChars_ = 0;
+    std::uint64_t droppedLong_ = 0;
+    std::size_t longBytes_ = 0;
 
     // What the fields showed after the last change.
     std::array<std::string, kMemorySize> operator_;
