@@ -1,6 +1,8 @@
 // zeb-run --check on a class: 100 programs of a typical exercise, 5 cases
 // each. Most are right, some print the wrong sum, some never halt and read
 // again, a few loop until the step limit.
+#include "cli/Assignment.h"
+#include "cli/BatchRun.h"
 #include "cli/CheckRun.h"
 
 #include <benchmark/benchmark.h>
@@ -61,6 +63,40 @@ void BM_MarkClass(benchmark::State& state) {
     fs::remove_all(dir);
 }
 BENCHMARK(BM_MarkClass)->Unit(benchmark::kMillisecond);
+
+// A generated assignment of many cases, as a teacher's script might write.
+void BM_ParseAssignment(benchmark::State& state) {
+    std::string text = "title Generated\nmax-steps 100\n";
+    for (long i = 0; i < state.range(0); ++i)
+        text += "case c" + std::to_string(i) + "\ninput 3\ninput 4\nexpect 7\n";
+    for (auto _ : state) {
+        std::vector<std::string> errors;
+        auto assignment = zeb::parseAssignment(text, "generated", errors);
+        benchmark::DoNotOptimize(assignment);
+    }
+    state.counters["cases/s"] = benchmark::Counter(
+        static_cast<double>(state.range(0) * state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ParseAssignment)->Arg(10'000)->Arg(80'000)->Unit(benchmark::kMillisecond);
+
+// A run of 100,000 steps (JMP 0) with many keys pressed along it.
+void BM_RunWithKeys(benchmark::State& state) {
+    const fs::path dir = fs::temp_directory_path() / ("zeb-keys-bench-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    std::ofstream(dir / "J.ZEB", std::ios::binary) << " 0|  7|  0|\r\n#\r\n";
+    zeb::CliOptions options;
+    options.program = (dir / "J.ZEB").string();
+    options.maxSteps = 100'000;
+    for (long i = 0; i < state.range(0); ++i)
+        options.keys.push_back({1 + i * (options.maxSteps / state.range(0)), 0});
+    std::ostream discard(nullptr);
+    for (auto _ : state) {
+        zeb::BatchRun run(options, discard, discard);
+        benchmark::DoNotOptimize(run.execute());
+    }
+    fs::remove_all(dir);
+}
+BENCHMARK(BM_RunWithKeys)->Arg(10)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,12 +5,11 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zeb"));
-    QApplication::setApplicationVersion(QLatin1String(zeb::kVersion));
+#include <cstdio>
 
-    QCommandLineParser parser;
+namespace {
+
+void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("ZEB, a simulator of a small stored-program computer for teaching."));
     parser.addHelpOption();
@@ -18,6 +17,36 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A ZEB program (.ZEB) to open at start-up."),
                                  QStringLiteral("[FILE]"));
+}
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("zeb"));
+    QCoreApplication::setApplicationVersion(QLatin1String(zeb::kVersion));
+}
+
+// --help and --version answer before any window exists, so without a
+// display too; they end the program.
+void answerWithoutDisplay(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    describe(parser);
+    // The display's own options (-platform, -display) are not known here:
+    // anything else is judged once the display is open.
+    if (!parser.parse(QCoreApplication::arguments())) return;
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp();
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    answerWithoutDisplay(argc, argv);
+    QApplication app(argc, argv);
+    nameApplication();
+
+    QCommandLineParser parser;
+    describe(parser);
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {

@@ -3,6 +3,7 @@
 #include "cli/TrimSpace.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 namespace zeb {
@@ -33,6 +34,7 @@ class Parser {
 
     std::vector<std::pair<int, std::string>> faults_;
     Assignment assignment_;
+    std::unordered_set<std::string> names_; // of the cases so far
     CliOptions defaults_;
     AssignmentCase* case_ = nullptr;
     int caseLine_ = 0;
@@ -56,9 +58,8 @@ void Parser::line(int number, std::string_view text) {
     } else if (word == "case") {
         closeCase();
         if (rest.empty()) fault(number, "case needs a name");
-        for (const AssignmentCase& c : assignment_.cases)
-            if (!rest.empty() && c.name == rest)
-                fault(number, "a case named \"" + rest + "\" exists");
+        if (!rest.empty() && !names_.insert(rest).second)
+            fault(number, "a case named \"" + rest + "\" exists");
         assignment_.cases.push_back({rest, defaults_, {}, RunEnd::Halt});
         case_ = &assignment_.cases.back();
         caseLine_ = number;

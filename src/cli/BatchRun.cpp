@@ -1,5 +1,7 @@
 #include "cli/BatchRun.h"
 
+#include "cli/EscapedText.h"
+
 #include "core/MachineSnapshot.h"
 #include "core/Zeb.h"
 #include "editing/Assembler.h"
@@ -9,6 +11,7 @@
 #include "files/StdFileSystem.h"
 #include "machineview/CycleTrace.h"
 
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 #include <thread>
@@ -37,29 +40,6 @@ const char* endName(RunEnd how) {
     return "error";
 }
 
-// One line of output whatever the text holds: line breaks as \n, other control
-// characters (a TAB read from a file, say) as \xHH.
-std::string escaped(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == '\r') {
-            out += "\\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c < 0x20 || c == 0x7F) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 std::string describe(const FileError& error) {
     return error.description.empty() ? "it could not be written" : error.description;
 }
@@ -67,12 +47,16 @@ std::string describe(const FileError& error) {
 } // namespace
 
 BatchRun::BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err)
-    : options_(options), out_(out), err_(err) {}
+    : options_(options), keys_(options.keys), out_(out), err_(err) {
+    // Keys of one step keep the order they were given in.
+    std::stable_sort(keys_.begin(), keys_.end(),
+                     [](const KeyPress& a, const KeyPress& b) { return a.step < b.step; });
+}
 
 Answer BatchRun::messageBox(Icon, Buttons buttons, std::string_view title, std::string_view text) {
     ++messages_;
     outcome_.messages.emplace_back(text);
-    out_ << "MSG " << escaped(title) << '\t' << escaped(text) << '\n';
+    out_ << "MSG " << escapedText(title) << '\t' << escapedText(text) << '\n';
     // Nobody is there to answer: OK where that is the only button, otherwise
     // Cancel, so no question can loop or overwrite anything.
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
@@ -94,7 +78,8 @@ std::optional<std::string> BatchRun::askNumber() {
 void BatchRun::displayChanged(DisplayItem item, int index) {
     if (item == DisplayItem::PrinterLine && index == 1 && zeb_) {
         const std::string& line = zeb_->display.printerLine(1);
-        outcome_.printed.push_back(line);
+        if (outcome_.printed.size() < keepPrinted_) outcome_.printed.push_back(line);
+        ++outcome_.printedLines;
         out_ << "OUT " << line << '\n';
     }
 }
@@ -103,8 +88,8 @@ void BatchRun::afterInstruction(Zeb& zeb, Opcode op) {
     if (inputExhausted_) return; // the INP that found no input did not complete
     ++steps_;
     if (op == Opcode::Halt && !zeb.machine.hasError()) halted_ = true;
-    for (const KeyPress& key : options_.keys)
-        if (key.step == steps_) zeb.stack.pressKey(key.index);
+    for (; nextKey_ < keys_.size() && keys_[nextKey_].step <= steps_; ++nextKey_)
+        zeb.stack.pressKey(keys_[nextKey_].index);
     if (steps_ >= options_.maxSteps && zeb.machine.running()) {
         limitReached_ = true;
         zeb.machine.stopRun();
@@ -121,7 +106,7 @@ std::optional<FileError> BatchRun::writeListing(FileSystem& disk, const Machine&
         text += line + '\n';
     const bool written = file->write(text);
     if (file->close() && written) return std::nullopt;
-    return FileError{};
+    return FileError{0, file->failure()};
 }
 
 void BatchRun::writeEnd(Zeb& zeb, RunEnd how) {

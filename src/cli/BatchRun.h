@@ -20,6 +20,9 @@ class BatchRun : public Host, public MachineObserver {
   public:
     BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err);
 
+    // The printer lines the outcome keeps (none unless asked: a long run may
+    // print millions).
+    void keepPrinted(std::size_t lines) { keepPrinted_ = lines; }
     // Loads, runs and saves; returns the exit status.
     int execute();
     // What the run of execute() came to.
@@ -39,6 +42,10 @@ class BatchRun : public Host, public MachineObserver {
     std::optional<FileError> writeListing(FileSystem& disk, const Machine& m);
 
     const CliOptions& options_;
+    // The keys in the order of their steps, and the next one to press.
+    std::vector<KeyPress> keys_;
+    std::size_t nextKey_ = 0;
+    std::size_t keepPrinted_ = 0;
     std::ostream& out_;
     std::ostream& err_;
     const Zeb* zeb_ = nullptr;

@@ -3,12 +3,14 @@
 #include "cli/Assignment.h"
 #include "cli/MarkReport.h"
 #include "cli/Marker.h"
+#include "files/StdFileSystem.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 
 namespace zeb {
 
@@ -21,6 +23,17 @@ bool IsProgramName(const std::string& name) {
     if (dot == std::string::npos) return false;
     const std::string extension = name.substr(dot);
     return extension == ".ZEB" || extension == ".zeb";
+}
+
+// The mark book must never replace what it marks.
+bool IsOneOf(const std::string& name, const std::string& assignment,
+             const std::vector<std::string>& programs) {
+    std::error_code ec;
+    if (fs::equivalent(name, assignment, ec)) return true;
+    return std::any_of(programs.begin(), programs.end(), [&](const std::string& program) {
+        std::error_code ec2;
+        return fs::equivalent(name, program, ec2);
+    });
 }
 
 } // namespace
@@ -60,8 +73,11 @@ CheckRun::programList(const std::vector<std::string>& arguments, std::string& er
 }
 
 int CheckRun::execute() {
-    std::ifstream in(options_.assignment, std::ios::binary);
-    if (!in || fs::is_directory(options_.assignment)) {
+    StdFileSystem disk;
+    std::ifstream in;
+    // A device or a pipe might never end.
+    if (!disk.notRegularFile(options_.assignment)) in.open(options_.assignment, std::ios::binary);
+    if (!in.is_open() || !in) {
         err_ << "zeb-run: cannot read the assignment file " << options_.assignment << '\n';
         return 2;
     }
@@ -79,16 +95,26 @@ int CheckRun::execute() {
         err_ << "zeb-run: " << error << '\n';
         return 2;
     }
-    std::ofstream csv;
+    // Written as a program is saved: the old mark book stays until the new
+    // one is complete.
+    std::unique_ptr<OutputFile> csvFile;
     if (!options_.csv.empty()) {
-        csv.open(options_.csv, std::ios::binary | std::ios::trunc);
-        if (!csv) {
-            err_ << "zeb-run: could not write " << options_.csv << '\n';
+        if (IsOneOf(options_.csv, options_.assignment, *programs)) {
+            err_ << "zeb-run: the CSV file " << options_.csv
+                 << " is the assignment or a program being marked\n";
+            return 2;
+        }
+        FileError openError;
+        csvFile = disk.openWrite(options_.csv, openError);
+        if (!csvFile) {
+            err_ << "zeb-run: could not write " << options_.csv << ": " << openError.description
+                 << '\n';
             return 2;
         }
     }
 
-    MarkReport report(out_, csv.is_open() ? &csv : nullptr);
+    std::ostringstream csv;
+    MarkReport report(out_, csvFile ? &csv : nullptr);
     const Marker marker(*assignment);
     for (const std::string& program : *programs) {
         for (const CaseResult& result : marker.mark(program))
@@ -96,10 +122,11 @@ int CheckRun::execute() {
         out_.flush(); // a long class shows its progress
     }
     report.summary(programs->size());
-    if (csv.is_open()) {
-        csv.close();
-        if (!csv) {
-            err_ << "zeb-run: could not write " << options_.csv << '\n';
+    if (csvFile) {
+        const bool written = csvFile->write(csv.str());
+        if (!csvFile->close() || !written) {
+            err_ << "zeb-run: could not write " << options_.csv << ": " << csvFile->failure()
+                 << '\n';
             return 2;
         }
     }

@@ -24,7 +24,8 @@ Options:
   --base 10|16         number base, changed before loading (default 10)
   --mnemonics          show operators as mnemonics, before loading
   --speed 1..10        pace the run as the speed slider would; unpaced without
-  --max-steps N        stop after N executed instructions (default 1000000)
+  --max-steps N        stop after N executed instructions (default 1000000,
+                       at most 10000000)
   --save FILE          after the run, write the program as File > Save As
                        would, replacing FILE without a question
   --listing FILE       after the run, write the text of the printed listing
@@ -76,7 +77,9 @@ Marking a class's programs:
                        .ZEB file or a folder, whose files ending in .ZEB or
                        .zeb are taken in name order (not its subfolders)
   --csv FILE           also write the results to FILE as CSV (program, case,
-                       result, steps, reason) for a spreadsheet
+                       result, steps, reason) for a spreadsheet, replacing
+                       FILE only once complete (never the assignment, a
+                       program, a device or a pipe)
   The options of a run cannot be given with --check: the assignment sets them.
 
 The assignment file is plain text, one directive a line; blank lines and lines
@@ -103,7 +106,8 @@ Marking output, one line per program and case, then a summary:
                        line 1: expected "7", printed "8"
   SUMMARY programs=<p> cases=<c> passed=<x> failed=<y>
                        c counts every case of every program
-A program that cannot be loaded fails each case with its load message.
+Control characters in names and reasons are written as in MSG lines. A
+program that cannot be loaded fails each case with its load message.
 
 Marking exit status:
   0 every case of every program passed, 1 any case failed, 2 unusable
@@ -177,8 +181,8 @@ bool applyRunSetting(CliOptions& o, std::string_view name, const std::string& v,
         }
         o.base = v == "10" ? 10 : 16;
     } else if (name == "max-steps") {
-        if (!ParseLong(v, n) || n < 1) {
-            error = "takes a positive whole number: " + v;
+        if (!ParseLong(v, n) || n < 1 || n > kMaxStepsCeiling) {
+            error = "takes a whole number from 1 to " + std::to_string(kMaxStepsCeiling) + ": " + v;
             return false;
         }
         o.maxSteps = n;

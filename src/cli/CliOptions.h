@@ -6,6 +6,10 @@
 
 namespace zeb {
 
+// The most instructions one run may execute: a class of programs that never
+// halt is still marked in bounded time.
+inline constexpr long kMaxStepsCeiling = 10'000'000;
+
 // A key of the Keyboard window pressed during a given executed instruction.
 struct KeyPress {
     long step = 0;

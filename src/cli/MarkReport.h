@@ -18,8 +18,9 @@ class MarkReport {
     void summary(std::size_t programs);
     bool allPassed() const { return failed_ == 0; }
 
-    // One CSV field, quoted when it holds a comma, a quote or a line break.
-    static std::string csvField(std::string_view text);
+    // One CSV field, quoted when it holds a comma, a quote or a line break,
+    // and never read as a formula.
+    static std::string csvField(std::string_view cell);
 
   private:
     std::ostream& out_;

@@ -52,6 +52,8 @@ std::vector<CaseResult> Marker::mark(const std::string& program) const {
         CliOptions options = c.options;
         options.program = program;
         BatchRun run(options, discard, discard);
+        // One line beyond the expected ones is enough to tell they differ.
+        run.keepPrinted(c.expected.size() + 1);
         run.execute();
         std::string reason = failureReason(c, run.Outcome());
         results.push_back({program, c.name, reason.empty(), run.Outcome().steps, reason});
@@ -66,6 +68,7 @@ std::string Marker::failureReason(const AssignmentCase& expected, const RunOutco
     }
     if (run.end != expected.end) return WrongEnd(expected, run);
     const std::size_t common = std::min(run.printed.size(), expected.expected.size());
+    const auto printedLines = static_cast<std::size_t>(run.printedLines);
     for (std::size_t i = 0; i < common; ++i) {
         const std::string_view printed = trimSpace(run.printed[i]);
         const std::string_view wanted = trimSpace(expected.expected[i]);
@@ -73,8 +76,8 @@ std::string Marker::failureReason(const AssignmentCase& expected, const RunOutco
             return "line " + std::to_string(i + 1) + ": expected \"" + std::string(wanted) +
                    "\", printed \"" + std::string(printed) + "\"";
     }
-    if (run.printed.size() != expected.expected.size())
-        return "printed " + Lines(run.printed.size()) + ", expected " +
+    if (printedLines != expected.expected.size())
+        return "printed " + Lines(printedLines) + ", expected " +
                std::to_string(expected.expected.size());
     return {};
 }

@@ -13,7 +13,9 @@ inline constexpr int kOutputFailed = 5;
 struct RunOutcome {
     RunEnd end = RunEnd::Halt;
     long steps = 0;
-    std::vector<std::string> printed;  // ZEB's printer lines, in order
+    // ZEB's printer lines, in order, as many as the caller asked to keep.
+    std::vector<std::string> printed;
+    long printedLines = 0;             // all of them
     std::vector<std::string> messages; // the texts of every message box, in order
 };
 

@@ -31,9 +31,18 @@ bool BaseSwitch::operatorIsNumber(int a) const {
     return isDecimalNumber(text) || (m_.base() == NumberBase::Hexadecimal && isHexNumber(text));
 }
 
-void BaseSwitch::changeNumberBase(NumberBase newBase) {
+void BaseSwitch::changeNumberBase(NumberBase newBase, TypedText typed) {
     for (int a = 0; a < kMemorySize; ++a) {
-        const bool number = m_.mnemonicsShown() ? operatorIsNumber(a) : !m_.operatorText(a).empty();
+        std::string& left = leftAsTyped_[static_cast<std::size_t>(a)];
+        const std::string& text = m_.operatorText(a);
+        bool number = !text.empty();
+        if (m_.mnemonicsShown()) {
+            const bool keep = typed == TypedText::Keep && !text.empty() && text == left;
+            number = !keep && operatorIsNumber(a);
+            if (!number && typed == TypedText::Keep && !m_.mnemonics().isMnemonic(text))
+                left = text;
+        }
+        if ((number || text.empty()) && typed == TypedText::Keep) left.clear();
         // A field that cannot be read has been reported and becomes 0.
         if (number) m_.setOperator(a, m_.operatorValue(a).value_or(0), newBase);
         if (!m_.operandText(a).empty()) m_.setOperand(a, m_.operandValue(a).value_or(0), newBase);

@@ -2,6 +2,9 @@
 #include "core/Machine.h"
 #include "editing/Assembler.h"
 
+#include <array>
+#include <string>
+
 namespace zeb {
 
 // Switching the whole display between decimal and hexadecimal, and between
@@ -13,9 +16,12 @@ class BaseSwitch {
     // Everything: cells, registers, keypad faces and address labels.
     void changeBase(NumberBase newBase);
     void changeKeypad(NumberBase newBase) { m_.display().setKeypadBase(radix(newBase)); }
+    // How a change treats an operator left as typed by an earlier change.
+    enum class TypedText { Keep, ReadAsNumber };
     // The cells alone, read in the current base and rewritten in the new one,
-    // which becomes the machine's base.
-    void changeNumberBase(NumberBase newBase);
+    // which becomes the machine's base. Saving reads every number as a run
+    // would (ReadAsNumber); the base commands keep what the student typed.
+    void changeNumberBase(NumberBase newBase, TypedText typed = TypedText::Keep);
     void changeLabels(NumberBase newBase) { m_.display().setLabelBase(radix(newBase)); }
 
     void toggleHexadecimal() {
@@ -31,6 +37,10 @@ class BaseSwitch {
 
     Machine& m_;
     Assembler& asm_;
+    // Operator texts a change left alone because they began a mnemonic ("A",
+    // "AC" typed in decimal): the way back leaves them too, although they
+    // read as hexadecimal numbers, so a round trip of bases changes no cell.
+    std::array<std::string, kMemorySize> leftAsTyped_{};
 };
 
 } // namespace zeb

@@ -76,6 +76,13 @@ void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
     }
 }
 
+void MemoryEditor::markCurrent() {
+    const int a = AddressOf(currentCell_);
+    if (!legalAddress(a)) return;
+    selectionActive_ = true;
+    m_.setCellColour(a, kGreen);
+}
+
 std::string MemoryEditor::digitsOf(int i) const {
     return numberText(i, m_.base());
 }

@@ -35,6 +35,8 @@ class MemoryEditor {
     // A button pressed on an operator field, before its click: Shift+left
     // marks the address, any other press ends a marking.
     void pressOperator(int a, bool leftButton, bool shift);
+    // Marks the address of the current field, as Shift+click on its operator.
+    void markCurrent();
 
     void pressPad(int i);
     // A character typed on the main window (its code, Backspace = 8).

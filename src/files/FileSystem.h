@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,12 @@ class OutputFile {
     virtual bool write(std::string_view text) = 0;
     // Makes what was written the file's content; false when that failed.
     virtual bool close() = 0;
+    // Why a write or the close failed, in the system's words ("No space left
+    // on device"); empty when nothing failed or no reason is known.
+    const std::string& failure() const { return failure_; }
+
+  protected:
+    std::string failure_;
 };
 
 // Program files reach the disk only through this.
@@ -46,6 +53,9 @@ class FileSystem {
   public:
     virtual ~FileSystem() = default;
     virtual bool exists(const std::string& name) = 0;
+    // The error of a name where something other than a regular file stands
+    // (a folder, a device, a pipe), links followed; nothing otherwise.
+    virtual std::optional<FileError> notRegularFile(const std::string& name) = 0;
     virtual std::unique_ptr<InputFile> openRead(const std::string& name, FileError& error) = 0;
     virtual std::unique_ptr<OutputFile> openWrite(const std::string& name, FileError& error) = 0;
 };

@@ -18,10 +18,12 @@ class DecimalWhileSaving {
   public:
     DecimalWhileSaving(const Machine& machine, BaseSwitch& bases)
         : bases_(bases), base_(machine.base()) {
-        if (base_ != NumberBase::Decimal) bases_.changeNumberBase(NumberBase::Decimal);
+        if (base_ != NumberBase::Decimal)
+            bases_.changeNumberBase(NumberBase::Decimal, BaseSwitch::TypedText::ReadAsNumber);
     }
     ~DecimalWhileSaving() {
-        if (base_ != NumberBase::Decimal) bases_.changeNumberBase(base_);
+        if (base_ != NumberBase::Decimal)
+            bases_.changeNumberBase(base_, BaseSwitch::TypedText::ReadAsNumber);
     }
     DecimalWhileSaving(const DecimalWhileSaving&) = delete;
     DecimalWhileSaving& operator=(const DecimalWhileSaving&) = delete;
@@ -60,6 +62,11 @@ bool ProgramFileCommands::askAfterFileError(const FileError& error) {
         text = "Insert disk in drive and click OK";
     else
         text = "Error " + signedText(error.number) + " occurred\r\n" + error.description;
+    // Trying a folder, device or pipe again cannot help: OK alone, and no retry.
+    if (error.number == kErrNotRegularFile) {
+        m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", text);
+        return false;
+    }
     return m_.messageBox(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
 }
 
@@ -90,7 +97,7 @@ std::string ProgramFileCommands::programText() {
 bool ProgramFileCommands::writeProgram(OutputFile& file) {
     BusyPointer busy(m_.display());
     const bool ok = file.write(programText());
-    if (!ok) m_.report("Failed to write to save file");
+    if (!ok) m_.report("Failed to write to save file", file.failure());
     return ok;
 }
 
@@ -109,6 +116,11 @@ void ProgramFileCommands::saveToFile(SaveMode mode) {
     else
         name = m_.host().chooseFile(FileDialog::Save, kFilter);
     if (name.empty()) return;
+    // Refused before any question about replacing it.
+    if (const auto error = fs_.notRegularFile(name)) {
+        askAfterFileError(*error);
+        return;
+    }
     if (!confirmFile(name, Access::Write)) return;
     auto file = openForWriting(name);
     if (!file) return;
@@ -116,7 +128,7 @@ void ProgramFileCommands::saveToFile(SaveMode mode) {
     const bool written = writeProgram(*file);
     const bool closed = file->close();
     if (written && !closed) {
-        m_.report("Failed to save ZEB to file");
+        m_.report("Failed to save ZEB to file", file->failure());
         return;
     }
     m_.setCurrentFileName(name);
@@ -130,7 +142,8 @@ std::optional<FileError> ProgramFileCommands::saveWithoutPrompts(const std::stri
     if (!file) return error;
     const bool written = file->write(programText());
     if (file->close() && written) return std::nullopt;
-    return FileError{0, "the file could not be written completely"};
+    return FileError{0, file->failure().empty() ? "the file could not be written completely"
+                                                : file->failure()};
 }
 
 void ProgramFileCommands::open() {
@@ -144,9 +157,8 @@ void ProgramFileCommands::load(const std::string& name) {
     auto file = openForReading(name);
     if (!file) return;
     m_.clearMemory();
-    const ProgramReadResult read = ProgramFileFormat::read(*file);
-    file.reset();
-    if (read.empty) {
+    ProgramReader reader(*file);
+    if (reader.empty()) {
         m_.report("Failed to read file");
         return;
     }
@@ -154,16 +166,19 @@ void ProgramFileCommands::load(const std::string& name) {
     const bool switched = base != NumberBase::Decimal;
     if (switched) bases_.changeBase(NumberBase::Decimal);
     BusyPointer busy(m_.display());
+    // Each line is applied as it is read: the first bad one ends the load.
     Step step = Step::Ok;
-    for (const ProgramLine& line : read.lines) {
-        step = applyLine(line);
-        if (step != Step::Ok) break;
+    while (step == Step::Ok) {
+        const std::optional<ProgramLine> line = reader.next();
+        if (!line) break;
+        step = applyLine(*line);
     }
-    if (step == Step::Ok && read.error == ProgramReadError::AddressOutOfRange) {
+    file.reset();
+    if (step == Step::Ok && reader.error() == ProgramReadError::AddressOutOfRange) {
         m_.report("Out of range address in file, load abandoned");
         step = Step::Abandoned;
     }
-    if (step == Step::Ok && read.error == ProgramReadError::ReadFailed) step = Step::ReadFailed;
+    if (step == Step::Ok && reader.error() == ProgramReadError::ReadFailed) step = Step::ReadFailed;
     if (step == Step::ReadFailed) {
         // The cells read so far stay.
         m_.report("Failed to read file");

@@ -47,6 +47,7 @@ class StdOutputFile : public OutputFile {
             const ssize_t n = ::write(fd_, text.data(), text.size());
             if (n < 0) {
                 if (errno == EINTR) continue;
+                failure_ = std::strerror(errno);
                 failed_ = true;
                 return false;
             }
@@ -56,10 +57,15 @@ class StdOutputFile : public OutputFile {
     }
     bool close() override {
         if (fd_ < 0) return false;
-        bool ok = !failed_ && ::fsync(fd_) == 0;
-        ok = (::close(fd_) == 0) && ok;
+        // The first failure is the one the user is told.
+        const auto failedWith = [this](bool ok) {
+            if (!ok && failure_.empty()) failure_ = std::strerror(errno);
+            return ok;
+        };
+        bool ok = !failed_ && failedWith(::fsync(fd_) == 0);
+        ok = failedWith(::close(fd_) == 0) && ok;
         fd_ = -1;
-        if (ok) ok = ::rename(temp_.c_str(), target_.c_str()) == 0;
+        if (ok) ok = failedWith(::rename(temp_.c_str(), target_.c_str()) == 0);
         if (!ok) ::unlink(temp_.c_str());
         return ok;
     }
@@ -81,6 +87,10 @@ std::string followLinks(const std::string& name) {
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
     return path.string();
+}
+
+FileError NotRegularError() {
+    return {kErrNotRegularFile, "Not a regular file"};
 }
 
 bool ParentMissing(const std::string& name) {
@@ -131,15 +141,31 @@ bool StdFileSystem::exists(const std::string& name) {
     return !name.empty() && std::filesystem::exists(name, ec);
 }
 
-std::unique_ptr<InputFile> StdFileSystem::openRead(const std::string& name, FileError& error) {
+std::optional<FileError> StdFileSystem::notRegularFile(const std::string& name) {
     struct stat st {};
-    if (::stat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        error = fromErrno(EISDIR, name);
+    if (name.empty() || ::stat(name.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return std::nullopt;
+    return S_ISDIR(st.st_mode) ? fromErrno(EISDIR, name) : NotRegularError();
+}
+
+std::unique_ptr<InputFile> StdFileSystem::openRead(const std::string& name, FileError& error) {
+    // Without waiting: a pipe with no writer would block the open for ever.
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = fromErrno(errno, name);
         return nullptr;
     }
-    std::FILE* f = std::fopen(name.c_str(), "rb");
+    // Only a regular file is a program: a device or a pipe may never end.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? fromErrno(EISDIR, name) : NotRegularError();
+        ::close(fd);
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* f = ::fdopen(fd, "rb");
     if (!f) {
         error = fromErrno(errno, name);
+        ::close(fd);
         return nullptr;
     }
     return std::make_unique<StdInputFile>(f);
@@ -156,7 +182,7 @@ std::unique_ptr<OutputFile> StdFileSystem::openWrite(const std::string& name, Fi
     }
     // A device or a pipe is never replaced by a program file.
     if (exists && !S_ISREG(st.st_mode)) {
-        error = {kErrNotRegularFile, "Not a regular file"};
+        error = NotRegularError();
         return nullptr;
     }
     // Check that the target itself could be written before going via a temporary.

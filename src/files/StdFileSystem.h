@@ -9,6 +9,7 @@ namespace zeb {
 class StdFileSystem : public FileSystem {
   public:
     bool exists(const std::string& name) override;
+    std::optional<FileError> notRegularFile(const std::string& name) override;
     std::unique_ptr<InputFile> openRead(const std::string& name, FileError& error) override;
     std::unique_ptr<OutputFile> openWrite(const std::string& name, FileError& error) override;
 

@@ -1,22 +1,23 @@
 #include "ui/AlwaysOnTop.h"
 
+#include "ui/SmallWindow.h"
+
 #include <QWidget>
+#include <QWindow>
 
 namespace zeb::ui {
 
 void setAlwaysOnTop(QWidget* window, bool onTop) {
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
-    // Changing the flag re-creates the native window hidden; put it back
-    // where it was, without taking the focus from the main window.
-    const QRect geometry = window->geometry();
-    const bool visible = window->isVisible();
-    const bool noActivate = window->testAttribute(Qt::WA_ShowWithoutActivating);
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    window->setGeometry(geometry);
-    if (visible) {
-        window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-        window->show();
-        window->setAttribute(Qt::WA_ShowWithoutActivating, noActivate);
+    Qt::WindowFlags flags = window->windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    // In place: setWindowFlags() would make the native window afresh, hidden,
+    // losing its place, the keyboard and what the window manager was told
+    // of it; the platform window takes the new level as it is.
+    window->overrideWindowFlags(flags);
+    if (QWindow* native = window->windowHandle()) {
+        native->setFlags(flags);
+        windowFlagsChanged(window);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace zeb::ui {
 
 namespace {
@@ -45,18 +47,44 @@ void centreForm(QWidget* window, int vertical, int horizontal) {
     window->move(area.left() + p.left, area.top() + p.top);
 }
 
-void centreFormClearOf(QWidget* window, int vertical, int horizontal, const QList<QRect>& mustShow,
-                       const QList<QRect>& betterShown) {
+void centreFormClearOf(QWidget* window, int vertical, int horizontal,
+                       const QList<QList<QRect>>& inOrder) {
     centreForm(window, vertical, horizontal);
     QScreen* screen = screenOf(window);
     if (!screen) return;
     const QRect wanted(window->pos(), window->size().grownBy(frameMargins(window)));
-    const QList<QRect> all = mustShow + betterShown;
-    const QPoint best = clearPlacement(wanted, screen->geometry(), all);
-    if (coversNone(QRect(best, wanted.size()), all))
-        window->move(best);
-    else
-        window->move(clearPlacement(wanted, screen->geometry(), mustShow));
+    window->move(clearPlacement(wanted, screen->geometry(), inOrder));
+}
+
+bool placeBeside(QWidget* window, const QRect& other, int minimumWidth) {
+    constexpr int kGap = 8;
+    QScreen* screen = screenOf(window);
+    if (!screen) return false;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = frameMargins(window);
+    const int frameWidth = frame.left() + frame.right(), frameHeight = frame.top() + frame.bottom();
+    const int leftRoom = other.left() - area.left() - kGap;
+    const int rightRoom = area.left() + area.width() - (other.left() + other.width()) - kGap;
+    const bool left = leftRoom > rightRoom;
+    const int room = std::max(leftRoom, rightRoom) - frameWidth;
+    if (room < minimumWidth) return false;
+    const QSize size(std::min(window->width(), room),
+                     std::min(window->height(), area.height() - frameHeight));
+    window->resize(size);
+    const int x = left ? other.left() - kGap - (size.width() + frameWidth)
+                       : other.left() + other.width() + kGap;
+    const int y = std::clamp(other.top(), area.top(),
+                             area.top() + area.height() - (size.height() + frameHeight));
+    window->move(x, y);
+    return true;
+}
+
+void moveClearOf(QWidget* window, const QList<QRect>& keepClear) {
+    QScreen* screen = screenOf(window);
+    if (!screen) return;
+    const QRect now(window->pos(), window->size().grownBy(frameMargins(window)));
+    if (coversNone(now, keepClear)) return;
+    window->move(clearPlacement(now, screen->availableGeometry(), keepClear));
 }
 
 } // namespace zeb::ui

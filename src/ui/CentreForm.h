@@ -11,9 +11,19 @@ namespace zeb::ui {
 void centreForm(QWidget* window, int vertical, int horizontal);
 
 // Places a window as centreForm does, then moves it the least it takes to
-// cover none of `mustShow`, and where there is room none of `betterShown`
-// either (screen coordinates, frames included).
-void centreFormClearOf(QWidget* window, int vertical, int horizontal, const QList<QRect>& mustShow,
-                       const QList<QRect>& betterShown = {});
+// cover none of the first list of `inOrder` (screen coordinates, frames
+// included), then where there is room none of the next, and so on.
+void centreFormClearOf(QWidget* window, int vertical, int horizontal,
+                       const QList<QList<QRect>>& inOrder);
+
+// Moves `window` beside `other` (screen coordinates, frame included), on the
+// side with more room, narrowing it to that room but not below
+// `minimumWidth`. False, and the window left as it was, where neither side
+// has that much room.
+bool placeBeside(QWidget* window, const QRect& other, int minimumWidth);
+
+// Moves `window` the least it takes to cover none of `keepClear`, if it
+// covers any; where it cannot, to where it covers the least.
+void moveClearOf(QWidget* window, const QList<QRect>& keepClear);
 
 } // namespace zeb::ui

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 namespace zeb::ui {
@@ -39,29 +38,43 @@ std::vector<int> candidates(int wanted, int size, int screenStart, int screenEnd
 
 } // namespace
 
-QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QRect>& keepClearOf) {
+QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QRect>& keepClear) {
+    return clearPlacement(wanted, screen, QList<QList<QRect>>{keepClear});
+}
+
+QPoint clearPlacement(const QRect& wanted, const QRect& screen,
+                      const QList<QList<QRect>>& inOrder) {
     // A little space around what must stay in sight, so that frames that come
     // out a pixel or two larger than expected still leave it clear.
-    QList<QRect> keepClear;
-    for (const QRect& k : keepClearOf)
-        keepClear.append(k.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+    QList<QList<QRect>> tiers;
+    QList<QRect> all;
+    for (const QList<QRect>& tier : inOrder) {
+        QList<QRect> grown;
+        for (const QRect& k : tier)
+            grown.append(k.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+        tiers.append(grown);
+        all.append(grown);
+    }
     const std::vector<int> xs = candidates(wanted.left(), wanted.width(), screen.left(),
-                                           screen.left() + screen.width(), keepClear, true);
+                                           screen.left() + screen.width(), all, true);
     const std::vector<int> ys = candidates(wanted.top(), wanted.height(), screen.top(),
-                                           screen.top() + screen.height(), keepClear, false);
+                                           screen.top() + screen.height(), all, false);
+    // What each place covers of each list in turn, then its distance:
+    // compared in that order.
+    using Cost = std::vector<std::int64_t>;
     QPoint best = wanted.topLeft();
-    std::int64_t bestCovered = std::numeric_limits<std::int64_t>::max();
-    std::int64_t bestDistance = std::numeric_limits<std::int64_t>::max();
+    Cost bestCost;
     for (int x : xs)
         for (int y : ys) {
             const QRect r(QPoint(x, y), wanted.size());
-            const std::int64_t covered = coveredArea(r, keepClear);
+            Cost cost;
+            for (const QList<QRect>& tier : tiers)
+                cost.push_back(coveredArea(r, tier));
             const std::int64_t dx = x - wanted.left(), dy = y - wanted.top();
-            const std::int64_t distance = dx * dx + dy * dy;
-            if (covered < bestCovered || (covered == bestCovered && distance < bestDistance)) {
+            cost.push_back(dx * dx + dy * dy);
+            if (bestCost.empty() || cost < bestCost) {
                 best = {x, y};
-                bestCovered = covered;
-                bestDistance = distance;
+                bestCost = std::move(cost);
             }
         }
     return best;

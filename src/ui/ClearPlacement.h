@@ -10,6 +10,11 @@ namespace zeb::ui {
 // them; where there is none, the place that covers the least of them.
 QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QRect>& keepClear);
 
+// The same for what to keep clear in order of importance: the place that
+// covers the least of the first list, then of the next, and so on, and of
+// those the nearest to `wanted`.
+QPoint clearPlacement(const QRect& wanted, const QRect& screen, const QList<QList<QRect>>& inOrder);
+
 // Whether a window at `window` leaves all of `keepClear` in sight.
 bool coversNone(const QRect& window, const QList<QRect>& keepClear);
 

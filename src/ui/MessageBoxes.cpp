@@ -39,6 +39,9 @@ Answer MessageBoxes::show(Icon icon, Buttons buttons, std::string_view title,
         qtIcon(icon), messageText(title), messageText(text),
         buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent_);
     box.setObjectName(QStringLiteral("MessageBox"));
+    // Above the windows kept on top (the demonstration's instructions, the
+    // device windows during a run), which would hide its buttons.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const int answer = box.exec();
     // The keys go back to the window the box spoke for, not to a device
     // window that happens to be on top.

@@ -1,12 +1,67 @@
 #include "ui/SmallWindow.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QWidget>
 
 #include <algorithm>
 
+#ifdef ZEB_HAVE_XCB
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#endif
+
 namespace zeb::ui {
+
+namespace {
+
+#ifdef ZEB_HAVE_XCB
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return found;
+}
+#endif
+
+// Some X11 window managers give every dialog and utility window a minimise
+// and a maximise button, whatever the window asks for; minimising one hides
+// its owner, the main window, with it. They give a tool bar neither: a small
+// window says it is one before it is mapped, and again whenever Qt has told
+// the window manager its type afresh.
+void tellToolBarType(QWidget* window) {
+#ifdef ZEB_HAVE_XCB
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->windowHandle()) return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return;
+    const xcb_atom_t toolBar = atom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                        atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &toolBar);
+    xcb_flush(c);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+class ToolBarType : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) tellToolBarType(static_cast<QWidget*>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 void makeSmallFixedWindow(QWidget* window) {
     Qt::WindowFlags flags =
@@ -14,6 +69,7 @@ void makeSmallFixedWindow(QWidget* window) {
     flags.setFlag(Qt::WindowStaysOnTopHint,
                   window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     window->setWindowFlags(flags);
+    window->installEventFilter(new ToolBarType(window));
     // Title bars use a bold font and put an icon and their buttons beside the
     // caption; some window managers show minimise and maximise all the same.
     // Room for them is about twelve lines' height.
@@ -25,6 +81,11 @@ void makeSmallFixedWindow(QWidget* window) {
     window->adjustSize();
     const QSize hint = window->sizeHint().expandedTo(window->minimumSizeHint());
     window->setFixedSize(std::max(hint.width(), captionWidth), hint.height());
+}
+
+void windowFlagsChanged(QWidget* window) {
+    if (window->findChild<ToolBarType*>(QString(), Qt::FindDirectChildrenOnly))
+        tellToolBarType(window);
 }
 
 } // namespace zeb::ui

@@ -8,4 +8,9 @@ namespace zeb::ui {
 // button, and wide enough for the window manager to show its whole caption.
 void makeSmallFixedWindow(QWidget* window);
 
+// To be called once the flags of a window's platform window have changed:
+// a small window tells the window manager again that it has no minimise or
+// maximise button.
+void windowFlagsChanged(QWidget* window);
+
 } // namespace zeb::ui

@@ -130,13 +130,46 @@ TEST_F(CheckRunTest, NothingRunsWithoutAUsableAssignmentOrPrograms) {
          "zeb-run: no file ending in .ZEB or .zeb in the folder " + (dir_ / "texts").string() +
              "\n"},
         {{"--check", good, "--csv", (dir_ / "empty").string(), program},
-         "zeb-run: could not write " + (dir_ / "empty").string() + "\n"},
+         "zeb-run: could not write " + (dir_ / "empty").string() + ": Is a directory\n"},
+        // The mark book never replaces what is marked.
+        {{"--check", good, "--csv", good, program},
+         "zeb-run: the CSV file " + good + " is the assignment or a program being marked\n"},
+        {{"--check", good, "--csv", program, program},
+         "zeb-run: the CSV file " + program + " is the assignment or a program being marked\n"},
+        {{"--check", good, "--csv", (dir_ / "." / "A.ZEB").string(), dir_.string()},
+         "zeb-run: the CSV file " + (dir_ / "." / "A.ZEB").string() +
+             " is the assignment or a program being marked\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.args), 2) << c.err;
         EXPECT_EQ(err_.str(), c.err);
         EXPECT_EQ(out_.str(), "") << c.err;
     }
+    EXPECT_EQ(Read(program), kSum);
+    EXPECT_EQ(Read(good), kAssignment);
+}
+
+// File names are the students' own: they cannot forge a line of the report,
+// reach the teacher's terminal or become a formula in the mark book.
+TEST_F(CheckRunTest, StudentsFileNamesStayText) {
+    const std::string assignment = Write("sum.assignment", kAssignment);
+    const fs::path before = fs::current_path();
+    fs::current_path(dir_);
+    const std::string forged = "x\nPASS y.ZEB", coloured = "\x1B[2Jz.ZEB", formula = "=1+1.ZEB";
+    for (const std::string& name : {forged, coloured, formula})
+        Write(name, kSum);
+    const int status = Run({"--check", assignment, forged, coloured, formula, "--csv", "m.csv"});
+    fs::current_path(before);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out_.str(), "PASS x\\nPASS y.ZEB three and four STEPS=6\n"
+                          "PASS x\\nPASS y.ZEB two zeros STEPS=6\n"
+                          "PASS \\x1B[2Jz.ZEB three and four STEPS=6\n"
+                          "PASS \\x1B[2Jz.ZEB two zeros STEPS=6\n"
+                          "PASS =1+1.ZEB three and four STEPS=6\n"
+                          "PASS =1+1.ZEB two zeros STEPS=6\n"
+                          "SUMMARY programs=3 cases=6 passed=6 failed=0\n");
+    EXPECT_NE(Read((dir_ / "m.csv").string()).find("\r\n'=1+1.ZEB,two zeros,PASS,6,\r\n"),
+              std::string::npos);
 }
 
 TEST(CheckOptions, CommandLine) {
@@ -182,6 +215,11 @@ TEST(MarkReport, CsvFieldsAreQuotedAsSpreadsheetsExpect) {
          "\"line 1: expected \"\"7\"\", printed \"\"8\"\"\""},
         {"two\nlines", "\"two\nlines\""},
         {"cr\r", "\"cr\r\""},
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1", "'+1"},
+        {"-1", "'-1"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"a=b", "a=b"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MarkReport::csvField(c.text), c.field) << c.text;

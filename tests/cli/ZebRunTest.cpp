@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace zeb {
 namespace {
@@ -50,14 +53,96 @@ class ZebRun : public ::testing::Test {
         return run.execute();
     }
 
+    // Runs the zeb-run program itself, after the shell commands in `setup`,
+    // killed if it outlives a generous time; returns its exit status (124 or
+    // 137 when it had to be killed) with its output and errors in out_.
+    int RunProgram(const std::vector<std::string>& args, const std::string& setup = "") {
+        std::string command = setup + " exec timeout -s KILL 30 '" ZEB_RUN "'";
+        for (const std::string& a : args)
+            command += " '" + a + "'";
+        out_.str("");
+        std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+        if (!pipe) return -1;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out_.write(buffer, static_cast<std::streamsize>(n));
+        const int status = ::pclose(pipe);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    std::string Fifo(const std::string& name) {
+        const std::string path = (dir_ / name).string();
+        ::mkfifo(path.c_str(), 0600);
+        return path;
+    }
+
     fs::path dir_;
     std::ostringstream out_, err_;
 };
+
+// Files a loader must not read to their end before judging them: each is
+// judged by its first line, or refused unread.
+TEST_F(ZebRun, HostileProgramFilesEndTheLoadAtOnce) {
+    fs::create_symlink("/dev/zero", dir_ / "zero.ZEB");
+    // A program, then a gigabyte of NULs that never reach the disk.
+    const std::string huge = Write("huge.ZEB", " 0|XYZ|  1|\r\n");
+    fs::resize_file(huge, std::uintmax_t{1} << 30);
+    const struct {
+        const char* name;
+        std::string program;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"a link to a device", (dir_ / "zero.ZEB").string(), 2,
+         "MSG ZEB\tError  75 occurred\\nNot a regular file\n"},
+        {"a pipe nobody writes to", Fifo("pipe.ZEB"), 2,
+         "MSG ZEB\tError  75 occurred\\nNot a regular file\n"},
+        {"a huge file with a bad first line", huge, 2,
+         "MSG ZEB\tIllegal operator: 'XYZ' in file, load abandoned - \n"},
+        {"carriage returns alone",
+         Write("cr.ZEB", " 0|  1|  3|\r 1| 12|   |\r 2|  0|   |\r 3|   |  1|\r#\r"), 0, "OUT 1\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RunProgram({c.program}), c.status);
+        EXPECT_EQ(out_.str().substr(0, c.out.size()), c.out) << out_.str();
+    }
+}
+
+// Output that cannot be written is reported with the system's reason.
+TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
+    const std::string program = Write("C.ZEB", kCount);
+    const std::string longName = (dir_ / (std::string(300, 'N') + ".ZEB")).string();
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string setup;
+        std::string reason;
+    } cases[] = {
+        {"a name too long", {"--save", longName, program}, "", "File name too long"},
+        {"a file size limit",
+         {"--listing", (dir_ / "L.TXT").string(), program},
+         "trap '' XFSZ; ulimit -f 0;",
+         "File too large"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RunProgram(c.args, c.setup), 5);
+        EXPECT_NE(out_.str().find(": " + c.reason + "\n"), std::string::npos) << out_.str();
+    }
+}
 
 TEST_F(ZebRun, CountingLoop) {
     EXPECT_EQ(Run({Write("C.ZEB", kCount)}), 0);
     EXPECT_EQ(out_.str(), "OUT 9\nOUT 8\nOUT 7\nOUT 6\nOUT 5\nOUT 4\nOUT 3\nOUT 2\nOUT 1\n"
                           "END halt STEPS=39 ACC=0 PC=10 SP=64 SR=0 INT=0\n");
+    // What was printed has been written: a run that prints millions of lines
+    // does not also keep them.
+    std::string error;
+    const auto options = parseCliOptions({Write("C.ZEB", kCount)}, error);
+    BatchRun run(*options, out_, err_);
+    run.execute();
+    EXPECT_TRUE(run.Outcome().printed.empty());
+    EXPECT_EQ(run.Outcome().printedLines, 9);
 }
 
 TEST_F(ZebRun, EndsAndExitStatuses) {
@@ -172,6 +257,7 @@ TEST_F(ZebRun, UnusableArguments) {
         {"--key", "0:A", "x"},
         {"--key", "3:!", "x"},
         {"--max-steps", "0", "x"},
+        {"--max-steps", "10000001", "x"},
         {"--bogus", "x"},
         {"a", "b"},
         {"--save"},
@@ -204,8 +290,8 @@ TEST_F(ZebRun, OutputThatCannotBeWrittenIsExitFive) {
         std::vector<std::string> args;
     } cases[] = {
         {"save into a missing folder", {"--save", (dir_ / "no" / "S.ZEB").string(), program}},
-        {"listing onto a device", {"--listing", "/dev/null", program}},
-        {"save onto a device", {"--save", "/dev/null", program}},
+        {"listing onto a pipe", {"--listing", Fifo("listing"), program}},
+        {"save onto a pipe", {"--save", Fifo("save"), program}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

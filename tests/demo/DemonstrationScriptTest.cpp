@@ -118,7 +118,7 @@ TEST(DemonstrationScript, MessagesJoinTheirPiecesWithNothingBetween) {
 }
 
 TEST(DemonstrationScript, PseudoCodeKeepsItsIndentationOnLinesOfItsOwn) {
-    const std::string& m = Built().entry(4).message;
+    const std::string m = Built().entry(4).message;
     EXPECT_NE(m.find("pseudo code:\r\n\r\n    begin\r\n    label:\r\n        if X > 0 then\r\n"
                      "            output X\r\n            X = X - 1\r\n            goto label\r\n"
                      "        endif\r\n    end\r\n\r\nTo enter this program do the following:\r\n"

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using zeb::GuideTour;
@@ -35,6 +36,22 @@ class GuideWindowTest : public QObject {
         }
         QCOMPARE(w.tour().index(), w.tour().size() - 1);
         QVERIFY(!child(w, "GuideNext")->isEnabled());
+    }
+
+    // On every screen: all of it, buttons too, however large the pictures.
+    void theWindowFitsTheScreen() {
+        GuideWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect screen = w.screen()->availableGeometry();
+        for (int i = 0; i < w.tour().size(); ++i) {
+            QVERIFY2(screen.contains(w.frameGeometry()), qPrintable(QString::number(i)));
+            for (const char* name : {"GuideBack", "GuideNext", "GuideClose", "GuideCaption"}) {
+                QWidget* c = child(w, name);
+                QVERIFY2(screen.contains(QRect(c->mapToGlobal(QPoint(0, 0)), c->size())), name);
+            }
+            QTest::keyClick(&w, Qt::Key_Right);
+        }
     }
 
     void theKeyboardTurnsThePages() {

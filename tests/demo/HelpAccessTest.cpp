@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpContentItem>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -371,6 +372,31 @@ class HelpAccessTest : public QObject {
         access.contents();
         QCOMPARE(access.window()->parentWidget(), &owner);
         QVERIFY(access.window()->isVisible());
+    }
+
+    // The guide is asked to start minimised. ZEB is its parent, which waits
+    // for it when it ends: nothing of it is left, whoever else would reap it.
+    void theGuideStartsMinimisedAndIsGoneWhenItEnds() {
+        QVERIFY(QDir().mkpath(work->filePath(QStringLiteral("bin"))));
+        const QString said = work->filePath(QStringLiteral("guide.txt"));
+        QFile guide(work->filePath(QStringLiteral("bin/zeb-guide")));
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+        guide.write(
+            QStringLiteral("#!/bin/sh\necho \"$$ $PPID $*\" > '%1.new' && mv '%1.new' '%1'\n")
+                .arg(said)
+                .toUtf8());
+        guide.close();
+        guide.setPermissions(guide.permissions() | QFile::ExeOwner);
+        help->startGuide();
+        QTRY_VERIFY(QFile::exists(said));
+        QFile answer(said);
+        QVERIFY(answer.open(QIODevice::ReadOnly));
+        const QStringList words = QString::fromUtf8(answer.readAll()).split(' ');
+        QCOMPARE(words.value(1).toLongLong(), QCoreApplication::applicationPid());
+        QCOMPARE(words.value(2).trimmed(), QStringLiteral("--minimized"));
+        const QString process = QStringLiteral("/proc/") + words.value(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(process), 5000);
+        QVERIFY(reports.isEmpty());
     }
 
     void aGuideThatCannotStartIsNotReported() {

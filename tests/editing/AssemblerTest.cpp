@@ -134,6 +134,35 @@ TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
                                   Report("Unrecognized symbol at location  1. Assembly aborted.")});
 }
 
+// Every text, typed in either base, survives a way there and back.
+TEST(BaseSwitch, RoundTripsChangeNoCell) {
+    const struct {
+        NumberBase typedIn;
+        bool mnemonics;
+        std::vector<std::string> operators;
+    } cases[] = {
+        {NumberBase::Decimal, true, {"A", "AC", "LDA", "12", "20", "10", ""}},
+        {NumberBase::Hexadecimal, true, {"A", "AC", "LDA", "C", "14", "1F", ""}},
+        {NumberBase::Decimal, false, {"12", "20", "10", "255"}},
+        {NumberBase::Hexadecimal, false, {"C", "14", "A", "FF"}},
+    };
+    for (const auto& c : cases) {
+        Rig r;
+        r.bases.changeBase(c.typedIn);
+        if (c.mnemonics) r.bases.toggleMnemonics();
+        for (std::size_t a = 0; a < c.operators.size(); ++a)
+            r.m.setOperatorText(static_cast<int>(a), c.operators[a]);
+        for (int trip = 0; trip < 2; ++trip) {
+            r.bases.toggleHexadecimal();
+            r.bases.toggleHexadecimal();
+            for (std::size_t a = 0; a < c.operators.size(); ++a)
+                EXPECT_EQ(r.m.operatorText(static_cast<int>(a)), c.operators[a])
+                    << static_cast<int>(c.typedIn) << (c.mnemonics ? " mnemonics, " : ", ") << a;
+        }
+        EXPECT_TRUE(r.host.messages.empty());
+    }
+}
+
 TEST(BaseSwitch, UnreadableTextBecomesZero) {
     Rig r;
     r.Program({{0, "", "Q"}});

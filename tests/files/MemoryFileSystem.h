@@ -14,9 +14,12 @@ class MemoryFileSystem : public FileSystem {
     int openFailures = 0;               // ... this many times (0 = always)
     long writeLimit = -1;               // bytes a write may put before failing
     bool failClose = false;
+    // A file system that loses a failed write's data without saying so again.
+    bool closeSucceedsAfterFailedWrite = false;
     int opens = 0;
 
     bool exists(const std::string& name) override { return files.count(name) > 0; }
+    std::optional<FileError> notRegularFile(const std::string&) override { return std::nullopt; }
 
     std::unique_ptr<InputFile> openRead(const std::string& name, FileError& error) override {
         if (Fail(error)) return nullptr;
@@ -60,13 +63,19 @@ class MemoryFileSystem : public FileSystem {
         Writer(MemoryFileSystem& fs, std::string name) : fs_(fs), name_(std::move(name)) {}
         bool write(std::string_view text) override {
             if (fs_.writeLimit >= 0 &&
-                static_cast<long>(buffer_.size() + text.size()) > fs_.writeLimit)
+                static_cast<long>(buffer_.size() + text.size()) > fs_.writeLimit) {
+                failure_ = "No space left on device";
                 return failed_ = true, false;
+            }
             buffer_ += text;
             return true;
         }
         bool close() override {
-            if (failed_ || fs_.failClose) return false;
+            if (fs_.failClose) {
+                failure_ = "Input/output error";
+                return false;
+            }
+            if (failed_) return fs_.closeSucceedsAfterFailedWrite;
             fs_.files[name_] = buffer_;
             return true;
         }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
 
 namespace zeb::test {
 namespace {
@@ -151,6 +152,7 @@ TEST(ProgramFileCommandsTest, BadFilesReportAndKeepEarlierCells) {
          1,
          true},
         {"LineFeedsOnly", " 0|  1|  2|\n 1|  1|  2|\n#\n", {}, 2, true},
+        {"CarriageReturnsOnly", " 0|  1|  2|\r 1|  1|  2|\r#\r", {}, 2, true},
         {"ByteOrderMark", "\xEF\xBB\xBF 0|  1|  2|\r\n#\r\n", {}, 1, true},
         {"LineFeedsOnlyAtTheEnd", " 0|  1|  2|\n", {Report("Failed to read file")}, 1, false},
     };
@@ -251,23 +253,37 @@ TEST(ProgramFileCommandsTest, DiskErrorsRetryUntilCancel) {
     }
 }
 
+// Each failure is told with the system's reason, and the old file stays.
 TEST(ProgramFileCommandsTest, FailedWritesLeaveTheOldFile) {
-    FileRig r;
-    r.Load(kCount, "K.ZEB");
-    r.fs.writeLimit = 20;
-    r.host.answers = {Answer::Ok};
-    r.files.save(SaveMode::Save);
-    EXPECT_EQ(r.host.texts(), (std::vector<std::string>{r.host.messages[0].text,
-                                                        Report("Failed to write to save file")}));
-    EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
-    EXPECT_EQ(r.m.currentFileName(), "K.ZEB");
-
-    // A write that completes but cannot replace the file is a failed save.
-    r.fs.writeLimit = -1;
-    r.fs.failClose = true;
-    r.files.save(SaveMode::Save);
-    EXPECT_EQ(r.host.texts().back(), Report("Failed to save ZEB to file"));
-    EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
+    struct Case {
+        const char* name;
+        long writeLimit;
+        bool failClose;
+        bool closeSucceeds;
+        std::string report;
+    } cases[] = {
+        {"write", 20, false, false, "Failed to write to save file - No space left on device"},
+        {"write lost", 20, false, true, "Failed to write to save file - No space left on device"},
+        // A write that completes but cannot replace the file is a failed save.
+        {"close", -1, true, false, "Failed to save ZEB to file - Input/output error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileRig r;
+        r.Load(kCount, "K.ZEB");
+        r.fs.writeLimit = c.writeLimit;
+        r.fs.failClose = c.failClose;
+        r.fs.closeSucceedsAfterFailedWrite = c.closeSucceeds;
+        r.host.answers = {Answer::Ok};
+        r.files.save(SaveMode::Save);
+        ASSERT_EQ(r.host.messages.size(), 2u);
+        EXPECT_EQ(r.host.messages[1].text, c.report);
+        EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
+        EXPECT_EQ(r.m.currentFileName(), "K.ZEB");
+        EXPECT_EQ(r.files.saveWithoutPrompts("K.ZEB")->description,
+                  c.report.substr(c.report.find(" - ") + 3));
+        EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
+    }
 }
 
 TEST(ProgramFileCommandsTest, AssemblerErrorStopsTheSave) {
@@ -342,11 +358,18 @@ TEST(StdFileSystem, FollowsLinksRefusesNonFilesAndHidesItsTemporaries) {
     std::ifstream in(target);
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "new");
 
-    for (const char* device : {"/dev/null", "/dev/zero"}) {
-        SCOPED_TRACE(device);
-        EXPECT_FALSE(disk.openWrite(device, error));
+    // A pipe is neither replaced nor read; a device is only ever read.
+    const fs::path pipe = dir / "pipe.ZEB";
+    ::mkfifo(pipe.c_str(), 0600);
+    fs::create_symlink("/dev/zero", dir / "zero.ZEB");
+    EXPECT_FALSE(disk.openWrite(pipe.string(), error));
+    EXPECT_EQ(error.number, kErrNotRegularFile);
+    for (const fs::path& special : {pipe, dir / "zero.ZEB"}) {
+        EXPECT_FALSE(disk.openRead(special.string(), error));
         EXPECT_EQ(error.number, kErrNotRegularFile);
+        EXPECT_TRUE(disk.notRegularFile(special.string()));
     }
+    EXPECT_TRUE(fs::is_fifo(pipe));
     // The longest name a folder takes still saves: the temporary's is short.
     const fs::path longName = dir / (std::string(251, 'N') + ".ZEB");
     auto out = disk.openWrite(longName.string(), error);
@@ -356,7 +379,7 @@ TEST(StdFileSystem, FollowsLinksRefusesNonFilesAndHidesItsTemporaries) {
         hidden = hidden || entry.path().filename().string().rfind(".zeb-", 0) == 0;
     EXPECT_TRUE(hidden);
     out.reset(); // dropped unclosed: the temporary goes
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);
     fs::remove_all(dir);
 }
 

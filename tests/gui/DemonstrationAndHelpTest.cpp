@@ -6,10 +6,13 @@
 #include "teaching/views/LogicGatesWindow.h"
 #include "teaching/views/MemoryHardwareWindow.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
@@ -132,6 +135,7 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
             if (!t.isEmpty()) printed << t;
         });
         bool demoOnTopDuringRun = true;
+        bool boxAboveDemonstration = false;
         bool menusDuringRun = true;
 
         QElapsedTimer clock;
@@ -148,12 +152,31 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
             const QString right = QLatin1String(step.control);
             if (right != QLatin1String("CmdNext")) tryWrongClicks(right);
             const QString before = message();
-            if (right == QLatin1String("clearicon")) answers.push_back(Answer::Cancel);
+            if (right == QLatin1String("clearicon")) {
+                // The real question, above the demonstration's window, which
+                // stays on top: answered with Cancel.
+                s->messageBoxes().setAnswerer({});
+                QTimer::singleShot(0, this, [&] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!box) return;
+                    messages.push_back(box->text().toStdString());
+                    boxAboveDemonstration =
+                        window().isOnTop() && box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                    box->button(QMessageBox::Cancel)->click();
+                });
+            }
             if (right == QLatin1String("runicon")) {
                 QTimer::singleShot(0, this, [&] {
                     demoOnTopDuringRun = window().isOnTop();
                     menusDuringRun = menusEnabled();
                 });
+            }
+            // The window never covers the control it asks for, and stays on the screen.
+            if (QWidget* asked = mainWindow().findChild<QWidget*>(right)) {
+                const QRect frame = window().frameGeometry();
+                QVERIFY(window().screen()->geometry().contains(frame));
+                QVERIFY2(!frame.intersects(QRect(asked->mapToGlobal(QPoint(0, 0)), asked->size())),
+                         qPrintable(right));
             }
             QElapsedTimer stepClock;
             stepClock.start();
@@ -167,6 +190,7 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         }
         // The clear's question was shown and its Cancel taken as OK.
         QCOMPARE(messages, std::vector<std::string>{"About to clear memory"});
+        QVERIFY(boxAboveDemonstration);
         QCOMPARE(text("Operand", 50), QString());
 
         QVERIFY(message().startsWith(QStringLiteral("Thank you for taking the time")));
@@ -234,6 +258,19 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         click(QStringLiteral("CmdHelp"));
         QCOMPARE(help->currentPage().fileName(), QStringLiteral("clearing-memory.html"));
         QCOMPARE(help->currentTab(), HelpWindow::Tab::Contents);
+    }
+
+    // Beside the main window where the screen has room for a readable help
+    // window, on the screen always.
+    void helpOpensBesideTheMainWindow() {
+        trigger("zebscreen");
+        HelpWindow* help = s->help().window();
+        QVERIFY(help && help->isVisible());
+        const QRect screen = help->screen()->availableGeometry();
+        const QRect main = mainWindow().frameGeometry(), frame = help->frameGeometry();
+        QVERIFY(screen.contains(frame));
+        const int room = std::max(main.left() - screen.left(), screen.right() - main.right());
+        if (room >= 600) QVERIFY(!frame.intersects(main));
     }
 
     void theHelpMenuOpensContentsIndexAndHelpOnHelp() {

@@ -8,11 +8,16 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace zeb;
 using namespace zeb::test;
@@ -66,6 +71,8 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
 
   private slots:
+    // The user's configuration folder becomes one of the test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
         start();
         dialogs.clear();
@@ -150,6 +157,36 @@ class FileCommandsTest : public QObject, SessionFixture {
         QCOMPARE(messages[6], std::string("Non-existent drive or path"));
     }
 
+    // One box that says why, with no question before it and no OK that tries
+    // again: a pipe or a folder is never replaced, and a name too long for
+    // the folder is told in the system's words.
+    void saveWhereNoFileCanBeTellsWhyOnce() {
+        QVERIFY(::mkfifo(path("pipe.ZEB").toLocal8Bit().constData(), 0600) == 0);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ZEB")));
+        const struct {
+            QString name;
+            std::string message;
+        } cases[] = {
+            {path("pipe.ZEB"), "Error  75 occurred\r\nNot a regular file"},
+            {path("folder.ZEB"), "Error  75 occurred\r\nIs a directory"},
+            {dir.path() + QLatin1Char('/') + QString(300, QLatin1Char('N')) +
+                 QStringLiteral(".ZEB"),
+             "Failed to save ZEB to file - File name too long"},
+        };
+        for (const auto& c : cases) {
+            messages.clear();
+            answers = {Answer::Ok, Answer::Ok, Answer::Cancel};
+            answerFileDialog(c.name);
+            trigger("savefile");
+            QCOMPARE(messages, std::vector<std::string>{c.message});
+            QVERIFY(!mainWindow().action("MnuSave")->isEnabled());
+        }
+        // The pipe is still a pipe, and no temporary file is left behind.
+        QVERIFY(QFileInfo(path("pipe.ZEB")).exists() && !QFileInfo(path("pipe.ZEB")).isFile());
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral(".zeb-*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
     void badLineKeepsEarlierCellsAndNoName() {
         writeFile(path("B.ZEB"), " 0|  1|  2|\r\n 1|XYZ|  2|\r\n# RUN LOG:\r\n");
         answerFileDialog(path("B.ZEB"));
@@ -159,6 +196,26 @@ class FileCommandsTest : public QObject, SessionFixture {
         QCOMPARE(text("Operator", 0), QStringLiteral("1"));
         QVERIFY(!mainWindow().action("MnuSave")->isEnabled());
         QVERIFY(s->zeb().machine.currentFileName().empty());
+    }
+
+    // What the file dialog remembers lasts for the session only.
+    void fileDialogWritesNoConfiguration() {
+        QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QVERIFY(config.removeRecursively());
+        bool shown = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&shown] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                shown = true;
+                d->reject();
+            }
+        });
+        poll.start(10);
+        trigger("fileopen");
+        QVERIFY(shown);
+        s.reset();
+        QVERIFY2(!config.exists() || config.isEmpty(),
+                 qPrintable(config.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ')));
     }
 
     void copyAndPasteMarkedCells() {

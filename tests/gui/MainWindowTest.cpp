@@ -10,14 +10,18 @@
 #include "mainwindow/views/ZebSession.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <QtMath>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace zeb;
@@ -44,6 +48,31 @@ void when(std::function<bool()> condition, std::function<void()> action) {
         action();
     });
     timer->start();
+}
+
+// Whether a field is drawn with a frame: dark pixels just inside its border,
+// on every side, where only its background would be.
+bool framed(QWidget* field) {
+    const QImage image = field->grab().toImage();
+    const int w = image.width(), h = image.height();
+    const qreal dpr = image.devicePixelRatio();
+    const int inset = qCeil(dpr); // past the border of one logical pixel
+    for (QPoint p : {QPoint(inset, h / 2), QPoint(w - 1 - inset, h / 2), QPoint(w / 2, inset)})
+        if (qGray(image.pixel(p)) > 60) return false;
+    return true;
+}
+
+// WCAG contrast ratio of two colours.
+double contrast(QRgb a, QRgb b) {
+    auto luminance = [](QRgb c) {
+        auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -240,21 +269,87 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(child<FieldPanel>(target)->text(), QStringLiteral("7"));
     }
 
+    void markingAndClearingMarks_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("Shift+click") << false;
+        QTest::newRow("Shift+Space and Shift+arrows") << true;
+    }
     void markingAndClearingMarks() {
+        QFETCH(bool, byKeyboard);
         s->zeb().machine.changePC(9);
-        click(field("Operator", 3), Qt::ShiftModifier);
-        click(field("Operator", 7), Qt::ShiftModifier);
-        click(field("Operand", 8), Qt::ShiftModifier); // operands never mark
-        for (int a : {3, 7}) {
-            QCOMPARE(field("Operator", a)->background(), QColor(Qt::green));
-            QCOMPARE(field("Operand", a)->background(), QColor(Qt::green));
+        s->zeb().machine.setOperandText(6, "42");
+        if (byKeyboard) {
+            QWidget* grid = &mainWindow();
+            mainWindow().activateWindow();
+            QTRY_VERIFY(mainWindow().isActiveWindow());
+            click(field("Operator", 3));
+            QTest::keyClick(grid, Qt::Key_Space, Qt::ShiftModifier);
+            QTest::keyClick(grid, Qt::Key_Down);
+            QTest::keyClick(grid, Qt::Key_Down);
+            QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier); // 5 and 6
+            for (int i = 0; i < 6; ++i)
+                QTest::keyClick(grid, Qt::Key_Down);
+            QTest::keyClick(grid, Qt::Key_Space, Qt::ShiftModifier); // 12
+        } else {
+            click(field("Operator", 3), Qt::ShiftModifier);
+            click(field("Operator", 5), Qt::ShiftModifier);
+            click(field("Operator", 6), Qt::ShiftModifier);
+            click(field("Operator", 12), Qt::ShiftModifier);
+            click(field("Operand", 8), Qt::ShiftModifier); // operands never mark
         }
-        QCOMPARE(field("Operand", 8)->background(), QColor(192, 192, 192));
+        for (int a = 3; a <= 12; ++a) {
+            const QColor expected = a == 3 || a == 5 || a == 6 || a == 12
+                                        ? QColor(Qt::green)
+                                        : (a == 9 ? QColor(Qt::yellow) : QColor(192, 192, 192));
+            QCOMPARE(field("Operator", a)->background(), expected);
+            QCOMPARE(field("Operand", a)->background(), expected);
+        }
+        // Copy works on them from the keyboard.
+        QTest::keyClick(&mainWindow(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().count(QLatin1Char('\n')), 4);
+        QVERIFY(QApplication::clipboard()->text().contains(QLatin1String(" 42|")));
         click(field("Operator", 20));
-        for (int a : {3, 7})
+        for (int a : {3, 5, 6, 12})
             QCOMPARE(field("Operator", a)->background(), QColor(192, 192, 192));
         QCOMPARE(field("Operand", 9)->background(), QColor(Qt::yellow));
         QCOMPARE(field("Operator", 20)->background(), QColor(Qt::white));
+    }
+
+    // Whatever its colour, the field that typing changes is framed while the
+    // window has the keyboard, and it is the only one.
+    void theFieldTypingChangesIsFramed_data() {
+        QTest::addColumn<QString>("action");
+        for (const char* a :
+             {"", "runicon", "stepicon", "halticon", "MnHexadecimal", "mnDissassemble", "MnuNew"})
+            QTest::newRow(*a ? a : "clicked") << QString::fromLatin1(a);
+    }
+    void theFieldTypingChangesIsFramed() {
+        QFETCH(QString, action);
+        mainWindow().activateWindow();
+        QTRY_VERIFY(mainWindow().isActiveWindow());
+        enter({{0, {1}, {5}}, {1, {0}, {}}, {5, {}, {9}}}); // LDA 5, HLT; 9 in cell 5
+        click(field("Operand", 5));
+        if (action.endsWith(QLatin1String("icon")))
+            click(action);
+        else if (!action.isEmpty())
+            trigger(action.toLatin1().constData());
+        QList<FieldPanel*> framedFields;
+        for (const char* kind : {"Operator", "Operand"})
+            for (int a = 0; a < 80; ++a)
+                if (framed(field(kind, a))) framedFields << field(kind, a);
+        const FieldPanel* current =
+            action == QLatin1String("MnuNew") ? field("Operator", 0) : field("Operand", 5);
+        QCOMPARE(framedFields.size(), 1);
+        QCOMPARE(framedFields.front(), current);
+        // Typing goes where the frame is.
+        const QString old = current->text();
+        QTest::keyClicks(&mainWindow(), QStringLiteral("1"));
+        QCOMPARE(current->text(), old.trimmed() + QLatin1Char('1'));
+        // Without the keyboard, no frame.
+        trigger("MnuInterrupts");
+        s->keyboardWindow().activateWindow();
+        QTRY_VERIFY(!mainWindow().isActiveWindow());
+        QTRY_VERIFY(!framed(field("Operand", 5)) && !framed(field("Operator", 0)));
     }
 
     void stopEndsALongRun() {
@@ -431,6 +526,54 @@ class MainWindowTest : public QObject, SessionFixture {
         QTRY_COMPARE(status->text(), QStringLiteral("Memory location  17 Operand: 00000000"));
         hover("PicMem_2");
         QTRY_COMPARE(status->text(), QStringLiteral("Memory address labels"));
+    }
+
+    // Reached with Tab, a control explains itself as it does under the pointer.
+    void statusBarFollowsTheKeyboardFocus_data() {
+        QTest::addColumn<QString>("control");
+        for (const char* c : {"pads_0", "pads_16", "clearicon", "runicon", "stepicon", "halticon",
+                              "acciconl", "pciconl"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void statusBarFollowsTheKeyboardFocus() {
+        QFETCH(QString, control);
+        QLabel* status = child<QLabel>(QStringLiteral("PnlStatus"));
+        hover(control.toLatin1().constData());
+        QTRY_VERIFY(!status->text().isEmpty());
+        const QString expected = status->text();
+        s->zeb().display.setStatusText("");
+        mainWindow().activateWindow();
+        QTRY_VERIFY(mainWindow().isActiveWindow());
+        child(control)->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(status->text(), expected);
+    }
+
+    // The focus mark of a keypad key and of the slider stands out at least
+    // 3:1 from what it covers, all round the control.
+    void focusMarksAreClearlyVisible_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("keypad") << QStringLiteral("pads_5");
+        QTest::newRow("delete key") << QStringLiteral("pads_16");
+        QTest::newRow("speed") << QStringLiteral("speed");
+    }
+    void focusMarksAreClearlyVisible() {
+        QFETCH(QString, control);
+        QWidget* w = child(control);
+        mainWindow().activateWindow();
+        QTRY_VERIFY(mainWindow().isActiveWindow());
+        const QImage plain = w->grab().toImage();
+        w->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(w->hasFocus());
+        const QImage marked = w->grab().toImage();
+        QCOMPARE(marked.size(), plain.size());
+        int strong = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (contrast(plain.pixel(x, y), marked.pixel(x, y)) >= 3.0) ++strong;
+        // At least one line of pixels all round it.
+        const int perimeter = 2 * (plain.width() + plain.height());
+        QVERIFY2(strong >= perimeter,
+                 qPrintable(QStringLiteral("%1 of %2").arg(strong).arg(perimeter)));
     }
 
     void exitDuringARun() {

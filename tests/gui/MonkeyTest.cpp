@@ -60,8 +60,8 @@ class MonkeyTest : public QObject, SessionFixture {
             "mCopy",      "mPaste",         "mDelete",       "MnHexadecimal", "mnDissassemble",
             "mnStatus",   "MnStackPointer", "MnuInterrupts", "MnuOutput",     "MnRefresh",
             "mnuPrinter", "MnuFonts"};
-        static const char* kButtons[] = {"runicon",  "stepicon", "halticon", "clearicon",
-                                         "acciconl", "pciconl",  "CmdSP"};
+        static const char* kButtons[] = {"runicon",   "stepicon", "backicon", "halticon",
+                                         "clearicon", "acciconl", "pciconl",  "CmdSP"};
         static const char kKeys[] = "0123456789ABCDEFJLMNOPRSTXZ()+-/ ";
         switch (random(9)) {
         case 0:
@@ -116,18 +116,21 @@ class MonkeyTest : public QObject, SessionFixture {
             clickIfShown(button(&s->inputWindow(), QStringLiteral("Command1")));
     }
 
-    // After each instruction of a run the student may go on clicking; a run
-    // that goes on too long is stopped.
+    // Now and then, between the instructions of a run, the student goes on
+    // clicking (Stop among the rest); a run that goes on too long is stopped.
+    // Clicks rare enough that loops run for a while: a click at most
+    // instructions would end nearly every run within a few dozen.
     void duringRun() {
         if (!s->zeb().machine.running()) {
             runTicks = 0;
             return;
         }
-        if (++runTicks > 400 || chance(1))
+        if (++runTicks > kLongestRun)
             clickIfShown(child(QStringLiteral("halticon")));
-        else if (chance(30))
+        else if (chance(2))
             act();
     }
+    static constexpr int kLongestRun = 2000;
 
     struct Outcome {
         long instructions = 0;
@@ -201,6 +204,8 @@ class MonkeyTest : public QObject, SessionFixture {
               seed - 20261205u);
         const Outcome outcome = session(seed, actions);
         qInfo("%ld instructions executed", outcome.instructions);
+        // The programs really ran, loops included, not just their first steps.
+        if (actions >= 4000) QVERIFY2(outcome.instructions >= 1000, "runs ended too soon");
     }
 
     // The same seed gives the same session: the same instructions, the same memory.

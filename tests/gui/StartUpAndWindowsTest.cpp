@@ -89,20 +89,33 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         QVERIFY(metrics.horizontalAdvance(labels->labelText(15)) < labels->width());
     }
 
+    // The function keys work from the main window and from the device windows.
+    void runControlsTakeFunctionKeysShownInTheirTooltips_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* w : {"Form1", "FrmKeyB", "FrmOutput"})
+            QTest::newRow(w) << QString::fromLatin1(w);
+    }
     void runControlsTakeFunctionKeysShownInTheirTooltips() {
+        QFETCH(QString, window);
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
         const struct {
             const char* button;
             const char* key;
-        } keys[] = {{"runicon", "F5"}, {"stepicon", "F10"}, {"halticon", "Shift+F5"}};
+        } keys[] = {
+            {"runicon", "F5"}, {"stepicon", "F10"}, {"backicon", "F9"}, {"halticon", "Shift+F5"}};
         for (const auto& k : keys) {
             const QString tip = child(QLatin1String(k.button))->toolTip();
             QVERIFY2(tip.contains(QLatin1String(k.key)), qPrintable(tip));
         }
+        trigger("MnuInterrupts");
+        trigger("MnuOutput");
+        QWidget* target = window == QLatin1String("Form1") ? &mainWindow() : child(window);
+        target->activateWindow();
+        QTRY_VERIFY(target->isActiveWindow());
         // LDA 5 at 0: F10 steps over it.
         s->zeb().machine.setOperatorText(0, "1");
         s->zeb().machine.setOperandText(0, "5");
-        press(&mainWindow(), Qt::Key_F10);
+        press(target, Qt::Key_F10);
         QCOMPARE(registerText("pcicon"), QStringLiteral("     1"));
         s->zeb().machine.setOperatorText(1, "7"); // JMP 1: runs until stopped
         s->zeb().machine.setOperandText(1, "1");
@@ -110,11 +123,18 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         bool stoppedByKey = false;
         QTimer::singleShot(50, this, [&] {
             stoppedByKey = s->zeb().machine.running();
-            press(&mainWindow(), Qt::Key_F5, Qt::ShiftModifier);
+            press(target, Qt::Key_F5, Qt::ShiftModifier);
         });
-        press(&mainWindow(), Qt::Key_F5);
+        // Should the key do nothing, the run ends all the same.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, this, [this] { s->zeb().run.stop(); });
+        guard.start(5000);
+        press(target, Qt::Key_F5);
+        QVERIFY(guard.isActive());
         QVERIFY(stoppedByKey);
         QVERIFY(!s->zeb().machine.running());
+        QCOMPARE(registerText("pcicon"), QStringLiteral("     1"));
     }
 
     void tabReachesTheRunControlsAndTypingStillFillsTheField() {
@@ -148,24 +168,38 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         QVERIFY(!mainWindow().controls().speedSlider->hasFocus());
     }
 
+    // A typed character presses its own key, whichever key has the focus;
+    // RIN, stepped with F10 from the Keyboard window, reads its code.
+    void theKeyboardWindowTakesTypedKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("code"); // 0: no key is pressed
+        QTest::newRow("a") << int(Qt::Key_A) << 65;
+        QTest::newRow("Z") << int(Qt::Key_Z) << 90;
+        QTest::newRow("7") << int(Qt::Key_7) << 55;
+        QTest::newRow("space") << int(Qt::Key_Space) << 32;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 0;
+        QTest::newRow("+") << int(Qt::Key_Plus) << 0;
+    }
     void theKeyboardWindowTakesTypedKeys() {
+        QFETCH(int, key);
+        QFETCH(int, code);
+        s->zeb().machine.setOperatorText(0, "15"); // RIN
         trigger("MnuInterrupts");
         KeyboardWindow& keyboard = s->keyboardWindow();
-        QVERIFY(keyboard.isVisible());
-        const struct {
-            QString typed;
-            int index;
-        } keys[] = {{QStringLiteral("a"), 0},
-                    {QStringLiteral("Z"), 25},
-                    {QStringLiteral(" "), 26},
-                    {QStringLiteral("7"), 34}};
-        for (const auto& k : keys) {
-            QCOMPARE(KeyboardWindow::keyIndexOf(k.typed.front()), k.index);
-            s->zeb().machine.setRegisterText(Register::Interrupt, "0");
-            QTest::keyClicks(&keyboard, k.typed);
-            QCOMPARE(registerText("PnlInterrupt"), QStringLiteral("1"));
-        }
-        QCOMPARE(KeyboardWindow::keyIndexOf(QLatin1Char('+')), -1);
+        QVERIFY(QTest::qWaitForWindowExposed(&keyboard));
+        keyboard.activateWindow();
+        QTRY_VERIFY(keyboard.isActiveWindow());
+        // The "1" key has the focus, as after Tab.
+        auto* one = keyboard.findChild<QPushButton*>(QStringLiteral("cmdKey_28"));
+        QCOMPARE(one->text(), QStringLiteral("1"));
+        one->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(one->hasFocus());
+        press(one, static_cast<Qt::Key>(key),
+              key == Qt::Key_Z ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(registerText("PnlInterrupt"), code ? QStringLiteral("1") : QStringLiteral("0"));
+        if (!code) return;
+        press(one, Qt::Key_F10);
+        QCOMPARE(registerText("accicon").trimmed(), QString::number(code));
     }
 };
 

@@ -14,7 +14,7 @@ set(expected
   share/applications/zeb.desktop
   share/mime/packages/zeb.xml
   share/icons/hicolor/scalable/apps/zeb.svg
-  share/metainfo/zeb.metainfo.xml
+  share/metainfo/${APPSTREAM_ID}.metainfo.xml
   share/man/man1/zeb.1.gz
   share/man/man1/zeb-run.1.gz
   share/man/man1/zeb-guide.1.gz
@@ -73,6 +73,24 @@ execute_process(COMMAND ${PREFIX}/bin/zeb-run ${PREFIX}/share/zeb/examples/COUNT
 file(READ ${SOURCE_DIR}/examples/expected/COUNT.out expected_output)
 if(NOT status EQUAL 0 OR NOT output STREQUAL expected_output)
   list(APPEND problems "installed zeb-run on COUNT.ZEB exited ${status} with:\n${output}")
+endif()
+
+# Schools may copy and share it: the package and the source give the MIT terms.
+file(READ ${PREFIX}/share/doc/zeb/copyright copyright)
+file(READ ${SOURCE_DIR}/LICENSE licence)
+if(NOT copyright MATCHES "\nLicense: Expat\n" OR copyright MATCHES "TBD")
+  list(APPEND problems "share/doc/zeb/copyright does not grant the MIT (Expat) licence")
+endif()
+if(NOT licence MATCHES "^MIT License\n\nCopyright \\(c\\) [0-9]+ The ZEB developers\n")
+  list(APPEND problems "LICENSE is not the MIT licence of the ZEB developers")
+endif()
+# The help opens its index through Qt's SQLite plug-in, which no library
+# links: the package must name it.
+if(GUI)
+  include(${BUILD_DIR}/CPackConfig.cmake)
+  if(NOT CPACK_DEBIAN_PACKAGE_DEPENDS MATCHES "(^|, *)libqt6sql6-sqlite($|[ ,])")
+    list(APPEND problems "the package does not depend on libqt6sql6-sqlite")
+  endif()
 endif()
 
 if(problems)

@@ -68,5 +68,16 @@ TEST(ClearPlacementTest, WithoutRoomCoversTheLeast) {
     EXPECT_EQ(p.y(), 200); // as low as it goes
 }
 
+TEST(ClearPlacementTest, WhatMattersMoreIsClearedFirst) {
+    // Room for the window left or right of the middle, not both clear.
+    const QRect screen(0, 0, 400, 100);
+    const QList<QRect> must = {{150, 0, 100, 100}}, better = {{0, 0, 100, 100}};
+    const QPoint p = clearPlacement({100, 0, 100, 100}, screen, {must, better});
+    EXPECT_FALSE(coversAny(QRect(p, QSize(100, 100)), must + better));
+    // Without room for both, the first list is cleared and the second the most it can be.
+    const QPoint q = clearPlacement({100, 0, 150, 100}, screen, {must, {{254, 0, 146, 100}}});
+    EXPECT_FALSE(coversAny(QRect(q, QSize(150, 100)), must));
+}
+
 } // namespace
 } // namespace zeb::ui

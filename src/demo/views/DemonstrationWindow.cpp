@@ -73,10 +73,21 @@ void DemonstrationWindow::showInstruction(const std::string& message, bool nextE
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     messageText_->setPlainText(text);
     nextButton_->setEnabled(nextEnabled);
+    keepClearOfNamedControl();
+}
+
+void DemonstrationWindow::keepClearOfNamedControl() {
+    if (!controlArea) return;
+    const DemoEntry& entry = demonstration_.current();
+    if (entry.controlName.empty()) return;
+    const QList<QRect> named = controlArea(entry.controlName, entry.value);
+    if (!named.isEmpty()) ui::moveClearOf(this, named);
 }
 
 void DemonstrationWindow::showWindow() {
     show();
+    // Its frame is known now.
+    keepClearOfNamedControl();
     raise();
     activateWindow();
 }

@@ -1,7 +1,12 @@
 #pragma once
 #include "demo/DemonstrationView.h"
 
+#include <QList>
+#include <QRect>
 #include <QWidget>
+
+#include <functional>
+#include <string>
 
 class QLabel;
 class QPlainTextEdit;
@@ -21,6 +26,10 @@ class DemonstrationWindow : public QWidget, public DemonstrationView {
   public:
     explicit DemonstrationWindow(Demonstration& demonstration, QWidget* parent = nullptr);
 
+    // Where the control an entry names stands, in screen coordinates (empty
+    // where it is not shown): the window keeps clear of it.
+    std::function<QList<QRect>(const std::string& control, int index)> controlArea;
+
     void showInstruction(const std::string& message, bool nextEnabled) override;
     void showWindow() override;
     void hideWindow() override;
@@ -36,6 +45,8 @@ class DemonstrationWindow : public QWidget, public DemonstrationView {
 
   private:
     void layOut();
+    // Off the control the current entry asks the student to click.
+    void keepClearOfNamedControl();
 
     Demonstration& demonstration_;
     QPlainTextEdit* messageText_;

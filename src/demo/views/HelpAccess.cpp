@@ -42,6 +42,11 @@ HelpAccess::HelpAccess(QWidget* owner, HelpOptions options)
         };
 }
 
+namespace {
+// Narrower than this the contents and the page do not both read well.
+constexpr int kNarrowestBeside = 560;
+} // namespace
+
 HelpAccess::~HelpAccess() {
     delete window_.data();
 }
@@ -80,7 +85,11 @@ void HelpAccess::present() {
     if (!parent) parent = owner_;
     if (!window_) {
         window_ = new HelpWindow(*engine_, parent);
-        ui::centreForm(window_, 5, 5);
+        // Beside the main window where there is room: the student reads
+        // about what stays in sight.
+        if (!owner_ ||
+            !ui::placeBeside(window_, owner_->window()->frameGeometry(), kNarrowestBeside))
+            ui::centreForm(window_, 5, 5);
     } else if (window_->parentWidget() != parent)
         window_->setParent(parent, window_->windowFlags());
     window_->show();
@@ -134,9 +143,16 @@ void HelpAccess::attachHelpButton(QAbstractButton* button, std::string_view keyw
 
 void HelpAccess::startGuide() {
     // The guide starts minimized, as a program of its own; whether it could
-    // be started is not reported.
-    QProcess::startDetached(QDir(options_.programFolder).filePath(QStringLiteral("zeb-guide")),
-                            {QStringLiteral("--minimized")});
+    // be started is not reported. ZEB is its parent and waits for it when it
+    // ends, so that nothing of it is left behind; it ends with ZEB.
+    auto* guide = new QProcess(&guides_);
+    guide->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(guide, &QProcess::finished, guide, &QObject::deleteLater);
+    QObject::connect(guide, &QProcess::errorOccurred, guide, [guide](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) guide->deleteLater();
+    });
+    guide->start(QDir(options_.programFolder).filePath(QStringLiteral("zeb-guide")),
+                 {QStringLiteral("--minimized")});
 }
 
 } // namespace zeb::demo::views

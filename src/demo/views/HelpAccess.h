@@ -1,6 +1,7 @@
 #pragma once
 #include "demo/HelpViewer.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,8 @@ class HelpAccess : public HelpViewer {
     void present();
 
     QWidget* owner_;
+    // The guides started, until each ends.
+    QObject guides_;
     HelpOptions options_;
     std::unique_ptr<QHelpEngine> engine_;
     QPointer<HelpWindow> window_;

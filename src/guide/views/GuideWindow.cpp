@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -14,6 +15,9 @@ namespace {
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
+
+// The smallest the picture shrinks to: the window then fits every screen.
+constexpr QSize kSmallestPicture(320, 200);
 
 // Room for the largest picture, so the buttons stay put from page to page.
 QSize pictureArea() {
@@ -39,7 +43,9 @@ GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent) {
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("GuidePicture"));
     picture_->setAlignment(Qt::AlignCenter);
-    picture_->setMinimumSize(pictureArea());
+    // Its size comes from the window, not from the picture.
+    picture_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    picture_->setMinimumSize(kSmallestPicture);
 
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("GuideCaption"));
@@ -91,6 +97,25 @@ GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent) {
 
     showPage();
     nextButton_->setFocus();
+    // Room for the largest picture where the screen has it, so the buttons
+    // stay put from page to page; on a small screen the pictures shrink.
+    resize(sizeHint() + pictureArea() - kSmallestPicture);
+    if (const QScreen* where = screen())
+        resize(size().boundedTo(where->availableGeometry().size() * 9 / 10));
+}
+
+void GuideWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitPicture();
+}
+
+void GuideWindow::fitPicture() {
+    const QSize room = picture_->contentsRect().size();
+    const bool tooLarge =
+        fullPicture_.width() > room.width() || fullPicture_.height() > room.height();
+    picture_->setPixmap(tooLarge && !room.isEmpty() ? fullPicture_.scaled(room, Qt::KeepAspectRatio,
+                                                                          Qt::SmoothTransformation)
+                                                    : fullPicture_);
 }
 
 void GuideWindow::addShortcut(const QKeySequence& key, void (GuideTour::*move)()) {
@@ -104,7 +129,8 @@ void GuideWindow::addShortcut(const QKeySequence& key, void (GuideTour::*move)()
 void GuideWindow::showPage() {
     const GuidePage& page = tour_.page();
     title_->setText(text(page.title));
-    picture_->setPixmap(QPixmap(QStringLiteral(":/tour/") + text(page.picture)));
+    fullPicture_ = QPixmap(QStringLiteral(":/tour/") + text(page.picture));
+    fitPicture();
     picture_->setAccessibleName(text(page.title));
     caption_->setText(text(page.caption));
     position_->setText(QStringLiteral("%1 of %2").arg(tour_.index() + 1).arg(tour_.size()));

@@ -1,6 +1,7 @@
 #pragma once
 #include "guide/GuideTour.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 class QLabel;
@@ -17,13 +18,19 @@ class GuideWindow : public QWidget {
 
     const GuideTour& tour() const { return tour_; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void showPage();
+    // The page's picture, made smaller where the window is smaller than it.
+    void fitPicture();
     void addShortcut(const QKeySequence& key, void (GuideTour::*move)());
 
     GuideTour tour_;
     QLabel* title_;
     QLabel* picture_;
+    QPixmap fullPicture_;
     QLabel* caption_;
     QLabel* position_;
     QPushButton* backButton_;

@@ -1,6 +1,7 @@
 #include "mainwindow/views/FieldPanel.h"
 
 #include "mainwindow/views/RepaintPacer.h"
+#include "ui/FocusMark.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -30,6 +31,7 @@ void FieldPanel::setCurrent(bool current) {
     if (current == current_) return;
     current_ = current;
     announce(QAccessible::StateChanged);
+    changed();
 }
 
 void FieldPanel::setExecuting(bool executing) {
@@ -108,6 +110,10 @@ void FieldPanel::paintEvent(QPaintEvent*) {
     // pixel and no neighbour paints over it.
     p.fillRect(r, QColor(96, 96, 96));
     p.fillRect(r.adjusted(1, 1, -1, bottomBorder_ ? -1 : 0), background_);
+    // Typing changes the current cell while its window has the keyboard:
+    // framed, as its colour may be any (a run clears the white).
+    if (current_ && isMemoryCell() && window()->isActiveWindow())
+        ui::drawFocusMark(p, r.adjusted(1, 1, -1, bottomBorder_ ? -1 : 0));
     p.setPen(Qt::black);
     p.setFont(font());
     p.drawText(r.adjusted(2, 0, -2, 0), static_cast<int>(alignment_) | Qt::AlignVCenter, text_);

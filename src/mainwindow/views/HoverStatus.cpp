@@ -12,7 +12,9 @@ void HoverStatus::watch(QWidget* widget, Action action) {
 }
 
 bool HoverStatus::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+    // A keyboard user reaches a control with Tab rather than the pointer.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove ||
+        event->type() == QEvent::FocusIn) {
         const auto it = actions_.constFind(watched);
         if (it != actions_.constEnd()) it.value()();
     }

@@ -9,7 +9,7 @@ class QWidget;
 namespace zeb::views {
 
 // Writes a control's status-bar text whenever the pointer enters or moves
-// over it.
+// over it, or it gets the keyboard focus.
 class HoverStatus : public QObject {
     Q_OBJECT
   public:

@@ -5,10 +5,15 @@
 namespace zeb::views {
 
 // What a window placed beside others must leave in sight, in screen
-// coordinates: what must show, and what had better show where there is room.
+// coordinates, the most important first: what must show, what had better
+// show where there is room, and so on.
 struct KeepClear {
     QList<QRect> mustShow;
     QList<QRect> betterShown;
+    QList<QRect> ifRoom;
+    QList<QRect> ifMuchRoom;
+
+    QList<QList<QRect>> inOrder() const { return {mustShow, betterShown, ifRoom, ifMuchRoom}; }
 };
 
 } // namespace zeb::views

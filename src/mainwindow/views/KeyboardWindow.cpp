@@ -54,6 +54,8 @@ KeyboardWindow::KeyboardWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::
         b->setMinimumWidth(1);
         b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(b, &QPushButton::clicked, this, [this, index] { zeb_.stack.pressKey(index); });
+        // A key with the focus would take the space bar as a click on itself.
+        b->installEventFilter(this);
         return b;
     };
     // Each row is half a key further right than the one above, as on a keyboard.
@@ -79,13 +81,16 @@ void KeyboardWindow::displayChanged(DisplayItem item, int index) {
     if (item == DisplayItem::Flag && static_cast<Flag>(index) == Flag::KeyboardVisible) follow();
 }
 
+void KeyboardWindow::placeOnce() {
+    if (placed_) return;
+    const KeepClear keep = keepClear ? keepClear() : KeepClear{};
+    ui::centreFormClearOf(this, 3, 8, keep.inOrder());
+    placed_ = true;
+}
+
 void KeyboardWindow::follow() {
     const bool show = zeb_.display.get(Flag::KeyboardVisible);
-    if (show && !placed_) {
-        const KeepClear keep = keepClear ? keepClear() : KeepClear{};
-        ui::centreFormClearOf(this, 3, 8, keep.mustShow, keep.betterShown);
-        placed_ = true;
-    }
+    if (show) placeOnce();
     setVisible(show);
 }
 
@@ -101,14 +106,38 @@ void KeyboardWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void KeyboardWindow::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    const int index = typed.size() == 1 ? keyIndexOf(typed.front()) : -1;
-    if (index < 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
+bool KeyboardWindow::typed(QKeyEvent* event) {
+    const QString text = event->text();
+    const int index = text.size() == 1 ? keyIndexOf(text.front()) : -1;
+    if (index < 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
     if (auto* key = findChild<QPushButton*>(QStringLiteral("cmdKey_%1").arg(index))) key->click();
+    return true;
+}
+
+void KeyboardWindow::keyPressEvent(QKeyEvent* event) {
+    if (!typed(event)) QWidget::keyPressEvent(event);
+}
+
+bool KeyboardWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Every typed character is its own key, whichever key has the focus;
+    // Enter, which has no key, presses none. The release of the space bar
+    // would otherwise click the focused key.
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+        if (typed(key)) return true;
+        break;
+    }
+    case QEvent::KeyRelease: {
+        const int k = static_cast<QKeyEvent*>(event)->key();
+        if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) return true;
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace zeb::views

@@ -28,14 +28,21 @@ class KeyboardWindow : public QWidget, public MachineObserver {
     // The key for a typed letter, digit or blank; -1 for any other character.
     static int keyIndexOf(QChar typed);
     void displayChanged(DisplayItem item, int index) override;
+    // Takes its place the first time, shown or not yet; then stays where
+    // the student leaves it.
+    void placeOnce();
+    bool placed() const { return placed_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     // Typed letters, digits and the blank press their keys.
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void follow();
+    // Presses the key of a typed letter, digit or blank; false for any other key.
+    bool typed(QKeyEvent* event);
 
     Zeb& zeb_;
     bool placed_ = false;

@@ -1,6 +1,7 @@
 #include "mainwindow/views/KeypadButton.h"
 
 #include "mainwindow/views/Artwork.h"
+#include "ui/FocusMark.h"
 
 #include <QPainter>
 
@@ -52,12 +53,8 @@ void KeypadButton::paintEvent(QPaintEvent*) {
     p.setBrush(fill);
     p.drawRoundedRect(r, 3, 3);
     p.setRenderHint(QPainter::Antialiasing, false);
-    if (hasFocus()) {
-        // Only a keyboard user sees it: the pads take no focus from a click.
-        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(2, 2, -2, -2));
-    }
+    // Only a keyboard user sees it: the pads take no focus from a click.
+    if (hasFocus()) ui::drawFocusMark(p, rect().adjusted(1, 1, -1, -1));
     QRectF face = r.adjusted(2, 1, -2, -1);
     if (down) face.translate(1, 1);
     if (!isEnabled()) p.setOpacity(0.45);

@@ -105,6 +105,37 @@ QList<QRect> MainWindow::keepClearRects() const {
     return {titleBar, controls_.keypadAndRunControls()};
 }
 
+QList<QRect> MainWindow::registerRects() const {
+    const MainWindowControls& c = controls_;
+    QList<QRect> rects;
+    // Hidden ones too: the Options menu shows them in their places.
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             c.accumulatorPanel, c.resetAccumulatorButton, c.programCounterPanel,
+             c.resetProgramCounterButton, c.stackPointerPanel, c.resetStackPointerButton,
+             c.statusRegisterPanel, c.statusLabel, c.interruptPanel, c.interruptLabel})
+        rects.append(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+    return rects;
+}
+
+QRect MainWindow::rowsAroundProgramCounter() const {
+    // Read back from the field as shown, quietly: a field that is no number
+    // counts as 0.
+    bool ok = false;
+    const int pc = controls_.programCounterPanel->text().trimmed().toInt(
+        &ok, radix(models_.zeb.machine.base()));
+    const int at = ok && pc >= 0 && pc < kMemorySize ? pc : 0;
+    // Two rows before it and five after it, within its column.
+    const int column = at / 16, first = std::max(16 * column, at - 2),
+              last = std::min(16 * column + 15, at + 5);
+    QRect rows;
+    for (int a = first; a <= last; ++a)
+        for (Half half : {Half::Operator, Half::Operand}) {
+            const FieldPanel* f = controls_.field(a, half);
+            rows |= QRect(f->mapToGlobal(QPoint(0, 0)), f->size());
+        }
+    return rows;
+}
+
 void MainWindow::connectControls() {
     const MainWindowControls& c = controls_;
     MemoryEditor& editor = models_.editor;
@@ -116,9 +147,14 @@ void MainWindow::connectControls() {
                     editor.pressOperator(a, button == Qt::LeftButton,
                                          modifiers.testFlag(Qt::ShiftModifier));
                 });
-        connect(opr, &FieldPanel::clicked, this, [&editor, a] { editor.selectOperator(a); });
-        connect(c.field(a, Half::Operand), &FieldPanel::clicked, this,
-                [&editor, a] { editor.selectOperand(a); });
+        connect(opr, &FieldPanel::clicked, this, [this, &editor, a] {
+            editor.selectOperator(a);
+            showCurrentCell();
+        });
+        connect(c.field(a, Half::Operand), &FieldPanel::clicked, this, [this, &editor, a] {
+            editor.selectOperand(a);
+            showCurrentCell();
+        });
     }
     for (int i = 0; i < MainWindowControls::kPads; ++i)
         connect(c.keypad[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
@@ -158,21 +194,27 @@ void MainWindow::connectControls() {
 }
 
 void MainWindow::addRunKeys() {
+    addRunKeysTo(this);
+    for (QPushButton* button :
+         {controls_.runButton, controls_.stepButton, controls_.backButton, controls_.stopButton})
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            button->text(), runKeyOf(button).toString(QKeySequence::NativeText)));
+}
+
+QKeySequence MainWindow::runKeyOf(const QPushButton* button) const {
+    return button == controls_.runButton    ? kRunKey
+           : button == controls_.stepButton ? kStepKey
+           : button == controls_.backButton ? kBackKey
+                                            : kStopKey;
+}
+
+void MainWindow::addRunKeysTo(QWidget* window) {
     // Function keys, so that every typed character still goes to the memory
     // editor; they act as a click, so a disabled control ignores them.
-    const struct {
-        QPushButton* button;
-        QKeySequence key;
-    } keys[] = {{controls_.runButton, kRunKey},
-                {controls_.stepButton, kStepKey},
-                {controls_.backButton, kBackKey},
-                {controls_.stopButton, kStopKey}};
-    for (const auto& k : keys) {
-        auto* shortcut = new QShortcut(k.key, this);
-        QPushButton* button = k.button;
+    for (QPushButton* button :
+         {controls_.runButton, controls_.stepButton, controls_.backButton, controls_.stopButton}) {
+        auto* shortcut = new QShortcut(runKeyOf(button), window);
         connect(shortcut, &QShortcut::activated, button, [button] { button->click(); });
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(),
-                                                         k.key.toString(QKeySequence::NativeText)));
     }
 }
 
@@ -263,6 +305,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Delete) return;
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ShiftModifier) {
+        models_.editor.markCurrent();
+        return;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -280,9 +326,15 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     } kNavigation[] = {{Qt::Key_Home, NavKey::Home}, {Qt::Key_End, NavKey::End},
                        {Qt::Key_Left, NavKey::Left}, {Qt::Key_Right, NavKey::Right},
                        {Qt::Key_Up, NavKey::Up},     {Qt::Key_Down, NavKey::Down}};
+    // With Shift the keys mark as Shift+click does: the cell left and the
+    // cell reached.
+    const bool marking = event->modifiers().testFlag(Qt::ShiftModifier);
     for (const auto& n : kNavigation)
         if (event->key() == n.key) {
+            if (marking) models_.editor.markCurrent();
             models_.editor.navigate(n.nav);
+            if (marking) models_.editor.markCurrent();
+            showCurrentCell();
             return;
         }
     QMainWindow::keyReleaseEvent(event);
@@ -297,7 +349,11 @@ void MainWindow::focusInEvent(QFocusEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) update();
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) update();
+        // The current cell's frame comes and goes with the keyboard.
+        if (FieldPanel* current = currentField()) current->update();
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -13,9 +13,11 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 
 namespace zeb::views {
 
+class FieldPanel;
 class HoverStatus;
 class MainMenus;
 class RepaintPacer;
@@ -50,10 +52,17 @@ class MainWindow : public QMainWindow, public MachineObserver {
     void blockInput(bool blocked);
     bool inputBlocked() const { return inputBlocks_ > 0; }
 
+    // The run keys also work while `window` (a device window) is active.
+    void addRunKeysTo(QWidget* window);
+
     QAction* action(const QString& name) const;
     // What no other window may cover, in screen coordinates: the title and
     // menu bars, and the keypad with the run controls.
     QList<QRect> keepClearRects() const;
+    // The registers with their labels and buttons, and the memory rows
+    // around the program counter, in screen coordinates.
+    QList<QRect> registerRects() const;
+    QRect rowsAroundProgramCounter() const;
     const MainWindowControls& controls() const { return controls_; }
 
     void cellTextChanged(int address, Half half) override;
@@ -76,6 +85,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
   private:
     void connectControls();
     void addRunKeys();
+    QKeySequence runKeyOf(const QPushButton* button) const;
     void showFlag(Flag flag);
     void showKeypadFaces();
     void showAddressBase();
@@ -83,6 +93,8 @@ class MainWindow : public QMainWindow, public MachineObserver {
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
     void showCurrentCell();
+    // The field typing changes; nullptr for none.
+    FieldPanel* currentField() const;
 
     MainWindowModels models_;
     HoverStatus* hover_ = nullptr;

@@ -5,6 +5,7 @@
 #include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "ui/MarkedSlider.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -115,7 +116,7 @@ void createRunControls(MainWindowControls& c, QWidget* client) {
         button(client, QStringLiteral("backicon"), QStringLiteral("Back"), QStringLiteral("Back"));
     c.stopButton =
         button(client, QStringLiteral("halticon"), QStringLiteral("Stop"), QStringLiteral("Stop"));
-    c.speedSlider = named(new QSlider(Qt::Horizontal, client), QStringLiteral("speed"),
+    c.speedSlider = named(new ui::MarkedSlider(Qt::Horizontal, client), QStringLiteral("speed"),
                           QStringLiteral("Speed"));
     c.speedSlider->setRange(1, 10);
     c.speedSlider->setPageStep(1);

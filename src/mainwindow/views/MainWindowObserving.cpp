@@ -49,12 +49,16 @@ void MainWindow::cellColourChanged(int address) {
     showCurrentCell();
 }
 
-void MainWindow::showCurrentCell() {
+FieldPanel* MainWindow::currentField() const {
     const int code = models_.editor.currentCell();
     const bool operand = MemoryEditor::isOperandCode(code);
     const int address = operand ? code - MemoryEditor::kOperandBase : code;
-    if (address >= 0 && address < kMemorySize)
-        cellFocus_.setCurrent(controls_.field(address, operand ? Half::Operand : Half::Operator));
+    if (address < 0 || address >= kMemorySize) return nullptr;
+    return controls_.field(address, operand ? Half::Operand : Half::Operator);
+}
+
+void MainWindow::showCurrentCell() {
+    if (FieldPanel* current = currentField()) cellFocus_.setCurrent(current);
 }
 
 void MainWindow::registerChanged(Register reg) {

@@ -44,13 +44,16 @@ void OutputWindow::displayChanged(DisplayItem item, int index) {
         follow();
 }
 
+void OutputWindow::placeOnce() {
+    if (placed_) return;
+    const KeepClear keep = keepClear ? keepClear() : KeepClear{};
+    ui::centreFormClearOf(this, 6, 8, keep.inOrder());
+    placed_ = true;
+}
+
 void OutputWindow::follow() {
     const bool show = zeb_.display.get(Flag::OutputVisible);
-    if (show && !placed_) {
-        const KeepClear keep = keepClear ? keepClear() : KeepClear{};
-        ui::centreFormClearOf(this, 6, 8, keep.mustShow, keep.betterShown);
-        placed_ = true;
-    }
+    if (show) placeOnce();
     setVisible(show);
 }
 

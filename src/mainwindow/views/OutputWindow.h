@@ -25,6 +25,10 @@ class OutputWindow : public QWidget, public MachineObserver {
     ~OutputWindow() override;
 
     void displayChanged(DisplayItem item, int index) override;
+    // Takes its place the first time, shown or not yet; then stays where
+    // the student leaves it.
+    void placeOnce();
+    bool placed() const { return placed_; }
 
   protected:
     void changeEvent(QEvent* event) override;

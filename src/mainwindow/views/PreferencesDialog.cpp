@@ -2,6 +2,7 @@
 
 #include "ui/ColourConversion.h"
 #include "ui/Fonts.h"
+#include "ui/SmallWindow.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -85,6 +86,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, std::function<voi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    ui::makeSmallFixedWindow(this);
 }
 
 void PreferencesDialog::showEvent(QShowEvent* event) {

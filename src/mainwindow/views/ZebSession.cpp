@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QSettings>
 
 namespace zeb::views {
 
@@ -40,6 +41,8 @@ SessionOptions withDefaults(SessionOptions options) {
 
 ZebSession::ZebSession(SessionOptions options)
     : options_(withDefaults(std::move(options))), sounds_(options_.dataDirectories) {
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, sessionSettings_.path());
     zeb_.run.setAssembler([this] { return assembler_.assembleAll(); });
     mainWindow_ = std::make_unique<MainWindow>(
         MainWindowModels{zeb_, editor_, base_, shell_, files_, clipboard_, [this] { showAbout(); },
@@ -59,6 +62,8 @@ ZebSession::ZebSession(SessionOptions options)
     waitIntervalDialog_ = new WaitIntervalDialog(zeb_.machine, main);
     keyboardWindow_->keepClear = [this] { return keepClearOfDeviceWindows(keyboardWindow_); };
     outputWindow_->keepClear = [this] { return keepClearOfDeviceWindows(outputWindow_); };
+    main->addRunKeysTo(keyboardWindow_);
+    main->addRunKeysTo(outputWindow_);
     QObject::connect(main, &MainWindow::firstPainted, main, [this] {
         mainWindowPainted_ = true;
         endStartUpScreen();
@@ -111,6 +116,9 @@ void ZebSession::createTeachingViews() {
     // level during a run, the main window can come in front of it.
     demoWindow_ = std::make_unique<demo::views::DemonstrationWindow>(*demonstration_);
     demonstration_->setView(demoWindow_.get());
+    demoWindow_->controlArea = [this](const std::string& control, int index) {
+        return demonstrationControlArea(control, index);
+    };
     // The demonstration filters the main window's clicks.
     host_.clickFilter = [this](std::string_view control, int index) {
         return demonstration_->validClick(control, index);
@@ -150,6 +158,25 @@ QWidget* ZebSession::windowOf(Window window) {
     return nullptr;
 }
 
+QList<QRect> ZebSession::demonstrationControlArea(const std::string& control, int index) {
+    const QString name = QString::fromStdString(control).toLower();
+    // The script's names are the controls' names without their index.
+    QString objectName = name;
+    if (name == QLatin1String("operator"))
+        objectName = QStringLiteral("Operator_%1").arg(index);
+    else if (name == QLatin1String("operand"))
+        objectName = QStringLiteral("Operand_%1").arg(index);
+    else if (name == QLatin1String("pads"))
+        objectName = QStringLiteral("pads_%1").arg(index);
+    const QWidget* w = mainWindow_->findChild<QWidget*>(objectName);
+    if (!w || !mainWindow_->isVisible()) return {};
+    QList<QRect> area{QRect(w->mapToGlobal(QPoint(0, 0)), w->size())};
+    // Resetting the PC and running are watched on the registers.
+    if (name == QLatin1String("pciconl") || name == QLatin1String("runicon"))
+        area.append(mainWindow_->registerRects());
+    return area;
+}
+
 KeepClear ZebSession::keepClearOfDeviceWindows(const QWidget* placed) {
     KeepClear keep;
     keep.mustShow = mainWindow_->keepClearRects();
@@ -158,10 +185,23 @@ KeepClear ZebSession::keepClearOfDeviceWindows(const QWidget* placed) {
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     keep.mustShow.append(inputWindow_->displayArea(frame));
-    keep.betterShown.append(inputWindow_->frameArea(frame));
-    for (const QWidget* other :
-         {static_cast<QWidget*>(keyboardWindow_), static_cast<QWidget*>(outputWindow_)})
-        if (other != placed && other->isVisible()) keep.betterShown.append(other->frameGeometry());
+    // The registers and the program where it runs, then the other windows.
+    keep.betterShown.append(mainWindow_->registerRects());
+    keep.betterShown.append(mainWindow_->rowsAroundProgramCounter());
+    keep.ifRoom.append(inputWindow_->frameArea(frame));
+    // Of each other: the Keyboard window, the larger, takes its place first,
+    // shown or not, and the Output window keeps clear of it.
+    if (placed == outputWindow_) keyboardWindow_->placeOnce();
+    for (QWidget* other :
+         {static_cast<QWidget*>(keyboardWindow_), static_cast<QWidget*>(outputWindow_)}) {
+        if (other == placed) continue;
+        if (other->isVisible())
+            keep.ifRoom.append(other->frameGeometry());
+        else if (other == keyboardWindow_ ? keyboardWindow_->placed() : outputWindow_->placed())
+            keep.ifRoom.append(other->geometry().marginsAdded(frame));
+    }
+    // Beside the main window rather than on it.
+    keep.ifMuchRoom.append(mainWindow_->frameGeometry());
     return keep;
 }
 

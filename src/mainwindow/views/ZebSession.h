@@ -19,6 +19,7 @@
 #include "ui/OneShotTimer.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -128,8 +129,13 @@ class ZebSession final : public ShellWindows {
     QWidget* windowOf(Window window);
     // Where the device windows must not stand: what the student has to see.
     KeepClear keepClearOfDeviceWindows(const QWidget* placed);
+    // The control a step of the demonstration asks for, in screen coordinates.
+    QList<QRect> demonstrationControlArea(const std::string& control, int index);
 
     SessionOptions options_;
+    // What Qt's own dialogs remember (the file dialog's folders) lasts for
+    // the session: nothing is written to the user's configuration.
+    QTemporaryDir sessionSettings_;
     ui::MessageBoxes boxes_;
     ui::EventYield yield_;
     SoundPlayer sounds_;

@@ -1,0 +1,135 @@
+#!/usr/bin/env python3
+"""The small windows as a window manager shows them: the real zeb under
+Xvfb with openbox; what openbox allows on each window is read back from
+the window (_NET_WM_ALLOWED_ACTIONS), also after a run has put the device
+windows on top.
+
+Usage: window_manager_buttons.py ZEB_BINARY PROGRAM_WITH_INP
+Exits 77 (skipped) where Xvfb, openbox, xdotool or xprop are missing.
+"""
+import os
+import shutil
+import socket
+import subprocess
+import sys
+import time
+
+SKIP = 77
+FORBIDDEN = ("_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
+             "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE")
+
+
+def skip(why):
+    print("SKIP: " + why)
+    sys.exit(SKIP)
+
+
+def start_display():
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1920x1080x24",
+                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as f:
+        display = f.readline().strip()
+    if not display:
+        xvfb.kill()
+        skip("Xvfb did not start")
+    for _ in range(100):
+        try:
+            with socket.socket(socket.AF_UNIX) as probe:
+                probe.connect("/tmp/.X11-unix/X" + display)
+            break
+        except OSError:
+            time.sleep(0.1)
+    return xvfb, ":" + display
+
+
+def run(env, *command):
+    return subprocess.run(command, env=env, capture_output=True, text=True).stdout
+
+
+def windows(env, title):
+    return run(env, "xdotool", "search", "--name", "^" + title + "$").split()
+
+
+def wait_for(env, title, timeout=15.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        found = windows(env, title)
+        if found:
+            return found[0]
+        time.sleep(0.1)
+    return None
+
+
+def allowed(env, window):
+    return run(env, "xprop", "-id", window, "_NET_WM_ALLOWED_ACTIONS")
+
+
+def main():
+    zeb, program = sys.argv[1], sys.argv[2]
+    for tool in ("Xvfb", "openbox", "xdotool", "xprop"):
+        if not shutil.which(tool):
+            skip(tool + " is not installed (Debian: xvfb, openbox, xdotool, x11-utils)")
+    xvfb, display = start_display()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    env.pop("QT_SCALE_FACTOR", None)
+    openbox = subprocess.Popen(["openbox"], env=env, stderr=subprocess.DEVNULL)
+    app = None
+    failures = []
+    try:
+        time.sleep(1.0)
+        app = subprocess.Popen([zeb, program], env=env)
+
+        def check(title, when):
+            window = wait_for(env, title)
+            if not window:
+                failures.append(title + " did not show " + when)
+                return
+            # Openbox sets the actions once it manages the window.
+            end = time.time() + 5
+            actions = allowed(env, window)
+            while "ALLOWED_ACTIONS(ATOM)" not in actions and time.time() < end:
+                time.sleep(0.1)
+                actions = allowed(env, window)
+            bad = [a for a in FORBIDDEN if a in actions]
+            print(title, when, "allows:", actions.strip())
+            if bad:
+                failures.append("%s %s allows %s" % (title, when, ", ".join(bad)))
+
+        check("About ZEB", "at start-up")
+        main = wait_for(env, "ZEB V2.7")
+        if not main:
+            failures.append("no main window")
+            return 1
+        # Options > Display Interrupts, then Options > Display Output Device.
+        for item in ("i", "o"):
+            run(env, "xdotool", "windowactivate", "--sync", main)
+            run(env, "xdotool", "key", "--clearmodifiers", "alt+o")
+            time.sleep(0.5)
+            run(env, "xdotool", "key", item)
+            time.sleep(0.5)
+        check("Keyboard", "when shown")
+        check("Output", "when shown")
+        # A run puts them on top and asks for a number.
+        run(env, "xdotool", "windowactivate", "--sync", main)
+        run(env, "xdotool", "key", "F5")
+        check("Input", "during a run")
+        time.sleep(0.5)
+        check("Keyboard", "during a run")
+        check("Output", "during a run")
+    finally:
+        if app:
+            app.kill()
+            app.wait()
+        openbox.terminate()
+        openbox.wait()
+        xvfb.terminate()
+        xvfb.wait()
+    for f in failures:
+        print("FAIL: " + f)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
