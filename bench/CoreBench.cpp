@@ -28,12 +28,18 @@ void LoadCountdown(zeb::Machine& m) {
 }
 
 // Runs the program that `load` puts into memory from address 0 until it halts,
-// once per iteration, and reports the instructions executed per second.
+// once per iteration, and reports the instructions executed per second. The
+// argument, when given, runs at speed 10 with Back's history off (0) or on (1).
 template <class Load> void RunProgram(benchmark::State& state, Load load) {
     NullHost host;
     zeb::Zeb zeb(host);
     zeb.machine.startUp();
     zeb.pacing.setEnabled(false);
+    if (state.range(0) >= 0) {
+        zeb.pacing.setEnabled(true);
+        zeb.machine.setSpeed(10);
+        zeb.history.setRecording(state.range(0) == 1);
+    }
     long executed = 0;
     zeb.run.setAfterInstruction([&](zeb::Opcode) { ++executed; });
     for (auto _ : state) {
@@ -48,7 +54,7 @@ template <class Load> void RunProgram(benchmark::State& state, Load load) {
 void BM_RunLoop(benchmark::State& state) {
     RunProgram(state, LoadCountdown);
 }
-BENCHMARK(BM_RunLoop)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunLoop)->Arg(-1)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same loop with OUT on every turn, so the printer strip and the run log
 // are part of the cost.
@@ -66,7 +72,26 @@ void BM_RunLoopWithOutput(benchmark::State& state) {
         }
     });
 }
-BENCHMARK(BM_RunLoopWithOutput)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunLoopWithOutput)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One Back from the end of the countdown's history of 120,000 instructions.
+void BM_Back(benchmark::State& state) {
+    NullHost host;
+    zeb::Zeb zeb(host);
+    zeb.machine.startUp();
+    zeb.pacing.setEnabled(false);
+    for (auto _ : state) {
+        if (zeb.history.empty()) {
+            state.PauseTiming();
+            LoadCountdown(zeb.machine);
+            zeb.machine.resetPC();
+            zeb.run.startExecution();
+            state.ResumeTiming();
+        }
+        zeb.run.back();
+    }
+}
+BENCHMARK(BM_Back)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -67,8 +67,10 @@ double msFromActToRunEnd(benchmark::State& state, ZebSession& s, int afterMs,
     return ms;
 }
 
+// The second argument: Back's history off (0) or on (1), side by side.
 void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
     auto s = startedSession();
+    s->zeb().history.setRecording(state.range(1) == 1);
     const long perRun = state.range(0);
     long executed = 0;
     s->zeb().run.setAfterInstruction([&](zeb::Opcode) {
@@ -81,7 +83,11 @@ void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
     state.counters["instructions/s"] =
         benchmark::Counter(static_cast<double>(executed), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_RunAtSpeed10WithWindow)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RunAtSpeed10WithWindow)
+    ->Args({20000, 0})
+    ->Args({20000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // From the click on Stop to the end of the run.
 void BM_StopLatency(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include "cli/EscapedText.h"
 
+#include "core/MachineSnapshot.h"
 #include "core/Zeb.h"
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
@@ -121,6 +122,17 @@ void BatchRun::writeEnd(Zeb& zeb, RunEnd how) {
     out_.flush();
 }
 
+bool BatchRun::stepBackToStart(Zeb& zeb, const MachineSnapshot& start) {
+    long steps = 0;
+    while (!zeb.history.empty()) {
+        zeb.run.back();
+        ++steps;
+    }
+    const bool equal = MachineSnapshot::of(zeb.machine, zeb.stack) == start;
+    out_ << "BACK steps=" << steps << " equal=" << (equal ? "yes" : "no") << '\n';
+    return equal;
+}
+
 int BatchRun::execute() {
     Zeb zeb(*this);
     zeb_ = &zeb;
@@ -131,6 +143,8 @@ int BatchRun::execute() {
     ProgramFileCommands files(m, assembler, bases, disk);
 
     m.startUp();
+    // Nobody steps back here but the self-check: the history costs run time.
+    zeb.history.setRecording(options_.backCheck.has_value());
     zeb.pacing.setEnabled(options_.speed.has_value());
     if (options_.speed) zeb.run.setSpeed(*options_.speed);
     if (options_.statusRegister) {
@@ -162,6 +176,12 @@ int BatchRun::execute() {
     zeb.run.setAfterInstruction([this, &zeb](Opcode op) { afterInstruction(zeb, op); });
     std::optional<machineview::CycleTrace> trace;
     if (options_.cycles) trace.emplace(zeb, bases, assembler, out_);
+    // The start Back must come back to: after the assembling a run does first.
+    std::optional<MachineSnapshot> start;
+    if (options_.backCheck) {
+        if (m.mnemonicsShown()) assembler.assembleAll();
+        start = MachineSnapshot::of(m, zeb.stack);
+    }
     zeb.run.run();
 
     RunEnd how = RunEnd::Halt;
@@ -174,6 +194,7 @@ int BatchRun::execute() {
     else if (limitReached_)
         how = RunEnd::Limit;
     writeEnd(zeb, how);
+    if (start) how = stepBackToStart(zeb, *start) ? RunEnd::Halt : RunEnd::Error;
 
     bool written = true;
     if (!options_.save.empty())

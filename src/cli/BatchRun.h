@@ -12,6 +12,7 @@
 namespace zeb {
 
 class Machine;
+struct MachineSnapshot;
 class Zeb;
 
 // The batch runner: a host without a screen that writes every event as a line.
@@ -36,6 +37,8 @@ class BatchRun : public Host, public MachineObserver {
   private:
     void afterInstruction(Zeb& zeb, Opcode op);
     void writeEnd(Zeb& zeb, RunEnd how);
+    // Steps back over the whole history; true when the machine is as at the start.
+    bool stepBackToStart(Zeb& zeb, const MachineSnapshot& start);
     std::optional<FileError> writeListing(FileSystem& disk, const Machine& m);
 
     const CliOptions& options_;

@@ -36,6 +36,13 @@ Options:
                        keeps its state), without waiting for Continue and
                        with a wait interval of 0, and a CYCLE line is written
                        at every step
+  --back-check N       run up to N instructions (as --max-steps N), then step
+                       back over every one as the Back button does and write
+                       BACK steps=<k> equal=yes|no after the END line: k
+                       instructions were undone, and yes when every memory
+                       cell, colour, register, printer line, the output
+                       device and the pending key are as before the run; the
+                       exit status is then 0 for yes and 1 for no
   --help               show this text
   --version            show the version number
   --                   what follows is a program file, even if it starts with -
@@ -208,7 +215,8 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
         };
         const RunSetting kind =
             a.rfind("--", 0) == 0 ? runSettingKind(a.substr(2)) : RunSetting::Unknown;
-        if (kind != RunSetting::Unknown || a == "--speed" || a == "--save" || a == "--listing")
+        if (kind != RunSetting::Unknown || a == "--speed" || a == "--save" || a == "--listing" ||
+            a == "--back-check")
             if (runOption.empty()) runOption = a;
         std::string v;
         long n = 0;
@@ -244,6 +252,14 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
             o.check = true;
         } else if (a == "--csv") {
             if (!value(o.csv)) return std::nullopt;
+        } else if (a == "--back-check") {
+            if (!value(v)) return std::nullopt;
+            if (!ParseLong(v, n) || n < 1) {
+                error = "--back-check takes a number of instructions from 1: " + v;
+                return std::nullopt;
+            }
+            o.backCheck = n;
+            o.maxSteps = n;
         } else if (a == "--cycles") {
             o.cycles = true;
         } else if (a.size() > 1 && a[0] == '-') {

@@ -30,6 +30,8 @@ struct CliOptions {
     std::string program;
     // A CYCLE line at every step of the Machine view, opened on the run.
     bool cycles = false;
+    // Back's self-check: run up to this many instructions, then undo them all.
+    std::optional<long> backCheck;
     bool help = false;
     bool version = false;
     bool check = false;

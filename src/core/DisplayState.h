@@ -23,6 +23,7 @@ enum class Flag {
     OutputChecked,
     MenusEnabled, // the five menus together
     SaveEnabled,  // File > Save
+    BackEnabled,  // Back: instructions to undo and no run
     Count
 };
 

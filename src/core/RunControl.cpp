@@ -36,6 +36,7 @@ void RunControl::reportIllegalInstruction() {
 
 void RunControl::startExecution() {
     if (machine_.running()) return;
+    history_.openInstruction();
     machine_.clearCellColours();
     machine_.setRegisterText(Register::Status, "0");
     // Rewriting the PC highlights its cell (an unreadable PC has been reported).
@@ -49,6 +50,7 @@ void RunControl::startExecution() {
             executeWithSound(*op);
             if (machine_.running() && !machine_.hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
+                history_.nextInstruction(code);
                 code = instructions_.fetch();
                 pacing_.speedPause();
                 continue;
@@ -59,6 +61,7 @@ void RunControl::startExecution() {
         pacing_.speedPause();
     }
     machine_.stopRun();
+    history_.closeInstruction(code);
 }
 
 void RunControl::tellRunEnd() {
@@ -117,6 +120,7 @@ void RunControl::step() {
     if (!machine_.host().validClick("stepicon", 0)) return;
     enableMenus(false);
     if (!machine_.running()) {
+        history_.openInstruction();
         machine_.clearCellColours();
         machine_.changePC(machine_.pcOrZero());
         machine_.clearError();
@@ -129,6 +133,7 @@ void RunControl::step() {
                 reportIllegalInstruction();
             }
         }
+        history_.closeInstruction(code);
         tellStep(code);
     }
     enableMenus(true);
@@ -139,6 +144,24 @@ void RunControl::stop() {
     if (machine_.running()) stopRequested_ = true;
     machine_.stopRun();
     enableMenus(true);
+}
+
+void RunControl::back() {
+    if (!machine_.host().validClick("backicon", 0) || machine_.running()) return;
+    const std::optional<History::Undone> undone = history_.back();
+    if (!undone) return;
+    // The instruction as it reads again now that it is undone.
+    std::string text = "Back: undid ";
+    if (toOpcode(undone->code)) {
+        text += machine_.mnemonics().name(undone->code);
+        const std::string operand = trimmed(machine_.operandText(undone->address));
+        if (!operand.empty()) text += " " + operand;
+    } else {
+        text += trimmed(machine_.operatorText(undone->address));
+    }
+    text += " at " + trimmed(machine_.registerText(Register::PC));
+    machine_.display().setStatusText(text);
+    machine_.announcer().say(text);
 }
 
 void RunControl::resetAccumulator() {

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/Devices.h"
+#include "core/History.h"
 #include "core/Instructions.h"
 #include "core/Machine.h"
 #include "core/Pacing.h"
@@ -12,8 +13,10 @@ namespace zeb {
 // Run, Step and Stop, the run loop and its pacing.
 class RunControl {
   public:
-    RunControl(Machine& machine, Pacing& pacing, Instructions& instructions, StackInterrupts& stack)
-        : machine_(machine), pacing_(pacing), instructions_(instructions), stack_(stack) {}
+    RunControl(Machine& machine, Pacing& pacing, Instructions& instructions, StackInterrupts& stack,
+               History& history)
+        : machine_(machine), pacing_(pacing), instructions_(instructions), stack_(stack),
+          history_(history) {}
 
     // Run assembles a mnemonic display first; this does it.
     void setAssembler(std::function<bool()> assembleAll) { assembleAll_ = std::move(assembleAll); }
@@ -28,6 +31,8 @@ class RunControl {
     void run();
     void step();
     void stop();
+    // Undoes the last instruction executed, between runs and steps.
+    void back();
     // The reset buttons of the accumulator and the program counter; a run
     // in progress keeps both.
     void resetAccumulator();
@@ -46,6 +51,7 @@ class RunControl {
     Pacing& pacing_;
     Instructions& instructions_;
     StackInterrupts& stack_;
+    History& history_;
     std::function<bool()> assembleAll_;
     std::function<void(Opcode)> after_;
     bool stopRequested_ = false;

@@ -13,6 +13,8 @@ class RunLog {
 
     // A run starts a new log.
     void restart() { next_ = 1; }
+    // Back to the first lines of the log, as before an instruction undone.
+    void truncate(int size) { next_ = size + 1; }
     void append(std::string line) {
         if (next_ > kCapacity) next_ = 1;
         lines_[static_cast<std::size_t>(next_)] = std::move(line);

@@ -28,6 +28,19 @@ class StackInterrupts {
     // The SP button: back to the start of the stack.
     void resetStackPointer();
 
+    // What the interrupt keeps between instructions, for Back to put back.
+    struct Latches {
+        int keyCode;
+        std::int32_t savedPC;
+        std::int32_t savedAcc;
+    };
+    Latches latches() const { return {keyCode_, savedPC_, savedAcc_}; }
+    void restore(const Latches& l) {
+        keyCode_ = l.keyCode;
+        savedPC_ = l.savedPC;
+        savedAcc_ = l.savedAcc;
+    }
+
     // "Display &Interrupts".
     void toggleInterruptDisplay();
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/Devices.h"
 #include "core/DisplayState.h"
+#include "core/History.h"
 #include "core/InputPad.h"
 #include "core/Instructions.h"
 #include "core/Machine.h"
@@ -29,7 +30,8 @@ class Zeb {
     StackInterrupts stack{machine};
     Devices devices{machine};
     Instructions instructions{machine, pacing, stack, devices};
-    RunControl run{machine, pacing, instructions, stack};
+    History history{machine, stack};
+    RunControl run{machine, pacing, instructions, stack, history};
     InputPad input;
 };
 

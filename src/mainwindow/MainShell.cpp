@@ -71,6 +71,8 @@ std::string MainShell::statusTextOf(ShellControl control) {
         return "Runs the current ZEB program";
     case ShellControl::Step:
         return "Single steps the current ZEB program";
+    case ShellControl::Back:
+        return "Steps back, undoing the last instruction executed";
     case ShellControl::Stop:
         return "Stops the currently executing program";
     case ShellControl::Clear:

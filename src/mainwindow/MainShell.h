@@ -17,6 +17,7 @@ enum class ShellControl {
     ResetProgramCounter,
     Run,
     Step,
+    Back,
     Stop,
     Clear,
     Printer,

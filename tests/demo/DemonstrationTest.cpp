@@ -163,10 +163,11 @@ TEST(Demonstration, OnlyTheNamedControlWithTheNamedIndexPasses) {
         {7, "pads", 11, true},      {7, "Pads", 11, true},      {7, "pads", 10, false},
         {7, "pads", 12, false},     {7, "operand", 11, false},  {10, "operator", 1, true},
         {10, "Operator", 1, true},  {10, "operator", 0, false}, {28, "runicon", 0, true},
-        {28, "stepicon", 0, false}, {28, "halticon", 0, false}, {30, "pciconl", 0, true},
-        {30, "PCICONL", 0, true},   {30, "pcicon", 0, false},   {30, "pciconl1", 0, false},
-        {1, "pads", 0, false},      {1, "", 0, false},          {29, "runicon", 0, false},
-        {32, "", 0, false},         {32, "pciconl", 0, false},  {32, "operator", 0, false},
+        {28, "stepicon", 0, false}, {28, "halticon", 0, false}, {28, "backicon", 0, false},
+        {30, "pciconl", 0, true},   {30, "PCICONL", 0, true},   {30, "pcicon", 0, false},
+        {30, "pciconl1", 0, false}, {1, "pads", 0, false},      {1, "", 0, false},
+        {29, "runicon", 0, false},  {32, "", 0, false},         {32, "pciconl", 0, false},
+        {32, "operator", 0, false},
     };
     for (const Case& c : cases) {
         DemoRig r;

@@ -375,6 +375,54 @@ class MainWindowTest : public QObject, SessionFixture {
         QVERIFY(messages.empty());
     }
 
+    void backUndoesStepsAndRuns() {
+        // LDA 10, OUT, JMP 0; cell 10 holds 5.
+        enter({{0, {1}, {1, 0}}, {1, {12}, {}}, {2, {7}, {0}}, {10, {}, {5}}});
+        QWidget* back = child(QStringLiteral("backicon"));
+        QLabel* status = child<QLabel>(QStringLiteral("PnlStatus"));
+        QVERIFY(!back->isEnabled());
+        click(QStringLiteral("stepicon"));
+        click(QStringLiteral("stepicon"));
+        QCOMPARE(paper(1), QStringLiteral("5"));
+        QVERIFY(back->isEnabled());
+        click(back);
+        QCOMPARE(paper(1), QString());
+        QCOMPARE(panel("pcicon"), QStringLiteral("     1"));
+        QCOMPARE(status->text(), QStringLiteral("Back: undid OUT at 1"));
+        QCOMPARE(field("Operator", 1)->background(), QColor(Qt::yellow));
+        QCOMPARE(field("Operator", 2)->background(), QColor(192, 192, 192));
+        QTest::keyClick(&mainWindow(), Qt::Key_F9);
+        QCOMPARE(panel("accicon"), QStringLiteral("     0"));
+        QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
+        QCOMPARE(field("Operator", 1)->background(), QColor(192, 192, 192));
+        QCOMPARE(status->text(), QStringLiteral("Back: undid LDA 10 at 0"));
+        QVERIFY(!back->isEnabled());
+
+        // Disabled while a program runs; the run's instructions are undone
+        // one at a time afterwards.
+        fast();
+        bool enabledDuringRun = true;
+        when([this] { return s->zeb().machine.running() && paper(2) == "5"; },
+             [&, back] {
+                 enabledDuringRun = back->isEnabled();
+                 click(QStringLiteral("halticon"));
+             });
+        click(QStringLiteral("runicon"));
+        QVERIFY(!enabledDuringRun);
+        QVERIFY(back->isEnabled());
+        const QString pc = panel("pcicon");
+        click(back);
+        QVERIFY(status->text().startsWith(QStringLiteral("Back: undid ")));
+        QVERIFY(panel("pcicon") != pc);
+
+        // An edit ends the history.
+        enter({{10, {}, {6}}});
+        QVERIFY(!back->isEnabled());
+        QCOMPARE(status->text(), QStringLiteral("Back: history cleared by the change"));
+        QTest::keyClick(&mainWindow(), Qt::Key_F9);
+        QCOMPARE(panel("Operand_10"), QStringLiteral("56"));
+    }
+
     void inputThroughTheInputWindow_data() {
         QTest::addColumn<QList<int>>("digits");
         QTest::addColumn<QString>("printed");

@@ -60,8 +60,8 @@ class MonkeyTest : public QObject, SessionFixture {
             "mCopy",      "mPaste",         "mDelete",       "MnHexadecimal", "mnDissassemble",
             "mnStatus",   "MnStackPointer", "MnuInterrupts", "MnuOutput",     "MnRefresh",
             "mnuPrinter", "MnuFonts"};
-        static const char* kButtons[] = {"runicon",  "stepicon", "halticon", "clearicon",
-                                         "acciconl", "pciconl",  "CmdSP"};
+        static const char* kButtons[] = {"runicon",   "stepicon", "backicon", "halticon",
+                                         "clearicon", "acciconl", "pciconl",  "CmdSP"};
         static const char kKeys[] = "0123456789ABCDEFJLMNOPRSTXZ()+-/ ";
         switch (random(9)) {
         case 0:

@@ -101,7 +101,8 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         const struct {
             const char* button;
             const char* key;
-        } keys[] = {{"runicon", "F5"}, {"stepicon", "F10"}, {"halticon", "Shift+F5"}};
+        } keys[] = {
+            {"runicon", "F5"}, {"stepicon", "F10"}, {"backicon", "F9"}, {"halticon", "Shift+F5"}};
         for (const auto& k : keys) {
             const QString tip = child(QLatin1String(k.button))->toolTip();
             QVERIFY2(tip.contains(QLatin1String(k.key)), qPrintable(tip));

@@ -176,6 +176,7 @@ void MainWindow::connectControls() {
         if (!zeb.machine.running()) runState_->stepRequested();
         zeb.run.step();
     });
+    connect(c.backButton, &QPushButton::clicked, this, [&zeb] { zeb.run.back(); });
     connect(c.stopButton, &QPushButton::clicked, this, [this, &zeb] {
         runState_->stopRequested();
         zeb.run.stop();
@@ -194,7 +195,8 @@ void MainWindow::connectControls() {
 
 void MainWindow::addRunKeys() {
     addRunKeysTo(this);
-    for (QPushButton* button : {controls_.runButton, controls_.stepButton, controls_.stopButton})
+    for (QPushButton* button :
+         {controls_.runButton, controls_.stepButton, controls_.backButton, controls_.stopButton})
         button->setToolTip(QStringLiteral("%1 (%2)").arg(
             button->text(), runKeyOf(button).toString(QKeySequence::NativeText)));
 }
@@ -202,13 +204,15 @@ void MainWindow::addRunKeys() {
 QKeySequence MainWindow::runKeyOf(const QPushButton* button) const {
     return button == controls_.runButton    ? kRunKey
            : button == controls_.stepButton ? kStepKey
+           : button == controls_.backButton ? kBackKey
                                             : kStopKey;
 }
 
 void MainWindow::addRunKeysTo(QWidget* window) {
     // Function keys, so that every typed character still goes to the memory
     // editor; they act as a click, so a disabled control ignores them.
-    for (QPushButton* button : {controls_.runButton, controls_.stepButton, controls_.stopButton}) {
+    for (QPushButton* button :
+         {controls_.runButton, controls_.stepButton, controls_.backButton, controls_.stopButton}) {
         auto* shortcut = new QShortcut(runKeyOf(button), window);
         connect(shortcut, &QShortcut::activated, button, [button] { button->click(); });
     }

@@ -34,6 +34,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     static inline const QKeySequence kRunKey{Qt::Key_F5};
     static inline const QKeySequence kStepKey{Qt::Key_F10};
     static inline const QKeySequence kStopKey{Qt::SHIFT | Qt::Key_F5};
+    static inline const QKeySequence kBackKey{Qt::Key_F9};
 
     explicit MainWindow(MainWindowModels models, QWidget* parent = nullptr);
     ~MainWindow() override;

@@ -112,6 +112,8 @@ void createRunControls(MainWindowControls& c, QWidget* client) {
         button(client, QStringLiteral("runicon"), QStringLiteral("Run"), QStringLiteral("Run"));
     c.stepButton =
         button(client, QStringLiteral("stepicon"), QStringLiteral("Step"), QStringLiteral("Step"));
+    c.backButton =
+        button(client, QStringLiteral("backicon"), QStringLiteral("Back"), QStringLiteral("Back"));
     c.stopButton =
         button(client, QStringLiteral("halticon"), QStringLiteral("Stop"), QStringLiteral("Stop"));
     c.speedSlider = named(new ui::MarkedSlider(Qt::Horizontal, client), QStringLiteral("speed"),
@@ -158,8 +160,8 @@ MainWindowControls MainWindowControls::create(QWidget* client, RepaintPacer* pac
     std::vector<QWidget*> order(c.keypad.begin() + 1, c.keypad.end());
     order.insert(order.end(),
                  {static_cast<QWidget*>(c.clearButton), static_cast<QWidget*>(c.runButton),
-                  static_cast<QWidget*>(c.stepButton), static_cast<QWidget*>(c.stopButton),
-                  static_cast<QWidget*>(c.speedSlider),
+                  static_cast<QWidget*>(c.stepButton), static_cast<QWidget*>(c.backButton),
+                  static_cast<QWidget*>(c.stopButton), static_cast<QWidget*>(c.speedSlider),
                   static_cast<QWidget*>(c.resetAccumulatorButton),
                   static_cast<QWidget*>(c.resetProgramCounterButton),
                   static_cast<QWidget*>(c.resetStackPointerButton)});
@@ -178,9 +180,9 @@ QRect MainWindowControls::keypadAndRunControls() const {
     for (const KeypadButton* pad : keypad)
         add(pad);
     for (const QWidget* w : {static_cast<QWidget*>(clearButton), static_cast<QWidget*>(runButton),
-                             static_cast<QWidget*>(stepButton), static_cast<QWidget*>(stopButton),
-                             static_cast<QWidget*>(speedSlider), static_cast<QWidget*>(slowLabel),
-                             static_cast<QWidget*>(fastLabel)})
+                             static_cast<QWidget*>(stepButton), static_cast<QWidget*>(backButton),
+                             static_cast<QWidget*>(stopButton), static_cast<QWidget*>(speedSlider),
+                             static_cast<QWidget*>(slowLabel), static_cast<QWidget*>(fastLabel)})
         add(w);
     return area;
 }

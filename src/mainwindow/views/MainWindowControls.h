@@ -48,6 +48,7 @@ struct MainWindowControls {
 
     QPushButton* runButton = nullptr;
     QPushButton* stepButton = nullptr;
+    QPushButton* backButton = nullptr;
     QPushButton* stopButton = nullptr;
     QSlider* speedSlider = nullptr;
     QLabel* slowLabel = nullptr;

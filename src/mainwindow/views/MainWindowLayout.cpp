@@ -64,7 +64,7 @@ void layOutKeypad(const MainWindowControls& c) {
 
 void layOutRunControls(const MainWindowControls& c) {
     int left = L::kPanelLeft;
-    for (QPushButton* b : {c.runButton, c.stepButton, c.stopButton}) {
+    for (QPushButton* b : {c.runButton, c.stepButton, c.backButton, c.stopButton}) {
         b->setGeometry(twipsRect(left, L::kRunTop, L::kRunButtonWidth, L::kSmallButtonHeight));
         left += L::kRunButtonWidth + L::kPadGap;
     }

@@ -149,6 +149,9 @@ void MainWindow::showFlag(Flag flag) {
         c.interruptLabel->setVisible(on);
         c.interruptPanel->setVisible(on);
         break;
+    case Flag::BackEnabled:
+        c.backButton->setEnabled(on);
+        break;
     default:
         // Menu check marks and states; the device windows follow their
         // flags themselves.

@@ -24,6 +24,7 @@ void watchStatusTexts(HoverStatus& hover, const MainWindowControls& c, MainShell
     fixed(c.resetProgramCounterButton, ShellControl::ResetProgramCounter);
     fixed(c.runButton, ShellControl::Run);
     fixed(c.stepButton, ShellControl::Step);
+    fixed(c.backButton, ShellControl::Back);
     fixed(c.stopButton, ShellControl::Stop);
     fixed(c.clearButton, ShellControl::Clear);
     fixed(c.printer, ShellControl::Printer);

@@ -1,0 +1,258 @@
+#include "core/History.h"
+
+#include <cstring>
+
+namespace zeb {
+
+namespace {
+constexpr const char* kEnded = "Back: history cleared by the change";
+} // namespace
+
+History::History(Machine& machine, StackInterrupts& stack) : m_(machine), stack_(stack) {
+    setRecording(true);
+}
+
+History::~History() {
+    setRecording(false);
+}
+
+void History::setRecording(bool on) {
+    if (on == recording_) return;
+    recording_ = on;
+    clear();
+    if (on) {
+        follow();
+        m_.observers().add(this);
+    } else {
+        m_.observers().remove(this);
+    }
+}
+
+void History::follow() {
+    for (int a = 0; a < kMemorySize; ++a) {
+        const auto i = static_cast<std::size_t>(a);
+        operator_[i] = m_.operatorText(a);
+        operand_[i] = m_.operandText(a);
+        operatorColour_[i] = m_.operatorColour(a);
+        operandColour_[i] = m_.operandColour(a);
+    }
+    for (std::size_t r = 0; r < registers_.size(); ++r)
+        registers_[r] = m_.registerText(static_cast<Register>(r));
+    const DisplayState& d = m_.display();
+    statusText_ = d.statusText();
+    for (std::size_t i = 1; i < printer_.size(); ++i)
+        printer_[i] = d.printerLine(static_cast<int>(i));
+    outputText_ = d.outputText();
+}
+
+void History::setBudget(std::size_t bytes) {
+    budget_ = bytes;
+    dropOldest();
+}
+
+void History::openInstruction() {
+    if (!recording_) return;
+    if (open_) finishStep(0);
+    steps_.push_back({droppedChanges_ + changes_.size(), droppedLong_ + long_.size(),
+                      stack_.latches(), m_.runLog().size(), m_.currentAddress()});
+    // Stays disabled from one instruction of a run to the next.
+    if (!open_) {
+        open_ = true;
+        updateBackEnabled();
+    }
+}
+
+void History::closeInstruction(int code) {
+    if (!open_) return;
+    finishStep(code);
+    updateBackEnabled();
+}
+
+void History::nextInstruction(int code) {
+    if (!open_) return;
+    finishStep(code);
+    openInstruction();
+}
+
+void History::finishStep(int code) {
+    open_ = false;
+    steps_.back().address = m_.currentAddress();
+    steps_.back().code = code;
+    dropOldest();
+}
+
+std::optional<History::Undone> History::back() {
+    if (open_ || steps_.empty()) return std::nullopt;
+    const Step step = steps_.back();
+    steps_.pop_back();
+    const auto first = static_cast<std::size_t>(step.firstChange - droppedChanges_);
+    restoring_ = true;
+    for (std::size_t i = changes_.size(); i > first; --i) {
+        undo(changes_[i - 1]);
+    }
+    restoring_ = false;
+    changes_.resize(first);
+    stack_.restore(step.latches);
+    m_.runLog().truncate(step.runLogSize);
+    m_.setCurrentAddress(step.currentAddress);
+    m_.clearError();
+    updateBackEnabled();
+    return Undone{step.address, step.code};
+}
+
+void History::undo(const Change& c) {
+    const int i = c.index;
+    std::string text;
+    Colour colour = 0;
+    if (c.field == Field::OperatorColour || c.field == Field::OperandColour) {
+        std::memcpy(&colour, c.text, sizeof colour);
+    } else if (c.length == kLong) {
+        text = std::move(long_.back());
+        long_.pop_back();
+    } else {
+        text.assign(c.text, c.length);
+    }
+    switch (c.field) {
+    case Field::OperatorText:
+        m_.setOperatorText(i, std::move(text));
+        break;
+    case Field::OperandText:
+        m_.setOperandText(i, std::move(text));
+        break;
+    case Field::OperatorColour:
+        m_.setFieldColour(i, Half::Operator, colour);
+        break;
+    case Field::OperandColour:
+        m_.setFieldColour(i, Half::Operand, colour);
+        break;
+    case Field::RegisterText:
+        m_.setRegisterText(static_cast<Register>(i), std::move(text));
+        break;
+    case Field::StatusText:
+        m_.display().setStatusText(std::move(text));
+        break;
+    case Field::PrinterLine:
+        m_.display().setPrinterLine(i, std::move(text));
+        break;
+    case Field::OutputText:
+        m_.display().setOutputText(std::move(text));
+        break;
+    }
+}
+
+std::size_t History::bytes() const {
+    // A long text is counted at its length and a string's size.
+    return changes_.size() * sizeof(Change) + longBytes_ + steps_.size() * sizeof(Step);
+}
+
+void History::clear() {
+    steps_.clear();
+    changes_.clear();
+    long_.clear();
+    longBytes_ = 0;
+    droppedChanges_ = 0;
+    droppedLong_ = 0;
+    open_ = false;
+    updateBackEnabled();
+}
+
+void History::dropOldest() {
+    // The newest instruction stays whatever it cost.
+    while (bytes() > budget_ && steps_.size() > 1) {
+        steps_.pop_front();
+        const Step& next = steps_.front();
+        const auto changes = static_cast<std::size_t>(next.firstChange - droppedChanges_);
+        const auto texts = static_cast<std::size_t>(next.firstLong - droppedLong_);
+        changes_.erase(changes_.begin(), changes_.begin() + static_cast<std::ptrdiff_t>(changes));
+        for (std::size_t i = 0; i < texts; ++i) {
+            longBytes_ -= long_.front().size() + sizeof(std::string);
+            long_.pop_front();
+        }
+        droppedChanges_ = next.firstChange;
+        droppedLong_ = next.firstLong;
+    }
+}
+
+void History::updateBackEnabled() {
+    m_.display().set(Flag::BackEnabled, !open_ && !steps_.empty());
+}
+
+void History::record(Field field, int index, std::string_view text) {
+    Change& c = changes_.emplace_back();
+    c.field = field;
+    c.index = static_cast<std::uint8_t>(index);
+    if (text.size() <= kInline) {
+        c.length = static_cast<std::uint8_t>(text.size());
+        std::memcpy(c.text, text.data(), text.size());
+    } else {
+        c.length = kLong;
+        long_.emplace_back(text);
+        longBytes_ += text.size() + sizeof(std::string);
+    }
+}
+
+void History::textChanged(Field field, int index, std::string& copy, const std::string& now) {
+    if (copy == now) return;
+    if (open_ && !restoring_) {
+        record(field, index, copy);
+    } else if (!restoring_ && !steps_.empty() && field != Field::StatusText &&
+               field != Field::PrinterLine && field != Field::OutputText &&
+               !(field == Field::RegisterText && index == static_cast<int>(Register::Interrupt))) {
+        // A key raising the interrupt line between steps is input, not an edit.
+        clear();
+        m_.display().setStatusText(kEnded);
+    }
+    copy = now;
+}
+
+void History::colourChanged(Field field, int index, Colour& copy, Colour now) {
+    if (copy == now) return;
+    if (open_ && !restoring_) {
+        char bytes[sizeof copy];
+        std::memcpy(bytes, &copy, sizeof copy);
+        record(field, index, std::string_view(bytes, sizeof bytes));
+    }
+    copy = now;
+}
+
+void History::cellTextChanged(int address, Half half) {
+    const auto i = static_cast<std::size_t>(address);
+    if (half == Half::Operator)
+        textChanged(Field::OperatorText, address, operator_[i], m_.operatorText(address));
+    else
+        textChanged(Field::OperandText, address, operand_[i], m_.operandText(address));
+}
+
+void History::cellColourChanged(int address) {
+    const auto i = static_cast<std::size_t>(address);
+    colourChanged(Field::OperatorColour, address, operatorColour_[i], m_.operatorColour(address));
+    colourChanged(Field::OperandColour, address, operandColour_[i], m_.operandColour(address));
+}
+
+void History::registerChanged(Register reg) {
+    const auto r = static_cast<std::size_t>(reg);
+    textChanged(Field::RegisterText, static_cast<int>(r), registers_[r], m_.registerText(reg));
+}
+
+void History::displayChanged(DisplayItem item, int index) {
+    const DisplayState& d = m_.display();
+    switch (item) {
+    case DisplayItem::StatusText:
+        textChanged(Field::StatusText, 0, statusText_, d.statusText());
+        break;
+    case DisplayItem::PrinterLine:
+        textChanged(Field::PrinterLine, index, printer_[static_cast<std::size_t>(index)],
+                    d.printerLine(index));
+        break;
+    case DisplayItem::OutputText:
+        textChanged(Field::OutputText, 0, outputText_, d.outputText());
+        break;
+    case DisplayItem::Flag:
+    case DisplayItem::PrinterIcon:
+    case DisplayItem::NumberBase:
+    case DisplayItem::Pointer:
+        break;
+    }
+}
+
+} // namespace zeb

@@ -1,0 +1,148 @@
+#include "TestHost.h"
+#include "core/MachineSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace zeb::test {
+namespace {
+
+// A machine running a random program with the Keyboard window open, an input
+// for every INP and a key pressed after some instructions: the same for the
+// same instruction count, so a replay after Back meets the same inputs.
+struct Replay {
+    explicit Replay(unsigned seed) : random(seed) {
+        r.zeb.stack.toggleInterruptDisplay();
+        r.zeb.display.set(Flag::OutputVisible, true);
+        // Mostly legal instructions and addresses, so programs go on for a while.
+        std::uniform_int_distribution<int> percent(0, 99), code(1, 19), address(0, 79),
+            word(0, 400);
+        for (int a = 0; a < kMemorySize; ++a) {
+            const int p = percent(random);
+            const std::string op = p < 2   ? ""
+                                   : p < 3 ? "0"
+                                   : p < 4 ? "21"
+                                   : p < 6 ? "20"
+                                           : std::to_string(code(random));
+            r.m.setOperatorText(a, op);
+            r.m.setOperandText(a, percent(random) < 1 ? "80" : std::to_string(address(random)));
+        }
+        r.m.setOperatorText(70, std::to_string(word(random) % 256));
+        r.zeb.run.setAfterInstruction([this](Opcode) {
+            const int n = steps + executed;
+            if (n % 7 == 3) r.zeb.stack.pressKey(n % 37);
+            if (++executed >= limit) r.m.stopRun();
+        });
+        start = snapshot();
+    }
+    MachineSnapshot snapshot() const { return MachineSnapshot::of(r.m, r.zeb.stack); }
+    void step() {
+        r.host.inputs = {std::to_string(steps * 37 % 70000)};
+        executed = 0;
+        r.zeb.run.step();
+        ++steps;
+    }
+    void back() {
+        r.zeb.run.back();
+        --steps;
+    }
+
+    Rig r;
+    std::mt19937 random;
+    int steps = 0;
+    int executed = 0;
+    int limit = 1 << 30;
+    MachineSnapshot start;
+};
+
+TEST(Back, UndoesEveryInstructionBackToTheStart) {
+    // Steps and runs alike; a run stops after its limit or on an error.
+    struct Case {
+        unsigned seed;
+        int steps;
+        bool run;
+    } cases[] = {{1, 40, false},  {2, 200, false}, {3, 500, true}, {4, 60, true},
+                 {5, 120, false}, {6, 300, true},  {7, 80, false}, {8, 1000, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.seed);
+        Replay p(c.seed);
+        if (c.run) {
+            p.limit = c.steps;
+            p.r.host.inputs.assign(40, "7");
+            p.r.zeb.run.run();
+        } else {
+            for (int i = 0; i < c.steps; ++i)
+                p.step();
+        }
+        const int done = static_cast<int>(p.r.zeb.history.instructions());
+        for (int i = 0; i < done; ++i)
+            p.back();
+        EXPECT_EQ(p.snapshot().difference(p.start), "");
+        EXPECT_TRUE(p.r.zeb.history.empty());
+        EXPECT_FALSE(p.r.zeb.display.get(Flag::BackEnabled));
+    }
+}
+
+TEST(Back, StepsAgainToTheSameState) {
+    const struct {
+        unsigned seed;
+        int steps;
+        int backs;
+    } cases[] = {{11, 30, 1}, {12, 100, 17}, {13, 250, 250}, {14, 60, 3}, {15, 400, 99}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.seed);
+        Replay p(c.seed);
+        for (int i = 0; i < c.steps; ++i)
+            p.step();
+        const MachineSnapshot before = p.snapshot();
+        for (int i = 0; i < c.backs; ++i)
+            p.back();
+        for (int i = 0; i < c.backs; ++i)
+            p.step();
+        EXPECT_EQ(p.snapshot().difference(before), "");
+    }
+}
+
+TEST(Back, TellsWhatItUndidAndEndsWithAnEdit) {
+    Rig r;
+    r.Program({{0, "1", "10"}, {1, "12", ""}, {10, "", "5"}});
+    r.zeb.run.step();
+    EXPECT_TRUE(r.zeb.display.get(Flag::BackEnabled));
+    r.zeb.run.back();
+    EXPECT_EQ(r.zeb.display.statusText(), "Back: undid LDA 10 at 0");
+    EXPECT_EQ(r.Acc(), "     0");
+    EXPECT_FALSE(r.zeb.display.get(Flag::BackEnabled));
+    // Hand changes of a cell or a register end the history.
+    for (auto edit : {+[](Rig& x) { x.m.setOperandText(10, "6"); },
+                      +[](Rig& x) { x.zeb.run.resetProgramCounter(); },
+                      +[](Rig& x) { x.bases.toggleHexadecimal(); }}) {
+        r.zeb.run.step();
+        r.zeb.run.step();
+        EXPECT_TRUE(r.zeb.display.get(Flag::BackEnabled));
+        edit(r);
+        EXPECT_FALSE(r.zeb.display.get(Flag::BackEnabled));
+        EXPECT_EQ(r.zeb.display.statusText(), "Back: history cleared by the change");
+    }
+}
+
+TEST(Back, KeepsTheNewestInstructionsWithinItsBudget) {
+    Rig r;
+    r.Program({{0, "2", "20"}, {1, "12", ""}, {2, "7", "0"}});
+    r.zeb.history.setBudget(64 * 1024);
+    int executed = 0;
+    r.zeb.run.setAfterInstruction([&](Opcode) {
+        if (++executed == 200000) r.m.stopRun();
+    });
+    r.zeb.run.run();
+    EXPECT_LE(r.zeb.history.bytes(), 64u * 1024);
+    EXPECT_GT(r.zeb.history.instructions(), 500u);
+    r.zeb.history.setBudget(History::kBudget);
+    executed = 0;
+    r.zeb.run.run();
+    EXPECT_GE(r.zeb.history.instructions(), 100000u);
+    EXPECT_LE(r.zeb.history.bytes(), History::kBudget);
+}
+
+} // namespace
+} // namespace zeb::test
