@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kEnded = "Back: history cleared by the change";
 } // namespace
 
-History::History(Machine& machine, StackInterrupts& stack) : m_(machine), stack_(stack) {
+History::History(Machine& machine, StackInterrupts& stack) : machine_(machine), stack_(stack) {
     setRecording(true);
 }
 
@@ -22,23 +22,23 @@ void History::setRecording(bool on) {
     clear();
     if (on) {
         follow();
-        m_.observers().add(this);
+        machine_.observers().add(this);
     } else {
-        m_.observers().remove(this);
+        machine_.observers().remove(this);
     }
 }
 
 void History::follow() {
     for (int a = 0; a < kMemorySize; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        operator_[i] = m_.operatorText(a);
-        operand_[i] = m_.operandText(a);
-        operatorColour_[i] = m_.operatorColour(a);
-        operandColour_[i] = m_.operandColour(a);
+        operator_[i] = machine_.operatorText(a);
+        operand_[i] = machine_.operandText(a);
+        operatorColour_[i] = machine_.operatorColour(a);
+        operandColour_[i] = machine_.operandColour(a);
     }
     for (std::size_t r = 0; r < registers_.size(); ++r)
-        registers_[r] = m_.registerText(static_cast<Register>(r));
-    const DisplayState& d = m_.display();
+        registers_[r] = machine_.registerText(static_cast<Register>(r));
+    const DisplayState& d = machine_.display();
     statusText_ = d.statusText();
     for (std::size_t i = 1; i < printer_.size(); ++i)
         printer_[i] = d.printerLine(static_cast<int>(i));
@@ -54,7 +54,7 @@ void History::openInstruction() {
     if (!recording_) return;
     if (open_) finishStep(0);
     steps_.push_back({droppedChanges_ + changes_.size(), droppedLong_ + long_.size(),
-                      stack_.latches(), m_.runLog().size(), m_.currentAddress()});
+                      stack_.latches(), machine_.runLog().size(), machine_.currentAddress()});
     // Stays disabled from one instruction of a run to the next.
     if (!open_) {
         open_ = true;
@@ -76,7 +76,7 @@ void History::nextInstruction(int code) {
 
 void History::finishStep(int code) {
     open_ = false;
-    steps_.back().address = m_.currentAddress();
+    steps_.back().address = machine_.currentAddress();
     steps_.back().code = code;
     dropOldest();
 }
@@ -93,9 +93,9 @@ std::optional<History::Undone> History::back() {
     restoring_ = false;
     changes_.resize(first);
     stack_.restore(step.latches);
-    m_.runLog().truncate(step.runLogSize);
-    m_.setCurrentAddress(step.currentAddress);
-    m_.clearError();
+    machine_.runLog().truncate(step.runLogSize);
+    machine_.setCurrentAddress(step.currentAddress);
+    machine_.clearError();
     updateBackEnabled();
     return Undone{step.address, step.code};
 }
@@ -114,28 +114,28 @@ void History::undo(const Change& c) {
     }
     switch (c.field) {
     case Field::OperatorText:
-        m_.setOperatorText(i, std::move(text));
+        machine_.setOperatorText(i, std::move(text));
         break;
     case Field::OperandText:
-        m_.setOperandText(i, std::move(text));
+        machine_.setOperandText(i, std::move(text));
         break;
     case Field::OperatorColour:
-        m_.setFieldColour(i, Half::Operator, colour);
+        machine_.setFieldColour(i, Half::Operator, colour);
         break;
     case Field::OperandColour:
-        m_.setFieldColour(i, Half::Operand, colour);
+        machine_.setFieldColour(i, Half::Operand, colour);
         break;
     case Field::RegisterText:
-        m_.setRegisterText(static_cast<Register>(i), std::move(text));
+        machine_.setRegisterText(static_cast<Register>(i), std::move(text));
         break;
     case Field::StatusText:
-        m_.display().setStatusText(std::move(text));
+        machine_.display().setStatusText(std::move(text));
         break;
     case Field::PrinterLine:
-        m_.display().setPrinterLine(i, std::move(text));
+        machine_.display().setPrinterLine(i, std::move(text));
         break;
     case Field::OutputText:
-        m_.display().setOutputText(std::move(text));
+        machine_.display().setOutputText(std::move(text));
         break;
     }
 }
@@ -174,7 +174,7 @@ void History::dropOldest() {
 }
 
 void History::updateBackEnabled() {
-    m_.display().set(Flag::BackEnabled, !open_ && !steps_.empty());
+    machine_.display().set(Flag::BackEnabled, !open_ && !steps_.empty());
 }
 
 void History::record(Field field, int index, std::string_view text) {
@@ -200,7 +200,7 @@ void History::textChanged(Field field, int index, std::string& copy, const std::
                !(field == Field::RegisterText && index == static_cast<int>(Register::Interrupt))) {
         // A key raising the interrupt line between steps is input, not an edit.
         clear();
-        m_.display().setStatusText(kEnded);
+        machine_.display().setStatusText(kEnded);
     }
     copy = now;
 }
@@ -218,24 +218,27 @@ void History::colourChanged(Field field, int index, Colour& copy, Colour now) {
 void History::cellTextChanged(int address, Half half) {
     const auto i = static_cast<std::size_t>(address);
     if (half == Half::Operator)
-        textChanged(Field::OperatorText, address, operator_[i], m_.operatorText(address));
+        textChanged(Field::OperatorText, address, operator_[i], machine_.operatorText(address));
     else
-        textChanged(Field::OperandText, address, operand_[i], m_.operandText(address));
+        textChanged(Field::OperandText, address, operand_[i], machine_.operandText(address));
 }
 
 void History::cellColourChanged(int address) {
     const auto i = static_cast<std::size_t>(address);
-    colourChanged(Field::OperatorColour, address, operatorColour_[i], m_.operatorColour(address));
-    colourChanged(Field::OperandColour, address, operandColour_[i], m_.operandColour(address));
+    colourChanged(Field::OperatorColour, address, operatorColour_[i],
+                  machine_.operatorColour(address));
+    colourChanged(Field::OperandColour, address, operandColour_[i],
+                  machine_.operandColour(address));
 }
 
 void History::registerChanged(Register reg) {
     const auto r = static_cast<std::size_t>(reg);
-    textChanged(Field::RegisterText, static_cast<int>(r), registers_[r], m_.registerText(reg));
+    textChanged(Field::RegisterText, static_cast<int>(r), registers_[r],
+                machine_.registerText(reg));
 }
 
 void History::displayChanged(DisplayItem item, int index) {
-    const DisplayState& d = m_.display();
+    const DisplayState& d = machine_.display();
     switch (item) {
     case DisplayItem::StatusText:
         textChanged(Field::StatusText, 0, statusText_, d.statusText());

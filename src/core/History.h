@@ -102,7 +102,7 @@ class History : public MachineObserver {
     void updateBackEnabled();
     void dropOldest();
 
-    Machine& m_;
+    Machine& machine_;
     StackInterrupts& stack_;
     bool recording_ = false;
     bool open_ = false;
