@@ -505,16 +505,8 @@ class MachineViewWindowTest : public QObject {
         QTest::addColumn<QString>("status");
         QTest::newRow("instruction") << "PnlIns"
                                      << "Current instruction is: LDA";
-        QTest::newRow("accumulator gate") << "ChkAcc"
-                                          << "Accumulator to Bus Gate";
         QTest::newRow("memory") << "GridMemory"
                                 << "The Memory stores instructions and data";
-        QTest::newRow("clock") << "PicClock"
-                               << "The Machine's clock - controls the opening of the gates to "
-                                  "the Bus";
-        QTest::newRow("decoder") << "Panel3D1"
-                                 << "Interprets an instruction into a specific action on the "
-                                    "registers";
     }
 
     void hoverTexts() {
