@@ -96,28 +96,6 @@ class AccessibilityTest : public QObject, SessionFixture {
         QCOMPARE(spoken(child(QStringLiteral("pads_%1").arg(pad))), name);
     }
 
-    void tabGoesFromTheGridThroughEveryControl() {
-        focusGrid();
-        QStringList route;
-        for (int i = 0; i < 40; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* focus = QApplication::focusWidget();
-            if (!focus || focus == &mainWindow() || route.contains(focus->objectName())) break;
-            route << focus->objectName();
-        }
-        QStringList expected;
-        for (int i = 0; i <= 16; ++i)
-            expected << QStringLiteral("pads_%1").arg(i);
-        expected << "clearicon"
-                 << "runicon"
-                 << "stepicon"
-                 << "halticon"
-                 << "speed"
-                 << "acciconl"
-                 << "pciconl";
-        QCOMPARE(route.mid(0, expected.size()), expected);
-    }
-
     void aFocusedKeyLooksFocusedAndAClickTakesNoFocus() {
         focusGrid();
         QWidget* key = child(QStringLiteral("pads_7"));

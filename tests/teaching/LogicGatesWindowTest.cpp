@@ -24,17 +24,11 @@ class LogicGatesWindowTest : public QObject {
     Preferences prefs;
 
   private slots:
-    void hasItsCaptionAndSize() {
-        LogicGatesWindow gates(nullptr, prefs);
-        QCOMPARE(gates.windowTitle(), QStringLiteral("Logic Gates"));
-        QCOMPARE(gates.size(), QSize(571, 408));
-        QVERIFY(!child(&gates, "Command3")->isEnabled());
-    }
-
     void firstShowingIsTheAndGateAtZero() {
         LogicGatesWindow gates(nullptr, prefs);
         showActive(&gates);
         QCOMPARE(visibleFrames(&gates, kFrames), QStringLiteral("FraAnd"));
+        QVERIFY(!child(&gates, "Command3")->isEnabled());
         QCOMPARE(caption(&gates, "PnlAndOut"), QStringLiteral("0"));
         QCOMPARE(highlightedRow(&gates, "GridAnd"), 1);
         QCOMPARE(child(&gates, "PnlAndInput1")->accessibleName(),
@@ -213,25 +207,12 @@ class LogicGatesWindowTest : public QObject {
         expectCentredAtEveryOpening(window);
     }
 
-    void everyPanelIsNamedAndDescribed_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"PnlAndInput1",     "PnlAndInput2",  "PnlAndOut",     "PnlNotInput",
-              "PnlNotOutput",     "PnlOrInput1",   "PnlOrInput2",   "PnlOrOut",
-              "PnlHalfAdderA",    "PnlHalfAdderB", "PnlHalfAdderS", "PnlHalfAdderC",
-              "PnlFullAdderCin",  "PnlFullAdderA", "PnlFullAdderB", "PnlFullAdderS",
-              "PnlFullAdderCout", "PnlCFFControl", "PnlCFFData",    "PnlCFFOut",
-              "PnlFlipSet",       "PnlFlipReset",  "PnlOrOut1",     "PnlOr1Input2",
-              "PnlOrOut2",        "PnlNotOut1",    "PnlFlipOut",    "PnlHalfAdder_0",
-              "PnlHalfAdder_1",   "PnlFlipFlop"})
-            QTest::newRow(name) << name;
-    }
-    void everyPanelIsNamedAndDescribed() {
-        QFETCH(QString, name);
+    void everyPanelIsNamed() {
         LogicGatesWindow gates(nullptr, prefs);
-        auto* panel = gates.findChild<ui::ValuePanel*>(name);
-        QVERIFY(panel);
-        QVERIFY(!panel->accessibleName().isEmpty());
+        const auto panels = gates.findChildren<ui::ValuePanel*>();
+        QVERIFY(panels.size() > 20);
+        for (const ui::ValuePanel* panel : panels)
+            QVERIFY2(!panel->accessibleName().isEmpty(), qPrintable(panel->objectName()));
     }
 };
 

@@ -51,10 +51,8 @@ class MemoryHardwareWindowTest : public QObject {
     Preferences prefs;
 
   private slots:
-    void hasItsCaptionAndSize() {
+    void startsWithHelpDisabled() {
         MemoryHardwareWindow memory(nullptr, prefs);
-        QCOMPARE(memory.windowTitle(), QStringLiteral("Memory"));
-        QCOMPARE(memory.size(), QSize(485, 459));
         QVERIFY(!child(&memory, "Command3")->isEnabled());
     }
 
@@ -160,25 +158,12 @@ class MemoryHardwareWindowTest : public QObject {
         expectCentredAtEveryOpening(window);
     }
 
-    void everyPanelIsNamedAndDescribed_data() {
-        QTest::addColumn<QString>("name");
-        QStringList names = {"PnlControl", "PnlCff0",    "PnlCff1",       "PnlCff2",    "Panel3D4",
-                             "PnlPlain",   "Panel3D1",   "PnlControlMem", "PnlIn_0",    "PnlIn_1",
-                             "PnlInput_0", "PnlInput_1", "PnlMemOut_0",   "PnlMemOut_1"};
-        for (int i = 0; i < 4; ++i)
-            names << QStringLiteral("PnlBit_%1").arg(i) << QStringLiteral("PnlTest_%1").arg(i)
-                  << QStringLiteral("PnlOut_%1").arg(i) << QStringLiteral("PnlAddress_%1").arg(i)
-                  << QStringLiteral("PnlAddress%1_0").arg(i)
-                  << QStringLiteral("PnlAddress%1_1").arg(i);
-        for (const QString& name : names)
-            QTest::newRow(qPrintable(name)) << name;
-    }
-    void everyPanelIsNamedAndDescribed() {
-        QFETCH(QString, name);
+    void everyPanelIsNamed() {
         MemoryHardwareWindow memory(nullptr, prefs);
-        auto* panel = memory.findChild<ui::ValuePanel*>(name);
-        QVERIFY(panel);
-        QVERIFY(!panel->accessibleName().isEmpty());
+        const auto panels = memory.findChildren<ui::ValuePanel*>();
+        QVERIFY(panels.size() > 30);
+        for (const ui::ValuePanel* panel : panels)
+            QVERIFY2(!panel->accessibleName().isEmpty(), qPrintable(panel->objectName()));
     }
 };
 
