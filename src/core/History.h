@@ -43,6 +43,8 @@ class History : public MachineObserver {
     // A run closes one instruction and opens the next.
     void nextInstruction(int code);
 
+    // The code closed for a turn whose fetch failed: nothing was executed.
+    static constexpr int kNotFetched = -1;
     // The instruction Back undid: where it was and its code.
     struct Undone {
         int address;

@@ -45,6 +45,7 @@ void RunControl::startExecution() {
     machine_.runLog().restart();
     machine_.startRun();
     int code = instructions_.fetch();
+    bool fetched = !machine_.hasError();
     while (machine_.running() && !machine_.hasError()) {
         if (const std::optional<Opcode> op = toOpcode(code)) {
             executeWithSound(*op);
@@ -52,6 +53,7 @@ void RunControl::startExecution() {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
                 history_.nextInstruction(code);
                 code = instructions_.fetch();
+                fetched = !machine_.hasError();
                 pacing_.speedPause();
                 continue;
             }
@@ -61,7 +63,7 @@ void RunControl::startExecution() {
         pacing_.speedPause();
     }
     machine_.stopRun();
-    history_.closeInstruction(code);
+    history_.closeInstruction(fetched ? code : History::kNotFetched);
 }
 
 void RunControl::tellRunEnd() {
@@ -125,7 +127,8 @@ void RunControl::step() {
         machine_.changePC(machine_.pcOrZero());
         machine_.clearError();
         const int code = instructions_.fetch();
-        if (!machine_.hasError()) {
+        const bool fetched = !machine_.hasError();
+        if (fetched) {
             if (const std::optional<Opcode> op = toOpcode(code)) {
                 executeWithSound(*op);
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
@@ -133,7 +136,7 @@ void RunControl::step() {
                 reportIllegalInstruction();
             }
         }
-        history_.closeInstruction(code);
+        history_.closeInstruction(fetched ? code : History::kNotFetched);
         tellStep(code);
     }
     enableMenus(true);
@@ -152,7 +155,9 @@ void RunControl::back() {
     if (!undone) return;
     // The instruction as it reads again now that it is undone.
     std::string text = "Back: undid ";
-    if (toOpcode(undone->code)) {
+    if (undone->code == History::kNotFetched) {
+        text += "a failed fetch";
+    } else if (toOpcode(undone->code)) {
         text += machine_.mnemonics().name(undone->code);
         const std::string operand = trimmed(machine_.operandText(undone->address));
         if (!operand.empty()) text += " " + operand;

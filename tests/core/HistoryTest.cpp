@@ -112,6 +112,14 @@ TEST(Back, TellsWhatItUndidAndEndsWithAnEdit) {
     r.zeb.run.back();
     EXPECT_EQ(r.zeb.display.statusText(), "Back: undid LDA 10 at 0");
     EXPECT_EQ(r.Acc(), "     0");
+    // A turn whose operator could not be read executed nothing.
+    r.m.setOperatorText(1, "");
+    r.zeb.run.step();
+    r.zeb.run.step();
+    r.zeb.run.back();
+    EXPECT_EQ(r.zeb.display.statusText(), "Back: undid a failed fetch at 1");
+    r.zeb.run.back();
+    r.m.setOperatorText(1, "12");
     EXPECT_FALSE(r.zeb.display.get(Flag::BackEnabled));
     // Hand changes of a cell or a register end the history.
     for (auto edit : {+[](Rig& x) { x.m.setOperandText(10, "6"); },
