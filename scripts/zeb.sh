@@ -16,7 +16,7 @@ packages=(build-essential cmake ninja-build pkg-config git
   libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db
   lintian dpkg-dev fakeroot file clang libclang-rt-14-dev
-  at-spi2-core python3-pyatspi dbus dbus-x11 orca xdotool openbox)
+  at-spi2-core python3-pyatspi dbus dbus-x11 orca xdotool openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

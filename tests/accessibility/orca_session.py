@@ -10,11 +10,12 @@ listening to.
 """
 import os
 import shutil
-import socket
 import subprocess
 import sys
 import tempfile
 import time
+
+from private_display import rerun_on_private_display
 
 SKIP = 77
 
@@ -63,35 +64,16 @@ def check_tools():
 def on_private_display(argv):
     """Runs this script again as `script --inner argv...` on a new X server
     and D-Bus session; returns its exit status."""
-    read, write = os.pipe()
     # What the X server prints goes to a file of this run, kept for a failure.
     xvfb_log = tempfile.NamedTemporaryFile(prefix="zeb-xvfb-", suffix=".log", delete=False)
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=(write,), stderr=xvfb_log)
-    os.close(write)
-    with os.fdopen(read) as f:
-        display = f.readline().strip()
-    if not display:
-        xvfb.kill()
-        skip("Xvfb did not start")
-    for _ in range(100):
-        try:
-            with socket.socket(socket.AF_UNIX) as probe:
-                probe.connect("/tmp/.X11-unix/X" + display)
-            break
-        except OSError:
-            time.sleep(0.1)
     try:
-        env = dict(os.environ, DISPLAY=":" + display)
-        for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY"):
-            env.pop(name, None)
-        return subprocess.call(["dbus-run-session", "--", sys.executable,
-                                os.path.abspath(sys.argv[0]), "--inner"] + argv, env=env)
+        status = rerun_on_private_display(argv, "1280x1024", xvfb_log)
     finally:
-        xvfb.terminate()
-        xvfb.wait()
         xvfb_log.close()
         os.unlink(xvfb_log.name)
+    if status is None:
+        skip("Xvfb did not start")
+    return status
 
 
 class OrcaSession:

@@ -12,6 +12,8 @@ import sys
 import tempfile
 import time
 
+from private_display import rerun_on_private_display
+
 SKIP = 77
 
 
@@ -27,34 +29,10 @@ def outer(zeb, program):
             skip(tool + " is not installed (Debian: xvfb, dbus)")
     if not os.path.exists(launcher()):
         skip("at-spi-bus-launcher is not installed (Debian: at-spi2-core)")
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=(write,),
-                            stderr=tempfile.TemporaryFile())
-    os.close(write)
-    with os.fdopen(read) as f:
-        display = f.readline().strip()
-    if not display:
-        xvfb.kill()
+    status = rerun_on_private_display([zeb, program], "1280x1024", tempfile.TemporaryFile())
+    if status is None:
         skip("Xvfb did not start")
-    socket_path = "/tmp/.X11-unix/X" + display
-    import socket
-    for _ in range(100):
-        try:
-            with socket.socket(socket.AF_UNIX) as probe:
-                probe.connect(socket_path)
-            break
-        except OSError:
-            time.sleep(0.1)
-    try:
-        env = dict(os.environ, DISPLAY=":" + display)
-        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-        env.pop("AT_SPI_BUS_ADDRESS", None)
-        return subprocess.call(["dbus-run-session", "--", sys.executable,
-                                os.path.abspath(__file__), "--inner", zeb, program], env=env)
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
+    return status
 
 
 def launcher():

@@ -9,10 +9,12 @@ Exits 77 (skipped) where Xvfb, openbox, xdotool or xprop are missing.
 """
 import os
 import shutil
-import socket
 import subprocess
 import sys
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "accessibility"))
+from private_display import start_xvfb  # noqa: E402
 
 SKIP = 77
 FORBIDDEN = ("_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
@@ -25,23 +27,10 @@ def skip(why):
 
 
 def start_display():
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1920x1080x24",
-                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as f:
-        display = f.readline().strip()
-    if not display:
-        xvfb.kill()
+    started = start_xvfb("1920x1080")
+    if not started:
         skip("Xvfb did not start")
-    for _ in range(100):
-        try:
-            with socket.socket(socket.AF_UNIX) as probe:
-                probe.connect("/tmp/.X11-unix/X" + display)
-            break
-        except OSError:
-            time.sleep(0.1)
-    return xvfb, ":" + display
+    return started
 
 
 def run(env, *command):
