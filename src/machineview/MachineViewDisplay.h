@@ -70,7 +70,7 @@ class MachineViewDisplay {
     std::array<std::string, kFieldCount> fields_{"", "", "", "", "", "", "", "", "", "Cycle 0"};
     std::array<bool, kGatewayCount> gateways_{};
     std::array<Wire, kWireCount> wires_{};
-    std::array<bool, kControlCount> controls_{true, false, false, true, true};
+    std::array<bool, kControlCount> controls_{true, false, false, true, true, false};
     bool waitForContinue_ = false;
     int clockPicture_ = 0;
     bool stackShown_ = false;

@@ -15,7 +15,7 @@ constexpr std::array<std::string_view, kGatewayCount> kGatewayNames{
     "ChkAddDecoder", "ChkSP", "ChkIns", "ChkPC", "ChkAcc", "ChkGen", "ChkLDA", "ChkJMP",
 };
 constexpr std::array<std::string_view, kControlCount> kControlNames{
-    "CmdRun", "CmdStop", "CmdContinue", "CmdCancel", "ChkWait",
+    "CmdRun", "CmdStop", "CmdContinue", "CmdCancel", "ChkWait", "CmdBack",
 };
 
 template <typename Names, typename E> std::string_view nameIn(const Names& names, E e) {

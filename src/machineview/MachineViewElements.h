@@ -34,8 +34,15 @@ enum class Gateway {
 inline constexpr int kGatewayCount = 8;
 
 // Controls whose state the steps change.
-enum class ViewControl { RunButton, StopButton, ContinueButton, CancelButton, WaitCheckBox };
-inline constexpr int kControlCount = 5;
+enum class ViewControl {
+    RunButton,
+    StopButton,
+    ContinueButton,
+    CancelButton,
+    WaitCheckBox,
+    BackButton,
+};
+inline constexpr int kControlCount = 6;
 
 // The names the window gives its widgets: tests and screen readers find them
 // by these, and the clock-cycle trace prints them.

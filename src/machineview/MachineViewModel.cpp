@@ -2,6 +2,8 @@
 
 #include "core/Words.h"
 
+#include <utility>
+
 namespace zeb::machineview {
 
 MachineViewModel::MachineViewModel(Zeb& zeb)
@@ -23,6 +25,7 @@ void MachineViewModel::open() {
     display_.setEnabled(ViewControl::StopButton, false);
     display_.setEnabled(ViewControl::ContinueButton, false);
     display_.setEnabled(ViewControl::RunButton, true);
+    display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
     // The General Purpose, Stack Pointer and Jump gateways keep whatever the
     // student left them at.
     for (Gateway g : {Gateway::ProgramCounter, Gateway::AddressDecoder, Gateway::InstructionOperand,
@@ -115,9 +118,11 @@ void MachineViewModel::run() {
     do {
         runRequested_ = false;
         startRun();
+        if (std::exchange(backRequested_, false) && active()) undoLastInstruction();
     } while (runRequested_ && active() && !m_.running());
     runUnderWay_ = false;
     runRequested_ = false;
+    if (active()) display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
 }
 
 void MachineViewModel::startRun() {
@@ -126,6 +131,8 @@ void MachineViewModel::startRun() {
     display_.setEnabled(ViewControl::RunButton, false);
     display_.setEnabled(ViewControl::StopButton, true);
     display_.setEnabled(ViewControl::ContinueButton, display_.waitForContinue());
+    // The instruction under way can always be undone.
+    display_.setEnabled(ViewControl::BackButton, true);
     for (Path p : {Path::MemoryToGeneral, Path::MemoryToInstruction, Path::PCToDecoder,
                    Path::OperandToDecoder})
         paths_.show(p, false);
@@ -148,6 +155,42 @@ void MachineViewModel::stop() {
 void MachineViewModel::continueRun() {
     m_.setContinueRequested(true);
     display_.setEnabled(ViewControl::ContinueButton, false);
+}
+
+void MachineViewModel::back() {
+    if (!active()) return;
+    // The core undoes only whole instructions: one whose cycles are showing
+    // is finished by the run first, exactly as Stop does.
+    if (runUnderWay_) {
+        backRequested_ = true;
+        stop();
+        return;
+    }
+    undoLastInstruction();
+}
+
+void MachineViewModel::undoLastInstruction() {
+    const std::size_t before = zeb_.history.instructions();
+    zeb_.run.back();
+    if (zeb_.history.instructions() == before) return;
+    showBetweenInstructions();
+    display_.setText(ViewField::Status, m_.display().statusText());
+    display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
+}
+
+void MachineViewModel::showBetweenInstructions() {
+    display_.setText(ViewField::ProgramCounter, signedText(m_.pcOrZero()));
+    display_.setText(ViewField::Accumulator, signedText(m_.accOrZero()));
+    if (display_.stackPartsShown())
+        if (const auto sp = m_.getNumber(m_.registerText(Register::SP)))
+            display_.setText(ViewField::StackPointer, signedText(*sp));
+    display_.setText(ViewField::AddressDecoder, "");
+    display_.setText(ViewField::Explanation, "");
+    lightDecoderWire(false);
+    display_.setClockPicture(0);
+    display_.setText(ViewField::ClockCaption, "Cycle 0");
+    copyMemory();
+    highlightMemoryCell(m_.pcOrZero());
 }
 
 void MachineViewModel::cancel() {

@@ -51,6 +51,10 @@ class MachineViewModel : public ClockHooks {
     bool runUnderWay() const { return runUnderWay_; }
     void stop();
     void continueRun();
+    // Between instructions, undoes the last one. While an instruction's
+    // cycles show, the run stops, finishes that instruction unseen and then
+    // undoes it, so the next Run shows its cycles again from cycle 1.
+    void back();
     // Closes the view: the hooks stop acting and every wait ends.
     void cancel();
 
@@ -90,6 +94,9 @@ class MachineViewModel : public ClockHooks {
 
   private:
     void startRun();
+    void undoLastInstruction();
+    // The registers and memory as the machine holds them, with no cycle shown.
+    void showBetweenInstructions();
     bool active() const { return m_.viewMode() == ViewMode::MachineView; }
     // Shows one step of the script; true while the run goes on afterwards.
     // `value` goes to the paths that carry one (Load, Arithmetic).
@@ -112,6 +119,8 @@ class MachineViewModel : public ClockHooks {
     bool runUnderWay_ = false;
     // Run pressed while a stopped run unwinds.
     bool runRequested_ = false;
+    // Back pressed during a run: it acts once the run has unwound.
+    bool backRequested_ = false;
 };
 
 } // namespace zeb::machineview

@@ -226,6 +226,52 @@ class MachineViewWindowTest : public QObject {
         QCOMPARE(reg(Register::Acc), QStringLiteral("3"));
     }
 
+    // Back in the second instruction's cycles: that instruction finishes
+    // unseen and is undone; F9 then undoes the first, between instructions,
+    // and the next Run shows the first instruction again from cycle 1.
+    void backUndoesTheInstructionWhoseCyclesShow() {
+        open({{0, "1", "5"}, {1, "1", "6"}, {2, "0", "0"}, {5, "0", "3"}, {6, "0", "4"}}, true);
+        const auto shown = [this] {
+            window().refresh();
+            return QStringList{text("PnlPC"),
+                               text("PnlACC"),
+                               child<QLabel>("lblClock")->text(),
+                               child<QLabel>("PnlStatus")->text(),
+                               QString::number(child("CmdBack")->isEnabled()),
+                               QString::number(child("CmdRun")->isEnabled())};
+        };
+        AtEveryWait script;
+        QStringList atFirstWait;
+        script.action = [&](int wait) {
+            if (wait == 1) atFirstWait = shown();
+            click(wait == 18 ? "CmdBack" : "CmdContinue");
+        };
+        model().display().addObserver(&script);
+        click("CmdRun");
+        QCOMPARE(script.waits, 18);
+        QCOMPARE(reg(Register::PC), QStringLiteral("1"));
+        QCOMPARE(reg(Register::Acc), QStringLiteral("3"));
+        QCOMPARE(shown(), (QStringList{" 1", " 3", "Cycle 0", "Back: undid LDA 6 at 1", "1", "1"}));
+
+        window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QTest::keyClick(window().windowHandle(), Qt::Key_F9);
+        QTRY_COMPARE(shown(),
+                     (QStringList{" 0", " 0", "Cycle 0", "Back: undid LDA 5 at 0", "0", "1"}));
+
+        const QStringList first = atFirstWait;
+        script.waits = 0;
+        script.action = [&](int) {
+            atFirstWait = shown();
+            click("CmdStop");
+        };
+        click("CmdRun");
+        model().display().removeObserver(&script);
+        // The registers' panels read "0" before the first run.
+        QCOMPARE(atFirstWait.mid(2), first.mid(2));
+        QCOMPARE(atFirstWait[2], QStringLiteral("Cycle 1"));
+    }
+
     // Run pressed at once after Stop: the new run starts after the stopped
     // one has finished its instruction, and ends as a run alone does.
     void runRightAfterStopEndsInTheHaltState() {

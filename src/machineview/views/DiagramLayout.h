@@ -44,8 +44,8 @@ inline constexpr QRect kClockFrame{625, 536, 283, 110};
 inline constexpr QRect kClockPicture{10, 20, 263, 54}; // inside the frame
 inline constexpr QRect kClockCaption{10, 78, 263, 22}; // inside the frame
 inline constexpr QPoint kWaitBox{430, 436};
-inline constexpr QRect kFirstButton{430, 470, 84, 28};
-inline constexpr int kButtonStep = 92;
+inline constexpr QRect kFirstButton{430, 470, 72, 28};
+inline constexpr int kButtonStep = 80;
 inline constexpr int kStatusHeight = 24;
 
 // The diagram's names for its blocks, placed above them.

@@ -46,8 +46,8 @@ struct PanelPlace {
     const char* role;
 };
 
-constexpr std::array<ViewControl, 4> kButtons{ViewControl::RunButton, ViewControl::StopButton,
-                                              ViewControl::ContinueButton,
+constexpr std::array<ViewControl, 5> kButtons{ViewControl::RunButton, ViewControl::StopButton,
+                                              ViewControl::ContinueButton, ViewControl::BackButton,
                                               ViewControl::CancelButton};
 
 } // namespace
@@ -223,7 +223,7 @@ void MachineViewWindow::createControls() {
             [this](bool checked) { display_.setWaitForContinue(checked); });
     controls_[static_cast<std::size_t>(ViewControl::WaitCheckBox)] = waitForContinue_;
 
-    const char* captions[] = {"Run", "Stop", "Continue", "Cancel"};
+    const char* captions[] = {"Run", "Stop", "Continue", "Back", "Cancel"};
     QRect place = layout::kFirstButton;
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         auto* b = new QPushButton(QString::fromLatin1(captions[i]), diagram_);
@@ -232,13 +232,18 @@ void MachineViewWindow::createControls() {
         place.translate(layout::kButtonStep, 0);
         controls_[static_cast<std::size_t>(kButtons[i])] = b;
     }
-    connect(static_cast<QPushButton*>(controls_[0]), &QPushButton::clicked, this,
-            &MachineViewWindow::run);
-    connect(static_cast<QPushButton*>(controls_[1]), &QPushButton::clicked, this,
+    const auto button = [this](ViewControl c) {
+        return static_cast<QPushButton*>(controls_[static_cast<std::size_t>(c)]);
+    };
+    connect(button(ViewControl::RunButton), &QPushButton::clicked, this, &MachineViewWindow::run);
+    connect(button(ViewControl::StopButton), &QPushButton::clicked, this,
             [this] { model_.stop(); });
-    connect(static_cast<QPushButton*>(controls_[2]), &QPushButton::clicked, this,
+    connect(button(ViewControl::ContinueButton), &QPushButton::clicked, this,
             [this] { model_.continueRun(); });
-    connect(static_cast<QPushButton*>(controls_[3]), &QPushButton::clicked, this,
+    connect(button(ViewControl::BackButton), &QPushButton::clicked, this,
+            [this] { model_.back(); });
+    button(ViewControl::BackButton)->setShortcut(QKeySequence(Qt::Key_F9));
+    connect(button(ViewControl::CancelButton), &QPushButton::clicked, this,
             &MachineViewWindow::cancel);
     // The help file comes with its own work; until then the button stands disabled.
     help_ = new QPushButton(QStringLiteral("Help"), diagram_);
