@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -84,8 +86,14 @@ void makeSmallFixedWindow(QWidget* window) {
 }
 
 void windowFlagsChanged(QWidget* window) {
-    if (window->findChild<ToolBarType*>(QString(), Qt::FindDirectChildrenOnly))
-        tellToolBarType(window);
+    if (!window->findChild<ToolBarType*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    tellToolBarType(window);
+    // Qt may tell the window manager the type again once the new level has
+    // reached the native window: say it once more after that.
+    QPointer<QWidget> later(window);
+    QTimer::singleShot(100, window, [later] {
+        if (later) tellToolBarType(later);
+    });
 }
 
 } // namespace zeb::ui

@@ -37,14 +37,15 @@ def run(env, *command):
     return subprocess.run(command, env=env, capture_output=True, text=True).stdout
 
 
-def windows(env, title):
-    return run(env, "xdotool", "search", "--name", "^" + title + "$").split()
+def windows(env, title, visible=False):
+    only = ["--onlyvisible"] if visible else []
+    return run(env, "xdotool", "search", *only, "--name", "^" + title + "$").split()
 
 
-def wait_for(env, title, timeout=15.0):
+def wait_for(env, title, timeout=15.0, visible=False):
     end = time.time() + timeout
     while time.time() < end:
-        found = windows(env, title)
+        found = windows(env, title, visible)
         if found:
             return found[0]
         time.sleep(0.1)
@@ -92,19 +93,24 @@ def main():
             failures.append("no main window")
             return 1
         # Options > Display Interrupts, then Options > Display Output Device.
-        for item in ("i", "o"):
-            run(env, "xdotool", "windowactivate", "--sync", main)
-            run(env, "xdotool", "key", "--clearmodifiers", "alt+o")
-            time.sleep(0.5)
-            run(env, "xdotool", "key", item)
-            time.sleep(0.5)
+        for item, title in (("i", "Keyboard"), ("o", "Output")):
+            # On a busy machine the menu may open late: try again until the
+            # window is on the screen.
+            for _ in range(3):
+                run(env, "xdotool", "windowactivate", "--sync", main)
+                run(env, "xdotool", "key", "--clearmodifiers", "alt+o")
+                time.sleep(1.0)
+                run(env, "xdotool", "key", item)
+                if wait_for(env, title, timeout=5.0, visible=True):
+                    break
+                run(env, "xdotool", "key", "Escape")
         check("Keyboard", "when shown")
         check("Output", "when shown")
         # A run puts them on top and asks for a number.
         run(env, "xdotool", "windowactivate", "--sync", main)
         run(env, "xdotool", "key", "F5")
         check("Input", "during a run")
-        time.sleep(0.5)
+        time.sleep(1.0)
         check("Keyboard", "during a run")
         check("Output", "during a run")
     finally:
