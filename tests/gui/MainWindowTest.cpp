@@ -183,18 +183,6 @@ class MainWindowTest : public QObject, SessionFixture {
         QTRY_VERIFY(!framed(field("Operand", 5)) && !framed(field("Operator", 0)));
     }
 
-    void stopEndsALongRun() {
-        enter({{0, {7}, {0}}});
-        fast();
-        when([this] { return s->zeb().machine.running(); },
-             [this] { click(QStringLiteral("halticon")); });
-        click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb().machine.running());
-        QCOMPARE(panel("pcicon"), QStringLiteral("     0"));
-        QVERIFY(messages.empty());
-        QVERIFY(mainWindow().action(QStringLiteral("filedummy1"))->isEnabled());
-    }
-
     void backUndoesStepsAndRuns() {
         // LDA 10, OUT, JMP 0; cell 10 holds 5.
         enter({{0, {1}, {1, 0}}, {1, {12}, {}}, {2, {7}, {0}}, {10, {}, {5}}});
@@ -275,8 +263,6 @@ class MainWindowTest : public QObject, SessionFixture {
         trigger("MnuInterrupts");
         KeyboardWindow* keyboard = &s->keyboardWindow();
         QVERIFY(keyboard->isVisible());
-        QVERIFY(child(QStringLiteral("PnlStatusReg"))->isVisible());
-        QVERIFY(mainWindow().action(QStringLiteral("mnStatus"))->isChecked());
         fast();
         bool onTopDuringRun = false;
         when([this] { return s->zeb().machine.running() && panel("pcicon") == "     1"; },
