@@ -1,4 +1,6 @@
 #include "SessionFixture.h"
+#include "mainwindow/views/KeyboardWindow.h"
+#include "mainwindow/views/OutputWindow.h"
 #include "mainwindow/views/PreferencesDialog.h"
 #include "mainwindow/views/accessibility/SpokenAnnouncements.h"
 
@@ -9,8 +11,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -54,6 +58,9 @@ class FileCommandsTest : public QObject, SessionFixture {
     QTemporaryDir dir;
 
     QString path(const char* name) { return dir.filePath(QLatin1String(name)); }
+    QString paper(int line) {
+        return child<QLineEdit>(QStringLiteral("lineicons_%1").arg(line))->text();
+    }
     void answerFileDialog(const QString& name) {
         s->host().fileDialog = [name](zeb::FileDialog, std::string_view) {
             return name.toStdString();
@@ -69,14 +76,18 @@ class FileCommandsTest : public QObject, SessionFixture {
     }
     void cleanup() { s.reset(); }
 
-    // Each menu item, key and button reaches its command once, in the order a
-    // student would use them; what the commands do is the models' tests' part.
+    // Each menu item, key and button of the main window reaches its command
+    // once, in the order a student would use them; what the commands do is
+    // the models' tests' part.
     void eachControlReachesItsCommand() {
         writeFile(path("C.ZEB"), kCount);
         QSignalSpy spoken(mainWindow().findChild<views::SpokenAnnouncements*>(),
                           &views::SpokenAnnouncements::spoken);
         const auto heard = [&spoken](const char* words) {
             return !spoken.isEmpty() && spoken.takeLast().at(0).toString() == QLatin1String(words);
+        };
+        const auto register_ = [this](const char* name) {
+            return child<views::FieldPanel>(QLatin1String(name))->text();
         };
         const struct {
             const char* control;
@@ -85,8 +96,46 @@ class FileCommandsTest : public QObject, SessionFixture {
         } rows[] = {
             {"fileopen", [this] { answerFileDialog(path("C.ZEB")), trigger("fileopen"); },
              [&] { return heard("Opened C.ZEB") && text("Operator", 0) == "1"; }},
+            {"Down",
+             [this] {
+                 click(field("Operator", 15));
+                 QTest::keyClick(&mainWindow(), Qt::Key_Down);
+                 QTest::keyClick(&mainWindow(), '7');
+             },
+             [this] { return text("Operator", 16) == "7"; }},
+            {"pads_16", [this] { click(child("pads_16")); },
+             [this] { return text("Operator", 16).isEmpty(); }},
+            {"pads_5", [this] { click(child("pads_5")); },
+             [this] { return text("Operator", 16) == "5"; }},
+            {"stepicon", [this] { click(child("stepicon")); },
+             [register_] { return register_("pcicon") == "     1"; }},
+            {"F10", [this] { QTest::keyClick(&mainWindow(), Qt::Key_F10); },
+             [register_] { return register_("pcicon") == "     2"; }},
+            {"pciconl", [this] { click(child("pciconl")); },
+             [register_] { return register_("pcicon") == "     0"; }},
+            {"acciconl", [this] { click(child("acciconl")); },
+             [register_] { return register_("accicon") == "     0"; }},
+            {"runicon",
+             [this] {
+                 child<QSlider>("speed")->setValue(10);
+                 click(child("runicon"));
+             },
+             [this, register_] {
+                 return !s->zeb().machine.running() && register_("pcicon") == "    10" &&
+                        paper(1) == "1";
+             }},
+            {"printicon", [this] { click(child("printicon")); },
+             [this] { return paper(1).isEmpty() && paper(2) == "1"; }},
+            {"MnStackPointer", [this] { trigger("MnStackPointer"); },
+             [this] { return child("PnlStackPtr")->isVisible(); }},
+            {"mnStatus", [this] { trigger("mnStatus"); },
+             [this] { return child("LblStatus")->isVisible(); }},
+            {"MnuOutput", [this] { trigger("MnuOutput"); },
+             [this] { return s->outputWindow().isVisible(); }},
+            {"MnuInterrupts", [this] { trigger("MnuInterrupts"); },
+             [this] { return s->keyboardWindow().isVisible(); }},
             {"MnHexadecimal", [this] { trigger("MnHexadecimal"); },
-             [this] { return text("Operand", 0) == "B"; }},
+             [this] { return text("Operand", 0) == "B" && !s->outputWindow().isVisible(); }},
             {"mnDissassemble", [this] { trigger("mnDissassemble"); },
              [this] { return text("Operator", 0) == "LDA"; }},
             {"savefile", [this] { answerFileDialog(path("H.ZEB")), trigger("savefile"); },
