@@ -293,12 +293,13 @@ void MachineViewWindow::rememberNaturalPlaces() {
     QList<QWidget*> placed = diagram_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     placed += clockFrame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : placed) {
+        using Follow = ZoomedPlaces::Follow;
         Follow follow = Follow::Rectangle;
         if (const auto* box = qobject_cast<QCheckBox*>(w))
             follow = box->text().isEmpty() ? Follow::Centre : Follow::Corner;
         else if (qobject_cast<QLabel*>(w) && w != status_ && w != clockCaption_)
             follow = Follow::Corner;
-        natural_.push_back({w, w->geometry(), w->font(), follow});
+        naturalPlaces_.remember(w, follow);
     }
 }
 
@@ -313,33 +314,10 @@ void MachineViewWindow::fitInto(const QRect& area, const QMargins& frame) {
 
 void MachineViewWindow::applyZoom(qreal zoom) {
     zoom_ = zoom;
-    const auto scaled = [zoom](int length) { return qRound(length * zoom); };
     diagram_->setZoom(zoom);
-    diagram_->setFixedSize(scaled(layout::kArea.width()), scaled(layout::kArea.height()));
-    for (const NaturalPlace& place : natural_) {
-        QWidget* w = place.widget;
-        if (!w) continue;
-        QFont font = place.font;
-        if (font.pixelSize() > 0)
-            font.setPixelSize(std::max(kSmallestTextPixels, scaled(font.pixelSize())));
-        w->setFont(font);
-        const QRect& r = place.rect;
-        switch (place.follow) {
-        case Follow::Rectangle:
-            // By its edges, so that rectangles that meet still meet.
-            w->setGeometry(QRect(QPoint(scaled(r.left()), scaled(r.top())),
-                                 QPoint(scaled(r.right() + 1) - 1, scaled(r.bottom() + 1) - 1)));
-            break;
-        case Follow::Centre:
-            w->move(QPoint(scaled(r.center().x()), scaled(r.center().y())) -
-                    QPoint(r.width() / 2, r.height() / 2));
-            break;
-        case Follow::Corner:
-            w->move(scaled(r.x()), scaled(r.y()));
-            w->adjustSize();
-            break;
-        }
-    }
+    diagram_->setFixedSize(qRound(layout::kArea.width() * zoom),
+                           qRound(layout::kArea.height() * zoom));
+    naturalPlaces_.apply(zoom, kSmallestTextPixels);
     memory_->setZoom(zoom);
     layout()->invalidate();
     setFixedSize(sizeHint());

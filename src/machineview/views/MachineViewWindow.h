@@ -1,6 +1,8 @@
 #pragma once
+
 #include "machineview/HandTransfers.h"
 #include "machineview/MachineViewModel.h"
+#include "machineview/views/ZoomedPlaces.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -104,16 +106,7 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
     QAction* showClock_ = nullptr;
     QGroupBox* clockFrame_ = nullptr;
 
-    // How a control follows the zoom: its whole rectangle, only its
-    // centre (the gateways' boxes), or its corner with its text's size.
-    enum class Follow { Rectangle, Centre, Corner };
-    struct NaturalPlace {
-        QPointer<QWidget> widget;
-        QRect rect;
-        QFont font;
-        Follow follow;
-    };
-    std::vector<NaturalPlace> natural_;
+    ZoomedPlaces naturalPlaces_;
     qreal zoom_ = 1;
 };
 
