@@ -7,6 +7,7 @@
 #include "demo/views/HelpWindow.h"
 #include "machineview/MachineViewModel.h"
 #include "machineview/views/ClockChartWindow.h"
+#include "machineview/views/ClockPicture.h"
 #include "machineview/views/DiagramPanel.h"
 #include "machineview/views/MachineViewWindow.h"
 #include "machineview/views/MachineViewWindows.h"
@@ -50,6 +51,8 @@ using namespace zeb;
 using namespace zeb::views;
 using namespace zeb::test;
 using zeb::demo::views::HelpWindow;
+using zeb::machineview::views::ClockChartWindow;
+using zeb::machineview::views::ClockPicture;
 
 namespace {
 
@@ -111,12 +114,19 @@ QString spoken(QObject* object, QAccessible::Text t = QAccessible::Name) {
     return iface ? iface->text(t) : QString();
 }
 
-// Closes the main window at the Machine view's first wait.
-struct CloseAtFirstWait : machineview::MachineViewObserver {
-    QWidget* main = nullptr;
+struct Cell {
+    int address;
+    const char* op;
+    const char* opd;
+};
+
+// Calls the action at every wait of the Machine view, once the wait has begun.
+struct AtEveryWait : machineview::MachineViewObserver {
+    std::function<void(int wait)> action;
     int waits = 0;
     void stepWaiting() override {
-        if (++waits == 1) QTimer::singleShot(0, main, [this] { main->close(); });
+        const int n = ++waits;
+        QTimer::singleShot(0, [this, n] { action(n); });
     }
 };
 
@@ -153,6 +163,18 @@ class MainWindowTest : public QObject, SessionFixture {
     QString viewPanel(const char* name) {
         view().window()->refresh();
         return viewChild<machineview::views::DiagramPanel>(name)->text().trimmed();
+    }
+    void viewClick(const char* name) { click(viewChild(name)); }
+    // Opens the Machine view on a program, stepping without fixed periods.
+    void openView(std::initializer_list<Cell> cells, bool waitForContinue) {
+        for (const Cell& c : cells) {
+            s->zeb().machine.setOperatorText(c.address, c.op);
+            s->zeb().machine.setOperandText(c.address, c.opd);
+        }
+        trigger("mnFullMachine");
+        s->zeb().machine.setWaitInterval(0);
+        s->zeb().machine.setSpeed(10);
+        viewChild<QCheckBox>("ChkWait")->setChecked(waitForContinue);
     }
     HelpWindow* help() { return s->help().window(); }
     QString helpFilter() {
@@ -704,6 +726,207 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(said.last().at(0).toString(), QStringLiteral("Program stopped: ") + box);
     }
 
+    // Each Continue lets one wait go, and while a wait lasts only Continue
+    // and Stop are offered; a halted run leaves the idle buttons.
+    void runWaitingForContinueAdvancesOneWaitPerContinue() {
+        openView({{0, "1", "5"}, {1, "0", "0"}, {5, "0", "12"}}, true);
+        AtEveryWait script;
+        QStringList states;
+        script.action = [&](int wait) {
+            view().window()->refresh();
+            const auto state = [&] {
+                return QStringLiteral("%1%2%3%4 %5")
+                    .arg(viewChild("CmdContinue")->isEnabled())
+                    .arg(viewChild("CmdRun")->isEnabled())
+                    .arg(viewChild("CmdCancel")->isEnabled())
+                    .arg(viewChild("ChkWait")->isEnabled())
+                    .arg(script.waits - wait);
+            };
+            states << state();
+            viewClick("CmdContinue");
+            states << state();
+        };
+        view().model()->display().addObserver(&script);
+        viewClick("CmdRun");
+        view().model()->display().removeObserver(&script);
+        QVERIFY(script.waits > 0);
+        QCOMPARE(states.count(QStringLiteral("1000 0")), script.waits);
+        QCOMPARE(states.count(QStringLiteral("0000 0")), script.waits);
+        view().window()->refresh();
+        QVERIFY(viewChild("CmdRun")->isEnabled() && viewChild("CmdCancel")->isEnabled());
+        QVERIFY(!viewChild("CmdStop")->isEnabled());
+    }
+
+    // Back in the second instruction's cycles: that instruction finishes
+    // unseen and is undone; F9 then undoes the first, between instructions,
+    // and the next Run shows the first instruction again from cycle 1.
+    void backUndoesTheInstructionWhoseCyclesShow() {
+        openView({{0, "1", "5"}, {1, "1", "6"}, {2, "0", "0"}, {5, "0", "3"}, {6, "0", "4"}}, true);
+        const auto shown = [this] {
+            view().window()->refresh();
+            return QStringList{viewPanel("PnlPC"),
+                               viewPanel("PnlACC"),
+                               viewChild<QLabel>("lblClock")->text(),
+                               viewChild<QLabel>("PnlStatus")->text(),
+                               QString::number(viewChild("CmdBack")->isEnabled()),
+                               QString::number(viewChild("CmdRun")->isEnabled())};
+        };
+        AtEveryWait script;
+        QStringList atFirstWait;
+        script.action = [&](int wait) {
+            if (wait == 1) atFirstWait = shown();
+            viewClick(wait == 18 ? "CmdBack" : "CmdContinue");
+        };
+        view().model()->display().addObserver(&script);
+        viewClick("CmdRun");
+        QCOMPARE(script.waits, 18);
+        QCOMPARE(s->zeb().machine.pc(), std::optional<std::int32_t>(1));
+        QCOMPARE(s->zeb().machine.acc(), std::optional<std::int32_t>(3));
+        QCOMPARE(shown(), (QStringList{"1", "3", "Cycle 0", "Back: undid LDA 6 at 1", "1", "1"}));
+
+        view().window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view().window()));
+        QTest::keyClick(view().window()->windowHandle(), Qt::Key_F9);
+        QTRY_COMPARE(shown(),
+                     (QStringList{"0", "0", "Cycle 0", "Back: undid LDA 5 at 0", "0", "1"}));
+
+        const QStringList first = atFirstWait;
+        script.waits = 0;
+        script.action = [&](int) {
+            atFirstWait = shown();
+            viewClick("CmdStop");
+        };
+        viewClick("CmdRun");
+        view().model()->display().removeObserver(&script);
+        // The registers' panels read "0" before the first run.
+        QCOMPARE(atFirstWait.mid(2), first.mid(2));
+        QCOMPARE(atFirstWait[2], QStringLiteral("Cycle 1"));
+    }
+
+    // Run pressed at once after Stop: the new run starts after the stopped
+    // one has finished its instruction, and ends as a run alone does.
+    void runRightAfterStopEndsInTheHaltState() {
+        openView({{0, "1", "5"}, {1, "0", "0"}, {5, "0", "12"}}, true);
+        const auto ending = [this] {
+            view().window()->refresh();
+            return QStringList{viewChild<QLabel>("lblClock")->text(),
+                               viewPanel("TxtExplain"),
+                               viewChild<QLabel>("PnlStatus")->text(),
+                               QString::number(viewChild("CmdRun")->isEnabled()),
+                               QString::number(viewChild("CmdStop")->isEnabled()),
+                               QString::number(viewChild("CmdCancel")->isEnabled())};
+        };
+        AtEveryWait script;
+        script.action = [&](int) { viewClick("CmdContinue"); };
+        view().model()->display().addObserver(&script);
+        viewClick("CmdRun");
+        const QStringList alone = ending();
+        const int waitsAlone = script.waits;
+
+        s->zeb().machine.resetPC();
+        script.waits = 0;
+        script.action = [&](int wait) {
+            if (wait == 4) {
+                viewClick("CmdStop");
+                viewClick("CmdRun");
+            } else {
+                viewClick("CmdContinue");
+            }
+        };
+        viewClick("CmdRun");
+        view().model()->display().removeObserver(&script);
+        QCOMPARE(ending(), alone);
+        QVERIFY(script.waits > waitsAlone / 2);
+        QVERIFY(!s->zeb().machine.running());
+    }
+
+    void cancelDuringARunBringsTheMainWindowBack() {
+        openView({{0, "1", "5"}, {1, "7", "0"}}, true);
+        s->zeb().machine.changeAcc(9);
+        viewChild<QAction>("MnuShowClock")->trigger();
+        QTRY_VERIFY(view().clockChart()->isVisible());
+        AtEveryWait script;
+        bool onTop = true;
+        script.action = [&](int wait) {
+            // The chart is on top of the view during a run.
+            onTop = onTop && view().clockChart()->windowFlags() & Qt::WindowStaysOnTopHint;
+            // Cancel is disabled during a run; the close box acts as Cancel.
+            if (wait == 10)
+                view().window()->close();
+            else
+                viewClick("CmdContinue");
+        };
+        view().model()->display().addObserver(&script);
+        viewClick("CmdRun");
+        view().model()->display().removeObserver(&script);
+        QCOMPARE(script.waits, 10);
+        QVERIFY(onTop);
+        QVERIFY(!(view().clockChart()->windowFlags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(!view().window()->isVisible());
+        QTRY_VERIFY(!view().clockChart()->isVisible());
+        QVERIFY(viewChild<QAction>("MnuShowClock")->isChecked());
+        QVERIFY(mainWindow().isVisible());
+        QVERIFY(!mainWindow().inputBlocked());
+        QCOMPARE(s->zeb().machine.viewMode(), ViewMode::Normal);
+        QVERIFY(!s->zeb().machine.running());
+        // The LDA under way was completed by the machine itself.
+        QCOMPARE(s->zeb().machine.acc(), std::optional<std::int32_t>(0));
+        QCOMPARE(s->zeb().machine.pc(), std::optional<std::int32_t>(1));
+    }
+
+    void anErrorLeavesOnlyStopUntilItIsPressed() {
+        openView({{0, "1", "90"}}, false);
+        QStringList clocks;
+        AtEveryWait script;
+        script.action = [&](int) { clocks << viewChild<QLabel>("lblClock")->text(); };
+        view().model()->display().addObserver(&script);
+        viewClick("CmdRun");
+        view().model()->display().removeObserver(&script);
+        QCOMPARE(messages.size(), std::size_t{1});
+        QVERIFY(messages[0].rfind("Illegal address in LOAD at  90", 0) == 0);
+        view().window()->refresh();
+        QVERIFY(!clocks.contains(QStringLiteral("Cycle 6")));
+        QVERIFY(!viewChild("CmdRun")->isEnabled());
+        QVERIFY(!viewChild("CmdCancel")->isEnabled());
+        QVERIFY(!viewChild("ChkWait")->isEnabled());
+        QVERIFY(viewChild("CmdStop")->isEnabled());
+        viewClick("CmdStop");
+        QVERIFY(viewChild("CmdRun")->isEnabled());
+        QVERIFY(viewChild("CmdCancel")->isEnabled());
+        QVERIFY(viewChild("ChkWait")->isEnabled());
+    }
+
+    // The chart marks the cycle under way; a double click on the clock or
+    // its Hide button hides it and unchecks Show Clock.
+    void clockChartFollowsTheCyclesWhileShown() {
+        openView({{0, "7", "0"}}, true);
+        viewChild<QAction>("MnuShowClock")->trigger();
+        ClockChartWindow* chart = view().clockChart();
+        QTRY_VERIFY(chart->isVisible());
+        auto* grid = chart->findChild<QTableWidget*>(QStringLiteral("GrdClock"));
+        QList<int> columns;
+        AtEveryWait script;
+        script.action = [&](int wait) {
+            chart->refresh();
+            const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
+            columns << (ranges.size() == 1 ? ranges[0].leftColumn() : -1);
+            if (wait == 2) viewChild<ClockPicture>("PicClock")->doubleClicked();
+            viewClick(wait == 3 ? "CmdStop" : "CmdContinue");
+        };
+        view().model()->display().addObserver(&script);
+        viewClick("CmdRun");
+        view().model()->display().removeObserver(&script);
+        QCOMPARE(columns.first(), 1);
+        QVERIFY(!chart->isVisible());
+        QVERIFY(!viewChild<QAction>("MnuShowClock")->isChecked());
+        viewChild<QAction>("MnuShowClock")->trigger();
+        QTRY_VERIFY(chart->isVisible());
+        QTest::mouseClick(chart->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!chart->isVisible());
+        QVERIFY(!viewChild<QAction>("MnuShowClock")->isChecked());
+    }
+
     // Closed wherever a run waits, the program ends, and nothing is left
     // running or open.
     void closingTheMainWindowEndsTheProgramWhereverARunWaits_data() {
@@ -719,8 +942,8 @@ class MainWindowTest : public QObject, SessionFixture {
         m.setOperatorText(1, "7"), m.setOperandText(1, "0");
         fast();
         bool blocked = true;
-        CloseAtFirstWait closer;
-        closer.main = &mainWindow();
+        AtEveryWait closer;
+        closer.action = [this](int) { mainWindow().close(); };
         if (where.startsWith(QLatin1String("view"))) {
             trigger("mnFullMachine");
             viewChild<QCheckBox>("ChkWait")->setChecked(true);
