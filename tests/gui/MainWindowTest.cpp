@@ -33,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSlider>
 #include <QStandardPaths>
@@ -44,6 +45,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace zeb;
@@ -129,6 +131,27 @@ struct AtEveryWait : machineview::MachineViewObserver {
     }
 };
 
+QRect globalRect(const QWidget* w) {
+    return {w->mapToGlobal(QPoint(0, 0)), w->size()};
+}
+
+// Whether a window of `size` fits somewhere on `screen` at least 4 pixels
+// clear of all of `avoid`: tried everywhere, 2 pixels apart.
+bool roomFor(QSize size, const QRect& screen, const QList<QRect>& avoid) {
+    for (int y = screen.top(); y + size.height() <= screen.bottom() + 1; y += 2)
+        for (int x = screen.left(); x + size.width() <= screen.right() + 1; x += 2) {
+            const QRect r = QRect(QPoint(x, y), size).adjusted(-4, -4, 4, 4);
+            if (std::none_of(avoid.begin(), avoid.end(),
+                             [&r](const QRect& a) { return a.intersects(r); }))
+                return true;
+        }
+    return false;
+}
+
+QString describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 } // namespace
 
 class MainWindowTest : public QObject, SessionFixture {
@@ -189,12 +212,54 @@ class MainWindowTest : public QObject, SessionFixture {
     }
     bool menusEnabled() { return mainWindow().action(QStringLiteral("filedummy1"))->isEnabled(); }
 
+    // The main window's title and menu bars, and its keypad and run controls.
+    QList<QRect> mainWindowMustShow() {
+        const QRect frame = mainWindow().frameGeometry();
+        const QRect client = globalRect(mainWindow().centralWidget());
+        QRect controls;
+        for (int i = 0; i <= 16; ++i)
+            controls |= globalRect(child(QStringLiteral("pads_%1").arg(i)));
+        for (const char* name : {"clearicon", "runicon", "stepicon", "halticon", "speed"})
+            controls |= globalRect(child(QLatin1String(name)));
+        return {QRect(frame.topLeft(), QPoint(frame.right(), client.top() - 1)), controls};
+    }
+
+    // The input window's title bar and the digits typed.
+    QRect inputMustShow() {
+        InputWindow& input = s->inputWindow();
+        const QRect display = globalRect(input.findChild<QWidget*>(QStringLiteral("PnlInput")));
+        return QRect(input.frameGeometry().topLeft(),
+                     QPoint(input.frameGeometry().right(), display.bottom()));
+    }
+
+    // The registers with their labels and buttons, and the rows of the
+    // program around the program counter (at 0 here).
+    QList<QRect> machineMustShow() {
+        QList<QRect> rects;
+        for (const char* name : {"accicon", "acciconl", "pcicon", "pciconl", "PnlStatusReg",
+                                 "LblStatus", "PnlInterrupt", "LblInterrupt"})
+            rects.append(globalRect(child(QLatin1String(name))));
+        QRect rows;
+        for (int a = 0; a <= 5; ++a)
+            rows |= globalRect(field("Operator", a)) | globalRect(field("Operand", a));
+        rects.append(rows);
+        return rects;
+    }
+
   private slots:
     // The user's configuration folder becomes one of the test's own.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
         start();
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
+        // The screen asked for, in device pixels (see the ctest entries).
+        const QList<QByteArray> wanted = qgetenv("ZEB_TEST_SCREEN").split('x');
+        const QSizeF size = QSizeF(mainWindow().screen()->geometry().size()) *
+                            mainWindow().screen()->devicePixelRatio();
+        // A fractional scale rounds the screen to whole logical pixels.
+        if (wanted.size() == 2)
+            QVERIFY(qAbs(size.width() - wanted[0].toInt()) < 2 &&
+                    qAbs(size.height() - wanted[1].toInt()) < 2);
     }
     void cleanup() { s.reset(); }
 
@@ -1061,6 +1126,80 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(help()->parentWidget(), static_cast<QWidget*>(&mainWindow()));
     }
 
+    // The device windows during a run that waits for input: none covers
+    // what the student must see (run on several screens).
+    void deviceWindowsLeaveTheControlsAndTheInputInSight() {
+        // INP, OUT, JMP 0: waits for a number with both device windows shown.
+        Machine& m = s->zeb().machine;
+        for (auto [a, op, opd] : {std::tuple{0, "11", ""}, {1, "12", ""}, {2, "7", "0"}}) {
+            m.setOperatorText(a, op);
+            m.setOperandText(a, opd);
+        }
+        trigger("MnuOutput");
+        trigger("MnuInterrupts");
+        QList<QWidget*> devices = {&s->outputWindow(), &s->keyboardWindow()};
+        for (QWidget* w : devices)
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        mainWindow().controls().speedSlider->setValue(10);
+
+        const QRect screen = mainWindow().screen()->geometry();
+        bool checked = false;
+        QTimer poll;
+        poll.setInterval(5);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            InputWindow& input = s->inputWindow();
+            if (!input.isVisible()) return;
+            poll.stop();
+            // Whatever is found, the program ends.
+            auto end = qScopeGuard([&] { mainWindow().close(); });
+            QVERIFY(input.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            QList<QRect> mustShow = mainWindowMustShow();
+            mustShow.append(inputMustShow());
+            // Where the screen has room: the registers and the program, then
+            // the other device window.
+            const QList<QRect> machine = machineMustShow();
+            for (QWidget* w : devices) {
+                const QRect frame = w->frameGeometry();
+                const QRect other =
+                    (w == devices.front() ? devices.back() : devices.front())->frameGeometry();
+                QVERIFY2(screen.contains(frame), qPrintable(w->windowTitle()));
+                QList<QRect> keep = mustShow;
+                if (roomFor(frame.size(), screen, mustShow + machine)) keep += machine;
+                if (roomFor(frame.size(), screen, mustShow + machine + QList<QRect>{other}))
+                    keep.append(other);
+                for (const QRect& r : keep)
+                    QVERIFY2(!frame.intersects(r),
+                             qPrintable(QStringLiteral("%1 at %2 covers %3")
+                                            .arg(w->windowTitle(), describe(frame), describe(r))));
+            }
+            checked = true;
+        });
+        poll.start();
+        click(child(QStringLiteral("runicon")));
+        QVERIFY(checked);
+    }
+    // The lines between memory cells, as drawn at the scale the test runs at.
+    void everyRowHasALineAbove() {
+        QWidget* client = mainWindow().centralWidget();
+        const QImage image = client->grab().toImage();
+        const qreal scale = image.devicePixelRatio();
+        for (const char* kind : {"Operator", "Operand"})
+            for (int a = 17; a < 32; ++a) {
+                const QWidget* f = field(kind, a);
+                const QPoint centre = f->geometry().center();
+                const int x = static_cast<int>(centre.x() * scale);
+                // Somewhere within a pixel of the cell's top edge, a line darker
+                // than the grey of an empty cell.
+                const int top = static_cast<int>(std::floor(f->y() * scale));
+                bool line = false;
+                for (int y = top - 1; y <= top + 1; ++y)
+                    line = line || qGray(image.pixel(x, y)) < 150;
+                QVERIFY2(line, qPrintable(QStringLiteral("%1 %2 at scale %3")
+                                              .arg(QLatin1String(kind))
+                                              .arg(a)
+                                              .arg(scale)));
+            }
+    }
     // Every entry of the demonstration clicked as the student does: the
     // window never covers the control an entry asks for, stays on the
     // screen, leaves the top to a run and lets a message box above it.
