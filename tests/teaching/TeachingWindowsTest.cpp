@@ -1,21 +1,96 @@
 // Clicks on the real Logic gates and Memory windows, headless: each control
 // reaches its model (what the models compute is their tests' part), and what
 // the windows do when the student leaves and comes back.
-#include "TeachingWindowHelpers.h"
 #include "teaching/views/LogicGatesWindow.h"
 #include "teaching/views/MemoryHardwareWindow.h"
+#include "ui/DiagramFrame.h"
 #include "ui/GateSymbol.h"
+#include "ui/TruthGrid.h"
+#include "ui/ValuePanel.h"
 
 #include <QLabel>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
 
 using namespace zeb;
 using namespace zeb::teaching::views;
-using namespace zeb::teaching::views::test;
 
 namespace {
+
+template <typename T = QWidget> T* child(QWidget* window, const QString& name) {
+    auto* widget = window->findChild<T*>(name);
+    if (!widget) qFatal("no child %s", qPrintable(name));
+    return widget;
+}
+
+QString caption(QWidget* window, const QString& name) {
+    return child<ui::ValuePanel>(window, name)->caption();
+}
+
+void click(QWidget* window, const QString& name) {
+    QTest::mouseClick(child(window, name), Qt::LeftButton);
+}
+
+void clickNext(QWidget* window, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        click(window, QStringLiteral("Command2"));
+}
+
+int highlightedRow(QWidget* window, const QString& grid) {
+    return child<ui::TruthGrid>(window, grid)->highlightedRow();
+}
+
+QColor wireColour(QWidget* window, const QString& frame, const QString& name) {
+    const ui::WireLine* line = child<ui::DiagramFrame>(window, frame)->wire(name);
+    if (!line) qFatal("no wire %s", qPrintable(name));
+    return line->colour;
+}
+
+// The object names of the frames among `frames` that are visible, joined by "+".
+QString visibleFrames(QWidget* window, const QStringList& frames) {
+    QStringList shown;
+    for (const QString& name : frames)
+        if (child(window, name)->isVisible()) shown << name;
+    return shown.join(QLatin1Char('+'));
+}
+
+// What a window sees when the user comes back to it: the window system first
+// reports the window that now has the focus (none while another application
+// has it), then the window is activated.
+void returnTo(QWidget* window, QWindow* comingFrom) {
+    emit qGuiApp->focusWindowChanged(comingFrom);
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activation);
+}
+
+// Opens `window` twice over a main window moved into the screen's corner,
+// the user moving it away in between: it must open centred on the screen both times.
+void expectCentredAtEveryOpening(QWidget* window) {
+    QWidget* mainWindow = window->parentWidget();
+    QVERIFY(mainWindow);
+    mainWindow->setGeometry(0, 0, 200, 150);
+    mainWindow->show();
+    const QRect screen = window->screen()->geometry();
+    for (int opening = 1; opening <= 2; ++opening) {
+        window->show();
+        const QPoint offset = window->frameGeometry().center() - screen.center();
+        // The placement rule works in tenths of the free space: a few pixels off the exact centre.
+        QVERIFY2(std::abs(offset.x()) <= 3 && std::abs(offset.y()) <= 3,
+                 qPrintable(QStringLiteral("opening %1 is off centre by (%2, %3)")
+                                .arg(opening)
+                                .arg(offset.x())
+                                .arg(offset.y())));
+        window->move(screen.topLeft() + QPoint(20, 20));
+        window->hide();
+    }
+}
+
+void showActive(QWidget* window) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
 
 const QStringList kGateFrames = {
     "FraAnd",       "FraOr",       "FraNot", "FraFlipFlop", "FraControlFlipFlop",
