@@ -905,35 +905,6 @@ class MainWindowTest : public QObject, SessionFixture {
         QVERIFY(!s->zeb().machine.running());
     }
 
-    void cancelDuringARunBringsTheMainWindowBack() {
-        openView({{0, "1", "5"}, {1, "7", "0"}}, true);
-        s->zeb().machine.changeAcc(9);
-        viewChild<QAction>("MnuShowClock")->trigger();
-        QTRY_VERIFY(view().clockChart()->isVisible());
-        AtEveryWait script;
-        bool onTop = true;
-        script.action = [&](int wait) {
-            // The chart is on top of the view during a run.
-            onTop = onTop && view().clockChart()->windowFlags() & Qt::WindowStaysOnTopHint;
-            // Cancel is disabled during a run; the close box acts as Cancel.
-            if (wait == 10)
-                view().window()->close();
-            else
-                viewClick("CmdContinue");
-        };
-        view().model()->display().addObserver(&script);
-        viewClick("CmdRun");
-        view().model()->display().removeObserver(&script);
-        QCOMPARE(script.waits, 10);
-        QVERIFY(onTop);
-        QVERIFY(!(view().clockChart()->windowFlags() & Qt::WindowStaysOnTopHint));
-        QVERIFY(!view().window()->isVisible());
-        QTRY_VERIFY(!view().clockChart()->isVisible());
-        QVERIFY(viewChild<QAction>("MnuShowClock")->isChecked());
-        QVERIFY(mainWindow().isVisible());
-        QVERIFY(!mainWindow().inputBlocked());
-    }
-
     // After an error only Stop is offered, until it is pressed.
     void anErrorLeavesOnlyStopUntilItIsPressed() {
         openView({{0, "1", "90"}}, false);
@@ -944,33 +915,46 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(viewButtons(), QStringLiteral("1011"));
     }
 
-    // The chart marks the cycle under way; a double click on the clock or
-    // its Hide button hides it and unchecks Show Clock.
-    void clockChartFollowsTheCyclesWhileShown() {
-        openView({{0, "7", "0"}}, true);
+    // The chart is on top of the view during a run and marks the cycle
+    // under way; a double click on the clock hides it and unchecks Show
+    // Clock; the close box, Cancel being off during a run, brings the main
+    // window back; the chart's Hide button unchecks Show Clock too.
+    void clockChartAndCloseBoxDuringARun() {
+        openView({{0, "1", "5"}, {1, "7", "0"}}, true);
         viewChild<QAction>("MnuShowClock")->trigger();
         ClockChartWindow* chart = view().clockChart();
         QTRY_VERIFY(chart->isVisible());
         auto* grid = chart->findChild<QTableWidget*>(QStringLiteral("GrdClock"));
-        QList<int> columns;
+        int column = -1;
+        bool onTop = false;
         AtEveryWait script;
         script.action = [&](int wait) {
-            chart->refresh();
-            const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
-            columns << (ranges.size() == 1 ? ranges[0].leftColumn() : -1);
+            if (wait == 1) {
+                chart->refresh();
+                const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
+                column = ranges.size() == 1 ? ranges[0].leftColumn() : -1;
+                onTop = chart->windowFlags() & Qt::WindowStaysOnTopHint;
+            }
             if (wait == 2) viewChild<ClockPicture>("PicClock")->doubleClicked();
-            viewClick(wait == 3 ? "CmdStop" : "CmdContinue");
+            if (wait == 3)
+                view().window()->close();
+            else
+                viewClick("CmdContinue");
         };
         view().model()->display().addObserver(&script);
         viewClick("CmdRun");
         view().model()->display().removeObserver(&script);
-        QCOMPARE(columns.first(), 1);
-        QVERIFY(!chart->isVisible());
+        QCOMPARE(column, 1);
+        QVERIFY(onTop);
+        QTRY_VERIFY(!chart->isVisible());
         QVERIFY(!viewChild<QAction>("MnuShowClock")->isChecked());
+        QVERIFY(!view().window()->isVisible());
+        QVERIFY(mainWindow().isVisible() && !mainWindow().inputBlocked());
+        trigger("mnFullMachine");
         viewChild<QAction>("MnuShowClock")->trigger();
         QTRY_VERIFY(chart->isVisible());
-        QTest::mouseClick(chart->findChild<QPushButton*>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
+        QVERIFY(!(chart->windowFlags() & Qt::WindowStaysOnTopHint));
+        click(chart->findChild<QPushButton*>(QStringLiteral("Command1")));
         QTRY_VERIFY(!chart->isVisible());
         QVERIFY(!viewChild<QAction>("MnuShowClock")->isChecked());
     }
