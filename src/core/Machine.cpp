@@ -39,7 +39,7 @@ void Machine::setRegisterText(Register reg, std::string text) {
 
 Answer Machine::messageBox(Icon icon, Buttons buttons, std::string_view title,
                            std::string_view text) {
-    return host_.messageBox(icon, buttons, title, text);
+    return host_.messages().messageBox(icon, buttons, title, text);
 }
 
 void Machine::report(std::string_view message, std::string_view description) {
@@ -219,7 +219,7 @@ void Machine::refreshOutputCell(int address) {
     text[static_cast<std::size_t>(address - kFirstOutputCell)] =
         outputCharacter(memoryWord(address).value_or(0));
     display_.setOutputText(std::move(text));
-    host_.processEvents();
+    host_.events().processEvents();
 }
 
 void Machine::startUp() {

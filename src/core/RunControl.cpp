@@ -93,33 +93,34 @@ void RunControl::tellStep(int code) {
 
 void RunControl::run() {
     Host& host = machine_.host();
-    if (!host.validClick("runicon", 0)) return;
+    if (!host.commands().allows({Command::Run})) return;
     const bool starts = !machine_.running();
     if (starts) {
         stopRequested_ = false;
         machine_.announcer().say("Running");
     }
     enableMenus(false);
-    if (machine_.demoMode()) host.setOnTop(Window::Demo, false);
+    if (machine_.demoMode()) host.windows().setOnTop(Window::Demo, false);
     // Assembling clears the mnemonics check itself.
     if (machine_.mnemonicsShown() && assembleAll_) assembleAll_();
     const bool keyboard = machine_.display().get(Flag::KeyboardVisible);
     const bool output = machine_.display().get(Flag::OutputVisible);
-    if (keyboard) host.setOnTop(Window::Keyboard, true);
-    if (output) host.setOnTop(Window::Output, true);
-    if (!machine_.demoMode()) host.processEvents();
+    if (keyboard) host.windows().setOnTop(Window::Keyboard, true);
+    if (output) host.windows().setOnTop(Window::Output, true);
+    if (!machine_.demoMode()) host.events().processEvents();
     startExecution();
     if (starts) tellRunEnd();
     if (machine_.demoMode())
-        host.setOnTop(Window::Demo, true);
+        host.windows().setOnTop(Window::Demo, true);
     else
         enableMenus(true);
-    if (machine_.display().get(Flag::KeyboardVisible)) host.setOnTop(Window::Keyboard, false);
-    if (machine_.display().get(Flag::OutputVisible)) host.setOnTop(Window::Output, false);
+    if (machine_.display().get(Flag::KeyboardVisible))
+        host.windows().setOnTop(Window::Keyboard, false);
+    if (machine_.display().get(Flag::OutputVisible)) host.windows().setOnTop(Window::Output, false);
 }
 
 void RunControl::step() {
-    if (!machine_.host().validClick("stepicon", 0)) return;
+    if (!machine_.host().commands().allows({Command::Step})) return;
     enableMenus(false);
     if (!machine_.running()) {
         history_.openInstruction();
@@ -143,14 +144,14 @@ void RunControl::step() {
 }
 
 void RunControl::stop() {
-    if (!machine_.host().validClick("halticon", 0)) return;
+    if (!machine_.host().commands().allows({Command::Stop})) return;
     if (machine_.running()) stopRequested_ = true;
     machine_.stopRun();
     enableMenus(true);
 }
 
 void RunControl::back() {
-    if (!machine_.host().validClick("backicon", 0) || machine_.running()) return;
+    if (!machine_.host().commands().allows({Command::Back}) || machine_.running()) return;
     const std::optional<History::Undone> undone = history_.back();
     if (!undone) return;
     // The instruction as it reads again now that it is undone.
@@ -176,7 +177,8 @@ void RunControl::resetAccumulator() {
 }
 
 void RunControl::resetProgramCounter() {
-    if (machine_.running() || !machine_.host().validClick("pciconl", 0)) return;
+    if (machine_.running() || !machine_.host().commands().allows({Command::ResetProgramCounter}))
+        return;
     machine_.resetPC();
     machine_.announcer().say("Program counter reset");
 }

@@ -85,7 +85,7 @@ void StackInterrupts::serviceInterrupt() {
     } else {
         machine_.report("Operand not set at address " + signedText(kVectorCell));
     }
-    machine_.host().processEvents();
+    machine_.host().events().processEvents();
 }
 
 int StackInterrupts::keyCode(int index) {
@@ -97,7 +97,7 @@ int StackInterrupts::keyCode(int index) {
 void StackInterrupts::pressKey(int index) {
     keyCode_ = keyCode(index);
     machine_.setRegisterText(Register::Interrupt, "1");
-    machine_.host().processEvents();
+    machine_.host().events().processEvents();
 }
 
 void StackInterrupts::resetStackPointer() {

@@ -66,11 +66,9 @@ void Demonstration::help() {
         help_.showTopic(e.helpTopic);
 }
 
-bool Demonstration::validClick(std::string_view control, int index) {
+bool Demonstration::allows(UserCommand command) {
     if (!running()) return true;
-    const DemoEntry& e = current();
-    if (e.controlName.empty() || !sameName(control, e.controlName) || index != e.value)
-        return false;
+    if (current().awaited != command) return false;
     ++index_;
     showCurrent();
     return true;

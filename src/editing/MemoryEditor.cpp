@@ -55,12 +55,12 @@ void MemoryEditor::makeCurrent(int code) {
 }
 
 void MemoryEditor::selectOperator(int a) {
-    if (!m_.host().validClick("operator", a)) return;
+    if (!m_.host().commands().allows({Command::SelectOperator, a})) return;
     makeCurrent(a);
 }
 
 void MemoryEditor::selectOperand(int a) {
-    if (!m_.host().validClick("operand", a)) return;
+    if (!m_.host().commands().allows({Command::SelectOperand, a})) return;
     makeCurrent(kOperandBase + a);
 }
 
@@ -106,7 +106,7 @@ void MemoryEditor::tellEntry(bool accepted) {
 }
 
 void MemoryEditor::pressPad(int i) {
-    if (!m_.host().validClick("pads", i)) return;
+    if (!m_.host().commands().allows({Command::PressKey, i})) return;
     if (m_.running()) {
         tellEntry(false);
         return;

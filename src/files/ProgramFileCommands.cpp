@@ -114,7 +114,7 @@ void ProgramFileCommands::saveToFile(SaveMode mode) {
     if (mode == SaveMode::Save && !m_.currentFileName().empty())
         name = m_.currentFileName();
     else
-        name = m_.host().chooseFile(FileDialog::Save, kFilter);
+        name = m_.host().files().chooseFile(FileDialog::Save, kFilter);
     if (name.empty()) return;
     // Refused before any question about replacing it.
     if (const auto error = fs_.notRegularFile(name)) {
@@ -147,7 +147,7 @@ std::optional<FileError> ProgramFileCommands::saveWithoutPrompts(const std::stri
 }
 
 void ProgramFileCommands::open() {
-    const std::string name = m_.host().chooseFile(FileDialog::Open, kFilter);
+    const std::string name = m_.host().files().chooseFile(FileDialog::Open, kFilter);
     if (name.empty()) return;
     load(name);
 }

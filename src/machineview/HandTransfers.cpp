@@ -109,7 +109,7 @@ void HandTransfers::clickInstructionDecoder() {
     m_.clearError();
     const bool waitForContinue = display_.waitForContinue();
     display_.setWaitForContinue(false);
-    (void)model_.zeb().instructions.execute(*op);
+    (void)model_.zeb().instructions().execute(*op);
     display_.setWaitForContinue(waitForContinue);
 }
 

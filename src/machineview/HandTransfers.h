@@ -11,7 +11,7 @@ namespace zeb::machineview {
 class HandTransfers {
   public:
     explicit HandTransfers(MachineViewModel& model)
-        : model_(model), display_(model.display()), m_(model.zeb().machine) {}
+        : model_(model), display_(model.display()), m_(model.zeb().machine()) {}
 
     // Memory answers only at the decoder's address.
     void clickMemoryTable();

@@ -7,8 +7,8 @@
 namespace zeb::machineview {
 
 MachineViewModel::MachineViewModel(Zeb& zeb)
-    : zeb_(zeb), m_(zeb.machine), display_(zeb.preferences),
-      paths_(display_, zeb.pacing, zeb.preferences), wait_(zeb.machine, display_) {
+    : zeb_(zeb), m_(zeb.machine()), display_(zeb.preferences()),
+      paths_(display_, zeb.pacing(), zeb.preferences()), wait_(zeb.machine(), display_) {
     chart_.setOnChange(
         [this] { display_.notify([](MachineViewObserver& o) { o.clockChartChanged(); }); });
     m_.setClockHooks(this);
@@ -25,7 +25,7 @@ void MachineViewModel::open() {
     display_.setEnabled(ViewControl::StopButton, false);
     display_.setEnabled(ViewControl::ContinueButton, false);
     display_.setEnabled(ViewControl::RunButton, true);
-    display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
+    display_.setEnabled(ViewControl::BackButton, !zeb_.history().empty());
     // The General Purpose, Stack Pointer and Jump gateways keep whatever the
     // student left them at.
     for (Gateway g : {Gateway::ProgramCounter, Gateway::AddressDecoder, Gateway::InstructionOperand,
@@ -122,7 +122,7 @@ void MachineViewModel::run() {
     } while (runRequested_ && active() && !m_.running());
     runUnderWay_ = false;
     runRequested_ = false;
-    if (active()) display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
+    if (active()) display_.setEnabled(ViewControl::BackButton, !zeb_.history().empty());
 }
 
 void MachineViewModel::startRun() {
@@ -139,7 +139,7 @@ void MachineViewModel::startRun() {
     // Closing the paths pauses: the view may have been cancelled meanwhile.
     if (!active()) return;
     wait_.setViewRun(true);
-    zeb_.run.startExecution();
+    zeb_.run().startExecution();
     wait_.setViewRun(false);
 }
 
@@ -170,12 +170,12 @@ void MachineViewModel::back() {
 }
 
 void MachineViewModel::undoLastInstruction() {
-    const std::size_t before = zeb_.history.instructions();
-    zeb_.run.back();
-    if (zeb_.history.instructions() == before) return;
+    const std::size_t before = zeb_.history().instructions();
+    zeb_.run().back();
+    if (zeb_.history().instructions() == before) return;
     showBetweenInstructions();
     display_.setText(ViewField::Status, m_.display().statusText());
-    display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
+    display_.setEnabled(ViewControl::BackButton, !zeb_.history().empty());
 }
 
 void MachineViewModel::showBetweenInstructions() {

@@ -18,13 +18,14 @@ bool StepWait::wait() {
             m_.setContinueRequested(true);
         }
         if (!m_.continueRequested())
-            host.waitFor([this] { return !runGoesOn() || m_.continueRequested(); }, std::nullopt);
+            host.events().waitFor([this] { return !runGoesOn() || m_.continueRequested(); },
+                                  std::nullopt);
     } else {
         m_.setContinueRequested(false);
         startTimer();
         if (!m_.continueRequested())
-            host.waitFor([this] { return m_.continueRequested() || (viewRun_ && !runGoesOn()); },
-                         timerDue_);
+            host.events().waitFor(
+                [this] { return m_.continueRequested() || (viewRun_ && !runGoesOn()); }, timerDue_);
         if (timerRunning_) tick();
     }
     return runGoesOn();
@@ -32,7 +33,7 @@ bool StepWait::wait() {
 
 void StepWait::startTimer() {
     if (m_.waitInterval() > 0) {
-        timerDue_ = Host::Clock::now() + std::chrono::seconds(m_.waitInterval());
+        timerDue_ = EventPump::Clock::now() + std::chrono::seconds(m_.waitInterval());
         timerRunning_ = true;
     } else {
         m_.setContinueRequested(true);

@@ -31,7 +31,7 @@ class StepWait {
     Machine& m_;
     MachineViewDisplay& display_;
     bool timerRunning_ = false;
-    Host::Clock::time_point timerDue_{};
+    EventPump::Clock::time_point timerDue_{};
     bool viewRun_ = false;
 };
 

@@ -69,12 +69,12 @@ TEST(Machine, AccumulatorBinaryFollowsTheStatusBar) {
     Rig r;
     r.m.changeAcc(5);
     EXPECT_EQ(r.m.accumulatorBinary(), "0000000000000101");
-    r.zeb.display.setStatusText("Accumulator: x");
+    r.zeb.display().setStatusText("Accumulator: x");
     r.m.changeAcc(6);
-    EXPECT_EQ(r.zeb.display.statusText(), "Accumulator: 0000000000000110");
-    r.zeb.display.setStatusText("Resets Accumulator to 0");
+    EXPECT_EQ(r.zeb.display().statusText(), "Accumulator: 0000000000000110");
+    r.zeb.display().setStatusText("Resets Accumulator to 0");
     r.m.changeAcc(7);
-    EXPECT_EQ(r.zeb.display.statusText(), "Resets Accumulator to 0");
+    EXPECT_EQ(r.zeb.display().statusText(), "Resets Accumulator to 0");
     r.m.setRegisterText(Register::Acc, "");
     EXPECT_EQ(r.m.accumulatorBinary(), "00000000");
 }
@@ -99,13 +99,13 @@ TEST(Machine, ObserversSeeEveryChange) {
         void registerChanged(Register) override { ++regs; }
     } spy;
     Rig r;
-    r.zeb.observers.add(&spy);
+    r.zeb.observers().add(&spy);
     r.m.setOperand(3, 1, NumberBase::Decimal);
     r.m.changePC(3);
     EXPECT_EQ(spy.cells, 1);
     EXPECT_EQ(spy.colours, 1);
     EXPECT_EQ(spy.regs, 1);
-    r.zeb.observers.remove(&spy);
+    r.zeb.observers().remove(&spy);
     r.m.changeAcc(1);
     EXPECT_EQ(spy.regs, 1);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -17,18 +18,42 @@ DemonstrationScript Built() {
     return s;
 }
 
-// What advances each entry: the click the student is told to make, or Next.
-struct Step {
-    const char* control; // "" = Next
-    int value;
-};
-constexpr Step kSteps[] = {
-    {"", 0},      {"", 0},         {"clearicon", 0}, {"Operator", 0}, {"pads", 1}, {"operand", 0},
-    {"pads", 11}, {"operand", 11}, {"pads", 9},      {"operator", 1}, {"pads", 9}, {"operand", 1},
-    {"pads", 10}, {"operator", 2}, {"pads", 12},     {"operator", 3}, {"pads", 4}, {"operand", 3},
-    {"pads", 12}, {"operator", 4}, {"pads", 7},      {"operand", 4},  {"pads", 1}, {"operator", 10},
-    {"pads", 0},  {"operand", 12}, {"pads", 1},      {"runicon", 0},  {"", 0},     {"pciconl", 0},
-    {"", 0},      {"", 0}};
+// What advances each entry: the command the student is told to give, or Next.
+using zeb::Command;
+using zeb::UserCommand;
+const std::optional<UserCommand> kNext;
+const std::optional<UserCommand> kSteps[] = {kNext,
+                                             kNext,
+                                             UserCommand{Command::ClearMemory},
+                                             UserCommand{Command::SelectOperator, 0},
+                                             UserCommand{Command::PressKey, 1},
+                                             UserCommand{Command::SelectOperand, 0},
+                                             UserCommand{Command::PressKey, 11},
+                                             UserCommand{Command::SelectOperand, 11},
+                                             UserCommand{Command::PressKey, 9},
+                                             UserCommand{Command::SelectOperator, 1},
+                                             UserCommand{Command::PressKey, 9},
+                                             UserCommand{Command::SelectOperand, 1},
+                                             UserCommand{Command::PressKey, 10},
+                                             UserCommand{Command::SelectOperator, 2},
+                                             UserCommand{Command::PressKey, 12},
+                                             UserCommand{Command::SelectOperator, 3},
+                                             UserCommand{Command::PressKey, 4},
+                                             UserCommand{Command::SelectOperand, 3},
+                                             UserCommand{Command::PressKey, 12},
+                                             UserCommand{Command::SelectOperator, 4},
+                                             UserCommand{Command::PressKey, 7},
+                                             UserCommand{Command::SelectOperand, 4},
+                                             UserCommand{Command::PressKey, 1},
+                                             UserCommand{Command::SelectOperator, 10},
+                                             UserCommand{Command::PressKey, 0},
+                                             UserCommand{Command::SelectOperand, 12},
+                                             UserCommand{Command::PressKey, 1},
+                                             UserCommand{Command::Run},
+                                             kNext,
+                                             UserCommand{Command::ResetProgramCounter},
+                                             kNext,
+                                             kNext};
 
 } // namespace
 
@@ -37,11 +62,10 @@ TEST(DemonstrationScript, HasThirtyTwoEntriesEachWaitingForOneClickOrForNext) {
     ASSERT_EQ(s.lastEntry(), 32);
     for (int i = 1; i <= 32; ++i) {
         SCOPED_TRACE(i);
-        const Step& want = kSteps[i - 1];
-        EXPECT_EQ(s.entry(i).controlName, want.control);
-        EXPECT_EQ(s.entry(i).value, want.value);
-        // Next only where no click moves on, and never on the last entry.
-        EXPECT_EQ(s.entry(i).nextEnabled, std::string(want.control).empty() && i != 32);
+        const std::optional<UserCommand>& want = kSteps[i - 1];
+        EXPECT_EQ(s.entry(i).awaited, want);
+        // Next only where no command moves on, and never on the last entry.
+        EXPECT_EQ(s.entry(i).nextEnabled, !want && i != 32);
     }
 }
 
@@ -72,5 +96,5 @@ TEST(DemonstrationScript, BuildingAgainStartsAfreshAndNoEntryLiesOutsideTheScrip
     EXPECT_EQ(s.lastEntry(), 32);
     EXPECT_THROW(s.entry(0), std::out_of_range);
     EXPECT_THROW(s.entry(33), std::out_of_range);
-    EXPECT_EQ(s.entry(1).controlName, "");
+    EXPECT_FALSE(s.entry(1).awaited);
 }

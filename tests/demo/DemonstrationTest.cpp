@@ -35,34 +35,27 @@ struct RecordingHelp : HelpViewer {
     std::vector<std::string> calls;
 };
 
-// The machine's host asks the demonstration, as the program's own host does.
-struct DemoHost : test::TestHost {
-    Demonstration* demo = nullptr;
-    bool validClick(std::string_view control, int index) override {
-        return demo ? demo->validClick(control, index) : true;
-    }
-};
-
 struct DemoRig {
-    DemoHost host;
+    test::TestHost host;
     Zeb zeb{host};
-    Machine& m = zeb.machine;
+    Machine& m = zeb.machine();
     Assembler assembler{m};
     MemoryEditor editor{m, assembler};
     CellClipboard clipboard{m, assembler, editor};
     RecordingView view;
     RecordingHelp help;
-    Demonstration demo{m, zeb.run, help};
+    Demonstration demo{m, zeb.run(), help};
 
     DemoRig() {
         m.startUp();
-        zeb.pacing.setEnabled(false);
-        zeb.run.setAssembler([this] { return assembler.assembleAll(); });
-        host.demo = &demo;
+        zeb.pacing().setEnabled(false);
+        zeb.run().setAssembler([this] { return assembler.assembleAll(); });
+        // The demonstration filters the commands, as in the program.
+        zeb.host().provide(demo);
         demo.setView(&view);
     }
 
-    bool menusEnabled() const { return zeb.display.get(Flag::MenusEnabled); }
+    bool menusEnabled() const { return zeb.display().get(Flag::MenusEnabled); }
 
     // Every half-word of memory, to see that a click changed nothing.
     std::vector<std::string> memory() const {
@@ -74,64 +67,65 @@ struct DemoRig {
         return all;
     }
 
-    // The click of the main window named by a control and an index.
-    void click(const std::string& control, int index) {
-        if (control == "clearicon")
+    // The model operation each command's control is connected to.
+    void click(UserCommand c) {
+        switch (c.command) {
+        case Command::ClearMemory:
             clipboard.clearAll();
-        else if (control == "operator")
-            editor.selectOperator(index);
-        else if (control == "operand")
-            editor.selectOperand(index);
-        else if (control == "pads")
-            editor.pressPad(index);
-        else if (control == "runicon")
-            zeb.run.run();
-        else if (control == "stepicon")
-            zeb.run.step();
-        else if (control == "halticon")
-            zeb.run.stop();
-        else if (control == "pciconl") {
-            // The main window's PC button asks the filter itself.
-            if (host.validClick("pciconl", 0)) m.resetPC();
-        } else
-            FAIL() << "no such control " << control;
+            break;
+        case Command::SelectOperator:
+            editor.selectOperator(c.target);
+            break;
+        case Command::SelectOperand:
+            editor.selectOperand(c.target);
+            break;
+        case Command::PressKey:
+            editor.pressPad(c.target);
+            break;
+        case Command::Run:
+            zeb.run().run();
+            break;
+        case Command::Step:
+            zeb.run().step();
+            break;
+        case Command::Stop:
+            zeb.run().stop();
+            break;
+        case Command::Back:
+            zeb.run().back();
+            break;
+        case Command::ResetProgramCounter:
+            zeb.run().resetProgramCounter();
+            break;
+        }
     }
 
-    static std::string lower(std::string name) {
-        for (char& c : name)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return name;
-    }
-    bool isNamedClick(const std::string& control, int index) const {
-        const DemoEntry& e = demo.current();
-        return lower(e.controlName) == control && e.value == index;
-    }
-
-    // What moves the current entry on: Next, or the filter accepting its click.
+    // What moves the current entry on: Next, or the filter accepting its command.
     void advance() {
         const DemoEntry& e = demo.current();
-        if (e.controlName.empty())
+        if (!e.awaited)
             demo.next();
         else
-            demo.validClick(e.controlName, e.value);
+            demo.allows(*e.awaited);
     }
     // The same, with the click made on the machine.
     void clickThrough() {
         const DemoEntry& e = demo.current();
-        if (e.controlName.empty())
+        if (!e.awaited)
             demo.next();
         else
-            click(lower(e.controlName), e.value);
+            click(*e.awaited);
     }
 };
 
 } // namespace
 
-TEST(Demonstration, LetsEveryClickThroughWhileItIsNotRunning) {
+TEST(Demonstration, LetsEveryCommandThroughWhileItIsNotRunning) {
     DemoRig r;
-    for (const char* control : {"operator", "operand", "pads", "runicon", "stepicon", "halticon",
-                                "clearicon", "pciconl", "anything"})
-        EXPECT_TRUE(r.demo.validClick(control, 42)) << control;
+    for (Command c :
+         {Command::Run, Command::Step, Command::Stop, Command::Back, Command::ResetProgramCounter,
+          Command::ClearMemory, Command::SelectOperator, Command::SelectOperand, Command::PressKey})
+        EXPECT_TRUE(r.demo.allows({c, 42})) << static_cast<int>(c);
 }
 
 TEST(Demonstration, StartingDisablesTheMenusAndShowsTheFirstEntry) {
@@ -147,27 +141,39 @@ TEST(Demonstration, StartingDisablesTheMenusAndShowsTheFirstEntry) {
     EXPECT_TRUE(r.view.visible);
 }
 
-// The filter at entries waiting for a click: only the named control with the
-// named index passes, whatever the case of its name.
-TEST(Demonstration, OnlyTheNamedControlWithTheNamedIndexPasses) {
+// The filter at entries waiting for a command: only the named command with
+// the named target passes.
+TEST(Demonstration, OnlyTheNamedCommandWithTheNamedTargetPasses) {
     struct Case {
         int entry;
-        const char* control;
-        int index;
+        UserCommand command;
         bool passes;
     };
+    using C = Command;
     const Case cases[] = {
-        {3, "clearicon", 0, true},  {3, "CLEARICON", 0, true},  {3, "runicon", 0, false},
-        {3, "clearicon", 1, false}, {4, "operator", 0, true},   {4, "Operator", 0, true},
-        {4, "OPERATOR", 0, true},   {4, "operand", 0, false},   {4, "operator", 1, false},
-        {7, "pads", 11, true},      {7, "Pads", 11, true},      {7, "pads", 10, false},
-        {7, "pads", 12, false},     {7, "operand", 11, false},  {10, "operator", 1, true},
-        {10, "Operator", 1, true},  {10, "operator", 0, false}, {28, "runicon", 0, true},
-        {28, "stepicon", 0, false}, {28, "halticon", 0, false}, {28, "backicon", 0, false},
-        {30, "pciconl", 0, true},   {30, "PCICONL", 0, true},   {30, "pcicon", 0, false},
-        {30, "pciconl1", 0, false}, {1, "pads", 0, false},      {1, "", 0, false},
-        {29, "runicon", 0, false},  {32, "", 0, false},         {32, "pciconl", 0, false},
-        {32, "operator", 0, false},
+        {3, {C::ClearMemory}, true},
+        {3, {C::Run}, false},
+        {3, {C::ClearMemory, 1}, false},
+        {4, {C::SelectOperator, 0}, true},
+        {4, {C::SelectOperand, 0}, false},
+        {4, {C::SelectOperator, 1}, false},
+        {7, {C::PressKey, 11}, true},
+        {7, {C::PressKey, 10}, false},
+        {7, {C::PressKey, 12}, false},
+        {7, {C::SelectOperand, 11}, false},
+        {10, {C::SelectOperator, 1}, true},
+        {10, {C::SelectOperator, 0}, false},
+        {28, {C::Run}, true},
+        {28, {C::Step}, false},
+        {28, {C::Stop}, false},
+        {28, {C::Back}, false},
+        {30, {C::ResetProgramCounter}, true},
+        {30, {C::ResetProgramCounter, 1}, false},
+        {30, {C::Run}, false},
+        {1, {C::PressKey, 0}, false},
+        {29, {C::Run}, false},
+        {32, {C::ResetProgramCounter}, false},
+        {32, {C::SelectOperator, 0}, false},
     };
     for (const Case& c : cases) {
         DemoRig r;
@@ -175,8 +181,9 @@ TEST(Demonstration, OnlyTheNamedControlWithTheNamedIndexPasses) {
         while (r.demo.index() < c.entry)
             r.advance();
         const std::size_t shown = r.view.shown.size();
-        EXPECT_EQ(r.demo.validClick(c.control, c.index), c.passes)
-            << "entry " << c.entry << " " << c.control << " " << c.index;
+        EXPECT_EQ(r.demo.allows(c.command), c.passes)
+            << "entry " << c.entry << " command " << static_cast<int>(c.command.command) << " "
+            << c.command.target;
         // A passing click moves on and shows the next message; a refused one does neither.
         EXPECT_EQ(r.demo.index(), c.entry + (c.passes ? 1 : 0));
         EXPECT_EQ(r.view.shown.size(), shown + (c.passes ? 1 : 0));
@@ -251,24 +258,30 @@ TEST(Demonstration, TheWalkEntersAndRunsTheCountingLoop) {
     r.m.setOperatorText(50, "3");
     r.m.setOperandText(50, "7");
     std::vector<std::string> printed;
-    r.zeb.run.setAfterInstruction([&r, &printed](Opcode op) {
-        if (op == Opcode::Output) printed.push_back(r.zeb.display.printerLine(1));
+    r.zeb.run().setAfterInstruction([&r, &printed](Opcode op) {
+        if (op == Opcode::Output) printed.push_back(r.zeb.display().printerLine(1));
     });
 
     r.demo.start();
-    const std::vector<std::pair<std::string, int>> wrongClicks = {
-        {"operator", 40}, {"operand", 40}, {"pads", 5},    {"stepicon", 0},
-        {"halticon", 0},  {"pciconl", 0},  {"runicon", 0}, {"clearicon", 0}};
+    const std::vector<UserCommand> wrongClicks = {{Command::SelectOperator, 40},
+                                                  {Command::SelectOperand, 40},
+                                                  {Command::PressKey, 5},
+                                                  {Command::Step},
+                                                  {Command::Stop},
+                                                  {Command::ResetProgramCounter},
+                                                  {Command::Run},
+                                                  {Command::ClearMemory}};
     while (r.demo.index() < 32) {
         const int entry = r.demo.index();
         SCOPED_TRACE(entry);
         {
             const auto before = r.memory();
             const std::string pc = r.m.registerText(Register::PC);
-            for (const auto& [control, index] : wrongClicks) {
-                if (r.isNamedClick(control, index)) continue;
-                r.click(control, index);
-                EXPECT_EQ(r.demo.index(), entry) << control << " " << index;
+            for (const UserCommand& wrong : wrongClicks) {
+                if (r.demo.current().awaited == wrong) continue;
+                r.click(wrong);
+                EXPECT_EQ(r.demo.index(), entry)
+                    << static_cast<int>(wrong.command) << " " << wrong.target;
             }
             for (char typed : {'5', 'A', MemoryEditor::kBackspace})
                 r.editor.typeCharacter(typed);

@@ -53,9 +53,9 @@ class DemonstrationWindowTest : public QObject {
     void init() {
         host = std::make_unique<test::TestHost>();
         zeb = std::make_unique<Zeb>(*host);
-        zeb->machine.startUp();
+        zeb->machine().startUp();
         help = std::make_unique<RecordingHelp>();
-        demo = std::make_unique<Demonstration>(zeb->machine, zeb->run, *help);
+        demo = std::make_unique<Demonstration>(zeb->machine(), zeb->run(), *help);
         window = std::make_unique<DemonstrationWindow>(*demo);
         demo->setView(window.get());
     }
@@ -136,14 +136,14 @@ class DemonstrationWindowTest : public QObject {
         for (const bool closeBox : {false, true}) {
             demo->start();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-            QVERIFY(!zeb->display.get(Flag::MenusEnabled));
+            QVERIFY(!zeb->display().get(Flag::MenusEnabled));
             if (closeBox)
                 window->close();
             else
                 click("Command2");
             QVERIFY(!window->isVisible());
             QVERIFY(!demo->running());
-            QVERIFY(zeb->display.get(Flag::MenusEnabled));
+            QVERIFY(zeb->display().get(Flag::MenusEnabled));
         }
     }
 

@@ -78,11 +78,11 @@ TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
         EXPECT_EQ(r.m.operatorText(0), "OUT");
         EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
         EXPECT_EQ(r.m.operatorText(2), "HLT");
-        EXPECT_TRUE(r.zeb.display.get(Flag::MnemonicsChecked));
+        EXPECT_TRUE(r.zeb.display().get(Flag::MnemonicsChecked));
         EXPECT_TRUE(r.assembler.assembleAll());
         EXPECT_EQ(r.m.operatorText(0), base == 10 ? "12" : "C");
         EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
-        EXPECT_FALSE(r.zeb.display.get(Flag::MnemonicsChecked));
+        EXPECT_FALSE(r.zeb.display().get(Flag::MnemonicsChecked));
         EXPECT_EQ(r.m.operandText(0), "5");
     }
 }
@@ -107,15 +107,15 @@ TEST(BaseSwitch, RewritesCellsAndRegisters) {
     EXPECT_EQ(r.m.operatorText(1), "");
     EXPECT_EQ(r.PC(), "     A");
     EXPECT_EQ(r.Acc(), "  FFFF");
-    EXPECT_EQ(r.zeb.display.keypadBase(), 16);
-    EXPECT_EQ(r.zeb.display.labelBase(), 16);
-    EXPECT_TRUE(r.zeb.display.get(Flag::HexadecimalChecked));
+    EXPECT_EQ(r.zeb.display().keypadBase(), 16);
+    EXPECT_EQ(r.zeb.display().labelBase(), 16);
+    EXPECT_TRUE(r.zeb.display().get(Flag::HexadecimalChecked));
     EXPECT_EQ(r.m.radix(), 16);
     r.bases.toggleHexadecimal();
     EXPECT_EQ(r.m.operatorText(0), "12");
     EXPECT_EQ(r.m.operandText(0), "255");
     EXPECT_EQ(r.PC(), "    10");
-    EXPECT_FALSE(r.zeb.display.get(Flag::HexadecimalChecked));
+    EXPECT_FALSE(r.zeb.display().get(Flag::HexadecimalChecked));
     EXPECT_TRUE(r.host.messages.empty());
 }
 
@@ -129,7 +129,7 @@ TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
     r.Program({{1, "LD", ""}});
     r.bases.toggleMnemonics();
     EXPECT_FALSE(!r.m.mnemonicsShown());
-    EXPECT_TRUE(r.zeb.display.get(Flag::MnemonicsChecked));
+    EXPECT_TRUE(r.zeb.display().get(Flag::MnemonicsChecked));
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   Report("Unrecognized symbol at location  1. Assembly aborted.")});
 }

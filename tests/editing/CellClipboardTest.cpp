@@ -163,7 +163,7 @@ TEST(Clearing, ClearButtonAndNew) {
         r.m.changePC(7);
         r.m.setCurrentFileName("P.ZEB");
         r.m.setDemoMode(c.demo);
-        r.zeb.devices.printLine("5");
+        r.zeb.devices().printLine("5");
         r.editor.selectOperand(3);
         r.host.answers = {c.answer};
         if (c.viaNew)
@@ -176,7 +176,7 @@ TEST(Clearing, ClearButtonAndNew) {
         EXPECT_EQ(r.host.messages[0].buttons, Buttons::OkCancel);
         EXPECT_EQ(r.m.operatorText(7).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.Acc() == "     0", c.cleared) << c.name;
-        EXPECT_EQ(r.zeb.display.printerLine(1).empty(), c.cleared) << c.name;
+        EXPECT_EQ(r.zeb.display().printerLine(1).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.m.currentFileName().empty(), c.cleared && c.viaNew) << c.name;
         EXPECT_EQ(r.m.operatorColour(7), kGrey) << c.name; // the PC highlight is gone
         if (c.viaNew) {

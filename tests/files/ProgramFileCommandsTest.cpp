@@ -37,7 +37,7 @@ TEST(ProgramFileCommandsTest, WriterColumns) {
     EXPECT_EQ(r.fs.files["OUT.ZEB"],
               " 0|LDA| 11|\r\n12|  0|   |\r\n79|   |255|\r\n# RUN LOG:\r\nOUTPUT:      9\r\n");
     EXPECT_EQ(r.m.currentFileName(), "OUT.ZEB");
-    EXPECT_TRUE(r.zeb.display.get(Flag::SaveEnabled));
+    EXPECT_TRUE(r.zeb.display().get(Flag::SaveEnabled));
     EXPECT_TRUE(r.host.messages.empty());
 }
 
@@ -183,11 +183,11 @@ TEST(ProgramFileCommandsTest, LoadResetsRegistersAndPrinter) {
     FileRig r;
     r.m.changeAcc(5);
     r.m.changePC(7);
-    r.zeb.devices.printLine("3");
+    r.zeb.devices().printLine("3");
     r.Load(kCount);
     EXPECT_EQ(r.Acc(), "     0");
     EXPECT_EQ(r.PC(), "     0");
-    EXPECT_EQ(r.zeb.display.printerLine(1), "");
+    EXPECT_EQ(r.zeb.display().printerLine(1), "");
 }
 
 TEST(ProgramFileCommandsTest, ConfirmationsAndCancel) {

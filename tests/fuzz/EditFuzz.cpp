@@ -21,7 +21,7 @@ using zeb::NumberBase;
 class Session {
   public:
     Session(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {
-        r_.zeb.run.setAfterInstruction([this](zeb::Opcode) {
+        r_.zeb.run().setAfterInstruction([this](zeb::Opcode) {
             if (++steps_ % 200 == 0) r_.m.stopRun();
         });
     }
@@ -105,11 +105,11 @@ class Session {
             break;
         case 15:
             r_.host.inputs.assign(3, std::to_string(next()));
-            r_.zeb.run.step();
+            r_.zeb.run().step();
             break;
         case 16:
             r_.host.inputs.assign(3, std::to_string(next() * 7));
-            r_.zeb.run.run();
+            r_.zeb.run().run();
             break;
         case 17:
             clipboard_.clearAll();

@@ -100,7 +100,7 @@ class DeviceWindowPlacementTest : public QObject, SessionFixture {
 
     void deviceWindowsLeaveTheControlsAndTheInputInSight() {
         // INP, OUT, JMP 0: waits for a number with both device windows shown.
-        Machine& m = s->zeb().machine;
+        Machine& m = s->zeb().machine();
         for (auto [a, op, opd] : {std::tuple{0, "11", ""}, {1, "12", ""}, {2, "7", "0"}}) {
             m.setOperatorText(a, op);
             m.setOperandText(a, opd);

@@ -121,7 +121,7 @@ class FileCommandsTest : public QObject, SessionFixture {
                  click(child("runicon"));
              },
              [this, register_] {
-                 return !s->zeb().machine.running() && register_("pcicon") == "    10" &&
+                 return !s->zeb().machine().running() && register_("pcicon") == "    10" &&
                         paper(1) == "1";
              }},
             {"printicon", [this] { click(child("printicon")); },
@@ -160,7 +160,7 @@ class FileCommandsTest : public QObject, SessionFixture {
             {"clearicon", [this] { click(child("clearicon")); },
              [this] { return text("Operator", 0).isEmpty(); }},
             {"MnuNew", [this] { trigger("MnuNew"); },
-             [this] { return s->zeb().machine.currentFileName().empty(); }},
+             [this] { return s->zeb().machine().currentFileName().empty(); }},
         };
         for (const auto& row : rows) {
             row.use();
@@ -285,7 +285,7 @@ class FileCommandsTest : public QObject, SessionFixture {
             click(pref->findChild<QPushButton*>(QStringLiteral("Command2")));
         });
         trigger("MnPreferences");
-        const Preferences& p = s->zeb().preferences;
+        const Preferences& p = s->zeb().preferences();
         QCOMPARE(p.highlightColour, kGreen);
         QCOMPARE(p.memoryFontName, std::string("DejaVu Sans"));
         QVERIFY(p.memoryFontBold && !p.soundOn);

@@ -115,8 +115,8 @@ class MainWindowTest : public QObject, SessionFixture {
 
     // Shift+Space and Shift+arrows mark operators as Shift+click does.
     void markingFromTheKeyboard() {
-        s->zeb().machine.changePC(9);
-        s->zeb().machine.setOperandText(6, "42");
+        s->zeb().machine().changePC(9);
+        s->zeb().machine().setOperandText(6, "42");
         QWidget* grid = &mainWindow();
         mainWindow().activateWindow();
         QTRY_VERIFY(mainWindow().isActiveWindow());
@@ -210,7 +210,7 @@ class MainWindowTest : public QObject, SessionFixture {
         // one at a time afterwards.
         fast();
         bool enabledDuringRun = true;
-        when([this] { return s->zeb().machine.running() && paper(2) == "5"; },
+        when([this] { return s->zeb().machine().running() && paper(2) == "5"; },
              [&, back] {
                  enabledDuringRun = back->isEnabled();
                  click(QStringLiteral("halticon"));
@@ -265,7 +265,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QVERIFY(keyboard->isVisible());
         fast();
         bool onTopDuringRun = false;
-        when([this] { return s->zeb().machine.running() && panel("pcicon") == "     1"; },
+        when([this] { return s->zeb().machine().running() && panel("pcicon") == "     1"; },
              [&, keyboard] {
                  onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
                  QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
@@ -281,7 +281,7 @@ class MainWindowTest : public QObject, SessionFixture {
 
         // Closed by its close box, the device is off as from the menu.
         keyboard->close();
-        QVERIFY(!s->zeb().display.get(Flag::KeyboardVisible));
+        QVERIFY(!s->zeb().display().get(Flag::KeyboardVisible));
         QVERIFY(!mainWindow().action(QStringLiteral("MnuInterrupts"))->isChecked());
     }
 
@@ -298,7 +298,7 @@ class MainWindowTest : public QObject, SessionFixture {
         hover(control.toLatin1().constData());
         QTRY_VERIFY(!status->text().isEmpty());
         const QString expected = status->text();
-        s->zeb().display.setStatusText("");
+        s->zeb().display().setStatusText("");
         mainWindow().activateWindow();
         QTRY_VERIFY(mainWindow().isActiveWindow());
         child(control)->setFocus(Qt::TabFocusReason);
@@ -336,9 +336,9 @@ class MainWindowTest : public QObject, SessionFixture {
     void exitDuringARun() {
         enter({{0, {7}, {0}}});
         fast();
-        when([this] { return s->zeb().machine.running(); }, [this] { mainWindow().close(); });
+        when([this] { return s->zeb().machine().running(); }, [this] { mainWindow().close(); });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb().machine.running());
+        QVERIFY(!s->zeb().machine().running());
         QCOMPARE(quits, 1);
         QVERIFY(!mainWindow().isVisible());
         QVERIFY(messages.empty());
@@ -356,7 +356,7 @@ class MainWindowTest : public QObject, SessionFixture {
                  mainWindow().close();
              });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb().machine.running());
+        QVERIFY(!s->zeb().machine().running());
         QVERIFY(blocked);
         QVERIFY(!input->isVisible());
         QCOMPARE(quits, 1);

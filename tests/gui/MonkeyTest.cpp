@@ -121,7 +121,7 @@ class MonkeyTest : public QObject, SessionFixture {
     // Clicks rare enough that loops run for a while: a click at most
     // instructions would end nearly every run within a few dozen.
     void duringRun() {
-        if (!s->zeb().machine.running()) {
+        if (!s->zeb().machine().running()) {
             runTicks = 0;
             return;
         }
@@ -169,7 +169,7 @@ class MonkeyTest : public QObject, SessionFixture {
         };
         s->printCommands().fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         Outcome outcome;
-        s->zeb().run.setAfterInstruction([this, &outcome](zeb::Opcode) {
+        s->zeb().run().setAfterInstruction([this, &outcome](zeb::Opcode) {
             ++outcome.instructions;
             duringRun();
         });
@@ -179,7 +179,7 @@ class MonkeyTest : public QObject, SessionFixture {
 
         for (int i = 0; i < actions; ++i) {
             act();
-            if (s->zeb().machine.running()) qFatal("a run outlived its click (seed %u)", seed);
+            if (s->zeb().machine().running()) qFatal("a run outlived its click (seed %u)", seed);
         }
         for (int a = 0; a < kMemorySize; ++a)
             outcome.memory += text("Operator", a) + QLatin1Char('|') + text("Operand", a) + ';';

@@ -77,7 +77,7 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
     void addressLabelsKeepTheirFontWhenTheMemoryFontChanges() {
         auto* labels = child<AddressLabels>(QStringLiteral("PicMem_4"));
         const QFont before = labels->font();
-        Preferences& p = s->zeb().preferences;
+        Preferences& p = s->zeb().preferences();
         p.memoryFontName = "DejaVu Sans";
         p.memoryFontSize = 12;
         p.memoryFontBold = true;
@@ -113,27 +113,27 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         target->activateWindow();
         QTRY_VERIFY(target->isActiveWindow());
         // LDA 5 at 0: F10 steps over it.
-        s->zeb().machine.setOperatorText(0, "1");
-        s->zeb().machine.setOperandText(0, "5");
+        s->zeb().machine().setOperatorText(0, "1");
+        s->zeb().machine().setOperandText(0, "5");
         press(target, Qt::Key_F10);
         QCOMPARE(registerText("pcicon"), QStringLiteral("     1"));
-        s->zeb().machine.setOperatorText(1, "7"); // JMP 1: runs until stopped
-        s->zeb().machine.setOperandText(1, "1");
+        s->zeb().machine().setOperatorText(1, "7"); // JMP 1: runs until stopped
+        s->zeb().machine().setOperandText(1, "1");
         mainWindow().controls().speedSlider->setValue(10);
         bool stoppedByKey = false;
         QTimer::singleShot(50, this, [&] {
-            stoppedByKey = s->zeb().machine.running();
+            stoppedByKey = s->zeb().machine().running();
             press(target, Qt::Key_F5, Qt::ShiftModifier);
         });
         // Should the key do nothing, the run ends all the same.
         QTimer guard;
         guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, this, [this] { s->zeb().run.stop(); });
+        connect(&guard, &QTimer::timeout, this, [this] { s->zeb().run().stop(); });
         guard.start(5000);
         press(target, Qt::Key_F5);
         QVERIFY(guard.isActive());
         QVERIFY(stoppedByKey);
-        QVERIFY(!s->zeb().machine.running());
+        QVERIFY(!s->zeb().machine().running());
         QCOMPARE(registerText("pcicon"), QStringLiteral("     1"));
     }
 
@@ -159,7 +159,7 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         const int before = speed->value();
         press(speed, Qt::Key_Left);
         QCOMPARE(speed->value(), before - 1);
-        QCOMPARE(s->zeb().machine.speed(), before - 1);
+        QCOMPARE(s->zeb().machine().speed(), before - 1);
         // A typed digit still goes to the current memory field.
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
         QCOMPARE(text("Operator", 0), QStringLiteral("5"));
@@ -183,7 +183,7 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
     void theKeyboardWindowTakesTypedKeys() {
         QFETCH(int, key);
         QFETCH(int, code);
-        s->zeb().machine.setOperatorText(0, "15"); // RIN
+        s->zeb().machine().setOperatorText(0, "15"); // RIN
         trigger("MnuInterrupts");
         KeyboardWindow& keyboard = s->keyboardWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&keyboard));

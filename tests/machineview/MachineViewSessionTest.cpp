@@ -35,15 +35,15 @@ class MachineViewSessionTest : public QObject, SessionFixture {
     void theViewsMenuOpensTheViewAndCancelBringsTheMainWindowBack() {
         trigger("MnuInterrupts");
         trigger("MnHexadecimal");
-        s->zeb().machine.setOperatorText(0, "1");
-        s->zeb().machine.setOperandText(0, "1A");
+        s->zeb().machine().setOperatorText(0, "1");
+        s->zeb().machine().setOperandText(0, "1A");
         trigger("mnFullMachine");
         QVERIFY(view().window()->isVisible());
         QVERIFY(!mainWindow().isVisible());
         QVERIFY(mainWindow().inputBlocked());
-        QCOMPARE(s->zeb().machine.base(), NumberBase::Decimal);
-        QCOMPARE(s->zeb().machine.operandText(0), std::string("26"));
-        QVERIFY(!s->zeb().display.get(Flag::KeyboardVisible));
+        QCOMPARE(s->zeb().machine().base(), NumberBase::Decimal);
+        QCOMPARE(s->zeb().machine().operandText(0), std::string("26"));
+        QVERIFY(!s->zeb().display().get(Flag::KeyboardVisible));
         QVERIFY(mainWindow().action(QStringLiteral("MnuInterrupts"))->isChecked());
         click(viewChild("CmdCancel"));
         QVERIFY(!view().window()->isVisible());
@@ -53,7 +53,7 @@ class MachineViewSessionTest : public QObject, SessionFixture {
 
     void waitFixedPeriodsChangesTheIntervalInTheWaitIntervalWindow() {
         trigger("mnFullMachine");
-        const int before = s->zeb().machine.waitInterval();
+        const int before = s->zeb().machine().waitInterval();
         bool shown = false;
         QTimer::singleShot(0, [&] {
             views::WaitIntervalDialog& interval = s->waitIntervalDialog();
@@ -65,18 +65,18 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         });
         view().window()->findChild<QAction*>(QStringLiteral("MnFixedPeriods"))->trigger();
         QVERIFY(shown);
-        QCOMPARE(s->zeb().machine.waitInterval(), before + 1);
+        QCOMPARE(s->zeb().machine().waitInterval(), before + 1);
     }
 
     // INP during a view run: the number is typed on the Input window's keys.
     void anInputDuringAViewRunIsTypedOnTheInputWindow() {
-        s->zeb().machine.setOperatorText(0, "11");
-        s->zeb().machine.setOperandText(0, "0");
-        s->zeb().machine.setOperatorText(1, "0");
-        s->zeb().machine.setOperandText(1, "0");
+        s->zeb().machine().setOperatorText(0, "11");
+        s->zeb().machine().setOperandText(0, "0");
+        s->zeb().machine().setOperatorText(1, "0");
+        s->zeb().machine().setOperandText(1, "0");
         trigger("mnFullMachine");
-        s->zeb().machine.setWaitInterval(0);
-        s->zeb().machine.setSpeed(10);
+        s->zeb().machine().setWaitInterval(0);
+        s->zeb().machine().setSpeed(10);
         views::InputWindow& input = s->inputWindow();
         bool answered = false;
         QTimer poll;
@@ -93,7 +93,7 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         click(viewChild("CmdRun"));
         QVERIFY(answered);
         QVERIFY(messages.empty());
-        QCOMPARE(s->zeb().machine.acc(), std::optional<std::int32_t>(42));
+        QCOMPARE(s->zeb().machine().acc(), std::optional<std::int32_t>(42));
         QVERIFY(viewChild("CmdRun")->isEnabled());
     }
 
@@ -129,8 +129,8 @@ class MachineViewSessionTest : public QObject, SessionFixture {
 
     void closingTheMainWindowDuringAViewRunEndsTheProgram() {
         QFETCH(bool, inAWait);
-        s->zeb().machine.setOperatorText(0, "7");
-        s->zeb().machine.setOperandText(0, "0");
+        s->zeb().machine().setOperatorText(0, "7");
+        s->zeb().machine().setOperandText(0, "0");
         trigger("mnFullMachine");
         static_cast<QCheckBox*>(viewChild("ChkWait"))->setChecked(true);
         struct CloseAtFirstWait : machineview::MachineViewObserver {
@@ -149,9 +149,9 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         view().model()->display().removeObserver(&closer);
         QCOMPARE(quits, 1);
         QCOMPARE(closer.waits, inAWait ? 1 : 0);
-        QVERIFY(!s->zeb().machine.running());
+        QVERIFY(!s->zeb().machine().running());
         QVERIFY(!view().window()->isVisible());
-        QCOMPARE(s->zeb().machine.viewMode(), ViewMode::Normal);
+        QCOMPARE(s->zeb().machine().viewMode(), ViewMode::Normal);
     }
 };
 

@@ -64,7 +64,7 @@ class MachineViewWindowTest : public QObject {
     int intervalDialogs_ = 0;
     bool mainBlocked_ = false;
 
-    Machine& machine() { return zeb_->machine; }
+    Machine& machine() { return zeb_->machine(); }
     MachineViewModel& model() { return *windows_->model(); }
     MachineViewWindow& window() { return *windows_->window(); }
     template <typename W = QWidget> W* child(const char* name) {
@@ -136,7 +136,7 @@ class MachineViewWindowTest : public QObject {
     }
 
     void openingFromHexadecimalLeavesDecimalAndHidesTheMainWindow() {
-        zeb_->stack.toggleInterruptDisplay();
+        zeb_->stack().toggleInterruptDisplay();
         bases_->changeBase(NumberBase::Hexadecimal);
         load({{0, "1", "1A"}, {26, "", "FF"}});
         windows_->open();
@@ -144,8 +144,8 @@ class MachineViewWindowTest : public QObject {
         QVERIFY(window().isVisible());
         QVERIFY(!main_->isVisible());
         QVERIFY(mainBlocked_);
-        QVERIFY(!zeb_->display.get(Flag::KeyboardVisible));
-        QVERIFY(zeb_->display.get(Flag::InterruptsChecked));
+        QVERIFY(!zeb_->display().get(Flag::KeyboardVisible));
+        QVERIFY(zeb_->display().get(Flag::InterruptsChecked));
         auto* memory = child<QTableWidget>("GridMemory");
         window().refresh();
         QCOMPARE(memory->item(0, 2)->text(), QStringLiteral("26"));

@@ -129,14 +129,14 @@ TEST(MachineViewModel, CancelEndsTheWaitAndTheViewsSteps) {
 TEST(MachineViewModel, CancelledWhileRunPreparesNoRunStarts) {
     ViewRig r;
     r.Program({{0, "7", "0"}});
-    r.zeb.pacing.setEnabled(true);
+    r.zeb.pacing().setEnabled(true);
     // Cancelled (or the program ended) in the first pause of Run.
     r.host.onYield = [&] {
         r.bit.cancel();
         r.host.onYield = nullptr;
     };
     int executed = 0;
-    r.zeb.run.setAfterInstruction([&](Opcode) {
+    r.zeb.run().setAfterInstruction([&](Opcode) {
         if (++executed == 5) r.m.stopRun();
     });
     r.bit.run();
@@ -149,7 +149,7 @@ TEST(MachineViewModel, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
     r.bit.display().setWaitForContinue(false);
     r.m.setWaitInterval(2);
     r.host.onWait = [&] {
-        const auto now = Host::Clock::now();
+        const auto now = EventPump::Clock::now();
         ASSERT_TRUE(r.host.waitDeadline.has_value());
         EXPECT_GT(*r.host.waitDeadline, now + std::chrono::seconds(1));
         EXPECT_LE(*r.host.waitDeadline, now + std::chrono::seconds(2));
