@@ -37,7 +37,7 @@ template <class Load> void RunProgram(benchmark::State& state, Load load) {
     zeb.pacing().setEnabled(false);
     if (state.range(0) >= 0) {
         zeb.pacing().setEnabled(true);
-        zeb.machine().setSpeed(10);
+        zeb.machine().runState().setSpeed(10);
         zeb.history().setRecording(state.range(0) == 1);
     }
     long executed = 0;

@@ -51,8 +51,8 @@ struct ViewRig {
         zeb.display().set(Flag::StatusRegisterShown, true);
         windows.open();
         (void)QTest::qWaitForWindowExposed(windows.window());
-        m.setSpeed(10);
-        m.setWaitInterval(0);
+        m.runState().setSpeed(10);
+        m.view().setWaitInterval(0);
         button<QCheckBox>("ChkWait")->setChecked(waitForContinue);
     }
     template <typename W = QPushButton> W* button(const char* name) {

@@ -87,12 +87,12 @@ void BatchRun::displayChanged(DisplayItem item, int index) {
 void BatchRun::afterInstruction(Zeb& zeb, Opcode op) {
     if (inputExhausted_) return; // the INP that found no input did not complete
     ++steps_;
-    if (op == Opcode::Halt && !zeb.machine().hasError()) halted_ = true;
+    if (op == Opcode::Halt && !zeb.machine().runState().hasError()) halted_ = true;
     for (; nextKey_ < keys_.size() && keys_[nextKey_].step <= steps_; ++nextKey_)
         zeb.stack().pressKey(keys_[nextKey_].index);
-    if (steps_ >= options_.maxSteps && zeb.machine().running()) {
+    if (steps_ >= options_.maxSteps && zeb.machine().runState().running()) {
         limitReached_ = true;
-        zeb.machine().stopRun();
+        zeb.machine().runState().stopRun();
     }
 }
 
@@ -165,7 +165,7 @@ int BatchRun::execute() {
     }
     const long before = messages_;
     files.load(options_.program);
-    if (messages_ != before || m.currentFileName() != options_.program) {
+    if (messages_ != before || m.view().currentFileName() != options_.program) {
         writeEnd(zeb, RunEnd::Load);
         return static_cast<int>(RunEnd::Load);
     }
@@ -179,7 +179,7 @@ int BatchRun::execute() {
     // The start Back must come back to: after the assembling a run does first.
     std::optional<MachineSnapshot> start;
     if (options_.backCheck) {
-        if (m.mnemonicsShown()) assembler.assembleAll();
+        if (m.view().mnemonicsShown()) assembler.assembleAll();
         start = MachineSnapshot::of(m, zeb.stack());
     }
     zeb.run().run();
@@ -187,7 +187,7 @@ int BatchRun::execute() {
     RunEnd how = RunEnd::Halt;
     if (inputExhausted_)
         how = RunEnd::Input;
-    else if (m.hasError())
+    else if (m.runState().hasError())
         how = RunEnd::Error;
     else if (halted_)
         how = RunEnd::Halt;

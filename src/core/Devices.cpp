@@ -9,7 +9,7 @@ bool Devices::input() {
     while (text.empty()) {
         std::optional<std::string> entered = machine_.host().numbers().askNumber();
         if (!entered) {
-            machine_.stopRun();
+            machine_.runState().stopRun();
             return false;
         }
         text = std::move(*entered);
@@ -36,7 +36,7 @@ bool Devices::input() {
 
 void Devices::output() {
     const std::string& acc = machine_.registerText(Register::Acc);
-    machine_.runLog().append("OUTPUT: " + acc);
+    machine_.runState().runLog().append("OUTPUT: " + acc);
     const std::int32_t value = signedValue(machine_.accOrZero());
     const std::string line = plainText(value);
     printLine(line);

@@ -71,19 +71,19 @@ void CellClipboard::clearMemoryNow() {
 }
 
 void CellClipboard::clearAll() {
-    if (!m_.host().commands().allows({Command::ClearMemory}) || m_.running()) return;
+    if (!m_.host().commands().allows({Command::ClearMemory}) || m_.runState().running()) return;
     // During the guided demonstration the memory is cleared whatever the answer.
-    const bool ok = askToClear() || m_.demoMode();
+    const bool ok = askToClear() || m_.view().demoMode();
     if (ok) clearMemoryNow();
     m_.clearCellColours();
     editor_.selectOperator(0);
 }
 
 void CellClipboard::newProgram() {
-    if (m_.running()) return;
+    if (m_.runState().running()) return;
     if (askToClear()) {
         clearMemoryNow();
-        m_.setCurrentFileName({});
+        m_.view().setCurrentFileName({});
     }
     m_.clearCellColours();
 }

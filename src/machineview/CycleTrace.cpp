@@ -9,7 +9,7 @@ CycleTrace::CycleTrace(Zeb& zeb, BaseSwitch& bases, Assembler& assembler, std::o
     prepareMachineForView(zeb.machine(), bases, assembler);
     model_.open();
     model_.display().setWaitForContinue(false);
-    zeb.machine().setWaitInterval(0);
+    zeb.machine().view().setWaitInterval(0);
 }
 
 } // namespace zeb::machineview

@@ -27,7 +27,7 @@ class HandTransfers {
     void clickInstructionDecoder();
 
   private:
-    bool busy() const { return m_.running(); }
+    bool busy() const { return m_.runState().running(); }
     void tell(Icon icon, std::string_view text);
     void readOverBus(ViewField field, Gateway gateway, std::string_view notConnected);
     void readInstruction(std::string_view notConnected);

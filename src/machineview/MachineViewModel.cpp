@@ -31,7 +31,7 @@ void MachineViewModel::open() {
     for (Gateway g : {Gateway::ProgramCounter, Gateway::AddressDecoder, Gateway::InstructionOperand,
                       Gateway::Accumulator, Gateway::LoadStore})
         display_.setOpen(g, false);
-    m_.setViewMode(ViewMode::MachineView);
+    m_.view().setViewMode(ViewMode::MachineView);
     for (ViewField f :
          {ViewField::InstructionRegister, ViewField::OperandRegister, ViewField::ProgramCounter,
           ViewField::Accumulator, ViewField::GeneralPurpose})
@@ -107,7 +107,7 @@ void MachineViewModel::showClockCycle(int picture) {
 }
 
 void MachineViewModel::run() {
-    if (m_.running()) return;
+    if (m_.runState().running()) return;
     // A run just stopped may still be finishing its instruction: Run then
     // starts the new run once that one has unwound, never inside it.
     if (runUnderWay_) {
@@ -119,7 +119,7 @@ void MachineViewModel::run() {
         runRequested_ = false;
         startRun();
         if (std::exchange(backRequested_, false) && active()) undoLastInstruction();
-    } while (runRequested_ && active() && !m_.running());
+    } while (runRequested_ && active() && !m_.runState().running());
     runUnderWay_ = false;
     runRequested_ = false;
     if (active()) display_.setEnabled(ViewControl::BackButton, !zeb_.history().empty());
@@ -148,12 +148,12 @@ void MachineViewModel::stop() {
     display_.setEnabled(ViewControl::RunButton, true);
     display_.setEnabled(ViewControl::ContinueButton, false);
     display_.setEnabled(ViewControl::StopButton, false);
-    m_.stopRun();
+    m_.runState().stopRun();
     display_.setEnabled(ViewControl::WaitCheckBox, true);
 }
 
 void MachineViewModel::continueRun() {
-    m_.setContinueRequested(true);
+    m_.view().setContinueRequested(true);
     display_.setEnabled(ViewControl::ContinueButton, false);
 }
 
@@ -194,9 +194,9 @@ void MachineViewModel::showBetweenInstructions() {
 }
 
 void MachineViewModel::cancel() {
-    m_.setViewMode(ViewMode::Normal);
-    m_.stopRun();
-    m_.setContinueRequested(true);
+    m_.view().setViewMode(ViewMode::Normal);
+    m_.runState().stopRun();
+    m_.view().setContinueRequested(true);
     chart_.hideWithView();
 }
 
@@ -262,7 +262,7 @@ void MachineViewModel::onPCToAddressDecoder() {
 void MachineViewModel::onMemoryToInstructionRegister() {
     if (!active()) return;
     perform(Step::MemoryToInstruction, [this] {
-        const int a = m_.currentAddress();
+        const int a = m_.runState().currentAddress();
         display_.setText(ViewField::InstructionRegister,
                          signedText(m_.operatorValue(a).value_or(0)));
         display_.setText(ViewField::OperandRegister, signedText(m_.operandValue(a).value_or(0)));

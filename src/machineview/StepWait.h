@@ -15,7 +15,7 @@ class StepWait {
     // started from the view stops.
     bool wait();
     // Whether a run goes on: running, and no error reported.
-    bool runGoesOn() const { return m_.running() && !m_.hasError(); }
+    bool runGoesOn() const { return m_.runState().running() && !m_.runState().hasError(); }
 
     void startTimer();
     // The step timer's tick.

@@ -27,7 +27,7 @@ void MainShell::startUp() {
     programDirectory_ = windows_.programDirectory();
     helpFile_ = programDirectory_ + "/zeb.hlp";
     windows_.layOutMainWindow();
-    zeb_.machine().setCurrentFileName({});
+    zeb_.machine().view().setCurrentFileName({});
     zeb_.display().set(Flag::SaveEnabled, false);
     zeb_.display().setStatusText({});
     // Module variables, registers and no highlighted cell.
@@ -56,7 +56,7 @@ void MainShell::toggleStackPointer() {
 std::string MainShell::statusTextOf(ShellControl control) {
     switch (control) {
     case ShellControl::Background:
-        return zeb_.machine().currentFileName();
+        return zeb_.machine().view().currentFileName();
     case ShellControl::Accumulator:
         return "Accumulator: " + zeb_.machine().accumulatorBinary();
     case ShellControl::StatusRegister:
@@ -92,7 +92,7 @@ void MainShell::exitProgram() {
     exiting_ = true;
     // A run in progress ends after its current instruction; an input window
     // that waits gives up its number.
-    zeb_.machine().stopRun();
+    zeb_.machine().runState().stopRun();
     for (int f = static_cast<int>(WindowId::About); f <= static_cast<int>(WindowId::Main); ++f) {
         try {
             windows_.unload(static_cast<WindowId>(f));

@@ -35,7 +35,7 @@ TEST(Input, AbandonedWhenTheProgramEnds) {
     r.Program({{0, "11", ""}, {1, "0", ""}});
     r.zeb.run().run();
     EXPECT_EQ(r.host.inputBoxes, 1);
-    EXPECT_FALSE(r.m.running());
+    EXPECT_FALSE(r.m.runState().running());
     EXPECT_EQ(r.PC(), "     0");
 }
 
@@ -63,13 +63,13 @@ TEST(Output, SignedValuesOnThePrinterAndTheFieldInTheLog) {
     r.m.changeAcc(32770);
     r.zeb.run().step();
     EXPECT_EQ(r.zeb.display().printerLine(1), "-2");
-    EXPECT_EQ(r.m.runLog().lines().at(0), "OUTPUT:  32770");
+    EXPECT_EQ(r.m.runState().runLog().lines().at(0), "OUTPUT:  32770");
     r.bases.changeBase(NumberBase::Hexadecimal);
     r.m.changePC(0);
     r.zeb.run().step();
     EXPECT_EQ(r.zeb.display().printerLine(1), "-2");
     EXPECT_EQ(r.zeb.display().printerLine(2), "-2");
-    EXPECT_EQ(r.m.runLog().lines().at(1), "OUTPUT:   8002");
+    EXPECT_EQ(r.m.runState().runLog().lines().at(1), "OUTPUT:   8002");
 }
 
 TEST(Output, RunLogWrapsAfterNinetyNine) {
@@ -81,7 +81,7 @@ TEST(Output, RunLogWrapsAfterNinetyNine) {
         r.zeb.run().step();
     }
     // The hundredth line starts the log again: the file keeps only that one.
-    EXPECT_EQ(r.m.runLog().lines(), std::vector<std::string>{"OUTPUT:    100"});
+    EXPECT_EQ(r.m.runState().runLog().lines(), std::vector<std::string>{"OUTPUT:    100"});
 }
 
 TEST(Output, PaperFeedScrollsUp) {

@@ -32,7 +32,7 @@ struct Replay {
         r.zeb.run().setAfterInstruction([this](Opcode) {
             const int n = steps + executed;
             if (n % 7 == 3) r.zeb.stack().pressKey(n % 37);
-            if (++executed >= limit) r.m.stopRun();
+            if (++executed >= limit) r.m.runState().stopRun();
         });
         start = snapshot();
     }
@@ -140,7 +140,7 @@ TEST(Back, KeepsTheNewestInstructionsWithinItsBudget) {
     r.zeb.history().setBudget(64 * 1024);
     int executed = 0;
     r.zeb.run().setAfterInstruction([&](Opcode) {
-        if (++executed == 200000) r.m.stopRun();
+        if (++executed == 200000) r.m.runState().stopRun();
     });
     r.zeb.run().run();
     EXPECT_LE(r.zeb.history().bytes(), 64u * 1024);

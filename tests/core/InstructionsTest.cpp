@@ -41,7 +41,7 @@ TEST_P(OneStep, LeavesRegistersAndReports) {
     EXPECT_EQ(Trimmed(r.PC()), c.pcAfter);
     EXPECT_EQ(r.host.texts(), c.reports);
     EXPECT_EQ(r.m.registerText(Register::Status), c.status);
-    EXPECT_EQ(r.m.hasError(), !c.reports.empty());
+    EXPECT_EQ(r.m.runState().hasError(), !c.reports.empty());
     if (c.cellAfter.address >= 0) {
         EXPECT_EQ(r.m.operatorText(c.cellAfter.address), c.cellAfter.op);
         EXPECT_EQ(r.m.operandText(c.cellAfter.address), c.cellAfter.opd);

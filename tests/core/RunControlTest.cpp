@@ -23,14 +23,14 @@ TEST(Run, CountingLoopPrintsAndHalts) {
     r.zeb.preferences().hasSoundCard = true;
     CountingLoop(r);
     r.zeb.run().run();
-    EXPECT_FALSE(r.m.running());
+    EXPECT_FALSE(r.m.runState().running());
     EXPECT_EQ(r.PC(), "    10");
     EXPECT_EQ(r.m.operatorColour(10), kYellow);
     EXPECT_TRUE(r.host.messages.empty());
     EXPECT_EQ(r.zeb.display().printerLine(1), "1");
     EXPECT_EQ(r.zeb.display().printerLine(4), "4");
-    EXPECT_EQ(r.m.runLog().size(), 9);
-    EXPECT_EQ(r.m.runLog().lines().at(0), "OUTPUT:      9");
+    EXPECT_EQ(r.m.runState().runLog().size(), 9);
+    EXPECT_EQ(r.m.runState().runLog().lines().at(0), "OUTPUT:      9");
     EXPECT_EQ(r.host.sounds.size(), 40u); // 39 steps and the honk
     EXPECT_EQ(r.host.sounds.back(), "honk.wav");
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
@@ -39,12 +39,12 @@ TEST(Run, CountingLoopPrintsAndHalts) {
 TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     Rig r;
     r.Program({{0, "ION", ""}, {1, "HLT", ""}});
-    r.m.setMnemonicsShown(true);
+    r.m.view().setMnemonicsShown(true);
     r.zeb.display().set(Flag::MnemonicsChecked, true);
     r.m.setRegisterText(Register::Status, "3");
     r.zeb.run().run();
     EXPECT_EQ(r.m.operatorText(0), "14");
-    EXPECT_TRUE(!r.m.mnemonicsShown());
+    EXPECT_TRUE(!r.m.view().mnemonicsShown());
     EXPECT_FALSE(r.zeb.display().get(Flag::MnemonicsChecked));
     EXPECT_EQ(r.m.registerText(Register::Status),
               "0"); // ION is ignored without the Keyboard window
@@ -70,7 +70,7 @@ TEST(Run, EndsOnReportsAndIllegalCodes) {
         r.zeb.run().run();
         EXPECT_EQ(r.PC(), c.pc);
         EXPECT_EQ(r.host.texts(), c.reports);
-        EXPECT_FALSE(r.m.running());
+        EXPECT_FALSE(r.m.runState().running());
     }
 }
 
@@ -101,7 +101,7 @@ TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
         if (++yields == 2500) r.zeb.run().stop();
     };
     r.zeb.run().run();
-    EXPECT_FALSE(r.m.running());
+    EXPECT_FALSE(r.m.runState().running());
     EXPECT_TRUE(r.host.messages.empty());
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
     // One instruction costs four pauses of 1001 yields; the stop came in the third instruction.
@@ -143,23 +143,23 @@ TEST(Run, TheCommandFilterCanRefuse) {
     zeb.run().step();
     zeb.run().run();
     EXPECT_TRUE(host.sounds.empty());
-    EXPECT_EQ(zeb.machine().currentAddress(), 0);
+    EXPECT_EQ(zeb.machine().runState().currentAddress(), 0);
     EXPECT_TRUE(zeb.display().get(Flag::MenusEnabled));
 }
 
 TEST(Interval, StaysWithinZeroToSixty) {
     Rig r;
-    r.m.setWaitInterval(2);
+    r.m.view().setWaitInterval(2);
     WaitIntervalSetting w(r.m);
     w.refresh();
     EXPECT_EQ(w.label(), "2 seconds");
     for (int i = 0; i < 5; ++i)
         w.decrease();
-    EXPECT_EQ(r.m.waitInterval(), 0);
+    EXPECT_EQ(r.m.view().waitInterval(), 0);
     EXPECT_EQ(w.label(), "0 seconds");
     for (int i = 0; i < 70; ++i)
         w.increase();
-    EXPECT_EQ(r.m.waitInterval(), 60);
+    EXPECT_EQ(r.m.view().waitInterval(), 60);
     EXPECT_EQ(w.label(), "60 seconds");
 }
 

@@ -132,7 +132,7 @@ TEST(Demonstration, StartingDisablesTheMenusAndShowsTheFirstEntry) {
     DemoRig r;
     r.demo.start();
     EXPECT_TRUE(r.demo.running());
-    EXPECT_TRUE(r.m.demoMode());
+    EXPECT_TRUE(r.m.view().demoMode());
     EXPECT_FALSE(r.menusEnabled());
     EXPECT_EQ(r.demo.index(), 1);
     ASSERT_EQ(r.view.shown.size(), 1u);
@@ -236,7 +236,7 @@ TEST(Demonstration, CancelKeepsWhatWasEnteredAndStartingAgainBeginsAtTheFirstEnt
     EXPECT_EQ(r.m.operatorText(0), "1");
     EXPECT_EQ(r.m.operandText(0), "11");
     r.demo.cancel();
-    EXPECT_FALSE(r.m.demoMode());
+    EXPECT_FALSE(r.m.view().demoMode());
     EXPECT_TRUE(r.menusEnabled());
     EXPECT_FALSE(r.view.visible);
     EXPECT_EQ(r.memory(), entered);

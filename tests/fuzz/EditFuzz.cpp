@@ -22,7 +22,7 @@ class Session {
   public:
     Session(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {
         r_.zeb.run().setAfterInstruction([this](zeb::Opcode) {
-            if (++steps_ % 200 == 0) r_.m.stopRun();
+            if (++steps_ % 200 == 0) r_.m.runState().stopRun();
         });
     }
 
@@ -129,7 +129,8 @@ class Session {
         if (r_.host.messages.size() != reports) return;
 
         zeb::test::Rig again;
-        if (m.base() == NumberBase::Hexadecimal) again.bases.changeBase(NumberBase::Hexadecimal);
+        if (m.view().base() == NumberBase::Hexadecimal)
+            again.bases.changeBase(NumberBase::Hexadecimal);
         // Loaded as numbers: a code without a mnemonic (typed as 100, say)
         // cannot be shown while mnemonics are.
         zeb::ProgramFileCommands reloader(again.m, again.assembler, again.bases, fs_);

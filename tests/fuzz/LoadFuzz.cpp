@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         r.host.inputs.push_back(std::to_string(i * 9999));
     long steps = 0;
     r.zeb.run().setAfterInstruction([&](zeb::Opcode) {
-        if (++steps == 2000) r.m.stopRun();
+        if (++steps == 2000) r.m.runState().stopRun();
         if (steps % 7 == 0) r.zeb.stack().pressKey(static_cast<int>(steps % 37));
     });
     r.zeb.run().run();

@@ -165,7 +165,7 @@ class AccessibilityTest : public QObject, SessionFixture {
         focusGrid();
         const auto spy = listen();
         QTest::keyClick(&mainWindow(), Qt::Key_F5);
-        QVERIFY(!s->zeb().machine().running());
+        QVERIFY(!s->zeb().machine().runState().running());
         QCOMPARE(spoken(child(QStringLiteral("runicon")), QAccessible::Description),
                  QStringLiteral("Program halted at 10"));
         // Every printed line is heard, alone or in a summary, before the halt.

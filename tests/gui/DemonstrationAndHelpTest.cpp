@@ -209,9 +209,9 @@ class DemonstrationAndHelpTest : public QObject, SessionFixture {
         click(QStringLiteral("Command2"));
         QVERIFY(!window().isVisible());
         QVERIFY(menusEnabled());
-        QVERIFY(!s->zeb().machine().demoMode());
+        QVERIFY(!s->zeb().machine().view().demoMode());
         qInfo("walk clicked through in %lld ms, of which the run at speed %d took %lld ms",
-              static_cast<long long>(clock.elapsed()), s->zeb().machine().speed(),
+              static_cast<long long>(clock.elapsed()), s->zeb().machine().runState().speed(),
               static_cast<long long>(runTime));
 
         // Afterwards every control works again, typing too.

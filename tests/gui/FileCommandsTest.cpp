@@ -121,8 +121,8 @@ class FileCommandsTest : public QObject, SessionFixture {
                  click(child("runicon"));
              },
              [this, register_] {
-                 return !s->zeb().machine().running() && register_("pcicon") == "    10" &&
-                        paper(1) == "1";
+                 return !s->zeb().machine().runState().running() &&
+                        register_("pcicon") == "    10" && paper(1) == "1";
              }},
             {"printicon", [this] { click(child("printicon")); },
              [this] { return paper(1).isEmpty() && paper(2) == "1"; }},
@@ -160,7 +160,7 @@ class FileCommandsTest : public QObject, SessionFixture {
             {"clearicon", [this] { click(child("clearicon")); },
              [this] { return text("Operator", 0).isEmpty(); }},
             {"MnuNew", [this] { trigger("MnuNew"); },
-             [this] { return s->zeb().machine().currentFileName().empty(); }},
+             [this] { return s->zeb().machine().view().currentFileName().empty(); }},
         };
         for (const auto& row : rows) {
             row.use();

@@ -210,7 +210,7 @@ class MainWindowTest : public QObject, SessionFixture {
         // one at a time afterwards.
         fast();
         bool enabledDuringRun = true;
-        when([this] { return s->zeb().machine().running() && paper(2) == "5"; },
+        when([this] { return s->zeb().machine().runState().running() && paper(2) == "5"; },
              [&, back] {
                  enabledDuringRun = back->isEnabled();
                  click(QStringLiteral("halticon"));
@@ -265,12 +265,15 @@ class MainWindowTest : public QObject, SessionFixture {
         QVERIFY(keyboard->isVisible());
         fast();
         bool onTopDuringRun = false;
-        when([this] { return s->zeb().machine().running() && panel("pcicon") == "     1"; },
-             [&, keyboard] {
-                 onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-                 QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
-                                   Qt::LeftButton);
-             });
+        when(
+            [this] {
+                return s->zeb().machine().runState().running() && panel("pcicon") == "     1";
+            },
+            [&, keyboard] {
+                onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
+                                  Qt::LeftButton);
+            });
         click(QStringLiteral("runicon"));
         QVERIFY(onTopDuringRun);
         QVERIFY(!keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -336,9 +339,10 @@ class MainWindowTest : public QObject, SessionFixture {
     void exitDuringARun() {
         enter({{0, {7}, {0}}});
         fast();
-        when([this] { return s->zeb().machine().running(); }, [this] { mainWindow().close(); });
+        when([this] { return s->zeb().machine().runState().running(); },
+             [this] { mainWindow().close(); });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb().machine().running());
+        QVERIFY(!s->zeb().machine().runState().running());
         QCOMPARE(quits, 1);
         QVERIFY(!mainWindow().isVisible());
         QVERIFY(messages.empty());
@@ -356,7 +360,7 @@ class MainWindowTest : public QObject, SessionFixture {
                  mainWindow().close();
              });
         click(QStringLiteral("runicon"));
-        QVERIFY(!s->zeb().machine().running());
+        QVERIFY(!s->zeb().machine().runState().running());
         QVERIFY(blocked);
         QVERIFY(!input->isVisible());
         QCOMPARE(quits, 1);

@@ -121,7 +121,7 @@ class MonkeyTest : public QObject, SessionFixture {
     // Clicks rare enough that loops run for a while: a click at most
     // instructions would end nearly every run within a few dozen.
     void duringRun() {
-        if (!s->zeb().machine().running()) {
+        if (!s->zeb().machine().runState().running()) {
             runTicks = 0;
             return;
         }
@@ -179,7 +179,8 @@ class MonkeyTest : public QObject, SessionFixture {
 
         for (int i = 0; i < actions; ++i) {
             act();
-            if (s->zeb().machine().running()) qFatal("a run outlived its click (seed %u)", seed);
+            if (s->zeb().machine().runState().running())
+                qFatal("a run outlived its click (seed %u)", seed);
         }
         for (int a = 0; a < kMemorySize; ++a)
             outcome.memory += text("Operator", a) + QLatin1Char('|') + text("Operand", a) + ';';

@@ -40,7 +40,7 @@ class ProgramFileArgumentTest : public QObject, SessionFixture {
         QVERIFY2(messages.empty(), messages.empty() ? "" : messages[0].c_str());
         QCOMPARE(text("Operator", 1), QStringLiteral("9"));
         QCOMPARE(text("Operand", 11), QStringLiteral("9"));
-        QCOMPARE(QString::fromStdString(s->zeb().machine().currentFileName()),
+        QCOMPARE(QString::fromStdString(s->zeb().machine().view().currentFileName()),
                  QFileInfo(path).absoluteFilePath());
         QVERIFY(mainWindow().action(QStringLiteral("MnuSave"))->isEnabled());
     }

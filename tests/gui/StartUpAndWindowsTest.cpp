@@ -122,7 +122,7 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         mainWindow().controls().speedSlider->setValue(10);
         bool stoppedByKey = false;
         QTimer::singleShot(50, this, [&] {
-            stoppedByKey = s->zeb().machine().running();
+            stoppedByKey = s->zeb().machine().runState().running();
             press(target, Qt::Key_F5, Qt::ShiftModifier);
         });
         // Should the key do nothing, the run ends all the same.
@@ -133,7 +133,7 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         press(target, Qt::Key_F5);
         QVERIFY(guard.isActive());
         QVERIFY(stoppedByKey);
-        QVERIFY(!s->zeb().machine().running());
+        QVERIFY(!s->zeb().machine().runState().running());
         QCOMPARE(registerText("pcicon"), QStringLiteral("     1"));
     }
 
@@ -159,7 +159,7 @@ class StartUpAndWindowsTest : public QObject, SessionFixture {
         const int before = speed->value();
         press(speed, Qt::Key_Left);
         QCOMPARE(speed->value(), before - 1);
-        QCOMPARE(s->zeb().machine().speed(), before - 1);
+        QCOMPARE(s->zeb().machine().runState().speed(), before - 1);
         // A typed digit still goes to the current memory field.
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
         QCOMPARE(text("Operator", 0), QStringLiteral("5"));

@@ -41,7 +41,7 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         QVERIFY(view().window()->isVisible());
         QVERIFY(!mainWindow().isVisible());
         QVERIFY(mainWindow().inputBlocked());
-        QCOMPARE(s->zeb().machine().base(), NumberBase::Decimal);
+        QCOMPARE(s->zeb().machine().view().base(), NumberBase::Decimal);
         QCOMPARE(s->zeb().machine().operandText(0), std::string("26"));
         QVERIFY(!s->zeb().display().get(Flag::KeyboardVisible));
         QVERIFY(mainWindow().action(QStringLiteral("MnuInterrupts"))->isChecked());
@@ -53,7 +53,7 @@ class MachineViewSessionTest : public QObject, SessionFixture {
 
     void waitFixedPeriodsChangesTheIntervalInTheWaitIntervalWindow() {
         trigger("mnFullMachine");
-        const int before = s->zeb().machine().waitInterval();
+        const int before = s->zeb().machine().view().waitInterval();
         bool shown = false;
         QTimer::singleShot(0, [&] {
             views::WaitIntervalDialog& interval = s->waitIntervalDialog();
@@ -65,7 +65,7 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         });
         view().window()->findChild<QAction*>(QStringLiteral("MnFixedPeriods"))->trigger();
         QVERIFY(shown);
-        QCOMPARE(s->zeb().machine().waitInterval(), before + 1);
+        QCOMPARE(s->zeb().machine().view().waitInterval(), before + 1);
     }
 
     // INP during a view run: the number is typed on the Input window's keys.
@@ -75,8 +75,8 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         s->zeb().machine().setOperatorText(1, "0");
         s->zeb().machine().setOperandText(1, "0");
         trigger("mnFullMachine");
-        s->zeb().machine().setWaitInterval(0);
-        s->zeb().machine().setSpeed(10);
+        s->zeb().machine().view().setWaitInterval(0);
+        s->zeb().machine().runState().setSpeed(10);
         views::InputWindow& input = s->inputWindow();
         bool answered = false;
         QTimer poll;
@@ -149,9 +149,9 @@ class MachineViewSessionTest : public QObject, SessionFixture {
         view().model()->display().removeObserver(&closer);
         QCOMPARE(quits, 1);
         QCOMPARE(closer.waits, inAWait ? 1 : 0);
-        QVERIFY(!s->zeb().machine().running());
+        QVERIFY(!s->zeb().machine().runState().running());
         QVERIFY(!view().window()->isVisible());
-        QCOMPARE(s->zeb().machine().viewMode(), ViewMode::Normal);
+        QCOMPARE(s->zeb().machine().view().viewMode(), ViewMode::Normal);
     }
 };
 

@@ -90,8 +90,8 @@ class MachineViewWindowTest : public QObject {
     void open(std::initializer_list<Cell> cells, bool waitForContinue) {
         load(cells);
         windows_->open();
-        machine().setWaitInterval(0);
-        machine().setSpeed(10);
+        machine().view().setWaitInterval(0);
+        machine().runState().setSpeed(10);
         child<QCheckBox>("ChkWait")->setChecked(waitForContinue);
     }
     void setGateway(const char* name, bool open) { child<QCheckBox>(name)->setChecked(open); }
@@ -140,7 +140,7 @@ class MachineViewWindowTest : public QObject {
         bases_->changeBase(NumberBase::Hexadecimal);
         load({{0, "1", "1A"}, {26, "", "FF"}});
         windows_->open();
-        QCOMPARE(machine().base(), NumberBase::Decimal);
+        QCOMPARE(machine().view().base(), NumberBase::Decimal);
         QVERIFY(window().isVisible());
         QVERIFY(!main_->isVisible());
         QVERIFY(mainBlocked_);
@@ -306,12 +306,12 @@ class MachineViewWindowTest : public QObject {
         model().display().removeObserver(&script);
         QCOMPARE(ending(), alone);
         QVERIFY(script.waits > waitsAlone / 2);
-        QVERIFY(!machine().running());
+        QVERIFY(!machine().runState().running());
     }
 
     void stopEndsAFixedPeriodAtOnce() {
         open({{0, "1", "5"}, {1, "0", "0"}}, false);
-        machine().setWaitInterval(30);
+        machine().view().setWaitInterval(30);
         AtEveryWait script;
         script.action = [&](int) { click("CmdStop"); };
         model().display().addObserver(&script);
@@ -352,8 +352,8 @@ class MachineViewWindowTest : public QObject {
         QVERIFY(main_->isVisible());
         QVERIFY(!mainBlocked_);
         QCOMPARE(repaints_, 1);
-        QCOMPARE(machine().viewMode(), ViewMode::Normal);
-        QVERIFY(!machine().running());
+        QCOMPARE(machine().view().viewMode(), ViewMode::Normal);
+        QVERIFY(!machine().runState().running());
         // The LDA under way was completed by the machine itself.
         QCOMPARE(reg(Register::Acc), QStringLiteral("0"));
         QCOMPARE(reg(Register::PC), QStringLiteral("1"));
@@ -388,10 +388,10 @@ class MachineViewWindowTest : public QObject {
         QVERIFY(!window().isVisible());
         QVERIFY(main_->isVisible());
         QVERIFY(!mainBlocked_);
-        QCOMPARE(machine().viewMode(), ViewMode::Normal);
+        QCOMPARE(machine().view().viewMode(), ViewMode::Normal);
         // Opening again prepares the view again.
         windows_->open();
-        QCOMPARE(machine().viewMode(), ViewMode::MachineView);
+        QCOMPARE(machine().view().viewMode(), ViewMode::MachineView);
         QVERIFY(window().isVisible());
     }
 
@@ -404,7 +404,7 @@ class MachineViewWindowTest : public QObject {
         QStringList stack;
         AtEveryWait script;
         script.action = [&](int) { stack << text("PnlSP"); };
-        machine().setWaitInterval(0);
+        machine().view().setWaitInterval(0);
         model().display().addObserver(&script);
         click("CmdRun");
         model().display().removeObserver(&script);
@@ -579,7 +579,7 @@ class MachineViewWindowTest : public QObject {
         model().display().removeObserver(&script);
         QCOMPARE(script.waits, 5);
         QVERIFY(!window().isVisible());
-        QVERIFY(!machine().running());
+        QVERIFY(!machine().runState().running());
     }
 };
 

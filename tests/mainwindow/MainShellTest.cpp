@@ -58,7 +58,7 @@ TEST(MainShell, StartUpRunsInOrderAndLeavesTheMachineAtRest) {
     const Machine& m = r.zeb.machine();
     EXPECT_EQ(m.registerText(Register::Acc), "     0");
     EXPECT_EQ(m.registerText(Register::PC), "     0");
-    EXPECT_EQ(m.speed(), 5);
+    EXPECT_EQ(m.runState().speed(), 5);
     EXPECT_TRUE(r.zeb.preferences().soundOn);
     EXPECT_EQ(r.zeb.preferences().highlightColour, kRed);
     EXPECT_EQ(r.zeb.display().statusText(), "");
@@ -109,7 +109,7 @@ TEST(MainShell, StatusTexts) {
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::Run), "Runs the current ZEB program");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::PrinterLines), "Printer paper");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::Background), "");
-    r.zeb.machine().setCurrentFileName("COUNT.ZEB");
+    r.zeb.machine().view().setCurrentFileName("COUNT.ZEB");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::Background), "COUNT.ZEB");
     // The accumulator's binary follows its changes while shown.
     r.shell.showStatusOf(ShellControl::Accumulator);
@@ -119,14 +119,14 @@ TEST(MainShell, StatusTexts) {
 
 TEST(MainShell, ProgramExitUnloadsEveryWindowInOrderAndEndsTheRun) {
     ShellRig r;
-    r.zeb.machine().startRun();
+    r.zeb.machine().runState().startRun();
     r.shell.exitProgram();
     std::vector<WindowId> order;
     for (int f = 0; f <= static_cast<int>(WindowId::Main); ++f)
         order.push_back(static_cast<WindowId>(f));
     EXPECT_EQ(r.windows.unloaded, order); // a failing window does not stop the others
     EXPECT_EQ(r.windows.log.back(), "quit");
-    EXPECT_FALSE(r.zeb.machine().running());
+    EXPECT_FALSE(r.zeb.machine().runState().running());
     EXPECT_TRUE(r.shell.exiting());
     r.shell.exitProgram();
     EXPECT_EQ(r.windows.unloaded.size(), order.size());

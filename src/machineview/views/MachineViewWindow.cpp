@@ -200,7 +200,7 @@ void MachineViewWindow::createGateways() {
         gateways_[static_cast<std::size_t>(g)] = c;
         connect(c, &QCheckBox::toggled, this, [this, gateway](bool checked) {
             // Running steps own the gateways; a click then changes nothing.
-            if (model_.zeb().machine().running())
+            if (model_.zeb().machine().runState().running())
                 requestRefresh();
             else
                 display_.setOpen(gateway, checked);

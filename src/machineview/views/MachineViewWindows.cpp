@@ -38,7 +38,7 @@ void MachineViewWindows::create() {
     if (setup_.attachHelpButton)
         setup_.attachHelpButton(window_->findChild<QAbstractButton*>(QStringLiteral("Command1")));
     // The view steps every two seconds until the student chooses otherwise.
-    setup_.zeb.machine().setWaitInterval(2);
+    setup_.zeb.machine().view().setWaitInterval(2);
 }
 
 void MachineViewWindows::open() {

@@ -123,7 +123,7 @@ QRect MainWindow::rowsAroundProgramCounter() const {
     // counts as 0.
     bool ok = false;
     const int pc = controls_.programCounterPanel->text().trimmed().toInt(
-        &ok, radix(models_.zeb.machine().base()));
+        &ok, radix(models_.zeb.machine().view().base()));
     const int at = ok && pc >= 0 && pc < kMemorySize ? pc : 0;
     // Two rows before it and five after it, within its column.
     const int column = at / 16, first = std::max(16 * column, at - 2),
@@ -170,11 +170,11 @@ void MainWindow::connectControls() {
             [&zeb] { zeb.stack().resetStackPointer(); });
 
     connect(c.runButton, &QPushButton::clicked, this, [this, &zeb] {
-        if (!zeb.machine().running()) runState_->runRequested();
+        if (!zeb.machine().runState().running()) runState_->runRequested();
         zeb.run().run();
     });
     connect(c.stepButton, &QPushButton::clicked, this, [this, &zeb] {
-        if (!zeb.machine().running()) runState_->stepRequested();
+        if (!zeb.machine().runState().running()) runState_->stepRequested();
         zeb.run().step();
     });
     connect(c.backButton, &QPushButton::clicked, this, [&zeb] { zeb.run().back(); });

@@ -71,7 +71,8 @@ void MainWindow::registerChanged(Register reg) {
     case Register::PC:
         c.programCounterPanel->setText(text);
         // Reset, or another program: how the last run ended is past.
-        if (models_.zeb.display().get(Flag::MenusEnabled) && !models_.zeb.machine().running())
+        if (models_.zeb.display().get(Flag::MenusEnabled) &&
+            !models_.zeb.machine().runState().running())
             runState_->forget();
         break;
     case Register::SP:
