@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -20,40 +19,19 @@ DemonstrationScript Built() {
 
 // What advances each entry: the command the student is told to give, or Next.
 using zeb::Command;
-using zeb::UserCommand;
-const std::optional<UserCommand> kNext;
-const std::optional<UserCommand> kSteps[] = {kNext,
-                                             kNext,
-                                             UserCommand{Command::ClearMemory},
-                                             UserCommand{Command::SelectOperator, 0},
-                                             UserCommand{Command::PressKey, 1},
-                                             UserCommand{Command::SelectOperand, 0},
-                                             UserCommand{Command::PressKey, 11},
-                                             UserCommand{Command::SelectOperand, 11},
-                                             UserCommand{Command::PressKey, 9},
-                                             UserCommand{Command::SelectOperator, 1},
-                                             UserCommand{Command::PressKey, 9},
-                                             UserCommand{Command::SelectOperand, 1},
-                                             UserCommand{Command::PressKey, 10},
-                                             UserCommand{Command::SelectOperator, 2},
-                                             UserCommand{Command::PressKey, 12},
-                                             UserCommand{Command::SelectOperator, 3},
-                                             UserCommand{Command::PressKey, 4},
-                                             UserCommand{Command::SelectOperand, 3},
-                                             UserCommand{Command::PressKey, 12},
-                                             UserCommand{Command::SelectOperator, 4},
-                                             UserCommand{Command::PressKey, 7},
-                                             UserCommand{Command::SelectOperand, 4},
-                                             UserCommand{Command::PressKey, 1},
-                                             UserCommand{Command::SelectOperator, 10},
-                                             UserCommand{Command::PressKey, 0},
-                                             UserCommand{Command::SelectOperand, 12},
-                                             UserCommand{Command::PressKey, 1},
-                                             UserCommand{Command::Run},
-                                             kNext,
-                                             UserCommand{Command::ResetProgramCounter},
-                                             kNext,
-                                             kNext};
+constexpr std::optional<Command> kNext;
+constexpr Command kClear = Command::ClearMemory, kOp = Command::SelectOperator,
+                  kOpd = Command::SelectOperand, kKey = Command::PressKey, kRun = Command::Run,
+                  kPC = Command::ResetProgramCounter;
+struct Step {
+    std::optional<Command> command;
+    int target;
+};
+constexpr Step kSteps[] = {
+    {kNext, 0}, {kNext, 0}, {kClear, 0}, {kOp, 0},  {kKey, 1},  {kOpd, 0}, {kKey, 11}, {kOpd, 11},
+    {kKey, 9},  {kOp, 1},   {kKey, 9},   {kOpd, 1}, {kKey, 10}, {kOp, 2},  {kKey, 12}, {kOp, 3},
+    {kKey, 4},  {kOpd, 3},  {kKey, 12},  {kOp, 4},  {kKey, 7},  {kOpd, 4}, {kKey, 1},  {kOp, 10},
+    {kKey, 0},  {kOpd, 12}, {kKey, 1},   {kRun, 0}, {kNext, 0}, {kPC, 0},  {kNext, 0}, {kNext, 0}};
 
 } // namespace
 
@@ -62,10 +40,12 @@ TEST(DemonstrationScript, HasThirtyTwoEntriesEachWaitingForOneClickOrForNext) {
     ASSERT_EQ(s.lastEntry(), 32);
     for (int i = 1; i <= 32; ++i) {
         SCOPED_TRACE(i);
-        const std::optional<UserCommand>& want = kSteps[i - 1];
-        EXPECT_EQ(s.entry(i).awaited, want);
+        const Step& want = kSteps[i - 1];
+        using Awaited = std::optional<zeb::UserCommand>;
+        EXPECT_EQ(s.entry(i).awaited,
+                  want.command ? Awaited(zeb::UserCommand{*want.command, want.target}) : Awaited());
         // Next only where no command moves on, and never on the last entry.
-        EXPECT_EQ(s.entry(i).nextEnabled, !want && i != 32);
+        EXPECT_EQ(s.entry(i).nextEnabled, !want.command && i != 32);
     }
 }
 

@@ -35,6 +35,12 @@ struct RecordingHelp : HelpViewer {
     std::vector<std::string> calls;
 };
 
+// Short names for the commands, to keep the tables short.
+constexpr Command kClear = Command::ClearMemory, kOp = Command::SelectOperator,
+                  kOpd = Command::SelectOperand, kKey = Command::PressKey, kRun = Command::Run,
+                  kStep = Command::Step, kStop = Command::Stop, kBack = Command::Back,
+                  kPC = Command::ResetProgramCounter;
+
 struct DemoRig {
     test::TestHost host;
     Zeb zeb{host};
@@ -71,32 +77,23 @@ struct DemoRig {
     void click(UserCommand c) {
         switch (c.command) {
         case Command::ClearMemory:
-            clipboard.clearAll();
-            break;
+            return clipboard.clearAll();
         case Command::SelectOperator:
-            editor.selectOperator(c.target);
-            break;
+            return editor.selectOperator(c.target);
         case Command::SelectOperand:
-            editor.selectOperand(c.target);
-            break;
+            return editor.selectOperand(c.target);
         case Command::PressKey:
-            editor.pressPad(c.target);
-            break;
+            return editor.pressPad(c.target);
         case Command::Run:
-            zeb.run().run();
-            break;
+            return zeb.run().run();
         case Command::Step:
-            zeb.run().step();
-            break;
+            return zeb.run().step();
         case Command::Stop:
-            zeb.run().stop();
-            break;
+            return zeb.run().stop();
         case Command::Back:
-            zeb.run().back();
-            break;
+            return zeb.run().back();
         case Command::ResetProgramCounter:
-            zeb.run().resetProgramCounter();
-            break;
+            return zeb.run().resetProgramCounter();
         }
     }
 
@@ -122,9 +119,7 @@ struct DemoRig {
 
 TEST(Demonstration, LetsEveryCommandThroughWhileItIsNotRunning) {
     DemoRig r;
-    for (Command c :
-         {Command::Run, Command::Step, Command::Stop, Command::Back, Command::ResetProgramCounter,
-          Command::ClearMemory, Command::SelectOperator, Command::SelectOperand, Command::PressKey})
+    for (Command c : {kRun, kStep, kStop, kBack, kPC, kClear, kOp, kOpd, kKey})
         EXPECT_TRUE(r.demo.allows({c, 42})) << static_cast<int>(c);
 }
 
@@ -149,32 +144,14 @@ TEST(Demonstration, OnlyTheNamedCommandWithTheNamedTargetPasses) {
         UserCommand command;
         bool passes;
     };
-    using C = Command;
-    const Case cases[] = {
-        {3, {C::ClearMemory}, true},
-        {3, {C::Run}, false},
-        {3, {C::ClearMemory, 1}, false},
-        {4, {C::SelectOperator, 0}, true},
-        {4, {C::SelectOperand, 0}, false},
-        {4, {C::SelectOperator, 1}, false},
-        {7, {C::PressKey, 11}, true},
-        {7, {C::PressKey, 10}, false},
-        {7, {C::PressKey, 12}, false},
-        {7, {C::SelectOperand, 11}, false},
-        {10, {C::SelectOperator, 1}, true},
-        {10, {C::SelectOperator, 0}, false},
-        {28, {C::Run}, true},
-        {28, {C::Step}, false},
-        {28, {C::Stop}, false},
-        {28, {C::Back}, false},
-        {30, {C::ResetProgramCounter}, true},
-        {30, {C::ResetProgramCounter, 1}, false},
-        {30, {C::Run}, false},
-        {1, {C::PressKey, 0}, false},
-        {29, {C::Run}, false},
-        {32, {C::ResetProgramCounter}, false},
-        {32, {C::SelectOperator, 0}, false},
-    };
+    const Case cases[] = {{3, {kClear}, true},    {3, {kRun}, false},     {3, {kClear, 1}, false},
+                          {4, {kOp, 0}, true},    {4, {kOpd, 0}, false},  {4, {kOp, 1}, false},
+                          {7, {kKey, 11}, true},  {7, {kKey, 10}, false}, {7, {kKey, 12}, false},
+                          {7, {kOpd, 11}, false}, {10, {kOp, 1}, true},   {10, {kOp, 0}, false},
+                          {28, {kRun}, true},     {28, {kStep}, false},   {28, {kStop}, false},
+                          {28, {kBack}, false},   {30, {kPC}, true},      {30, {kPC, 1}, false},
+                          {30, {kRun}, false},    {1, {kKey, 0}, false},  {29, {kRun}, false},
+                          {32, {kPC}, false},     {32, {kOp, 0}, false}};
     for (const Case& c : cases) {
         DemoRig r;
         r.demo.start();
@@ -263,14 +240,8 @@ TEST(Demonstration, TheWalkEntersAndRunsTheCountingLoop) {
     });
 
     r.demo.start();
-    const std::vector<UserCommand> wrongClicks = {{Command::SelectOperator, 40},
-                                                  {Command::SelectOperand, 40},
-                                                  {Command::PressKey, 5},
-                                                  {Command::Step},
-                                                  {Command::Stop},
-                                                  {Command::ResetProgramCounter},
-                                                  {Command::Run},
-                                                  {Command::ClearMemory}};
+    const std::vector<UserCommand> wrongClicks = {{kOp, 40}, {kOpd, 40}, {kKey, 5}, {kStep},
+                                                  {kStop},   {kPC},      {kRun},    {kClear}};
     while (r.demo.index() < 32) {
         const int entry = r.demo.index();
         SCOPED_TRACE(entry);

@@ -129,8 +129,7 @@ class Session {
         if (r_.host.messages.size() != reports) return;
 
         zeb::test::Rig again;
-        if (m.view().base() == NumberBase::Hexadecimal)
-            again.bases.changeBase(NumberBase::Hexadecimal);
+        if (m.view().base() != NumberBase::Decimal) again.bases.changeBase(m.view().base());
         // Loaded as numbers: a code without a mnemonic (typed as 100, say)
         // cannot be shown while mnemonics are.
         zeb::ProgramFileCommands reloader(again.m, again.assembler, again.bases, fs_);

@@ -265,15 +265,13 @@ class MainWindowTest : public QObject, SessionFixture {
         QVERIFY(keyboard->isVisible());
         fast();
         bool onTopDuringRun = false;
-        when(
-            [this] {
-                return s->zeb().machine().runState().running() && panel("pcicon") == "     1";
-            },
-            [&, keyboard] {
-                onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-                QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
-                                  Qt::LeftButton);
-            });
+        const RunState& run = s->zeb().machine().runState();
+        when([this, &run] { return run.running() && panel("pcicon") == "     1"; },
+             [&, keyboard] {
+                 onTopDuringRun = keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                 QTest::mouseClick(keyboard->findChild<QPushButton*>(QStringLiteral("cmdKey_0")),
+                                   Qt::LeftButton);
+             });
         click(QStringLiteral("runicon"));
         QVERIFY(onTopDuringRun);
         QVERIFY(!keyboard->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
