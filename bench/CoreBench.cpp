@@ -5,7 +5,7 @@
 
 namespace {
 
-class NullHost : public zeb::Host {
+class NullHost : public zeb::Messages, public zeb::NumberInput {
   public:
     zeb::Answer messageBox(zeb::Icon, zeb::Buttons, std::string_view, std::string_view) override {
         return zeb::Answer::Ok;
@@ -33,19 +33,19 @@ void LoadCountdown(zeb::Machine& m) {
 template <class Load> void RunProgram(benchmark::State& state, Load load) {
     NullHost host;
     zeb::Zeb zeb(host);
-    zeb.machine.startUp();
-    zeb.pacing.setEnabled(false);
+    zeb.machine().startUp();
+    zeb.pacing().setEnabled(false);
     if (state.range(0) >= 0) {
-        zeb.pacing.setEnabled(true);
-        zeb.machine.setSpeed(10);
-        zeb.history.setRecording(state.range(0) == 1);
+        zeb.pacing().setEnabled(true);
+        zeb.machine().runState().setSpeed(10);
+        zeb.history().setRecording(state.range(0) == 1);
     }
     long executed = 0;
-    zeb.run.setAfterInstruction([&](zeb::Opcode) { ++executed; });
+    zeb.run().setAfterInstruction([&](zeb::Opcode) { ++executed; });
     for (auto _ : state) {
-        load(zeb.machine);
-        zeb.machine.resetPC();
-        zeb.run.startExecution();
+        load(zeb.machine());
+        zeb.machine().resetPC();
+        zeb.run().startExecution();
     }
     state.counters["instructions/s"] =
         benchmark::Counter(static_cast<double>(executed), benchmark::Counter::kIsRate);
@@ -78,17 +78,17 @@ BENCHMARK(BM_RunLoopWithOutput)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_Back(benchmark::State& state) {
     NullHost host;
     zeb::Zeb zeb(host);
-    zeb.machine.startUp();
-    zeb.pacing.setEnabled(false);
+    zeb.machine().startUp();
+    zeb.pacing().setEnabled(false);
     for (auto _ : state) {
-        if (zeb.history.empty()) {
+        if (zeb.history().empty()) {
             state.PauseTiming();
-            LoadCountdown(zeb.machine);
-            zeb.machine.resetPC();
-            zeb.run.startExecution();
+            LoadCountdown(zeb.machine());
+            zeb.machine().resetPC();
+            zeb.run().startExecution();
             state.ResumeTiming();
         }
-        zeb.run.back();
+        zeb.run().back();
     }
 }
 BENCHMARK(BM_Back)->Unit(benchmark::kMicrosecond);

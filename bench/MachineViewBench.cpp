@@ -30,12 +30,12 @@ using namespace zeb::machineview;
 struct ViewRig {
     views::StandaloneHost host;
     Zeb zeb{host};
-    Assembler assembler{zeb.machine};
-    BaseSwitch bases{zeb.machine, assembler};
+    Assembler assembler{zeb.machine()};
+    BaseSwitch bases{zeb.machine(), assembler};
     views::MachineViewWindows windows{{zeb, bases, assembler, nullptr, {}, {}, {}, {}}};
 
     explicit ViewRig(bool waitForContinue) {
-        Machine& m = zeb.machine;
+        Machine& m = zeb.machine();
         m.startUp();
         const struct {
             int a;
@@ -48,11 +48,11 @@ struct ViewRig {
             m.setOperandText(c.a, c.opd);
         }
         // The adding loop overflows without the status register and would stop.
-        zeb.display.set(Flag::StatusRegisterShown, true);
+        zeb.display().set(Flag::StatusRegisterShown, true);
         windows.open();
         (void)QTest::qWaitForWindowExposed(windows.window());
-        m.setSpeed(10);
-        m.setWaitInterval(0);
+        m.runState().setSpeed(10);
+        m.view().setWaitInterval(0);
         button<QCheckBox>("ChkWait")->setChecked(waitForContinue);
     }
     template <typename W = QPushButton> W* button(const char* name) {
@@ -110,7 +110,7 @@ void BM_ViewRunWithoutWaits(benchmark::State& state) {
     ViewRig rig(false);
     const long perRun = state.range(0);
     long executed = 0;
-    rig.zeb.run.setAfterInstruction([&](Opcode) {
+    rig.zeb.run().setAfterInstruction([&](Opcode) {
         if (++executed % perRun == 0) rig.button("CmdStop")->click();
     });
     PaintCounter counter;

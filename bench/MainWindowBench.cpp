@@ -70,14 +70,14 @@ double msFromActToRunEnd(benchmark::State& state, ZebSession& s, int afterMs,
 // The second argument: Back's history off (0) or on (1), side by side.
 void BM_RunAtSpeed10WithWindow(benchmark::State& state) {
     auto s = startedSession();
-    s->zeb().history.setRecording(state.range(1) == 1);
+    s->zeb().history().setRecording(state.range(1) == 1);
     const long perRun = state.range(0);
     long executed = 0;
-    s->zeb().run.setAfterInstruction([&](zeb::Opcode) {
-        if (++executed % perRun == 0) s->zeb().run.stop();
+    s->zeb().run().setAfterInstruction([&](zeb::Opcode) {
+        if (++executed % perRun == 0) s->zeb().run().stop();
     });
     for (auto _ : state) {
-        loadAdder(s->zeb().machine);
+        loadAdder(s->zeb().machine());
         QTest::mouseClick(button(*s, "runicon"), Qt::LeftButton);
     }
     state.counters["instructions/s"] =
@@ -94,7 +94,7 @@ void BM_StopLatency(benchmark::State& state) {
     auto s = startedSession();
     double worst = 0;
     for (auto _ : state) {
-        loadAdder(s->zeb().machine);
+        loadAdder(s->zeb().machine());
         worst = std::max(worst, msFromActToRunEnd(state, *s, 50, [&] {
                              QTest::mouseClick(button(*s, "halticon"), Qt::LeftButton);
                          }));
@@ -112,7 +112,7 @@ void BM_CloseLatencyAtSpeed1(benchmark::State& state) {
         state.PauseTiming();
         auto s = startedSession();
         s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
-        loadAdder(s->zeb().machine);
+        loadAdder(s->zeb().machine());
         state.ResumeTiming();
         worst = std::max(worst, msFromActToRunEnd(state, *s, 100 + 37 * (iteration++ % 8),
                                                   [&] { s->mainWindow().close(); }));
@@ -129,7 +129,7 @@ void BM_CloseLatencyWhileInputWaits(benchmark::State& state) {
         state.PauseTiming();
         auto s = startedSession();
         s->mainWindow().findChild<QSlider*>(QStringLiteral("speed"))->setValue(1);
-        zeb::Machine& m = s->zeb().machine;
+        zeb::Machine& m = s->zeb().machine();
         m.setOperatorText(0, "11"); // INP, JMP 0
         m.setOperatorText(1, "7");
         m.setOperandText(1, "0");

@@ -77,7 +77,7 @@ std::optional<std::string> BatchRun::askNumber() {
 
 void BatchRun::displayChanged(DisplayItem item, int index) {
     if (item == DisplayItem::PrinterLine && index == 1 && zeb_) {
-        const std::string& line = zeb_->display.printerLine(1);
+        const std::string& line = zeb_->display().printerLine(1);
         if (outcome_.printed.size() < keepPrinted_) outcome_.printed.push_back(line);
         ++outcome_.printedLines;
         out_ << "OUT " << line << '\n';
@@ -87,12 +87,12 @@ void BatchRun::displayChanged(DisplayItem item, int index) {
 void BatchRun::afterInstruction(Zeb& zeb, Opcode op) {
     if (inputExhausted_) return; // the INP that found no input did not complete
     ++steps_;
-    if (op == Opcode::Halt && !zeb.machine.hasError()) halted_ = true;
+    if (op == Opcode::Halt && !zeb.machine().runState().hasError()) halted_ = true;
     for (; nextKey_ < keys_.size() && keys_[nextKey_].step <= steps_; ++nextKey_)
-        zeb.stack.pressKey(keys_[nextKey_].index);
-    if (steps_ >= options_.maxSteps && zeb.machine.running()) {
+        zeb.stack().pressKey(keys_[nextKey_].index);
+    if (steps_ >= options_.maxSteps && zeb.machine().runState().running()) {
         limitReached_ = true;
-        zeb.machine.stopRun();
+        zeb.machine().runState().stopRun();
     }
 }
 
@@ -112,7 +112,7 @@ std::optional<FileError> BatchRun::writeListing(FileSystem& disk, const Machine&
 void BatchRun::writeEnd(Zeb& zeb, RunEnd how) {
     outcome_.end = how;
     outcome_.steps = steps_;
-    const Machine& m = zeb.machine;
+    const Machine& m = zeb.machine();
     out_ << "END " << endName(how) << " STEPS=" << steps_
          << " ACC=" << trim(m.registerText(Register::Acc))
          << " PC=" << trim(m.registerText(Register::PC))
@@ -124,11 +124,11 @@ void BatchRun::writeEnd(Zeb& zeb, RunEnd how) {
 
 bool BatchRun::stepBackToStart(Zeb& zeb, const MachineSnapshot& start) {
     long steps = 0;
-    while (!zeb.history.empty()) {
-        zeb.run.back();
+    while (!zeb.history().empty()) {
+        zeb.run().back();
         ++steps;
     }
-    const bool equal = MachineSnapshot::of(zeb.machine, zeb.stack) == start;
+    const bool equal = MachineSnapshot::of(zeb.machine(), zeb.stack()) == start;
     out_ << "BACK steps=" << steps << " equal=" << (equal ? "yes" : "no") << '\n';
     return equal;
 }
@@ -136,7 +136,7 @@ bool BatchRun::stepBackToStart(Zeb& zeb, const MachineSnapshot& start) {
 int BatchRun::execute() {
     Zeb zeb(*this);
     zeb_ = &zeb;
-    Machine& m = zeb.machine;
+    Machine& m = zeb.machine();
     Assembler assembler(m);
     BaseSwitch bases(m, assembler);
     StdFileSystem disk;
@@ -144,14 +144,14 @@ int BatchRun::execute() {
 
     m.startUp();
     // Nobody steps back here but the self-check: the history costs run time.
-    zeb.history.setRecording(options_.backCheck.has_value());
-    zeb.pacing.setEnabled(options_.speed.has_value());
-    if (options_.speed) zeb.run.setSpeed(*options_.speed);
+    zeb.history().setRecording(options_.backCheck.has_value());
+    zeb.pacing().setEnabled(options_.speed.has_value());
+    if (options_.speed) zeb.run().setSpeed(*options_.speed);
     if (options_.statusRegister) {
-        zeb.display.set(Flag::StatusRegisterShown, true);
-        zeb.display.set(Flag::StatusChecked, true);
+        zeb.display().set(Flag::StatusRegisterShown, true);
+        zeb.display().set(Flag::StatusChecked, true);
     }
-    if (options_.keyboard) zeb.stack.toggleInterruptDisplay();
+    if (options_.keyboard) zeb.stack().toggleInterruptDisplay();
     if (options_.base == 16) bases.changeBase(NumberBase::Hexadecimal);
     if (options_.mnemonics) assembler.disassembleAll();
 
@@ -165,29 +165,29 @@ int BatchRun::execute() {
     }
     const long before = messages_;
     files.load(options_.program);
-    if (messages_ != before || m.currentFileName() != options_.program) {
+    if (messages_ != before || m.view().currentFileName() != options_.program) {
         writeEnd(zeb, RunEnd::Load);
         return static_cast<int>(RunEnd::Load);
     }
 
     // Loading empties the printer strip; only what the run prints is reported.
-    zeb.observers.add(this);
-    zeb.run.setAssembler([&assembler] { return assembler.assembleAll(); });
-    zeb.run.setAfterInstruction([this, &zeb](Opcode op) { afterInstruction(zeb, op); });
+    zeb.observers().add(this);
+    zeb.run().setAssembler([&assembler] { return assembler.assembleAll(); });
+    zeb.run().setAfterInstruction([this, &zeb](Opcode op) { afterInstruction(zeb, op); });
     std::optional<machineview::CycleTrace> trace;
     if (options_.cycles) trace.emplace(zeb, bases, assembler, out_);
     // The start Back must come back to: after the assembling a run does first.
     std::optional<MachineSnapshot> start;
     if (options_.backCheck) {
-        if (m.mnemonicsShown()) assembler.assembleAll();
-        start = MachineSnapshot::of(m, zeb.stack);
+        if (m.view().mnemonicsShown()) assembler.assembleAll();
+        start = MachineSnapshot::of(m, zeb.stack());
     }
-    zeb.run.run();
+    zeb.run().run();
 
     RunEnd how = RunEnd::Halt;
     if (inputExhausted_)
         how = RunEnd::Input;
-    else if (m.hasError())
+    else if (m.runState().hasError())
         how = RunEnd::Error;
     else if (halted_)
         how = RunEnd::Halt;

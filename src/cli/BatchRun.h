@@ -1,9 +1,11 @@
 #pragma once
 #include "cli/CliOptions.h"
 #include "cli/RunOutcome.h"
-#include "core/Host.h"
 #include "core/MachineObserver.h"
+#include "core/Messages.h"
+#include "core/NumberInput.h"
 #include "core/Opcode.h"
+#include "core/RunPause.h"
 #include "files/FileSystem.h"
 
 #include <cstddef>
@@ -16,7 +18,7 @@ struct MachineSnapshot;
 class Zeb;
 
 // The batch runner: a host without a screen that writes every event as a line.
-class BatchRun : public Host, public MachineObserver {
+class BatchRun : public Messages, public RunPause, public NumberInput, public MachineObserver {
   public:
     BatchRun(const CliOptions& options, std::ostream& out, std::ostream& err);
 

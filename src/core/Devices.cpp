@@ -7,9 +7,9 @@ namespace zeb {
 bool Devices::input() {
     std::string text;
     while (text.empty()) {
-        std::optional<std::string> entered = machine_.host().askNumber();
+        std::optional<std::string> entered = machine_.host().numbers().askNumber();
         if (!entered) {
-            machine_.stopRun();
+            machine_.runState().stopRun();
             return false;
         }
         text = std::move(*entered);
@@ -36,7 +36,7 @@ bool Devices::input() {
 
 void Devices::output() {
     const std::string& acc = machine_.registerText(Register::Acc);
-    machine_.runLog().append("OUTPUT: " + acc);
+    machine_.runState().runLog().append("OUTPUT: " + acc);
     const std::int32_t value = signedValue(machine_.accOrZero());
     const std::string line = plainText(value);
     printLine(line);
@@ -48,16 +48,16 @@ void Devices::printLine(const std::string& text) {
     DisplayState& d = machine_.display();
     Host& host = machine_.host();
     d.setPrinting(true);
-    host.processEvents();
+    host.events().processEvents();
     for (int i = 4; i >= 2; --i) {
-        host.processEvents();
+        host.events().processEvents();
         d.setPrinterLine(i, d.printerLine(i - 1));
-        host.processEvents();
+        host.events().processEvents();
     }
     d.setPrinterLine(1, text);
-    host.processEvents();
+    host.events().processEvents();
     d.setPrinting(false);
-    host.processEvents();
+    host.events().processEvents();
 }
 
 void Devices::refreshOutputDevice() {

@@ -54,7 +54,8 @@ void History::openInstruction() {
     if (!recording_) return;
     if (open_) finishStep(0);
     steps_.push_back({droppedChanges_ + changes_.size(), droppedLong_ + long_.size(),
-                      stack_.latches(), machine_.runLog().size(), machine_.currentAddress()});
+                      stack_.latches(), machine_.runState().runLog().size(),
+                      machine_.runState().currentAddress()});
     // Stays disabled from one instruction of a run to the next.
     if (!open_) {
         open_ = true;
@@ -76,7 +77,7 @@ void History::nextInstruction(int code) {
 
 void History::finishStep(int code) {
     open_ = false;
-    steps_.back().address = machine_.currentAddress();
+    steps_.back().address = machine_.runState().currentAddress();
     steps_.back().code = code;
     dropOldest();
 }
@@ -93,9 +94,9 @@ std::optional<History::Undone> History::back() {
     restoring_ = false;
     changes_.resize(first);
     stack_.restore(step.latches);
-    machine_.runLog().truncate(step.runLogSize);
-    machine_.setCurrentAddress(step.currentAddress);
-    machine_.clearError();
+    machine_.runState().runLog().truncate(step.runLogSize);
+    machine_.runState().setCurrentAddress(step.currentAddress);
+    machine_.runState().clearError();
     updateBackEnabled();
     return Undone{step.address, step.code};
 }

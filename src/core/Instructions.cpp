@@ -33,13 +33,13 @@ ArithmeticNames namesOf(ArithmeticOp op) {
 int Instructions::fetch() {
     ClockHooks* hooks = machine_.attachedHooks();
     // An unreadable PC is reported; the run stops on the error with code 0.
-    machine_.setCurrentAddress(static_cast<std::int16_t>(machine_.pcOrZero()));
-    if (!legalAddress(machine_.currentAddress())) return 0;
+    machine_.runState().setCurrentAddress(static_cast<std::int16_t>(machine_.pcOrZero()));
+    if (!legalAddress(machine_.runState().currentAddress())) return 0;
     if (hooks) hooks->onPCToAddressDecoder();
     // Only a failed read of the operator itself ends the fetch here: after an
     // earlier report of the same turn (a failed interrupt service) the view
     // still shows cycles 2 to 4, and the run loop stops on the error.
-    const std::int32_t* read = machine_.operatorNumber(machine_.currentAddress());
+    const std::int32_t* read = machine_.operatorNumber(machine_.runState().currentAddress());
     if (!read) return 0;
     // Copied now: the student may edit the cell during the pauses.
     const std::int32_t code = *read;
@@ -165,7 +165,7 @@ std::int32_t Instructions::arithmetic(std::int32_t acc, std::int32_t word, Arith
 
 void Instructions::halt() {
     machine_.hooks().onHalt();
-    machine_.stopRun();
+    machine_.runState().stopRun();
 }
 
 void Instructions::arithmeticInstruction(ArithmeticOp op) {
@@ -186,7 +186,7 @@ void Instructions::arithmeticInstruction(ArithmeticOp op) {
     const std::int32_t result = arithmetic(acc, word, op, overflow);
     if (overflow && !machine_.display().get(Flag::StatusRegisterShown))
         machine_.report(std::string(names.operation) + " causes overflow at " +
-                        signedText(machine_.currentAddress()));
+                        signedText(machine_.runState().currentAddress()));
     machine_.changeAcc(result);
     ClockHooks& hooks = machine_.hooks();
     switch (op) {
@@ -221,8 +221,8 @@ void Instructions::loadAcc() {
 void Instructions::storeWord(std::int32_t address) {
     std::int32_t high, low;
     splitWord(machine_.accOrZero(), high, low);
-    machine_.setOperator(address, high, machine_.base());
-    machine_.setOperand(address, low, machine_.base());
+    machine_.setOperator(address, high, machine_.view().base());
+    machine_.setOperand(address, low, machine_.view().base());
 }
 
 void Instructions::storeAcc() {

@@ -44,8 +44,8 @@ class Instructions {
     // The operand address of the executing instruction; false when an
     // earlier report already stopped the program.
     bool operandAddress(std::int32_t& address) {
-        const std::int32_t* number = machine_.operandNumber(machine_.currentAddress());
-        if (!number || machine_.hasError()) return false;
+        const std::int32_t* number = machine_.operandNumber(machine_.runState().currentAddress());
+        if (!number || machine_.runState().hasError()) return false;
         address = *number;
         return true;
     }

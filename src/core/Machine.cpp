@@ -39,7 +39,7 @@ void Machine::setRegisterText(Register reg, std::string text) {
 
 Answer Machine::messageBox(Icon icon, Buttons buttons, std::string_view title,
                            std::string_view text) {
-    return host_.messageBox(icon, buttons, title, text);
+    return host_.messages().messageBox(icon, buttons, title, text);
 }
 
 void Machine::report(std::string_view message, std::string_view description) {
@@ -47,12 +47,12 @@ void Machine::report(std::string_view message, std::string_view description) {
     text += " - ";
     text += description;
     messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", text);
-    error_ = true;
-    lastReport_ = message;
+    runState_.setError();
+    runState_.setLastReport(std::string(message));
 }
 
 std::optional<std::int32_t> Machine::getNumber(std::string_view text) {
-    return checked(parseIn(trimBlanks(text), base_), text);
+    return checked(parseIn(trimBlanks(text), view_.base()), text);
 }
 
 std::optional<std::int32_t> Machine::checked(const Conversion& reading, std::string_view text) {
@@ -65,19 +65,19 @@ std::optional<std::int32_t> Machine::checked(const Conversion& reading, std::str
 
 const std::int32_t* Machine::readRegister(Register reg) {
     const Field& field = registers_.field(reg);
-    if (!checked(field.reading(base_, parseIn), field.text())) return nullptr;
-    return field.knownNumber(base_);
+    if (!checked(field.reading(view_.base(), parseIn), field.text())) return nullptr;
+    return field.knownNumber(view_.base());
 }
 
 const std::int32_t* Machine::readOperand(int address) {
     const Field& field = operandField(address);
     const Conversion reading =
-        field.reading(base_, [](std::string_view text, NumberBase base) -> Conversion {
+        field.reading(view_.base(), [](std::string_view text, NumberBase base) -> Conversion {
             if (text.empty()) return {};
             return parseIn(text, base);
         });
     if (!checked(reading, field.text())) return nullptr;
-    return field.knownNumber(base_);
+    return field.knownNumber(view_.base());
 }
 
 const std::int32_t* Machine::readOperator(int address) {
@@ -86,17 +86,18 @@ const std::int32_t* Machine::readOperator(int address) {
         report("Operator not set at address " + signedText(address));
         return nullptr;
     }
-    const Conversion reading = field.reading(base_, [this](std::string_view text, NumberBase base) {
-        text = trimBlanks(text);
-        if (mnemonics_.isMnemonic(text)) return parseIn(mnemonics_.assemble(text, base), base);
-        return parseIn(text, base);
-    });
+    const Conversion reading =
+        field.reading(view_.base(), [this](std::string_view text, NumberBase base) {
+            text = trimBlanks(text);
+            if (mnemonics_.isMnemonic(text)) return parseIn(mnemonics_.assemble(text, base), base);
+            return parseIn(text, base);
+        });
     if (!checked(reading, trimBlanks(field.text()))) return nullptr;
-    return field.knownNumber(base_);
+    return field.knownNumber(view_.base());
 }
 
 void Machine::writeRegister(Register reg, std::int32_t value) {
-    registers_.field(reg).setNumber(value, base_, NumberForm::Register);
+    registers_.field(reg).setNumber(value, view_.base(), NumberForm::Register);
     observers_.reg(reg);
 }
 
@@ -219,20 +220,20 @@ void Machine::refreshOutputCell(int address) {
     text[static_cast<std::size_t>(address - kFirstOutputCell)] =
         outputCharacter(memoryWord(address).value_or(0));
     display_.setOutputText(std::move(text));
-    host_.processEvents();
+    host_.events().processEvents();
 }
 
 void Machine::startUp() {
-    viewMode_ = ViewMode::Normal;
-    continue_ = true;
-    mnemonicsShown_ = false;
-    base_ = NumberBase::Decimal;
-    runLog_.restart();
+    view_.setViewMode(ViewMode::Normal);
+    view_.setContinueRequested(true);
+    view_.setMnemonicsShown(false);
+    view_.setBase(NumberBase::Decimal);
+    runState_.runLog().restart();
     resetAcc();
     resetPC();
     setCellColour(0, kGrey);
-    demoMode_ = false;
-    speed_ = 5;
+    view_.setDemoMode(false);
+    runState_.setSpeed(5);
 }
 
 } // namespace zeb

@@ -7,7 +7,8 @@
 #include "core/Observers.h"
 #include "core/Preferences.h"
 #include "core/Registers.h"
-#include "core/RunLog.h"
+#include "core/RunState.h"
+#include "core/ViewSettings.h"
 #include "core/Words.h"
 
 #include <array>
@@ -20,9 +21,9 @@ namespace zeb {
 
 class Mnemonics;
 
-// The machine's memory, registers and run state, and the procedures that read
-// and write them. Each field keeps the text the student sees and the number it
-// reads as; a text that is no number is reported when it is read.
+// The machine's memory and registers, where a run stands and how it is shown,
+// and the procedures that read and write them. Each field keeps the text the student sees and the
+// number it reads as; a text that is no number is reported when it is read.
 class Machine {
   public:
     Machine(Host& host, const Mnemonics& mnemonics, DisplayState& display, Observers& observers,
@@ -60,54 +61,17 @@ class Machine {
     const std::string& registerText(Register reg) const { return registers_.field(reg).text(); }
     void setRegisterText(Register reg, std::string text);
 
-    // The state of a run and of the display, behind named operations.
-    NumberBase base() const { return base_; }
-    int radix() const { return zeb::radix(base_); }
-    // Only the base the texts are read in: converting them is BaseSwitch's work.
-    void setBase(NumberBase base) { base_ = base; }
-    bool mnemonicsShown() const { return mnemonicsShown_; }
-    void setMnemonicsShown(bool shown) { mnemonicsShown_ = shown; }
-
-    bool running() const { return running_; }
-    void startRun() { running_ = true; }
-    void stopRun() { running_ = false; }
-    // Set by every report; the run or step ends after the current instruction.
-    bool hasError() const { return error_; }
-    void clearError() {
-        error_ = false;
-        lastReport_.clear();
-    }
-    void setError() { error_ = true; }
-
-    // The address of the instruction being executed, as the last fetch read it.
-    int currentAddress() const { return currentAddress_; }
-    void setCurrentAddress(int address) { currentAddress_ = address; }
-    int speed() const { return speed_; }
-    void setSpeed(int speed) { speed_ = speed; }
-    RunLog& runLog() { return runLog_; }
-    const RunLog& runLog() const { return runLog_; }
-    const std::string& currentFileName() const { return currentFileName_; }
-    void setCurrentFileName(std::string name) { currentFileName_ = std::move(name); }
-    bool demoMode() const { return demoMode_; }
-    void setDemoMode(bool on) { demoMode_ = on; }
-
-    // The Machine view's state: whether it shows the cycles, its fixed wait
-    // between steps in seconds, and whether Continue was pressed.
-    ViewMode viewMode() const { return viewMode_; }
-    void setViewMode(ViewMode mode) { viewMode_ = mode; }
-    std::int32_t waitInterval() const { return waitInterval_; }
-    void setWaitInterval(std::int32_t seconds) { waitInterval_ = seconds; }
-    bool continueRequested() const { return continue_; }
-    void setContinueRequested(bool on) { continue_ = on; }
+    // Where a run stands, and how the machine is shown.
+    RunState& runState() { return runState_; }
+    const RunState& runState() const { return runState_; }
+    ViewSettings& view() { return view_; }
+    const ViewSettings& view() const { return view_; }
 
     // A message box through the host.
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title, std::string_view text);
     // The error convention: a box with the message and " - " and the
     // description, then the error flag.
     void report(std::string_view message, std::string_view description = {});
-    // The message of the last report since the error flag was cleared.
-    const std::string& lastReport() const { return lastReport_; }
-    void setLastReport(std::string message) { lastReport_ = std::move(message); }
 
     // Reads that report their failure and give nothing: the caller decides
     // what a failed read means (most go on with 0, as the machine always has).
@@ -135,19 +99,20 @@ class Machine {
     // The same reads for the run loop: a pointer is all the compiler keeps in
     // a register, where an optional is put together in memory on every read.
     const std::int32_t* operandNumber(int address) {
-        const std::int32_t* known = operandField(address).knownNumber(base_);
+        const std::int32_t* known = operandField(address).knownNumber(view_.base());
         return known ? known : readOperand(address);
     }
     const std::int32_t* operatorNumber(int address) {
         // A blank operator is never read, so no number is known for it.
-        const std::int32_t* known = operatorField(address).knownNumber(base_);
+        const std::int32_t* known = operatorField(address).knownNumber(view_.base());
         return known ? known : readOperator(address);
     }
     [[nodiscard]] std::optional<std::int32_t> memoryWord(int address) {
         const Field& high = operatorField(address);
-        if (const std::int32_t* low = operandField(address).knownNumber(base_)) {
+        if (const std::int32_t* low = operandField(address).knownNumber(view_.base())) {
             if (high.empty()) return *low;
-            if (const std::int32_t* known = high.knownNumber(base_)) return *low + *known * 256;
+            if (const std::int32_t* known = high.knownNumber(view_.base()))
+                return *low + *known * 256;
         }
         std::int32_t word = 0;
         if (!readWord(address, word)) return std::nullopt;
@@ -189,7 +154,7 @@ class Machine {
     const Field& operandField(int address) const { return memory_.field(address, Half::Operand); }
     // The reading of a register's text in the current base.
     const std::int32_t* registerNumber(Register reg) {
-        const std::int32_t* known = registers_.field(reg).knownNumber(base_);
+        const std::int32_t* known = registers_.field(reg).knownNumber(view_.base());
         return known ? known : readRegister(reg);
     }
     std::optional<std::int32_t> registerValue(Register reg) {
@@ -228,19 +193,8 @@ class Machine {
     Memory memory_;
     Registers registers_;
 
-    NumberBase base_ = NumberBase::Decimal;
-    bool mnemonicsShown_ = false;
-    bool running_ = false;
-    bool error_ = false;
-    std::string lastReport_;
-    int currentAddress_ = 0;
-    int speed_ = 5;
-    RunLog runLog_;
-    std::string currentFileName_;
-    bool demoMode_ = false;
-    ViewMode viewMode_ = ViewMode::Normal;
-    std::int32_t waitInterval_ = 0;
-    bool continue_ = true;
+    RunState runState_;
+    ViewSettings view_;
 };
 
 char outputCharacter(std::int32_t word);

@@ -17,12 +17,12 @@ MachineSnapshot MachineSnapshot::of(const Machine& machine, const StackInterrupt
     for (int i = 1; i <= 4; ++i)
         s.printerLines.push_back(d.printerLine(i));
     s.outputText = d.outputText();
-    s.runLog = machine.runLog().lines();
+    s.runLog = machine.runState().runLog().lines();
     const StackInterrupts::Latches latches = stack.latches();
     s.keyCode = latches.keyCode;
     s.savedPC = latches.savedPC;
     s.savedAcc = latches.savedAcc;
-    s.currentAddress = machine.currentAddress();
+    s.currentAddress = machine.runState().currentAddress();
     return s;
 }
 

@@ -3,7 +3,7 @@
 namespace zeb {
 
 void Pacing::pauseForSpeed() {
-    machine_.host().pause((10 - machine_.speed()) * kPerSpeedStep);
+    machine_.host().pauses().pause((10 - machine_.runState().speed()) * kPerSpeedStep);
 }
 
 } // namespace zeb

@@ -24,7 +24,7 @@ class Pacing {
     }
     void makeSound(std::string_view fileName) {
         const Preferences& p = machine_.preferences();
-        if (p.hasSoundCard && p.soundOn) machine_.host().playSound(fileName);
+        if (p.hasSoundCard && p.soundOn) machine_.host().sounds().playSound(fileName);
     }
 
   private:

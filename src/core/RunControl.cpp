@@ -19,7 +19,7 @@ void RunControl::executeWithSound(Opcode op) {
     // JSB and RTN show their own memory writes; the view may have opened meanwhile.
     ClockHooks* hooks = machine_.attachedHooks();
     if (hooks && op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine &&
-        machine_.running())
+        machine_.runState().running())
         hooks->onStoreCycle();
     if (advance) instructions_.incrementPC();
     if (after_) after_(op);
@@ -29,31 +29,31 @@ void RunControl::executeWithSound(Opcode op) {
 void RunControl::reportIllegalInstruction() {
     machine_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
                         "Illegal instruction at " + machine_.registerText(Register::PC));
-    machine_.setError();
-    machine_.setLastReport("Illegal instruction at " +
-                           trimmed(machine_.registerText(Register::PC)));
+    machine_.runState().setError();
+    machine_.runState().setLastReport("Illegal instruction at " +
+                                      trimmed(machine_.registerText(Register::PC)));
 }
 
 void RunControl::startExecution() {
-    if (machine_.running()) return;
+    if (machine_.runState().running()) return;
     history_.openInstruction();
     machine_.clearCellColours();
     machine_.setRegisterText(Register::Status, "0");
     // Rewriting the PC highlights its cell (an unreadable PC has been reported).
     machine_.changePC(machine_.pcOrZero());
-    machine_.clearError();
-    machine_.runLog().restart();
-    machine_.startRun();
+    machine_.runState().clearError();
+    machine_.runState().runLog().restart();
+    machine_.runState().startRun();
     int code = instructions_.fetch();
-    bool fetched = !machine_.hasError();
-    while (machine_.running() && !machine_.hasError()) {
+    bool fetched = !machine_.runState().hasError();
+    while (machine_.runState().running() && !machine_.runState().hasError()) {
         if (const std::optional<Opcode> op = toOpcode(code)) {
             executeWithSound(*op);
-            if (machine_.running() && !machine_.hasError()) {
+            if (machine_.runState().running() && !machine_.runState().hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
                 history_.nextInstruction(code);
                 code = instructions_.fetch();
-                fetched = !machine_.hasError();
+                fetched = !machine_.runState().hasError();
                 pacing_.speedPause();
                 continue;
             }
@@ -62,14 +62,14 @@ void RunControl::startExecution() {
         }
         pacing_.speedPause();
     }
-    machine_.stopRun();
+    machine_.runState().stopRun();
     history_.closeInstruction(fetched ? code : History::kNotFetched);
 }
 
 void RunControl::tellRunEnd() {
     const std::string pc = trimmed(machine_.registerText(Register::PC));
-    if (machine_.hasError())
-        machine_.announcer().say("Program stopped: " + machine_.lastReport());
+    if (machine_.runState().hasError())
+        machine_.announcer().say("Program stopped: " + machine_.runState().lastReport());
     else if (stopRequested_)
         machine_.announcer().say("Stopped at " + pc);
     else
@@ -77,12 +77,12 @@ void RunControl::tellRunEnd() {
 }
 
 void RunControl::tellStep(int code) {
-    if (machine_.hasError()) {
-        machine_.announcer().say("Program stopped: " + machine_.lastReport());
+    if (machine_.runState().hasError()) {
+        machine_.announcer().say("Program stopped: " + machine_.runState().lastReport());
         return;
     }
     // The instruction as the student entered it, then what it changed.
-    const int a = machine_.currentAddress();
+    const int a = machine_.runState().currentAddress();
     std::string done = "Stepped: " + machine_.mnemonics().name(code);
     const std::string operand = trimmed(machine_.operandText(a));
     if (!operand.empty()) done += " " + operand;
@@ -93,41 +93,42 @@ void RunControl::tellStep(int code) {
 
 void RunControl::run() {
     Host& host = machine_.host();
-    if (!host.validClick("runicon", 0)) return;
-    const bool starts = !machine_.running();
+    if (!host.commands().allows({Command::Run})) return;
+    const bool starts = !machine_.runState().running();
     if (starts) {
         stopRequested_ = false;
         machine_.announcer().say("Running");
     }
     enableMenus(false);
-    if (machine_.demoMode()) host.setOnTop(Window::Demo, false);
+    if (machine_.view().demoMode()) host.windows().setOnTop(Window::Demo, false);
     // Assembling clears the mnemonics check itself.
-    if (machine_.mnemonicsShown() && assembleAll_) assembleAll_();
+    if (machine_.view().mnemonicsShown() && assembleAll_) assembleAll_();
     const bool keyboard = machine_.display().get(Flag::KeyboardVisible);
     const bool output = machine_.display().get(Flag::OutputVisible);
-    if (keyboard) host.setOnTop(Window::Keyboard, true);
-    if (output) host.setOnTop(Window::Output, true);
-    if (!machine_.demoMode()) host.processEvents();
+    if (keyboard) host.windows().setOnTop(Window::Keyboard, true);
+    if (output) host.windows().setOnTop(Window::Output, true);
+    if (!machine_.view().demoMode()) host.events().processEvents();
     startExecution();
     if (starts) tellRunEnd();
-    if (machine_.demoMode())
-        host.setOnTop(Window::Demo, true);
+    if (machine_.view().demoMode())
+        host.windows().setOnTop(Window::Demo, true);
     else
         enableMenus(true);
-    if (machine_.display().get(Flag::KeyboardVisible)) host.setOnTop(Window::Keyboard, false);
-    if (machine_.display().get(Flag::OutputVisible)) host.setOnTop(Window::Output, false);
+    if (machine_.display().get(Flag::KeyboardVisible))
+        host.windows().setOnTop(Window::Keyboard, false);
+    if (machine_.display().get(Flag::OutputVisible)) host.windows().setOnTop(Window::Output, false);
 }
 
 void RunControl::step() {
-    if (!machine_.host().validClick("stepicon", 0)) return;
+    if (!machine_.host().commands().allows({Command::Step})) return;
     enableMenus(false);
-    if (!machine_.running()) {
+    if (!machine_.runState().running()) {
         history_.openInstruction();
         machine_.clearCellColours();
         machine_.changePC(machine_.pcOrZero());
-        machine_.clearError();
+        machine_.runState().clearError();
         const int code = instructions_.fetch();
-        const bool fetched = !machine_.hasError();
+        const bool fetched = !machine_.runState().hasError();
         if (fetched) {
             if (const std::optional<Opcode> op = toOpcode(code)) {
                 executeWithSound(*op);
@@ -143,14 +144,15 @@ void RunControl::step() {
 }
 
 void RunControl::stop() {
-    if (!machine_.host().validClick("halticon", 0)) return;
-    if (machine_.running()) stopRequested_ = true;
-    machine_.stopRun();
+    if (!machine_.host().commands().allows({Command::Stop})) return;
+    if (machine_.runState().running()) stopRequested_ = true;
+    machine_.runState().stopRun();
     enableMenus(true);
 }
 
 void RunControl::back() {
-    if (!machine_.host().validClick("backicon", 0) || machine_.running()) return;
+    if (!machine_.host().commands().allows({Command::Back}) || machine_.runState().running())
+        return;
     const std::optional<History::Undone> undone = history_.back();
     if (!undone) return;
     // The instruction as it reads again now that it is undone.
@@ -170,13 +172,15 @@ void RunControl::back() {
 }
 
 void RunControl::resetAccumulator() {
-    if (machine_.running()) return;
+    if (machine_.runState().running()) return;
     machine_.resetAcc();
     machine_.announcer().say("Accumulator reset");
 }
 
 void RunControl::resetProgramCounter() {
-    if (machine_.running() || !machine_.host().validClick("pciconl", 0)) return;
+    if (machine_.runState().running() ||
+        !machine_.host().commands().allows({Command::ResetProgramCounter}))
+        return;
     machine_.resetPC();
     machine_.announcer().say("Program counter reset");
 }

@@ -37,7 +37,7 @@ class RunControl {
     // in progress keeps both.
     void resetAccumulator();
     void resetProgramCounter();
-    void setSpeed(int value) { machine_.setSpeed(value); }
+    void setSpeed(int value) { machine_.runState().setSpeed(value); }
 
     void enableMenus(bool on) { machine_.display().set(Flag::MenusEnabled, on); }
 

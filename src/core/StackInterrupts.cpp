@@ -12,19 +12,20 @@ void StackInterrupts::setStackPointer(int sp) {
 
 void StackInterrupts::jumpToSubroutine() {
     ClockHooks& hooks = machine_.hooks();
-    const std::int32_t ret = machine_.currentAddress() + 1;
+    const std::int32_t ret = machine_.runState().currentAddress() + 1;
     hooks.onIncrementPC(ret);
     hooks.onSPToAddressDecoder();
     std::int32_t high, low;
     splitWord(ret, high, low);
     const int sp = stackPointer();
-    machine_.setOperator(sp, high, machine_.base());
-    machine_.setOperand(sp, low, machine_.base());
+    machine_.setOperator(sp, high, machine_.view().base());
+    machine_.setOperand(sp, low, machine_.view().base());
     hooks.onPCToMemory();
     setStackPointer(sp + 1);
     hooks.onIncrementSP(sp + 1);
-    const std::optional<std::int32_t> target = machine_.operandValue(machine_.currentAddress());
-    if (!target || machine_.hasError()) return;
+    const std::optional<std::int32_t> target =
+        machine_.operandValue(machine_.runState().currentAddress());
+    if (!target || machine_.runState().hasError()) return;
     if (legalAddress(*target)) {
         machine_.changePC(*target);
         hooks.onJumpToSubroutine();
@@ -85,7 +86,7 @@ void StackInterrupts::serviceInterrupt() {
     } else {
         machine_.report("Operand not set at address " + signedText(kVectorCell));
     }
-    machine_.host().processEvents();
+    machine_.host().events().processEvents();
 }
 
 int StackInterrupts::keyCode(int index) {
@@ -97,7 +98,7 @@ int StackInterrupts::keyCode(int index) {
 void StackInterrupts::pressKey(int index) {
     keyCode_ = keyCode(index);
     machine_.setRegisterText(Register::Interrupt, "1");
-    machine_.host().processEvents();
+    machine_.host().events().processEvents();
 }
 
 void StackInterrupts::resetStackPointer() {

@@ -3,12 +3,14 @@
 namespace zeb {
 
 void WaitIntervalSetting::decrease() {
-    if (machine_.waitInterval() > 0) machine_.setWaitInterval(machine_.waitInterval() - 1);
+    if (machine_.view().waitInterval() > 0)
+        machine_.view().setWaitInterval(machine_.view().waitInterval() - 1);
     show();
 }
 
 void WaitIntervalSetting::increase() {
-    if (machine_.waitInterval() < 60) machine_.setWaitInterval(machine_.waitInterval() + 1);
+    if (machine_.view().waitInterval() < 60)
+        machine_.view().setWaitInterval(machine_.view().waitInterval() + 1);
     show();
 }
 

@@ -17,7 +17,7 @@ class WaitIntervalSetting {
     void increase();
 
   private:
-    void show() { label_ = std::to_string(machine_.waitInterval()) + " seconds"; }
+    void show() { label_ = std::to_string(machine_.view().waitInterval()) + " seconds"; }
 
     Machine& machine_;
     std::string label_;

@@ -2,6 +2,6 @@
 
 namespace zeb {
 
-Zeb::Zeb(Host& host) : machine(host, mnemonics, display, observers, preferences) {}
+Zeb::Zeb() : machine_(host_, mnemonics_, display_, observers_, preferences_) {}
 
 } // namespace zeb

@@ -2,6 +2,7 @@
 #include "core/Devices.h"
 #include "core/DisplayState.h"
 #include "core/History.h"
+#include "core/Host.h"
 #include "core/InputPad.h"
 #include "core/Instructions.h"
 #include "core/Machine.h"
@@ -14,25 +15,55 @@
 
 namespace zeb {
 
-// The whole machine core wired together around one host.
+// The whole machine core wired together around the services of one host.
 class Zeb {
   public:
-    explicit Zeb(Host& host);
+    // `services` provides whichever of the host's interfaces it implements
+    // (see Host::provide); the rest do nothing.
+    template <class Services> explicit Zeb(Services& services) : Zeb() {
+        static_assert(std::is_base_of_v<Messages, Services>, "someone must show the messages");
+        host_.provide(services);
+    }
     Zeb(const Zeb&) = delete;
     Zeb& operator=(const Zeb&) = delete;
 
-    Observers observers;
-    Preferences preferences;
-    Mnemonics mnemonics;
-    DisplayState display{observers};
-    Machine machine;
-    Pacing pacing{machine};
-    StackInterrupts stack{machine};
-    Devices devices{machine};
-    Instructions instructions{machine, pacing, stack, devices};
-    History history{machine, stack};
-    RunControl run{machine, pacing, instructions, stack, history};
-    InputPad input;
+    // Where a service that comes later (the guided demonstration's filter)
+    // is provided.
+    Host& host() { return host_; }
+
+    Observers& observers() { return observers_; }
+    Preferences& preferences() { return preferences_; }
+    Mnemonics& mnemonics() { return mnemonics_; }
+    const Mnemonics& mnemonics() const { return mnemonics_; }
+    DisplayState& display() { return display_; }
+    const DisplayState& display() const { return display_; }
+    Machine& machine() { return machine_; }
+    const Machine& machine() const { return machine_; }
+    Pacing& pacing() { return pacing_; }
+    StackInterrupts& stack() { return stack_; }
+    const StackInterrupts& stack() const { return stack_; }
+    Devices& devices() { return devices_; }
+    Instructions& instructions() { return instructions_; }
+    History& history() { return history_; }
+    RunControl& run() { return run_; }
+    InputPad& input() { return input_; }
+
+  private:
+    Zeb();
+
+    Host host_;
+    Observers observers_;
+    Preferences preferences_;
+    Mnemonics mnemonics_;
+    DisplayState display_{observers_};
+    Machine machine_;
+    Pacing pacing_{machine_};
+    StackInterrupts stack_{machine_};
+    Devices devices_{machine_};
+    Instructions instructions_{machine_, pacing_, stack_, devices_};
+    History history_{machine_, stack_};
+    RunControl run_{machine_, pacing_, instructions_, stack_, history_};
+    InputPad input_;
 };
 
 } // namespace zeb

@@ -22,7 +22,7 @@ bool sameName(std::string_view a, std::string_view b) {
 } // namespace
 
 bool Demonstration::running() const {
-    return machine_.demoMode();
+    return machine_.view().demoMode();
 }
 
 void Demonstration::showCurrent() {
@@ -32,7 +32,7 @@ void Demonstration::showCurrent() {
 }
 
 void Demonstration::start() {
-    machine_.setDemoMode(true);
+    machine_.view().setDemoMode(true);
     run_.enableMenus(false);
     script_.build();
     index_ = 1;
@@ -49,7 +49,7 @@ void Demonstration::next() {
 
 void Demonstration::cancel() {
     // What the student entered stays in memory.
-    machine_.setDemoMode(false);
+    machine_.view().setDemoMode(false);
     run_.enableMenus(true);
     if (view_) view_->hideWindow();
 }
@@ -66,11 +66,9 @@ void Demonstration::help() {
         help_.showTopic(e.helpTopic);
 }
 
-bool Demonstration::validClick(std::string_view control, int index) {
+bool Demonstration::allows(UserCommand command) {
     if (!running()) return true;
-    const DemoEntry& e = current();
-    if (e.controlName.empty() || !sameName(control, e.controlName) || index != e.value)
-        return false;
+    if (current().awaited != command) return false;
     ++index_;
     showCurrent();
     return true;

@@ -1,7 +1,6 @@
 #pragma once
+#include "core/CommandFilter.h"
 #include "demo/DemonstrationScript.h"
-
-#include <string_view>
 
 namespace zeb {
 
@@ -11,9 +10,9 @@ class Machine;
 class RunControl;
 
 // The guided demonstration: walks the student through entering and running
-// a counting loop. While it runs, the main window's clicks pass through
-// validClick(), which lets only the click the current entry names act.
-class Demonstration {
+// a counting loop. While it runs, the student's commands pass through
+// allows(), which lets only the one the current entry names act.
+class Demonstration : public CommandFilter {
   public:
     Demonstration(Machine& machine, RunControl& run, HelpViewer& help)
         : machine_(machine), run_(run), help_(help) {}
@@ -29,11 +28,10 @@ class Demonstration {
     void cancel();
     void help();
 
-    // Whether a click on the control `control` (its array index `index`) may
-    // act. Always while no demonstration runs; during one, only the click the
-    // current entry names, which then moves the script on. Names compare
-    // without regard to case.
-    bool validClick(std::string_view control, int index);
+    // Whether `command` may act. Always while no demonstration runs; during
+    // one, only the command the current entry names, which then moves the
+    // script on.
+    bool allows(UserCommand command) override;
 
     bool running() const;
     int index() const { return index_; }

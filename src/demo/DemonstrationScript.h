@@ -1,4 +1,7 @@
 #pragma once
+#include "core/Command.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,11 +10,8 @@ namespace zeb {
 
 // One step of the guided demonstration.
 struct DemoEntry {
-    // The control whose click advances the script ("pads", "operand", ...);
-    // empty when only Next leaves the entry.
-    std::string controlName;
-    // The clicked control's index in its array: an address, a keypad button, 0.
-    int value = 0;
+    // The command that advances the script; none when only Next leaves the entry.
+    std::optional<UserCommand> awaited;
     std::string message;
     bool nextEnabled = false;
     // The help keyword of the window's Help button; "Contents" is the contents page.

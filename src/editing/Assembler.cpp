@@ -12,15 +12,15 @@ bool Assembler::isValidByte(std::string_view text) {
 bool Assembler::isLegalOperandText(std::string_view text) {
     if (text.size() > 3) return false;
     if (isDecimalNumber(text)) return isValidByte(text);
-    if (m_.base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
+    if (m_.view().base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
     return text.empty();
 }
 
 bool Assembler::isLegalOperatorText(std::string_view text, bool partial) {
     if (text.size() > 3) return false;
     if (isDecimalNumber(text)) return isValidByte(text);
-    if (m_.base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
-    if (!m_.mnemonicsShown()) return text.empty();
+    if (m_.view().base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
+    if (!m_.view().mnemonicsShown()) return text.empty();
     if (m_.mnemonics().isMnemonic(text)) return true;
     if (!partial) return false;
     return m_.mnemonics().isPartialMnemonic(text);
@@ -44,9 +44,9 @@ bool Assembler::assembleAll() {
     for (int a = 0; a < kMemorySize; ++a) {
         const std::string_view text = trimBlanks(m_.operatorText(a));
         if (!text.empty() && names.isMnemonic(text))
-            m_.setOperatorText(a, names.assemble(text, m_.base()));
+            m_.setOperatorText(a, names.assemble(text, m_.view().base()));
     }
-    m_.setMnemonicsShown(false);
+    m_.view().setMnemonicsShown(false);
     m_.display().set(Flag::MnemonicsChecked, false);
     return true;
 }
@@ -61,7 +61,7 @@ void Assembler::disassembleAll() {
                 m_.setOperatorText(a, m_.mnemonics().name(*value));
         }
     }
-    m_.setMnemonicsShown(true);
+    m_.view().setMnemonicsShown(true);
     m_.display().set(Flag::MnemonicsChecked, true);
 }
 

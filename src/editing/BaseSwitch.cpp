@@ -28,7 +28,8 @@ bool BaseSwitch::operatorIsNumber(int a) const {
     if (text.empty() || names.isMnemonic(text)) return false;
     // "A" and "AC" begin mnemonics too, but in hexadecimal the machine reads
     // them as the numbers they are, when running and when saving alike.
-    return isDecimalNumber(text) || (m_.base() == NumberBase::Hexadecimal && isHexNumber(text));
+    return isDecimalNumber(text) ||
+           (m_.view().base() == NumberBase::Hexadecimal && isHexNumber(text));
 }
 
 void BaseSwitch::changeNumberBase(NumberBase newBase, TypedText typed) {
@@ -36,7 +37,7 @@ void BaseSwitch::changeNumberBase(NumberBase newBase, TypedText typed) {
         std::string& left = leftAsTyped_[static_cast<std::size_t>(a)];
         const std::string& text = m_.operatorText(a);
         bool number = !text.empty();
-        if (m_.mnemonicsShown()) {
+        if (m_.view().mnemonicsShown()) {
             const bool keep = typed == TypedText::Keep && !text.empty() && text == left;
             number = !keep && operatorIsNumber(a);
             if (!number && typed == TypedText::Keep && !m_.mnemonics().isMnemonic(text))
@@ -47,17 +48,17 @@ void BaseSwitch::changeNumberBase(NumberBase newBase, TypedText typed) {
         if (number) m_.setOperator(a, m_.operatorValue(a).value_or(0), newBase);
         if (!m_.operandText(a).empty()) m_.setOperand(a, m_.operandValue(a).value_or(0), newBase);
     }
-    m_.setBase(newBase);
+    m_.view().setBase(newBase);
 }
 
 void BaseSwitch::toggleMnemonics() {
     DisplayState& d = m_.display();
     BusyPointer busy(d);
-    if (m_.mnemonicsShown())
+    if (m_.view().mnemonicsShown())
         asm_.assembleAll();
     else
         asm_.disassembleAll();
-    d.set(Flag::MnemonicsChecked, m_.mnemonicsShown());
+    d.set(Flag::MnemonicsChecked, m_.view().mnemonicsShown());
 }
 
 } // namespace zeb

@@ -25,8 +25,8 @@ class BaseSwitch {
     void changeLabels(NumberBase newBase) { m_.display().setLabelBase(radix(newBase)); }
 
     void toggleHexadecimal() {
-        changeBase(m_.base() == NumberBase::Decimal ? NumberBase::Hexadecimal
-                                                    : NumberBase::Decimal);
+        changeBase(m_.view().base() == NumberBase::Decimal ? NumberBase::Hexadecimal
+                                                           : NumberBase::Decimal);
     }
     void toggleMnemonics();
 

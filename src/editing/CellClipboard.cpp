@@ -15,7 +15,7 @@ std::string CellClipboard::selectedCellsText() const {
 
 void CellClipboard::copySelectedCells() {
     const std::string text = selectedCellsText();
-    if (!text.empty()) m_.host().setClipboardText(text);
+    if (!text.empty()) m_.host().clipboard().setClipboardText(text);
 }
 
 void CellClipboard::clearSelectedCells() {
@@ -30,7 +30,7 @@ void CellClipboard::clearCell(int a) {
 }
 
 void CellClipboard::pasteToMemory() {
-    const std::string clipboard = m_.host().clipboardText();
+    const std::string clipboard = m_.host().clipboard().clipboardText();
     std::string_view text = clipboard; // consumed from the front, line by line
     int a = editor_.currentCell();
     while (text.size() > 9) {
@@ -71,19 +71,19 @@ void CellClipboard::clearMemoryNow() {
 }
 
 void CellClipboard::clearAll() {
-    if (!m_.host().validClick("clearicon", 0) || m_.running()) return;
+    if (!m_.host().commands().allows({Command::ClearMemory}) || m_.runState().running()) return;
     // During the guided demonstration the memory is cleared whatever the answer.
-    const bool ok = askToClear() || m_.demoMode();
+    const bool ok = askToClear() || m_.view().demoMode();
     if (ok) clearMemoryNow();
     m_.clearCellColours();
     editor_.selectOperator(0);
 }
 
 void CellClipboard::newProgram() {
-    if (m_.running()) return;
+    if (m_.runState().running()) return;
     if (askToClear()) {
         clearMemoryNow();
-        m_.setCurrentFileName({});
+        m_.view().setCurrentFileName({});
     }
     m_.clearCellColours();
 }

@@ -55,12 +55,12 @@ void MemoryEditor::makeCurrent(int code) {
 }
 
 void MemoryEditor::selectOperator(int a) {
-    if (!m_.host().validClick("operator", a)) return;
+    if (!m_.host().commands().allows({Command::SelectOperator, a})) return;
     makeCurrent(a);
 }
 
 void MemoryEditor::selectOperand(int a) {
-    if (!m_.host().validClick("operand", a)) return;
+    if (!m_.host().commands().allows({Command::SelectOperand, a})) return;
     makeCurrent(kOperandBase + a);
 }
 
@@ -84,7 +84,7 @@ void MemoryEditor::markCurrent() {
 }
 
 std::string MemoryEditor::digitsOf(int i) const {
-    return numberText(i, m_.base());
+    return numberText(i, m_.view().base());
 }
 
 void MemoryEditor::deleteLast() {
@@ -106,8 +106,8 @@ void MemoryEditor::tellEntry(bool accepted) {
 }
 
 void MemoryEditor::pressPad(int i) {
-    if (!m_.host().validClick("pads", i)) return;
-    if (m_.running()) {
+    if (!m_.host().commands().allows({Command::PressKey, i})) return;
+    if (m_.runState().running()) {
         tellEntry(false);
         return;
     }
@@ -118,7 +118,7 @@ void MemoryEditor::pressPad(int i) {
         return;
     }
     std::string next;
-    if (!m_.mnemonicsShown() || isOperandCode(currentCell_)) {
+    if (!m_.view().mnemonicsShown() || isOperandCode(currentCell_)) {
         next = cur + digitsOf(i);
         if (next.size() > 3 || !asm_.isValidByte(next)) next.clear();
     } else if (const Mnemonics& names = m_.mnemonics(); cur.empty() || names.isMnemonic(cur)) {
@@ -132,7 +132,7 @@ void MemoryEditor::pressPad(int i) {
 }
 
 void MemoryEditor::typeCharacter(char key) {
-    if (m_.demoMode()) return;
+    if (m_.view().demoMode()) return;
     if (key == kBackspace) {
         deleteLast();
         tellEntry(true);

@@ -23,7 +23,8 @@ std::tm Listing::today() {
 
 std::vector<std::string> Listing::lines(const Machine& m, const std::tm& date) {
     std::vector<std::string> lines = {"", "", dateText(date) + " ZEB Printer output", "", ""};
-    if (!m.currentFileName().empty()) lines.push_back("Current file is: " + m.currentFileName());
+    if (!m.view().currentFileName().empty())
+        lines.push_back("Current file is: " + m.view().currentFileName());
     lines.insert(lines.end(), 3, "");
     for (int a = 0; a < kMemorySize; ++a) {
         const std::string& op = m.operatorText(a);
@@ -34,7 +35,7 @@ std::vector<std::string> Listing::lines(const Machine& m, const std::tm& date) {
         lines.push_back(std::string(address) + "|" + padLeft(op, 3) + "|" + padLeft(opd, 3));
     }
     lines.insert(lines.end(), {"", " RUN LOG:", ""});
-    for (const std::string& line : m.runLog().lines())
+    for (const std::string& line : m.runState().runLog().lines())
         lines.push_back(line);
     lines.insert(lines.end(), {"", "End of output"});
     return lines;

@@ -17,7 +17,7 @@ std::string fileNameOf(const std::string& path) {
 class DecimalWhileSaving {
   public:
     DecimalWhileSaving(const Machine& machine, BaseSwitch& bases)
-        : bases_(bases), base_(machine.base()) {
+        : bases_(bases), base_(machine.view().base()) {
         if (base_ != NumberBase::Decimal)
             bases_.changeNumberBase(NumberBase::Decimal, BaseSwitch::TypedText::ReadAsNumber);
     }
@@ -91,7 +91,7 @@ std::string ProgramFileCommands::programText() {
     std::vector<ProgramLine> cells;
     for (int a = 0; a < kMemorySize; ++a)
         cells.push_back({a, m_.operatorText(a), m_.operandText(a)});
-    return ProgramFileFormat::write(cells, m_.runLog().lines());
+    return ProgramFileFormat::write(cells, m_.runState().runLog().lines());
 }
 
 bool ProgramFileCommands::writeProgram(OutputFile& file) {
@@ -102,7 +102,7 @@ bool ProgramFileCommands::writeProgram(OutputFile& file) {
 }
 
 void ProgramFileCommands::save(SaveMode mode) {
-    if (!m_.mnemonicsShown() || asm_.canAssemble())
+    if (!m_.view().mnemonicsShown() || asm_.canAssemble())
         saveToFile(mode);
     else
         m_.report("Program not saved due to Assembler error");
@@ -111,10 +111,10 @@ void ProgramFileCommands::save(SaveMode mode) {
 void ProgramFileCommands::saveToFile(SaveMode mode) {
     BusyPointer busy(m_.display());
     std::string name;
-    if (mode == SaveMode::Save && !m_.currentFileName().empty())
-        name = m_.currentFileName();
+    if (mode == SaveMode::Save && !m_.view().currentFileName().empty())
+        name = m_.view().currentFileName();
     else
-        name = m_.host().chooseFile(FileDialog::Save, kFilter);
+        name = m_.host().files().chooseFile(FileDialog::Save, kFilter);
     if (name.empty()) return;
     // Refused before any question about replacing it.
     if (const auto error = fs_.notRegularFile(name)) {
@@ -131,7 +131,7 @@ void ProgramFileCommands::saveToFile(SaveMode mode) {
         m_.report("Failed to save ZEB to file", file->failure());
         return;
     }
-    m_.setCurrentFileName(name);
+    m_.view().setCurrentFileName(name);
     m_.display().set(Flag::SaveEnabled, true);
     m_.announcer().say("Saved " + fileNameOf(name));
 }
@@ -147,7 +147,7 @@ std::optional<FileError> ProgramFileCommands::saveWithoutPrompts(const std::stri
 }
 
 void ProgramFileCommands::open() {
-    const std::string name = m_.host().chooseFile(FileDialog::Open, kFilter);
+    const std::string name = m_.host().files().chooseFile(FileDialog::Open, kFilter);
     if (name.empty()) return;
     load(name);
 }
@@ -162,7 +162,7 @@ void ProgramFileCommands::load(const std::string& name) {
         m_.report("Failed to read file");
         return;
     }
-    const NumberBase base = m_.base();
+    const NumberBase base = m_.view().base();
     const bool switched = base != NumberBase::Decimal;
     if (switched) bases_.changeBase(NumberBase::Decimal);
     BusyPointer busy(m_.display());
@@ -184,7 +184,7 @@ void ProgramFileCommands::load(const std::string& name) {
         m_.report("Failed to read file");
     } else {
         if (step == Step::Ok) {
-            m_.setCurrentFileName(name);
+            m_.view().setCurrentFileName(name);
             m_.display().set(Flag::SaveEnabled, true);
         }
         m_.resetPC();
@@ -206,18 +206,18 @@ ProgramFileCommands::Step ProgramFileCommands::readOperator(const std::string& t
     if (text.empty()) return Step::Ok;
     std::string code = text;
     if (m_.mnemonics().isMnemonic(text))
-        code = m_.mnemonics().assemble(text, m_.base());
+        code = m_.mnemonics().assemble(text, m_.view().base());
     else if (!isDecimalNumber(text)) {
         m_.report("Illegal operator: '" + text + "' in file, load abandoned");
         return Step::Abandoned;
     }
     const int number = ProgramFileFormat::fieldValue(code);
-    if (m_.mnemonicsShown()) {
+    if (m_.view().mnemonicsShown()) {
         // A code without a mnemonic cannot be shown in this display.
         if (!legalInstruction(number)) return Step::ReadFailed;
         m_.setOperatorText(address, m_.mnemonics().name(number));
     } else {
-        m_.setOperator(address, number, m_.base());
+        m_.setOperator(address, number, m_.view().base());
     }
     return Step::Ok;
 }
@@ -232,7 +232,7 @@ bool ProgramFileCommands::readOperand(std::string text, int address) {
         // Files are decimal: a hexadecimal operand is reported and reads as 0.
         text = plainText(m_.getNumber(text).value_or(0));
     }
-    m_.setOperand(address, ProgramFileFormat::fieldValue(text), m_.base());
+    m_.setOperand(address, ProgramFileFormat::fieldValue(text), m_.view().base());
     return true;
 }
 

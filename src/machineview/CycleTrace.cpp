@@ -6,10 +6,10 @@ namespace zeb::machineview {
 
 CycleTrace::CycleTrace(Zeb& zeb, BaseSwitch& bases, Assembler& assembler, std::ostream& out)
     : model_(zeb), writer_(model_.display(), out) {
-    prepareMachineForView(zeb.machine, bases, assembler);
+    prepareMachineForView(zeb.machine(), bases, assembler);
     model_.open();
     model_.display().setWaitForContinue(false);
-    zeb.machine.setWaitInterval(0);
+    zeb.machine().view().setWaitInterval(0);
 }
 
 } // namespace zeb::machineview

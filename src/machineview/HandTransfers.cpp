@@ -104,12 +104,12 @@ void HandTransfers::clickInstructionDecoder() {
     if (!pc || !legalAddress(*pc) || !code) return;
     const std::optional<Opcode> op = toOpcode(*code);
     if (!op) return;
-    m_.setCurrentAddress(*pc);
+    m_.runState().setCurrentAddress(*pc);
     // A report left over from an earlier run must not stop this instruction.
-    m_.clearError();
+    m_.runState().clearError();
     const bool waitForContinue = display_.waitForContinue();
     display_.setWaitForContinue(false);
-    (void)model_.zeb().instructions.execute(*op);
+    (void)model_.zeb().instructions().execute(*op);
     display_.setWaitForContinue(waitForContinue);
 }
 

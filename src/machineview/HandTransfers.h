@@ -11,7 +11,7 @@ namespace zeb::machineview {
 class HandTransfers {
   public:
     explicit HandTransfers(MachineViewModel& model)
-        : model_(model), display_(model.display()), m_(model.zeb().machine) {}
+        : model_(model), display_(model.display()), m_(model.zeb().machine()) {}
 
     // Memory answers only at the decoder's address.
     void clickMemoryTable();
@@ -27,7 +27,7 @@ class HandTransfers {
     void clickInstructionDecoder();
 
   private:
-    bool busy() const { return m_.running(); }
+    bool busy() const { return m_.runState().running(); }
     void tell(Icon icon, std::string_view text);
     void readOverBus(ViewField field, Gateway gateway, std::string_view notConnected);
     void readInstruction(std::string_view notConnected);

@@ -7,8 +7,8 @@
 namespace zeb::machineview {
 
 MachineViewModel::MachineViewModel(Zeb& zeb)
-    : zeb_(zeb), m_(zeb.machine), display_(zeb.preferences),
-      paths_(display_, zeb.pacing, zeb.preferences), wait_(zeb.machine, display_) {
+    : zeb_(zeb), m_(zeb.machine()), display_(zeb.preferences()),
+      paths_(display_, zeb.pacing(), zeb.preferences()), wait_(zeb.machine(), display_) {
     chart_.setOnChange(
         [this] { display_.notify([](MachineViewObserver& o) { o.clockChartChanged(); }); });
     m_.setClockHooks(this);
@@ -25,13 +25,13 @@ void MachineViewModel::open() {
     display_.setEnabled(ViewControl::StopButton, false);
     display_.setEnabled(ViewControl::ContinueButton, false);
     display_.setEnabled(ViewControl::RunButton, true);
-    display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
+    display_.setEnabled(ViewControl::BackButton, !zeb_.history().empty());
     // The General Purpose, Stack Pointer and Jump gateways keep whatever the
     // student left them at.
     for (Gateway g : {Gateway::ProgramCounter, Gateway::AddressDecoder, Gateway::InstructionOperand,
                       Gateway::Accumulator, Gateway::LoadStore})
         display_.setOpen(g, false);
-    m_.setViewMode(ViewMode::MachineView);
+    m_.view().setViewMode(ViewMode::MachineView);
     for (ViewField f :
          {ViewField::InstructionRegister, ViewField::OperandRegister, ViewField::ProgramCounter,
           ViewField::Accumulator, ViewField::GeneralPurpose})
@@ -107,7 +107,7 @@ void MachineViewModel::showClockCycle(int picture) {
 }
 
 void MachineViewModel::run() {
-    if (m_.running()) return;
+    if (m_.runState().running()) return;
     // A run just stopped may still be finishing its instruction: Run then
     // starts the new run once that one has unwound, never inside it.
     if (runUnderWay_) {
@@ -119,10 +119,10 @@ void MachineViewModel::run() {
         runRequested_ = false;
         startRun();
         if (std::exchange(backRequested_, false) && active()) undoLastInstruction();
-    } while (runRequested_ && active() && !m_.running());
+    } while (runRequested_ && active() && !m_.runState().running());
     runUnderWay_ = false;
     runRequested_ = false;
-    if (active()) display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
+    if (active()) display_.setEnabled(ViewControl::BackButton, !zeb_.history().empty());
 }
 
 void MachineViewModel::startRun() {
@@ -139,7 +139,7 @@ void MachineViewModel::startRun() {
     // Closing the paths pauses: the view may have been cancelled meanwhile.
     if (!active()) return;
     wait_.setViewRun(true);
-    zeb_.run.startExecution();
+    zeb_.run().startExecution();
     wait_.setViewRun(false);
 }
 
@@ -148,12 +148,12 @@ void MachineViewModel::stop() {
     display_.setEnabled(ViewControl::RunButton, true);
     display_.setEnabled(ViewControl::ContinueButton, false);
     display_.setEnabled(ViewControl::StopButton, false);
-    m_.stopRun();
+    m_.runState().stopRun();
     display_.setEnabled(ViewControl::WaitCheckBox, true);
 }
 
 void MachineViewModel::continueRun() {
-    m_.setContinueRequested(true);
+    m_.view().setContinueRequested(true);
     display_.setEnabled(ViewControl::ContinueButton, false);
 }
 
@@ -170,12 +170,12 @@ void MachineViewModel::back() {
 }
 
 void MachineViewModel::undoLastInstruction() {
-    const std::size_t before = zeb_.history.instructions();
-    zeb_.run.back();
-    if (zeb_.history.instructions() == before) return;
+    const std::size_t before = zeb_.history().instructions();
+    zeb_.run().back();
+    if (zeb_.history().instructions() == before) return;
     showBetweenInstructions();
     display_.setText(ViewField::Status, m_.display().statusText());
-    display_.setEnabled(ViewControl::BackButton, !zeb_.history.empty());
+    display_.setEnabled(ViewControl::BackButton, !zeb_.history().empty());
 }
 
 void MachineViewModel::showBetweenInstructions() {
@@ -194,9 +194,9 @@ void MachineViewModel::showBetweenInstructions() {
 }
 
 void MachineViewModel::cancel() {
-    m_.setViewMode(ViewMode::Normal);
-    m_.stopRun();
-    m_.setContinueRequested(true);
+    m_.view().setViewMode(ViewMode::Normal);
+    m_.runState().stopRun();
+    m_.view().setContinueRequested(true);
     chart_.hideWithView();
 }
 
@@ -262,7 +262,7 @@ void MachineViewModel::onPCToAddressDecoder() {
 void MachineViewModel::onMemoryToInstructionRegister() {
     if (!active()) return;
     perform(Step::MemoryToInstruction, [this] {
-        const int a = m_.currentAddress();
+        const int a = m_.runState().currentAddress();
         display_.setText(ViewField::InstructionRegister,
                          signedText(m_.operatorValue(a).value_or(0)));
         display_.setText(ViewField::OperandRegister, signedText(m_.operandValue(a).value_or(0)));

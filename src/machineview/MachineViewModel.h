@@ -97,7 +97,7 @@ class MachineViewModel : public ClockHooks {
     void undoLastInstruction();
     // The registers and memory as the machine holds them, with no cycle shown.
     void showBetweenInstructions();
-    bool active() const { return m_.viewMode() == ViewMode::MachineView; }
+    bool active() const { return m_.view().viewMode() == ViewMode::MachineView; }
     // Shows one step of the script; true while the run goes on afterwards.
     // `value` goes to the paths that carry one (Load, Arithmetic).
     bool perform(Step step, const std::function<void()>& moveValue = {}, std::int32_t value = 0);

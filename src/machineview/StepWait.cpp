@@ -13,35 +13,37 @@ bool StepWait::wait() {
         // Outside a run (a step of the Instruction Decoder) nothing waits for Continue.
         if (going) {
             display_.setEnabled(ViewControl::ContinueButton, true);
-            m_.setContinueRequested(false);
+            m_.view().setContinueRequested(false);
         } else {
-            m_.setContinueRequested(true);
+            m_.view().setContinueRequested(true);
         }
-        if (!m_.continueRequested())
-            host.waitFor([this] { return !runGoesOn() || m_.continueRequested(); }, std::nullopt);
+        if (!m_.view().continueRequested())
+            host.events().waitFor([this] { return !runGoesOn() || m_.view().continueRequested(); },
+                                  std::nullopt);
     } else {
-        m_.setContinueRequested(false);
+        m_.view().setContinueRequested(false);
         startTimer();
-        if (!m_.continueRequested())
-            host.waitFor([this] { return m_.continueRequested() || (viewRun_ && !runGoesOn()); },
-                         timerDue_);
+        if (!m_.view().continueRequested())
+            host.events().waitFor(
+                [this] { return m_.view().continueRequested() || (viewRun_ && !runGoesOn()); },
+                timerDue_);
         if (timerRunning_) tick();
     }
     return runGoesOn();
 }
 
 void StepWait::startTimer() {
-    if (m_.waitInterval() > 0) {
-        timerDue_ = Host::Clock::now() + std::chrono::seconds(m_.waitInterval());
+    if (m_.view().waitInterval() > 0) {
+        timerDue_ = EventPump::Clock::now() + std::chrono::seconds(m_.view().waitInterval());
         timerRunning_ = true;
     } else {
-        m_.setContinueRequested(true);
+        m_.view().setContinueRequested(true);
     }
 }
 
 void StepWait::tick() {
     timerRunning_ = false;
-    m_.setContinueRequested(true);
+    m_.view().setContinueRequested(true);
 }
 
 } // namespace zeb::machineview

@@ -15,7 +15,7 @@ class StepWait {
     // started from the view stops.
     bool wait();
     // Whether a run goes on: running, and no error reported.
-    bool runGoesOn() const { return m_.running() && !m_.hasError(); }
+    bool runGoesOn() const { return m_.runState().running() && !m_.runState().hasError(); }
 
     void startTimer();
     // The step timer's tick.
@@ -31,7 +31,7 @@ class StepWait {
     Machine& m_;
     MachineViewDisplay& display_;
     bool timerRunning_ = false;
-    Host::Clock::time_point timerDue_{};
+    EventPump::Clock::time_point timerDue_{};
     bool viewRun_ = false;
 };
 

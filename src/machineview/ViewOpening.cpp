@@ -3,7 +3,7 @@
 namespace zeb::machineview {
 
 void prepareMachineForView(Machine& machine, BaseSwitch& bases, Assembler& assembler) {
-    if (machine.base() == NumberBase::Hexadecimal) bases.changeBase(NumberBase::Decimal);
+    if (machine.view().base() == NumberBase::Hexadecimal) bases.changeBase(NumberBase::Decimal);
     (void)assembler.assembleAll();
 }
 

@@ -42,7 +42,7 @@ class MainShell {
 
     // Text of the status bar while the pointer rests on a control.
     std::string statusTextOf(ShellControl control);
-    void showStatusOf(ShellControl control) { zeb_.display.setStatusText(statusTextOf(control)); }
+    void showStatusOf(ShellControl control) { zeb_.display().setStatusText(statusTextOf(control)); }
 
     void exitProgram();
     bool exiting() const { return exiting_; }

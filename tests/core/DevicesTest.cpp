@@ -23,7 +23,7 @@ TEST(Input, TypedNumbers) {
         r.Program({{0, "11", ""}});
         for (const auto& t : c.typed)
             r.host.inputs.push_back(t);
-        r.zeb.run.step();
+        r.zeb.run().step();
         EXPECT_EQ(r.Acc(), c.acc);
         EXPECT_EQ(r.host.texts(), c.reports);
         EXPECT_EQ(r.PC(), "     1");
@@ -33,9 +33,9 @@ TEST(Input, TypedNumbers) {
 TEST(Input, AbandonedWhenTheProgramEnds) {
     Rig r;
     r.Program({{0, "11", ""}, {1, "0", ""}});
-    r.zeb.run.run();
+    r.zeb.run().run();
     EXPECT_EQ(r.host.inputBoxes, 1);
-    EXPECT_FALSE(r.m.running());
+    EXPECT_FALSE(r.m.runState().running());
     EXPECT_EQ(r.PC(), "     0");
 }
 
@@ -61,15 +61,15 @@ TEST(Output, SignedValuesOnThePrinterAndTheFieldInTheLog) {
     Rig r;
     r.Program({{0, "12", ""}});
     r.m.changeAcc(32770);
-    r.zeb.run.step();
-    EXPECT_EQ(r.zeb.display.printerLine(1), "-2");
-    EXPECT_EQ(r.m.runLog().lines().at(0), "OUTPUT:  32770");
+    r.zeb.run().step();
+    EXPECT_EQ(r.zeb.display().printerLine(1), "-2");
+    EXPECT_EQ(r.m.runState().runLog().lines().at(0), "OUTPUT:  32770");
     r.bases.changeBase(NumberBase::Hexadecimal);
     r.m.changePC(0);
-    r.zeb.run.step();
-    EXPECT_EQ(r.zeb.display.printerLine(1), "-2");
-    EXPECT_EQ(r.zeb.display.printerLine(2), "-2");
-    EXPECT_EQ(r.m.runLog().lines().at(1), "OUTPUT:   8002");
+    r.zeb.run().step();
+    EXPECT_EQ(r.zeb.display().printerLine(1), "-2");
+    EXPECT_EQ(r.zeb.display().printerLine(2), "-2");
+    EXPECT_EQ(r.m.runState().runLog().lines().at(1), "OUTPUT:   8002");
 }
 
 TEST(Output, RunLogWrapsAfterNinetyNine) {
@@ -78,43 +78,43 @@ TEST(Output, RunLogWrapsAfterNinetyNine) {
     for (int i = 1; i <= 100; ++i) {
         r.m.changeAcc(i);
         r.m.changePC(0);
-        r.zeb.run.step();
+        r.zeb.run().step();
     }
     // The hundredth line starts the log again: the file keeps only that one.
-    EXPECT_EQ(r.m.runLog().lines(), std::vector<std::string>{"OUTPUT:    100"});
+    EXPECT_EQ(r.m.runState().runLog().lines(), std::vector<std::string>{"OUTPUT:    100"});
 }
 
 TEST(Output, PaperFeedScrollsUp) {
     Rig r;
     for (const char* line : {"1", "2", "3", "4", "5"})
-        r.zeb.devices.printLine(line);
-    EXPECT_EQ(r.zeb.display.printerLine(4), "2");
-    r.zeb.devices.feedPaper();
-    EXPECT_EQ(r.zeb.display.printerLine(4), "3");
-    EXPECT_EQ(r.zeb.display.printerLine(2), "5");
-    EXPECT_EQ(r.zeb.display.printerLine(1), "");
-    EXPECT_FALSE(r.zeb.display.printing());
+        r.zeb.devices().printLine(line);
+    EXPECT_EQ(r.zeb.display().printerLine(4), "2");
+    r.zeb.devices().feedPaper();
+    EXPECT_EQ(r.zeb.display().printerLine(4), "3");
+    EXPECT_EQ(r.zeb.display().printerLine(2), "5");
+    EXPECT_EQ(r.zeb.display().printerLine(1), "");
+    EXPECT_FALSE(r.zeb.display().printing());
 }
 
 TEST(OutputDevice, ShowsCellsAsCharactersWhileVisible) {
     Rig r;
     r.Program({{0, "2", "70"}});
     r.m.changeAcc(65);
-    r.zeb.run.step();
-    EXPECT_EQ(r.zeb.display.outputText(), std::string(10, ' ')); // hidden: not followed
-    r.zeb.devices.toggleOutputDevice();
-    EXPECT_TRUE(r.zeb.display.get(Flag::OutputChecked));
-    EXPECT_EQ(r.zeb.display.outputText(), " A        ");
+    r.zeb.run().step();
+    EXPECT_EQ(r.zeb.display().outputText(), std::string(10, ' ')); // hidden: not followed
+    r.zeb.devices().toggleOutputDevice();
+    EXPECT_TRUE(r.zeb.display().get(Flag::OutputChecked));
+    EXPECT_EQ(r.zeb.display().outputText(), " A        ");
     r.m.changeAcc(300);
     r.m.changePC(0);
-    r.zeb.run.step();
-    EXPECT_EQ(r.zeb.display.outputText(), "          ");
+    r.zeb.run().step();
+    EXPECT_EQ(r.zeb.display().outputText(), "          ");
     r.m.setOperand(78, 126, NumberBase::Decimal);
-    EXPECT_EQ(r.zeb.display.outputText().back(), '~');
+    EXPECT_EQ(r.zeb.display().outputText().back(), '~');
     // A base change closes the window.
     r.bases.changeBase(NumberBase::Hexadecimal);
-    EXPECT_FALSE(r.zeb.display.get(Flag::OutputVisible));
-    EXPECT_FALSE(r.zeb.display.get(Flag::OutputChecked));
+    EXPECT_FALSE(r.zeb.display().get(Flag::OutputVisible));
+    EXPECT_FALSE(r.zeb.display().get(Flag::OutputChecked));
 }
 
 } // namespace

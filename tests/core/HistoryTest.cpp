@@ -13,8 +13,8 @@ namespace {
 // same instruction count, so a replay after Back meets the same inputs.
 struct Replay {
     explicit Replay(unsigned seed) : random(seed) {
-        r.zeb.stack.toggleInterruptDisplay();
-        r.zeb.display.set(Flag::OutputVisible, true);
+        r.zeb.stack().toggleInterruptDisplay();
+        r.zeb.display().set(Flag::OutputVisible, true);
         // Mostly legal instructions and addresses, so programs go on for a while.
         std::uniform_int_distribution<int> percent(0, 99), code(1, 19), address(0, 79),
             word(0, 400);
@@ -29,22 +29,22 @@ struct Replay {
             r.m.setOperandText(a, percent(random) < 1 ? "80" : std::to_string(address(random)));
         }
         r.m.setOperatorText(70, std::to_string(word(random) % 256));
-        r.zeb.run.setAfterInstruction([this](Opcode) {
+        r.zeb.run().setAfterInstruction([this](Opcode) {
             const int n = steps + executed;
-            if (n % 7 == 3) r.zeb.stack.pressKey(n % 37);
-            if (++executed >= limit) r.m.stopRun();
+            if (n % 7 == 3) r.zeb.stack().pressKey(n % 37);
+            if (++executed >= limit) r.m.runState().stopRun();
         });
         start = snapshot();
     }
-    MachineSnapshot snapshot() const { return MachineSnapshot::of(r.m, r.zeb.stack); }
+    MachineSnapshot snapshot() const { return MachineSnapshot::of(r.m, r.zeb.stack()); }
     void step() {
         r.host.inputs = {std::to_string(steps * 37 % 70000)};
         executed = 0;
-        r.zeb.run.step();
+        r.zeb.run().step();
         ++steps;
     }
     void back() {
-        r.zeb.run.back();
+        r.zeb.run().back();
         --steps;
     }
 
@@ -70,17 +70,17 @@ TEST(Back, UndoesEveryInstructionBackToTheStart) {
         if (c.run) {
             p.limit = c.steps;
             p.r.host.inputs.assign(40, "7");
-            p.r.zeb.run.run();
+            p.r.zeb.run().run();
         } else {
             for (int i = 0; i < c.steps; ++i)
                 p.step();
         }
-        const int done = static_cast<int>(p.r.zeb.history.instructions());
+        const int done = static_cast<int>(p.r.zeb.history().instructions());
         for (int i = 0; i < done; ++i)
             p.back();
         EXPECT_EQ(p.snapshot().difference(p.start), "");
-        EXPECT_TRUE(p.r.zeb.history.empty());
-        EXPECT_FALSE(p.r.zeb.display.get(Flag::BackEnabled));
+        EXPECT_TRUE(p.r.zeb.history().empty());
+        EXPECT_FALSE(p.r.zeb.display().get(Flag::BackEnabled));
     }
 }
 
@@ -107,49 +107,49 @@ TEST(Back, StepsAgainToTheSameState) {
 TEST(Back, TellsWhatItUndidAndEndsWithAnEdit) {
     Rig r;
     r.Program({{0, "1", "10"}, {1, "12", ""}, {10, "", "5"}});
-    r.zeb.run.step();
-    EXPECT_TRUE(r.zeb.display.get(Flag::BackEnabled));
-    r.zeb.run.back();
-    EXPECT_EQ(r.zeb.display.statusText(), "Back: undid LDA 10 at 0");
+    r.zeb.run().step();
+    EXPECT_TRUE(r.zeb.display().get(Flag::BackEnabled));
+    r.zeb.run().back();
+    EXPECT_EQ(r.zeb.display().statusText(), "Back: undid LDA 10 at 0");
     EXPECT_EQ(r.Acc(), "     0");
     // A turn whose operator could not be read executed nothing.
     r.m.setOperatorText(1, "");
-    r.zeb.run.step();
-    r.zeb.run.step();
-    r.zeb.run.back();
-    EXPECT_EQ(r.zeb.display.statusText(), "Back: undid a failed fetch at 1");
-    r.zeb.run.back();
+    r.zeb.run().step();
+    r.zeb.run().step();
+    r.zeb.run().back();
+    EXPECT_EQ(r.zeb.display().statusText(), "Back: undid a failed fetch at 1");
+    r.zeb.run().back();
     r.m.setOperatorText(1, "12");
-    EXPECT_FALSE(r.zeb.display.get(Flag::BackEnabled));
+    EXPECT_FALSE(r.zeb.display().get(Flag::BackEnabled));
     // Hand changes of a cell or a register end the history.
     for (auto edit : {+[](Rig& x) { x.m.setOperandText(10, "6"); },
-                      +[](Rig& x) { x.zeb.run.resetProgramCounter(); },
+                      +[](Rig& x) { x.zeb.run().resetProgramCounter(); },
                       +[](Rig& x) { x.bases.toggleHexadecimal(); }}) {
-        r.zeb.run.step();
-        r.zeb.run.step();
-        EXPECT_TRUE(r.zeb.display.get(Flag::BackEnabled));
+        r.zeb.run().step();
+        r.zeb.run().step();
+        EXPECT_TRUE(r.zeb.display().get(Flag::BackEnabled));
         edit(r);
-        EXPECT_FALSE(r.zeb.display.get(Flag::BackEnabled));
-        EXPECT_EQ(r.zeb.display.statusText(), "Back: history cleared by the change");
+        EXPECT_FALSE(r.zeb.display().get(Flag::BackEnabled));
+        EXPECT_EQ(r.zeb.display().statusText(), "Back: history cleared by the change");
     }
 }
 
 TEST(Back, KeepsTheNewestInstructionsWithinItsBudget) {
     Rig r;
     r.Program({{0, "2", "20"}, {1, "12", ""}, {2, "7", "0"}});
-    r.zeb.history.setBudget(64 * 1024);
+    r.zeb.history().setBudget(64 * 1024);
     int executed = 0;
-    r.zeb.run.setAfterInstruction([&](Opcode) {
-        if (++executed == 200000) r.m.stopRun();
+    r.zeb.run().setAfterInstruction([&](Opcode) {
+        if (++executed == 200000) r.m.runState().stopRun();
     });
-    r.zeb.run.run();
-    EXPECT_LE(r.zeb.history.bytes(), 64u * 1024);
-    EXPECT_GT(r.zeb.history.instructions(), 500u);
-    r.zeb.history.setBudget(History::kBudget);
+    r.zeb.run().run();
+    EXPECT_LE(r.zeb.history().bytes(), 64u * 1024);
+    EXPECT_GT(r.zeb.history().instructions(), 500u);
+    r.zeb.history().setBudget(History::kBudget);
     executed = 0;
-    r.zeb.run.run();
-    EXPECT_GE(r.zeb.history.instructions(), 100000u);
-    EXPECT_LE(r.zeb.history.bytes(), History::kBudget);
+    r.zeb.run().run();
+    EXPECT_GE(r.zeb.history().instructions(), 100000u);
+    EXPECT_LE(r.zeb.history().bytes(), History::kBudget);
 }
 
 } // namespace

@@ -36,17 +36,17 @@ TEST_P(OneStep, LeavesRegistersAndReports) {
     if (c.statusShown) r.ShowStatusRegister();
     r.m.changeAcc(c.acc);
     r.m.changePC(c.pc);
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(Trimmed(r.Acc()), c.accAfter);
     EXPECT_EQ(Trimmed(r.PC()), c.pcAfter);
     EXPECT_EQ(r.host.texts(), c.reports);
     EXPECT_EQ(r.m.registerText(Register::Status), c.status);
-    EXPECT_EQ(r.m.hasError(), !c.reports.empty());
+    EXPECT_EQ(r.m.runState().hasError(), !c.reports.empty());
     if (c.cellAfter.address >= 0) {
         EXPECT_EQ(r.m.operatorText(c.cellAfter.address), c.cellAfter.op);
         EXPECT_EQ(r.m.operandText(c.cellAfter.address), c.cellAfter.opd);
     }
-    EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
+    EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
 }
 
 const StepCase kCases[] = {
@@ -250,7 +250,7 @@ TEST(Arithmetic, ReducesAndEncodes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " op " << static_cast<int>(c.op) << " " << c.b);
         bool overflow = false;
-        EXPECT_EQ(r.zeb.instructions.arithmetic(c.a, c.b, c.op, overflow), c.result);
+        EXPECT_EQ(r.zeb.instructions().arithmetic(c.a, c.b, c.op, overflow), c.result);
         EXPECT_EQ(overflow, c.overflow);
         EXPECT_EQ(r.m.registerText(Register::Status), c.overflow ? "1" : "0");
     }
@@ -264,14 +264,14 @@ TEST(Execute, CodesOutsideTheSetAreNoInstruction) {
 
 TEST(Execute, StepPlaysStepAndHaltSounds) {
     Rig r;
-    r.zeb.preferences.hasSoundCard = true;
+    r.zeb.preferences().hasSoundCard = true;
     r.Program({{0, "0", ""}});
-    r.zeb.run.step();
-    r.zeb.run.step();
+    r.zeb.run().step();
+    r.zeb.run().step();
     EXPECT_EQ(r.host.sounds,
               (std::vector<std::string>{"step.wav", "honk.wav", "step.wav", "honk.wav"}));
-    r.zeb.preferences.soundOn = false;
-    r.zeb.run.step();
+    r.zeb.preferences().soundOn = false;
+    r.zeb.run().step();
     EXPECT_EQ(r.host.sounds.size(), 4u);
 }
 

@@ -18,7 +18,7 @@ TEST(Machine, StartUpState) {
         EXPECT_EQ(r.m.operatorColour(a), kGrey) << a;
         EXPECT_TRUE(r.m.operatorText(a).empty());
     }
-    EXPECT_EQ(r.m.speed(), 5);
+    EXPECT_EQ(r.m.runState().speed(), 5);
     EXPECT_TRUE(r.host.messages.empty());
 }
 
@@ -28,16 +28,16 @@ TEST(Machine, MemValAndEmptyHalves) {
     EXPECT_EQ(r.m.memoryWord(1), 7);
     EXPECT_EQ(r.m.memoryWord(2), 256);
     EXPECT_EQ(r.m.memoryWord(4), 65535);
-    r.m.setMnemonicsShown(true);
+    r.m.view().setMnemonicsShown(true);
     EXPECT_EQ(r.m.memoryWord(3), 258);
     EXPECT_TRUE(r.host.messages.empty());
-    EXPECT_FALSE(r.m.hasError());
+    EXPECT_FALSE(r.m.runState().hasError());
 
     EXPECT_EQ(r.m.operatorValue(5), std::nullopt);
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Operator not set at address  5")});
     EXPECT_EQ(r.host.messages[0].title, "ZEB");
     EXPECT_EQ(r.host.messages[0].icon, Icon::Exclamation);
-    EXPECT_TRUE(r.m.hasError());
+    EXPECT_TRUE(r.m.runState().hasError());
 }
 
 TEST(Machine, GetNumberFailuresCarryTheirDescription) {
@@ -47,7 +47,7 @@ TEST(Machine, GetNumberFailuresCarryTheirDescription) {
     EXPECT_EQ(r.m.getNumber("G"), std::nullopt);
     ASSERT_EQ(r.host.messages.size(), 1u);
     EXPECT_EQ(r.host.messages[0].text, "Illegal numeric conversion attempted on G - Type mismatch");
-    EXPECT_TRUE(r.m.hasError());
+    EXPECT_TRUE(r.m.runState().hasError());
 }
 
 TEST(Machine, ChangePCMovesTheHighlight) {
@@ -69,12 +69,12 @@ TEST(Machine, AccumulatorBinaryFollowsTheStatusBar) {
     Rig r;
     r.m.changeAcc(5);
     EXPECT_EQ(r.m.accumulatorBinary(), "0000000000000101");
-    r.zeb.display.setStatusText("Accumulator: x");
+    r.zeb.display().setStatusText("Accumulator: x");
     r.m.changeAcc(6);
-    EXPECT_EQ(r.zeb.display.statusText(), "Accumulator: 0000000000000110");
-    r.zeb.display.setStatusText("Resets Accumulator to 0");
+    EXPECT_EQ(r.zeb.display().statusText(), "Accumulator: 0000000000000110");
+    r.zeb.display().setStatusText("Resets Accumulator to 0");
     r.m.changeAcc(7);
-    EXPECT_EQ(r.zeb.display.statusText(), "Resets Accumulator to 0");
+    EXPECT_EQ(r.zeb.display().statusText(), "Resets Accumulator to 0");
     r.m.setRegisterText(Register::Acc, "");
     EXPECT_EQ(r.m.accumulatorBinary(), "00000000");
 }
@@ -99,13 +99,13 @@ TEST(Machine, ObserversSeeEveryChange) {
         void registerChanged(Register) override { ++regs; }
     } spy;
     Rig r;
-    r.zeb.observers.add(&spy);
+    r.zeb.observers().add(&spy);
     r.m.setOperand(3, 1, NumberBase::Decimal);
     r.m.changePC(3);
     EXPECT_EQ(spy.cells, 1);
     EXPECT_EQ(spy.colours, 1);
     EXPECT_EQ(spy.regs, 1);
-    r.zeb.observers.remove(&spy);
+    r.zeb.observers().remove(&spy);
     r.m.changeAcc(1);
     EXPECT_EQ(spy.regs, 1);
 }
@@ -123,7 +123,7 @@ TEST(Machine, ReadingsFollowTheTextAndTheBase) {
          [](Rig& r) {
              r.Program({{1, "", "10"}});
              EXPECT_EQ(r.m.operandValue(1), 10);
-             r.m.setBase(NumberBase::Hexadecimal);
+             r.m.view().setBase(NumberBase::Hexadecimal);
              return r.m.operandValue(1);
          },
          16,
@@ -146,7 +146,7 @@ TEST(Machine, ReadingsFollowTheTextAndTheBase) {
          {Report("Illegal numeric conversion attempted on 1A") + "Type mismatch"}},
         {"negative cell in hexadecimal",
          [](Rig& r) {
-             r.m.setBase(NumberBase::Hexadecimal);
+             r.m.view().setBase(NumberBase::Hexadecimal);
              r.m.setOperand(2, -1, NumberBase::Hexadecimal);
              return r.m.memoryWord(2);
          },
@@ -162,7 +162,7 @@ TEST(Machine, ReadingsFollowTheTextAndTheBase) {
          {}},
         {"negative accumulator in hexadecimal",
          [](Rig& r) {
-             r.m.setBase(NumberBase::Hexadecimal);
+             r.m.view().setBase(NumberBase::Hexadecimal);
              r.m.changeAcc(-1);
              EXPECT_EQ(r.Acc(), "FFFFFF");
              return r.m.acc();
@@ -171,7 +171,7 @@ TEST(Machine, ReadingsFollowTheTextAndTheBase) {
          {}},
         {"mnemonic and partial mnemonic in hexadecimal",
          [](Rig& r) {
-             r.m.setBase(NumberBase::Hexadecimal);
+             r.m.view().setBase(NumberBase::Hexadecimal);
              r.Program({{4, "ACX", "1"}, {5, "AC", ""}});
              EXPECT_EQ(r.m.memoryWord(4), 5 * 256 + 1);
              return r.m.operatorValue(5);

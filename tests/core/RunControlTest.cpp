@@ -20,32 +20,32 @@ void CountingLoop(Rig& r) {
 
 TEST(Run, CountingLoopPrintsAndHalts) {
     Rig r;
-    r.zeb.preferences.hasSoundCard = true;
+    r.zeb.preferences().hasSoundCard = true;
     CountingLoop(r);
-    r.zeb.run.run();
-    EXPECT_FALSE(r.m.running());
+    r.zeb.run().run();
+    EXPECT_FALSE(r.m.runState().running());
     EXPECT_EQ(r.PC(), "    10");
     EXPECT_EQ(r.m.operatorColour(10), kYellow);
     EXPECT_TRUE(r.host.messages.empty());
-    EXPECT_EQ(r.zeb.display.printerLine(1), "1");
-    EXPECT_EQ(r.zeb.display.printerLine(4), "4");
-    EXPECT_EQ(r.m.runLog().size(), 9);
-    EXPECT_EQ(r.m.runLog().lines().at(0), "OUTPUT:      9");
+    EXPECT_EQ(r.zeb.display().printerLine(1), "1");
+    EXPECT_EQ(r.zeb.display().printerLine(4), "4");
+    EXPECT_EQ(r.m.runState().runLog().size(), 9);
+    EXPECT_EQ(r.m.runState().runLog().lines().at(0), "OUTPUT:      9");
     EXPECT_EQ(r.host.sounds.size(), 40u); // 39 steps and the honk
     EXPECT_EQ(r.host.sounds.back(), "honk.wav");
-    EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
+    EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
 }
 
 TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     Rig r;
     r.Program({{0, "ION", ""}, {1, "HLT", ""}});
-    r.m.setMnemonicsShown(true);
-    r.zeb.display.set(Flag::MnemonicsChecked, true);
+    r.m.view().setMnemonicsShown(true);
+    r.zeb.display().set(Flag::MnemonicsChecked, true);
     r.m.setRegisterText(Register::Status, "3");
-    r.zeb.run.run();
+    r.zeb.run().run();
     EXPECT_EQ(r.m.operatorText(0), "14");
-    EXPECT_TRUE(!r.m.mnemonicsShown());
-    EXPECT_FALSE(r.zeb.display.get(Flag::MnemonicsChecked));
+    EXPECT_TRUE(!r.m.view().mnemonicsShown());
+    EXPECT_FALSE(r.zeb.display().get(Flag::MnemonicsChecked));
     EXPECT_EQ(r.m.registerText(Register::Status),
               "0"); // ION is ignored without the Keyboard window
 }
@@ -67,10 +67,10 @@ TEST(Run, EndsOnReportsAndIllegalCodes) {
         Rig r;
         for (const auto& cell : c.program)
             r.Program({cell});
-        r.zeb.run.run();
+        r.zeb.run().run();
         EXPECT_EQ(r.PC(), c.pc);
         EXPECT_EQ(r.host.texts(), c.reports);
-        EXPECT_FALSE(r.m.running());
+        EXPECT_FALSE(r.m.runState().running());
     }
 }
 
@@ -83,9 +83,9 @@ TEST(Run, SpeedPauseLengths) {
     for (auto [speed, length] : cases) {
         SCOPED_TRACE(speed);
         Rig r;
-        r.zeb.pacing.setEnabled(true);
-        r.zeb.run.setSpeed(speed);
-        r.zeb.pacing.speedPause();
+        r.zeb.pacing().setEnabled(true);
+        r.zeb.run().setSpeed(speed);
+        r.zeb.pacing().speedPause();
         ASSERT_EQ(r.host.pauses.size(), 1u);
         EXPECT_EQ(r.host.pauses[0], length);
     }
@@ -94,16 +94,16 @@ TEST(Run, SpeedPauseLengths) {
 TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
     Rig r;
     r.Program({{0, "7", "0"}});
-    r.zeb.pacing.setEnabled(true);
-    r.zeb.run.setSpeed(9);
+    r.zeb.pacing().setEnabled(true);
+    r.zeb.run().setSpeed(9);
     long yields = 0;
     r.host.onYield = [&] {
-        if (++yields == 2500) r.zeb.run.stop();
+        if (++yields == 2500) r.zeb.run().stop();
     };
-    r.zeb.run.run();
-    EXPECT_FALSE(r.m.running());
+    r.zeb.run().run();
+    EXPECT_FALSE(r.m.runState().running());
     EXPECT_TRUE(r.host.messages.empty());
-    EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
+    EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
     // One instruction costs four pauses of 1001 yields; the stop came in the third instruction.
     EXPECT_LT(yields, 4 * 1001 * 3 + 2);
 }
@@ -111,9 +111,9 @@ TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
 TEST(Run, KeyboardAndOutputOnTopDuringARun) {
     Rig r;
     r.Program({{0, "0", ""}});
-    r.zeb.stack.toggleInterruptDisplay();
-    r.zeb.devices.toggleOutputDevice();
-    r.zeb.run.run();
+    r.zeb.stack().toggleInterruptDisplay();
+    r.zeb.devices().toggleOutputDevice();
+    r.zeb.run().run();
     const std::vector<std::pair<Window, bool>> expected = {{Window::Keyboard, true},
                                                            {Window::Output, true},
                                                            {Window::Keyboard, false},
@@ -128,38 +128,38 @@ TEST(Run, StepDoesNotClearTheStatusRegisterAndHonoursThePCBase) {
     r.m.changePC(10);
     r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_EQ(r.PC(), "     A");
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.m.registerText(Register::Status), "1");
     EXPECT_EQ(r.PC(), "     A");
 }
 
-TEST(Run, ValidClickCanRefuse) {
-    struct Refusing : TestHost {
-        bool validClick(std::string_view, int) override { return false; }
+TEST(Run, TheCommandFilterCanRefuse) {
+    struct Refusing : TestHost, CommandFilter {
+        bool allows(UserCommand) override { return false; }
     } host;
     Zeb zeb(host);
-    zeb.machine.startUp();
-    zeb.machine.setOperatorText(0, "0");
-    zeb.run.step();
-    zeb.run.run();
+    zeb.machine().startUp();
+    zeb.machine().setOperatorText(0, "0");
+    zeb.run().step();
+    zeb.run().run();
     EXPECT_TRUE(host.sounds.empty());
-    EXPECT_EQ(zeb.machine.currentAddress(), 0);
-    EXPECT_TRUE(zeb.display.get(Flag::MenusEnabled));
+    EXPECT_EQ(zeb.machine().runState().currentAddress(), 0);
+    EXPECT_TRUE(zeb.display().get(Flag::MenusEnabled));
 }
 
 TEST(Interval, StaysWithinZeroToSixty) {
     Rig r;
-    r.m.setWaitInterval(2);
+    r.m.view().setWaitInterval(2);
     WaitIntervalSetting w(r.m);
     w.refresh();
     EXPECT_EQ(w.label(), "2 seconds");
     for (int i = 0; i < 5; ++i)
         w.decrease();
-    EXPECT_EQ(r.m.waitInterval(), 0);
+    EXPECT_EQ(r.m.view().waitInterval(), 0);
     EXPECT_EQ(w.label(), "0 seconds");
     for (int i = 0; i < 70; ++i)
         w.increase();
-    EXPECT_EQ(r.m.waitInterval(), 60);
+    EXPECT_EQ(r.m.view().waitInterval(), 60);
     EXPECT_EQ(w.label(), "60 seconds");
 }
 
@@ -184,7 +184,7 @@ TEST(Run, ClockHooksReachTheAttachedView) {
     Rig r;
     CountingLoop(r);
     r.m.setClockHooks(&spy);
-    r.zeb.run.run();
+    r.zeb.run().run();
     EXPECT_EQ(spy.execute, 39);
     EXPECT_EQ(spy.halt, 1);
     EXPECT_EQ(spy.load, 1);

@@ -9,12 +9,12 @@ TEST(Stack, SubroutineCallAndReturn) {
     Rig r;
     r.Program({{10, "19", "30"}, {30, "20", ""}});
     r.m.changePC(10);
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.m.operatorText(64), "0");
     EXPECT_EQ(r.m.operandText(64), "11");
     EXPECT_EQ(r.m.registerText(Register::SP), "65");
     EXPECT_EQ(r.PC(), "    30");
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.m.registerText(Register::SP), "64");
     EXPECT_EQ(r.PC(), "    11");
     EXPECT_TRUE(r.host.messages.empty());
@@ -25,7 +25,7 @@ TEST(Stack, PushPastTheEndReportsTwiceAndDoesNotJump) {
     r.Program({{10, "19", "30"}});
     r.m.setRegisterText(Register::SP, "80");
     r.m.changePC(10);
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.host.texts(), (std::vector<std::string>{Report("Illegal address  80"),
                                                         Report("Illegal address  80")}));
     EXPECT_EQ(r.m.registerText(Register::SP), "81");
@@ -48,7 +48,7 @@ TEST(Stack, ReturnReadsBelowTheStack) {
         Rig r;
         r.Program({{0, "20", ""}, c.cell});
         r.m.setRegisterText(Register::SP, c.sp);
-        r.zeb.run.step();
+        r.zeb.run().step();
         EXPECT_EQ(std::string(trimBlanks(r.PC())), c.pc) << c.sp;
         EXPECT_EQ(r.host.texts(), c.reports) << c.sp;
     }
@@ -58,7 +58,7 @@ TEST(Stack, JumpSubToIllegalTargetKeepsThePush) {
     Rig r;
     r.Program({{10, "19", "90"}});
     r.m.changePC(10);
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.host.texts(),
               std::vector<std::string>{Report("JUMP SUB to illegal address at  90")});
     EXPECT_EQ(r.m.operandText(64), "11");
@@ -69,8 +69,8 @@ TEST(Interrupts, KeyCodes) {
     const std::pair<int, int> cases[] = {{0, 65}, {25, 90}, {26, 32}, {27, 48}, {36, 57}};
     for (auto [index, code] : cases) {
         Rig r;
-        r.zeb.stack.pressKey(index);
-        r.zeb.stack.readInterruptKey();
+        r.zeb.stack().pressKey(index);
+        r.zeb.stack().readInterruptKey();
         EXPECT_EQ(r.m.acc(), code);
         EXPECT_EQ(r.m.registerText(Register::Interrupt), "1");
     }
@@ -79,22 +79,22 @@ TEST(Interrupts, KeyCodes) {
 TEST(Interrupts, MaskNeedsTheKeyboardWindow) {
     Rig r;
     r.Program({{0, "14", ""}, {1, "13", ""}});
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.m.registerText(Register::Status), "0");
-    r.zeb.stack.toggleInterruptDisplay();
-    EXPECT_TRUE(r.zeb.display.get(Flag::StatusRegisterShown));
-    EXPECT_TRUE(r.zeb.display.get(Flag::StatusChecked));
-    EXPECT_TRUE(r.zeb.display.get(Flag::InterruptShown));
+    r.zeb.stack().toggleInterruptDisplay();
+    EXPECT_TRUE(r.zeb.display().get(Flag::StatusRegisterShown));
+    EXPECT_TRUE(r.zeb.display().get(Flag::StatusChecked));
+    EXPECT_TRUE(r.zeb.display().get(Flag::InterruptShown));
     r.m.changePC(0);
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.m.registerText(Register::Status), "2");
-    r.zeb.run.step();
+    r.zeb.run().step();
     EXPECT_EQ(r.m.registerText(Register::Status), "0");
     // Switching the display off leaves the Status register shown.
-    r.zeb.stack.toggleInterruptDisplay();
-    EXPECT_FALSE(r.zeb.display.get(Flag::KeyboardVisible));
-    EXPECT_FALSE(r.zeb.display.get(Flag::InterruptShown));
-    EXPECT_TRUE(r.zeb.display.get(Flag::StatusRegisterShown));
+    r.zeb.stack().toggleInterruptDisplay();
+    EXPECT_FALSE(r.zeb.display().get(Flag::KeyboardVisible));
+    EXPECT_FALSE(r.zeb.display().get(Flag::InterruptShown));
+    EXPECT_TRUE(r.zeb.display().get(Flag::StatusRegisterShown));
 }
 
 // ION; then a routine at 40 reads the key and returns.
@@ -108,15 +108,15 @@ TEST(Interrupts, ServiceThroughTheVectorAndReturn) {
                    {40, "15", ""},
                    {41, "16", ""},
                    {79, "", "40"}});
-        r.zeb.stack.toggleInterruptDisplay();
+        r.zeb.stack().toggleInterruptDisplay();
         if (base == 16) r.bases.changeBase(NumberBase::Hexadecimal);
-        r.zeb.stack.pressKey(0); // "A", pending before ION
-        r.zeb.run.step();        // ION: serviced at its end
+        r.zeb.stack().pressKey(0); // "A", pending before ION
+        r.zeb.run().step();        // ION: serviced at its end
         EXPECT_EQ(std::string(trimBlanks(r.PC())), base == 10 ? "40" : "28");
         EXPECT_EQ(r.m.registerText(Register::Status), "0"); // mask cleared by the service
-        r.zeb.run.step();                                   // RIN
+        r.zeb.run().step();                                 // RIN
         EXPECT_EQ(std::string(trimBlanks(r.Acc())), base == 10 ? "65" : "41");
-        r.zeb.run.step(); // RTI
+        r.zeb.run().step(); // RTI
         EXPECT_EQ(std::string(trimBlanks(r.PC())), "1");
         EXPECT_EQ(std::string(trimBlanks(r.Acc())), "0");
         EXPECT_EQ(r.m.registerText(Register::Interrupt), "0");
@@ -127,12 +127,12 @@ TEST(Interrupts, ServiceThroughTheVectorAndReturn) {
 TEST(Interrupts, PendingLineWaitsForTheMaskAndTheWindow) {
     Rig r;
     r.Program({{0, "13", ""}, {1, "13", ""}, {79, "", "40"}});
-    r.zeb.stack.pressKey(3);
-    r.zeb.run.step();
+    r.zeb.stack().pressKey(3);
+    r.zeb.run().step();
     EXPECT_EQ(r.PC(), "     1"); // window hidden: never serviced
-    r.zeb.stack.toggleInterruptDisplay();
-    r.zeb.stack.pressKey(3);
-    r.zeb.run.step();
+    r.zeb.stack().toggleInterruptDisplay();
+    r.zeb.stack().pressKey(3);
+    r.zeb.run().step();
     EXPECT_EQ(r.PC(), "     2"); // mask off
     EXPECT_EQ(r.m.registerText(Register::Interrupt), "1");
 }
@@ -140,9 +140,9 @@ TEST(Interrupts, PendingLineWaitsForTheMaskAndTheWindow) {
 TEST(Interrupts, EmptyVectorIsReported) {
     Rig r;
     r.Program({{0, "14", ""}, {79, "1", ""}});
-    r.zeb.stack.toggleInterruptDisplay();
-    r.zeb.stack.pressKey(1);
-    r.zeb.run.step();
+    r.zeb.stack().toggleInterruptDisplay();
+    r.zeb.stack().pressKey(1);
+    r.zeb.run().step();
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Operand not set at address  79")});
     EXPECT_EQ(r.PC(), "     1");
     EXPECT_EQ(r.m.registerText(Register::Status), "2");

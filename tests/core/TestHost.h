@@ -10,8 +10,17 @@
 namespace zeb::test {
 
 // A host that records what the machine shows and answers from a script.
-class TestHost : public Host {
+class TestHost : public Messages,
+                 public EventPump,
+                 public RunPause,
+                 public SoundOutput,
+                 public NumberInput,
+                 public FileChooser,
+                 public Clipboard,
+                 public WindowLevels {
   public:
+    using Clock = EventPump::Clock;
+
     struct Message {
         Icon icon;
         Buttons buttons;
@@ -88,14 +97,14 @@ class TestHost : public Host {
 struct Rig {
     TestHost host;
     Zeb zeb{host};
-    Machine& m = zeb.machine;
+    Machine& m = zeb.machine();
     Assembler assembler{m};
     BaseSwitch bases{m, assembler};
 
     Rig() {
         m.startUp();
-        zeb.pacing.setEnabled(false);
-        zeb.run.setAssembler([this] { return assembler.assembleAll(); });
+        zeb.pacing().setEnabled(false);
+        zeb.run().setAssembler([this] { return assembler.assembleAll(); });
     }
 
     // Cells as the editor would leave them: texts written directly.
@@ -112,7 +121,7 @@ struct Rig {
     }
     std::string Acc() const { return m.registerText(Register::Acc); }
     std::string PC() const { return m.registerText(Register::PC); }
-    void ShowStatusRegister() { zeb.display.set(Flag::StatusRegisterShown, true); }
+    void ShowStatusRegister() { zeb.display().set(Flag::StatusRegisterShown, true); }
 };
 
 // Expected report text: the message with the error convention's " - ".

@@ -17,18 +17,21 @@ DemonstrationScript Built() {
     return s;
 }
 
-// What advances each entry: the click the student is told to make, or Next.
+// What advances each entry: the command the student is told to give, or Next.
+using zeb::Command;
+constexpr std::optional<Command> kNext;
+constexpr Command kClear = Command::ClearMemory, kOp = Command::SelectOperator,
+                  kOpd = Command::SelectOperand, kKey = Command::PressKey, kRun = Command::Run,
+                  kPC = Command::ResetProgramCounter;
 struct Step {
-    const char* control; // "" = Next
-    int value;
+    std::optional<Command> command;
+    int target;
 };
 constexpr Step kSteps[] = {
-    {"", 0},      {"", 0},         {"clearicon", 0}, {"Operator", 0}, {"pads", 1}, {"operand", 0},
-    {"pads", 11}, {"operand", 11}, {"pads", 9},      {"operator", 1}, {"pads", 9}, {"operand", 1},
-    {"pads", 10}, {"operator", 2}, {"pads", 12},     {"operator", 3}, {"pads", 4}, {"operand", 3},
-    {"pads", 12}, {"operator", 4}, {"pads", 7},      {"operand", 4},  {"pads", 1}, {"operator", 10},
-    {"pads", 0},  {"operand", 12}, {"pads", 1},      {"runicon", 0},  {"", 0},     {"pciconl", 0},
-    {"", 0},      {"", 0}};
+    {kNext, 0}, {kNext, 0}, {kClear, 0}, {kOp, 0},  {kKey, 1},  {kOpd, 0}, {kKey, 11}, {kOpd, 11},
+    {kKey, 9},  {kOp, 1},   {kKey, 9},   {kOpd, 1}, {kKey, 10}, {kOp, 2},  {kKey, 12}, {kOp, 3},
+    {kKey, 4},  {kOpd, 3},  {kKey, 12},  {kOp, 4},  {kKey, 7},  {kOpd, 4}, {kKey, 1},  {kOp, 10},
+    {kKey, 0},  {kOpd, 12}, {kKey, 1},   {kRun, 0}, {kNext, 0}, {kPC, 0},  {kNext, 0}, {kNext, 0}};
 
 } // namespace
 
@@ -38,10 +41,11 @@ TEST(DemonstrationScript, HasThirtyTwoEntriesEachWaitingForOneClickOrForNext) {
     for (int i = 1; i <= 32; ++i) {
         SCOPED_TRACE(i);
         const Step& want = kSteps[i - 1];
-        EXPECT_EQ(s.entry(i).controlName, want.control);
-        EXPECT_EQ(s.entry(i).value, want.value);
-        // Next only where no click moves on, and never on the last entry.
-        EXPECT_EQ(s.entry(i).nextEnabled, std::string(want.control).empty() && i != 32);
+        using Awaited = std::optional<zeb::UserCommand>;
+        EXPECT_EQ(s.entry(i).awaited,
+                  want.command ? Awaited(zeb::UserCommand{*want.command, want.target}) : Awaited());
+        // Next only where no command moves on, and never on the last entry.
+        EXPECT_EQ(s.entry(i).nextEnabled, !want.command && i != 32);
     }
 }
 
@@ -72,5 +76,5 @@ TEST(DemonstrationScript, BuildingAgainStartsAfreshAndNoEntryLiesOutsideTheScrip
     EXPECT_EQ(s.lastEntry(), 32);
     EXPECT_THROW(s.entry(0), std::out_of_range);
     EXPECT_THROW(s.entry(33), std::out_of_range);
-    EXPECT_EQ(s.entry(1).controlName, "");
+    EXPECT_FALSE(s.entry(1).awaited);
 }

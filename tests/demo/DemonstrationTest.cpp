@@ -35,34 +35,33 @@ struct RecordingHelp : HelpViewer {
     std::vector<std::string> calls;
 };
 
-// The machine's host asks the demonstration, as the program's own host does.
-struct DemoHost : test::TestHost {
-    Demonstration* demo = nullptr;
-    bool validClick(std::string_view control, int index) override {
-        return demo ? demo->validClick(control, index) : true;
-    }
-};
+// Short names for the commands, to keep the tables short.
+constexpr Command kClear = Command::ClearMemory, kOp = Command::SelectOperator,
+                  kOpd = Command::SelectOperand, kKey = Command::PressKey, kRun = Command::Run,
+                  kStep = Command::Step, kStop = Command::Stop, kBack = Command::Back,
+                  kPC = Command::ResetProgramCounter;
 
 struct DemoRig {
-    DemoHost host;
+    test::TestHost host;
     Zeb zeb{host};
-    Machine& m = zeb.machine;
+    Machine& m = zeb.machine();
     Assembler assembler{m};
     MemoryEditor editor{m, assembler};
     CellClipboard clipboard{m, assembler, editor};
     RecordingView view;
     RecordingHelp help;
-    Demonstration demo{m, zeb.run, help};
+    Demonstration demo{m, zeb.run(), help};
 
     DemoRig() {
         m.startUp();
-        zeb.pacing.setEnabled(false);
-        zeb.run.setAssembler([this] { return assembler.assembleAll(); });
-        host.demo = &demo;
+        zeb.pacing().setEnabled(false);
+        zeb.run().setAssembler([this] { return assembler.assembleAll(); });
+        // The demonstration filters the commands, as in the program.
+        zeb.host().provide(demo);
         demo.setView(&view);
     }
 
-    bool menusEnabled() const { return zeb.display.get(Flag::MenusEnabled); }
+    bool menusEnabled() const { return zeb.display().get(Flag::MenusEnabled); }
 
     // Every half-word of memory, to see that a click changed nothing.
     std::vector<std::string> memory() const {
@@ -74,71 +73,61 @@ struct DemoRig {
         return all;
     }
 
-    // The click of the main window named by a control and an index.
-    void click(const std::string& control, int index) {
-        if (control == "clearicon")
-            clipboard.clearAll();
-        else if (control == "operator")
-            editor.selectOperator(index);
-        else if (control == "operand")
-            editor.selectOperand(index);
-        else if (control == "pads")
-            editor.pressPad(index);
-        else if (control == "runicon")
-            zeb.run.run();
-        else if (control == "stepicon")
-            zeb.run.step();
-        else if (control == "halticon")
-            zeb.run.stop();
-        else if (control == "pciconl") {
-            // The main window's PC button asks the filter itself.
-            if (host.validClick("pciconl", 0)) m.resetPC();
-        } else
-            FAIL() << "no such control " << control;
+    // The model operation each command's control is connected to.
+    void click(UserCommand c) {
+        switch (c.command) {
+        case Command::ClearMemory:
+            return clipboard.clearAll();
+        case Command::SelectOperator:
+            return editor.selectOperator(c.target);
+        case Command::SelectOperand:
+            return editor.selectOperand(c.target);
+        case Command::PressKey:
+            return editor.pressPad(c.target);
+        case Command::Run:
+            return zeb.run().run();
+        case Command::Step:
+            return zeb.run().step();
+        case Command::Stop:
+            return zeb.run().stop();
+        case Command::Back:
+            return zeb.run().back();
+        case Command::ResetProgramCounter:
+            return zeb.run().resetProgramCounter();
+        }
     }
 
-    static std::string lower(std::string name) {
-        for (char& c : name)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return name;
-    }
-    bool isNamedClick(const std::string& control, int index) const {
-        const DemoEntry& e = demo.current();
-        return lower(e.controlName) == control && e.value == index;
-    }
-
-    // What moves the current entry on: Next, or the filter accepting its click.
+    // What moves the current entry on: Next, or the filter accepting its command.
     void advance() {
         const DemoEntry& e = demo.current();
-        if (e.controlName.empty())
+        if (!e.awaited)
             demo.next();
         else
-            demo.validClick(e.controlName, e.value);
+            demo.allows(*e.awaited);
     }
     // The same, with the click made on the machine.
     void clickThrough() {
         const DemoEntry& e = demo.current();
-        if (e.controlName.empty())
+        if (!e.awaited)
             demo.next();
         else
-            click(lower(e.controlName), e.value);
+            click(*e.awaited);
     }
 };
 
 } // namespace
 
-TEST(Demonstration, LetsEveryClickThroughWhileItIsNotRunning) {
+TEST(Demonstration, LetsEveryCommandThroughWhileItIsNotRunning) {
     DemoRig r;
-    for (const char* control : {"operator", "operand", "pads", "runicon", "stepicon", "halticon",
-                                "clearicon", "pciconl", "anything"})
-        EXPECT_TRUE(r.demo.validClick(control, 42)) << control;
+    for (Command c : {kRun, kStep, kStop, kBack, kPC, kClear, kOp, kOpd, kKey})
+        EXPECT_TRUE(r.demo.allows({c, 42})) << static_cast<int>(c);
 }
 
 TEST(Demonstration, StartingDisablesTheMenusAndShowsTheFirstEntry) {
     DemoRig r;
     r.demo.start();
     EXPECT_TRUE(r.demo.running());
-    EXPECT_TRUE(r.m.demoMode());
+    EXPECT_TRUE(r.m.view().demoMode());
     EXPECT_FALSE(r.menusEnabled());
     EXPECT_EQ(r.demo.index(), 1);
     ASSERT_EQ(r.view.shown.size(), 1u);
@@ -147,36 +136,31 @@ TEST(Demonstration, StartingDisablesTheMenusAndShowsTheFirstEntry) {
     EXPECT_TRUE(r.view.visible);
 }
 
-// The filter at entries waiting for a click: only the named control with the
-// named index passes, whatever the case of its name.
-TEST(Demonstration, OnlyTheNamedControlWithTheNamedIndexPasses) {
+// The filter at entries waiting for a command: only the named command with
+// the named target passes.
+TEST(Demonstration, OnlyTheNamedCommandWithTheNamedTargetPasses) {
     struct Case {
         int entry;
-        const char* control;
-        int index;
+        UserCommand command;
         bool passes;
     };
-    const Case cases[] = {
-        {3, "clearicon", 0, true},  {3, "CLEARICON", 0, true},  {3, "runicon", 0, false},
-        {3, "clearicon", 1, false}, {4, "operator", 0, true},   {4, "Operator", 0, true},
-        {4, "OPERATOR", 0, true},   {4, "operand", 0, false},   {4, "operator", 1, false},
-        {7, "pads", 11, true},      {7, "Pads", 11, true},      {7, "pads", 10, false},
-        {7, "pads", 12, false},     {7, "operand", 11, false},  {10, "operator", 1, true},
-        {10, "Operator", 1, true},  {10, "operator", 0, false}, {28, "runicon", 0, true},
-        {28, "stepicon", 0, false}, {28, "halticon", 0, false}, {28, "backicon", 0, false},
-        {30, "pciconl", 0, true},   {30, "PCICONL", 0, true},   {30, "pcicon", 0, false},
-        {30, "pciconl1", 0, false}, {1, "pads", 0, false},      {1, "", 0, false},
-        {29, "runicon", 0, false},  {32, "", 0, false},         {32, "pciconl", 0, false},
-        {32, "operator", 0, false},
-    };
+    const Case cases[] = {{3, {kClear}, true},    {3, {kRun}, false},     {3, {kClear, 1}, false},
+                          {4, {kOp, 0}, true},    {4, {kOpd, 0}, false},  {4, {kOp, 1}, false},
+                          {7, {kKey, 11}, true},  {7, {kKey, 10}, false}, {7, {kKey, 12}, false},
+                          {7, {kOpd, 11}, false}, {10, {kOp, 1}, true},   {10, {kOp, 0}, false},
+                          {28, {kRun}, true},     {28, {kStep}, false},   {28, {kStop}, false},
+                          {28, {kBack}, false},   {30, {kPC}, true},      {30, {kPC, 1}, false},
+                          {30, {kRun}, false},    {1, {kKey, 0}, false},  {29, {kRun}, false},
+                          {32, {kPC}, false},     {32, {kOp, 0}, false}};
     for (const Case& c : cases) {
         DemoRig r;
         r.demo.start();
         while (r.demo.index() < c.entry)
             r.advance();
         const std::size_t shown = r.view.shown.size();
-        EXPECT_EQ(r.demo.validClick(c.control, c.index), c.passes)
-            << "entry " << c.entry << " " << c.control << " " << c.index;
+        EXPECT_EQ(r.demo.allows(c.command), c.passes)
+            << "entry " << c.entry << " command " << static_cast<int>(c.command.command) << " "
+            << c.command.target;
         // A passing click moves on and shows the next message; a refused one does neither.
         EXPECT_EQ(r.demo.index(), c.entry + (c.passes ? 1 : 0));
         EXPECT_EQ(r.view.shown.size(), shown + (c.passes ? 1 : 0));
@@ -229,7 +213,7 @@ TEST(Demonstration, CancelKeepsWhatWasEnteredAndStartingAgainBeginsAtTheFirstEnt
     EXPECT_EQ(r.m.operatorText(0), "1");
     EXPECT_EQ(r.m.operandText(0), "11");
     r.demo.cancel();
-    EXPECT_FALSE(r.m.demoMode());
+    EXPECT_FALSE(r.m.view().demoMode());
     EXPECT_TRUE(r.menusEnabled());
     EXPECT_FALSE(r.view.visible);
     EXPECT_EQ(r.memory(), entered);
@@ -251,24 +235,24 @@ TEST(Demonstration, TheWalkEntersAndRunsTheCountingLoop) {
     r.m.setOperatorText(50, "3");
     r.m.setOperandText(50, "7");
     std::vector<std::string> printed;
-    r.zeb.run.setAfterInstruction([&r, &printed](Opcode op) {
-        if (op == Opcode::Output) printed.push_back(r.zeb.display.printerLine(1));
+    r.zeb.run().setAfterInstruction([&r, &printed](Opcode op) {
+        if (op == Opcode::Output) printed.push_back(r.zeb.display().printerLine(1));
     });
 
     r.demo.start();
-    const std::vector<std::pair<std::string, int>> wrongClicks = {
-        {"operator", 40}, {"operand", 40}, {"pads", 5},    {"stepicon", 0},
-        {"halticon", 0},  {"pciconl", 0},  {"runicon", 0}, {"clearicon", 0}};
+    const std::vector<UserCommand> wrongClicks = {{kOp, 40}, {kOpd, 40}, {kKey, 5}, {kStep},
+                                                  {kStop},   {kPC},      {kRun},    {kClear}};
     while (r.demo.index() < 32) {
         const int entry = r.demo.index();
         SCOPED_TRACE(entry);
         {
             const auto before = r.memory();
             const std::string pc = r.m.registerText(Register::PC);
-            for (const auto& [control, index] : wrongClicks) {
-                if (r.isNamedClick(control, index)) continue;
-                r.click(control, index);
-                EXPECT_EQ(r.demo.index(), entry) << control << " " << index;
+            for (const UserCommand& wrong : wrongClicks) {
+                if (r.demo.current().awaited == wrong) continue;
+                r.click(wrong);
+                EXPECT_EQ(r.demo.index(), entry)
+                    << static_cast<int>(wrong.command) << " " << wrong.target;
             }
             for (char typed : {'5', 'A', MemoryEditor::kBackspace})
                 r.editor.typeCharacter(typed);

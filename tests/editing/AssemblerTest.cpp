@@ -50,7 +50,7 @@ TEST(Assembler, OperatorAndOperandLegality) {
     for (const auto& c : cases) {
         Rig r;
         if (c.base == 16) r.bases.changeBase(NumberBase::Hexadecimal);
-        r.m.setMnemonicsShown(c.mnemonicsShown);
+        r.m.view().setMnemonicsShown(c.mnemonicsShown);
         EXPECT_EQ(r.assembler.isLegalOperatorText(c.text, c.partial), c.operatorOk) << c.text;
         EXPECT_EQ(r.assembler.isLegalOperandText(c.text), c.operandOk) << c.text;
         EXPECT_TRUE(r.host.messages.empty()) << c.text;
@@ -60,12 +60,12 @@ TEST(Assembler, OperatorAndOperandLegality) {
 TEST(Assembler, CanAssembleStopsAtTheFirstBadCell) {
     Rig r;
     r.Program({{0, "LDA", "1"}, {3, "LD", ""}, {5, "XX", ""}});
-    r.m.setMnemonicsShown(true);
+    r.m.view().setMnemonicsShown(true);
     EXPECT_FALSE(r.assembler.assembleAll());
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   Report("Unrecognized symbol at location  3. Assembly aborted.")});
     EXPECT_EQ(r.m.operatorText(0), "LDA");
-    EXPECT_FALSE(!r.m.mnemonicsShown());
+    EXPECT_FALSE(!r.m.view().mnemonicsShown());
 }
 
 TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
@@ -78,11 +78,11 @@ TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
         EXPECT_EQ(r.m.operatorText(0), "OUT");
         EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
         EXPECT_EQ(r.m.operatorText(2), "HLT");
-        EXPECT_TRUE(r.zeb.display.get(Flag::MnemonicsChecked));
+        EXPECT_TRUE(r.zeb.display().get(Flag::MnemonicsChecked));
         EXPECT_TRUE(r.assembler.assembleAll());
         EXPECT_EQ(r.m.operatorText(0), base == 10 ? "12" : "C");
         EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
-        EXPECT_FALSE(r.zeb.display.get(Flag::MnemonicsChecked));
+        EXPECT_FALSE(r.zeb.display().get(Flag::MnemonicsChecked));
         EXPECT_EQ(r.m.operandText(0), "5");
     }
 }
@@ -91,7 +91,7 @@ TEST(Assembler, HexTextThatLooksLikeAMnemonicStaysANumber) {
     Rig r;
     r.bases.changeBase(NumberBase::Hexadecimal);
     r.Program({{0, "AC", ""}});
-    r.m.setMnemonicsShown(true);
+    r.m.view().setMnemonicsShown(true);
     EXPECT_TRUE(r.assembler.assembleAll());
     EXPECT_EQ(r.m.operatorText(0), "AC");
 }
@@ -107,15 +107,15 @@ TEST(BaseSwitch, RewritesCellsAndRegisters) {
     EXPECT_EQ(r.m.operatorText(1), "");
     EXPECT_EQ(r.PC(), "     A");
     EXPECT_EQ(r.Acc(), "  FFFF");
-    EXPECT_EQ(r.zeb.display.keypadBase(), 16);
-    EXPECT_EQ(r.zeb.display.labelBase(), 16);
-    EXPECT_TRUE(r.zeb.display.get(Flag::HexadecimalChecked));
-    EXPECT_EQ(r.m.radix(), 16);
+    EXPECT_EQ(r.zeb.display().keypadBase(), 16);
+    EXPECT_EQ(r.zeb.display().labelBase(), 16);
+    EXPECT_TRUE(r.zeb.display().get(Flag::HexadecimalChecked));
+    EXPECT_EQ(r.m.view().radix(), 16);
     r.bases.toggleHexadecimal();
     EXPECT_EQ(r.m.operatorText(0), "12");
     EXPECT_EQ(r.m.operandText(0), "255");
     EXPECT_EQ(r.PC(), "    10");
-    EXPECT_FALSE(r.zeb.display.get(Flag::HexadecimalChecked));
+    EXPECT_FALSE(r.zeb.display().get(Flag::HexadecimalChecked));
     EXPECT_TRUE(r.host.messages.empty());
 }
 
@@ -128,8 +128,8 @@ TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
     EXPECT_EQ(r.m.operandText(0), "14");
     r.Program({{1, "LD", ""}});
     r.bases.toggleMnemonics();
-    EXPECT_FALSE(!r.m.mnemonicsShown());
-    EXPECT_TRUE(r.zeb.display.get(Flag::MnemonicsChecked));
+    EXPECT_FALSE(!r.m.view().mnemonicsShown());
+    EXPECT_TRUE(r.zeb.display().get(Flag::MnemonicsChecked));
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{
                                   Report("Unrecognized symbol at location  1. Assembly aborted.")});
 }

@@ -161,9 +161,9 @@ TEST(Clearing, ClearButtonAndNew) {
         r.Program({{7, "1", "2"}});
         r.m.changeAcc(9);
         r.m.changePC(7);
-        r.m.setCurrentFileName("P.ZEB");
-        r.m.setDemoMode(c.demo);
-        r.zeb.devices.printLine("5");
+        r.m.view().setCurrentFileName("P.ZEB");
+        r.m.view().setDemoMode(c.demo);
+        r.zeb.devices().printLine("5");
         r.editor.selectOperand(3);
         r.host.answers = {c.answer};
         if (c.viaNew)
@@ -176,8 +176,8 @@ TEST(Clearing, ClearButtonAndNew) {
         EXPECT_EQ(r.host.messages[0].buttons, Buttons::OkCancel);
         EXPECT_EQ(r.m.operatorText(7).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.Acc() == "     0", c.cleared) << c.name;
-        EXPECT_EQ(r.zeb.display.printerLine(1).empty(), c.cleared) << c.name;
-        EXPECT_EQ(r.m.currentFileName().empty(), c.cleared && c.viaNew) << c.name;
+        EXPECT_EQ(r.zeb.display().printerLine(1).empty(), c.cleared) << c.name;
+        EXPECT_EQ(r.m.view().currentFileName().empty(), c.cleared && c.viaNew) << c.name;
         EXPECT_EQ(r.m.operatorColour(7), kGrey) << c.name; // the PC highlight is gone
         if (c.viaNew) {
             EXPECT_EQ(r.m.operandColour(3), kGrey) << c.name;
@@ -191,7 +191,7 @@ TEST(Clearing, ClearButtonAndNew) {
 
 TEST(Clearing, NothingDuringARun) {
     ClipRig r;
-    r.m.startRun();
+    r.m.runState().startRun();
     r.clip.clearAll();
     r.clip.newProgram();
     EXPECT_TRUE(r.host.messages.empty());

@@ -46,8 +46,8 @@ TEST(MemoryEditor, KeypadBuildsTheCurrentField) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EditorRig r;
-        r.m.setBase(static_cast<NumberBase>(c.base));
-        r.m.setMnemonicsShown(c.mnemonics);
+        r.m.view().setBase(static_cast<NumberBase>(c.base));
+        r.m.view().setMnemonicsShown(c.mnemonics);
         r.Select(c.field);
         if (c.field >= 100)
             r.m.setOperandText(c.field - 100, c.before);
@@ -80,7 +80,7 @@ TEST(MemoryEditor, TypedCharactersFollowTheLegalityRules) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EditorRig r;
-        r.m.setMnemonicsShown(c.mnemonics);
+        r.m.view().setMnemonicsShown(c.mnemonics);
         r.Select(c.field);
         for (const char* k = c.keys; *k; ++k)
             r.editor.typeCharacter(*k);
@@ -90,7 +90,7 @@ TEST(MemoryEditor, TypedCharactersFollowTheLegalityRules) {
 
 TEST(MemoryEditor, RunningBlocksTheKeypadButNotTheKeyboard) {
     EditorRig r;
-    r.m.startRun();
+    r.m.runState().startRun();
     r.editor.pressPad(1);
     EXPECT_EQ(r.m.operatorText(0), "");
     r.editor.typeCharacter('1');
@@ -99,7 +99,7 @@ TEST(MemoryEditor, RunningBlocksTheKeypadButNotTheKeyboard) {
 
 TEST(MemoryEditor, TheDemonstrationIgnoresTypedKeys) {
     EditorRig r;
-    r.m.setDemoMode(true);
+    r.m.view().setDemoMode(true);
     r.editor.typeCharacter('1');
     EXPECT_EQ(r.m.operatorText(0), "");
 }
@@ -161,7 +161,7 @@ TEST(MemoryEditor, ShiftClicksMarkAndAPlainPressClears) {
 
 TEST(MemoryEditor, StatusTexts) {
     EditorRig r;
-    r.m.setMnemonicsShown(true);
+    r.m.view().setMnemonicsShown(true);
     r.Program({{0, "LDA", "255"}, {1, "J(", ""}, {12, "12", "7"}});
     EXPECT_EQ(r.editor.operatorStatusText(0), "Memory location  0 Operator: 00000001");
     EXPECT_EQ(r.editor.operandStatusText(0), "Memory location  0 Operand: 11111111");

@@ -41,11 +41,11 @@ TEST(Listing, CellsInTheShownBaseAndTheLog) {
     for (int base : {10, 16}) {
         Rig r;
         r.Program({{5, "LDA", "12"}, {70, "", "1"}});
-        r.m.setMnemonicsShown(true);
+        r.m.view().setMnemonicsShown(true);
         if (base == 16) r.bases.changeBase(NumberBase::Hexadecimal);
-        r.m.setCurrentFileName("/tmp/P.ZEB");
-        r.m.runLog().append("OUTPUT:      9");
-        r.m.runLog().append("OUTPUT:      8");
+        r.m.view().setCurrentFileName("/tmp/P.ZEB");
+        r.m.runState().runLog().append("OUTPUT:      9");
+        r.m.runState().runLog().append("OUTPUT:      8");
         const std::vector<std::string> expected = {"",
                                                    "",
                                                    "05-Dec-26 ZEB Printer output",

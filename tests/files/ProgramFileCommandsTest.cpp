@@ -30,14 +30,14 @@ const std::string kCount = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4|
 TEST(ProgramFileCommandsTest, WriterColumns) {
     FileRig r;
     r.Program({{0, "LDA", "11"}, {12, "0", ""}, {79, "", "255"}});
-    r.m.setMnemonicsShown(true);
-    r.m.runLog().append("OUTPUT:      9");
+    r.m.view().setMnemonicsShown(true);
+    r.m.runState().runLog().append("OUTPUT:      9");
     r.host.dialogName = "OUT.ZEB";
     r.files.save(SaveMode::Save);
     EXPECT_EQ(r.fs.files["OUT.ZEB"],
               " 0|LDA| 11|\r\n12|  0|   |\r\n79|   |255|\r\n# RUN LOG:\r\nOUTPUT:      9\r\n");
-    EXPECT_EQ(r.m.currentFileName(), "OUT.ZEB");
-    EXPECT_TRUE(r.zeb.display.get(Flag::SaveEnabled));
+    EXPECT_EQ(r.m.view().currentFileName(), "OUT.ZEB");
+    EXPECT_TRUE(r.zeb.display().get(Flag::SaveEnabled));
     EXPECT_TRUE(r.host.messages.empty());
 }
 
@@ -48,7 +48,7 @@ TEST(ProgramFileCommandsTest, EmptyMemorySavesOnlyTheMarker) {
     EXPECT_EQ(r.fs.files["E.ZEB"], "# RUN LOG:\r\n");
     FileRig back;
     back.Load(r.fs.files["E.ZEB"]);
-    EXPECT_EQ(back.m.currentFileName(), "P.ZEB");
+    EXPECT_EQ(back.m.view().currentFileName(), "P.ZEB");
     EXPECT_TRUE(back.host.messages.empty());
 }
 
@@ -59,7 +59,7 @@ TEST(ProgramFileCommandsTest, HexadecimalIsSavedInDecimalAndComesBack) {
     r.host.dialogName = "H.ZEB";
     r.files.save(SaveMode::Save);
     EXPECT_EQ(r.fs.files["H.ZEB"], " 0| 11|255|\r\n# RUN LOG:\r\n");
-    EXPECT_EQ(r.m.radix(), 16);
+    EXPECT_EQ(r.m.view().radix(), 16);
     EXPECT_EQ(r.m.operatorText(0), "B");
     EXPECT_EQ(r.m.operandText(0), "FF");
 }
@@ -99,8 +99,8 @@ TEST(ProgramFileCommandsTest, RoundTripAcrossModes) {
                 if (loadMnemonics) loader.assembler.disassembleAll();
                 loader.Load(text);
                 EXPECT_TRUE(loader.host.messages.empty());
-                EXPECT_EQ(loader.m.radix(), loadBase);
-                EXPECT_EQ(!loader.m.mnemonicsShown(), !loadMnemonics);
+                EXPECT_EQ(loader.m.view().radix(), loadBase);
+                EXPECT_EQ(!loader.m.view().mnemonicsShown(), !loadMnemonics);
                 EXPECT_EQ(loader.m.memoryWord(0), 256 + 11);
                 EXPECT_EQ(loader.m.memoryWord(2), 12 * 256);
                 EXPECT_EQ(loader.m.memoryWord(11), 9);
@@ -165,7 +165,7 @@ TEST(ProgramFileCommandsTest, BadFilesReportAndKeepEarlierCells) {
         for (int a = 0; a < kMemorySize; ++a)
             cells += (!r.m.operatorText(a).empty() || !r.m.operandText(a).empty()) ? 1 : 0;
         EXPECT_EQ(cells, c.cellsKept) << c.name;
-        EXPECT_EQ(r.m.currentFileName().empty(), !c.nameRecorded) << c.name;
+        EXPECT_EQ(r.m.view().currentFileName().empty(), !c.nameRecorded) << c.name;
     }
 }
 
@@ -176,18 +176,18 @@ TEST(ProgramFileCommandsTest, OperatorWithoutMnemonicFailsWhileMnemonicsShow) {
     r.Load(" 0|  1|  2|\r\n 1| 25|  2|\r\n#\r\n");
     EXPECT_EQ(r.host.texts(), std::vector<std::string>{Report("Failed to read file")});
     EXPECT_EQ(r.m.operatorText(0), "LDA");
-    EXPECT_EQ(r.m.radix(), 16);
+    EXPECT_EQ(r.m.view().radix(), 16);
 }
 
 TEST(ProgramFileCommandsTest, LoadResetsRegistersAndPrinter) {
     FileRig r;
     r.m.changeAcc(5);
     r.m.changePC(7);
-    r.zeb.devices.printLine("3");
+    r.zeb.devices().printLine("3");
     r.Load(kCount);
     EXPECT_EQ(r.Acc(), "     0");
     EXPECT_EQ(r.PC(), "     0");
-    EXPECT_EQ(r.zeb.display.printerLine(1), "");
+    EXPECT_EQ(r.zeb.display().printerLine(1), "");
 }
 
 TEST(ProgramFileCommandsTest, ConfirmationsAndCancel) {
@@ -242,7 +242,7 @@ TEST(ProgramFileCommandsTest, DiskErrorsRetryUntilCancel) {
         r.host.answers = {Answer::Ok, Answer::Ok};
         r.files.load("D.ZEB");
         EXPECT_EQ(r.host.texts(), (std::vector<std::string>{c.text, c.text}));
-        EXPECT_EQ(r.m.currentFileName(), "D.ZEB"); // the third open succeeded
+        EXPECT_EQ(r.m.view().currentFileName(), "D.ZEB"); // the third open succeeded
         EXPECT_EQ(r.fs.opens, 3);
 
         r.fs.openError = c.error;
@@ -279,7 +279,7 @@ TEST(ProgramFileCommandsTest, FailedWritesLeaveTheOldFile) {
         ASSERT_EQ(r.host.messages.size(), 2u);
         EXPECT_EQ(r.host.messages[1].text, c.report);
         EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
-        EXPECT_EQ(r.m.currentFileName(), "K.ZEB");
+        EXPECT_EQ(r.m.view().currentFileName(), "K.ZEB");
         EXPECT_EQ(r.files.saveWithoutPrompts("K.ZEB")->description,
                   c.report.substr(c.report.find(" - ") + 3));
         EXPECT_EQ(r.fs.files["K.ZEB"], kCount);
@@ -289,7 +289,7 @@ TEST(ProgramFileCommandsTest, FailedWritesLeaveTheOldFile) {
 TEST(ProgramFileCommandsTest, AssemblerErrorStopsTheSave) {
     FileRig r;
     r.Program({{3, "LD", ""}});
-    r.m.setMnemonicsShown(true);
+    r.m.view().setMnemonicsShown(true);
     r.host.dialogName = "X.ZEB";
     r.files.save(SaveMode::Save);
     EXPECT_EQ(r.host.texts(), (std::vector<std::string>{
@@ -408,7 +408,7 @@ TEST(ProgramFileCommandsTest, RandomInputIsReportedNotFatal) {
         if (round % 2 == 0) r.bases.changeBase(NumberBase::Hexadecimal);
         r.Load(text);
         EXPECT_LE(r.host.messages.size(), 80u);
-        EXPECT_EQ(r.m.radix(), round % 2 == 0 ? 16 : 10);
+        EXPECT_EQ(r.m.view().radix(), round % 2 == 0 ? 16 : 10);
     }
 }
 

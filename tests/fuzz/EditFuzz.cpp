@@ -21,8 +21,8 @@ using zeb::NumberBase;
 class Session {
   public:
     Session(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {
-        r_.zeb.run.setAfterInstruction([this](zeb::Opcode) {
-            if (++steps_ % 200 == 0) r_.m.stopRun();
+        r_.zeb.run().setAfterInstruction([this](zeb::Opcode) {
+            if (++steps_ % 200 == 0) r_.m.runState().stopRun();
         });
     }
 
@@ -105,11 +105,11 @@ class Session {
             break;
         case 15:
             r_.host.inputs.assign(3, std::to_string(next()));
-            r_.zeb.run.step();
+            r_.zeb.run().step();
             break;
         case 16:
             r_.host.inputs.assign(3, std::to_string(next() * 7));
-            r_.zeb.run.run();
+            r_.zeb.run().run();
             break;
         case 17:
             clipboard_.clearAll();
@@ -129,7 +129,7 @@ class Session {
         if (r_.host.messages.size() != reports) return;
 
         zeb::test::Rig again;
-        if (m.base() == NumberBase::Hexadecimal) again.bases.changeBase(NumberBase::Hexadecimal);
+        if (m.view().base() != NumberBase::Decimal) again.bases.changeBase(m.view().base());
         // Loaded as numbers: a code without a mnemonic (typed as 100, say)
         // cannot be shown while mnemonics are.
         zeb::ProgramFileCommands reloader(again.m, again.assembler, again.bases, fs_);

@@ -15,16 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zeb::ProgramFileCommands files(r.m, r.assembler, r.bases, fs);
     if (mode & 1) r.assembler.disassembleAll();
     if (mode & 2) r.bases.changeBase(zeb::NumberBase::Hexadecimal);
-    if (mode & 4) r.zeb.stack.toggleInterruptDisplay();
+    if (mode & 4) r.zeb.stack().toggleInterruptDisplay();
     fs.files["F.ZEB"] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
     files.load("F.ZEB");
     for (int i = 0; i < 8; ++i)
         r.host.inputs.push_back(std::to_string(i * 9999));
     long steps = 0;
-    r.zeb.run.setAfterInstruction([&](zeb::Opcode) {
-        if (++steps == 2000) r.m.stopRun();
-        if (steps % 7 == 0) r.zeb.stack.pressKey(static_cast<int>(steps % 37));
+    r.zeb.run().setAfterInstruction([&](zeb::Opcode) {
+        if (++steps == 2000) r.m.runState().stopRun();
+        if (steps % 7 == 0) r.zeb.stack().pressKey(static_cast<int>(steps % 37));
     });
-    r.zeb.run.run();
+    r.zeb.run().run();
     return 0;
 }

@@ -61,6 +61,31 @@ const char kCount[] = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\
                       " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
                       "# RUN LOG:\r\n";
 
+// The control a student uses for a command, as the demonstration names it.
+QString objectNameOf(UserCommand command) {
+    switch (command.command) {
+    case Command::Run:
+        return QStringLiteral("runicon");
+    case Command::Step:
+        return QStringLiteral("stepicon");
+    case Command::Stop:
+        return QStringLiteral("halticon");
+    case Command::Back:
+        return QStringLiteral("backicon");
+    case Command::ResetProgramCounter:
+        return QStringLiteral("pciconl");
+    case Command::ClearMemory:
+        return QStringLiteral("clearicon");
+    case Command::SelectOperator:
+        return QStringLiteral("Operator_%1").arg(command.target);
+    case Command::SelectOperand:
+        return QStringLiteral("Operand_%1").arg(command.target);
+    case Command::PressKey:
+        return QStringLiteral("pads_%1").arg(command.target);
+    }
+    return {};
+}
+
 QByteArray readFile(const QString& name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -198,12 +223,12 @@ class MainWindowTest : public QObject, SessionFixture {
     // Opens the Machine view on a program, stepping without fixed periods.
     void openView(std::initializer_list<Cell> cells, bool waitForContinue) {
         for (const Cell& c : cells) {
-            s->zeb().machine.setOperatorText(c.address, c.op);
-            s->zeb().machine.setOperandText(c.address, c.opd);
+            s->zeb().machine().setOperatorText(c.address, c.op);
+            s->zeb().machine().setOperandText(c.address, c.opd);
         }
         trigger("mnFullMachine");
-        s->zeb().machine.setWaitInterval(0);
-        s->zeb().machine.setSpeed(10);
+        s->zeb().machine().view().setWaitInterval(0);
+        s->zeb().machine().runState().setSpeed(10);
         viewChild<QCheckBox>("ChkWait")->setChecked(waitForContinue);
     }
     HelpWindow* help() { return s->help().window(); }
@@ -294,7 +319,8 @@ class MainWindowTest : public QObject, SessionFixture {
                  s->openProgramFile(QStringLiteral("C.ZEB"));
              },
              [this] {
-                 return s->zeb().machine.currentFileName() == path("C.ZEB").toStdString() &&
+                 return s->zeb().machine().view().currentFileName() ==
+                            path("C.ZEB").toStdString() &&
                         text("Operator", 0) == "1";
              }},
             {"fileopen",
@@ -326,7 +352,8 @@ class MainWindowTest : public QObject, SessionFixture {
             {"pciconl", [this] { click("pciconl"); }, [this] { return reg("pcicon") == "     0"; }},
             {"runicon", [this] { fast(), click("runicon"); },
              [this] {
-                 return !s->zeb().machine.running() && reg("pcicon") == "    10" && paper(1) == "1";
+                 return !s->zeb().machine().runState().running() && reg("pcicon") == "    10" &&
+                        paper(1) == "1";
              }},
             {"printicon", [this] { click("printicon"); },
              [this] { return paper(1).isEmpty() && paper(2) == "1"; }},
@@ -340,7 +367,7 @@ class MainWindowTest : public QObject, SessionFixture {
              [this] { return s->keyboardWindow().isVisible(); }},
             {"FrmKeyB close box", [this] { s->keyboardWindow().close(); },
              [this] {
-                 return !s->zeb().display.get(Flag::KeyboardVisible) &&
+                 return !s->zeb().display().get(Flag::KeyboardVisible) &&
                         !mainWindow().action(QStringLiteral("MnuInterrupts"))->isChecked();
              }},
             // The Machine view on the program loaded, its controls too.
@@ -348,7 +375,7 @@ class MainWindowTest : public QObject, SessionFixture {
              [this] {
                  return view().window()->isVisible() && !mainWindow().isVisible() &&
                         mainWindow().inputBlocked() &&
-                        s->zeb().machine.base() == NumberBase::Decimal;
+                        s->zeb().machine().view().base() == NumberBase::Decimal;
              }},
             {"GridMemory",
              [this] {
@@ -364,13 +391,13 @@ class MainWindowTest : public QObject, SessionFixture {
              },
              [this] { return viewPanel("PnlIns") == "1" && viewPanel("PnlOperand") == "11"; }},
             {"Panel3D1", [this] { click(viewChild("Panel3D1")); },
-             [this] { return s->zeb().machine.acc() == std::optional<std::int32_t>(9); }},
+             [this] { return s->zeb().machine().acc() == std::optional<std::int32_t>(9); }},
             {"PnlACC", [this] { click(viewChild("PnlACC")); },
              [this] { return messages.back().find("not connected") != std::string::npos; }},
             // The wait interval's window is usable while the view is open.
             {"MnFixedPeriods",
              [&] {
-                 interval = s->zeb().machine.waitInterval();
+                 interval = s->zeb().machine().view().waitInterval();
                  QTimer::singleShot(0, [&] {
                      WaitIntervalDialog& d = s->waitIntervalDialog();
                      intervalShown = d.isVisible() && d.isModal();
@@ -380,7 +407,9 @@ class MainWindowTest : public QObject, SessionFixture {
                  });
                  viewChild<QAction>("MnFixedPeriods")->trigger();
              },
-             [&] { return intervalShown && s->zeb().machine.waitInterval() == interval + 1; }},
+             [&] {
+                 return intervalShown && s->zeb().machine().view().waitInterval() == interval + 1;
+             }},
             {"MnuShowClock", [this] { viewChild<QAction>("MnuShowClock")->trigger(); },
              [this] { return view().clockChart()->isVisible(); }},
             {"CmdCancel", [this] { click(viewChild("CmdCancel")); },
@@ -473,15 +502,15 @@ class MainWindowTest : public QObject, SessionFixture {
                  trigger("MnPreferences");
              },
              [&] {
-                 return s->zeb().preferences.highlightColour == kGreen &&
-                        !s->zeb().preferences.soundOn &&
+                 return s->zeb().preferences().highlightColour == kGreen &&
+                        !s->zeb().preferences().soundOn &&
                         field("Operator", 7)->font().family() == "DejaVu Sans" &&
                         child(QStringLiteral("PicMem_4"))->font() == labelsFont;
              }},
             {"clearicon", [this] { click("clearicon"); },
              [this] { return text("Operator", 0).isEmpty(); }},
             {"MnuNew", [this] { trigger("MnuNew"); },
-             [this] { return s->zeb().machine.currentFileName().empty(); }},
+             [this] { return s->zeb().machine().view().currentFileName().empty(); }},
             {"zebscreen",
              [this] {
                  trigger("zebscreen");
@@ -507,7 +536,7 @@ class MainWindowTest : public QObject, SessionFixture {
             {"CmdHelp", [this] { click(s->demonstrationWindow().findChild<QWidget*>("CmdHelp")); },
              [this] { return help()->currentPage().fileName() == "index.html"; }},
             {"demonstration's close box", [this] { s->demonstrationWindow().close(); },
-             [this] { return menusEnabled() && !s->zeb().machine.demoMode(); }},
+             [this] { return menusEnabled() && !s->zeb().machine().view().demoMode(); }},
         };
         for (const auto& row : rows) {
             row.use();
@@ -590,7 +619,7 @@ class MainWindowTest : public QObject, SessionFixture {
     void theFieldTypingChangesIsFramed() {
         QFETCH(QString, action);
         activate(&mainWindow());
-        Machine& m = s->zeb().machine; // LDA 5, HLT; 9 in cell 5
+        Machine& m = s->zeb().machine(); // LDA 5, HLT; 9 in cell 5
         m.setOperatorText(0, "1"), m.setOperandText(0, "5");
         m.setOperatorText(1, "0"), m.setOperandText(5, "9");
         click(field("Operand", 5));
@@ -627,7 +656,7 @@ class MainWindowTest : public QObject, SessionFixture {
         speed->setFocus(Qt::TabFocusReason);
         const int before = speed->value();
         QTest::keyClick(speed, Qt::Key_Left);
-        QCOMPARE(s->zeb().machine.speed(), before - 1);
+        QCOMPARE(s->zeb().machine().runState().speed(), before - 1);
         QTest::keyClicks(speed, QStringLiteral("5"));
         QCOMPARE(text("Operator", 0), QStringLiteral("5"));
         QTest::keyClick(speed, Qt::Key_Escape);
@@ -649,7 +678,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QTest::mouseMove(mainWindow().windowHandle(), w->mapTo(&mainWindow(), w->rect().center()));
         QTRY_VERIFY(!status->text().isEmpty());
         const QString expected = status->text();
-        s->zeb().display.setStatusText("");
+        s->zeb().display().setStatusText("");
         activate(&mainWindow());
         w->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(status->text(), expected);
@@ -695,7 +724,7 @@ class MainWindowTest : public QObject, SessionFixture {
         trigger("MnuOutput");
         QWidget* target = window == QLatin1String("Form1") ? &mainWindow() : child(window);
         activate(target);
-        Machine& m = s->zeb().machine; // LDA 5, then JMP 1 until stopped
+        Machine& m = s->zeb().machine(); // LDA 5, then JMP 1 until stopped
         m.setOperatorText(0, "1"), m.setOperandText(0, "5");
         m.setOperatorText(1, "7"), m.setOperandText(1, "1");
         QTest::keyClick(target, Qt::Key_F10);
@@ -704,19 +733,19 @@ class MainWindowTest : public QObject, SessionFixture {
         bool stoppedByKey = false;
         QTimer::singleShot(50, this, [&] {
             // Back is off and the Keyboard window stays on top during the run.
-            stoppedByKey = m.running() && !child("backicon")->isEnabled() &&
+            stoppedByKey = m.runState().running() && !child("backicon")->isEnabled() &&
                            s->keyboardWindow().windowFlags() & Qt::WindowStaysOnTopHint;
             QTest::keyClick(target, Qt::Key_F5, Qt::ShiftModifier);
         });
         // Should the key do nothing, the run ends all the same.
         QTimer guard;
         guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, this, [this] { s->zeb().run.stop(); });
+        connect(&guard, &QTimer::timeout, this, [this] { s->zeb().run().stop(); });
         guard.start(5000);
         QTest::keyClick(target, Qt::Key_F5);
         QVERIFY(guard.isActive());
         QVERIFY(stoppedByKey);
-        QVERIFY(!m.running());
+        QVERIFY(!m.runState().running());
         QTest::keyClick(target, Qt::Key_F9);
         QCOMPARE(reg("pcicon"), QStringLiteral("     1"));
     }
@@ -736,7 +765,7 @@ class MainWindowTest : public QObject, SessionFixture {
     void theKeyboardWindowTakesTypedKeys() {
         QFETCH(int, key);
         QFETCH(int, code);
-        s->zeb().machine.setOperatorText(0, "15"); // RIN
+        s->zeb().machine().setOperatorText(0, "15"); // RIN
         trigger("MnuInterrupts");
         KeyboardWindow& keyboard = s->keyboardWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&keyboard));
@@ -757,7 +786,7 @@ class MainWindowTest : public QObject, SessionFixture {
     // The Input window's keys, read out as typed; the keys come back to the
     // main window, not to the Output window on top.
     void theInputWindowPromptsAndReadsItsDigits() {
-        Machine& m = s->zeb().machine; // INP, OUT, HLT
+        Machine& m = s->zeb().machine(); // INP, OUT, HLT
         m.setOperatorText(0, "11"), m.setOperatorText(1, "12"), m.setOperatorText(2, "0");
         trigger("MnuOutput");
         InputWindow* input = &s->inputWindow();
@@ -779,8 +808,8 @@ class MainWindowTest : public QObject, SessionFixture {
     // The run controls say how a run ended, a stop or an error, in their own
     // words, and a reset PC leaves nothing of it.
     void stopAndErrorsEndTheRunInTheirOwnWords() {
-        s->zeb().machine.setOperatorText(0, "7"); // JMP 0
-        s->zeb().machine.setOperandText(0, "0");
+        s->zeb().machine().setOperatorText(0, "7"); // JMP 0
+        s->zeb().machine().setOperandText(0, "0");
         QSignalSpy said(mainWindow().findChild<SpokenAnnouncements*>(),
                         &SpokenAnnouncements::spoken);
         child<QSlider>(QStringLiteral("speed"))->setValue(1);
@@ -852,8 +881,8 @@ class MainWindowTest : public QObject, SessionFixture {
         view().model()->display().addObserver(&script);
         viewClick("CmdRun");
         QCOMPARE(script.waits, 18);
-        QCOMPARE(s->zeb().machine.pc(), std::optional<std::int32_t>(1));
-        QCOMPARE(s->zeb().machine.acc(), std::optional<std::int32_t>(3));
+        QCOMPARE(s->zeb().machine().pc(), std::optional<std::int32_t>(1));
+        QCOMPARE(s->zeb().machine().acc(), std::optional<std::int32_t>(3));
         QCOMPARE(shown(), (QStringList{"1", "3", "Cycle 0", "Back: undid LDA 6 at 1", "1", "1"}));
 
         view().window()->activateWindow();
@@ -890,7 +919,7 @@ class MainWindowTest : public QObject, SessionFixture {
         const QStringList alone = ending();
         const int waitsAlone = script.waits;
 
-        s->zeb().machine.resetPC();
+        s->zeb().machine().resetPC();
         script.waits = 0;
         script.action = [&](int wait) {
             if (wait == 4) {
@@ -904,7 +933,7 @@ class MainWindowTest : public QObject, SessionFixture {
         view().model()->display().removeObserver(&script);
         QCOMPARE(ending(), alone);
         QVERIFY(script.waits > waitsAlone / 2);
-        QVERIFY(!s->zeb().machine.running());
+        QVERIFY(!s->zeb().machine().runState().running());
     }
 
     // After an error only Stop is offered, until it is pressed.
@@ -971,7 +1000,7 @@ class MainWindowTest : public QObject, SessionFixture {
     void closingTheMainWindowEndsTheProgramWhereverARunWaits() {
         QFETCH(QString, where);
         const bool input = where == QLatin1String("Input window");
-        Machine& m = s->zeb().machine; // INP or JMP 0, then JMP 0
+        Machine& m = s->zeb().machine(); // INP or JMP 0, then JMP 0
         m.setOperatorText(0, input ? "11" : "7"), m.setOperandText(0, input ? "" : "0");
         m.setOperatorText(1, "7"), m.setOperandText(1, "0");
         fast();
@@ -989,7 +1018,7 @@ class MainWindowTest : public QObject, SessionFixture {
             view().model()->display().removeObserver(&closer);
             QVERIFY(!view().window()->isVisible());
         } else {
-            when([&] { return input ? s->inputWindow().isVisible() : m.running(); },
+            when([&] { return input ? s->inputWindow().isVisible() : m.runState().running(); },
                  [&] {
                      // The Input window leaves nothing of the main window usable.
                      blocked = !input || (!child("Operator_0")->isEnabled() &&
@@ -1000,19 +1029,19 @@ class MainWindowTest : public QObject, SessionFixture {
         }
         QVERIFY(blocked);
         QCOMPARE(quits, 1);
-        QVERIFY(!m.running());
+        QVERIFY(!m.runState().running());
         QVERIFY(!mainWindow().isVisible() && !s->inputWindow().isVisible());
-        QCOMPARE(m.viewMode(), ViewMode::Normal);
+        QCOMPARE(m.view().viewMode(), ViewMode::Normal);
         QVERIFY(messages.empty());
     }
 
     // INP during a view run: the number is typed on the Input window's keys.
     void anInputDuringAViewRunIsTypedOnTheInputWindow() {
-        s->zeb().machine.setOperatorText(0, "11");
-        s->zeb().machine.setOperatorText(1, "0");
+        s->zeb().machine().setOperatorText(0, "11");
+        s->zeb().machine().setOperatorText(1, "0");
         trigger("mnFullMachine");
-        s->zeb().machine.setWaitInterval(0);
-        s->zeb().machine.setSpeed(10);
+        s->zeb().machine().view().setWaitInterval(0);
+        s->zeb().machine().runState().setSpeed(10);
         InputWindow& input = s->inputWindow();
         bool answered = false;
         when([&input] { return input.isVisible(); },
@@ -1026,7 +1055,7 @@ class MainWindowTest : public QObject, SessionFixture {
         click(viewChild("CmdRun"));
         QVERIFY(answered);
         QVERIFY(messages.empty());
-        QCOMPARE(s->zeb().machine.acc(), std::optional<std::int32_t>(42));
+        QCOMPARE(s->zeb().machine().acc(), std::optional<std::int32_t>(42));
         QVERIFY(viewChild("CmdRun")->isEnabled());
     }
 
@@ -1116,7 +1145,7 @@ class MainWindowTest : public QObject, SessionFixture {
     // what the student must see (run on several screens).
     void deviceWindowsLeaveTheControlsAndTheInputInSight() {
         // INP, OUT, JMP 0: waits for a number with both device windows shown.
-        Machine& m = s->zeb().machine;
+        Machine& m = s->zeb().machine();
         for (auto [a, op, opd] : {std::tuple{0, "11", ""}, {1, "12", ""}, {2, "7", "0"}}) {
             m.setOperatorText(a, op);
             m.setOperandText(a, opd);
@@ -1202,16 +1231,10 @@ class MainWindowTest : public QObject, SessionFixture {
         QTest::keyClick(message, Qt::Key_Return);
         QCOMPARE(message->toPlainText(), first);
         bool boxAboveDemonstration = false, demoOnTopDuringRun = true;
-        while (!s->demonstration().current().controlName.empty() ||
-               s->demonstration().current().nextEnabled) {
+        while (s->demonstration().current().awaited || s->demonstration().current().nextEnabled) {
             const DemoEntry& entry = s->demonstration().current();
-            const QString control = QString::fromStdString(entry.controlName);
-            QString name = control;
-            if (control == QLatin1String("pads")) name = QStringLiteral("pads_%1").arg(entry.value);
-            if (control == QLatin1String("operator") || control == QLatin1String("operand"))
-                name = QStringLiteral("%1%2_%3")
-                           .arg(control.left(1).toUpper(), control.mid(1))
-                           .arg(entry.value);
+            const QString name = entry.awaited ? objectNameOf(*entry.awaited) : QString();
+            const QString control = name;
             QWidget* asked = control.isEmpty()
                                  ? window.findChild<QWidget*>(QStringLiteral("CmdNext"))
                                  : child(name);

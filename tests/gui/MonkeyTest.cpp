@@ -121,7 +121,7 @@ class MonkeyTest : public QObject, SessionFixture {
     // Clicks rare enough that loops run for a while: a click at most
     // instructions would end nearly every run within a few dozen.
     void duringRun() {
-        if (!s->zeb().machine.running()) {
+        if (!s->zeb().machine().runState().running()) {
             runTicks = 0;
             return;
         }
@@ -168,7 +168,7 @@ class MonkeyTest : public QObject, SessionFixture {
         };
         s->printCommands().fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         Outcome outcome;
-        s->zeb().run.setAfterInstruction([this, &outcome](zeb::Opcode) {
+        s->zeb().run().setAfterInstruction([this, &outcome](zeb::Opcode) {
             ++outcome.instructions;
             duringRun();
         });
@@ -178,7 +178,8 @@ class MonkeyTest : public QObject, SessionFixture {
 
         for (int i = 0; i < actions; ++i) {
             act();
-            if (s->zeb().machine.running()) qFatal("a run outlived its click (seed %u)", seed);
+            if (s->zeb().machine().runState().running())
+                qFatal("a run outlived its click (seed %u)", seed);
         }
         s->inputWindow().removeEventFilter(&answerer);
         s->shell().exitProgram();

@@ -25,7 +25,7 @@ struct ChangeCounter : machineview::MachineViewObserver {
 TEST(MachineViewModel, WithTheViewClosedTheHooksChangeNothing) {
     ViewRig r;
     r.Program({{0, "1", "9"}, {1, "2", "8"}, {2, "19", "5"}, {5, "7", "6"}, {6, "0", "0"}});
-    r.m.setViewMode(ViewMode::Normal);
+    r.m.view().setViewMode(ViewMode::Normal);
     ChangeCounter counter;
     r.bit.display().addObserver(&counter);
     r.Run();
@@ -40,10 +40,10 @@ TEST(MachineViewModel, OpeningResetsTheFetchGatewaysAndCopiesMemory) {
     for (int g = 0; g < machineview::kGatewayCount; ++g)
         r.bit.display().setOpen(static_cast<Gateway>(g), true);
     r.Program({{3, "20", "7"}, {4, "1", ""}});
-    r.m.setViewMode(ViewMode::Normal);
+    r.m.view().setViewMode(ViewMode::Normal);
     r.bit.open();
     const MachineViewDisplay& v = r.bit.display();
-    EXPECT_EQ(r.m.viewMode(), ViewMode::MachineView);
+    EXPECT_EQ(r.m.view().viewMode(), ViewMode::MachineView);
     // The student's General Purpose, Stack Pointer and Jump gateways stay open.
     EXPECT_EQ(OpenGates(v), "SP Gen JMP");
     EXPECT_EQ(v.text(ViewField::Explanation), "Initialising");
@@ -96,7 +96,7 @@ TEST(MachineViewModel, StopEndsAFixedPeriodOfARunFromTheViewAtOnce) {
     ViewRig r;
     r.Program({{0, "1", "5"}, {1, "0", "0"}});
     r.bit.display().setWaitForContinue(false);
-    r.m.setWaitInterval(2);
+    r.m.view().setWaitInterval(2);
     r.host.onWait = [&] {
         EXPECT_FALSE(r.host.waitDone());
         r.bit.stop();
@@ -119,8 +119,8 @@ TEST(MachineViewModel, CancelEndsTheWaitAndTheViewsSteps) {
     };
     r.bit.run();
     EXPECT_EQ(r.host.waits, 1);
-    EXPECT_EQ(r.m.viewMode(), ViewMode::Normal);
-    EXPECT_FALSE(r.m.running());
+    EXPECT_EQ(r.m.view().viewMode(), ViewMode::Normal);
+    EXPECT_FALSE(r.m.runState().running());
     // Only the step under way closed its path; no other step showed anything.
     EXPECT_LE(counter.changes, 12);
     EXPECT_EQ(OpenGates(r.bit.display()) + LitWires(r.bit.display()), "");
@@ -129,50 +129,50 @@ TEST(MachineViewModel, CancelEndsTheWaitAndTheViewsSteps) {
 TEST(MachineViewModel, CancelledWhileRunPreparesNoRunStarts) {
     ViewRig r;
     r.Program({{0, "7", "0"}});
-    r.zeb.pacing.setEnabled(true);
+    r.zeb.pacing().setEnabled(true);
     // Cancelled (or the program ended) in the first pause of Run.
     r.host.onYield = [&] {
         r.bit.cancel();
         r.host.onYield = nullptr;
     };
     int executed = 0;
-    r.zeb.run.setAfterInstruction([&](Opcode) {
-        if (++executed == 5) r.m.stopRun();
+    r.zeb.run().setAfterInstruction([&](Opcode) {
+        if (++executed == 5) r.m.runState().stopRun();
     });
     r.bit.run();
     EXPECT_EQ(executed, 0);
-    EXPECT_FALSE(r.m.running());
+    EXPECT_FALSE(r.m.runState().running());
 }
 
 TEST(MachineViewModel, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
     ViewRig r;
     r.bit.display().setWaitForContinue(false);
-    r.m.setWaitInterval(2);
+    r.m.view().setWaitInterval(2);
     r.host.onWait = [&] {
-        const auto now = Host::Clock::now();
+        const auto now = EventPump::Clock::now();
         ASSERT_TRUE(r.host.waitDeadline.has_value());
         EXPECT_GT(*r.host.waitDeadline, now + std::chrono::seconds(1));
         EXPECT_LE(*r.host.waitDeadline, now + std::chrono::seconds(2));
         EXPECT_TRUE(r.bit.stepWait().timerRunning());
         EXPECT_FALSE(r.host.waitDone());
     };
-    r.m.stopRun();
+    r.m.runState().stopRun();
     r.bit.onOutput();
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_FALSE(r.bit.stepWait().timerRunning());
-    EXPECT_TRUE(r.m.continueRequested());
+    EXPECT_TRUE(r.m.view().continueRequested());
     EXPECT_TRUE(Contains(r.bit.display().text(ViewField::Explanation), "accumulator is printed"));
 
-    r.m.setWaitInterval(0);
+    r.m.view().setWaitInterval(0);
     r.bit.onReadInterruptKey();
     EXPECT_EQ(r.host.waits, 1);
 
     // Waiting for Continue outside a run does not wait at all.
-    r.m.setWaitInterval(2);
+    r.m.view().setWaitInterval(2);
     r.bit.display().setWaitForContinue(true);
     r.bit.onInterruptMask(true);
     EXPECT_EQ(r.host.waits, 1);
-    EXPECT_TRUE(r.m.continueRequested());
+    EXPECT_TRUE(r.m.view().continueRequested());
 }
 
 TEST(MachineViewModel, WiresLightInTheHighlightColourAndTheDecoderWireInRed) {

@@ -67,7 +67,7 @@ struct ViewRig : Rig {
         bit.display().setWaitForContinue(true);
         host.onWait = [this] { snaps.push_back(Take(bit.display())); };
     }
-    void Run() { zeb.run.startExecution(); }
+    void Run() { zeb.run().startExecution(); }
 };
 
 } // namespace zeb::test

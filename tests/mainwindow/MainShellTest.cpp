@@ -39,29 +39,29 @@ class FakeWindows : public ShellWindows {
 struct ShellRig {
     TestHost host;
     Zeb zeb{host};
-    Assembler assembler{zeb.machine};
-    MemoryEditor editor{zeb.machine, assembler};
+    Assembler assembler{zeb.machine()};
+    MemoryEditor editor{zeb.machine(), assembler};
     FakeWindows windows;
     MainShell shell{zeb, editor, windows};
 };
 
 TEST(MainShell, StartUpRunsInOrderAndLeavesTheMachineAtRest) {
     ShellRig r;
-    r.zeb.preferences.soundOn = false;
-    r.zeb.preferences.highlightColour = kGreen;
-    r.zeb.display.setStatusText("old");
+    r.zeb.preferences().soundOn = false;
+    r.zeb.preferences().highlightColour = kGreen;
+    r.zeb.display().setStatusText("old");
     r.shell.startUp();
     const std::vector<std::string> order = {"about shown",  "title ZEB V2.7", "memory font",
                                             "printer font", "sound card",     "heights",
                                             "centre 5,5",   "slider 5",       "about hidden"};
     EXPECT_EQ(r.windows.log, order);
-    const Machine& m = r.zeb.machine;
+    const Machine& m = r.zeb.machine();
     EXPECT_EQ(m.registerText(Register::Acc), "     0");
     EXPECT_EQ(m.registerText(Register::PC), "     0");
-    EXPECT_EQ(m.speed(), 5);
-    EXPECT_TRUE(r.zeb.preferences.soundOn);
-    EXPECT_EQ(r.zeb.preferences.highlightColour, kRed);
-    EXPECT_EQ(r.zeb.display.statusText(), "");
+    EXPECT_EQ(m.runState().speed(), 5);
+    EXPECT_TRUE(r.zeb.preferences().soundOn);
+    EXPECT_EQ(r.zeb.preferences().highlightColour, kRed);
+    EXPECT_EQ(r.zeb.display().statusText(), "");
     EXPECT_EQ(r.shell.helpFile(), "/opt/zeb/zeb.hlp");
     // Only the operator of cell 0 is marked, as the current field.
     EXPECT_EQ(r.editor.currentCell(), 0);
@@ -72,13 +72,13 @@ TEST(MainShell, StartUpRunsInOrderAndLeavesTheMachineAtRest) {
                    Flag::HexadecimalChecked, Flag::MnemonicsChecked, Flag::StatusChecked,
                    Flag::StackPointerChecked, Flag::InterruptsChecked, Flag::OutputChecked,
                    Flag::SaveEnabled})
-        EXPECT_FALSE(r.zeb.display.get(f)) << static_cast<int>(f);
-    EXPECT_TRUE(r.zeb.display.get(Flag::MenusEnabled));
+        EXPECT_FALSE(r.zeb.display().get(f)) << static_cast<int>(f);
+    EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
 }
 
 TEST(MainShell, DisplaySwitches) {
     ShellRig r;
-    DisplayState& d = r.zeb.display;
+    DisplayState& d = r.zeb.display();
     r.shell.toggleStatusRegister();
     EXPECT_TRUE(d.get(Flag::StatusRegisterShown));
     EXPECT_TRUE(d.get(Flag::StatusChecked));
@@ -91,7 +91,7 @@ TEST(MainShell, DisplaySwitches) {
 
     // The interrupt display brings the status register; hiding the status
     // register afterwards leaves the interrupt display alone.
-    r.zeb.stack.toggleInterruptDisplay();
+    r.zeb.stack().toggleInterruptDisplay();
     EXPECT_TRUE(d.get(Flag::StatusRegisterShown));
     EXPECT_TRUE(d.get(Flag::StatusChecked));
     r.shell.toggleStatusRegister();
@@ -102,31 +102,31 @@ TEST(MainShell, DisplaySwitches) {
 
 TEST(MainShell, StatusTexts) {
     ShellRig r;
-    r.zeb.machine.startUp();
-    r.zeb.machine.changeAcc(5);
+    r.zeb.machine().startUp();
+    r.zeb.machine().changeAcc(5);
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::Accumulator), "Accumulator: 0000000000000101");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::StatusRegister), "Status: 0000000000000000");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::Run), "Runs the current ZEB program");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::PrinterLines), "Printer paper");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::Background), "");
-    r.zeb.machine.setCurrentFileName("COUNT.ZEB");
+    r.zeb.machine().view().setCurrentFileName("COUNT.ZEB");
     EXPECT_EQ(r.shell.statusTextOf(ShellControl::Background), "COUNT.ZEB");
     // The accumulator's binary follows its changes while shown.
     r.shell.showStatusOf(ShellControl::Accumulator);
-    r.zeb.machine.changeAcc(2);
-    EXPECT_EQ(r.zeb.display.statusText(), "Accumulator: 0000000000000010");
+    r.zeb.machine().changeAcc(2);
+    EXPECT_EQ(r.zeb.display().statusText(), "Accumulator: 0000000000000010");
 }
 
 TEST(MainShell, ProgramExitUnloadsEveryWindowInOrderAndEndsTheRun) {
     ShellRig r;
-    r.zeb.machine.startRun();
+    r.zeb.machine().runState().startRun();
     r.shell.exitProgram();
     std::vector<WindowId> order;
     for (int f = 0; f <= static_cast<int>(WindowId::Main); ++f)
         order.push_back(static_cast<WindowId>(f));
     EXPECT_EQ(r.windows.unloaded, order); // a failing window does not stop the others
     EXPECT_EQ(r.windows.log.back(), "quit");
-    EXPECT_FALSE(r.zeb.machine.running());
+    EXPECT_FALSE(r.zeb.machine().runState().running());
     EXPECT_TRUE(r.shell.exiting());
     r.shell.exitProgram();
     EXPECT_EQ(r.windows.unloaded.size(), order.size());

@@ -79,8 +79,8 @@ void DemonstrationWindow::showInstruction(const std::string& message, bool nextE
 void DemonstrationWindow::keepClearOfNamedControl() {
     if (!controlArea) return;
     const DemoEntry& entry = demonstration_.current();
-    if (entry.controlName.empty()) return;
-    const QList<QRect> named = controlArea(entry.controlName, entry.value);
+    if (!entry.awaited) return;
+    const QList<QRect> named = controlArea(*entry.awaited);
     if (!named.isEmpty()) ui::moveClearOf(this, named);
 }
 

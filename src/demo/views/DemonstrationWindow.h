@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Command.h"
 #include "demo/DemonstrationView.h"
 
 #include <QList>
@@ -26,9 +27,9 @@ class DemonstrationWindow : public QWidget, public DemonstrationView {
   public:
     explicit DemonstrationWindow(Demonstration& demonstration, QWidget* parent = nullptr);
 
-    // Where the control an entry names stands, in screen coordinates (empty
-    // where it is not shown): the window keeps clear of it.
-    std::function<QList<QRect>(const std::string& control, int index)> controlArea;
+    // Where the control of the command an entry waits for stands, in screen
+    // coordinates (empty where it is not shown): the window keeps clear of it.
+    std::function<QList<QRect>(UserCommand command)> controlArea;
 
     void showInstruction(const std::string& message, bool nextEnabled) override;
     void showWindow() override;

@@ -68,10 +68,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     views::StandaloneHost host;
     Zeb zeb(host);
-    zeb.machine.startUp();
-    Assembler assembler(zeb.machine);
-    BaseSwitch bases(zeb.machine, assembler);
-    loadProgram(zeb.machine);
+    zeb.machine().startUp();
+    Assembler assembler(zeb.machine());
+    BaseSwitch bases(zeb.machine(), assembler);
+    loadProgram(zeb.machine());
     views::MachineViewWindows windows({zeb, bases, assembler, nullptr, {}, {}, {}, {}});
     windows.open();
     const QStringList args = app.arguments();

@@ -200,7 +200,7 @@ void MachineViewWindow::createGateways() {
         gateways_[static_cast<std::size_t>(g)] = c;
         connect(c, &QCheckBox::toggled, this, [this, gateway](bool checked) {
             // Running steps own the gateways; a click then changes nothing.
-            if (model_.zeb().machine.running())
+            if (model_.zeb().machine().runState().running())
                 requestRefresh();
             else
                 display_.setOpen(gateway, checked);
@@ -361,7 +361,7 @@ bool MachineViewWindow::eventFilter(QObject* watched, QEvent* event) {
     } else {
         return QMainWindow::eventFilter(watched, event);
     }
-    const auto text = hoverText(element.toStdString(), display_, model_.zeb().mnemonics);
+    const auto text = hoverText(element.toStdString(), display_, model_.zeb().mnemonics());
     if (text) display_.setText(ViewField::Status, *text);
     return QMainWindow::eventFilter(watched, event);
 }
@@ -434,7 +434,7 @@ void MachineViewWindow::refresh() {
     stackLabel_->setVisible(stack);
     gateways_[static_cast<std::size_t>(Gateway::StackPointer)]->setVisible(stack);
 
-    clock_->setHighlight(ui::toQColor(model_.zeb().preferences.highlightColour));
+    clock_->setHighlight(ui::toQColor(model_.zeb().preferences().highlightColour));
     clock_->setPicture(display_.clockPicture());
     showClock_->setChecked(model_.clockChart().showClockChecked());
     diagram_->refreshWires();

@@ -38,14 +38,14 @@ void MachineViewWindows::create() {
     if (setup_.attachHelpButton)
         setup_.attachHelpButton(window_->findChild<QAbstractButton*>(QStringLiteral("Command1")));
     // The view steps every two seconds until the student chooses otherwise.
-    setup_.zeb.machine.setWaitInterval(2);
+    setup_.zeb.machine().view().setWaitInterval(2);
 }
 
 void MachineViewWindows::open() {
     Zeb& zeb = setup_.zeb;
     // No interrupt is accepted while the view is open; the menu keeps its check.
-    zeb.display.set(Flag::KeyboardVisible, false);
-    prepareMachineForView(zeb.machine, setup_.bases, setup_.assembler);
+    zeb.display().set(Flag::KeyboardVisible, false);
+    prepareMachineForView(zeb.machine(), setup_.bases, setup_.assembler);
     // The view gets the frame the main window has.
     QMargins frame;
     if (QWidget* main = setup_.mainWindow; main && main->isVisible()) {

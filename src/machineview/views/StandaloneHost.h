@@ -1,5 +1,7 @@
 #pragma once
-#include "core/Host.h"
+#include "core/EventPump.h"
+#include "core/Messages.h"
+#include "core/RunPause.h"
 #include "ui/EventYield.h"
 #include "ui/MessageBoxes.h"
 
@@ -9,7 +11,7 @@ namespace zeb::machineview::views {
 // its demonstration program and its tests. Message boxes go through the
 // shared message boxes (a test answers them itself); waits sleep in the event
 // loop; there is no input window.
-class StandaloneHost : public Host {
+class StandaloneHost : public Messages, public EventPump, public RunPause {
   public:
     ui::MessageBoxes& boxes() { return boxes_; }
     ui::EventYield& yield() { return yield_; }
@@ -19,11 +21,11 @@ class StandaloneHost : public Host {
         return boxes_.show(icon, buttons, title, text);
     }
     void processEvents() override { yield_.processEvents(); }
-    void pause(Clock::duration duration) override { yield_.pause(duration); }
-    void waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override {
+    void pause(RunPause::Clock::duration duration) override { yield_.pause(duration); }
+    void waitFor(std::function<bool()> done,
+                 std::optional<EventPump::Clock::time_point> deadline) override {
         yield_.waitFor(done, deadline);
     }
-    std::optional<std::string> askNumber() override { return std::nullopt; }
 
   private:
     ui::MessageBoxes boxes_;

@@ -53,7 +53,7 @@ KeyboardWindow::KeyboardWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::
         b->setFixedHeight(30);
         b->setMinimumWidth(1);
         b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        connect(b, &QPushButton::clicked, this, [this, index] { zeb_.stack.pressKey(index); });
+        connect(b, &QPushButton::clicked, this, [this, index] { zeb_.stack().pressKey(index); });
         // A key with the focus would take the space bar as a click on itself.
         b->installEventFilter(this);
         return b;
@@ -70,11 +70,11 @@ KeyboardWindow::KeyboardWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::
     ui::makeSmallFixedWindow(this);
     // Shown from the menu, it leaves the keyboard with the main window.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    zeb_.observers.add(this);
+    zeb_.observers().add(this);
 }
 
 KeyboardWindow::~KeyboardWindow() {
-    zeb_.observers.remove(this);
+    zeb_.observers().remove(this);
 }
 
 void KeyboardWindow::displayChanged(DisplayItem item, int index) {
@@ -89,7 +89,7 @@ void KeyboardWindow::placeOnce() {
 }
 
 void KeyboardWindow::follow() {
-    const bool show = zeb_.display.get(Flag::KeyboardVisible);
+    const bool show = zeb_.display().get(Flag::KeyboardVisible);
     if (show) placeOnce();
     setVisible(show);
 }
@@ -97,7 +97,7 @@ void KeyboardWindow::follow() {
 void KeyboardWindow::closeEvent(QCloseEvent* event) {
     // Closed by its close box: the interrupt device is switched off, as from
     // the Options menu.
-    DisplayState& d = zeb_.display;
+    DisplayState& d = zeb_.display();
     if (d.get(Flag::KeyboardVisible)) {
         d.set(Flag::KeyboardVisible, false);
         d.set(Flag::InterruptShown, false);

@@ -63,7 +63,7 @@ QAction* MainMenus::addToggle(QMenu* menu, const QString& name, const QString& c
     // A checkable item must not tick itself: the check marks follow the model.
     connect(action, &QAction::triggered, this, [this] {
         for (const CheckedItem& c : kCheckedItems)
-            showFlag(c.flag, models_.zeb.display.get(c.flag));
+            showFlag(c.flag, models_.zeb.display().get(c.flag));
     });
     return action;
 }
@@ -127,9 +127,9 @@ void MainMenus::createOptionsMenu() {
               QStringLiteral("Display Stack &Pointer Register"),
               [this] { models_.shell.toggleStackPointer(); });
     addToggle(options, QStringLiteral("MnuInterrupts"), QStringLiteral("Display &Interrupts"),
-              [&zeb] { zeb.stack.toggleInterruptDisplay(); });
+              [&zeb] { zeb.stack().toggleInterruptDisplay(); });
     addToggle(options, QStringLiteral("MnuOutput"), QStringLiteral("Display &Output Device"),
-              [&zeb] { zeb.devices.toggleOutputDevice(); });
+              [&zeb] { zeb.devices().toggleOutputDevice(); });
     addItem(options, QStringLiteral("MnRefresh"), QStringLiteral("&Refresh Screen"), refresh_);
     addItem(options, QStringLiteral("MnPreferences"), QStringLiteral("P&references"),
             models_.showPreferences);

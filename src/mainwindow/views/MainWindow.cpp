@@ -55,10 +55,11 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
         controls_.keypad[static_cast<std::size_t>(i)]->setAccessibleName(
             QStringLiteral("Keypad %1 %2")
                 .arg(i)
-                .arg(QString::fromStdString(models_.zeb.machine.mnemonics().name(i))));
+                .arg(QString::fromStdString(models_.zeb.machine().mnemonics().name(i))));
     runState_ = std::make_unique<RunStateText>(
-        models_.zeb.machine, std::initializer_list<QWidget*>{
-                                 controls_.runButton, controls_.stepButton, controls_.stopButton});
+        models_.zeb.machine(),
+        std::initializer_list<QWidget*>{controls_.runButton, controls_.stepButton,
+                                        controls_.stopButton});
 
     statusBarText_ = new QLabel(this);
     statusBarText_->setObjectName(QStringLiteral("PnlStatus"));
@@ -67,14 +68,14 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     statusBar()->addWidget(statusBarText_, 1);
     statusBar()->setSizeGripEnabled(false);
     announcements_ = new SpokenAnnouncements(statusBar());
-    models_.zeb.machine.setAnnouncer(announcements_);
+    models_.zeb.machine().setAnnouncer(announcements_);
 
     menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
     connectControls();
     addRunKeys();
-    watchStatusTexts(*hover_, controls_, models_.shell, models_.zeb.display, models_.editor);
+    watchStatusTexts(*hover_, controls_, models_.shell, models_.zeb.display(), models_.editor);
 
-    models_.zeb.observers.add(this);
+    models_.zeb.observers().add(this);
     for (int a = 0; a < kMemorySize; ++a) {
         cellTextChanged(a, Half::Operator);
         cellTextChanged(a, Half::Operand);
@@ -90,8 +91,8 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    models_.zeb.machine.setAnnouncer(nullptr);
-    models_.zeb.observers.remove(this);
+    models_.zeb.machine().setAnnouncer(nullptr);
+    models_.zeb.observers().remove(this);
 }
 
 QAction* MainWindow::action(const QString& name) const {
@@ -122,7 +123,7 @@ QRect MainWindow::rowsAroundProgramCounter() const {
     // counts as 0.
     bool ok = false;
     const int pc = controls_.programCounterPanel->text().trimmed().toInt(
-        &ok, radix(models_.zeb.machine.base()));
+        &ok, radix(models_.zeb.machine().view().base()));
     const int at = ok && pc >= 0 && pc < kMemorySize ? pc : 0;
     // Two rows before it and five after it, within its column.
     const int column = at / 16, first = std::max(16 * column, at - 2),
@@ -162,35 +163,35 @@ void MainWindow::connectControls() {
     connect(c.clearButton, &QPushButton::clicked, this, [this] { models_.clipboard.clearAll(); });
 
     connect(c.resetAccumulatorButton, &QPushButton::clicked, this,
-            [&zeb] { zeb.run.resetAccumulator(); });
+            [&zeb] { zeb.run().resetAccumulator(); });
     connect(c.resetProgramCounterButton, &QPushButton::clicked, this,
-            [&zeb] { zeb.run.resetProgramCounter(); });
+            [&zeb] { zeb.run().resetProgramCounter(); });
     connect(c.resetStackPointerButton, &QPushButton::clicked, this,
-            [&zeb] { zeb.stack.resetStackPointer(); });
+            [&zeb] { zeb.stack().resetStackPointer(); });
 
     connect(c.runButton, &QPushButton::clicked, this, [this, &zeb] {
-        if (!zeb.machine.running()) runState_->runRequested();
-        zeb.run.run();
+        if (!zeb.machine().runState().running()) runState_->runRequested();
+        zeb.run().run();
     });
     connect(c.stepButton, &QPushButton::clicked, this, [this, &zeb] {
-        if (!zeb.machine.running()) runState_->stepRequested();
-        zeb.run.step();
+        if (!zeb.machine().runState().running()) runState_->stepRequested();
+        zeb.run().step();
     });
-    connect(c.backButton, &QPushButton::clicked, this, [&zeb] { zeb.run.back(); });
+    connect(c.backButton, &QPushButton::clicked, this, [&zeb] { zeb.run().back(); });
     connect(c.stopButton, &QPushButton::clicked, this, [this, &zeb] {
         runState_->stopRequested();
-        zeb.run.stop();
+        zeb.run().stop();
     });
     // The speed changes when the thumb is let go, not while it is dragged.
     QSlider* speed = c.speedSlider;
     connect(speed, &QSlider::valueChanged, this, [&zeb, speed](int value) {
         nameSpeedSetting(speed, value);
-        if (!speed->isSliderDown()) zeb.run.setSpeed(value);
+        if (!speed->isSliderDown()) zeb.run().setSpeed(value);
     });
     connect(speed, &QSlider::sliderReleased, this,
-            [&zeb, speed] { zeb.run.setSpeed(speed->value()); });
+            [&zeb, speed] { zeb.run().setSpeed(speed->value()); });
 
-    connect(c.printer, &PrinterPicture::clicked, this, [&zeb] { zeb.devices.feedPaper(); });
+    connect(c.printer, &PrinterPicture::clicked, this, [&zeb] { zeb.devices().feedPaper(); });
 }
 
 void MainWindow::addRunKeys() {
@@ -229,7 +230,7 @@ void MainWindow::layOut() {
 }
 
 void MainWindow::setMemoryFont() {
-    const Preferences& p = models_.zeb.preferences;
+    const Preferences& p = models_.zeb.preferences();
     QFont font = ui::makeFont(p.memoryFontName, p.memoryFontSize, p.memoryFontBold,
                               p.memoryFontItalic, false, p.memoryFontUnderline, 8.25);
     font.setStyleHint(QFont::SansSerif);
@@ -244,7 +245,7 @@ void MainWindow::setMemoryFont() {
         controls_.field(a, Half::Operator)->setFont(font);
         controls_.field(a, Half::Operand)->setFont(font);
     }
-    models_.zeb.machine.clearCellColours();
+    models_.zeb.machine().clearCellColours();
     for (FieldPanel* r :
          {controls_.accumulatorPanel, controls_.programCounterPanel, controls_.stackPointerPanel,
           controls_.statusRegisterPanel, controls_.interruptPanel})

@@ -31,13 +31,13 @@ QString qt(const std::string& s) {
 } // namespace
 
 void MainWindow::cellTextChanged(int address, Half half) {
-    const Machine& m = models_.zeb.machine;
+    const Machine& m = models_.zeb.machine();
     controls_.field(address, half)
         ->setText(qt(half == Half::Operator ? m.operatorText(address) : m.operandText(address)));
 }
 
 void MainWindow::cellColourChanged(int address) {
-    const Machine& m = models_.zeb.machine;
+    const Machine& m = models_.zeb.machine();
     controls_.field(address, Half::Operator)
         ->setBackground(ui::toQColor(m.operatorColour(address)));
     controls_.field(address, Half::Operand)->setBackground(ui::toQColor(m.operandColour(address)));
@@ -62,7 +62,7 @@ void MainWindow::showCurrentCell() {
 }
 
 void MainWindow::registerChanged(Register reg) {
-    const QString text = qt(models_.zeb.machine.registerText(reg));
+    const QString text = qt(models_.zeb.machine().registerText(reg));
     const MainWindowControls& c = controls_;
     switch (reg) {
     case Register::Acc:
@@ -71,7 +71,8 @@ void MainWindow::registerChanged(Register reg) {
     case Register::PC:
         c.programCounterPanel->setText(text);
         // Reset, or another program: how the last run ended is past.
-        if (models_.zeb.display.get(Flag::MenusEnabled) && !models_.zeb.machine.running())
+        if (models_.zeb.display().get(Flag::MenusEnabled) &&
+            !models_.zeb.machine().runState().running())
             runState_->forget();
         break;
     case Register::SP:
@@ -87,7 +88,7 @@ void MainWindow::registerChanged(Register reg) {
 }
 
 void MainWindow::displayChanged(DisplayItem item, int index) {
-    const DisplayState& d = models_.zeb.display;
+    const DisplayState& d = models_.zeb.display();
     switch (item) {
     case DisplayItem::Flag:
         showFlag(static_cast<Flag>(index));
@@ -123,18 +124,18 @@ void MainWindow::displayChanged(DisplayItem item, int index) {
 
 void MainWindow::showPrinterLine(int index) {
     QLineEdit* line = controls_.printerLine(index);
-    const QString text = qt(models_.zeb.display.printerLine(index));
+    const QString text = qt(models_.zeb.display().printerLine(index));
     // Each new text is told to a screen reader: during a run the strip
     // follows at the rate a listener can take (the lines themselves are
     // spoken as they are printed).
-    if (models_.zeb.display.get(Flag::MenusEnabled))
+    if (models_.zeb.display().get(Flag::MenusEnabled))
         line->setText(text);
     else
         pacer_->tellLater(line, 0, [line, text] { line->setText(text); });
 }
 
 void MainWindow::showFlag(Flag flag) {
-    const bool on = models_.zeb.display.get(flag);
+    const bool on = models_.zeb.display().get(flag);
     const MainWindowControls& c = controls_;
     switch (flag) {
     case Flag::StatusRegisterShown:
@@ -161,7 +162,7 @@ void MainWindow::showFlag(Flag flag) {
 }
 
 void MainWindow::showKeypadFaces() {
-    const int base = models_.zeb.display.keypadBase();
+    const int base = models_.zeb.display().keypadBase();
     for (int i = 0; i < 16; ++i) {
         const QString number = base == 16 ? QString::number(i, 16).toUpper() : QString::number(i);
         controls_.keypad[static_cast<std::size_t>(i)]->setFace(KeypadButton::instructionLabel(i),
@@ -171,7 +172,7 @@ void MainWindow::showKeypadFaces() {
 
 void MainWindow::showAddressBase() {
     for (AddressLabels* labels : controls_.addressLabels)
-        labels->setBase(models_.zeb.display.labelBase());
+        labels->setBase(models_.zeb.display().labelBase());
 }
 
 } // namespace zeb::views

@@ -21,7 +21,7 @@ OutputWindow::OutputWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Wind
     fixed.setPointSizeF(fixed.pointSizeF() * 1.6);
     display_->setFont(fixed);
     display_->setBackground(QColor(250, 250, 235));
-    display_->setText(QString::fromStdString(zeb_.display.outputText()));
+    display_->setText(QString::fromStdString(zeb_.display().outputText()));
     const int width = QFontMetrics(fixed).horizontalAdvance(QString(10, QLatin1Char('M')));
     display_->setMinimumSize(width + 16, QFontMetrics(fixed).height() + 12);
     auto* layout = new QVBoxLayout(this);
@@ -30,16 +30,16 @@ OutputWindow::OutputWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Wind
     ui::makeSmallFixedWindow(this);
     // Shown from the menu, it leaves the keyboard with the main window.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    zeb_.observers.add(this);
+    zeb_.observers().add(this);
 }
 
 OutputWindow::~OutputWindow() {
-    zeb_.observers.remove(this);
+    zeb_.observers().remove(this);
 }
 
 void OutputWindow::displayChanged(DisplayItem item, int index) {
     if (item == DisplayItem::OutputText)
-        display_->setText(QString::fromStdString(zeb_.display.outputText()));
+        display_->setText(QString::fromStdString(zeb_.display().outputText()));
     else if (item == DisplayItem::Flag && static_cast<Flag>(index) == Flag::OutputVisible)
         follow();
 }
@@ -52,19 +52,19 @@ void OutputWindow::placeOnce() {
 }
 
 void OutputWindow::follow() {
-    const bool show = zeb_.display.get(Flag::OutputVisible);
+    const bool show = zeb_.display().get(Flag::OutputVisible);
     if (show) placeOnce();
     setVisible(show);
 }
 
 void OutputWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        zeb_.devices.refreshOutputDevice();
+        zeb_.devices().refreshOutputDevice();
     QWidget::changeEvent(event);
 }
 
 void OutputWindow::closeEvent(QCloseEvent* event) {
-    DisplayState& d = zeb_.display;
+    DisplayState& d = zeb_.display();
     d.set(Flag::OutputVisible, false);
     d.set(Flag::OutputChecked, false);
     event->accept();

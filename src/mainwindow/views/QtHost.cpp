@@ -18,11 +18,12 @@ void QtHost::processEvents() {
     yield_.processEvents();
 }
 
-void QtHost::pause(Clock::duration duration) {
+void QtHost::pause(RunPause::Clock::duration duration) {
     yield_.pause(duration);
 }
 
-void QtHost::waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) {
+void QtHost::waitFor(std::function<bool()> done,
+                     std::optional<EventPump::Clock::time_point> deadline) {
     yield_.waitFor(done, deadline);
 }
 
@@ -37,10 +38,6 @@ std::optional<std::string> QtHost::askNumber() {
 
 void QtHost::setOnTop(Window window, bool on) {
     if (onTop) onTop(window, on);
-}
-
-bool QtHost::validClick(std::string_view control, int index) {
-    return !clickFilter || clickFilter(control, index);
 }
 
 std::string QtHost::chooseFile(FileDialog dialog, std::string_view filter) {

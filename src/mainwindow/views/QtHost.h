@@ -1,5 +1,12 @@
 #pragma once
-#include "core/Host.h"
+#include "core/Clipboard.h"
+#include "core/EventPump.h"
+#include "core/FileChooser.h"
+#include "core/Messages.h"
+#include "core/NumberInput.h"
+#include "core/RunPause.h"
+#include "core/SoundOutput.h"
+#include "core/WindowLevels.h"
 
 #include <functional>
 
@@ -13,28 +20,33 @@ namespace zeb::views {
 class SoundPlayer;
 
 // The machine's host on the Qt event loop. Windows that come later than the
-// host are reached through the two functions.
-class QtHost : public Host {
+// host are reached through the functions.
+class QtHost : public Messages,
+               public EventPump,
+               public RunPause,
+               public SoundOutput,
+               public NumberInput,
+               public FileChooser,
+               public Clipboard,
+               public WindowLevels {
   public:
     QtHost(ui::MessageBoxes& boxes, ui::EventYield& yield, SoundPlayer& sounds)
         : boxes_(boxes), yield_(yield), sounds_(sounds) {}
 
     std::function<std::optional<std::string>()> inputBox;
     std::function<void(Window, bool)> onTop;
-    // The guided demonstration's click filter; without one every click acts.
-    std::function<bool(std::string_view control, int index)> clickFilter;
     // The file dialog; tests answer it themselves.
     std::function<std::string(FileDialog dialog, std::string_view filter)> fileDialog;
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
                       std::string_view text) override;
     void processEvents() override;
-    void pause(Clock::duration duration) override;
-    void waitFor(std::function<bool()> done, std::optional<Clock::time_point> deadline) override;
+    void pause(RunPause::Clock::duration duration) override;
+    void waitFor(std::function<bool()> done,
+                 std::optional<EventPump::Clock::time_point> deadline) override;
     void playSound(std::string_view fileName) override;
     std::optional<std::string> askNumber() override;
     void setOnTop(Window window, bool onTop) override;
-    bool validClick(std::string_view control, int index) override;
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     std::string chooseFile(FileDialog dialog, std::string_view filter) override;

@@ -43,7 +43,7 @@ ZebSession::ZebSession(SessionOptions options)
     : options_(withDefaults(std::move(options))), sounds_(options_.dataDirectories) {
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, sessionSettings_.path());
-    zeb_.run.setAssembler([this] { return assembler_.assembleAll(); });
+    zeb_.run().setAssembler([this] { return assembler_.assembleAll(); });
     mainWindow_ = std::make_unique<MainWindow>(
         MainWindowModels{zeb_, editor_, base_, shell_, files_, clipboard_, [this] { showAbout(); },
                          [this] { print_->choosePrinterFont(); }, [this] { print_->print(); },
@@ -51,15 +51,15 @@ ZebSession::ZebSession(SessionOptions options)
                          [this] { showPreferences(); }, [this] { exit(); }});
     MainWindow* main = mainWindow_.get();
     boxes_.setParent(main);
-    print_ = std::make_unique<PrintCommands>(zeb_.machine, printerFont_, main);
+    print_ = std::make_unique<PrintCommands>(zeb_.machine(), printerFont_, main);
     host_.fileDialog = [main](FileDialog dialog, std::string_view filter) {
         return ui::chooseFile(main, dialog, filter);
     };
     aboutWindow_ = new AboutWindow(main);
     keyboardWindow_ = new KeyboardWindow(zeb_, main);
     outputWindow_ = new OutputWindow(zeb_, main);
-    inputWindow_ = new InputWindow(zeb_.input, main);
-    waitIntervalDialog_ = new WaitIntervalDialog(zeb_.machine, main);
+    inputWindow_ = new InputWindow(zeb_.input(), main);
+    waitIntervalDialog_ = new WaitIntervalDialog(zeb_.machine(), main);
     keyboardWindow_->keepClear = [this] { return keepClearOfDeviceWindows(keyboardWindow_); };
     outputWindow_->keepClear = [this] { return keepClearOfDeviceWindows(outputWindow_); };
     main->addRunKeysTo(keyboardWindow_);
@@ -111,18 +111,16 @@ void ZebSession::createTeachingViews() {
             boxes_.show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
         };
     help_ = std::make_unique<demo::views::HelpAccess>(main, std::move(helpOptions));
-    demonstration_ = std::make_unique<Demonstration>(zeb_.machine, zeb_.run, *help_);
+    demonstration_ = std::make_unique<Demonstration>(zeb_.machine(), zeb_.run(), *help_);
     // A window of its own, not the main window's: while it is off the top
     // level during a run, the main window can come in front of it.
     demoWindow_ = std::make_unique<demo::views::DemonstrationWindow>(*demonstration_);
     demonstration_->setView(demoWindow_.get());
-    demoWindow_->controlArea = [this](const std::string& control, int index) {
-        return demonstrationControlArea(control, index);
+    demoWindow_->controlArea = [this](UserCommand command) {
+        return demonstrationControlArea(command);
     };
-    // The demonstration filters the main window's clicks.
-    host_.clickFilter = [this](std::string_view control, int index) {
-        return demonstration_->validClick(control, index);
-    };
+    // The demonstration filters the student's commands.
+    zeb_.host().provide(*demonstration_);
 
     auto item = [main](const char* name, std::function<void()> handler) {
         QAction* action = main->action(QLatin1String(name));
@@ -158,21 +156,42 @@ QWidget* ZebSession::windowOf(Window window) {
     return nullptr;
 }
 
-QList<QRect> ZebSession::demonstrationControlArea(const std::string& control, int index) {
-    const QString name = QString::fromStdString(control).toLower();
-    // The script's names are the controls' names without their index.
-    QString objectName = name;
-    if (name == QLatin1String("operator"))
-        objectName = QStringLiteral("Operator_%1").arg(index);
-    else if (name == QLatin1String("operand"))
-        objectName = QStringLiteral("Operand_%1").arg(index);
-    else if (name == QLatin1String("pads"))
-        objectName = QStringLiteral("pads_%1").arg(index);
+QList<QRect> ZebSession::demonstrationControlArea(UserCommand command) {
+    QString objectName;
+    switch (command.command) {
+    case Command::Run:
+        objectName = QStringLiteral("runicon");
+        break;
+    case Command::Step:
+        objectName = QStringLiteral("stepicon");
+        break;
+    case Command::Stop:
+        objectName = QStringLiteral("halticon");
+        break;
+    case Command::Back:
+        objectName = QStringLiteral("backicon");
+        break;
+    case Command::ResetProgramCounter:
+        objectName = QStringLiteral("pciconl");
+        break;
+    case Command::ClearMemory:
+        objectName = QStringLiteral("clearicon");
+        break;
+    case Command::SelectOperator:
+        objectName = QStringLiteral("Operator_%1").arg(command.target);
+        break;
+    case Command::SelectOperand:
+        objectName = QStringLiteral("Operand_%1").arg(command.target);
+        break;
+    case Command::PressKey:
+        objectName = QStringLiteral("pads_%1").arg(command.target);
+        break;
+    }
     const QWidget* w = mainWindow_->findChild<QWidget*>(objectName);
     if (!w || !mainWindow_->isVisible()) return {};
     QList<QRect> area{QRect(w->mapToGlobal(QPoint(0, 0)), w->size())};
     // Resetting the PC and running are watched on the registers.
-    if (name == QLatin1String("pciconl") || name == QLatin1String("runicon"))
+    if (command.command == Command::ResetProgramCounter || command.command == Command::Run)
         area.append(mainWindow_->registerRects());
     return area;
 }
@@ -347,7 +366,7 @@ void ZebSession::showAbout() {
 void ZebSession::showLogicGates() {
     if (!logicGatesWindow_) {
         logicGatesWindow_ =
-            new teaching::views::LogicGatesWindow(mainWindow_.get(), zeb_.preferences);
+            new teaching::views::LogicGatesWindow(mainWindow_.get(), zeb_.preferences());
         help_->attachHelpButton(
             logicGatesWindow_->findChild<QPushButton*>(QStringLiteral("Command3")),
             help_keywords::kLogicGates);
@@ -358,7 +377,7 @@ void ZebSession::showLogicGates() {
 void ZebSession::showMemoryHardware() {
     if (!memoryHardwareWindow_) {
         memoryHardwareWindow_ =
-            new teaching::views::MemoryHardwareWindow(mainWindow_.get(), zeb_.preferences);
+            new teaching::views::MemoryHardwareWindow(mainWindow_.get(), zeb_.preferences());
         help_->attachHelpButton(
             memoryHardwareWindow_->findChild<QPushButton*>(QStringLiteral("Command3")),
             help_keywords::kMemory);
@@ -369,7 +388,7 @@ void ZebSession::showMemoryHardware() {
 void ZebSession::showPreferences() {
     if (!preferencesDialog_)
         preferencesDialog_ = new PreferencesDialog(
-            zeb_.preferences, [this] { mainWindow_->setMemoryFont(); }, mainWindow_.get());
+            zeb_.preferences(), [this] { mainWindow_->setMemoryFont(); }, mainWindow_.get());
     preferencesDialog_->exec();
 }
 

@@ -130,7 +130,7 @@ class ZebSession final : public ShellWindows {
     // Where the device windows must not stand: what the student has to see.
     KeepClear keepClearOfDeviceWindows(const QWidget* placed);
     // The control a step of the demonstration asks for, in screen coordinates.
-    QList<QRect> demonstrationControlArea(const std::string& control, int index);
+    QList<QRect> demonstrationControlArea(UserCommand command);
 
     SessionOptions options_;
     // What Qt's own dialogs remember (the file dialog's folders) lasts for
@@ -141,13 +141,13 @@ class ZebSession final : public ShellWindows {
     SoundPlayer sounds_;
     QtHost host_{boxes_, yield_, sounds_};
     Zeb zeb_{host_};
-    Assembler assembler_{zeb_.machine};
-    BaseSwitch base_{zeb_.machine, assembler_};
-    MemoryEditor editor_{zeb_.machine, assembler_};
+    Assembler assembler_{zeb_.machine()};
+    BaseSwitch base_{zeb_.machine(), assembler_};
+    MemoryEditor editor_{zeb_.machine(), assembler_};
     MainShell shell_{zeb_, editor_, *this};
     StdFileSystem disk_;
-    ProgramFileCommands files_{zeb_.machine, assembler_, base_, disk_};
-    CellClipboard clipboard_{zeb_.machine, assembler_, editor_};
+    ProgramFileCommands files_{zeb_.machine(), assembler_, base_, disk_};
+    CellClipboard clipboard_{zeb_.machine(), assembler_, editor_};
     PrinterFont printerFont_;
     std::unique_ptr<PrintCommands> print_;
 

@@ -15,12 +15,12 @@ RunStateText::RunStateText(const Machine& machine, std::initializer_list<QWidget
 
 void RunStateText::menusEnabled(bool enabled) {
     const QString pc = QString::fromStdString(machine_.registerText(Register::PC)).trimmed();
-    const QString report = QString::fromStdString(machine_.lastReport());
+    const QString report = QString::fromStdString(machine_.runState().lastReport());
     if (!enabled)
         show(running_ ? QStringLiteral("Running") : QStringLiteral("Stepping"));
-    else if (machine_.running())
+    else if (machine_.runState().running())
         return; // Run or Step pressed during a run: it goes on
-    else if (machine_.hasError())
+    else if (machine_.runState().hasError())
         show(QStringLiteral("Program stopped: %1").arg(report));
     else if (running_ && stopped_)
         show(QStringLiteral("Stopped at %1").arg(pc));
