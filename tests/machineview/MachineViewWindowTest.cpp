@@ -38,13 +38,21 @@ struct Message {
     QString text;
 };
 
-// Calls the action at every wait of the view, once the wait has begun.
+// Calls the action at every wait of the view, once the wait has begun; an
+// action still waiting for the event loop when the script ends is dropped.
+// One that only looks may look at once: a run that does not wait sees the
+// event loop only now and then.
 struct AtEveryWait : MachineViewObserver {
     std::function<void(int wait)> action;
+    bool atOnce = false;
     int waits = 0;
+    QObject alive;
     void stepWaiting() override {
         const int n = ++waits;
-        QTimer::singleShot(0, [this, n] { action(n); });
+        if (atOnce)
+            action(n);
+        else
+            QTimer::singleShot(0, &alive, [this, n] { action(n); });
     }
 };
 
@@ -364,6 +372,7 @@ class MachineViewWindowTest : public QObject {
         QStringList clocks;
         AtEveryWait script;
         script.action = [&](int) { clocks << child<QLabel>("lblClock")->text(); };
+        script.atOnce = true;
         model().display().addObserver(&script);
         click("CmdRun");
         model().display().removeObserver(&script);
@@ -404,6 +413,7 @@ class MachineViewWindowTest : public QObject {
         QStringList stack;
         AtEveryWait script;
         script.action = [&](int) { stack << text("PnlSP"); };
+        script.atOnce = true;
         machine().setWaitInterval(0);
         model().display().addObserver(&script);
         click("CmdRun");
