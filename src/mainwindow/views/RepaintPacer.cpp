@@ -5,7 +5,10 @@ namespace zeb::views {
 RepaintPacer::RepaintPacer(std::function<void()> showFrame, QObject* parent) : QObject(parent) {
     timer_.setSingleShot(true);
     timer_.setInterval(kFrameMs);
-    connect(&timer_, &QTimer::timeout, this, std::move(showFrame));
+    connect(&timer_, &QTimer::timeout, this, [this, showFrame = std::move(showFrame)] {
+        frameDue_ = false;
+        showFrame();
+    });
     tellTimer_.setSingleShot(true);
     tellTimer_.setInterval(kTellMs);
     connect(&tellTimer_, &QTimer::timeout, this, &RepaintPacer::tellNow);

@@ -23,7 +23,9 @@ class RepaintPacer : public QObject {
     RepaintPacer(std::function<void()> showFrame, QObject* parent = nullptr);
     // Something changed: shown within kFrameMs.
     void requestFrame() {
-        if (!timer_.isActive()) timer_.start();
+        if (frameDue_) return;
+        frameDue_ = true;
+        timer_.start();
     }
     // `tell` runs within kTellMs; a later request for the same object and
     // kind replaces it, so the last change is the one told.
@@ -39,6 +41,8 @@ class RepaintPacer : public QObject {
     };
 
     QTimer timer_;
+    // Asked for on every change of a run: a flag is cheaper than the timer's.
+    bool frameDue_ = false;
     QTimer tellTimer_;
     QVector<Telling> telling_;
 };
