@@ -28,19 +28,12 @@ class EventYieldTest : public QObject {
         yield.waitFor([] { return false; }, std::nullopt); // a program that ends never waits
     }
 
-    // A pause lasts its time, unless the program ends during it; pauses of
-    // no time (a run at full speed) still let the events through.
+    // A pause lasts its time, unless the program ends during it.
     void pauseLastsItsTimeUnlessStopped() {
         zeb::ui::EventYield yield;
         const auto start = Clock::now();
         yield.pause(25ms);
         QVERIFY(Clock::now() >= start + 25ms);
-
-        bool handled = false;
-        QTimer::singleShot(0, [&handled] { handled = true; });
-        while (!handled && Clock::now() < start + 1s)
-            yield.pause(0ms);
-        QVERIFY(handled);
 
         QTimer::singleShot(10, [&yield] { yield.setStopped(true); });
         const auto before = Clock::now();
