@@ -227,11 +227,29 @@ class MachineViewWindowTest : public QObject {
             click("CmdStop");
         };
         click("CmdRun");
-        model().display().removeObserver(&script);
         QCOMPARE(script.waits, 1);
         QCOMPARE(decoder, QStringLiteral(" 1"));
         QCOMPARE(reg(Register::PC), QStringLiteral("1"));
         QCOMPARE(reg(Register::Acc), QStringLiteral("3"));
+
+        // Stopped as the run starts, while the paths close: nothing runs (a
+        // run that went on anyway is ended at its first wait).
+        struct StopAtOnce : MachineViewObserver {
+            std::function<void()> press;
+            void controlChanged(ViewControl control) override {
+                if (control == ViewControl::StopButton && press) std::exchange(press, {})();
+            }
+        } stopAtOnce;
+        stopAtOnce.press = [&] { click("CmdStop"); };
+        script.waits = 0;
+        script.action = [&](int) { machine().stopRun(); };
+        model().display().addObserver(&stopAtOnce);
+        click("CmdRun");
+        model().display().removeObserver(&stopAtOnce);
+        model().display().removeObserver(&script);
+        QCOMPARE(script.waits, 0);
+        QVERIFY(child("CmdRun")->isEnabled());
+        QCOMPARE(reg(Register::PC), QStringLiteral("1"));
     }
 
     // Back in the second instruction's cycles: that instruction finishes
