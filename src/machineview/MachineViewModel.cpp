@@ -136,8 +136,9 @@ void MachineViewModel::startRun() {
     for (Path p : {Path::MemoryToGeneral, Path::MemoryToInstruction, Path::PCToDecoder,
                    Path::OperandToDecoder})
         paths_.show(p, false);
-    // Closing the paths pauses: the view may have been cancelled meanwhile.
-    if (!active()) return;
+    // Closing the paths pauses: the view may have been cancelled, or the run
+    // stopped (Stop is off again), meanwhile.
+    if (!active() || !display_.enabled(ViewControl::StopButton)) return;
     wait_.setViewRun(true);
     zeb_.run().startExecution();
     wait_.setViewRun(false);

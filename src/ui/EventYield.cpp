@@ -15,9 +15,15 @@ void EventYield::setStopped(bool stopped) {
 }
 
 void EventYield::pause(Clock::duration duration) {
-    processEvents();
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(duration);
-    if (stopped_ || wait <= std::chrono::milliseconds(0)) return;
+    if (wait <= std::chrono::milliseconds(0)) {
+        if (--pausesUntilClockRead_ > 0) return;
+        pausesUntilClockRead_ = kClockReadEvery;
+        if (Clock::now() - lastPass_ >= kPassInterval) processEvents();
+        return;
+    }
+    processEvents();
+    if (stopped_) return;
     // One sleep in the event loop: a waiting run wakes only for events.
     QEventLoop loop;
     OneShotTimer timer;

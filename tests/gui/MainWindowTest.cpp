@@ -146,13 +146,16 @@ struct Cell {
     const char* opd;
 };
 
-// Calls the action at every wait of the Machine view, once the wait has begun.
+// Calls the action at every wait of the Machine view, once the wait has
+// begun; an action still waiting for the event loop when the script ends is
+// dropped.
 struct AtEveryWait : machineview::MachineViewObserver {
     std::function<void(int wait)> action;
     int waits = 0;
+    QObject alive;
     void stepWaiting() override {
         const int n = ++waits;
-        QTimer::singleShot(0, [this, n] { action(n); });
+        QTimer::singleShot(0, &alive, [this, n] { action(n); });
     }
 };
 
@@ -934,6 +937,30 @@ class MainWindowTest : public QObject, SessionFixture {
         QCOMPARE(ending(), alone);
         QVERIFY(script.waits > waitsAlone / 2);
         QVERIFY(!s->zeb().machine().runState().running());
+    }
+
+    // Stop pressed as a run starts, while the paths close: nothing runs, and
+    // Run is offered again.
+    void stopAsAViewRunStartsEndsIt() {
+        openView({{0, "1", "5"}, {1, "0", "0"}, {5, "0", "3"}}, true);
+        struct StopAtOnce : machineview::MachineViewObserver {
+            std::function<void()> press;
+            void controlChanged(machineview::ViewControl control) override {
+                if (control == machineview::ViewControl::StopButton && press)
+                    std::exchange(press, {})();
+            }
+        } stopAtOnce;
+        stopAtOnce.press = [this] { viewClick("CmdStop"); };
+        AtEveryWait script;
+        script.action = [this](int) { viewClick("CmdStop"); };
+        view().model()->display().addObserver(&stopAtOnce);
+        view().model()->display().addObserver(&script);
+        viewClick("CmdRun");
+        view().model()->display().removeObserver(&script);
+        view().model()->display().removeObserver(&stopAtOnce);
+        QCOMPARE(script.waits, 0);
+        QVERIFY(viewChild("CmdRun")->isEnabled());
+        QCOMPARE(s->zeb().machine().pc(), std::optional<std::int32_t>(0));
     }
 
     // After an error only Stop is offered, until it is pressed.

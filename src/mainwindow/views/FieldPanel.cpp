@@ -96,10 +96,7 @@ void FieldPanel::setBottomBorder(bool drawn) {
 }
 
 void FieldPanel::changed() {
-    if (pacer_)
-        pacer_->request(this);
-    else
-        update();
+    update();
 }
 
 void FieldPanel::paintEvent(QPaintEvent*) {

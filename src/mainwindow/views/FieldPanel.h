@@ -20,7 +20,7 @@ class FieldPanel : public QWidget {
     // Off for a memory cell with a neighbour below: its top border is the
     // line between the two.
     void setBottomBorder(bool drawn);
-    // Changes are then painted at screen rate.
+    // What a screen reader hears of changes is then told at a listener's pace.
     void setPacer(RepaintPacer* pacer) { pacer_ = pacer; }
 
     // What a screen reader says the field holds.

@@ -41,7 +41,7 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     setAccessibleName(QStringLiteral("ZEB main window"));
     setFocusPolicy(Qt::StrongFocus);
     hover_ = new HoverStatus(this);
-    pacer_ = new RepaintPacer(this);
+    pacer_ = new RepaintPacer([this] { showChangedFields(); }, this);
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Form1Client"));

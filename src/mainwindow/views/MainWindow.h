@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QRect>
 
+#include <bitset>
 #include <memory>
 
 class QAction;
@@ -93,6 +94,10 @@ class MainWindow : public QMainWindow, public MachineObserver {
     // True while a run control, not the memory grid, has the keyboard.
     bool controlHasFocus() const;
     void showCurrentCell();
+    // Fields that changed while the machine runs are shown at the next frame,
+    // the others (and any still waiting) at once.
+    void fieldsChanged();
+    void showChangedFields();
     // The field typing changes; nullptr for none.
     FieldPanel* currentField() const;
 
@@ -103,6 +108,15 @@ class MainWindow : public QMainWindow, public MachineObserver {
     MainWindowControls controls_;
     QLabel* statusBarText_ = nullptr;
     CellFocus cellFocus_{this};
+    // What has changed since the fields were last shown: the halves of each
+    // cell (operator, operand), cell colours, registers, and the cell last
+    // coloured as the one the program counter points at.
+    struct ChangedFields {
+        std::bitset<2 * kMemorySize> texts;
+        std::bitset<kMemorySize> colours;
+        std::bitset<5> registers;
+        int executing = -1;
+    } changed_;
     std::unique_ptr<RunStateText> runState_;
     SpokenAnnouncements* announcements_ = nullptr;
     MainMenus* menus_ = nullptr;

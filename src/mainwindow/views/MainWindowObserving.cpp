@@ -1,5 +1,6 @@
 // The main window following the machine: every changed cell, register and
-// display item is written into its widget as it changes.
+// display item is written into its widget as it changes, or during a run at
+// the next frame.
 #include "mainwindow/views/MainWindow.h"
 
 #include "mainwindow/views/AddressLabels.h"
@@ -31,22 +32,70 @@ QString qt(const std::string& s) {
 } // namespace
 
 void MainWindow::cellTextChanged(int address, Half half) {
-    const Machine& m = models_.zeb.machine();
-    controls_.field(address, half)
-        ->setText(qt(half == Half::Operator ? m.operatorText(address) : m.operandText(address)));
+    changed_.texts.set(static_cast<std::size_t>(2 * address + (half == Half::Operand ? 1 : 0)));
+    fieldsChanged();
 }
 
 void MainWindow::cellColourChanged(int address) {
     const Machine& m = models_.zeb.machine();
-    controls_.field(address, Half::Operator)
-        ->setBackground(ui::toQColor(m.operatorColour(address)));
-    controls_.field(address, Half::Operand)->setBackground(ui::toQColor(m.operandColour(address)));
+    changed_.colours.set(static_cast<std::size_t>(address));
     // The cursor and the program counter are shown as colours; a screen
-    // reader learns of them here.
+    // reader learns of them when the colours are shown.
     if (m.operatorColour(address) == kYellow || m.operandColour(address) == kYellow)
-        cellFocus_.setExecuting(controls_.field(address, Half::Operator),
-                                controls_.field(address, Half::Operand));
-    showCurrentCell();
+        changed_.executing = address;
+    fieldsChanged();
+}
+
+void MainWindow::registerChanged(Register reg) {
+    changed_.registers.set(static_cast<std::size_t>(reg));
+    // Reset, or another program: how the last run ended is past.
+    if (reg == Register::PC && models_.zeb.display().get(Flag::MenusEnabled) &&
+        !models_.zeb.machine().runState().running())
+        runState_->forget();
+    fieldsChanged();
+}
+
+void MainWindow::fieldsChanged() {
+    if (models_.zeb.machine().runState().running())
+        pacer_->requestFrame();
+    else
+        showChangedFields();
+}
+
+void MainWindow::showChangedFields() {
+    const Machine& m = models_.zeb.machine();
+    const MainWindowControls& c = controls_;
+    if (changed_.texts.any()) {
+        for (int a = 0; a < kMemorySize; ++a) {
+            if (changed_.texts.test(static_cast<std::size_t>(2 * a)))
+                c.field(a, Half::Operator)->setText(qt(m.operatorText(a)));
+            if (changed_.texts.test(static_cast<std::size_t>(2 * a + 1)))
+                c.field(a, Half::Operand)->setText(qt(m.operandText(a)));
+        }
+        changed_.texts.reset();
+    }
+    if (changed_.colours.any()) {
+        for (int a = 0; a < kMemorySize; ++a)
+            if (changed_.colours.test(static_cast<std::size_t>(a))) {
+                c.field(a, Half::Operator)->setBackground(ui::toQColor(m.operatorColour(a)));
+                c.field(a, Half::Operand)->setBackground(ui::toQColor(m.operandColour(a)));
+            }
+        changed_.colours.reset();
+        if (changed_.executing >= 0)
+            cellFocus_.setExecuting(c.field(changed_.executing, Half::Operator),
+                                    c.field(changed_.executing, Half::Operand));
+        changed_.executing = -1;
+        showCurrentCell();
+    }
+    if (changed_.registers.any()) {
+        FieldPanel* const panels[] = {c.accumulatorPanel, c.programCounterPanel,
+                                      c.stackPointerPanel, c.statusRegisterPanel, c.interruptPanel};
+        for (Register reg :
+             {Register::Acc, Register::PC, Register::SP, Register::Status, Register::Interrupt})
+            if (changed_.registers.test(static_cast<std::size_t>(reg)))
+                panels[static_cast<int>(reg)]->setText(qt(m.registerText(reg)));
+        changed_.registers.reset();
+    }
 }
 
 FieldPanel* MainWindow::currentField() const {
@@ -61,40 +110,18 @@ void MainWindow::showCurrentCell() {
     if (FieldPanel* current = currentField()) cellFocus_.setCurrent(current);
 }
 
-void MainWindow::registerChanged(Register reg) {
-    const QString text = qt(models_.zeb.machine().registerText(reg));
-    const MainWindowControls& c = controls_;
-    switch (reg) {
-    case Register::Acc:
-        c.accumulatorPanel->setText(text);
-        break;
-    case Register::PC:
-        c.programCounterPanel->setText(text);
-        // Reset, or another program: how the last run ended is past.
-        if (models_.zeb.display().get(Flag::MenusEnabled) &&
-            !models_.zeb.machine().runState().running())
-            runState_->forget();
-        break;
-    case Register::SP:
-        c.stackPointerPanel->setText(text);
-        break;
-    case Register::Status:
-        c.statusRegisterPanel->setText(text);
-        break;
-    case Register::Interrupt:
-        c.interruptPanel->setText(text);
-        break;
-    }
-}
-
 void MainWindow::displayChanged(DisplayItem item, int index) {
     const DisplayState& d = models_.zeb.display();
     switch (item) {
     case DisplayItem::Flag:
         showFlag(static_cast<Flag>(index));
         if (static_cast<Flag>(index) == Flag::MenusEnabled) {
-            // The run has ended: the screen reader hears the last values now.
-            if (d.get(Flag::MenusEnabled)) pacer_->tellNow();
+            // The run has ended: the last values are shown, and the screen
+            // reader hears them, now.
+            if (d.get(Flag::MenusEnabled)) {
+                showChangedFields();
+                pacer_->tellNow();
+            }
             runState_->menusEnabled(d.get(Flag::MenusEnabled));
         }
         break;

@@ -1,30 +1,17 @@
 #include "mainwindow/views/RepaintPacer.h"
 
-#include <QWidget>
-
 namespace zeb::views {
 
-RepaintPacer::RepaintPacer(QObject* parent) : QObject(parent) {
+RepaintPacer::RepaintPacer(std::function<void()> showFrame, QObject* parent) : QObject(parent) {
     timer_.setSingleShot(true);
     timer_.setInterval(kFrameMs);
-    connect(&timer_, &QTimer::timeout, this, &RepaintPacer::flush);
+    connect(&timer_, &QTimer::timeout, this, [this, showFrame = std::move(showFrame)] {
+        frameDue_ = false;
+        showFrame();
+    });
     tellTimer_.setSingleShot(true);
     tellTimer_.setInterval(kTellMs);
     connect(&tellTimer_, &QTimer::timeout, this, &RepaintPacer::tellNow);
-}
-
-void RepaintPacer::request(QWidget* widget) {
-    for (const QPointer<QWidget>& p : pending_)
-        if (p == widget) return;
-    pending_.push_back(widget);
-    if (!timer_.isActive()) timer_.start();
-}
-
-void RepaintPacer::flush() {
-    const auto widgets = std::move(pending_);
-    pending_.clear();
-    for (const QPointer<QWidget>& w : widgets)
-        if (w) w->update();
 }
 
 void RepaintPacer::tellLater(QObject* object, int kind, std::function<void()> tell) {
