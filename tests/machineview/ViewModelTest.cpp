@@ -157,20 +157,20 @@ TEST(MachineViewModel, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
         EXPECT_FALSE(r.host.waitDone());
     };
     r.m.stopRun();
-    r.bit.onOutput();
+    r.bit.microOp(transfer(Unit::Accumulator, Unit::OutputDevice));
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_FALSE(r.bit.stepWait().timerRunning());
     EXPECT_TRUE(r.m.continueRequested());
     EXPECT_TRUE(Contains(r.bit.display().text(ViewField::Explanation), "accumulator is printed"));
 
     r.m.setWaitInterval(0);
-    r.bit.onReadInterruptKey();
+    r.bit.microOp(transfer(Unit::InterruptDevice, Unit::Accumulator));
     EXPECT_EQ(r.host.waits, 1);
 
     // Waiting for Continue outside a run does not wait at all.
     r.m.setWaitInterval(2);
     r.bit.display().setWaitForContinue(true);
-    r.bit.onInterruptMask(true);
+    r.bit.microOp(transfer(Unit::InstructionDecoder, Unit::StatusRegister, 1));
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_TRUE(r.m.continueRequested());
 }
