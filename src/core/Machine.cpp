@@ -168,6 +168,10 @@ void Machine::setDecimalRegister(Register reg, std::int32_t value) {
 void Machine::setStatusBit(int bit, int on) {
     std::int32_t status = decimalRegister(Register::Status);
     setBit(status, bit, on);
+    // Every arithmetic instruction sets the overflow bit, most often as it was.
+    if (registers_.field(Register::Status)
+            .waitsToWrite(status, NumberBase::Decimal, NumberForm::Cell))
+        return;
     setDecimalRegister(Register::Status, status);
 }
 

@@ -33,7 +33,8 @@ class Machine {
     MicroOpListener* microOpListener() const { return microOps_; }
     void setMicroOpListener(MicroOpListener* listener) { microOps_ = listener; }
     void tell(const MicroOp& op) {
-        if (microOps_) microOps_->microOp(op);
+        if (microOps_) [[unlikely]]
+            microOps_->microOp(op);
     }
     // Who speaks to a student using a screen reader, or no one.
     Announcer& announcer() { return announcer_ ? *announcer_ : noAnnouncer_; }
