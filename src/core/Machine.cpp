@@ -95,6 +95,10 @@ const std::int32_t* Machine::readOperator(int address) {
     return field.knownNumber(base_);
 }
 
+void Machine::tellListener(MicroOp op) {
+    microOps_->microOp(op);
+}
+
 void Machine::writeRegister(Register reg, std::int32_t value) {
     registers_.field(reg).setNumber(value, base_, NumberForm::Register);
     observers_.reg(reg);

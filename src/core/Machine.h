@@ -32,9 +32,10 @@ class Machine {
     // Who is told each micro-operation (the Machine view), or no one.
     MicroOpListener* microOpListener() const { return microOps_; }
     void setMicroOpListener(MicroOpListener* listener) { microOps_ = listener; }
-    void tell(const MicroOp& op) {
+    // Out of line, so that a run nobody listens to does not even build the event.
+    void tell(MicroOp op) {
         if (microOps_) [[unlikely]]
-            microOps_->microOp(op);
+            tellListener(op);
     }
     // Who speaks to a student using a screen reader, or no one.
     Announcer& announcer() { return announcer_ ? *announcer_ : noAnnouncer_; }
@@ -210,6 +211,7 @@ class Machine {
     bool readWord(int address, std::int32_t& word);
     // The value of a reading, or the report of a text that did not convert.
     std::optional<std::int32_t> checked(const Conversion& reading, std::string_view text);
+    [[gnu::cold]] void tellListener(MicroOp op);
     void writeRegister(Register reg, std::int32_t value);
     // The output device window, when visible, shows the cell that changed.
     void refreshOutputCell(int address);
