@@ -354,6 +354,15 @@ TEST(HandTransfers, ValuesMoveOnlyThroughOpenGateways) {
                                       ? std::vector<std::string>{}
                                       : std::vector<std::string>{c.message});
     }
+    // A cell whose text is no number is reported and read as 0.
+    ViewRig r;
+    r.Program({{5, "ZZ", "7"}});
+    r.bit.display().setOpen(Gateway::Accumulator, true);
+    r.bit.display().setText(ViewField::Accumulator, "9");
+    r.bit.highlightMemoryCell(5);
+    machineview::HandTransfers(r.bit).clickRegister(ViewField::Accumulator);
+    EXPECT_EQ(r.bit.display().text(ViewField::Accumulator), "0");
+    EXPECT_EQ(r.host.messages.size(), 1u);
 }
 
 // The Instruction Decoder carries out the instruction register's operator
@@ -421,10 +430,13 @@ TEST(MachineViewModel, TheClockChartKeepsItsNamesAndReportsChanges) {
     }
     int changes = 0;
     chart.setOnChange([&] { ++changes; });
+    // Only a chart on screen follows the cycles.
     for (const auto& act : std::vector<std::function<void()>>{
-             [&] { chart.toggle(); }, [&] { chart.hide(); }, [&] { chart.hideWithView(); }})
+             [&] { chart.toggle(); }, [&] { chart.showCycle(3); }, [&] { chart.hide(); },
+             [&] { chart.showCycle(4); }, [&] { chart.hideWithView(); }})
         act();
-    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(chart.markedColumn(), 3);
 }
 
 // While the view runs a program, Stop and Back are offered; once it halts,
@@ -450,6 +462,7 @@ TEST(MachineViewModel, TheControlsFollowARunOfTheView) {
     EXPECT_TRUE(v.enabled(ViewControl::RunButton));
     EXPECT_FALSE(r.bit.runUnderWay());
     EXPECT_TRUE(controls.changed.count(ViewControl::StopButton));
+    EXPECT_EQ(v.text(ViewField::ClockCaption), "Cycle 7"); // the halt in place of cycle 7
     const machineview::GridSelection& row = v.selection();
     EXPECT_EQ(row.firstColumn, 0);
     EXPECT_EQ(row.lastColumn, machineview::kGridColumns - 1);
