@@ -29,12 +29,15 @@ void LoadCountdown(zeb::Machine& m) {
 
 // Runs the program that `load` puts into memory from address 0 until it halts,
 // once per iteration, and reports the instructions executed per second. The
-// argument, when given, runs at speed 10 with Back's history off (0) or on (1).
+// argument -1 runs unpaced without history, as zeb-run does; 0 and 1 run at
+// speed 10 with Back's history off (0) or on (1).
 template <class Load> void RunProgram(benchmark::State& state, Load load) {
     NullHost host;
     zeb::Zeb zeb(host);
     zeb.machine().startUp();
     zeb.pacing().setEnabled(false);
+    // Unpaced, the machine runs as zeb-run runs it: no history for Back.
+    zeb.history().setRecording(false);
     if (state.range(0) >= 0) {
         zeb.pacing().setEnabled(true);
         zeb.machine().runState().setSpeed(10);

@@ -29,7 +29,7 @@ bool Devices::input() {
             value = static_cast<std::int32_t>(v);
         }
         machine_.changeAcc(value);
-        machine_.hooks().onInput(value);
+        machine_.tell(transfer(Unit::InputDevice, Unit::Accumulator, value));
     }
     return true;
 }
@@ -41,7 +41,7 @@ void Devices::output() {
     const std::string line = plainText(value);
     printLine(line);
     machine_.announcer().printed(line);
-    machine_.hooks().onOutput();
+    machine_.tell(transfer(Unit::Accumulator, Unit::OutputDevice, value));
 }
 
 void Devices::printLine(const std::string& text) {

@@ -40,6 +40,12 @@ class Field {
         blank_ = false;
     }
 
+    // Whether the field still waits to write out this very number: no one
+    // has looked at it since, so writing it again would change nothing.
+    bool waitsToWrite(std::int32_t value, NumberBase base, NumberForm form) const {
+        return pending_ && number_ == value && pendingBase_ == base && form_ == form;
+    }
+
     // The text's reading in `base` by `read(text, base)`, which must depend on
     // nothing else; each field is always read by the same `read`. A reading
     // that succeeded is kept until the text changes.

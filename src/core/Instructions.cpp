@@ -12,30 +12,30 @@ namespace {
 struct ArithmeticNames {
     const char* instruction; // in the illegal-address report
     const char* operation;   // in the overflow report
+    AluOp alu;
 };
 
 ArithmeticNames namesOf(ArithmeticOp op) {
     switch (op) {
     case ArithmeticOp::Add:
-        return {"ADD", "Addition"};
+        return {"ADD", "Addition", AluOp::Add};
     case ArithmeticOp::Subtract:
-        return {"SUBTRACT", "Subtraction"};
+        return {"SUBTRACT", "Subtraction", AluOp::Subtract};
     case ArithmeticOp::Multiply:
-        return {"MULTIPLY", "Multiplication"};
+        return {"MULTIPLY", "Multiplication", AluOp::Multiply};
     case ArithmeticOp::Divide:
-        return {"DIVIDE", "Division"};
+        return {"DIVIDE", "Division", AluOp::Divide};
     }
-    return {"", ""};
+    return {"", "", AluOp::Add};
 }
 
 } // namespace
 
 int Instructions::fetch() {
-    ClockHooks* hooks = machine_.attachedHooks();
     // An unreadable PC is reported; the run stops on the error with code 0.
     machine_.runState().setCurrentAddress(static_cast<std::int16_t>(machine_.pcOrZero()));
     if (!legalAddress(machine_.runState().currentAddress())) return 0;
-    if (hooks) hooks->onPCToAddressDecoder();
+    machine_.tell(transfer(Unit::ProgramCounter, Unit::AddressDecoder));
     // Only a failed read of the operator itself ends the fetch here: after an
     // earlier report of the same turn (a failed interrupt service) the view
     // still shows cycles 2 to 4, and the run loop stops on the error.
@@ -44,10 +44,10 @@ int Instructions::fetch() {
     // Copied now: the student may edit the cell during the pauses.
     const std::int32_t code = *read;
     pacing_.speedPause();
-    if (hooks) {
-        hooks->onMemoryToInstructionRegister();
-        hooks->onOperandToAddressDecoder();
-        hooks->onMemoryToGeneralRegister();
+    if (machine_.microOpListener()) {
+        machine_.tell(memoryRead(Unit::InstructionRegister));
+        machine_.tell(transfer(Unit::OperandRegister, Unit::AddressDecoder));
+        machine_.tell(memoryRead(Unit::GeneralPurpose));
     }
     pacing_.speedPause();
     return code;
@@ -122,7 +122,7 @@ bool Instructions::execute(Opcode op) {
 
 void Instructions::incrementPC() {
     const std::int32_t next = machine_.pcOrZero() + 1;
-    if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onIncrementPC(next);
+    machine_.tell({.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = next});
     machine_.changePC(next);
 }
 
@@ -164,7 +164,7 @@ std::int32_t Instructions::arithmetic(std::int32_t acc, std::int32_t word, Arith
 }
 
 void Instructions::halt() {
-    machine_.hooks().onHalt();
+    machine_.tell({.kind = MicroOpKind::Halt});
     machine_.runState().stopRun();
 }
 
@@ -188,21 +188,7 @@ void Instructions::arithmeticInstruction(ArithmeticOp op) {
         machine_.report(std::string(names.operation) + " causes overflow at " +
                         signedText(machine_.runState().currentAddress()));
     machine_.changeAcc(result);
-    ClockHooks& hooks = machine_.hooks();
-    switch (op) {
-    case ArithmeticOp::Add:
-        hooks.onAdd(result);
-        break;
-    case ArithmeticOp::Subtract:
-        hooks.onSubtract(result);
-        break;
-    case ArithmeticOp::Multiply:
-        hooks.onMultiply(result);
-        break;
-    case ArithmeticOp::Divide:
-        hooks.onDivide(result);
-        break;
-    }
+    machine_.tell({.kind = MicroOpKind::Alu, .value = result, .alu = names.alu});
 }
 
 void Instructions::loadAcc() {
@@ -214,7 +200,7 @@ void Instructions::loadAcc() {
         return;
     }
     const std::int32_t word = machine_.memoryWord(address).value_or(0);
-    machine_.hooks().onLoadAcc(word);
+    machine_.tell(transfer(Unit::GeneralPurpose, Unit::Accumulator, word));
     machine_.changeAcc(word);
 }
 
@@ -232,7 +218,7 @@ void Instructions::storeAcc() {
         machine_.report("Illegal address in STORE at " + signedText(address));
         return;
     }
-    machine_.hooks().onCopyAccToGeneralRegister();
+    machine_.tell(transfer(Unit::Accumulator, Unit::GeneralPurpose));
     storeWord(address);
 }
 
@@ -241,7 +227,7 @@ void Instructions::jump() {
     if (!operandAddress(address)) return;
     if (legalAddress(address)) {
         machine_.changePC(address);
-        machine_.hooks().onJump();
+        machine_.tell(transfer(Unit::OperandRegister, Unit::ProgramCounter));
     } else {
         machine_.report("JUMP to illegal address at " + signedText(address));
     }
@@ -254,7 +240,7 @@ bool Instructions::jumpIfNegative() {
     if (signedValue(acc) < 0) {
         if (legalAddress(address)) {
             machine_.changePC(address);
-            machine_.hooks().onJumpIfNegative();
+            machine_.tell(transfer(Unit::OperandRegister, Unit::ProgramCounter));
         } else {
             machine_.report("JUMPIFNEG to illegal address at " + signedText(address));
         }
@@ -275,7 +261,7 @@ bool Instructions::jumpIfZero() {
             machine_.report("JUMPIFZERO to illegal address at " + signedText(address));
         advance = false;
     }
-    machine_.hooks().onJumpIfZero();
+    machine_.tell({.kind = MicroOpKind::Alu, .value = acc == 0, .alu = AluOp::TestZero});
     return advance;
 }
 
@@ -300,14 +286,16 @@ void Instructions::jumpIndirect() {
     const auto target = indirectTarget("JUMP INDIRECT to illegal address at ");
     if (!target) return;
     machine_.changePC(*target);
-    machine_.hooks().onJumpIndirect();
+    machine_.tell(transfer(Unit::GeneralPurpose, Unit::ProgramCounter));
 }
 
 void Instructions::loadIndirect() {
     const auto target = indirectTarget("LOAD INDIRECT from illegal address at ");
     if (!target) return;
     const std::int32_t word = machine_.memoryWord(*target).value_or(0);
-    machine_.hooks().onLoadIndirect(word);
+    machine_.tell(transfer(Unit::GeneralPurpose, Unit::AddressDecoder));
+    machine_.tell(memoryRead(Unit::GeneralPurpose));
+    machine_.tell(transfer(Unit::GeneralPurpose, Unit::Accumulator, word));
     machine_.changeAcc(word);
 }
 
@@ -315,7 +303,9 @@ void Instructions::storeIndirect() {
     const auto target = indirectTarget("STORE INDIRECT to illegal address at ");
     if (!target) return;
     storeWord(*target);
-    machine_.hooks().onStoreIndirect();
+    machine_.tell(transfer(Unit::GeneralPurpose, Unit::AddressDecoder));
+    machine_.tell(memoryRead(Unit::GeneralPurpose));
+    machine_.tell(transfer(Unit::Accumulator, Unit::GeneralPurpose));
 }
 
 } // namespace zeb

@@ -96,6 +96,10 @@ const std::int32_t* Machine::readOperator(int address) {
     return field.knownNumber(view_.base());
 }
 
+void Machine::tellListener(MicroOp op) {
+    microOps_->microOp(op);
+}
+
 void Machine::writeRegister(Register reg, std::int32_t value) {
     registers_.field(reg).setNumber(value, view_.base(), NumberForm::Register);
     observers_.reg(reg);
@@ -169,6 +173,10 @@ void Machine::setDecimalRegister(Register reg, std::int32_t value) {
 void Machine::setStatusBit(int bit, int on) {
     std::int32_t status = decimalRegister(Register::Status);
     setBit(status, bit, on);
+    // Every arithmetic instruction sets the overflow bit, most often as it was.
+    if (registers_.field(Register::Status)
+            .waitsToWrite(status, NumberBase::Decimal, NumberForm::Cell))
+        return;
     setDecimalRegister(Register::Status, status);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "core/Announcer.h"
-#include "core/ClockHooks.h"
 #include "core/DisplayState.h"
 #include "core/Host.h"
 #include "core/Memory.h"
+#include "core/MicroOps.h"
 #include "core/Observers.h"
 #include "core/Preferences.h"
 #include "core/Registers.h"
@@ -30,12 +30,14 @@ class Machine {
             Preferences& preferences);
 
     Host& host() { return host_; }
-    // The clock-cycle hooks: those of an attached Machine view, or none.
-    ClockHooks& hooks() { return hooks_ ? *hooks_ : noHooks_; }
-    // Those of an attached Machine view alone: the steps every instruction
-    // passes check this once instead of calling hooks that do nothing.
-    ClockHooks* attachedHooks() { return hooks_; }
-    void setClockHooks(ClockHooks* hooks) { hooks_ = hooks; }
+    // Who is told each micro-operation (the Machine view), or no one.
+    MicroOpListener* microOpListener() const { return microOps_; }
+    void setMicroOpListener(MicroOpListener* listener) { microOps_ = listener; }
+    // Out of line, so that a run nobody listens to does not even build the event.
+    void tell(MicroOp op) {
+        if (microOps_) [[unlikely]]
+            tellListener(op);
+    }
     // Who speaks to a student using a screen reader, or no one.
     Announcer& announcer() { return announcer_ ? *announcer_ : noAnnouncer_; }
     void setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
@@ -174,6 +176,7 @@ class Machine {
     bool readWord(int address, std::int32_t& word);
     // The value of a reading, or the report of a text that did not convert.
     std::optional<std::int32_t> checked(const Conversion& reading, std::string_view text);
+    [[gnu::cold]] void tellListener(MicroOp op);
     void writeRegister(Register reg, std::int32_t value);
     // The output device window, when visible, shows the cell that changed.
     void refreshOutputCell(int address);
@@ -181,8 +184,7 @@ class Machine {
     std::string binaryOf(Register reg);
 
     Host& host_;
-    ClockHooks noHooks_;
-    ClockHooks* hooks_ = nullptr;
+    MicroOpListener* microOps_ = nullptr;
     Announcer noAnnouncer_;
     Announcer* announcer_ = nullptr;
     const Mnemonics& mnemonics_;

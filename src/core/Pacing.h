@@ -8,8 +8,11 @@ namespace zeb {
 // The speed pause and the sounds of a run.
 class Pacing {
   public:
-    // The pause per speed step below 10: at speed 1 an instruction waits
-    // 9 x 25 ms in all, at speed 10 it only lets the window catch up.
+    // The pause per speed step below 10. A run pauses four times an
+    // instruction (twice in the fetch, after executing, between
+    // instructions), a step three times, and the Machine view's data paths
+    // as most of their gateways open: each pause waits (10 - speed) x 25 ms, so speed 1
+    // waits 4 x 225 ms an instruction and speed 10 only processes events.
     static constexpr std::chrono::microseconds kPerSpeedStep{25'000};
 
     explicit Pacing(Machine& machine) : machine_(machine) {}
@@ -18,7 +21,8 @@ class Pacing {
     void setEnabled(bool enabled) { enabled_ = enabled; }
     bool enabled() const { return enabled_; }
 
-    // Events are processed, then the host waits (10 - speed) steps.
+    // The host processes events, then waits (10 - speed) steps; nothing at all
+    // while disabled.
     void speedPause() {
         if (enabled_) pauseForSpeed();
     }

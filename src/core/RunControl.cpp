@@ -13,14 +13,11 @@ std::string trimmed(const std::string& text) {
 } // namespace
 
 void RunControl::executeWithSound(Opcode op) {
-    if (ClockHooks* hooks = machine_.attachedHooks()) hooks->onExecuteInstruction();
+    machine_.tell({.kind = MicroOpKind::Decoded, .opcode = op});
     pacing_.makeSound("step.wav");
     const bool advance = instructions_.execute(op);
-    // JSB and RTN show their own memory writes; the view may have opened meanwhile.
-    ClockHooks* hooks = machine_.attachedHooks();
-    if (hooks && op != Opcode::JumpToSubroutine && op != Opcode::ReturnFromSubroutine &&
-        machine_.runState().running())
-        hooks->onStoreCycle();
+    // The general register goes back to the cell the decoder selects.
+    machine_.tell(memoryWrite(Unit::GeneralPurpose));
     if (advance) instructions_.incrementPC();
     if (after_) after_(op);
     pacing_.speedPause();

@@ -11,35 +11,33 @@ void StackInterrupts::setStackPointer(int sp) {
 }
 
 void StackInterrupts::jumpToSubroutine() {
-    ClockHooks& hooks = machine_.hooks();
     const std::int32_t ret = machine_.runState().currentAddress() + 1;
-    hooks.onIncrementPC(ret);
-    hooks.onSPToAddressDecoder();
+    machine_.tell({.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = ret});
+    machine_.tell(transfer(Unit::StackPointer, Unit::AddressDecoder));
     std::int32_t high, low;
     splitWord(ret, high, low);
     const int sp = stackPointer();
     machine_.setOperator(sp, high, machine_.view().base());
     machine_.setOperand(sp, low, machine_.view().base());
-    hooks.onPCToMemory();
+    machine_.tell(memoryWrite(Unit::ProgramCounter));
     setStackPointer(sp + 1);
-    hooks.onIncrementSP(sp + 1);
+    machine_.tell({.kind = MicroOpKind::Increment, .to = Unit::StackPointer, .value = sp + 1});
     const std::optional<std::int32_t> target =
         machine_.operandValue(machine_.runState().currentAddress());
     if (!target || machine_.runState().hasError()) return;
     if (legalAddress(*target)) {
         machine_.changePC(*target);
-        hooks.onJumpToSubroutine();
+        machine_.tell(transfer(Unit::OperandRegister, Unit::ProgramCounter));
     } else {
         machine_.report("JUMP SUB to illegal address at " + signedText(*target));
     }
 }
 
 void StackInterrupts::returnFromSubroutine() {
-    ClockHooks& hooks = machine_.hooks();
     const int sp = stackPointer() - 1;
     setStackPointer(sp);
-    hooks.onDecrementSP(sp);
-    hooks.onSPToAddressDecoder();
+    machine_.tell({.kind = MicroOpKind::Decrement, .to = Unit::StackPointer, .value = sp});
+    machine_.tell(transfer(Unit::StackPointer, Unit::AddressDecoder));
     // A pop from outside memory reads nothing and stops the run like any
     // other bad return address.
     if (!legalAddress(sp)) {
@@ -50,7 +48,7 @@ void StackInterrupts::returnFromSubroutine() {
     const std::int32_t ret = machine_.memoryWord(sp).value_or(0);
     if (legalAddress(ret)) {
         machine_.changePC(ret);
-        hooks.onMemoryToPC();
+        machine_.tell(memoryRead(Unit::ProgramCounter));
     } else {
         machine_.report("RETURN SUB to illegal address at " + signedText(ret));
     }
@@ -58,19 +56,19 @@ void StackInterrupts::returnFromSubroutine() {
 
 void StackInterrupts::setInterruptsEnabled(bool on) {
     if (machine_.display().get(Flag::KeyboardVisible)) machine_.setInterruptMask(on ? 1 : 0);
-    machine_.hooks().onInterruptMask(on);
+    machine_.tell(transfer(Unit::InstructionDecoder, Unit::StatusRegister, on ? 1 : 0));
 }
 
 void StackInterrupts::readInterruptKey() {
     machine_.changeAcc(keyCode_);
-    machine_.hooks().onReadInterruptKey();
+    machine_.tell(transfer(Unit::InterruptDevice, Unit::Accumulator, keyCode_));
 }
 
 void StackInterrupts::returnFromInterrupt() {
     machine_.changePC(savedPC_);
     machine_.changeAcc(savedAcc_);
     machine_.setRegisterText(Register::Interrupt, "0");
-    machine_.hooks().onReturnFromInterrupt();
+    machine_.tell(transfer(Unit::SavedRegisters, Unit::ProgramCounter, savedPC_));
 }
 
 bool StackInterrupts::interruptPending() {

@@ -168,10 +168,6 @@ void splitWord(std::int32_t value, std::int32_t& high, std::int32_t& low) {
     low = value % 256;
 }
 
-std::int32_t signedValue(std::int32_t word) {
-    return word < 32768 ? word : 32768 - word;
-}
-
 std::string registerForm(std::int32_t value, NumberBase base) {
     std::string text = base == NumberBase::Decimal ? signedText(value) : hexText(value);
     if (text.size() > 6) text.resize(6);

@@ -49,6 +49,8 @@ bool isDecimalNumber(std::string_view text);
 
 std::string toBinary(std::int64_t value);
 inline bool testBit(std::int64_t value, int bit) {
+    if (value >= 0) return (value >> bit) & 1;
+    // A negative value's bits are those of its magnitude.
     const std::int64_t shifted = value / (std::int64_t{1} << bit);
     return shifted % 2 != 0;
 }
@@ -60,7 +62,10 @@ inline void setBit(std::int32_t& value, int bit, int on) {
         value -= mask;
 }
 void splitWord(std::int32_t value, std::int32_t& high, std::int32_t& low);
-std::int32_t signedValue(std::int32_t word);
+// A word read as sign and magnitude: from 32768 up it is negative.
+inline std::int32_t signedValue(std::int32_t word) {
+    return word < 32768 ? word : 32768 - word;
+}
 
 inline bool legalAddress(std::int32_t address) {
     return address >= 0 && address <= kLastAddress;

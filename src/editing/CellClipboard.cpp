@@ -32,7 +32,10 @@ void CellClipboard::clearCell(int a) {
 void CellClipboard::pasteToMemory() {
     const std::string clipboard = m_.host().clipboard().clipboardText();
     std::string_view text = clipboard; // consumed from the front, line by line
-    int a = editor_.currentCell();
+    // Pasting fills whole cells from the current operator on; from an
+    // operand there is no room at all.
+    const CellHalf current = editor_.currentCell();
+    int a = current.half == Half::Operator ? current.address : kMemorySize;
     while (text.size() > 9) {
         const std::string opr(trimBlanks(text.substr(0, 3)));
         if (!asm_.isLegalOperatorText(opr, true)) {

@@ -8,13 +8,6 @@ namespace zeb {
 
 namespace {
 
-int AddressOf(int code) {
-    return MemoryEditor::isOperandCode(code) ? code - 100 : code;
-}
-Half HalfOf(int code) {
-    return MemoryEditor::isOperandCode(code) ? Half::Operand : Half::Operator;
-}
-
 std::string Binary8(std::int32_t value) {
     std::string digits = toBinary(value);
     if (digits.size() < 8) digits.insert(0, 8 - digits.size(), '0');
@@ -23,45 +16,45 @@ std::string Binary8(std::int32_t value) {
 
 } // namespace
 
-std::string MemoryEditor::currentValue(int code) const {
-    const int a = AddressOf(code);
+std::string MemoryEditor::currentValue(CellHalf field) const {
+    const int a = field.address;
     if (!legalAddress(a)) return {};
-    const std::string& text = isOperandCode(code) ? m_.operandText(a) : m_.operatorText(a);
+    const std::string& text = field.half == Half::Operand ? m_.operandText(a) : m_.operatorText(a);
     return std::string(trimBlanks(text));
 }
 
 void MemoryEditor::setCurrent(const std::string& text) {
-    const int a = AddressOf(currentCell_);
+    const int a = currentCell_.address;
     if (!legalAddress(a)) return;
-    if (isOperandCode(currentCell_))
+    if (currentCell_.half == Half::Operand)
         m_.setOperandText(a, text);
     else
         m_.setOperatorText(a, text);
 }
 
-void MemoryEditor::makeCurrent(int code) {
+void MemoryEditor::makeCurrent(CellHalf field) {
     if (!selectionActive_) {
         // The field that stops being current takes its partner's colour.
-        const int old = AddressOf(currentCell_);
+        const int old = currentCell_.address;
         if (legalAddress(old)) {
-            const Half half = HalfOf(currentCell_);
+            const Half half = currentCell_.half;
             const Colour partner =
                 half == Half::Operator ? m_.operandColour(old) : m_.operatorColour(old);
             m_.setFieldColour(old, half, partner == kYellow ? kYellow : kGrey);
         }
     }
-    currentCell_ = code;
-    if (!selectionActive_) m_.setFieldColour(AddressOf(code), HalfOf(code), kWhite);
+    currentCell_ = field;
+    if (!selectionActive_) m_.setFieldColour(field.address, field.half, kWhite);
 }
 
 void MemoryEditor::selectOperator(int a) {
     if (!m_.host().commands().allows({Command::SelectOperator, a})) return;
-    makeCurrent(a);
+    makeCurrent({a, Half::Operator});
 }
 
 void MemoryEditor::selectOperand(int a) {
     if (!m_.host().commands().allows({Command::SelectOperand, a})) return;
-    makeCurrent(kOperandBase + a);
+    makeCurrent({a, Half::Operand});
 }
 
 void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
@@ -77,7 +70,7 @@ void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
 }
 
 void MemoryEditor::markCurrent() {
-    const int a = AddressOf(currentCell_);
+    const int a = currentCell_.address;
     if (!legalAddress(a)) return;
     selectionActive_ = true;
     m_.setCellColour(a, kGreen);
@@ -100,8 +93,8 @@ void MemoryEditor::tellEntry(bool accepted) {
         return;
     }
     const std::string value = currentValue(currentCell_);
-    m_.announcer().say("cell " + std::to_string(AddressOf(currentCell_)) +
-                       (isOperandCode(currentCell_) ? " operand " : " operator ") +
+    m_.announcer().say("cell " + std::to_string(currentCell_.address) +
+                       (currentCell_.half == Half::Operand ? " operand " : " operator ") +
                        (value.empty() ? "empty" : value));
 }
 
@@ -118,7 +111,7 @@ void MemoryEditor::pressPad(int i) {
         return;
     }
     std::string next;
-    if (!m_.view().mnemonicsShown() || isOperandCode(currentCell_)) {
+    if (!m_.view().mnemonicsShown() || currentCell_.half == Half::Operand) {
         next = cur + digitsOf(i);
         if (next.size() > 3 || !asm_.isValidByte(next)) next.clear();
     } else if (const Mnemonics& names = m_.mnemonics(); cur.empty() || names.isMnemonic(cur)) {
@@ -142,16 +135,16 @@ void MemoryEditor::typeCharacter(char key) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
     const std::string cur = currentValue(currentCell_);
     const std::string next = cur + upper;
-    const bool legal =
-        cur.size() < 3 && (isOperandCode(currentCell_) ? asm_.isLegalOperandText(next)
-                                                       : asm_.isLegalOperatorText(next, true));
+    const bool legal = cur.size() < 3 &&
+                       (currentCell_.half == Half::Operand ? asm_.isLegalOperandText(next)
+                                                           : asm_.isLegalOperatorText(next, true));
     if (legal) setCurrent(next);
     tellEntry(legal);
 }
 
 void MemoryEditor::navigate(NavKey key) {
-    const int a = AddressOf(currentCell_);
-    const bool operand = isOperandCode(currentCell_);
+    const int a = currentCell_.address;
+    const bool operand = currentCell_.half == Half::Operand;
     switch (key) {
     case NavKey::Home:
         selectOperator(0);

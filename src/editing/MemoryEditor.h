@@ -6,6 +6,13 @@
 
 namespace zeb {
 
+// One field of the memory grid: a cell's operator or operand.
+struct CellHalf {
+    int address = 0;
+    Half half = Half::Operator;
+    bool operator==(const CellHalf&) const = default;
+};
+
 // The keys the memory grid moves with.
 enum class NavKey { Home, End, Left, Right, Up, Down };
 
@@ -14,20 +21,18 @@ enum class NavKey { Home, End, Left, Right, Up, Down };
 // menu. Fields are written as texts: the machine's memory is what they show.
 class MemoryEditor {
   public:
-    static constexpr int kOperandBase = 100;
     static constexpr int kDeletePad = 16;
     static constexpr Colour kWhite = 0xFFFFFF;
     static constexpr char kBackspace = 8;
 
     MemoryEditor(Machine& machine, Assembler& assembler) : m_(machine), asm_(assembler) {}
 
-    int currentCell() const { return currentCell_; }
+    CellHalf currentCell() const { return currentCell_; }
     bool selectionActive() const { return selectionActive_; }
     // Clearing memory starts again at the operator of address 0.
-    void resetCurrentCell() { currentCell_ = 0; }
+    void resetCurrentCell() { currentCell_ = {}; }
 
-    static bool isOperandCode(int code) { return code >= kOperandBase; }
-    std::string currentValue(int code) const;
+    std::string currentValue(CellHalf field) const;
     void setCurrent(const std::string& text);
 
     void selectOperator(int a);
@@ -50,7 +55,7 @@ class MemoryEditor {
     static std::string padStatusText(int i);
 
   private:
-    void makeCurrent(int code);
+    void makeCurrent(CellHalf field);
     void deleteLast();
     // Entry by key or keypad: a student who cannot see the field hears its
     // new text, or that the key changed nothing.
@@ -60,7 +65,7 @@ class MemoryEditor {
 
     Machine& m_;
     Assembler& asm_;
-    int currentCell_ = 0;
+    CellHalf currentCell_;
     bool selectionActive_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "machineview/MachineViewModel.h"
 
 #include "core/Words.h"
+#include "machineview/MicroOpSteps.h"
 
 #include <utility>
 
@@ -11,11 +12,11 @@ MachineViewModel::MachineViewModel(Zeb& zeb)
       paths_(display_, zeb.pacing(), zeb.preferences()), wait_(zeb.machine(), display_) {
     chart_.setOnChange(
         [this] { display_.notify([](MachineViewObserver& o) { o.clockChartChanged(); }); });
-    m_.setClockHooks(this);
+    m_.setMicroOpListener(this);
 }
 
 MachineViewModel::~MachineViewModel() {
-    if (&m_.hooks() == this) m_.setClockHooks(nullptr);
+    if (m_.microOpListener() == this) m_.setMicroOpListener(nullptr);
 }
 
 // ---- Opening and the memory table -------------------------------------------
@@ -254,186 +255,87 @@ bool MachineViewModel::perform(Step step, const std::function<void()>& moveValue
     return going;
 }
 
-// ---- Cycles 1 to 7 ----------------------------------------------------------------
+// ---- Micro-operations -------------------------------------------------------------
 
-void MachineViewModel::onPCToAddressDecoder() {
-    if (active()) perform(Step::PCToDecoder);
+void MachineViewModel::microOp(const MicroOp& op) {
+    if (op.kind == MicroOpKind::Decoded) executing_ = op.opcode;
+    const std::optional<Step> step = stepOf(op, executing_);
+    // The read and transfer after an indirect instruction's address step.
+    const bool indirectRest = step == Step::MemoryToGeneral || step == Step::LoadIndirectValue ||
+                              step == Step::StoreIndirectValue;
+    if (!indirectRest) indirectStopped_ = false;
+    if (!step || !active() || (indirectRest && indirectStopped_)) return;
+    show(*step, op.value);
 }
 
-void MachineViewModel::onMemoryToInstructionRegister() {
-    if (!active()) return;
-    perform(Step::MemoryToInstruction, [this] {
-        const int a = m_.runState().currentAddress();
-        display_.setText(ViewField::InstructionRegister,
-                         signedText(m_.operatorValue(a).value_or(0)));
-        display_.setText(ViewField::OperandRegister, signedText(m_.operandValue(a).value_or(0)));
-    });
+void MachineViewModel::show(Step step, std::int32_t value) {
+    const StepScript& s = scriptOf(step);
+    switch (step) {
+    case Step::Execute:
+        display_.setText(ViewField::Status, std::string(s.status));
+        showClockCycle(s.clockPicture);
+        return;
+    case Step::Halt:
+        display_.setText(ViewField::Explanation, std::string(s.explanation));
+        display_.setEnabled(ViewControl::StopButton, false);
+        display_.setEnabled(ViewControl::ContinueButton, false);
+        display_.setEnabled(ViewControl::RunButton, true);
+        display_.setEnabled(ViewControl::CancelButton, true);
+        display_.setEnabled(ViewControl::WaitCheckBox, true);
+        showClockCycle(s.clockPicture);
+        return;
+    case Step::StoreCycle:
+        // Not after an error: the run ends with this instruction.
+        if (wait_.runGoesOn())
+            perform(step, [this] { writeCurrentRow(ViewField::GeneralPurpose); });
+        return;
+    case Step::JumpIfNegative:
+    case Step::JumpIfZero:
+        perform(step);
+        paths_.show(Path::Jump, false);
+        return;
+    case Step::LoadIndirectAddress:
+    case Step::StoreIndirectAddress:
+        // Stopped here, the view skips the rest of the indirect access.
+        indirectStopped_ = !perform(step);
+        return;
+    default:
+        perform(step, moveOf(step, value), value);
+    }
 }
 
-void MachineViewModel::onOperandToAddressDecoder() {
-    if (active()) perform(Step::OperandToDecoder);
-}
-
-void MachineViewModel::onMemoryToGeneralRegister() {
-    if (active())
-        perform(Step::MemoryToGeneral, [this] { showCellValue(ViewField::GeneralPurpose); });
-}
-
-void MachineViewModel::onExecuteInstruction() {
-    if (!active()) return;
-    const StepScript& s = scriptOf(Step::Execute);
-    display_.setText(ViewField::Status, std::string(s.status));
-    showClockCycle(s.clockPicture);
-}
-
-void MachineViewModel::onStoreCycle() {
-    // Not after an error: the run ends with this instruction.
-    if (!active() || !wait_.runGoesOn()) return;
-    perform(Step::StoreCycle, [this] { writeCurrentRow(ViewField::GeneralPurpose); });
-}
-
-void MachineViewModel::onIncrementPC(std::int32_t newPC) {
-    if (!active()) return;
-    perform(Step::IncrementPC,
-            [this, newPC] { display_.setText(ViewField::ProgramCounter, signedText(newPC)); });
-}
-
-void MachineViewModel::onHalt() {
-    if (!active()) return;
-    const StepScript& s = scriptOf(Step::Halt);
-    display_.setText(ViewField::Explanation, std::string(s.explanation));
-    display_.setEnabled(ViewControl::StopButton, false);
-    display_.setEnabled(ViewControl::ContinueButton, false);
-    display_.setEnabled(ViewControl::RunButton, true);
-    display_.setEnabled(ViewControl::CancelButton, true);
-    display_.setEnabled(ViewControl::WaitCheckBox, true);
-    showClockCycle(s.clockPicture);
-}
-
-// ---- Cycle 5: the instructions' own steps -------------------------------------
-
-void MachineViewModel::onLoadAcc(std::int32_t value) {
-    if (active()) perform(Step::Load, {}, value);
-}
-
-void MachineViewModel::onCopyAccToGeneralRegister() {
-    if (!active()) return;
-    perform(Step::CopyAccumulatorToGeneral,
-            [this] { copyField(ViewField::Accumulator, ViewField::GeneralPurpose); });
-}
-
-void MachineViewModel::onAdd(std::int32_t result) {
-    if (active()) perform(Step::Add, {}, result);
-}
-
-void MachineViewModel::onSubtract(std::int32_t result) {
-    if (active()) perform(Step::Subtract, {}, result);
-}
-
-void MachineViewModel::onMultiply(std::int32_t result) {
-    if (active()) perform(Step::Multiply, {}, result);
-}
-
-void MachineViewModel::onDivide(std::int32_t result) {
-    if (active()) perform(Step::Divide, {}, result);
-}
-
-void MachineViewModel::onJump() {
-    if (!active()) return;
-    perform(Step::Jump,
-            [this] { copyField(ViewField::OperandRegister, ViewField::ProgramCounter); });
-}
-
-void MachineViewModel::conditionalJump(Step step) {
-    if (!active()) return;
-    perform(step);
-    paths_.show(Path::Jump, false);
-}
-
-void MachineViewModel::onJumpIfNegative() {
-    conditionalJump(Step::JumpIfNegative);
-}
-
-void MachineViewModel::onJumpIfZero() {
-    conditionalJump(Step::JumpIfZero);
-}
-
-void MachineViewModel::onJumpIndirect() {
-    if (active()) perform(Step::JumpIndirect);
-}
-
-void MachineViewModel::onInput(std::int32_t value) {
-    if (!active()) return;
-    perform(Step::Input,
-            [this, value] { display_.setText(ViewField::Accumulator, plainText(value)); });
-}
-
-void MachineViewModel::onOutput() {
-    if (active()) perform(Step::Output);
-}
-
-void MachineViewModel::onInterruptMask(bool on) {
-    if (active()) perform(on ? Step::InterruptMaskSet : Step::InterruptMaskCleared);
-}
-
-void MachineViewModel::onReadInterruptKey() {
-    if (active()) perform(Step::ReadInterruptKey);
-}
-
-void MachineViewModel::onReturnFromInterrupt() {
-    if (active()) perform(Step::ReturnFromInterrupt);
-}
-
-// The pointer goes to the decoder, which selects the cell it points at; that
-// cell is read as in cycle 4, then the instruction's own transfer follows.
-void MachineViewModel::indirectAccess(Step address, Step value, std::int32_t loaded) {
-    if (!active()) return;
-    if (!perform(address)) return;
-    onMemoryToGeneralRegister();
-    if (value == Step::StoreIndirectValue)
-        perform(value, [this] { copyField(ViewField::Accumulator, ViewField::GeneralPurpose); });
-    else
-        perform(value, {}, loaded);
-}
-
-void MachineViewModel::onLoadIndirect(std::int32_t value) {
-    indirectAccess(Step::LoadIndirectAddress, Step::LoadIndirectValue, value);
-}
-
-void MachineViewModel::onStoreIndirect() {
-    indirectAccess(Step::StoreIndirectAddress, Step::StoreIndirectValue, 0);
-}
-
-// ---- JSB and RTN --------------------------------------------------------------------
-
-void MachineViewModel::onSPToAddressDecoder() {
-    if (active()) perform(Step::StackPointerToDecoder);
-}
-
-void MachineViewModel::onPCToMemory() {
-    if (active()) perform(Step::PCToMemory, [this] { writeCurrentRow(ViewField::ProgramCounter); });
-}
-
-void MachineViewModel::onIncrementSP(std::int32_t sp) {
-    if (!active()) return;
-    perform(Step::IncrementSP,
-            [this, sp] { display_.setText(ViewField::StackPointer, signedText(sp)); });
-}
-
-void MachineViewModel::onDecrementSP(std::int32_t sp) {
-    if (!active()) return;
-    perform(Step::DecrementSP,
-            [this, sp] { display_.setText(ViewField::StackPointer, signedText(sp)); });
-}
-
-void MachineViewModel::onJumpToSubroutine() {
-    if (!active()) return;
-    perform(Step::JumpToSubroutine,
-            [this] { copyField(ViewField::OperandRegister, ViewField::ProgramCounter); });
-}
-
-void MachineViewModel::onMemoryToPC() {
-    if (active()) perform(Step::MemoryToPC, [this] { showCellValue(ViewField::ProgramCounter); });
+std::function<void()> MachineViewModel::moveOf(Step step, std::int32_t value) {
+    switch (step) {
+    case Step::MemoryToInstruction:
+        return [this] {
+            const int a = m_.runState().currentAddress();
+            display_.setText(ViewField::InstructionRegister,
+                             signedText(m_.operatorValue(a).value_or(0)));
+            display_.setText(ViewField::OperandRegister,
+                             signedText(m_.operandValue(a).value_or(0)));
+        };
+    case Step::MemoryToGeneral:
+        return [this] { showCellValue(ViewField::GeneralPurpose); };
+    case Step::MemoryToPC:
+        return [this] { showCellValue(ViewField::ProgramCounter); };
+    case Step::IncrementPC:
+        return [this, value] { display_.setText(ViewField::ProgramCounter, signedText(value)); };
+    case Step::IncrementSP:
+    case Step::DecrementSP:
+        return [this, value] { display_.setText(ViewField::StackPointer, signedText(value)); };
+    case Step::CopyAccumulatorToGeneral:
+    case Step::StoreIndirectValue:
+        return [this] { copyField(ViewField::Accumulator, ViewField::GeneralPurpose); };
+    case Step::Jump:
+    case Step::JumpToSubroutine:
+        return [this] { copyField(ViewField::OperandRegister, ViewField::ProgramCounter); };
+    case Step::Input:
+        return [this, value] { display_.setText(ViewField::Accumulator, plainText(value)); };
+    case Step::PCToMemory:
+        return [this] { writeCurrentRow(ViewField::ProgramCounter); };
+    default:
+        return {};
+    }
 }
 
 } // namespace zeb::machineview

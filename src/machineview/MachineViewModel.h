@@ -1,5 +1,5 @@
 #pragma once
-#include "core/ClockHooks.h"
+#include "core/MicroOps.h"
 #include "core/Zeb.h"
 #include "machineview/ClockChart.h"
 #include "machineview/DataPaths.h"
@@ -13,10 +13,10 @@
 
 namespace zeb::machineview {
 
-// The Machine view without its window: attached to the machine as its clock
-// hooks, it replays each instruction the core executes as seven clock cycles
-// on its own display. The hooks do nothing unless the view is open.
-class MachineViewModel : public ClockHooks {
+// The Machine view without its window: listening to the machine's
+// micro-operations, it replays each instruction the core executes as seven
+// clock cycles on its own display. It shows nothing unless the view is open.
+class MachineViewModel : public MicroOpListener {
   public:
     explicit MachineViewModel(Zeb& zeb);
     ~MachineViewModel() override;
@@ -58,39 +58,8 @@ class MachineViewModel : public ClockHooks {
     // Closes the view: the hooks stop acting and every wait ends.
     void cancel();
 
-    void onPCToAddressDecoder() override;
-    void onMemoryToInstructionRegister() override;
-    void onOperandToAddressDecoder() override;
-    void onMemoryToGeneralRegister() override;
-    void onExecuteInstruction() override;
-    void onStoreCycle() override;
-    void onIncrementPC(std::int32_t newPC) override;
-    void onHalt() override;
-
-    void onLoadAcc(std::int32_t value) override;
-    void onCopyAccToGeneralRegister() override;
-    void onAdd(std::int32_t result) override;
-    void onSubtract(std::int32_t result) override;
-    void onMultiply(std::int32_t result) override;
-    void onDivide(std::int32_t result) override;
-    void onJump() override;
-    void onJumpIfNegative() override;
-    void onJumpIfZero() override;
-    void onJumpIndirect() override;
-    void onInput(std::int32_t value) override;
-    void onOutput() override;
-    void onInterruptMask(bool on) override;
-    void onReadInterruptKey() override;
-    void onReturnFromInterrupt() override;
-    void onLoadIndirect(std::int32_t value) override;
-    void onStoreIndirect() override;
-
-    void onSPToAddressDecoder() override;
-    void onPCToMemory() override;
-    void onIncrementSP(std::int32_t sp) override;
-    void onDecrementSP(std::int32_t sp) override;
-    void onJumpToSubroutine() override;
-    void onMemoryToPC() override;
+    // Shows the step of each micro-operation while the view is open.
+    void microOp(const MicroOp& op) override;
 
   private:
     void startRun();
@@ -107,8 +76,9 @@ class MachineViewModel : public ClockHooks {
     void copyField(ViewField from, ViewField to);
     // The cycle-4 read of a memory cell into a register.
     void showCellValue(ViewField to);
-    void conditionalJump(Step step);
-    void indirectAccess(Step address, Step value, std::int32_t loaded);
+    void show(Step step, std::int32_t value);
+    // What a step moves into the view's fields, if anything.
+    std::function<void()> moveOf(Step step, std::int32_t value);
 
     Zeb& zeb_;
     Machine& m_;
@@ -121,6 +91,10 @@ class MachineViewModel : public ClockHooks {
     bool runRequested_ = false;
     // Back pressed during a run: it acts once the run has unwound.
     bool backRequested_ = false;
+    // The instruction whose cycles show.
+    Opcode executing_ = Opcode::Halt;
+    // An indirect instruction's run stopped at its address step.
+    bool indirectStopped_ = false;
 };
 
 } // namespace zeb::machineview

@@ -1,6 +1,7 @@
 #include "machineview/StepScripts.h"
 
 #include <array>
+#include <string>
 
 namespace zeb::machineview {
 
@@ -11,18 +12,42 @@ using O = StepOrder;
 
 constexpr int kStepCount = static_cast<int>(Step::MemoryToPC) + 1;
 
+// The texts a register's trip to the Address Decoder and the indirect
+// instructions' second memory access share.
+std::string sentToDecoder(const std::string& from) {
+    return "The value of the " + from +
+           " is sent to the Address Decoder by opening the Address Decoder and the " + from +
+           " to the Bus at the same time  This allows the value from the " + from +
+           " to pass along the Bus into the Address Decoder.";
+}
+
+std::string passedToDecoder(const std::string& from) {
+    return "The contents of the " + from +
+           " has now passed into the Address Decoder.  The path between the " + from +
+           " and the Address Decoder is now closed.";
+}
+
+std::string secondAccess(const std::string& instruction) {
+    return " The " + instruction +
+           " instruction is decoded which requires an additional memory access,  the contents of "
+           "the General Purpose register are sent to the Address Decoder...";
+}
+
+const std::string kPCSent = sentToDecoder("Program Counter");
+const std::string kPCPassed = passedToDecoder("Program Counter");
+const std::string kOperandPassed = passedToDecoder("Operand");
+const std::string kSPSent = sentToDecoder("Stack Pointer");
+const std::string kSPPassed = passedToDecoder("Stack Pointer");
+const std::string kLoadIndirectAccess = secondAccess("L()");
+const std::string kStoreIndirectAccess = secondAccess("S()");
+constexpr std::string_view kIndirectClosed =
+    "The gateways from the General Purpose register to the Address Decoder are closed";
+
 // Every step of the view, in the order of Step. The texts are the view's own
 // words, including its spelling.
 const std::array<StepScript, kStepCount> kScripts{{
     // Cycles 1 to 4: the fetch.
-    {"(PC) -> Address Decoder", 2, Path::PCToDecoder,
-     "The value of the Program Counter is sent to the Address Decoder by opening the Address "
-     "Decoder and the Program Counter to the Bus at the same time"
-     "  This allows the value from the Program Counter to pass along the Bus into the Address "
-     "Decoder.",
-     "The contents of the Program Counter has now passed into the Address Decoder. "
-     " The path between the Program Counter and the Address Decoder is now closed.",
-     A::WaitThenIdentify},
+    {"(PC) -> Address Decoder", 2, Path::PCToDecoder, kPCSent, kPCPassed, A::WaitThenIdentify},
     {"Memory -> Instruction/Operand Registers", 3, Path::MemoryToInstruction,
      "The memory location at the identified address is connected to the BUS "
      " At the same time as the Instruction/Operand Registers, allowing the Instruction/Operand "
@@ -33,9 +58,7 @@ const std::array<StepScript, kStepCount> kScripts{{
      "Address Decoder and the Operand to the BUS at the same time"
      "  This allows the value from the Operand to pass along the Bus into the Address Decoder's "
      "Input Register.",
-     "The contents of the Operand has now passed into the Address Decoder. "
-     " The path between the Operand and the Address Decoder is now closed.",
-     A::Identify},
+     kOperandPassed, A::Identify},
     {"memory -> General Register", 5, Path::MemoryToGeneral,
      "The Address Decoder now identifies the memory location at the "
      " address given by the Operand and connects the "
@@ -118,29 +141,17 @@ const std::array<StepScript, kStepCount> kScripts{{
      "The return form interrupt instruction is executed, restoring program counter and "
      "accumulator."},
     // L() and S(): the second memory access.
-    {"", 0, Path::GeneralToDecoder,
-     " The L() instruction is decoded which requires an additional memory access, "
-     " the contents of the General Purpose register are sent to the Address Decoder...",
-     "The gateways from the General Purpose register to the Address Decoder are closed",
-     A::WaitThenIdentify, O::ExplanationFirst},
-    {"", 0, Path::GeneralToDecoder,
-     " The S() instruction is decoded which requires an additional memory access, "
-     " the contents of the General Purpose register are sent to the Address Decoder...",
-     "The gateways from the General Purpose register to the Address Decoder are closed",
-     A::WaitThenIdentify, O::ExplanationFirst},
+    {"", 0, Path::GeneralToDecoder, kLoadIndirectAccess, kIndirectClosed, A::WaitThenIdentify,
+     O::ExplanationFirst},
+    {"", 0, Path::GeneralToDecoder, kStoreIndirectAccess, kIndirectClosed, A::WaitThenIdentify,
+     O::ExplanationFirst},
     {"", 0, Path::Load,
      "The accumulator is loaded with the contents of the General Purpose register ", "", A::Wait,
      O::ExplanationFirst},
     {"", 0, Path::Store, "The accumulator contents are written into the General Purpose register ",
      "", A::Wait, O::ExplanationFirst},
     // JSB and RTN: the stack.
-    {"(SP) -> Address Decoder", 0, Path::StackPointerToDecoder,
-     "The value of the Stack Pointer is sent to the Address Decoder by opening the Address "
-     "Decoder and the Stack Pointer to the Bus at the same time"
-     "  This allows the value from the Stack Pointer to pass along the Bus into the Address "
-     "Decoder.",
-     "The contents of the Stack Pointer has now passed into the Address Decoder. "
-     " The path between the Stack Pointer and the Address Decoder is now closed.",
+    {"(SP) -> Address Decoder", 0, Path::StackPointerToDecoder, kSPSent, kSPPassed,
      A::WaitThenIdentify},
     {"(PC) -> Memory", 0, Path::PCToMemory,
      "The contents of the Program Counter Register are copied to Memory."},

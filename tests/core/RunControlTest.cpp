@@ -2,6 +2,8 @@
 #include "core/WaitIntervalSetting.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <tuple>
 
 namespace zeb::test {
 namespace {
@@ -169,29 +171,47 @@ TEST(Interval, StaysWithinZeroToSixty) {
 namespace zeb::test {
 namespace {
 
-// An attached Machine view receives the clock-cycle hooks at their points.
-TEST(Run, ClockHooksReachTheAttachedView) {
-    struct Spy : ClockHooks {
-        int execute = 0, halt = 0, incPC = 0, store = 0, load = 0, jumpZero = 0, putNum = 0;
-        void onExecuteInstruction() override { ++execute; }
-        void onHalt() override { ++halt; }
-        void onIncrementPC(std::int32_t) override { ++incPC; }
-        void onStoreCycle() override { ++store; }
-        void onLoadAcc(std::int32_t) override { ++load; }
-        void onJumpIfZero() override { ++jumpZero; }
-        void onOutput() override { ++putNum; }
+// A listener hears each micro-operation of a run: loading LDA, JM0, OUT,
+// AC- and JMP nine times round and then halting.
+TEST(Run, MicroOperationsReachTheListener) {
+    struct Spy : MicroOpListener {
+        std::map<std::tuple<MicroOpKind, Unit, Unit>, int> heard;
+        void microOp(const MicroOp& op) override { ++heard[{op.kind, op.from, op.to}]; }
     } spy;
     Rig r;
     CountingLoop(r);
-    r.m.setClockHooks(&spy);
+    r.m.setMicroOpListener(&spy);
     r.zeb.run().run();
-    EXPECT_EQ(spy.execute, 39);
-    EXPECT_EQ(spy.halt, 1);
-    EXPECT_EQ(spy.load, 1);
-    EXPECT_EQ(spy.jumpZero, 10);
-    EXPECT_EQ(spy.putNum, 9);
-    EXPECT_EQ(spy.incPC, 28); // every instruction but the 9 jumps taken, 1 JM0 and HLT
-    EXPECT_EQ(spy.store, 38); // every instruction of the run but the HLT, which stopped it
+    const Unit AD = Unit::AddressDecoder;
+    const struct {
+        MicroOpKind kind;
+        Unit from, to;
+        int count;
+    } expected[] = {
+        {MicroOpKind::Transfer, Unit::ProgramCounter, AD, 39},
+        {MicroOpKind::MemoryRead, AD, Unit::InstructionRegister, 39},
+        {MicroOpKind::Transfer, Unit::OperandRegister, AD, 39},
+        {MicroOpKind::MemoryRead, AD, Unit::GeneralPurpose, 39},
+        {MicroOpKind::Decoded, AD, AD, 39},
+        {MicroOpKind::MemoryWrite, Unit::GeneralPurpose, AD, 39},
+        {MicroOpKind::Increment, AD, Unit::ProgramCounter, 28}, // all but 9 jumps, 1 JM0, HLT
+        {MicroOpKind::Transfer, Unit::GeneralPurpose, Unit::Accumulator, 1},
+        {MicroOpKind::Alu, AD, AD, 19}, // 10 tests for zero, 9 subtractions
+        {MicroOpKind::Transfer, Unit::Accumulator, Unit::OutputDevice, 9},
+        {MicroOpKind::Transfer, Unit::OperandRegister, Unit::ProgramCounter, 9},
+        {MicroOpKind::Halt, AD, AD, 1},
+    };
+    int total = 0;
+    for (const auto& e : expected) {
+        EXPECT_EQ((spy.heard[{e.kind, e.from, e.to}]), e.count)
+            << static_cast<int>(e.kind) << " " << static_cast<int>(e.from) << " "
+            << static_cast<int>(e.to);
+        total += e.count;
+    }
+    int heard = 0;
+    for (const auto& [key, count] : spy.heard)
+        heard += count;
+    EXPECT_EQ(heard, total);
 }
 
 } // namespace

@@ -267,7 +267,7 @@ TEST(Demonstration, TheWalkEntersAndRunsTheCountingLoop) {
             // the script is at entry 5.
             EXPECT_EQ(r.demo.index(), 5);
             EXPECT_EQ(r.view.shown.at(3).substr(0, 25), "This example will program");
-            EXPECT_EQ(r.editor.currentCell(), 0);
+            EXPECT_EQ(r.editor.currentCell(), CellHalf{});
             continue;
         }
         r.clickThrough();

@@ -181,9 +181,10 @@ TEST(Clearing, ClearButtonAndNew) {
         EXPECT_EQ(r.m.operatorColour(7), kGrey) << c.name; // the PC highlight is gone
         if (c.viaNew) {
             EXPECT_EQ(r.m.operandColour(3), kGrey) << c.name;
-            EXPECT_EQ(r.editor.currentCell(), c.cleared ? 0 : 103) << c.name;
+            EXPECT_EQ(r.editor.currentCell(), (c.cleared ? CellHalf{} : CellHalf{3, Half::Operand}))
+                << c.name;
         } else {
-            EXPECT_EQ(r.editor.currentCell(), 0) << c.name;
+            EXPECT_EQ(r.editor.currentCell(), CellHalf{}) << c.name;
             EXPECT_EQ(r.m.operatorColour(0), MemoryEditor::kWhite) << c.name;
         }
     }

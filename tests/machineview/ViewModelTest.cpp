@@ -1,8 +1,12 @@
 #include "ViewRig.h"
+#include "machineview/HandTransfers.h"
+#include "machineview/HoverTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <set>
 
 namespace zeb::test {
 namespace {
@@ -157,20 +161,20 @@ TEST(MachineViewModel, FixedPeriodsWaitForTheTimerEvenOutsideARun) {
         EXPECT_FALSE(r.host.waitDone());
     };
     r.m.runState().stopRun();
-    r.bit.onOutput();
+    r.bit.microOp(transfer(Unit::Accumulator, Unit::OutputDevice));
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_FALSE(r.bit.stepWait().timerRunning());
     EXPECT_TRUE(r.m.view().continueRequested());
     EXPECT_TRUE(Contains(r.bit.display().text(ViewField::Explanation), "accumulator is printed"));
 
     r.m.view().setWaitInterval(0);
-    r.bit.onReadInterruptKey();
+    r.bit.microOp(transfer(Unit::InterruptDevice, Unit::Accumulator));
     EXPECT_EQ(r.host.waits, 1);
 
     // Waiting for Continue outside a run does not wait at all.
     r.m.view().setWaitInterval(2);
     r.bit.display().setWaitForContinue(true);
-    r.bit.onInterruptMask(true);
+    r.bit.microOp(transfer(Unit::InstructionDecoder, Unit::StatusRegister, 1));
     EXPECT_EQ(r.host.waits, 1);
     EXPECT_TRUE(r.m.view().continueRequested());
 }
@@ -192,16 +196,6 @@ TEST(MachineViewModel, WiresLightInTheHighlightColourAndTheDecoderWireInRed) {
     EXPECT_EQ(r.bit.display().wire(16).colour, kBlack);
 }
 
-TEST(MachineViewModel, ArithmeticShowsTheResultAsASignMagnitudeWord) {
-    ViewRig r;
-    r.Program({{0, "1", "9"}, {1, "4", "8"}, {2, "0", "0"}, {8, "0", "7"}, {9, "0", "5"}});
-    r.Run();
-    const Snap& step = r.snaps[21];
-    EXPECT_EQ(step.clock, "Cycle 5");
-    EXPECT_EQ(step.acc, " 32770"); // minus 2
-    EXPECT_TRUE(Contains(step.explain, "perform the subtraction, the result is placed"));
-}
-
 TEST(MachineViewModel, LoadIndirectStoppedInItsFirstWaitMakesNoSecondAccess) {
     ViewRig r;
     r.Program({{0, "17", "11"}, {1, "0", "0"}, {11, "0", "20"}, {20, "0", "4"}});
@@ -220,6 +214,258 @@ TEST(MachineViewModel, LoadIndirectStoppedInItsFirstWaitMakesNoSecondAccess) {
     EXPECT_EQ(v.currentRow(), 11);
     EXPECT_EQ(OpenGates(v) + LitWires(v), "");
     EXPECT_EQ(trimBlanks(r.Acc()), "4"); // the machine still loaded it
+}
+
+// Working by hand: each click moves a value only through the gateways the
+// student opened, and names the closed one otherwise.
+TEST(HandTransfers, ValuesMoveOnlyThroughOpenGateways) {
+    using G = Gateway;
+    using F = ViewField;
+    using H = machineview::HandTransfers;
+    const auto reg = [](F f) { return [f](H& h) { h.clickRegister(f); }; };
+    const auto decoder = [](H& h) { h.clickAddressDecoder(); };
+    struct Case {
+        const char* name;
+        std::vector<G> open;
+        bool stackShown;
+        std::function<void(H&)> click;
+        F field;
+        const char* shows;
+        const char* message;
+    } cases[] = {
+        {"accumulator", {G::Accumulator}, false, reg(F::Accumulator), F::Accumulator, "519", ""},
+        {"general",
+         {G::GeneralPurpose},
+         false,
+         reg(F::GeneralPurpose),
+         F::GeneralPurpose,
+         "519",
+         ""},
+        {"stack pointer",
+         {G::StackPointer},
+         true,
+         reg(F::StackPointer),
+         F::StackPointer,
+         "519",
+         ""},
+        {"operator",
+         {G::InstructionOperand},
+         false,
+         reg(F::InstructionRegister),
+         F::InstructionRegister,
+         " 2",
+         ""},
+        {"operand",
+         {G::InstructionOperand},
+         false,
+         reg(F::OperandRegister),
+         F::OperandRegister,
+         " 7",
+         ""},
+        {"closed accumulator",
+         {},
+         false,
+         reg(F::Accumulator),
+         F::Accumulator,
+         "9",
+         "The Accumulator is not connected to the BUS"},
+        {"closed general",
+         {},
+         false,
+         reg(F::GeneralPurpose),
+         F::GeneralPurpose,
+         "0",
+         "The General Register is not connected to the BUS"},
+        {"closed stack pointer",
+         {},
+         true,
+         reg(F::StackPointer),
+         F::StackPointer,
+         "64",
+         "The Stack Pointer Register is not connected to the BUS"},
+        {"closed operator",
+         {},
+         false,
+         reg(F::InstructionRegister),
+         F::InstructionRegister,
+         "0",
+         "The Operator is not connected to the BUS"},
+        {"closed operand",
+         {},
+         false,
+         reg(F::OperandRegister),
+         F::OperandRegister,
+         "0",
+         "The Operand is not connected to the BUS"},
+        {"closed decoder",
+         {G::ProgramCounter},
+         false,
+         decoder,
+         F::AddressDecoder,
+         "",
+         "The Address Decoder is not connected to the BUS"},
+        {"decoder from the PC",
+         {G::AddressDecoder, G::ProgramCounter},
+         false,
+         decoder,
+         F::AddressDecoder,
+         "5",
+         ""},
+        {"a hidden stack pointer is off the bus",
+         {G::AddressDecoder, G::StackPointer, G::Accumulator},
+         false,
+         decoder,
+         F::AddressDecoder,
+         "9",
+         ""},
+        {"a shown stack pointer",
+         {G::AddressDecoder, G::StackPointer, G::Accumulator},
+         true,
+         decoder,
+         F::AddressDecoder,
+         "64",
+         ""},
+        {"program counter",
+         {},
+         false,
+         [](H& h) { h.clickProgramCounter(); },
+         F::ProgramCounter,
+         "6",
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ViewRig r;
+        r.Program({{5, "2", "7"}});
+        MachineViewDisplay& v = r.bit.display();
+        for (int g = 0; g < machineview::kGatewayCount; ++g)
+            v.setOpen(static_cast<G>(g), false);
+        for (G g : c.open)
+            v.setOpen(g, true);
+        v.setStackPartsShown(c.stackShown);
+        v.setText(F::ProgramCounter, "5");
+        v.setText(F::Accumulator, "9");
+        v.setText(F::StackPointer, "64");
+        r.bit.highlightMemoryCell(5);
+        H hands(r.bit);
+        c.click(hands);
+        EXPECT_EQ(v.text(c.field), c.shows);
+        EXPECT_EQ(r.host.texts(), std::string(c.message).empty()
+                                      ? std::vector<std::string>{}
+                                      : std::vector<std::string>{c.message});
+    }
+    // A cell whose text is no number is reported and read as 0.
+    ViewRig r;
+    r.Program({{5, "ZZ", "7"}});
+    r.bit.display().setOpen(Gateway::Accumulator, true);
+    r.bit.display().setText(ViewField::Accumulator, "9");
+    r.bit.highlightMemoryCell(5);
+    machineview::HandTransfers(r.bit).clickRegister(ViewField::Accumulator);
+    EXPECT_EQ(r.bit.display().text(ViewField::Accumulator), "0");
+    EXPECT_EQ(r.host.messages.size(), 1u);
+}
+
+// The Instruction Decoder carries out the instruction register's operator
+// for the cell at the Program Counter, and nothing without a legal one.
+TEST(HandTransfers, TheInstructionDecoderExecutesAtTheProgramCounter) {
+    const struct {
+        const char* pc;
+        const char* operatorCode;
+        const char* acc;
+    } cases[] = {{"5", "1", "42"}, {"90", "1", "0"}, {"5", "", "0"}, {"5", "30", "0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.pc) + " " + c.operatorCode);
+        ViewRig r;
+        r.Program({{5, "1", "7"}, {7, "0", "42"}});
+        r.bit.display().setText(ViewField::ProgramCounter, c.pc);
+        r.bit.display().setText(ViewField::InstructionRegister, c.operatorCode);
+        machineview::HandTransfers(r.bit).clickInstructionDecoder();
+        EXPECT_EQ(trimBlanks(r.Acc()), c.acc);
+    }
+}
+
+// The status line names every described element and the instruction in
+// the Instruction Register by its mnemonic.
+TEST(MachineViewModel, HoverTextsDescribeTheElements) {
+    ViewRig r;
+    const auto hover = [&](std::string_view element) {
+        return machineview::hoverText(element, r.bit.display(), r.zeb.mnemonics());
+    };
+    for (const char* element : {"ChkAcc", "GridMemory", "PnlALU", "TxtExplain"})
+        EXPECT_GT(hover(element).value_or("").size(), 10u) << element;
+    EXPECT_EQ(hover(""), "");
+    EXPECT_EQ(hover("NoSuchElement"), std::nullopt);
+    const std::string_view ir = objectName(ViewField::InstructionRegister);
+    const struct {
+        const char* code;
+        const char* text;
+    } cases[] = {{"0", "HLT"}, {"20", "RTN"}, {"21", ""}, {"-1", ""}, {"x", ""}};
+    for (const auto& c : cases) {
+        r.bit.display().setText(ViewField::InstructionRegister, c.code);
+        EXPECT_EQ(hover(ir), std::string("Current instruction is: ") + c.text) << c.code;
+    }
+}
+
+// Names are the contract with the window and its tests: every field and
+// control has its own.
+TEST(MachineViewModel, EveryFieldAndControlHasItsOwnName) {
+    std::set<std::string_view> names;
+    for (int f = 0; f < machineview::kFieldCount; ++f)
+        names.insert(objectName(static_cast<ViewField>(f)));
+    for (int c = 0; c < machineview::kControlCount; ++c)
+        names.insert(objectName(static_cast<ViewControl>(c)));
+    names.erase("");
+    EXPECT_EQ(names.size(),
+              static_cast<std::size_t>(machineview::kFieldCount + machineview::kControlCount));
+}
+
+// The chart marks cycles only in the cycle columns, keeps its gateway names,
+// and tells its window of every change of visibility.
+TEST(MachineViewModel, TheClockChartKeepsItsNamesAndReportsChanges) {
+    machineview::ClockChart chart;
+    for (int row = 1; row < machineview::ClockChart::kRows; ++row) {
+        EXPECT_GT(chart.text(row, 0).size(), 3u) << row;
+        for (int column = 1; column < machineview::ClockChart::kColumns; ++column)
+            EXPECT_TRUE(chart.text(row, column).empty() || chart.text(row, column) == "X");
+    }
+    int changes = 0;
+    chart.setOnChange([&] { ++changes; });
+    // Only a chart on screen follows the cycles.
+    for (const auto& act : std::vector<std::function<void()>>{
+             [&] { chart.toggle(); }, [&] { chart.showCycle(3); }, [&] { chart.hide(); },
+             [&] { chart.showCycle(4); }, [&] { chart.hideWithView(); }})
+        act();
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(chart.markedColumn(), 3);
+}
+
+// While the view runs a program, Stop and Back are offered; once it halts,
+// Run again, with the whole row of the halting cell selected.
+TEST(MachineViewModel, TheControlsFollowARunOfTheView) {
+    ViewRig r;
+    r.Program({{0, "0", "0"}});
+    struct Controls : machineview::MachineViewObserver {
+        std::set<ViewControl> changed;
+        void controlChanged(ViewControl c) override { changed.insert(c); }
+    } controls;
+    r.bit.display().addObserver(&controls);
+    std::vector<bool> during;
+    r.host.onWait = [&] {
+        const MachineViewDisplay& v = r.bit.display();
+        during = {v.enabled(ViewControl::StopButton), v.enabled(ViewControl::BackButton),
+                  v.enabled(ViewControl::RunButton), r.bit.runUnderWay()};
+    };
+    r.bit.run();
+    EXPECT_EQ(during, (std::vector<bool>{true, true, false, true}));
+    const MachineViewDisplay& v = r.bit.display();
+    EXPECT_FALSE(v.enabled(ViewControl::StopButton));
+    EXPECT_TRUE(v.enabled(ViewControl::RunButton));
+    EXPECT_FALSE(r.bit.runUnderWay());
+    EXPECT_TRUE(controls.changed.count(ViewControl::StopButton));
+    EXPECT_EQ(v.text(ViewField::ClockCaption), "Cycle 7"); // the halt in place of cycle 7
+    const machineview::GridSelection& row = v.selection();
+    EXPECT_EQ(row.firstColumn, 0);
+    EXPECT_EQ(row.lastColumn, machineview::kGridColumns - 1);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST(MainShell, StartUpRunsInOrderAndLeavesTheMachineAtRest) {
     EXPECT_EQ(r.zeb.display().statusText(), "");
     EXPECT_EQ(r.shell.helpFile(), "/opt/zeb/zeb.hlp");
     // Only the operator of cell 0 is marked, as the current field.
-    EXPECT_EQ(r.editor.currentCell(), 0);
+    EXPECT_EQ(r.editor.currentCell(), CellHalf{});
     EXPECT_EQ(m.operatorColour(0), MemoryEditor::kWhite);
     for (int a = 1; a < kMemorySize; ++a)
         EXPECT_EQ(m.operatorColour(a), kGrey);

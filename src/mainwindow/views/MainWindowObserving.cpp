@@ -99,11 +99,9 @@ void MainWindow::showChangedFields() {
 }
 
 FieldPanel* MainWindow::currentField() const {
-    const int code = models_.editor.currentCell();
-    const bool operand = MemoryEditor::isOperandCode(code);
-    const int address = operand ? code - MemoryEditor::kOperandBase : code;
-    if (address < 0 || address >= kMemorySize) return nullptr;
-    return controls_.field(address, operand ? Half::Operand : Half::Operator);
+    const CellHalf current = models_.editor.currentCell();
+    if (!legalAddress(current.address)) return nullptr;
+    return controls_.field(current.address, current.half);
 }
 
 void MainWindow::showCurrentCell() {
