@@ -17,6 +17,7 @@ TEST(Input, TypedNumbers) {
         {{"", "12"}, "    12", {"You must input a number"}},
         {{"32770"}, " 32770", {}},
         {{"007"}, "     7", {}},
+        {{"-2"}, "     0", {Report("Input causes underflow")}},
     };
     for (const auto& c : cases) {
         Rig r;
@@ -42,7 +43,7 @@ TEST(Input, AbandonedWhenTheProgramEnds) {
 TEST(Input, WindowKeepsFiveDigitsAndTheLastOK) {
     InputPad w;
     w.startEntry();
-    for (int d : {1, 2, 3, 4, 5, 6})
+    for (int d : {-1, 10, 1, 2, 3, 4, 5, 6})
         w.pressDigit(d);
     EXPECT_EQ(w.display(), "12345");
     w.deleteLastDigit();
@@ -109,8 +110,11 @@ TEST(OutputDevice, ShowsCellsAsCharactersWhileVisible) {
     r.m.changePC(0);
     r.zeb.run.step();
     EXPECT_EQ(r.zeb.display.outputText(), "          ");
+    // The device's cells are 69 to 78.
+    r.m.setOperand(69, 66, NumberBase::Decimal);
     r.m.setOperand(78, 126, NumberBase::Decimal);
-    EXPECT_EQ(r.zeb.display.outputText().back(), '~');
+    r.m.setOperand(79, 67, NumberBase::Decimal);
+    EXPECT_EQ(r.zeb.display.outputText(), "B        ~");
     // A base change closes the window.
     r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_FALSE(r.zeb.display.get(Flag::OutputVisible));
