@@ -108,6 +108,20 @@ TEST_F(ZebRun, HostileProgramFilesEndTheLoadAtOnce) {
     }
 }
 
+// The program's own exit statuses: usage and version are no failure.
+TEST_F(ZebRun, ProgramExitStatuses) {
+    const std::string program = Write("C.ZEB", kCount);
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        {{"--help"}, 0},
+        {{"--version"}, 0},
+        {{"--speed", "0", program}, 2},
+        {{program}, 0},
+        {{"--max-steps", "5", program}, 3},
+        {{"--check", Write("a", "case a\nexpect 9\n"), program}, 1}};
+    for (const auto& [args, status] : cases)
+        EXPECT_EQ(RunProgram(args), status) << args.front();
+}
+
 // Output that cannot be written is reported with the system's reason.
 TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
     const std::string program = Write("C.ZEB", kCount);
@@ -146,6 +160,7 @@ TEST_F(ZebRun, CountingLoop) {
 }
 
 TEST_F(ZebRun, EndsAndExitStatuses) {
+    // clang-format off
     struct Case {
         const char* name;
         std::string program;
@@ -153,49 +168,16 @@ TEST_F(ZebRun, EndsAndExitStatuses) {
         int status;
         std::string out;
     } cases[] = {
-        {"error",
-         " 0|  1| 80|\r\n 1|  0|   |\r\n#\r\n",
-         {},
-         1,
-         "MSG ZEB\tIllegal address in LOAD at  80 - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 "
-         "INT=0\n"},
-        {"illegal",
-         " 0| 21|   |\r\n#\r\n",
-         {},
-         1,
-         "MSG ZEB\tIllegal instruction at      0\nEND error STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"limit",
-         " 0|  7|  0|\r\n#\r\n",
-         {"--max-steps", "5"},
-         3,
-         "END limit STEPS=5 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"input",
-         " 0| 11|   |\r\n 1| 12|   |\r\n 2|  7|  0|\r\n#\r\n",
-         {"--input", "42"},
-         4,
-         "OUT 42\nEND input STEPS=3 ACC=42 PC=0 SP=64 SR=0 INT=0\n"},
-        {"overflowShown",
-         " 0|  3|  0|\r\n 1|  0|   |\r\n#\r\n",
-         {"--status-register"},
-         0,
-         "END halt STEPS=2 ACC=768 PC=1 SP=64 SR=0 INT=0\n"},
-        {"badLine",
-         " 0|  1|  2|\r\n99|  1|  2|\r\n#\r\n",
-         {},
-         2,
-         "MSG ZEB\tOut of range address in file, load abandoned - \n"
-         "END load STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"hex",
-         " 0|  1| 11|\r\n 1|  0|   |\r\n11|  1|255|\r\n#\r\n",
-         {"--base", "16"},
-         0,
-         "END halt STEPS=2 ACC=1FF PC=1 SP=64 SR=0 INT=0\n"},
-        {"overflowInput",
-         " 0| 11|   |\r\n 1|  0|   |\r\n#\r\n",
-         {"--input", "99999"},
-         1,
-         "MSG ZEB\tInput causes overflow - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
+        {"error", " 0|  1| 80|\r\n 1|  0|   |\r\n#\r\n", {}, 1, "MSG ZEB\tIllegal address in LOAD at  80 - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
+        {"illegal", " 0| 21|   |\r\n#\r\n", {}, 1, "MSG ZEB\tIllegal instruction at      0\nEND error STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"limit", " 0|  7|  0|\r\n#\r\n", {"--max-steps", "5"}, 3, "END limit STEPS=5 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"input", " 0| 11|   |\r\n 1| 12|   |\r\n 2|  7|  0|\r\n#\r\n", {"--input", "42"}, 4, "OUT 42\nEND input STEPS=3 ACC=42 PC=0 SP=64 SR=0 INT=0\n"},
+        {"overflowShown", " 0|  3|  0|\r\n 1|  0|   |\r\n#\r\n", {"--status-register"}, 0, "END halt STEPS=2 ACC=768 PC=1 SP=64 SR=0 INT=0\n"},
+        {"badLine", " 0|  1|  2|\r\n99|  1|  2|\r\n#\r\n", {}, 2, "MSG ZEB\tOut of range address in file, load abandoned - \nEND load STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"hex", " 0|  1| 11|\r\n 1|  0|   |\r\n11|  1|255|\r\n#\r\n", {"--base", "16"}, 0, "END halt STEPS=2 ACC=1FF PC=1 SP=64 SR=0 INT=0\n"},
+        {"overflowInput", " 0| 11|   |\r\n 1|  0|   |\r\n#\r\n", {"--input", "99999"}, 1, "MSG ZEB\tInput causes overflow - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<std::string> args = c.options;
         args.push_back(Write(std::string(c.name) + ".ZEB", c.program));

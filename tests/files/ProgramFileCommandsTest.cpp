@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace zeb::test {
@@ -121,6 +123,7 @@ TEST(ProgramFileCommandsTest, SameModeRoundTripKeepsEveryText) {
 }
 
 TEST(ProgramFileCommandsTest, BadFilesReportAndKeepEarlierCells) {
+    // clang-format off
     struct Case {
         const char* name;
         std::string text;
@@ -128,34 +131,19 @@ TEST(ProgramFileCommandsTest, BadFilesReportAndKeepEarlierCells) {
         int cellsKept;
         bool nameRecorded;
     } cases[] = {
-        {"AddressOutOfRange",
-         " 0|  1|  2|\r\n80|  1|  2|\r\n# RUN LOG:\r\n",
-         {Report("Out of range address in file, load abandoned")},
-         1,
-         false},
-        {"BadOperator",
-         " 0|  1|  2|\r\n 1|XYZ|  2|\r\n#\r\n",
-         {Report("Illegal operator: 'XYZ' in file, load abandoned")},
-         1,
-         false},
-        {"BadOperand",
-         " 0|  1|  2|\r\n 1|  1| x2|\r\n#\r\n",
-         {Report("Illegal operand: 'x2' in file, load abandoned")},
-         2,
-         false},
+        {"AddressOutOfRange", " 0|  1|  2|\r\n80|  1|  2|\r\n# RUN LOG:\r\n", {Report("Out of range address in file, load abandoned")}, 1, false},
+        {"BadOperator", " 0|  1|  2|\r\n 1|XYZ|  2|\r\n#\r\n", {Report("Illegal operator: 'XYZ' in file, load abandoned")}, 1, false},
+        {"BadOperand", " 0|  1|  2|\r\n 1|  1| x2|\r\n#\r\n", {Report("Illegal operand: 'x2' in file, load abandoned")}, 2, false},
         {"NoMarker", " 0|  1|  2|\r\n 1|  1|  2|\r\n", {Report("Failed to read file")}, 2, false},
         {"Empty", "", {Report("Failed to read file")}, 0, false},
         {"Truncated", " 0|  1|  2|\r\n 1|  1", {Report("Failed to read file")}, 1, false},
-        {"HexOperandBecomesZero",
-         " 0|  1| 1F|\r\n#",
-         {"Illegal numeric conversion attempted on 1F - Type mismatch"},
-         1,
-         true},
+        {"HexOperandBecomesZero", " 0|  1| 1F|\r\n#", {"Illegal numeric conversion attempted on 1F - Type mismatch"}, 1, true},
         {"LineFeedsOnly", " 0|  1|  2|\n 1|  1|  2|\n#\n", {}, 2, true},
         {"CarriageReturnsOnly", " 0|  1|  2|\r 1|  1|  2|\r#\r", {}, 2, true},
         {"ByteOrderMark", "\xEF\xBB\xBF 0|  1|  2|\r\n#\r\n", {}, 1, true},
         {"LineFeedsOnlyAtTheEnd", " 0|  1|  2|\n", {Report("Failed to read file")}, 1, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         FileRig r;
         r.Program({{40, "1", "1"}});
@@ -335,6 +323,47 @@ TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
     ASSERT_TRUE(reader);
     EXPECT_EQ(reader->get(), 'o');
     fs::remove_all(dir);
+}
+
+// A new file takes the user's umask, a replaced one keeps its mode, a write
+// the system refuses is no save, and full disks or too many open files say so.
+TEST(StdFileSystem, ModesFailedWritesAndErrorNumbers) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("zeb-modes-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    StdFileSystem disk;
+    FileError error;
+    const std::string name = (dir / "M.ZEB").string();
+    const auto save = [&](const char* text) {
+        auto out = disk.openWrite(name, error);
+        const bool written = out && out->write(text);
+        return out && out->close() && written;
+    };
+    const mode_t oldMask = ::umask(027);
+    EXPECT_TRUE(save("one"));
+    ::umask(oldMask);
+    struct stat st {};
+    ::stat(name.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    ::chmod(name.c_str(), 0604);
+    EXPECT_TRUE(save("two"));
+    ::stat(name.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0604u);
+    // A file size limit makes the write fail while the close would succeed.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{2, limit.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_FALSE(save("three"));
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::ifstream in(name);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "two");
+    fs::remove_all(dir);
+    const std::pair<int, int> numbers[] = {
+        {ENOSPC, 61}, {EMFILE, 67}, {ENAMETOOLONG, 52}, {EROFS, 70}, {EIO, 57}};
+    for (auto [err, number] : numbers)
+        EXPECT_EQ(StdFileSystem::fromErrno(err, name).number, number) << err;
 }
 
 // Random bytes and mangled copies of a good file never crash or hang the reader.
