@@ -65,6 +65,7 @@ TEST(CellClipboard, NothingMarkedLeavesTheClipboard) {
 }
 
 TEST(CellClipboard, PasteReports) {
+    // clang-format off
     struct Case {
         const char* name;
         std::string clipboard;
@@ -73,45 +74,16 @@ TEST(CellClipboard, PasteReports) {
         std::vector<std::string> reports;
         int written;
     } cases[] = {
-        {"PastTheEnd",
-         "  1|  2|\r\n  3|  4|\r\n  5|  6|\r\n",
-         78,
-         false,
-         {Report("Attempt to paste beyond end of address range")},
-         2},
-        {"MnemonicWithNumbersShown",
-         "LDA| 11|\r\n",
-         10,
-         false,
-         {Report("Illegal Operator LDA in paste operation")},
-         0},
+        {"PastTheEnd", "  1|  2|\r\n  3|  4|\r\n  5|  6|\r\n", 78, false, {Report("Attempt to paste beyond end of address range")}, 2},
+        {"MnemonicWithNumbersShown", "LDA| 11|\r\n", 10, false, {Report("Illegal Operator LDA in paste operation")}, 0},
         {"MnemonicShown", "LDA| 11|\r\nJ( |  1|\r\n", 10, true, {}, 2},
-        {"BadOperand",
-         "  1|999|\r\n",
-         10,
-         false,
-         {Report("Illegal Operand 999 in paste operation")},
-         0},
-        {"OperandCurrent",
-         "  1|  2|\r\n",
-         105,
-         false,
-         {Report("Attempt to paste beyond end of address range")},
-         0},
+        {"BadOperand", "  1|999|\r\n", 10, false, {Report("Illegal Operand 999 in paste operation")}, 0},
+        {"OperandCurrent", "  1|  2|\r\n", 105, false, {Report("Attempt to paste beyond end of address range")}, 0},
         {"ShortRemainderIgnored", "  1|  2|\r\n  3|  4|", 10, false, {}, 1},
-        {"Binary",
-         "\x01\xff\x02|abc|\r\n",
-         10,
-         false,
-         {Report("Illegal Operator \x01\xff\x02 in paste operation")},
-         0},
-        {"NoBars",
-         "123456789012345",
-         10,
-         false,
-         {Report("Illegal Operand 567 in paste operation")},
-         0},
+        {"Binary", "\x01\xff\x02|abc|\r\n", 10, false, {Report("Illegal Operator \x01\xff\x02 in paste operation")}, 0},
+        {"NoBars", "123456789012345", 10, false, {Report("Illegal Operand 567 in paste operation")}, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ClipRig r;
         if (c.mnemonics) r.assembler.disassembleAll();
