@@ -16,6 +16,8 @@ struct StepCase {
     std::vector<std::string> reports; // messages shown
     const char* status = "0";
     Rig::Cell cellAfter = {-1, "", ""};
+    const char* sp = "64"; // stack pointer before and after
+    const char* spAfter = "64";
 };
 
 void PrintTo(const StepCase& c, std::ostream* os) {
@@ -36,7 +38,9 @@ TEST_P(OneStep, LeavesRegistersAndReports) {
     if (c.statusShown) r.ShowStatusRegister();
     r.m.changeAcc(c.acc);
     r.m.changePC(c.pc);
+    r.m.setRegisterText(Register::SP, c.sp);
     r.zeb.run.step();
+    EXPECT_EQ(r.m.registerText(Register::SP), c.spAfter);
     EXPECT_EQ(Trimmed(r.Acc()), c.accAfter);
     EXPECT_EQ(Trimmed(r.PC()), c.pcAfter);
     EXPECT_EQ(r.host.texts(), c.reports);
@@ -88,6 +92,13 @@ const StepCase kCases[] = {
     {"IncPCPastTheEnd", {{79, "1", "79"}}, 0, 79, false, "335", "79", {"Attempt to set program counter < 0 or >  79 - "}},
     {"EmptyOperator", {{0, "", "5"}}, 0, 0, false, "0", "0", {"Operator not set at address  0 - "}},
     {"IllegalCode", {{12, "21", ""}}, 0, 12, false, "0", "12", {"Illegal instruction at     12"}},
+    {"CallSub", {{10, "19", "30"}}, 0, 10, false, "0", "30", {}, "0", {64, "0", "11"}, "64", "65"},
+    {"CallSubPastTheStack", {{10, "19", "30"}}, 0, 10, false, "0", "10", {"Illegal address  80 - ", "Illegal address  80 - "}, "0", {-1, "", ""}, "80", "81"},
+    {"CallSubIllegal", {{10, "19", "90"}}, 0, 10, false, "0", "10", {"JUMP SUB to illegal address at  90 - "}, "0", {64, "0", "11"}, "64", "65"},
+    {"ReturnSub", {{0, "20", ""}, {63, "", "7"}}, 0, 0, false, "0", "7", {}, "0", {-1, "", ""}, "64", "63"},
+    {"ReturnSubIllegal", {{0, "20", ""}, {63, "1", "0"}}, 0, 0, false, "0", "0", {"RETURN SUB to illegal address at  256 - "}, "0", {-1, "", ""}, "64", "63"},
+    {"ReturnSubBelowMemory", {{0, "20", ""}}, 0, 0, false, "0", "0", {"RETURN SUB to illegal address at -1 - "}, "0", {-1, "", ""}, "0", "-1"},
+    {"ReturnSubPastTheStack", {{0, "20", ""}}, 0, 0, false, "0", "0", {"RETURN SUB to illegal address at  80 - "}, "0", {-1, "", ""}, "81", "80"},
     {"ReportAfterAReportStillAdvances", {{0, "3", "80"}, {1, "0", ""}}, 5, 0, false, "65535", "1", {"Illegal address in ADD at  80 - "}},
 };
 // clang-format on
