@@ -218,30 +218,25 @@ TEST_F(ZebRun, MissingFileIsALoadFailure) {
 }
 
 TEST_F(ZebRun, UnusableArguments) {
-    const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"--base", "8", "x"},
-        {"--speed", "11", "x"},
-        {"--input", "123456", "x"},
-        {"--input", "-1", "x"},
-        {"--key", "0:A", "x"},
-        {"--key", "3:!", "x"},
-        {"--max-steps", "0", "x"},
-        {"--max-steps", "10000001", "x"},
-        {"--bogus", "x"},
-        {"a", "b"},
-        {"--save"},
-        {"--save", "", "x"},
-        {"--listing", "", "x"},
-        {"x", "--", "y"},
-    };
-    for (const auto& args : cases) {
-        SCOPED_TRACE(testing::PrintToString(args));
+    // Each case's arguments, split at blanks.
+    // clang-format off
+    const char* const cases[] = {"", "--base 8 x", "--speed 11 x", "--input 123456 x", "--input -1 x",
+        "--key 0:A x", "--key 3:! x", "--max-steps 0 x", "--max-steps 10000001 x", "--bogus x", "a b",
+        "--save", "x -- y"};
+    // clang-format on
+    for (const char* line : cases) {
+        SCOPED_TRACE(line);
+        std::vector<std::string> args;
+        std::istringstream words(line);
+        for (std::string word; words >> word;)
+            args.push_back(word);
         std::string error;
         EXPECT_FALSE(parseCliOptions(args, error));
         EXPECT_FALSE(error.empty());
     }
     std::string error;
+    EXPECT_FALSE(parseCliOptions({"--save", "", "x"}, error));
+    EXPECT_FALSE(parseCliOptions({"--listing", "", "x"}, error));
     auto o = parseCliOptions({"--key", "12:space", "--key", "2:7", "--speed", "3", "p"}, error);
     ASSERT_TRUE(o);
     EXPECT_EQ(o->keys[0].index, 26);
