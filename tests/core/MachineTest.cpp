@@ -93,18 +93,31 @@ TEST(Machine, CellWritersRejectIllegalAddresses) {
 
 TEST(Machine, ObserversSeeEveryChange) {
     struct Spy : MachineObserver {
-        int cells = 0, colours = 0, regs = 0;
+        int cells = 0, colours = 0, regs = 0, status = 0, pointer = 0;
         void cellTextChanged(int, Half) override { ++cells; }
         void cellColourChanged(int) override { ++colours; }
         void registerChanged(Register) override { ++regs; }
+        void displayChanged(DisplayItem item, int) override {
+            status += item == DisplayItem::StatusText;
+            pointer += item == DisplayItem::Pointer;
+        }
     } spy;
     Rig r;
     r.zeb.observers.add(&spy);
     r.m.setOperand(3, 1, NumberBase::Decimal);
     r.m.changePC(3);
+    r.zeb.display.setStatusText("x");
+    r.zeb.display.setStatusText("x");
+    {
+        BusyPointer outer(r.zeb.display), inner(r.zeb.display);
+        EXPECT_TRUE(r.zeb.display.isBusy());
+    }
+    EXPECT_FALSE(r.zeb.display.isBusy());
     EXPECT_EQ(spy.cells, 1);
     EXPECT_EQ(spy.colours, 1);
     EXPECT_EQ(spy.regs, 1);
+    EXPECT_EQ(spy.status, 1);
+    EXPECT_EQ(spy.pointer, 2); // on and off once, however nested
     r.zeb.observers.remove(&spy);
     r.m.changeAcc(1);
     EXPECT_EQ(spy.regs, 1);

@@ -148,11 +148,13 @@ TEST(ProgramFileCommandsTest, LoadResetsRegistersAndPrinter) {
     FileRig r;
     r.m.changeAcc(5);
     r.m.changePC(7);
-    r.zeb.devices.printLine("3");
+    for (const char* line : {"1", "2", "3", "4"})
+        r.zeb.devices.printLine(line);
     r.Load(kCount);
     EXPECT_EQ(r.Acc(), "     0");
     EXPECT_EQ(r.PC(), "     0");
-    EXPECT_EQ(r.zeb.display.printerLine(1), "");
+    for (int line = 1; line <= 4; ++line)
+        EXPECT_EQ(r.zeb.display.printerLine(line), "");
 }
 
 TEST(ProgramFileCommandsTest, ConfirmationsAndCancel) {
