@@ -109,7 +109,8 @@ TEST(Machine, ObserversSeeEveryChange) {
     r.zeb.display.setStatusText("x");
     r.zeb.display.setStatusText("x");
     {
-        BusyPointer outer(r.zeb.display), inner(r.zeb.display);
+        BusyPointer outer(r.zeb.display);
+        { BusyPointer inner(r.zeb.display); }
         EXPECT_TRUE(r.zeb.display.isBusy());
     }
     EXPECT_FALSE(r.zeb.display.isBusy());
