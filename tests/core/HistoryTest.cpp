@@ -153,6 +153,8 @@ TEST(Back, KeepsTheNewestInstructionsWithinItsBudget) {
     r.zeb.run.run();
     EXPECT_GE(r.zeb.history.instructions(), 100000u);
     EXPECT_LE(r.zeb.history.bytes(), History::kBudget);
+    r.zeb.history.setBudget(1); // the newest stays whatever it costs
+    EXPECT_EQ(r.zeb.history.instructions(), 1u);
 }
 
 } // namespace
