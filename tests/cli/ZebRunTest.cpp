@@ -222,7 +222,8 @@ TEST_F(ZebRun, UnusableArguments) {
     // clang-format off
     const char* const cases[] = {"", "--base 8 x", "--speed 11 x", "--input 123456 x", "--input -1 x",
         "--key 0:A x", "--key 3:! x", "--max-steps 0 x", "--max-steps 10000001 x", "--bogus x", "a b",
-        "--save", "x -- y"};
+        "--save", "x -- y", "--check a", "--check", "--check a --input 3 p", "--check a --keyboard p",
+        "--max-steps 5 --check a p", "--check a --save s p", "--check a p --csv", "--csv c p"};
     // clang-format on
     for (const char* line : cases) {
         SCOPED_TRACE(line);

@@ -7,21 +7,6 @@
 namespace zeb::test {
 namespace {
 
-TEST(Machine, StartUpState) {
-    Rig r;
-    EXPECT_EQ(r.Acc(), "     0");
-    EXPECT_EQ(r.PC(), "     0");
-    EXPECT_EQ(r.m.registerText(Register::SP), "64");
-    EXPECT_EQ(r.m.registerText(Register::Status), "0");
-    EXPECT_EQ(r.m.registerText(Register::Interrupt), "0");
-    for (int a = 0; a < kMemorySize; ++a) {
-        EXPECT_EQ(r.m.operatorColour(a), kGrey) << a;
-        EXPECT_TRUE(r.m.operatorText(a).empty());
-    }
-    EXPECT_EQ(r.m.speed(), 5);
-    EXPECT_TRUE(r.host.messages.empty());
-}
-
 TEST(Machine, MemValAndEmptyHalves) {
     Rig r;
     r.Program({{1, "", "7"}, {2, "1", ""}, {3, "LDA", "2"}, {4, "255", "255"}});
