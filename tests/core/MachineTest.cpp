@@ -54,7 +54,7 @@ TEST(Machine, AccumulatorBinaryFollowsTheStatusBar) {
     Rig r;
     r.m.changeAcc(5);
     EXPECT_EQ(r.m.accumulatorBinary(), "0000000000000101");
-    r.zeb.display.setStatusText("Accumulator: x");
+    r.zeb.display.setStatusText("Accumulator: ");
     r.m.changeAcc(6);
     EXPECT_EQ(r.zeb.display.statusText(), "Accumulator: 0000000000000110");
     r.zeb.display.setStatusText("Resets Accumulator to 0");
