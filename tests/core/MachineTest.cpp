@@ -112,89 +112,59 @@ TEST(Machine, ObserversSeeEveryChange) {
 // Each number is read once per text and base: a case reads, changes what the
 // reading depends on, and reads again.
 TEST(Machine, ReadingsFollowTheTextAndTheBase) {
+    const std::string typeMismatch = "Illegal numeric conversion attempted on A - Type mismatch";
+    // clang-format off
     const struct {
         const char* name;
         std::function<std::optional<std::int32_t>(Rig&)> read;
         std::optional<std::int32_t> expected;
         std::vector<std::string> reports;
     } cases[] = {
-        {"operand after a base switch",
-         [](Rig& r) {
-             r.Program({{1, "", "10"}});
-             EXPECT_EQ(r.m.operandValue(1), 10);
-             r.m.setBase(NumberBase::Hexadecimal);
-             return r.m.operandValue(1);
-         },
-         16,
-         {}},
-        {"operator text rewritten",
-         [](Rig& r) {
-             r.Program({{1, "3", ""}});
-             EXPECT_EQ(r.m.operatorValue(1), 3);
-             r.m.setOperatorText(1, "7");
-             return r.m.operatorValue(1);
-         },
-         7,
-         {}},
-        {"stored in hexadecimal, read in decimal",
-         [](Rig& r) {
-             r.m.setOperand(5, 26, NumberBase::Hexadecimal);
-             return r.m.operandValue(5);
-         },
-         std::nullopt,
-         {Report("Illegal numeric conversion attempted on 1A") + "Type mismatch"}},
-        {"negative cell in hexadecimal",
-         [](Rig& r) {
-             r.m.setBase(NumberBase::Hexadecimal);
-             r.m.setOperand(2, -1, NumberBase::Hexadecimal);
-             return r.m.memoryWord(2);
-         },
-         std::nullopt,
-         {Report("Illegal numeric conversion attempted on FFFFFFFF") + "Overflow"}},
-        {"accumulator cut to six characters",
-         [](Rig& r) {
-             r.m.changeAcc(123456);
-             EXPECT_EQ(r.Acc(), " 12345");
-             return r.m.acc();
-         },
-         12345,
-         {}},
-        {"negative accumulator in hexadecimal",
-         [](Rig& r) {
-             r.m.setBase(NumberBase::Hexadecimal);
-             r.m.changeAcc(-1);
-             EXPECT_EQ(r.Acc(), "FFFFFF");
-             return r.m.acc();
-         },
-         0xFFFFFF,
-         {}},
-        {"mnemonic and partial mnemonic in hexadecimal",
-         [](Rig& r) {
-             r.m.setBase(NumberBase::Hexadecimal);
-             r.Program({{4, "ACX", "1"}, {5, "AC", ""}});
-             EXPECT_EQ(r.m.memoryWord(4), 5 * 256 + 1);
-             return r.m.operatorValue(5);
-         },
-         0xAC,
-         {}},
-        {"blank operator, read twice",
-         [](Rig& r) {
-             r.Program({{3, "  ", "1"}});
-             EXPECT_EQ(r.m.memoryWord(3), std::nullopt);
-             return r.m.operatorValue(3);
-         },
-         std::nullopt,
-         {Report("Operator not set at address  3"), Report("Operator not set at address  3")}},
-        {"unreadable operand reported at every read",
-         [](Rig& r) {
-             r.Program({{6, "1", "A"}});
-             EXPECT_EQ(r.m.operandValue(6), std::nullopt);
-             return r.m.operandValue(6);
-         },
-         std::nullopt,
-         {Report("Illegal numeric conversion attempted on A") + "Type mismatch",
-          Report("Illegal numeric conversion attempted on A") + "Type mismatch"}},
+        {"operand after a base switch", [](Rig& r) {
+            r.Program({{1, "", "10"}});
+            EXPECT_EQ(r.m.operandValue(1), 10);
+            r.m.setBase(NumberBase::Hexadecimal);
+            return r.m.operandValue(1); }, 16, {}},
+        {"operator text rewritten", [](Rig& r) {
+            r.Program({{1, "3", ""}});
+            EXPECT_EQ(r.m.operatorValue(1), 3);
+            r.m.setOperatorText(1, "7");
+            return r.m.operatorValue(1); }, 7, {}},
+        {"stored in hexadecimal, read in decimal", [](Rig& r) {
+            r.m.setOperand(5, 26, NumberBase::Hexadecimal);
+            return r.m.operandValue(5); }, std::nullopt, {Report("Illegal numeric conversion attempted on 1A") + "Type mismatch"}},
+        {"negative cell in hexadecimal", [](Rig& r) {
+            r.m.setBase(NumberBase::Hexadecimal);
+            r.m.setOperand(2, -1, NumberBase::Hexadecimal);
+            return r.m.memoryWord(2); }, std::nullopt, {Report("Illegal numeric conversion attempted on FFFFFFFF") + "Overflow"}},
+        {"accumulator cut to six characters", [](Rig& r) {
+            r.m.changeAcc(123456);
+            EXPECT_EQ(r.Acc(), " 12345");
+            return r.m.acc(); }, 12345, {}},
+        {"negative accumulator in hexadecimal", [](Rig& r) {
+            r.m.setBase(NumberBase::Hexadecimal);
+            r.m.changeAcc(-1);
+            EXPECT_EQ(r.Acc(), "FFFFFF");
+            return r.m.acc(); }, 0xFFFFFF, {}},
+        {"mnemonic and partial mnemonic in hexadecimal", [](Rig& r) {
+            r.m.setBase(NumberBase::Hexadecimal);
+            r.Program({{4, "ACX", "1"}, {5, "AC", ""}});
+            EXPECT_EQ(r.m.memoryWord(4), 5 * 256 + 1);
+            return r.m.operatorValue(5); }, 0xAC, {}},
+        {"blank operator, read twice", [](Rig& r) {
+            r.Program({{3, "  ", "1"}});
+            EXPECT_EQ(r.m.memoryWord(3), std::nullopt);
+            return r.m.operatorValue(3); }, std::nullopt, {Report("Operator not set at address  3"), Report("Operator not set at address  3")}},
+        {"unreadable operand reported at every read", [](Rig& r) {
+            r.Program({{6, "1", "A"}});
+            EXPECT_EQ(r.m.operandValue(6), std::nullopt);
+            return r.m.operandValue(6); }, std::nullopt, {typeMismatch, typeMismatch}},
+        {"a word with one unreadable half", [](Rig& r) {
+            r.Program({{6, "A", "1"}, {7, "1", "A"}});
+            EXPECT_EQ(r.m.memoryWord(6), std::nullopt);
+            return r.m.memoryWord(7); }, std::nullopt, {typeMismatch, typeMismatch}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Rig r;
         EXPECT_EQ(c.read(r), c.expected) << c.name;
