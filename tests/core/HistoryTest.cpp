@@ -56,6 +56,30 @@ struct Replay {
     MachineSnapshot start;
 };
 
+// The snapshot Back is checked with sees a change of every kind.
+TEST(Back, SnapshotsTellEveryKindOfChange) {
+    // clang-format off
+    const std::pair<void (*)(Rig&), const char*> cases[] = {
+        {[](Rig& r) { r.m.setOperatorText(0, "1"); }, "operator 0"},
+        {[](Rig& r) { r.m.setOperandText(79, "1"); }, "operand 79"},
+        {[](Rig& r) { r.m.setCellColour(5, kGreen); }, "colour 5"},
+        {[](Rig& r) { r.m.setRegisterText(Register::SP, "65"); }, "registers"},
+        {[](Rig& r) { r.zeb.display.setPrinterLine(4, "1"); }, "printer"},
+        {[](Rig& r) { r.zeb.display.setOutputText("x"); }, "output device"},
+        {[](Rig& r) { r.m.runLog().append("OUTPUT:      1"); }, "run log"},
+        {[](Rig& r) { r.zeb.stack.pressKey(1); }, "interrupt latches"},
+        {[](Rig& r) { r.m.setCurrentAddress(7); }, "current address"},
+    };
+    // clang-format on
+    for (const auto& [change, difference] : cases) {
+        Rig r;
+        r.m.setRegisterText(Register::Interrupt, "1"); // as a key press leaves it
+        const MachineSnapshot before = MachineSnapshot::of(r.m, r.zeb.stack);
+        change(r);
+        EXPECT_EQ(MachineSnapshot::of(r.m, r.zeb.stack).difference(before), difference);
+    }
+}
+
 TEST(Back, UndoesEveryInstructionBackToTheStart) {
     // Steps and runs alike; a run stops after its limit or on an error.
     struct Case {
