@@ -79,7 +79,7 @@ TEST(CellClipboard, PasteReports) {
         {"MnemonicShown", "LDA| 11|\r\nJ( |  1|\r\n", 10, true, {}, 2},
         {"BadOperand", "  1|999|\r\n", 10, false, {Report("Illegal Operand 999 in paste operation")}, 0},
         {"OperandCurrent", "  1|  2|\r\n", 105, false, {Report("Attempt to paste beyond end of address range")}, 0},
-        {"ShortRemainderIgnored", "  1|  2|\r\n  3|  4|", 10, false, {}, 1},
+        {"ShortRemainderIgnored", "  1|  2|\r\n  3|  4|\r", 10, false, {}, 1},
         {"Binary", "\x01\xff\x02|abc|\r\n", 10, false, {Report("Illegal Operator \x01\xff\x02 in paste operation")}, 0},
         {"NoBars", "123456789012345", 10, false, {Report("Illegal Operand 567 in paste operation")}, 0},
     };

@@ -43,6 +43,8 @@ TEST_P(GateDemoTest, EveryRowOfTheTableIsReachedByClicks) {
     for (int row = 1; row < static_cast<int>(table.size()); ++row) {
         SCOPED_TRACE(testing::Message() << "row " << row);
         GateDemo gate(GetParam().kind);
+        ASSERT_EQ(static_cast<std::size_t>(gate.inputCount() + gate.outputCount()),
+                  table[0].size());
         for (int i = 0; i < gate.inputCount(); ++i)
             if (table[row][i] == "1") gate.toggleInput(i);
         EXPECT_EQ(gate.highlightedRow(), row);
