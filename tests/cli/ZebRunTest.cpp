@@ -1,5 +1,6 @@
 #include "cli/BatchRun.h"
 #include "cli/CliOptions.h"
+#include "cli/EscapedText.h"
 
 #include <gtest/gtest.h>
 
@@ -131,8 +132,14 @@ TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
         std::vector<std::string> args;
         std::string setup;
         std::string reason;
+        int status = 5;
     } cases[] = {
         {"a name too long", {"--save", longName, program}, "", "File name too long"},
+        {"a mark book past a file size limit",
+         {"--check", Write("a", "case a\nexpect 9\n"), program, "--csv", (dir_ / "m.csv").string()},
+         "trap '' XFSZ; ulimit -f 0;",
+         "File too large",
+         2},
         {"a file size limit",
          {"--listing", (dir_ / "L.TXT").string(), program},
          "trap '' XFSZ; ulimit -f 0;",
@@ -140,7 +147,7 @@ TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(RunProgram(c.args, c.setup), 5);
+        EXPECT_EQ(RunProgram(c.args, c.setup), c.status);
         EXPECT_NE(out_.str().find(": " + c.reason + "\n"), std::string::npos) << out_.str();
     }
 }
@@ -238,8 +245,11 @@ TEST_F(ZebRun, UnusableArguments) {
     std::string error;
     EXPECT_FALSE(parseCliOptions({"--save", "", "x"}, error));
     EXPECT_FALSE(parseCliOptions({"--listing", "", "x"}, error));
-    auto o = parseCliOptions({"--key", "12:space", "--key", "2:7", "--speed", "3", "p"}, error);
+    auto o = parseCliOptions(
+        {"--key", "12:space", "--key", "2:7", "--speed", "3", "--base", "10", "-"}, error);
     ASSERT_TRUE(o);
+    EXPECT_EQ(o->base, 10);
+    EXPECT_EQ(o->program, "-"); // a lone dash is a name
     EXPECT_EQ(o->keys[0].index, 26);
     EXPECT_EQ(o->keys[1].index, 34);
     EXPECT_EQ(*o->speed, 3);
@@ -292,6 +302,7 @@ TEST_F(ZebRun, ListingReplacesTheOldOneOnlyWhenComplete) {
 TEST_F(ZebRun, ControlCharactersInMessagesAreEscaped) {
     EXPECT_EQ(Run({Write("T.ZEB", " 0|A\tB|  1|\r\n# RUN LOG:\r\n")}), 2);
     EXPECT_NE(out_.str().find("Illegal operator: 'A\\x09B'"), std::string::npos) << out_.str();
+    EXPECT_EQ(escapedText("a\rb\r\nc\n\x7F"), "a\\nb\\nc\\n\\x7F");
 }
 
 } // namespace

@@ -112,6 +112,7 @@ TEST(ProgramFileCommandsTest, BadFilesReportAndKeepEarlierCells) {
         {"NoMarker", " 0|  1|  2|\r\n 1|  1|  2|\r\n", {Report("Failed to read file")}, 2, false},
         {"Empty", "", {Report("Failed to read file")}, 0, false},
         {"MarkerOnly", "# RUN LOG:\r\n", {}, 0, true},
+        {"SignedAddresses", "+1|  1|  2|\r\n-0|  1|  2|\r\n#\r\n", {}, 2, true},
         {"Truncated", " 0|  1|  2|\r\n 1|  1", {Report("Failed to read file")}, 1, false},
         {"HexOperandBecomesZero", " 0|  1| 1F|\r\n#", {"Illegal numeric conversion attempted on 1F - Type mismatch"}, 1, true},
         {"LineFeedsOnly", " 0|  1|  2|\n 1|  1|  2|\n#\n", {}, 2, true},
@@ -154,6 +155,7 @@ TEST(ProgramFileCommandsTest, LoadResetsRegistersAndPrinter) {
     EXPECT_EQ(r.PC(), "     0");
     for (int line = 1; line <= 4; ++line)
         EXPECT_EQ(r.zeb.display.printerLine(line), "");
+    EXPECT_TRUE(r.zeb.display.get(Flag::SaveEnabled));
 }
 
 TEST(ProgramFileCommandsTest, ConfirmationsAndCancel) {
