@@ -128,8 +128,14 @@ TEST(Clearing, ClearButtonAndNew) {
         {"NewCancel", true, Answer::Cancel, false, false},
         {"NewCancelInTheDemonstration", true, Answer::Cancel, true, false},
     };
+    struct Speech : Announcer {
+        std::string said;
+        void say(std::string_view text) override { said += text; }
+    };
     for (const auto& c : cases) {
         ClipRig r;
+        Speech speech;
+        r.m.setAnnouncer(&speech);
         r.Program({{7, "1", "2"}});
         r.m.changeAcc(9);
         r.m.changePC(7);
@@ -150,6 +156,7 @@ TEST(Clearing, ClearButtonAndNew) {
         EXPECT_EQ(r.Acc() == "     0", c.cleared) << c.name;
         EXPECT_EQ(r.zeb.display.printerLine(1).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.m.currentFileName().empty(), c.cleared && c.viaNew) << c.name;
+        EXPECT_EQ(speech.said, c.cleared ? "Memory cleared" : "") << c.name;
         EXPECT_EQ(r.m.operatorColour(7), kGrey) << c.name; // the PC highlight is gone
         if (c.viaNew) {
             EXPECT_EQ(r.m.operandColour(3), kGrey) << c.name;
