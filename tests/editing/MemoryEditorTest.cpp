@@ -88,6 +88,20 @@ TEST(MemoryEditor, TypedCharactersFollowTheLegalityRules) {
     }
 }
 
+TEST(MemoryEditor, EntriesAreSaidAloud) {
+    struct Speech : Announcer {
+        std::vector<std::string> said;
+        void say(std::string_view text) override { said.emplace_back(text); }
+    } speech;
+    EditorRig r;
+    r.m.setAnnouncer(&speech);
+    r.editor.selectOperand(5);
+    for (int pad : {2, 5, 6})
+        r.editor.pressPad(pad);
+    EXPECT_EQ(speech.said,
+              (std::vector<std::string>{"cell 5 operand 2", "cell 5 operand 25", "not accepted"}));
+}
+
 TEST(MemoryEditor, RunningBlocksTheKeypadButNotTheKeyboard) {
     EditorRig r;
     r.m.startRun();
