@@ -98,8 +98,9 @@ TEST(MemoryEditor, EntriesAreSaidAloud) {
     r.editor.selectOperand(5);
     for (int pad : {2, 5, 6})
         r.editor.pressPad(pad);
-    EXPECT_EQ(speech.said,
-              (std::vector<std::string>{"cell 5 operand 2", "cell 5 operand 25", "not accepted"}));
+    r.editor.typeCharacter('0');
+    EXPECT_EQ(speech.said, (std::vector<std::string>{"cell 5 operand 2", "cell 5 operand 25",
+                                                     "not accepted", "cell 5 operand 250"}));
 }
 
 TEST(MemoryEditor, RunningBlocksTheKeypadButNotTheKeyboard) {
