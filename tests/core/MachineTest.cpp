@@ -97,6 +97,7 @@ TEST(Machine, ObserversSeeEveryChange) {
         BusyPointer outer(r.zeb.display);
         { BusyPointer inner(r.zeb.display); }
         EXPECT_TRUE(r.zeb.display.isBusy());
+        EXPECT_EQ(spy.pointer, 1); // the inner one changed nothing
     }
     EXPECT_FALSE(r.zeb.display.isBusy());
     EXPECT_EQ(spy.cells, 1);
