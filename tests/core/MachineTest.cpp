@@ -9,6 +9,7 @@ namespace {
 
 TEST(Machine, MemValAndEmptyHalves) {
     Rig r;
+    EXPECT_EQ(r.m.speed(), 5); // as started
     r.Program({{1, "", "7"}, {2, "1", ""}, {3, "LDA", "2"}, {4, "255", "255"}});
     EXPECT_EQ(r.m.memoryWord(1), 7);
     EXPECT_EQ(r.m.memoryWord(2), 256);
