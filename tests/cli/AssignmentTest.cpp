@@ -5,16 +5,9 @@
 namespace zeb {
 namespace {
 
-const char* const kSum = "title Sum of two numbers\n"
-                         "max-steps 10000\n"
-                         "case three and four\n"
-                         "input 3\n"
-                         "input 4\n"
-                         "expect 7\n"
-                         "case two zeros\n"
-                         "input 0\n"
-                         "input 0\n"
-                         "expect 0\n";
+const char* const kSum = "title Sum of two numbers\nmax-steps 10000\n"
+                         "case three and four\ninput 3\ninput 4\nexpect 7\n"
+                         "case two zeros\ninput 0\ninput 0\nexpect 0\n";
 
 TEST(Assignment, TheSumExercise) {
     std::vector<std::string> errors;
@@ -34,21 +27,11 @@ TEST(Assignment, TheSumExercise) {
 
 // Defaults hold for every case; a case's own settings hold for it alone.
 TEST(Assignment, DefaultsAndOverrides) {
-    const std::string text = "\xEF\xBB\xBF# written in Notepad\r\n"
-                             "\r\n"
-                             "base 16\r\n"
-                             "\tmax-steps   20  \r\n"
-                             "case  keys and limit \r\n"
-                             "keyboard\r\n"
-                             "status-register\r\n"
-                             "mnemonics\r\n"
-                             "key 3:b\r\n"
-                             "key 12:space\r\n"
-                             "max-steps 5\r\n"
-                             "end limit\r\n"
-                             "case plain\r\n"
-                             "expect   -12  \r\n"
-                             "expect 0";
+    const std::string text =
+        "\xEF\xBB\xBF# written in Notepad\r\n\r\nbase 16\r\n\tmax-steps   20  \r\n"
+        "case  keys and limit \r\nkeyboard\r\nstatus-register\r\nmnemonics\r\n"
+        "key 3:b\r\nkey 12:space\r\nmax-steps 5\r\nend limit\r\n"
+        "case plain\r\nexpect   -12  \r\nexpect 0";
     std::vector<std::string> errors;
     const auto a = parseAssignment(text, "f", errors);
     ASSERT_TRUE(a) << errors.front();
@@ -74,6 +57,7 @@ TEST(Assignment, DefaultsAndOverrides) {
 }
 
 TEST(Assignment, BadLinesAreReportedWithTheirNumbers) {
+    // clang-format off
     const struct {
         const char* text;
         std::vector<std::string> errors;
@@ -84,18 +68,12 @@ TEST(Assignment, BadLinesAreReportedWithTheirNumbers) {
         {"expect 1\ncase a\nend halt\n", {"f:1: expect before the first case"}},
         {"case a\nexpect 1\nfrobnicate 2\n", {"f:3: unknown directive \"frobnicate\""}},
         {"speed 5\ncase a\nexpect 1\n", {"f:1: unknown directive \"speed\""}},
-        {"max-steps ten\ncase a\nexpect 1\n",
-         {"f:1: max-steps takes a whole number from 1 to 10000000: ten"}},
-        {"max-steps 0\ncase a\nexpect 1\n",
-         {"f:1: max-steps takes a whole number from 1 to 10000000: 0"}},
-        {"max-steps 10000001\ncase a\nexpect 1\n",
-         {"f:1: max-steps takes a whole number from 1 to 10000000: 10000001"}},
-        {"case a\ninput 123456\nexpect 1\n",
-         {"f:2: input takes 1 to 5 digits, as the input window does: 123456"}},
-        {"case a\ninput -1\nexpect 1\n",
-         {"f:2: input takes 1 to 5 digits, as the input window does: -1"}},
-        {"case a\r\nkey 0:A\r\nexpect 1\r\n",
-         {"f:2: key takes STEP:KEY with KEY one of A-Z, 0-9 or space: 0:A"}},
+        {"max-steps ten\ncase a\nexpect 1\n", {"f:1: max-steps takes a whole number from 1 to 10000000: ten"}},
+        {"max-steps 0\ncase a\nexpect 1\n", {"f:1: max-steps takes a whole number from 1 to 10000000: 0"}},
+        {"max-steps 10000001\ncase a\nexpect 1\n", {"f:1: max-steps takes a whole number from 1 to 10000000: 10000001"}},
+        {"case a\ninput 123456\nexpect 1\n", {"f:2: input takes 1 to 5 digits, as the input window does: 123456"}},
+        {"case a\ninput -1\nexpect 1\n", {"f:2: input takes 1 to 5 digits, as the input window does: -1"}},
+        {"case a\r\nkey 0:A\r\nexpect 1\r\n", {"f:2: key takes STEP:KEY with KEY one of A-Z, 0-9 or space: 0:A"}},
         {"case a\nmax-steps\nexpect 1\n", {"f:2: max-steps needs a value"}},
         {"keyboard yes\ncase a\nexpect 1\n", {"f:1: keyboard takes no value"}},
         {"case a\nexpect 1\ntitle Late\n", {"f:3: title after the first case"}},
@@ -105,11 +83,9 @@ TEST(Assignment, BadLinesAreReportedWithTheirNumbers) {
         {"# only a comment\n\n", {"f:2: the assignment has no case"}},
         {"", {"f:1: the assignment has no case"}},
         // Every fault at once, in line order.
-        {"base 8\ncase a\nend stop\nexpect\n",
-         {"f:1: base takes 10 or 16: 8", "f:2: case \"a\" has no expect and no end",
-          "f:3: end takes halt, error, limit or input: stop",
-          "f:4: expect needs the text of a printed line"}},
+        {"base 8\ncase a\nend stop\nexpect\n", {"f:1: base takes 10 or 16: 8", "f:2: case \"a\" has no expect and no end", "f:3: end takes halt, error, limit or input: stop", "f:4: expect needs the text of a printed line"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<std::string> errors;
         EXPECT_FALSE(parseAssignment(c.text, "f", errors)) << c.text;

@@ -113,33 +113,23 @@ TEST_F(CheckRunTest, NothingRunsWithoutAUsableAssignmentOrPrograms) {
     const std::string good = Write("sum.assignment", kAssignment);
     fs::create_directories(dir_ / "empty");
     Write("texts/readme.txt", "no programs here");
+    // clang-format off
     const struct {
         std::vector<std::string> args;
         std::string err;
     } cases[] = {
-        {{"--check", bad, program},
-         bad + ":4: input takes 1 to 5 digits, as the input window does: x\n"},
-        {{"--check", (dir_ / "none").string(), program},
-         "zeb-run: cannot read the assignment file " + (dir_ / "none").string() + "\n"},
-        {{"--check", dir_.string(), program},
-         "zeb-run: cannot read the assignment file " + dir_.string() + "\n"},
-        {{"--check", good, (dir_ / "empty").string()},
-         "zeb-run: no file ending in .ZEB or .zeb in the folder " + (dir_ / "empty").string() +
-             "\n"},
-        {{"--check", good, (dir_ / "texts").string()},
-         "zeb-run: no file ending in .ZEB or .zeb in the folder " + (dir_ / "texts").string() +
-             "\n"},
-        {{"--check", good, "--csv", (dir_ / "empty").string(), program},
-         "zeb-run: could not write " + (dir_ / "empty").string() + ": Is a directory\n"},
+        {{"--check", bad, program}, bad + ":4: input takes 1 to 5 digits, as the input window does: x\n"},
+        {{"--check", (dir_ / "none").string(), program}, "zeb-run: cannot read the assignment file " + (dir_ / "none").string() + "\n"},
+        {{"--check", dir_.string(), program}, "zeb-run: cannot read the assignment file " + dir_.string() + "\n"},
+        {{"--check", good, (dir_ / "empty").string()}, "zeb-run: no file ending in .ZEB or .zeb in the folder " + (dir_ / "empty").string() + "\n"},
+        {{"--check", good, (dir_ / "texts").string()}, "zeb-run: no file ending in .ZEB or .zeb in the folder " + (dir_ / "texts").string() + "\n"},
+        {{"--check", good, "--csv", (dir_ / "empty").string(), program}, "zeb-run: could not write " + (dir_ / "empty").string() + ": Is a directory\n"},
         // The mark book never replaces what is marked.
-        {{"--check", good, "--csv", good, program},
-         "zeb-run: the CSV file " + good + " is the assignment or a program being marked\n"},
-        {{"--check", good, "--csv", program, program},
-         "zeb-run: the CSV file " + program + " is the assignment or a program being marked\n"},
-        {{"--check", good, "--csv", (dir_ / "." / "A.ZEB").string(), dir_.string()},
-         "zeb-run: the CSV file " + (dir_ / "." / "A.ZEB").string() +
-             " is the assignment or a program being marked\n"},
+        {{"--check", good, "--csv", good, program}, "zeb-run: the CSV file " + good + " is the assignment or a program being marked\n"},
+        {{"--check", good, "--csv", program, program}, "zeb-run: the CSV file " + program + " is the assignment or a program being marked\n"},
+        {{"--check", good, "--csv", (dir_ / "." / "A.ZEB").string(), dir_.string()}, "zeb-run: the CSV file " + (dir_ / "." / "A.ZEB").string() + " is the assignment or a program being marked\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.args), 2) << c.err;
         EXPECT_EQ(err_.str(), c.err);
@@ -173,21 +163,6 @@ TEST_F(CheckRunTest, StudentsFileNamesStayText) {
 }
 
 TEST(CheckOptions, CommandLine) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"--check", "a"},
-        {"--check"},
-        {"--check", "a", "--input", "3", "p"},
-        {"--check", "a", "--keyboard", "p"},
-        {"--max-steps", "5", "--check", "a", "p"},
-        {"--check", "a", "--save", "s", "p"},
-        {"--check", "a", "p", "--csv"},
-        {"--csv", "c", "p"},
-    };
-    for (const auto& args : bad) {
-        std::string error;
-        EXPECT_FALSE(parseCliOptions(args, error)) << args.back();
-        EXPECT_FALSE(error.empty());
-    }
     std::string error;
     parseCliOptions({"--check", "a", "--input", "3", "p"}, error);
     EXPECT_EQ(error, "--input cannot be used with --check: the assignment file sets the options "

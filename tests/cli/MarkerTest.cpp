@@ -68,6 +68,7 @@ class MarkerTest : public ::testing::Test {
 
 TEST_F(MarkerTest, JudgesWhatWasPrintedAndHowTheRunEnded) {
     const std::string limit50 = std::string("max-steps 50\n") + kSumCase;
+    // clang-format off
     const struct {
         const char* name;
         std::string assignment;
@@ -79,36 +80,28 @@ TEST_F(MarkerTest, JudgesWhatWasPrintedAndHowTheRunEnded) {
         {"right", kSumCase, kSum, true, 6, ""},
         {"mnemonics", kSumCase, kSumMnemonics, true, 6, ""},
         {"wrong", kSumCase, kSubtract, false, 8, "line 1: expected \"7\", printed \"-1\""},
-        {"tooFew", "case echo\ninput 3\ninput 4\nexpect 3\nexpect 4\n", kEchoOnce, false, 4,
-         "printed 1 line, expected 2"},
+        {"tooFew", "case echo\ninput 3\ninput 4\nexpect 3\nexpect 4\n", kEchoOnce, false, 4, "printed 1 line, expected 2"},
         {"none", kSumCase, kSilent, false, 3, "printed 0 lines, expected 1"},
         {"tooMany", kSumCase, kSumTwice, false, 7, "printed 2 lines, expected 1"},
-        {"errorReport", kSumCase, kBadAddress, false, 1,
-         "ended with error \"Illegal address in LOAD at  80\""},
-        {"illegalCode", kSumCase, kIllegalCode, false, 0,
-         "ended with error \"Illegal instruction at      0\""},
+        {"errorReport", kSumCase, kBadAddress, false, 1, "ended with error \"Illegal address in LOAD at  80\""},
+        {"illegalCode", kSumCase, kIllegalCode, false, 0, "ended with error \"Illegal instruction at      0\""},
         {"loop", limit50, kLoop, false, 50, "did not halt within 50 steps"},
         {"waits", kSumCase, kNoHalt, false, 6, "waited for more input"},
-        {"badLine", kSumCase, kBadLine, false, 0,
-         "could not be loaded: Out of range address in file, load abandoned"},
+        {"badLine", kSumCase, kBadLine, false, 0, "could not be loaded: Out of range address in file, load abandoned"},
         {"empty", kSumCase, "", false, 0, "could not be loaded: Failed to read file"},
         // The end a case asks for.
         {"endError", "case e\nend error\n", kBadAddress, true, 1, ""},
         {"endLimit", "case l\ninput 1\ninput 2\nmax-steps 5\nend limit\n", kLoop, true, 5, ""},
         {"endInput", "case i\ninput 3\ninput 4\nexpect 7\nend input\n", kNoHalt, true, 6, ""},
-        {"endInputWrongLine", "case i\ninput 3\ninput 4\nexpect 8\nend input\n", kNoHalt, false, 6,
-         "line 1: expected \"8\", printed \"7\""},
-        {"haltNotError", "case e\ninput 1\ninput 2\nend error\n", kSum, false, 6,
-         "halted instead of ending with an error"},
-        {"haltNotInput", "case i\ninput 1\ninput 2\nend input\n", kSum, false, 6,
-         "halted instead of waiting for more input"},
-        {"haltNotLimit", "case l\ninput 1\ninput 2\nmax-steps 100\nend limit\n", kSum, false, 6,
-         "halted within 100 steps, expected it to keep running"},
+        {"endInputWrongLine", "case i\ninput 3\ninput 4\nexpect 8\nend input\n", kNoHalt, false, 6, "line 1: expected \"8\", printed \"7\""},
+        {"haltNotError", "case e\ninput 1\ninput 2\nend error\n", kSum, false, 6, "halted instead of ending with an error"},
+        {"haltNotInput", "case i\ninput 1\ninput 2\nend input\n", kSum, false, 6, "halted instead of waiting for more input"},
+        {"haltNotLimit", "case l\ninput 1\ninput 2\nmax-steps 100\nend limit\n", kSum, false, 6, "halted within 100 steps, expected it to keep running"},
         // A case's settings reach its run.
         {"key", "keyboard\ncase k\nkey 3:b\nexpect 66\n", kKeyEcho, true, 6, ""},
-        {"noKeyboard", "max-steps 10\ncase k\nkey 3:b\nexpect 66\n", kKeyEcho, false, 10,
-         "did not halt within 10 steps"},
+        {"noKeyboard", "max-steps 10\ncase k\nkey 3:b\nexpect 66\n", kKeyEcho, false, 10, "did not halt within 10 steps"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const CaseResult r = MarkOne(c.assignment, c.program);
         EXPECT_EQ(r.passed, c.passed) << c.name;

@@ -1,5 +1,6 @@
 #include "cli/BatchRun.h"
 #include "cli/CliOptions.h"
+#include "cli/EscapedText.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,20 @@ TEST_F(ZebRun, HostileProgramFilesEndTheLoadAtOnce) {
     }
 }
 
+// The program's own exit statuses: usage and version are no failure.
+TEST_F(ZebRun, ProgramExitStatuses) {
+    const std::string program = Write("C.ZEB", kCount);
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        {{"--help"}, 0},
+        {{"--version"}, 0},
+        {{"--speed", "0", program}, 2},
+        {{program}, 0},
+        {{"--max-steps", "5", program}, 3},
+        {{"--check", Write("a", "case a\nexpect 9\n"), program}, 1}};
+    for (const auto& [args, status] : cases)
+        EXPECT_EQ(RunProgram(args), status) << args.front();
+}
+
 // Output that cannot be written is reported with the system's reason.
 TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
     const std::string program = Write("C.ZEB", kCount);
@@ -117,8 +132,14 @@ TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
         std::vector<std::string> args;
         std::string setup;
         std::string reason;
+        int status = 5;
     } cases[] = {
         {"a name too long", {"--save", longName, program}, "", "File name too long"},
+        {"a mark book past a file size limit",
+         {"--check", Write("a", "case a\nexpect 9\n"), program, "--csv", (dir_ / "m.csv").string()},
+         "trap '' XFSZ; ulimit -f 0;",
+         "File too large",
+         2},
         {"a file size limit",
          {"--listing", (dir_ / "L.TXT").string(), program},
          "trap '' XFSZ; ulimit -f 0;",
@@ -126,7 +147,7 @@ TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(RunProgram(c.args, c.setup), 5);
+        EXPECT_EQ(RunProgram(c.args, c.setup), c.status);
         EXPECT_NE(out_.str().find(": " + c.reason + "\n"), std::string::npos) << out_.str();
     }
 }
@@ -146,6 +167,7 @@ TEST_F(ZebRun, CountingLoop) {
 }
 
 TEST_F(ZebRun, EndsAndExitStatuses) {
+    // clang-format off
     struct Case {
         const char* name;
         std::string program;
@@ -153,49 +175,16 @@ TEST_F(ZebRun, EndsAndExitStatuses) {
         int status;
         std::string out;
     } cases[] = {
-        {"error",
-         " 0|  1| 80|\r\n 1|  0|   |\r\n#\r\n",
-         {},
-         1,
-         "MSG ZEB\tIllegal address in LOAD at  80 - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 "
-         "INT=0\n"},
-        {"illegal",
-         " 0| 21|   |\r\n#\r\n",
-         {},
-         1,
-         "MSG ZEB\tIllegal instruction at      0\nEND error STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"limit",
-         " 0|  7|  0|\r\n#\r\n",
-         {"--max-steps", "5"},
-         3,
-         "END limit STEPS=5 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"input",
-         " 0| 11|   |\r\n 1| 12|   |\r\n 2|  7|  0|\r\n#\r\n",
-         {"--input", "42"},
-         4,
-         "OUT 42\nEND input STEPS=3 ACC=42 PC=0 SP=64 SR=0 INT=0\n"},
-        {"overflowShown",
-         " 0|  3|  0|\r\n 1|  0|   |\r\n#\r\n",
-         {"--status-register"},
-         0,
-         "END halt STEPS=2 ACC=768 PC=1 SP=64 SR=0 INT=0\n"},
-        {"badLine",
-         " 0|  1|  2|\r\n99|  1|  2|\r\n#\r\n",
-         {},
-         2,
-         "MSG ZEB\tOut of range address in file, load abandoned - \n"
-         "END load STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"hex",
-         " 0|  1| 11|\r\n 1|  0|   |\r\n11|  1|255|\r\n#\r\n",
-         {"--base", "16"},
-         0,
-         "END halt STEPS=2 ACC=1FF PC=1 SP=64 SR=0 INT=0\n"},
-        {"overflowInput",
-         " 0| 11|   |\r\n 1|  0|   |\r\n#\r\n",
-         {"--input", "99999"},
-         1,
-         "MSG ZEB\tInput causes overflow - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
+        {"error", " 0|  1| 80|\r\n 1|  0|   |\r\n#\r\n", {}, 1, "MSG ZEB\tIllegal address in LOAD at  80 - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
+        {"illegal", " 0| 21|   |\r\n#\r\n", {}, 1, "MSG ZEB\tIllegal instruction at      0\nEND error STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"limit", " 0|  7|  0|\r\n#\r\n", {"--max-steps", "5"}, 3, "END limit STEPS=5 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"input", " 0| 11|   |\r\n 1| 12|   |\r\n 2|  7|  0|\r\n#\r\n", {"--input", "42"}, 4, "OUT 42\nEND input STEPS=3 ACC=42 PC=0 SP=64 SR=0 INT=0\n"},
+        {"overflowShown", " 0|  3|  0|\r\n 1|  0|   |\r\n#\r\n", {"--status-register"}, 0, "END halt STEPS=2 ACC=768 PC=1 SP=64 SR=0 INT=0\n"},
+        {"badLine", " 0|  1|  2|\r\n99|  1|  2|\r\n#\r\n", {}, 2, "MSG ZEB\tOut of range address in file, load abandoned - \nEND load STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
+        {"hex", " 0|  1| 11|\r\n 1|  0|   |\r\n11|  1|255|\r\n#\r\n", {"--base", "16"}, 0, "END halt STEPS=2 ACC=1FF PC=1 SP=64 SR=0 INT=0\n"},
+        {"overflowInput", " 0| 11|   |\r\n 1|  0|   |\r\n#\r\n", {"--input", "99999"}, 1, "MSG ZEB\tInput causes overflow - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<std::string> args = c.options;
         args.push_back(Write(std::string(c.name) + ".ZEB", c.program));
@@ -225,18 +214,6 @@ TEST_F(ZebRun, SaveWritesTheProgramAndLog) {
                                "OUTPUT:      3\r\nOUTPUT:      2\r\nOUTPUT:      1\r\n");
 }
 
-TEST_F(ZebRun, ListingAfterTheRun) {
-    const std::string listing = (dir_ / "L.TXT").string();
-    const std::string program = Write("C.ZEB", kCount);
-    EXPECT_EQ(Run({"--listing", listing, program}), 0);
-    const std::string text = Read(listing);
-    EXPECT_NE(
-        text.find(" ZEB Printer output\n\n\nCurrent file is: " + program + "\n\n\n\n00|  1| 11\n"),
-        std::string::npos);
-    EXPECT_NE(text.find("12|   |  1\n\n RUN LOG:\n\nOUTPUT:      9\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 30), "OUTPUT:      1\n\nEnd of output\n");
-}
-
 TEST_F(ZebRun, MissingFileIsALoadFailure) {
     EXPECT_EQ(Run({(dir_ / "none.ZEB").string()}), 2);
     // Said on standard error, with no question nobody could answer.
@@ -248,32 +225,31 @@ TEST_F(ZebRun, MissingFileIsALoadFailure) {
 }
 
 TEST_F(ZebRun, UnusableArguments) {
-    const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"--base", "8", "x"},
-        {"--speed", "11", "x"},
-        {"--input", "123456", "x"},
-        {"--input", "-1", "x"},
-        {"--key", "0:A", "x"},
-        {"--key", "3:!", "x"},
-        {"--max-steps", "0", "x"},
-        {"--max-steps", "10000001", "x"},
-        {"--bogus", "x"},
-        {"a", "b"},
-        {"--save"},
-        {"--save", "", "x"},
-        {"--listing", "", "x"},
-        {"x", "--", "y"},
-    };
-    for (const auto& args : cases) {
-        SCOPED_TRACE(testing::PrintToString(args));
+    // Each case's arguments, split at blanks.
+    // clang-format off
+    const char* const cases[] = {"", "--base 8 x", "--speed 11 x", "--input 123456 x", "--input -1 x",
+        "--key 0:A x", "--key 3:! x", "--max-steps 0 x", "--max-steps 10000001 x", "--bogus x", "a b",
+        "--save", "x -- y", "--check a", "--check", "--check a --input 3 p", "--check a --keyboard p",
+        "--max-steps 5 --check a p", "--check a --save s p", "--check a p --csv", "--csv c p"};
+    // clang-format on
+    for (const char* line : cases) {
+        SCOPED_TRACE(line);
+        std::vector<std::string> args;
+        std::istringstream words(line);
+        for (std::string word; words >> word;)
+            args.push_back(word);
         std::string error;
         EXPECT_FALSE(parseCliOptions(args, error));
         EXPECT_FALSE(error.empty());
     }
     std::string error;
-    auto o = parseCliOptions({"--key", "12:space", "--key", "2:7", "--speed", "3", "p"}, error);
+    EXPECT_FALSE(parseCliOptions({"--save", "", "x"}, error));
+    EXPECT_FALSE(parseCliOptions({"--listing", "", "x"}, error));
+    auto o = parseCliOptions(
+        {"--key", "12:space", "--key", "2:7", "--speed", "3", "--base", "10", "-"}, error);
     ASSERT_TRUE(o);
+    EXPECT_EQ(o->base, 10);
+    EXPECT_EQ(o->program, "-"); // a lone dash is a name
     EXPECT_EQ(o->keys[0].index, 26);
     EXPECT_EQ(o->keys[1].index, 34);
     EXPECT_EQ(*o->speed, 3);
@@ -316,7 +292,9 @@ TEST_F(ZebRun, ListingReplacesTheOldOneOnlyWhenComplete) {
     EXPECT_EQ(Run({"--listing", (dir_ / "link.txt").string(), program}), 0);
     // The link still points at the listing, which is new.
     EXPECT_TRUE(fs::is_symlink(dir_ / "link.txt"));
-    EXPECT_NE(Read(listing).find("End of output"), std::string::npos);
+    const std::string text = Read(listing);
+    EXPECT_NE(text.find("Current file is: " + program + "\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 30), "OUTPUT:      1\n\nEnd of output\n");
     for (const auto& entry : fs::directory_iterator(dir_))
         EXPECT_NE(entry.path().filename().string().rfind(".zeb-", 0), 0u) << entry.path();
 }
@@ -324,6 +302,7 @@ TEST_F(ZebRun, ListingReplacesTheOldOneOnlyWhenComplete) {
 TEST_F(ZebRun, ControlCharactersInMessagesAreEscaped) {
     EXPECT_EQ(Run({Write("T.ZEB", " 0|A\tB|  1|\r\n# RUN LOG:\r\n")}), 2);
     EXPECT_NE(out_.str().find("Illegal operator: 'A\\x09B'"), std::string::npos) << out_.str();
+    EXPECT_EQ(escapedText("a\rb\r\nc\n\x7F"), "a\\nb\\nc\\n\\x7F");
 }
 
 } // namespace

@@ -17,6 +17,7 @@ TEST(Input, TypedNumbers) {
         {{"", "12"}, "    12", {"You must input a number"}},
         {{"32770"}, " 32770", {}},
         {{"007"}, "     7", {}},
+        {{"-2"}, "     0", {Report("Input causes underflow")}},
     };
     for (const auto& c : cases) {
         Rig r;
@@ -42,19 +43,19 @@ TEST(Input, AbandonedWhenTheProgramEnds) {
 TEST(Input, WindowKeepsFiveDigitsAndTheLastOK) {
     InputPad w;
     w.startEntry();
-    for (int d : {1, 2, 3, 4, 5, 6})
+    for (int d : {-1, 10, 9, 0, 1, 2, 3, 4})
         w.pressDigit(d);
-    EXPECT_EQ(w.display(), "12345");
+    EXPECT_EQ(w.display(), "90123");
     w.deleteLastDigit();
-    EXPECT_EQ(w.display(), "1234");
+    EXPECT_EQ(w.display(), "9012");
     EXPECT_EQ(w.enteredText(), "");
     w.accept();
-    EXPECT_EQ(w.enteredText(), "1234");
+    EXPECT_EQ(w.enteredText(), "9012");
     w.startEntry();
     EXPECT_EQ(w.display(), "");
     w.deleteLastDigit();
     EXPECT_EQ(w.display(), "");
-    EXPECT_EQ(w.enteredText(), "1234");
+    EXPECT_EQ(w.enteredText(), "9012");
 }
 
 TEST(Output, SignedValuesOnThePrinterAndTheFieldInTheLog) {
@@ -109,8 +110,11 @@ TEST(OutputDevice, ShowsCellsAsCharactersWhileVisible) {
     r.m.changePC(0);
     r.zeb.run().step();
     EXPECT_EQ(r.zeb.display().outputText(), "          ");
+    // The device's cells are 69 to 78.
+    r.m.setOperand(69, 66, NumberBase::Decimal);
     r.m.setOperand(78, 126, NumberBase::Decimal);
-    EXPECT_EQ(r.zeb.display().outputText().back(), '~');
+    r.m.setOperand(79, 67, NumberBase::Decimal);
+    EXPECT_EQ(r.zeb.display().outputText(), "B        ~");
     // A base change closes the window.
     r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_FALSE(r.zeb.display().get(Flag::OutputVisible));

@@ -56,6 +56,30 @@ struct Replay {
     MachineSnapshot start;
 };
 
+// The snapshot Back is checked with sees a change of every kind.
+TEST(Back, SnapshotsTellEveryKindOfChange) {
+    // clang-format off
+    const std::pair<void (*)(Rig&), const char*> cases[] = {
+        {[](Rig& r) { r.m.setOperatorText(0, "1"); }, "operator 0"},
+        {[](Rig& r) { r.m.setOperandText(79, "1"); }, "operand 79"},
+        {[](Rig& r) { r.m.setCellColour(5, kGreen); }, "colour 5"},
+        {[](Rig& r) { r.m.setRegisterText(Register::SP, "65"); }, "registers"},
+        {[](Rig& r) { r.zeb.display().setPrinterLine(4, "1"); }, "printer"},
+        {[](Rig& r) { r.zeb.display().setOutputText("x"); }, "output device"},
+        {[](Rig& r) { r.m.runState().runLog().append("OUTPUT:      1"); }, "run log"},
+        {[](Rig& r) { r.zeb.stack().pressKey(1); }, "interrupt latches"},
+        {[](Rig& r) { r.m.runState().setCurrentAddress(7); }, "current address"},
+    };
+    // clang-format on
+    for (const auto& [change, difference] : cases) {
+        Rig r;
+        r.m.setRegisterText(Register::Interrupt, "1"); // as a key press leaves it
+        const MachineSnapshot before = MachineSnapshot::of(r.m, r.zeb.stack());
+        change(r);
+        EXPECT_EQ(MachineSnapshot::of(r.m, r.zeb.stack()).difference(before), difference);
+    }
+}
+
 TEST(Back, UndoesEveryInstructionBackToTheStart) {
     // Steps and runs alike; a run stops after its limit or on an error.
     struct Case {
@@ -136,7 +160,9 @@ TEST(Back, TellsWhatItUndidAndEndsWithAnEdit) {
 
 TEST(Back, KeepsTheNewestInstructionsWithinItsBudget) {
     Rig r;
-    r.Program({{0, "2", "20"}, {1, "12", ""}, {2, "7", "0"}});
+    // The status bar follows the accumulator: a long text to keep every turn.
+    r.Program({{0, "3", "20"}, {1, "4", "20"}, {2, "7", "0"}, {20, "", "1"}});
+    r.zeb.display().setStatusText("Accumulator: x");
     r.zeb.history().setBudget(64 * 1024);
     int executed = 0;
     r.zeb.run().setAfterInstruction([&](Opcode) {
@@ -144,12 +170,15 @@ TEST(Back, KeepsTheNewestInstructionsWithinItsBudget) {
     });
     r.zeb.run().run();
     EXPECT_LE(r.zeb.history().bytes(), 64u * 1024);
-    EXPECT_GT(r.zeb.history().instructions(), 500u);
+    EXPECT_GT(r.zeb.history().instructions(), 300u);
+    EXPECT_LT(r.zeb.history().instructions(), 400u); // each about 190 bytes
     r.zeb.history().setBudget(History::kBudget);
     executed = 0;
     r.zeb.run().run();
     EXPECT_GE(r.zeb.history().instructions(), 100000u);
     EXPECT_LE(r.zeb.history().bytes(), History::kBudget);
+    r.zeb.history().setBudget(1); // the newest stays whatever it costs
+    EXPECT_EQ(r.zeb.history().instructions(), 1u);
 }
 
 } // namespace

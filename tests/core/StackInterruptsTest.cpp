@@ -5,66 +5,6 @@
 namespace zeb::test {
 namespace {
 
-TEST(Stack, SubroutineCallAndReturn) {
-    Rig r;
-    r.Program({{10, "19", "30"}, {30, "20", ""}});
-    r.m.changePC(10);
-    r.zeb.run().step();
-    EXPECT_EQ(r.m.operatorText(64), "0");
-    EXPECT_EQ(r.m.operandText(64), "11");
-    EXPECT_EQ(r.m.registerText(Register::SP), "65");
-    EXPECT_EQ(r.PC(), "    30");
-    r.zeb.run().step();
-    EXPECT_EQ(r.m.registerText(Register::SP), "64");
-    EXPECT_EQ(r.PC(), "    11");
-    EXPECT_TRUE(r.host.messages.empty());
-}
-
-TEST(Stack, PushPastTheEndReportsTwiceAndDoesNotJump) {
-    Rig r;
-    r.Program({{10, "19", "30"}});
-    r.m.setRegisterText(Register::SP, "80");
-    r.m.changePC(10);
-    r.zeb.run().step();
-    EXPECT_EQ(r.host.texts(), (std::vector<std::string>{Report("Illegal address  80"),
-                                                        Report("Illegal address  80")}));
-    EXPECT_EQ(r.m.registerText(Register::SP), "81");
-    EXPECT_EQ(r.PC(), "    10");
-}
-
-TEST(Stack, ReturnReadsBelowTheStack) {
-    struct Case {
-        const char* sp;
-        Rig::Cell cell;
-        const char* pc;
-        std::vector<std::string> reports;
-    } cases[] = {
-        {"64", {63, "", "7"}, "7", {}},
-        {"64", {63, "1", "0"}, "0", {Report("RETURN SUB to illegal address at  256")}},
-        {"0", {5, "", ""}, "0", {Report("RETURN SUB to illegal address at -1")}},
-        {"81", {5, "", ""}, "0", {Report("RETURN SUB to illegal address at  80")}},
-    };
-    for (const auto& c : cases) {
-        Rig r;
-        r.Program({{0, "20", ""}, c.cell});
-        r.m.setRegisterText(Register::SP, c.sp);
-        r.zeb.run().step();
-        EXPECT_EQ(std::string(trimBlanks(r.PC())), c.pc) << c.sp;
-        EXPECT_EQ(r.host.texts(), c.reports) << c.sp;
-    }
-}
-
-TEST(Stack, JumpSubToIllegalTargetKeepsThePush) {
-    Rig r;
-    r.Program({{10, "19", "90"}});
-    r.m.changePC(10);
-    r.zeb.run().step();
-    EXPECT_EQ(r.host.texts(),
-              std::vector<std::string>{Report("JUMP SUB to illegal address at  90")});
-    EXPECT_EQ(r.m.operandText(64), "11");
-    EXPECT_EQ(r.m.registerText(Register::SP), "65");
-}
-
 TEST(Interrupts, KeyCodes) {
     const std::pair<int, int> cases[] = {{0, 65}, {25, 90}, {26, 32}, {27, 48}, {36, 57}};
     for (auto [index, code] : cases) {

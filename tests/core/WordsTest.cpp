@@ -37,6 +37,8 @@ TEST(Words, HexReading) {
         {"", 0, ConversionError::None},
         {"FF", 255, ConversionError::None},
         {"G", 0, ConversionError::TypeMismatch},
+        {"g", 0, ConversionError::TypeMismatch},
+        {"fz", 0, ConversionError::TypeMismatch},
         {"7FFFFFFF", 2147483647, ConversionError::None},
         {"80000000", 0, ConversionError::Overflow},
         {"1 2", 0, ConversionError::TypeMismatch},
@@ -66,6 +68,8 @@ TEST(Words, DecimalReading) {
         {"LDA", 0, ConversionError::TypeMismatch},
         {"2147483647", 2147483647, ConversionError::None},
         {"2147483648", 0, ConversionError::Overflow},
+        {"-2147483648", -2147483647 - 1, ConversionError::None},
+        {"-2147483649", 0, ConversionError::Overflow},
         {"99999999999999", 0, ConversionError::Overflow},
     };
     for (const auto& c : cases) {

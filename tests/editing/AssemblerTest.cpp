@@ -163,6 +163,21 @@ TEST(BaseSwitch, RoundTripsChangeNoCell) {
     }
 }
 
+// A text kept as typed is forgotten once the cell holds a number: typed again
+// in hexadecimal it is the number it reads as.
+TEST(BaseSwitch, TextTypedAgainAfterANumberIsReadAfresh) {
+    Rig r;
+    r.bases.toggleMnemonics();
+    r.m.setOperatorText(0, "A");
+    r.bases.toggleHexadecimal();
+    r.m.setOperatorText(0, "12");
+    r.bases.toggleHexadecimal();
+    r.bases.toggleHexadecimal();
+    r.m.setOperatorText(0, "A");
+    r.bases.toggleHexadecimal();
+    EXPECT_EQ(r.m.operatorText(0), "10");
+}
+
 TEST(BaseSwitch, UnreadableTextBecomesZero) {
     Rig r;
     r.Program({{0, "", "Q"}});

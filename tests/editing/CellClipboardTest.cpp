@@ -65,6 +65,7 @@ TEST(CellClipboard, NothingMarkedLeavesTheClipboard) {
 }
 
 TEST(CellClipboard, PasteReports) {
+    // clang-format off
     struct Case {
         const char* name;
         std::string clipboard;
@@ -73,45 +74,16 @@ TEST(CellClipboard, PasteReports) {
         std::vector<std::string> reports;
         int written;
     } cases[] = {
-        {"PastTheEnd",
-         "  1|  2|\r\n  3|  4|\r\n  5|  6|\r\n",
-         78,
-         false,
-         {Report("Attempt to paste beyond end of address range")},
-         2},
-        {"MnemonicWithNumbersShown",
-         "LDA| 11|\r\n",
-         10,
-         false,
-         {Report("Illegal Operator LDA in paste operation")},
-         0},
+        {"PastTheEnd", "  1|  2|\r\n  3|  4|\r\n  5|  6|\r\n", 78, false, {Report("Attempt to paste beyond end of address range")}, 2},
+        {"MnemonicWithNumbersShown", "LDA| 11|\r\n", 10, false, {Report("Illegal Operator LDA in paste operation")}, 0},
         {"MnemonicShown", "LDA| 11|\r\nJ( |  1|\r\n", 10, true, {}, 2},
-        {"BadOperand",
-         "  1|999|\r\n",
-         10,
-         false,
-         {Report("Illegal Operand 999 in paste operation")},
-         0},
-        {"OperandCurrent",
-         "  1|  2|\r\n",
-         105,
-         false,
-         {Report("Attempt to paste beyond end of address range")},
-         0},
-        {"ShortRemainderIgnored", "  1|  2|\r\n  3|  4|", 10, false, {}, 1},
-        {"Binary",
-         "\x01\xff\x02|abc|\r\n",
-         10,
-         false,
-         {Report("Illegal Operator \x01\xff\x02 in paste operation")},
-         0},
-        {"NoBars",
-         "123456789012345",
-         10,
-         false,
-         {Report("Illegal Operand 567 in paste operation")},
-         0},
+        {"BadOperand", "  1|999|\r\n", 10, false, {Report("Illegal Operand 999 in paste operation")}, 0},
+        {"OperandCurrent", "  1|  2|\r\n", 105, false, {Report("Attempt to paste beyond end of address range")}, 0},
+        {"ShortRemainderIgnored", "  1|  2|\r\n  3|  4|\r", 10, false, {}, 1},
+        {"Binary", "\x01\xff\x02|abc|\r\n", 10, false, {Report("Illegal Operator \x01\xff\x02 in paste operation")}, 0},
+        {"NoBars", "123456789012345", 10, false, {Report("Illegal Operand 567 in paste operation")}, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ClipRig r;
         if (c.mnemonics) r.assembler.disassembleAll();
@@ -156,8 +128,14 @@ TEST(Clearing, ClearButtonAndNew) {
         {"NewCancel", true, Answer::Cancel, false, false},
         {"NewCancelInTheDemonstration", true, Answer::Cancel, true, false},
     };
+    struct Speech : Announcer {
+        std::string said;
+        void say(std::string_view text) override { said += text; }
+    };
     for (const auto& c : cases) {
         ClipRig r;
+        Speech speech;
+        r.m.setAnnouncer(&speech);
         r.Program({{7, "1", "2"}});
         r.m.changeAcc(9);
         r.m.changePC(7);
@@ -178,6 +156,7 @@ TEST(Clearing, ClearButtonAndNew) {
         EXPECT_EQ(r.Acc() == "     0", c.cleared) << c.name;
         EXPECT_EQ(r.zeb.display().printerLine(1).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.m.view().currentFileName().empty(), c.cleared && c.viaNew) << c.name;
+        EXPECT_EQ(speech.said, c.cleared ? "Memory cleared" : "") << c.name;
         EXPECT_EQ(r.m.operatorColour(7), kGrey) << c.name; // the PC highlight is gone
         if (c.viaNew) {
             EXPECT_EQ(r.m.operandColour(3), kGrey) << c.name;

@@ -93,6 +93,21 @@ TEST(MemoryEditor, TypedCharactersFollowTheLegalityRules) {
     }
 }
 
+TEST(MemoryEditor, EntriesAreSaidAloud) {
+    struct Speech : Announcer {
+        std::vector<std::string> said;
+        void say(std::string_view text) override { said.emplace_back(text); }
+    } speech;
+    EditorRig r;
+    r.m.setAnnouncer(&speech);
+    r.editor.selectOperand(5);
+    for (int pad : {2, 5, 6})
+        r.editor.pressPad(pad);
+    r.editor.typeCharacter('0');
+    EXPECT_EQ(speech.said, (std::vector<std::string>{"cell 5 operand 2", "cell 5 operand 25",
+                                                     "not accepted", "cell 5 operand 250"}));
+}
+
 TEST(MemoryEditor, RunningBlocksTheKeypadButNotTheKeyboard) {
     EditorRig r;
     r.m.runState().startRun();
@@ -167,12 +182,13 @@ TEST(MemoryEditor, ShiftClicksMarkAndAPlainPressClears) {
 TEST(MemoryEditor, StatusTexts) {
     EditorRig r;
     r.m.view().setMnemonicsShown(true);
-    r.Program({{0, "LDA", "255"}, {1, "J(", ""}, {12, "12", "7"}});
+    r.Program({{0, "LDA", "255"}, {1, "J(", ""}, {12, "12", "127"}});
     EXPECT_EQ(r.editor.operatorStatusText(0), "Memory location  0 Operator: 00000001");
     EXPECT_EQ(r.editor.operandStatusText(0), "Memory location  0 Operand: 11111111");
     EXPECT_EQ(r.editor.operatorStatusText(1), "Memory location  1 Operator: 00000000");
     EXPECT_EQ(r.editor.operandStatusText(1), "Memory location  1 Operand: 00000000");
     EXPECT_EQ(r.editor.operatorStatusText(12), "Memory location  12 Operator: 00001100");
+    EXPECT_EQ(r.editor.operandStatusText(12), "Memory location  12 Operand: 01111111");
     EXPECT_EQ(MemoryEditor::padStatusText(12), "Outputs a value to ZEB's printer");
     EXPECT_EQ(MemoryEditor::padStatusText(16), "Deletes contents of current memory location");
     EXPECT_TRUE(r.host.messages.empty());

@@ -19,25 +19,18 @@ TEST(Listing, DateLine) {
     EXPECT_EQ(Listing::dateText(Date(2000, 1, 31)), "31-Jan-00");
 }
 
-TEST(Listing, EmptyMemoryNoFileNoLog) {
-    Rig r;
-    const std::vector<std::string> expected = {"",
-                                               "",
-                                               "05-Dec-26 ZEB Printer output",
-                                               "",
-                                               "",
-                                               "",
-                                               "",
-                                               "",
-                                               "",
-                                               " RUN LOG:",
-                                               "",
-                                               "",
-                                               "End of output"};
-    EXPECT_EQ(Listing::lines(r.m, Date(2026, 12, 5)), expected);
+// The listing's lines joined by line feeds.
+std::string Listed(Rig& r) {
+    std::string text;
+    for (const std::string& line : Listing::lines(r.m, Date(2026, 12, 5)))
+        text += line + "\n";
+    return text;
 }
 
 TEST(Listing, CellsInTheShownBaseAndTheLog) {
+    Rig empty;
+    EXPECT_EQ(Listed(empty),
+              "\n\n05-Dec-26 ZEB Printer output\n\n\n\n\n\n\n RUN LOG:\n\n\nEnd of output\n");
     for (int base : {10, 16}) {
         Rig r;
         r.Program({{5, "LDA", "12"}, {70, "", "1"}});
@@ -46,25 +39,11 @@ TEST(Listing, CellsInTheShownBaseAndTheLog) {
         r.m.view().setCurrentFileName("/tmp/P.ZEB");
         r.m.runState().runLog().append("OUTPUT:      9");
         r.m.runState().runLog().append("OUTPUT:      8");
-        const std::vector<std::string> expected = {"",
-                                                   "",
-                                                   "05-Dec-26 ZEB Printer output",
-                                                   "",
-                                                   "",
-                                                   "Current file is: /tmp/P.ZEB",
-                                                   "",
-                                                   "",
-                                                   "",
-                                                   base == 10 ? "05|LDA| 12" : "05|LDA|  C",
-                                                   "70|   |  1",
-                                                   "",
-                                                   " RUN LOG:",
-                                                   "",
-                                                   "OUTPUT:      9",
-                                                   "OUTPUT:      8",
-                                                   "",
-                                                   "End of output"};
-        EXPECT_EQ(Listing::lines(r.m, Date(2026, 12, 5)), expected);
+        EXPECT_EQ(Listed(r), std::string("\n\n05-Dec-26 ZEB Printer output\n\n\nCurrent file is: "
+                                         "/tmp/P.ZEB\n\n\n\n") +
+                                 (base == 10 ? "05|LDA| 12" : "05|LDA|  C") +
+                                 "\n70|   |  1\n\n RUN LOG:\n\nOUTPUT:      9\nOUTPUT:      "
+                                 "8\n\nEnd of output\n");
     }
 }
 

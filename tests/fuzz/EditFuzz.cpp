@@ -55,69 +55,29 @@ class Session {
 
     void act(int action) {
         zeb::Machine& m = r_.m;
+        // clang-format off
         switch (action) {
-        case 0:
-            editor_.selectOperator(next() % zeb::kMemorySize);
-            break;
-        case 1:
-            editor_.selectOperand(next() % zeb::kMemorySize);
-            break;
-        case 2:
-            editor_.pressPad(next() % 17);
-            break;
-        case 3:
-            editor_.typeCharacter(static_cast<char>(next()));
-            break;
-        case 4:
-            editor_.navigate(static_cast<zeb::NavKey>(next() % 6));
-            break;
-        case 5:
-            editor_.pressOperator(next() % zeb::kMemorySize, true, next() % 4 != 0);
-            break;
-        case 6:
-            clipboard_.copy();
-            break;
-        case 7:
-            clipboard_.cut();
-            break;
-        case 8:
-            clipboard_.deleteMarked();
-            break;
-        case 9:
-            r_.host.clipboard = bytes(next());
-            clipboard_.paste();
-            break;
-        case 10:
-            r_.host.clipboard = wellFormedLines();
-            clipboard_.paste();
-            break;
-        case 11:
-            r_.bases.toggleHexadecimal();
-            break;
-        case 12:
-            r_.bases.toggleMnemonics();
-            break;
-        case 13:
-            r_.assembler.assembleAll();
-            break;
-        case 14:
-            saveAndReload();
-            break;
-        case 15:
-            r_.host.inputs.assign(3, std::to_string(next()));
-            r_.zeb.run().step();
-            break;
-        case 16:
-            r_.host.inputs.assign(3, std::to_string(next() * 7));
-            r_.zeb.run().run();
-            break;
-        case 17:
-            clipboard_.clearAll();
-            break;
-        default:
-            m.changePC(next() % zeb::kMemorySize);
-            break;
+        case 0: editor_.selectOperator(next() % zeb::kMemorySize); break;
+        case 1: editor_.selectOperand(next() % zeb::kMemorySize); break;
+        case 2: editor_.pressPad(next() % 17); break;
+        case 3: editor_.typeCharacter(static_cast<char>(next())); break;
+        case 4: editor_.navigate(static_cast<zeb::NavKey>(next() % 6)); break;
+        case 5: editor_.pressOperator(next() % zeb::kMemorySize, true, next() % 4 != 0); break;
+        case 6: clipboard_.copy(); break;
+        case 7: clipboard_.cut(); break;
+        case 8: clipboard_.deleteMarked(); break;
+        case 9: r_.host.clipboard = bytes(next()); clipboard_.paste(); break;
+        case 10: r_.host.clipboard = wellFormedLines(); clipboard_.paste(); break;
+        case 11: r_.bases.toggleHexadecimal(); break;
+        case 12: r_.bases.toggleMnemonics(); break;
+        case 13: r_.assembler.assembleAll(); break;
+        case 14: saveAndReload(); break;
+        case 15: r_.host.inputs.assign(3, std::to_string(next())); r_.zeb.run().step(); break;
+        case 16: r_.host.inputs.assign(3, std::to_string(next() * 7)); r_.zeb.run().run(); break;
+        case 17: clipboard_.clearAll(); break;
+        default: m.changePC(next() % zeb::kMemorySize); break;
         }
+        // clang-format on
     }
 
     void saveAndReload() {
