@@ -40,7 +40,8 @@ SessionOptions withDefaults(SessionOptions options) {
 } // namespace
 
 ZebSession::ZebSession(SessionOptions options)
-    : options_(withDefaults(std::move(options))), sounds_(options_.dataDirectories) {
+    : options_(withDefaults(std::move(options))),
+      sounds_(options_.dataDirectories, options_.probeSound) {
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, sessionSettings_.path());
     zeb_.run.setAssembler([this] { return assembler_.assembleAll(); });
@@ -254,7 +255,9 @@ void ZebSession::setPrinterFont() {
     mainWindow_->setPrinterFont();
 }
 bool ZebSession::hasSoundCard() {
-    return options_.probeSound && SoundPlayer::hasSoundCard();
+    // The player asks the platform at the first sound and stays silent
+    // without an output.
+    return options_.probeSound;
 }
 std::string ZebSession::programDirectory() {
     return options_.programDirectory.toStdString();

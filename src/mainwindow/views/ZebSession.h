@@ -53,7 +53,8 @@ struct SessionOptions {
     // Folders searched in turn for data files such as the sounds; by default
     // the program's folder, then ../share/zeb beside it (an installed copy).
     QStringList dataDirectories;
-    // Ask the platform for audio outputs (tests run without).
+    // Ask the platform for audio outputs at the first sound (tests run
+    // without: nothing plays).
     bool probeSound = true;
     // Where the help is looked for and copied to; by default beside the
     // program and in the application's data folder. Its messages go through
