@@ -1,7 +1,7 @@
 #include "demo/Demonstration.h"
 #include "../core/TestHost.h"
 #include "demo/DemonstrationView.h"
-#include "demo/HelpViewer.h"
+#include "help/HelpViewer.h"
 #include "editing/CellClipboard.h"
 #include "editing/MemoryEditor.h"
 

@@ -1,7 +1,7 @@
 #include "demo/views/DemonstrationWindow.h"
 #include "../core/TestHost.h"
 #include "demo/Demonstration.h"
-#include "demo/HelpViewer.h"
+#include "help/HelpViewer.h"
 #include "ui/Twips.h"
 
 #include <QPlainTextEdit>

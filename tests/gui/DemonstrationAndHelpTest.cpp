@@ -1,6 +1,6 @@
 #include "SessionFixture.h"
 #include "demo/views/DemonstrationWindow.h"
-#include "demo/views/HelpWindow.h"
+#include "help/views/HelpWindow.h"
 #include "machineview/views/MachineViewWindow.h"
 #include "machineview/views/MachineViewWindows.h"
 #include "teaching/views/LogicGatesWindow.h"
@@ -21,7 +21,7 @@
 using namespace zeb;
 using namespace zeb::views;
 using namespace zeb::test;
-using zeb::demo::views::HelpWindow;
+using zeb::help::views::HelpWindow;
 
 namespace {
 

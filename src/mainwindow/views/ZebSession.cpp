@@ -1,7 +1,7 @@
 #include "mainwindow/views/ZebSession.h"
 
-#include "demo/HelpViewer.h"
 #include "demo/views/DemonstrationWindow.h"
+#include "help/HelpViewer.h"
 #include "machineview/views/MachineViewWindows.h"
 #include "mainwindow/views/AboutWindow.h"
 #include "mainwindow/views/InputWindow.h"
@@ -105,13 +105,13 @@ void ZebSession::createTeachingViews() {
                 help_->attachHelpButton(button, help_keywords::kMachineSimulator);
             }});
 
-    demo::views::HelpOptions helpOptions = options_.help;
+    help::views::HelpOptions helpOptions = options_.help;
     if (helpOptions.programFolder.isEmpty()) helpOptions.programFolder = options_.programDirectory;
     if (!helpOptions.report)
         helpOptions.report = [this](const QString& text) {
             boxes_.show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
         };
-    help_ = std::make_unique<demo::views::HelpAccess>(main, std::move(helpOptions));
+    help_ = std::make_unique<help::views::HelpAccess>(main, std::move(helpOptions));
     demonstration_ = std::make_unique<Demonstration>(zeb_.machine, zeb_.run, *help_);
     // A window of its own, not the main window's: while it is off the top
     // level during a run, the main window can come in front of it.

@@ -1,7 +1,6 @@
 #pragma once
 #include "core/Zeb.h"
 #include "demo/Demonstration.h"
-#include "demo/views/HelpAccess.h"
 #include "editing/Assembler.h"
 #include "editing/BaseSwitch.h"
 #include "editing/CellClipboard.h"
@@ -10,6 +9,7 @@
 #include "files/ProgramFileCommands.h"
 #include "files/StdFileSystem.h"
 #include "files/views/PrintCommands.h"
+#include "help/views/HelpAccess.h"
 #include "mainwindow/MainShell.h"
 #include "mainwindow/views/KeepClear.h"
 #include "mainwindow/views/QtHost.h"
@@ -59,7 +59,7 @@ struct SessionOptions {
     // Where the help is looked for and copied to; by default beside the
     // program and in the application's data folder. Its messages go through
     // the session's message boxes.
-    demo::views::HelpOptions help;
+    help::views::HelpOptions help;
 };
 
 // The running program: the machine, its models and all its windows, from
@@ -96,7 +96,7 @@ class ZebSession final : public ShellWindows {
     // Views > Machine: the Machine view and its clock chart.
     machineview::views::MachineViewWindows& machineView() { return *machineView_; }
     // Help, and the guided demonstration with its window.
-    demo::views::HelpAccess& help() { return *help_; }
+    help::views::HelpAccess& help() { return *help_; }
     Demonstration& demonstration() { return *demonstration_; }
     demo::views::DemonstrationWindow& demonstrationWindow() { return *demoWindow_; }
 
@@ -162,7 +162,7 @@ class ZebSession final : public ShellWindows {
     QDialog* logicGatesWindow_ = nullptr;
     QDialog* memoryHardwareWindow_ = nullptr;
     std::unique_ptr<machineview::views::MachineViewWindows> machineView_;
-    std::unique_ptr<demo::views::HelpAccess> help_;
+    std::unique_ptr<help::views::HelpAccess> help_;
     std::unique_ptr<Demonstration> demonstration_;
     std::unique_ptr<demo::views::DemonstrationWindow> demoWindow_;
 

@@ -1,8 +1,8 @@
-#include "demo/views/HelpAccess.h"
+#include "help/views/HelpAccess.h"
 #include "demo/DemonstrationScript.h"
-#include "demo/views/HelpBrowser.h"
-#include "demo/views/HelpCollection.h"
-#include "demo/views/HelpWindow.h"
+#include "help/views/HelpBrowser.h"
+#include "help/views/HelpCollection.h"
+#include "help/views/HelpWindow.h"
 
 #include <QDialog>
 #include <QDir>
@@ -21,7 +21,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-using namespace zeb::demo::views;
+using namespace zeb::help::views;
 using Tab = HelpWindow::Tab;
 
 class HelpAccessTest : public QObject {
