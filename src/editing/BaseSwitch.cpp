@@ -5,7 +5,7 @@
 namespace zeb {
 
 void BaseSwitch::changeBase(NumberBase newBase) {
-    DisplayState& d = m_.display();
+    DisplayState& d = machine_.display();
     BusyPointer busy(d);
     if (d.get(Flag::OutputVisible)) {
         d.set(Flag::OutputVisible, false);
@@ -14,50 +14,53 @@ void BaseSwitch::changeBase(NumberBase newBase) {
     d.set(Flag::HexadecimalChecked, newBase != NumberBase::Decimal);
     changeKeypad(newBase);
     // The registers keep their values; only their text changes base.
-    const std::int32_t acc = m_.acc().value_or(0);
-    const std::int32_t pc = m_.pc().value_or(0);
+    const std::int32_t acc = machine_.acc().value_or(0);
+    const std::int32_t pc = machine_.pc().value_or(0);
     changeNumberBase(newBase);
-    m_.setRegisterText(Register::Acc, registerForm(acc, newBase));
-    m_.setRegisterText(Register::PC, registerForm(pc, newBase));
+    machine_.setRegisterText(Register::Acc, registerForm(acc, newBase));
+    machine_.setRegisterText(Register::PC, registerForm(pc, newBase));
     changeLabels(newBase);
 }
 
-bool BaseSwitch::operatorIsNumber(int a) const {
-    const std::string_view text = trimBlanks(m_.operatorText(a));
-    const Mnemonics& names = m_.mnemonics();
+bool BaseSwitch::operatorIsNumber(int address) const {
+    const std::string_view text = trimBlanks(machine_.operatorText(address));
+    const Mnemonics& names = machine_.mnemonics();
     if (text.empty() || names.isMnemonic(text)) return false;
     // "A" and "AC" begin mnemonics too, but in hexadecimal the machine reads
     // them as the numbers they are, when running and when saving alike.
-    return isDecimalNumber(text) || (m_.base() == NumberBase::Hexadecimal && isHexNumber(text));
+    return isDecimalNumber(text) ||
+           (machine_.base() == NumberBase::Hexadecimal && isHexNumber(text));
 }
 
 void BaseSwitch::changeNumberBase(NumberBase newBase, TypedText typed) {
-    for (int a = 0; a < kMemorySize; ++a) {
-        std::string& left = leftAsTyped_[static_cast<std::size_t>(a)];
-        const std::string& text = m_.operatorText(a);
+    for (int address = 0; address < kMemorySize; ++address) {
+        std::string& left = leftAsTyped_[static_cast<std::size_t>(address)];
+        const std::string& text = machine_.operatorText(address);
         bool number = !text.empty();
-        if (m_.mnemonicsShown()) {
+        if (machine_.mnemonicsShown()) {
             const bool keep = typed == TypedText::Keep && !text.empty() && text == left;
-            number = !keep && operatorIsNumber(a);
-            if (!number && typed == TypedText::Keep && !m_.mnemonics().isMnemonic(text))
+            number = !keep && operatorIsNumber(address);
+            if (!number && typed == TypedText::Keep && !machine_.mnemonics().isMnemonic(text))
                 left = text;
         }
         if ((number || text.empty()) && typed == TypedText::Keep) left.clear();
         // A field that cannot be read has been reported and becomes 0.
-        if (number) m_.setOperator(a, m_.operatorValue(a).value_or(0), newBase);
-        if (!m_.operandText(a).empty()) m_.setOperand(a, m_.operandValue(a).value_or(0), newBase);
+        if (number)
+            machine_.setOperator(address, machine_.operatorValue(address).value_or(0), newBase);
+        if (!machine_.operandText(address).empty())
+            machine_.setOperand(address, machine_.operandValue(address).value_or(0), newBase);
     }
-    m_.setBase(newBase);
+    machine_.setBase(newBase);
 }
 
 void BaseSwitch::toggleMnemonics() {
-    DisplayState& d = m_.display();
+    DisplayState& d = machine_.display();
     BusyPointer busy(d);
-    if (m_.mnemonicsShown())
-        asm_.assembleAll();
+    if (machine_.mnemonicsShown())
+        assembler_.assembleAll();
     else
-        asm_.disassembleAll();
-    d.set(Flag::MnemonicsChecked, m_.mnemonicsShown());
+        assembler_.disassembleAll();
+    d.set(Flag::MnemonicsChecked, machine_.mnemonicsShown());
 }
 
 } // namespace zeb

@@ -7,85 +7,86 @@ namespace {} // namespace
 std::string CellClipboard::selectedCellsText() const {
     std::string text;
     if (!editor_.selectionActive()) return text;
-    for (int a = 0; a < kMemorySize; ++a)
-        if (isMarked(a))
-            text += padLeft(m_.operatorText(a), 3) + "|" + padLeft(m_.operandText(a), 3) + "|\r\n";
+    for (int address = 0; address < kMemorySize; ++address)
+        if (isMarked(address))
+            text += padLeft(machine_.operatorText(address), 3) + "|" +
+                    padLeft(machine_.operandText(address), 3) + "|\r\n";
     return text;
 }
 
 void CellClipboard::copySelectedCells() {
     const std::string text = selectedCellsText();
-    if (!text.empty()) m_.host().setClipboardText(text);
+    if (!text.empty()) machine_.host().setClipboardText(text);
 }
 
 void CellClipboard::clearSelectedCells() {
     if (!editor_.selectionActive()) return;
-    for (int a = 0; a < kMemorySize; ++a)
-        if (isMarked(a)) clearCell(a);
+    for (int address = 0; address < kMemorySize; ++address)
+        if (isMarked(address)) clearCell(address);
 }
 
-void CellClipboard::clearCell(int a) {
-    m_.setOperatorText(a, {});
-    m_.setOperandText(a, {});
+void CellClipboard::clearCell(int address) {
+    machine_.setOperatorText(address, {});
+    machine_.setOperandText(address, {});
 }
 
 void CellClipboard::pasteToMemory() {
-    const std::string clipboard = m_.host().clipboardText();
+    const std::string clipboard = machine_.host().clipboardText();
     std::string_view text = clipboard; // consumed from the front, line by line
-    int a = editor_.currentCell();
+    int address = editor_.currentCell();
     while (text.size() > 9) {
         const std::string opr(trimBlanks(text.substr(0, 3)));
-        if (!asm_.isLegalOperatorText(opr, true)) {
-            m_.report("Illegal Operator " + opr + " in paste operation");
+        if (!assembler_.isLegalOperatorText(opr, true)) {
+            machine_.report("Illegal Operator " + opr + " in paste operation");
             return;
         }
         text.remove_prefix(4);
         const std::string opd(trimBlanks(text.substr(0, 3)));
-        if (!asm_.isLegalOperandText(opd)) {
-            m_.report("Illegal Operand " + opd + " in paste operation");
+        if (!assembler_.isLegalOperandText(opd)) {
+            machine_.report("Illegal Operand " + opd + " in paste operation");
             return;
         }
-        if (a >= kMemorySize) {
-            m_.report("Attempt to paste beyond end of address range");
+        if (address >= kMemorySize) {
+            machine_.report("Attempt to paste beyond end of address range");
             return;
         }
-        m_.setOperatorText(a, opr);
-        m_.setOperandText(a, opd);
-        ++a;
+        machine_.setOperatorText(address, opr);
+        machine_.setOperandText(address, opd);
+        ++address;
         text.remove_prefix(6);
     }
 }
 
 bool CellClipboard::askToClear() {
-    return m_.messageBox(Icon::Question, Buttons::OkCancel, "ZEB", "About to clear memory") ==
+    return machine_.messageBox(Icon::Question, Buttons::OkCancel, "ZEB", "About to clear memory") ==
            Answer::Ok;
 }
 
 void CellClipboard::clearMemoryNow() {
-    m_.clearMemory();
-    m_.resetAcc();
-    m_.resetPC();
-    m_.display().clearPrinterStrip();
+    machine_.clearMemory();
+    machine_.resetAcc();
+    machine_.resetPC();
+    machine_.display().clearPrinterStrip();
     editor_.resetCurrentCell();
-    m_.announcer().say("Memory cleared");
+    machine_.announcer().say("Memory cleared");
 }
 
 void CellClipboard::clearAll() {
-    if (!m_.host().validClick("clearicon", 0) || m_.running()) return;
+    if (!machine_.host().validClick("clearicon", 0) || machine_.running()) return;
     // During the guided demonstration the memory is cleared whatever the answer.
-    const bool ok = askToClear() || m_.demoMode();
+    const bool ok = askToClear() || machine_.demoMode();
     if (ok) clearMemoryNow();
-    m_.clearCellColours();
+    machine_.clearCellColours();
     editor_.selectOperator(0);
 }
 
 void CellClipboard::newProgram() {
-    if (m_.running()) return;
+    if (machine_.running()) return;
     if (askToClear()) {
         clearMemoryNow();
-        m_.setCurrentFileName({});
+        machine_.setCurrentFileName({});
     }
-    m_.clearCellColours();
+    machine_.clearCellColours();
 }
 
 } // namespace zeb

@@ -24,19 +24,20 @@ std::string Binary8(std::int32_t value) {
 } // namespace
 
 std::string MemoryEditor::currentValue(int code) const {
-    const int a = AddressOf(code);
-    if (!legalAddress(a)) return {};
-    const std::string& text = isOperandCode(code) ? m_.operandText(a) : m_.operatorText(a);
+    const int address = AddressOf(code);
+    if (!legalAddress(address)) return {};
+    const std::string& text =
+        isOperandCode(code) ? machine_.operandText(address) : machine_.operatorText(address);
     return std::string(trimBlanks(text));
 }
 
 void MemoryEditor::setCurrent(const std::string& text) {
-    const int a = AddressOf(currentCell_);
-    if (!legalAddress(a)) return;
+    const int address = AddressOf(currentCell_);
+    if (!legalAddress(address)) return;
     if (isOperandCode(currentCell_))
-        m_.setOperandText(a, text);
+        machine_.setOperandText(address, text);
     else
-        m_.setOperatorText(a, text);
+        machine_.setOperatorText(address, text);
 }
 
 void MemoryEditor::makeCurrent(int code) {
@@ -46,45 +47,45 @@ void MemoryEditor::makeCurrent(int code) {
         if (legalAddress(old)) {
             const Half half = HalfOf(currentCell_);
             const Colour partner =
-                half == Half::Operator ? m_.operandColour(old) : m_.operatorColour(old);
-            m_.setFieldColour(old, half, partner == kYellow ? kYellow : kGrey);
+                half == Half::Operator ? machine_.operandColour(old) : machine_.operatorColour(old);
+            machine_.setFieldColour(old, half, partner == kYellow ? kYellow : kGrey);
         }
     }
     currentCell_ = code;
-    if (!selectionActive_) m_.setFieldColour(AddressOf(code), HalfOf(code), kWhite);
+    if (!selectionActive_) machine_.setFieldColour(AddressOf(code), HalfOf(code), kWhite);
 }
 
-void MemoryEditor::selectOperator(int a) {
-    if (!m_.host().validClick("operator", a)) return;
-    makeCurrent(a);
+void MemoryEditor::selectOperator(int address) {
+    if (!machine_.host().validClick("operator", address)) return;
+    makeCurrent(address);
 }
 
-void MemoryEditor::selectOperand(int a) {
-    if (!m_.host().validClick("operand", a)) return;
-    makeCurrent(kOperandBase + a);
+void MemoryEditor::selectOperand(int address) {
+    if (!machine_.host().validClick("operand", address)) return;
+    makeCurrent(kOperandBase + address);
 }
 
-void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
+void MemoryEditor::pressOperator(int address, bool leftButton, bool shift) {
     if (leftButton && shift) {
         selectionActive_ = true;
-        m_.setCellColour(a, kGreen);
+        machine_.setCellColour(address, kGreen);
     } else if (selectionActive_) {
-        m_.clearCellColours();
-        const std::int32_t pc = m_.pc().value_or(0);
-        if (legalAddress(pc)) m_.setCellColour(pc, kYellow);
+        machine_.clearCellColours();
+        const std::int32_t pc = machine_.pc().value_or(0);
+        if (legalAddress(pc)) machine_.setCellColour(pc, kYellow);
         selectionActive_ = false;
     }
 }
 
 void MemoryEditor::markCurrent() {
-    const int a = AddressOf(currentCell_);
-    if (!legalAddress(a)) return;
+    const int address = AddressOf(currentCell_);
+    if (!legalAddress(address)) return;
     selectionActive_ = true;
-    m_.setCellColour(a, kGreen);
+    machine_.setCellColour(address, kGreen);
 }
 
-std::string MemoryEditor::digitsOf(int i) const {
-    return numberText(i, m_.base());
+std::string MemoryEditor::digitsOf(int pad) const {
+    return numberText(pad, machine_.base());
 }
 
 void MemoryEditor::deleteLast() {
@@ -96,43 +97,44 @@ void MemoryEditor::deleteLast() {
 
 void MemoryEditor::tellEntry(bool accepted) {
     if (!accepted) {
-        m_.announcer().say("not accepted");
+        machine_.announcer().say("not accepted");
         return;
     }
     const std::string value = currentValue(currentCell_);
-    m_.announcer().say("cell " + std::to_string(AddressOf(currentCell_)) +
-                       (isOperandCode(currentCell_) ? " operand " : " operator ") +
-                       (value.empty() ? "empty" : value));
+    machine_.announcer().say("cell " + std::to_string(AddressOf(currentCell_)) +
+                             (isOperandCode(currentCell_) ? " operand " : " operator ") +
+                             (value.empty() ? "empty" : value));
 }
 
-void MemoryEditor::pressPad(int i) {
-    if (!m_.host().validClick("pads", i)) return;
-    if (m_.running()) {
+void MemoryEditor::pressPad(int pad) {
+    if (!machine_.host().validClick("pads", pad)) return;
+    if (machine_.running()) {
         tellEntry(false);
         return;
     }
     const std::string cur = currentValue(currentCell_);
-    if (i == kDeletePad) {
+    if (pad == kDeletePad) {
         deleteLast();
         tellEntry(true);
         return;
     }
     std::string next;
-    if (!m_.mnemonicsShown() || isOperandCode(currentCell_)) {
-        next = cur + digitsOf(i);
-        if (next.size() > 3 || !asm_.isValidByte(next)) next.clear();
-    } else if (const Mnemonics& names = m_.mnemonics(); cur.empty() || names.isMnemonic(cur)) {
-        if (legalInstruction(i)) next = names.name(i);
+    if (!machine_.mnemonicsShown() || isOperandCode(currentCell_)) {
+        next = cur + digitsOf(pad);
+        if (next.size() > 3 || !assembler_.isValidByte(next)) next.clear();
+    } else if (const Mnemonics& names = machine_.mnemonics();
+               cur.empty() || names.isMnemonic(cur)) {
+        if (legalInstruction(pad)) next = names.name(pad);
     } else {
-        next = cur + digitsOf(i);
-        if (!asm_.isLegalOperatorText(next, true)) next.clear();
+        next = cur + digitsOf(pad);
+        if (!assembler_.isLegalOperatorText(next, true)) next.clear();
     }
     if (!next.empty()) setCurrent(next);
     tellEntry(!next.empty());
 }
 
 void MemoryEditor::typeCharacter(char key) {
-    if (m_.demoMode()) return;
+    if (machine_.demoMode()) return;
     if (key == kBackspace) {
         deleteLast();
         tellEntry(true);
@@ -142,15 +144,15 @@ void MemoryEditor::typeCharacter(char key) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
     const std::string cur = currentValue(currentCell_);
     const std::string next = cur + upper;
-    const bool legal =
-        cur.size() < 3 && (isOperandCode(currentCell_) ? asm_.isLegalOperandText(next)
-                                                       : asm_.isLegalOperatorText(next, true));
+    const bool legal = cur.size() < 3 &&
+                       (isOperandCode(currentCell_) ? assembler_.isLegalOperandText(next)
+                                                    : assembler_.isLegalOperatorText(next, true));
     if (legal) setCurrent(next);
     tellEntry(legal);
 }
 
 void MemoryEditor::navigate(NavKey key) {
-    const int a = AddressOf(currentCell_);
+    const int address = AddressOf(currentCell_);
     const bool operand = isOperandCode(currentCell_);
     switch (key) {
     case NavKey::Home:
@@ -161,47 +163,50 @@ void MemoryEditor::navigate(NavKey key) {
         break;
     case NavKey::Left:
         if (operand)
-            selectOperator(a);
-        else if (a >= 16)
-            selectOperand(a - 16);
+            selectOperator(address);
+        else if (address >= 16)
+            selectOperand(address - 16);
         break;
     case NavKey::Right:
         if (!operand)
-            selectOperand(a);
-        else if (a < 64)
-            selectOperator(a + 16);
+            selectOperand(address);
+        else if (address < 64)
+            selectOperator(address + 16);
         break;
     case NavKey::Up:
-        if (a >= 1) operand ? selectOperand(a - 1) : selectOperator(a - 1);
+        if (address >= 1) operand ? selectOperand(address - 1) : selectOperator(address - 1);
         break;
     case NavKey::Down:
-        if (a < kLastAddress) operand ? selectOperand(a + 1) : selectOperator(a + 1);
+        if (address < kLastAddress)
+            operand ? selectOperand(address + 1) : selectOperator(address + 1);
         break;
     }
 }
 
-std::int32_t MemoryEditor::operatorValueForStatus(int a) {
-    const std::string_view text = trimBlanks(m_.operatorText(a));
-    const Mnemonics& names = m_.mnemonics();
+std::int32_t MemoryEditor::operatorValueForStatus(int address) {
+    const std::string_view text = trimBlanks(machine_.operatorText(address));
+    const Mnemonics& names = machine_.mnemonics();
     if (names.isMnemonic(text)) return names.codeOf(text);
     if (!isDecimalNumber(text) && !isHexNumber(text) && names.isPartialMnemonic(text)) return 0;
-    return m_.operatorValue(a).value_or(0);
+    return machine_.operatorValue(address).value_or(0);
 }
 
-std::string MemoryEditor::operatorStatusText(int a) {
-    const std::string binary =
-        m_.operatorText(a).empty() ? "00000000" : Binary8(operatorValueForStatus(a));
-    return "Memory location " + signedText(a) + " Operator: " + binary;
+std::string MemoryEditor::operatorStatusText(int address) {
+    const std::string binary = machine_.operatorText(address).empty()
+                                   ? "00000000"
+                                   : Binary8(operatorValueForStatus(address));
+    return "Memory location " + signedText(address) + " Operator: " + binary;
 }
 
-std::string MemoryEditor::operandStatusText(int a) {
-    const std::string binary =
-        m_.operandText(a).empty() ? "00000000" : Binary8(m_.operandValue(a).value_or(0));
-    return "Memory location " + signedText(a) + " Operand: " + binary;
+std::string MemoryEditor::operandStatusText(int address) {
+    const std::string binary = machine_.operandText(address).empty()
+                                   ? "00000000"
+                                   : Binary8(machine_.operandValue(address).value_or(0));
+    return "Memory location " + signedText(address) + " Operand: " + binary;
 }
 
-std::string MemoryEditor::padStatusText(int i) {
-    return std::string(Mnemonics::padDescription(i));
+std::string MemoryEditor::padStatusText(int pad) {
+    return std::string(Mnemonics::padDescription(pad));
 }
 
 } // namespace zeb

@@ -19,7 +19,8 @@ class MemoryEditor {
     static constexpr Colour kWhite = 0xFFFFFF;
     static constexpr char kBackspace = 8;
 
-    MemoryEditor(Machine& machine, Assembler& assembler) : m_(machine), asm_(assembler) {}
+    MemoryEditor(Machine& machine, Assembler& assembler)
+        : machine_(machine), assembler_(assembler) {}
 
     int currentCell() const { return currentCell_; }
     bool selectionActive() const { return selectionActive_; }
@@ -30,24 +31,24 @@ class MemoryEditor {
     std::string currentValue(int code) const;
     void setCurrent(const std::string& text);
 
-    void selectOperator(int a);
-    void selectOperand(int a);
+    void selectOperator(int address);
+    void selectOperand(int address);
     // A button pressed on an operator field, before its click: Shift+left
     // marks the address, any other press ends a marking.
-    void pressOperator(int a, bool leftButton, bool shift);
+    void pressOperator(int address, bool leftButton, bool shift);
     // Marks the address of the current field, as Shift+click on its operator.
     void markCurrent();
 
-    void pressPad(int i);
+    void pressPad(int pad);
     // A character typed on the main window (its code, Backspace = 8).
     void typeCharacter(char key);
     // A navigation key released on the main window.
     void navigate(NavKey key);
 
     // Status-bar texts while the pointer rests on a field or a keypad button.
-    std::string operatorStatusText(int a);
-    std::string operandStatusText(int a);
-    static std::string padStatusText(int i);
+    std::string operatorStatusText(int address);
+    std::string operandStatusText(int address);
+    static std::string padStatusText(int pad);
 
   private:
     void makeCurrent(int code);
@@ -55,11 +56,11 @@ class MemoryEditor {
     // Entry by key or keypad: a student who cannot see the field hears its
     // new text, or that the key changed nothing.
     void tellEntry(bool accepted);
-    std::string digitsOf(int i) const;
-    std::int32_t operatorValueForStatus(int a);
+    std::string digitsOf(int pad) const;
+    std::int32_t operatorValueForStatus(int address);
 
-    Machine& m_;
-    Assembler& asm_;
+    Machine& machine_;
+    Assembler& assembler_;
     int currentCell_ = 0;
     bool selectionActive_ = false;
 };

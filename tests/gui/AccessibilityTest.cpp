@@ -1,11 +1,11 @@
 #include "SessionFixture.h"
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/InputWindow.h"
 #include "mainwindow/views/KeyboardWindow.h"
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/OutputWindow.h"
 #include "mainwindow/views/ZebSession.h"
 #include "mainwindow/views/accessibility/SpokenAnnouncements.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -260,7 +260,7 @@ class FileCommandsTest : public QObject, SessionFixture {
         trigger("MnuFonts");
         QCOMPARE(offered, QStringLiteral("MS Sans Serif"));
         QCOMPARE(s->printerFont().name, std::string("DejaVu Sans Mono"));
-        QCOMPARE(s->printerFont().size, 12.0f);
+        QCOMPARE(s->printerFont().size, 12.0);
         QVERIFY(s->printerFont().bold);
         s->printCommands().fontDialog = [](const QFont&) { return std::optional<QFont>(); };
         trigger("MnuFonts");
@@ -287,8 +287,8 @@ class FileCommandsTest : public QObject, SessionFixture {
         trigger("MnPreferences");
         const Preferences& p = s->zeb().preferences;
         QCOMPARE(p.highlightColour, kGreen);
-        QCOMPARE(p.memoryFontName, std::string("DejaVu Sans"));
-        QVERIFY(p.memoryFontBold && !p.soundOn);
+        QCOMPARE(p.memoryFont.name, std::string("DejaVu Sans"));
+        QVERIFY(p.memoryFont.bold && !p.soundOn);
         QCOMPARE(field("Operator", 7)->font().family(), QStringLiteral("DejaVu Sans"));
         QVERIFY(field("Operator", 7)->font().bold());
 

@@ -1,9 +1,9 @@
 #include "mainwindow/views/MainWindow.h"
 #include "SessionFixture.h"
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/InputWindow.h"
 #include "mainwindow/views/KeyboardWindow.h"
 #include "mainwindow/views/ZebSession.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QAction>
 #include <QApplication>

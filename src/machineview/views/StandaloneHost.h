@@ -1,7 +1,7 @@
 #pragma once
 #include "core/Host.h"
+#include "core/views/MessageBoxes.h"
 #include "ui/EventYield.h"
-#include "ui/MessageBoxes.h"
 
 namespace zeb::machineview::views {
 
@@ -11,7 +11,7 @@ namespace zeb::machineview::views {
 // loop; there is no input window.
 class StandaloneHost : public Host {
   public:
-    ui::MessageBoxes& boxes() { return boxes_; }
+    core::views::MessageBoxes& boxes() { return boxes_; }
     ui::EventYield& yield() { return yield_; }
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
@@ -26,7 +26,7 @@ class StandaloneHost : public Host {
     std::optional<std::string> askNumber() override { return std::nullopt; }
 
   private:
-    ui::MessageBoxes boxes_;
+    core::views::MessageBoxes boxes_;
     ui::EventYield yield_;
 };
 

@@ -5,8 +5,11 @@
 
 namespace zeb::ui {
 class EventYield;
-class MessageBoxes;
 } // namespace zeb::ui
+
+namespace zeb::core::views {
+class MessageBoxes;
+} // namespace zeb::core::views
 
 namespace zeb::views {
 
@@ -16,7 +19,7 @@ class SoundPlayer;
 // host are reached through the two functions.
 class QtHost : public Host {
   public:
-    QtHost(ui::MessageBoxes& boxes, ui::EventYield& yield, SoundPlayer& sounds)
+    QtHost(core::views::MessageBoxes& boxes, ui::EventYield& yield, SoundPlayer& sounds)
         : boxes_(boxes), yield_(yield), sounds_(sounds) {}
 
     std::function<std::optional<std::string>()> inputBox;
@@ -40,7 +43,7 @@ class QtHost : public Host {
     std::string chooseFile(FileDialog dialog, std::string_view filter) override;
 
   private:
-    ui::MessageBoxes& boxes_;
+    core::views::MessageBoxes& boxes_;
     ui::EventYield& yield_;
     SoundPlayer& sounds_;
 };
