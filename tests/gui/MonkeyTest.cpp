@@ -134,7 +134,6 @@ class MonkeyTest : public QObject, SessionFixture {
 
     struct Outcome {
         long instructions = 0;
-        QString memory; // every cell's texts at the end
     };
 
     Outcome session(unsigned seed, int actions) {
@@ -181,8 +180,6 @@ class MonkeyTest : public QObject, SessionFixture {
             act();
             if (s->zeb().machine.running()) qFatal("a run outlived its click (seed %u)", seed);
         }
-        for (int a = 0; a < kMemorySize; ++a)
-            outcome.memory += text("Operator", a) + QLatin1Char('|') + text("Operand", a) + ';';
         s->inputWindow().removeEventFilter(&answerer);
         s->shell().exitProgram();
         if (quits != 1) qFatal("exit did not end the program (seed %u)", seed);
@@ -206,15 +203,6 @@ class MonkeyTest : public QObject, SessionFixture {
         qInfo("%ld instructions executed", outcome.instructions);
         // The programs really ran, loops included, not just their first steps.
         if (actions >= 4000) QVERIFY2(outcome.instructions >= 1000, "runs ended too soon");
-    }
-
-    // The same seed gives the same session: the same instructions, the same memory.
-    void aSeedReplaysExactly() {
-        const unsigned seed = seedFromEnvironment() + 1;
-        const Outcome first = session(seed, 600);
-        const Outcome second = session(seed, 600);
-        QCOMPARE(second.instructions, first.instructions);
-        QCOMPARE(second.memory, first.memory);
     }
 };
 
