@@ -34,9 +34,6 @@ ZebSession::ZebSession(SessionOptions options)
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, sessionSettings_.path());
     zeb_.run.setAssembler([this] { return assembler_.assembleAll(); });
-}
-
-void ZebSession::createWindows() {
     mainWindow_ = std::make_unique<MainWindow>(MainWindowModels{
         zeb_, editor_, base_, shell_, files_, clipboard_, [this] { showAbout(); },
         [this] { print_->choosePrinterFont(); }, [this] { print_->print(); },
@@ -48,7 +45,7 @@ void ZebSession::createWindows() {
     host_.fileDialog = [main](FileDialog dialog, std::string_view filter) {
         return core::views::chooseFile(main, dialog, filter);
     };
-    startUpScreen_->setOwner(main);
+    startUpScreen_ = std::make_unique<StartUpScreen>(main);
     QObject::connect(main, &MainWindow::firstPainted, main,
                      [this] { startUpScreen_->mainWindowPainted(); });
     devices_ = std::make_unique<DeviceWindows>(zeb_, *main, [this] { return shell_.exiting(); });
@@ -85,10 +82,6 @@ ZebSession::~ZebSession() {
 }
 
 void ZebSession::start() {
-    // The start-up screen is up while the windows are made.
-    startUpScreen_->show();
-    yield_.processEvents();
-    createWindows();
     shell_.startUp();
     mainWindow_->show();
     mainWindow_->activateWindow();
