@@ -27,6 +27,9 @@ void nameApplication() {
 // --help and --version answer before any window exists, so without a
 // display too; they end the program.
 void answerWithoutDisplay(int argc, char* argv[]) {
+    // Without arguments there is nothing to answer: no application is made
+    // and thrown away before the real one.
+    if (argc < 2) return;
     QCoreApplication app(argc, argv);
     nameApplication();
     QCommandLineParser parser;

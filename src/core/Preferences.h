@@ -1,6 +1,7 @@
 #pragma once
+#include "core/Font.h"
+
 #include <cstdint>
-#include <string>
 
 namespace zeb {
 
@@ -16,12 +17,7 @@ inline constexpr Colour kBlack = 0;
 // The user's choices; every start-up sets these defaults (nothing is stored).
 struct Preferences {
     Colour highlightColour = kRed;
-    std::string memoryFontName = "MS Sans Serif";
-    double memoryFontSize = 8.25;
-    bool memoryFontBold = false;
-    bool memoryFontItalic = false;
-    bool memoryFontStrikethru = false;
-    bool memoryFontUnderline = false;
+    Font memoryFont{"MS Sans Serif", 8.25};
     bool soundOn = true;
     bool hasSoundCard = false;
 };

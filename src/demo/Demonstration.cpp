@@ -3,7 +3,7 @@
 #include "core/Machine.h"
 #include "core/RunControl.h"
 #include "demo/DemonstrationView.h"
-#include "demo/HelpViewer.h"
+#include "help/HelpViewer.h"
 
 #include <algorithm>
 #include <cctype>

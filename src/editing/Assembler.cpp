@@ -6,32 +6,35 @@ namespace zeb {
 
 bool Assembler::isValidByte(std::string_view text) {
     // An unreadable text has been reported; it stays in the field as typed.
-    return m_.getNumber(text).value_or(0) < 256;
+    return machine_.getNumber(text).value_or(0) < 256;
 }
 
 bool Assembler::isLegalOperandText(std::string_view text) {
     if (text.size() > 3) return false;
     if (isDecimalNumber(text)) return isValidByte(text);
-    if (m_.view().base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
+    if (machine_.view().base() == NumberBase::Hexadecimal && isHexNumber(text))
+        return isValidByte(text);
     return text.empty();
 }
 
 bool Assembler::isLegalOperatorText(std::string_view text, bool partial) {
     if (text.size() > 3) return false;
     if (isDecimalNumber(text)) return isValidByte(text);
-    if (m_.view().base() == NumberBase::Hexadecimal && isHexNumber(text)) return isValidByte(text);
-    if (!m_.view().mnemonicsShown()) return text.empty();
-    if (m_.mnemonics().isMnemonic(text)) return true;
+    if (machine_.view().base() == NumberBase::Hexadecimal && isHexNumber(text))
+        return isValidByte(text);
+    if (!machine_.view().mnemonicsShown()) return text.empty();
+    if (machine_.mnemonics().isMnemonic(text)) return true;
     if (!partial) return false;
-    return m_.mnemonics().isPartialMnemonic(text);
+    return machine_.mnemonics().isPartialMnemonic(text);
 }
 
 bool Assembler::canAssemble() {
     for (int a = 0; a < kMemorySize; ++a) {
-        const std::string_view text = trimBlanks(m_.operatorText(a));
+        const std::string_view text = trimBlanks(machine_.operatorText(a));
         if (text.empty()) continue;
         if (!isLegalOperatorText(text, false)) {
-            m_.report("Unrecognized symbol at location " + signedText(a) + ". Assembly aborted.");
+            machine_.report("Unrecognized symbol at location " + signedText(a) +
+                            ". Assembly aborted.");
             return false;
         }
     }
@@ -40,29 +43,29 @@ bool Assembler::canAssemble() {
 
 bool Assembler::assembleAll() {
     if (!canAssemble()) return false;
-    const Mnemonics& names = m_.mnemonics();
+    const Mnemonics& names = machine_.mnemonics();
     for (int a = 0; a < kMemorySize; ++a) {
-        const std::string_view text = trimBlanks(m_.operatorText(a));
+        const std::string_view text = trimBlanks(machine_.operatorText(a));
         if (!text.empty() && names.isMnemonic(text))
-            m_.setOperatorText(a, names.assemble(text, m_.view().base()));
+            machine_.setOperatorText(a, names.assemble(text, machine_.view().base()));
     }
-    m_.view().setMnemonicsShown(false);
-    m_.display().set(Flag::MnemonicsChecked, false);
+    machine_.view().setMnemonicsShown(false);
+    machine_.display().set(Flag::MnemonicsChecked, false);
     return true;
 }
 
 void Assembler::disassembleAll() {
     for (int a = 0; a < kMemorySize; ++a) {
-        const std::string text = stripLeadingBlanks(m_.operatorText(a));
+        const std::string text = stripLeadingBlanks(machine_.operatorText(a));
         if (text.empty()) continue;
         if (isDecimalNumber(text) || isHexNumber(text)) {
-            const std::optional<std::int32_t> value = m_.operatorValue(a);
+            const std::optional<std::int32_t> value = machine_.operatorValue(a);
             if (value && legalInstruction(*value))
-                m_.setOperatorText(a, m_.mnemonics().name(*value));
+                machine_.setOperatorText(a, machine_.mnemonics().name(*value));
         }
     }
-    m_.view().setMnemonicsShown(true);
-    m_.display().set(Flag::MnemonicsChecked, true);
+    machine_.view().setMnemonicsShown(true);
+    machine_.display().set(Flag::MnemonicsChecked, true);
 }
 
 } // namespace zeb

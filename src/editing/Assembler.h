@@ -9,7 +9,7 @@ namespace zeb {
 // mnemonics.
 class Assembler {
   public:
-    explicit Assembler(Machine& machine) : m_(machine) {}
+    explicit Assembler(Machine& machine) : machine_(machine) {}
 
     bool isValidByte(std::string_view text);
     bool isLegalOperandText(std::string_view text);
@@ -20,7 +20,7 @@ class Assembler {
     void disassembleAll();
 
   private:
-    Machine& m_;
+    Machine& machine_;
 };
 
 } // namespace zeb

@@ -5,7 +5,7 @@
 namespace zeb {
 
 void BaseSwitch::changeBase(NumberBase newBase) {
-    DisplayState& d = m_.display();
+    DisplayState& d = machine_.display();
     BusyPointer busy(d);
     if (d.get(Flag::OutputVisible)) {
         d.set(Flag::OutputVisible, false);
@@ -14,51 +14,52 @@ void BaseSwitch::changeBase(NumberBase newBase) {
     d.set(Flag::HexadecimalChecked, newBase != NumberBase::Decimal);
     changeKeypad(newBase);
     // The registers keep their values; only their text changes base.
-    const std::int32_t acc = m_.acc().value_or(0);
-    const std::int32_t pc = m_.pc().value_or(0);
+    const std::int32_t acc = machine_.acc().value_or(0);
+    const std::int32_t pc = machine_.pc().value_or(0);
     changeNumberBase(newBase);
-    m_.setRegisterText(Register::Acc, registerForm(acc, newBase));
-    m_.setRegisterText(Register::PC, registerForm(pc, newBase));
+    machine_.setRegisterText(Register::Acc, registerForm(acc, newBase));
+    machine_.setRegisterText(Register::PC, registerForm(pc, newBase));
     changeLabels(newBase);
 }
 
 bool BaseSwitch::operatorIsNumber(int a) const {
-    const std::string_view text = trimBlanks(m_.operatorText(a));
-    const Mnemonics& names = m_.mnemonics();
+    const std::string_view text = trimBlanks(machine_.operatorText(a));
+    const Mnemonics& names = machine_.mnemonics();
     if (text.empty() || names.isMnemonic(text)) return false;
     // "A" and "AC" begin mnemonics too, but in hexadecimal the machine reads
     // them as the numbers they are, when running and when saving alike.
     return isDecimalNumber(text) ||
-           (m_.view().base() == NumberBase::Hexadecimal && isHexNumber(text));
+           (machine_.view().base() == NumberBase::Hexadecimal && isHexNumber(text));
 }
 
 void BaseSwitch::changeNumberBase(NumberBase newBase, TypedText typed) {
     for (int a = 0; a < kMemorySize; ++a) {
         std::string& left = leftAsTyped_[static_cast<std::size_t>(a)];
-        const std::string& text = m_.operatorText(a);
+        const std::string& text = machine_.operatorText(a);
         bool number = !text.empty();
-        if (m_.view().mnemonicsShown()) {
+        if (machine_.view().mnemonicsShown()) {
             const bool keep = typed == TypedText::Keep && !text.empty() && text == left;
             number = !keep && operatorIsNumber(a);
-            if (!number && typed == TypedText::Keep && !m_.mnemonics().isMnemonic(text))
+            if (!number && typed == TypedText::Keep && !machine_.mnemonics().isMnemonic(text))
                 left = text;
         }
         if ((number || text.empty()) && typed == TypedText::Keep) left.clear();
         // A field that cannot be read has been reported and becomes 0.
-        if (number) m_.setOperator(a, m_.operatorValue(a).value_or(0), newBase);
-        if (!m_.operandText(a).empty()) m_.setOperand(a, m_.operandValue(a).value_or(0), newBase);
+        if (number) machine_.setOperator(a, machine_.operatorValue(a).value_or(0), newBase);
+        if (!machine_.operandText(a).empty())
+            machine_.setOperand(a, machine_.operandValue(a).value_or(0), newBase);
     }
-    m_.view().setBase(newBase);
+    machine_.view().setBase(newBase);
 }
 
 void BaseSwitch::toggleMnemonics() {
-    DisplayState& d = m_.display();
+    DisplayState& d = machine_.display();
     BusyPointer busy(d);
-    if (m_.view().mnemonicsShown())
-        asm_.assembleAll();
+    if (machine_.view().mnemonicsShown())
+        assembler_.assembleAll();
     else
-        asm_.disassembleAll();
-    d.set(Flag::MnemonicsChecked, m_.view().mnemonicsShown());
+        assembler_.disassembleAll();
+    d.set(Flag::MnemonicsChecked, machine_.view().mnemonicsShown());
 }
 
 } // namespace zeb

@@ -9,13 +9,14 @@ std::string CellClipboard::selectedCellsText() const {
     if (!editor_.selectionActive()) return text;
     for (int a = 0; a < kMemorySize; ++a)
         if (isMarked(a))
-            text += padLeft(m_.operatorText(a), 3) + "|" + padLeft(m_.operandText(a), 3) + "|\r\n";
+            text += padLeft(machine_.operatorText(a), 3) + "|" +
+                    padLeft(machine_.operandText(a), 3) + "|\r\n";
     return text;
 }
 
 void CellClipboard::copySelectedCells() {
     const std::string text = selectedCellsText();
-    if (!text.empty()) m_.host().clipboard().setClipboardText(text);
+    if (!text.empty()) machine_.host().clipboard().setClipboardText(text);
 }
 
 void CellClipboard::clearSelectedCells() {
@@ -25,12 +26,12 @@ void CellClipboard::clearSelectedCells() {
 }
 
 void CellClipboard::clearCell(int a) {
-    m_.setOperatorText(a, {});
-    m_.setOperandText(a, {});
+    machine_.setOperatorText(a, {});
+    machine_.setOperandText(a, {});
 }
 
 void CellClipboard::pasteToMemory() {
-    const std::string clipboard = m_.host().clipboard().clipboardText();
+    const std::string clipboard = machine_.host().clipboard().clipboardText();
     std::string_view text = clipboard; // consumed from the front, line by line
     // Pasting fills whole cells from the current operator on; from an
     // operand there is no room at all.
@@ -38,57 +39,58 @@ void CellClipboard::pasteToMemory() {
     int a = current.half == Half::Operator ? current.address : kMemorySize;
     while (text.size() > 9) {
         const std::string opr(trimBlanks(text.substr(0, 3)));
-        if (!asm_.isLegalOperatorText(opr, true)) {
-            m_.report("Illegal Operator " + opr + " in paste operation");
+        if (!assembler_.isLegalOperatorText(opr, true)) {
+            machine_.report("Illegal Operator " + opr + " in paste operation");
             return;
         }
         text.remove_prefix(4);
         const std::string opd(trimBlanks(text.substr(0, 3)));
-        if (!asm_.isLegalOperandText(opd)) {
-            m_.report("Illegal Operand " + opd + " in paste operation");
+        if (!assembler_.isLegalOperandText(opd)) {
+            machine_.report("Illegal Operand " + opd + " in paste operation");
             return;
         }
         if (a >= kMemorySize) {
-            m_.report("Attempt to paste beyond end of address range");
+            machine_.report("Attempt to paste beyond end of address range");
             return;
         }
-        m_.setOperatorText(a, opr);
-        m_.setOperandText(a, opd);
+        machine_.setOperatorText(a, opr);
+        machine_.setOperandText(a, opd);
         ++a;
         text.remove_prefix(6);
     }
 }
 
 bool CellClipboard::askToClear() {
-    return m_.messageBox(Icon::Question, Buttons::OkCancel, "ZEB", "About to clear memory") ==
+    return machine_.messageBox(Icon::Question, Buttons::OkCancel, "ZEB", "About to clear memory") ==
            Answer::Ok;
 }
 
 void CellClipboard::clearMemoryNow() {
-    m_.clearMemory();
-    m_.resetAcc();
-    m_.resetPC();
-    m_.display().clearPrinterStrip();
+    machine_.clearMemory();
+    machine_.resetAcc();
+    machine_.resetPC();
+    machine_.display().clearPrinterStrip();
     editor_.resetCurrentCell();
-    m_.announcer().say("Memory cleared");
+    machine_.announcer().say("Memory cleared");
 }
 
 void CellClipboard::clearAll() {
-    if (!m_.host().commands().allows({Command::ClearMemory}) || m_.runState().running()) return;
+    if (!machine_.host().commands().allows({Command::ClearMemory}) || machine_.runState().running())
+        return;
     // During the guided demonstration the memory is cleared whatever the answer.
-    const bool ok = askToClear() || m_.view().demoMode();
+    const bool ok = askToClear() || machine_.view().demoMode();
     if (ok) clearMemoryNow();
-    m_.clearCellColours();
+    machine_.clearCellColours();
     editor_.selectOperator(0);
 }
 
 void CellClipboard::newProgram() {
-    if (m_.runState().running()) return;
+    if (machine_.runState().running()) return;
     if (askToClear()) {
         clearMemoryNow();
-        m_.view().setCurrentFileName({});
+        machine_.view().setCurrentFileName({});
     }
-    m_.clearCellColours();
+    machine_.clearCellColours();
 }
 
 } // namespace zeb

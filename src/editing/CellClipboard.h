@@ -12,7 +12,7 @@ namespace zeb {
 class CellClipboard {
   public:
     CellClipboard(Machine& machine, Assembler& assembler, MemoryEditor& editor)
-        : m_(machine), asm_(assembler), editor_(editor) {}
+        : machine_(machine), assembler_(assembler), editor_(editor) {}
 
     void copy() { copySelectedCells(); }
     void cut() {
@@ -27,18 +27,18 @@ class CellClipboard {
     void copySelectedCells();
     void clearSelectedCells();
     void pasteToMemory();
-    void clearCell(int a);
+    void clearCell(int address);
 
     void clearAll();
     void newProgram();
 
   private:
-    bool isMarked(int a) const { return m_.operatorColour(a) == kGreen; }
+    bool isMarked(int address) const { return machine_.operatorColour(address) == kGreen; }
     bool askToClear();
     void clearMemoryNow();
 
-    Machine& m_;
-    Assembler& asm_;
+    Machine& machine_;
+    Assembler& assembler_;
     MemoryEditor& editor_;
 };
 

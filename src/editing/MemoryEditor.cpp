@@ -19,7 +19,8 @@ std::string Binary8(std::int32_t value) {
 std::string MemoryEditor::currentValue(CellHalf field) const {
     const int a = field.address;
     if (!legalAddress(a)) return {};
-    const std::string& text = field.half == Half::Operand ? m_.operandText(a) : m_.operatorText(a);
+    const std::string& text =
+        field.half == Half::Operand ? machine_.operandText(a) : machine_.operatorText(a);
     return std::string(trimBlanks(text));
 }
 
@@ -27,9 +28,9 @@ void MemoryEditor::setCurrent(const std::string& text) {
     const int a = currentCell_.address;
     if (!legalAddress(a)) return;
     if (currentCell_.half == Half::Operand)
-        m_.setOperandText(a, text);
+        machine_.setOperandText(a, text);
     else
-        m_.setOperatorText(a, text);
+        machine_.setOperatorText(a, text);
 }
 
 void MemoryEditor::makeCurrent(CellHalf field) {
@@ -39,32 +40,32 @@ void MemoryEditor::makeCurrent(CellHalf field) {
         if (legalAddress(old)) {
             const Half half = currentCell_.half;
             const Colour partner =
-                half == Half::Operator ? m_.operandColour(old) : m_.operatorColour(old);
-            m_.setFieldColour(old, half, partner == kYellow ? kYellow : kGrey);
+                half == Half::Operator ? machine_.operandColour(old) : machine_.operatorColour(old);
+            machine_.setFieldColour(old, half, partner == kYellow ? kYellow : kGrey);
         }
     }
     currentCell_ = field;
-    if (!selectionActive_) m_.setFieldColour(field.address, field.half, kWhite);
+    if (!selectionActive_) machine_.setFieldColour(field.address, field.half, kWhite);
 }
 
 void MemoryEditor::selectOperator(int a) {
-    if (!m_.host().commands().allows({Command::SelectOperator, a})) return;
+    if (!machine_.host().commands().allows({Command::SelectOperator, a})) return;
     makeCurrent({a, Half::Operator});
 }
 
 void MemoryEditor::selectOperand(int a) {
-    if (!m_.host().commands().allows({Command::SelectOperand, a})) return;
+    if (!machine_.host().commands().allows({Command::SelectOperand, a})) return;
     makeCurrent({a, Half::Operand});
 }
 
 void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
     if (leftButton && shift) {
         selectionActive_ = true;
-        m_.setCellColour(a, kGreen);
+        machine_.setCellColour(a, kGreen);
     } else if (selectionActive_) {
-        m_.clearCellColours();
-        const std::int32_t pc = m_.pc().value_or(0);
-        if (legalAddress(pc)) m_.setCellColour(pc, kYellow);
+        machine_.clearCellColours();
+        const std::int32_t pc = machine_.pc().value_or(0);
+        if (legalAddress(pc)) machine_.setCellColour(pc, kYellow);
         selectionActive_ = false;
     }
 }
@@ -73,11 +74,11 @@ void MemoryEditor::markCurrent() {
     const int a = currentCell_.address;
     if (!legalAddress(a)) return;
     selectionActive_ = true;
-    m_.setCellColour(a, kGreen);
+    machine_.setCellColour(a, kGreen);
 }
 
 std::string MemoryEditor::digitsOf(int i) const {
-    return numberText(i, m_.view().base());
+    return numberText(i, machine_.view().base());
 }
 
 void MemoryEditor::deleteLast() {
@@ -89,18 +90,18 @@ void MemoryEditor::deleteLast() {
 
 void MemoryEditor::tellEntry(bool accepted) {
     if (!accepted) {
-        m_.announcer().say("not accepted");
+        machine_.announcer().say("not accepted");
         return;
     }
     const std::string value = currentValue(currentCell_);
-    m_.announcer().say("cell " + std::to_string(currentCell_.address) +
-                       (currentCell_.half == Half::Operand ? " operand " : " operator ") +
-                       (value.empty() ? "empty" : value));
+    machine_.announcer().say("cell " + std::to_string(currentCell_.address) +
+                             (currentCell_.half == Half::Operand ? " operand " : " operator ") +
+                             (value.empty() ? "empty" : value));
 }
 
 void MemoryEditor::pressPad(int i) {
-    if (!m_.host().commands().allows({Command::PressKey, i})) return;
-    if (m_.runState().running()) {
+    if (!machine_.host().commands().allows({Command::PressKey, i})) return;
+    if (machine_.runState().running()) {
         tellEntry(false);
         return;
     }
@@ -111,21 +112,22 @@ void MemoryEditor::pressPad(int i) {
         return;
     }
     std::string next;
-    if (!m_.view().mnemonicsShown() || currentCell_.half == Half::Operand) {
+    if (!machine_.view().mnemonicsShown() || currentCell_.half == Half::Operand) {
         next = cur + digitsOf(i);
-        if (next.size() > 3 || !asm_.isValidByte(next)) next.clear();
-    } else if (const Mnemonics& names = m_.mnemonics(); cur.empty() || names.isMnemonic(cur)) {
+        if (next.size() > 3 || !assembler_.isValidByte(next)) next.clear();
+    } else if (const Mnemonics& names = machine_.mnemonics();
+               cur.empty() || names.isMnemonic(cur)) {
         if (legalInstruction(i)) next = names.name(i);
     } else {
         next = cur + digitsOf(i);
-        if (!asm_.isLegalOperatorText(next, true)) next.clear();
+        if (!assembler_.isLegalOperatorText(next, true)) next.clear();
     }
     if (!next.empty()) setCurrent(next);
     tellEntry(!next.empty());
 }
 
 void MemoryEditor::typeCharacter(char key) {
-    if (m_.view().demoMode()) return;
+    if (machine_.view().demoMode()) return;
     if (key == kBackspace) {
         deleteLast();
         tellEntry(true);
@@ -135,9 +137,9 @@ void MemoryEditor::typeCharacter(char key) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
     const std::string cur = currentValue(currentCell_);
     const std::string next = cur + upper;
-    const bool legal = cur.size() < 3 &&
-                       (currentCell_.half == Half::Operand ? asm_.isLegalOperandText(next)
-                                                           : asm_.isLegalOperatorText(next, true));
+    const bool legal = cur.size() < 3 && (currentCell_.half == Half::Operand
+                                              ? assembler_.isLegalOperandText(next)
+                                              : assembler_.isLegalOperatorText(next, true));
     if (legal) setCurrent(next);
     tellEntry(legal);
 }
@@ -174,22 +176,23 @@ void MemoryEditor::navigate(NavKey key) {
 }
 
 std::int32_t MemoryEditor::operatorValueForStatus(int a) {
-    const std::string_view text = trimBlanks(m_.operatorText(a));
-    const Mnemonics& names = m_.mnemonics();
+    const std::string_view text = trimBlanks(machine_.operatorText(a));
+    const Mnemonics& names = machine_.mnemonics();
     if (names.isMnemonic(text)) return names.codeOf(text);
     if (!isDecimalNumber(text) && !isHexNumber(text) && names.isPartialMnemonic(text)) return 0;
-    return m_.operatorValue(a).value_or(0);
+    return machine_.operatorValue(a).value_or(0);
 }
 
 std::string MemoryEditor::operatorStatusText(int a) {
     const std::string binary =
-        m_.operatorText(a).empty() ? "00000000" : Binary8(operatorValueForStatus(a));
+        machine_.operatorText(a).empty() ? "00000000" : Binary8(operatorValueForStatus(a));
     return "Memory location " + signedText(a) + " Operator: " + binary;
 }
 
 std::string MemoryEditor::operandStatusText(int a) {
-    const std::string binary =
-        m_.operandText(a).empty() ? "00000000" : Binary8(m_.operandValue(a).value_or(0));
+    const std::string binary = machine_.operandText(a).empty()
+                                   ? "00000000"
+                                   : Binary8(machine_.operandValue(a).value_or(0));
     return "Memory location " + signedText(a) + " Operand: " + binary;
 }
 

@@ -25,7 +25,8 @@ class MemoryEditor {
     static constexpr Colour kWhite = 0xFFFFFF;
     static constexpr char kBackspace = 8;
 
-    MemoryEditor(Machine& machine, Assembler& assembler) : m_(machine), asm_(assembler) {}
+    MemoryEditor(Machine& machine, Assembler& assembler)
+        : machine_(machine), assembler_(assembler) {}
 
     CellHalf currentCell() const { return currentCell_; }
     bool selectionActive() const { return selectionActive_; }
@@ -63,8 +64,8 @@ class MemoryEditor {
     std::string digitsOf(int i) const;
     std::int32_t operatorValueForStatus(int a);
 
-    Machine& m_;
-    Assembler& asm_;
+    Machine& machine_;
+    Assembler& assembler_;
     CellHalf currentCell_;
     bool selectionActive_ = false;
 };

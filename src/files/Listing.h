@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Font.h"
 #include "core/Machine.h"
 
 #include <ctime>
@@ -7,15 +8,9 @@
 
 namespace zeb {
 
-// The font the listing is printed in; every start-up sets these defaults.
-struct PrinterFont {
-    std::string name = "Courier";
-    float size = 10;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-};
+// The font the listing is printed in until the user chooses another; every
+// start-up sets it again.
+inline const Font kListingFontAtStartUp{"Courier", 10};
 
 // The printed listing of memory and the last run's log, line by line.
 class Listing {

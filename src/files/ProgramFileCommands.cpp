@@ -51,7 +51,8 @@ bool ProgramFileCommands::confirmFile(const std::string& name, Access access) {
     } else {
         return true;
     }
-    return m_.messageBox(Icon::Information, Buttons::OkCancel, "File Message", text) == Answer::Ok;
+    return machine_.messageBox(Icon::Information, Buttons::OkCancel, "File Message", text) ==
+           Answer::Ok;
 }
 
 bool ProgramFileCommands::askAfterFileError(const FileError& error) {
@@ -64,10 +65,10 @@ bool ProgramFileCommands::askAfterFileError(const FileError& error) {
         text = "Error " + signedText(error.number) + " occurred\r\n" + error.description;
     // Trying a folder, device or pipe again cannot help: OK alone, and no retry.
     if (error.number == kErrNotRegularFile) {
-        m_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", text);
+        machine_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB", text);
         return false;
     }
-    return m_.messageBox(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
+    return machine_.messageBox(Icon::Exclamation, Buttons::OkCancel, "ZEB", text) == Answer::Ok;
 }
 
 std::unique_ptr<InputFile> ProgramFileCommands::openForReading(const std::string& name) {
@@ -87,34 +88,34 @@ std::unique_ptr<OutputFile> ProgramFileCommands::openForWriting(const std::strin
 }
 
 std::string ProgramFileCommands::programText() {
-    DecimalWhileSaving decimal(m_, bases_);
+    DecimalWhileSaving decimal(machine_, bases_);
     std::vector<ProgramLine> cells;
     for (int a = 0; a < kMemorySize; ++a)
-        cells.push_back({a, m_.operatorText(a), m_.operandText(a)});
-    return ProgramFileFormat::write(cells, m_.runState().runLog().lines());
+        cells.push_back({a, machine_.operatorText(a), machine_.operandText(a)});
+    return ProgramFileFormat::write(cells, machine_.runState().runLog().lines());
 }
 
 bool ProgramFileCommands::writeProgram(OutputFile& file) {
-    BusyPointer busy(m_.display());
+    BusyPointer busy(machine_.display());
     const bool ok = file.write(programText());
-    if (!ok) m_.report("Failed to write to save file", file.failure());
+    if (!ok) machine_.report("Failed to write to save file", file.failure());
     return ok;
 }
 
 void ProgramFileCommands::save(SaveMode mode) {
-    if (!m_.view().mnemonicsShown() || asm_.canAssemble())
+    if (!machine_.view().mnemonicsShown() || assembler_.canAssemble())
         saveToFile(mode);
     else
-        m_.report("Program not saved due to Assembler error");
+        machine_.report("Program not saved due to Assembler error");
 }
 
 void ProgramFileCommands::saveToFile(SaveMode mode) {
-    BusyPointer busy(m_.display());
+    BusyPointer busy(machine_.display());
     std::string name;
-    if (mode == SaveMode::Save && !m_.view().currentFileName().empty())
-        name = m_.view().currentFileName();
+    if (mode == SaveMode::Save && !machine_.view().currentFileName().empty())
+        name = machine_.view().currentFileName();
     else
-        name = m_.host().files().chooseFile(FileDialog::Save, kFilter);
+        name = machine_.host().files().chooseFile(FileDialog::Save, kFilter);
     if (name.empty()) return;
     // Refused before any question about replacing it.
     if (const auto error = fs_.notRegularFile(name)) {
@@ -128,12 +129,12 @@ void ProgramFileCommands::saveToFile(SaveMode mode) {
     const bool written = writeProgram(*file);
     const bool closed = file->close();
     if (written && !closed) {
-        m_.report("Failed to save ZEB to file", file->failure());
+        machine_.report("Failed to save ZEB to file", file->failure());
         return;
     }
-    m_.view().setCurrentFileName(name);
-    m_.display().set(Flag::SaveEnabled, true);
-    m_.announcer().say("Saved " + fileNameOf(name));
+    machine_.view().setCurrentFileName(name);
+    machine_.display().set(Flag::SaveEnabled, true);
+    machine_.announcer().say("Saved " + fileNameOf(name));
 }
 
 std::optional<FileError> ProgramFileCommands::saveWithoutPrompts(const std::string& name) {
@@ -147,7 +148,7 @@ std::optional<FileError> ProgramFileCommands::saveWithoutPrompts(const std::stri
 }
 
 void ProgramFileCommands::open() {
-    const std::string name = m_.host().files().chooseFile(FileDialog::Open, kFilter);
+    const std::string name = machine_.host().files().chooseFile(FileDialog::Open, kFilter);
     if (name.empty()) return;
     load(name);
 }
@@ -156,16 +157,16 @@ void ProgramFileCommands::load(const std::string& name) {
     if (!confirmFile(name, Access::Read)) return;
     auto file = openForReading(name);
     if (!file) return;
-    m_.clearMemory();
+    machine_.clearMemory();
     ProgramReader reader(*file);
     if (reader.empty()) {
-        m_.report("Failed to read file");
+        machine_.report("Failed to read file");
         return;
     }
-    const NumberBase base = m_.view().base();
+    const NumberBase base = machine_.view().base();
     const bool switched = base != NumberBase::Decimal;
     if (switched) bases_.changeBase(NumberBase::Decimal);
-    BusyPointer busy(m_.display());
+    BusyPointer busy(machine_.display());
     // Each line is applied as it is read: the first bad one ends the load.
     Step step = Step::Ok;
     while (step == Step::Ok) {
@@ -175,22 +176,22 @@ void ProgramFileCommands::load(const std::string& name) {
     }
     file.reset();
     if (step == Step::Ok && reader.error() == ProgramReadError::AddressOutOfRange) {
-        m_.report("Out of range address in file, load abandoned");
+        machine_.report("Out of range address in file, load abandoned");
         step = Step::Abandoned;
     }
     if (step == Step::Ok && reader.error() == ProgramReadError::ReadFailed) step = Step::ReadFailed;
     if (step == Step::ReadFailed) {
         // The cells read so far stay.
-        m_.report("Failed to read file");
+        machine_.report("Failed to read file");
     } else {
         if (step == Step::Ok) {
-            m_.view().setCurrentFileName(name);
-            m_.display().set(Flag::SaveEnabled, true);
+            machine_.view().setCurrentFileName(name);
+            machine_.display().set(Flag::SaveEnabled, true);
         }
-        m_.resetPC();
-        m_.resetAcc();
-        m_.display().clearPrinterStrip();
-        if (step == Step::Ok) m_.announcer().say("Opened " + fileNameOf(name));
+        machine_.resetPC();
+        machine_.resetAcc();
+        machine_.display().clearPrinterStrip();
+        if (step == Step::Ok) machine_.announcer().say("Opened " + fileNameOf(name));
     }
     if (switched) bases_.changeBase(base);
 }
@@ -205,19 +206,19 @@ ProgramFileCommands::Step ProgramFileCommands::applyLine(const ProgramLine& line
 ProgramFileCommands::Step ProgramFileCommands::readOperator(const std::string& text, int address) {
     if (text.empty()) return Step::Ok;
     std::string code = text;
-    if (m_.mnemonics().isMnemonic(text))
-        code = m_.mnemonics().assemble(text, m_.view().base());
+    if (machine_.mnemonics().isMnemonic(text))
+        code = machine_.mnemonics().assemble(text, machine_.view().base());
     else if (!isDecimalNumber(text)) {
-        m_.report("Illegal operator: '" + text + "' in file, load abandoned");
+        machine_.report("Illegal operator: '" + text + "' in file, load abandoned");
         return Step::Abandoned;
     }
     const int number = ProgramFileFormat::fieldValue(code);
-    if (m_.view().mnemonicsShown()) {
+    if (machine_.view().mnemonicsShown()) {
         // A code without a mnemonic cannot be shown in this display.
         if (!legalInstruction(number)) return Step::ReadFailed;
-        m_.setOperatorText(address, m_.mnemonics().name(number));
+        machine_.setOperatorText(address, machine_.mnemonics().name(number));
     } else {
-        m_.setOperator(address, number, m_.view().base());
+        machine_.setOperator(address, number, machine_.view().base());
     }
     return Step::Ok;
 }
@@ -226,13 +227,13 @@ bool ProgramFileCommands::readOperand(std::string text, int address) {
     if (text.empty()) return true;
     if (!isDecimalNumber(text)) {
         if (!isHexNumber(text)) {
-            m_.report("Illegal operand: '" + text + "' in file, load abandoned");
+            machine_.report("Illegal operand: '" + text + "' in file, load abandoned");
             return false;
         }
         // Files are decimal: a hexadecimal operand is reported and reads as 0.
-        text = plainText(m_.getNumber(text).value_or(0));
+        text = plainText(machine_.getNumber(text).value_or(0));
     }
-    m_.setOperand(address, ProgramFileFormat::fieldValue(text), m_.view().base());
+    machine_.setOperand(address, ProgramFileFormat::fieldValue(text), machine_.view().base());
     return true;
 }
 

@@ -21,7 +21,7 @@ class ProgramFileCommands {
 
     ProgramFileCommands(Machine& machine, Assembler& assembler, BaseSwitch& bases,
                         FileSystem& files)
-        : m_(machine), asm_(assembler), bases_(bases), fs_(files) {}
+        : machine_(machine), assembler_(assembler), bases_(bases), fs_(files) {}
 
     void save(SaveMode mode);
     void open();
@@ -49,8 +49,8 @@ class ProgramFileCommands {
     Step readOperator(const std::string& text, int address);
     bool readOperand(std::string text, int address);
 
-    Machine& m_;
-    Assembler& asm_;
+    Machine& machine_;
+    Assembler& assembler_;
     BaseSwitch& bases_;
     FileSystem& fs_;
 };

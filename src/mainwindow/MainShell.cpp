@@ -1,7 +1,6 @@
 #include "mainwindow/MainShell.h"
 
 #include "core/Version.h"
-#include "mainwindow/PreferencesEditor.h"
 
 #include <exception>
 
@@ -11,7 +10,7 @@ void MainShell::setDefaultPreferences() {
     const Preferences defaults;
     Preferences& p = zeb_.preferences();
     p.highlightColour = defaults.highlightColour;
-    PreferencesEditor::storeMemoryFont(p, PreferencesEditor::memoryFont(defaults));
+    p.memoryFont = defaults.memoryFont;
 }
 
 void MainShell::startUp() {

@@ -29,6 +29,8 @@ class ShellWindows {
     virtual void setTitle(const std::string& title) = 0;
     virtual void setMemoryFont() = 0;
     virtual void setPrinterFont() = 0;
+    // Whether sounds may play at all; the player finds out at the first
+    // sound whether the platform has an output.
     virtual bool hasSoundCard() = 0;
     virtual std::string programDirectory() = 0;
     virtual void layOutMainWindow() = 0;

@@ -1,9 +1,9 @@
 #include "demo/Demonstration.h"
 #include "../core/TestHost.h"
 #include "demo/DemonstrationView.h"
-#include "demo/HelpViewer.h"
 #include "editing/CellClipboard.h"
 #include "editing/MemoryEditor.h"
+#include "help/HelpViewer.h"
 
 #include <gtest/gtest.h>
 

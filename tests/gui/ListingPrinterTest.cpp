@@ -38,8 +38,9 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFileName(dir.filePath("listing.pdf"));
         QString error;
         const auto lines = longListing();
-        QCOMPARE(zeb::ListingPrinter::printCopies(printer, 2, lines, zeb::PrinterFont{}, &error),
-                 2);
+        QCOMPARE(
+            zeb::ListingPrinter::printCopies(printer, 2, lines, zeb::kListingFontAtStartUp, &error),
+            2);
         QVERIFY(error.isEmpty());
         const int pages = pdfPages(dir.filePath("listing.pdf"));
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
@@ -54,7 +55,7 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFileName(dir.filePath("one.pdf"));
         QString error;
         QVERIFY(zeb::ListingPrinter::printListing(printer, {"", "End of output"},
-                                                  zeb::PrinterFont{}, &error));
+                                                  zeb::kListingFontAtStartUp, &error));
         QCOMPARE(pdfPages(dir.filePath("one.pdf")), 1);
     }
 
@@ -63,8 +64,9 @@ class ListingPrinterTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName("/nonexistent-folder/x.pdf");
         QString error;
-        QCOMPARE(zeb::ListingPrinter::printCopies(printer, 3, {"x"}, zeb::PrinterFont{}, &error),
-                 0);
+        QCOMPARE(
+            zeb::ListingPrinter::printCopies(printer, 3, {"x"}, zeb::kListingFontAtStartUp, &error),
+            0);
         QVERIFY(!error.isEmpty());
     }
 

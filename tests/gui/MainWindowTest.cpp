@@ -4,7 +4,7 @@
 #include "SessionFixture.h"
 #include "demo/Demonstration.h"
 #include "demo/views/DemonstrationWindow.h"
-#include "demo/views/HelpWindow.h"
+#include "help/views/HelpWindow.h"
 #include "machineview/MachineViewModel.h"
 #include "machineview/views/ClockChartWindow.h"
 #include "machineview/views/ClockPicture.h"
@@ -18,7 +18,9 @@
 #include "mainwindow/views/PreferencesDialog.h"
 #include "mainwindow/views/SoundPlayer.h"
 #include "mainwindow/views/WaitIntervalDialog.h"
+#include "mainwindow/views/ZebSession.h"
 #include "mainwindow/views/accessibility/SpokenAnnouncements.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -51,7 +53,7 @@
 using namespace zeb;
 using namespace zeb::views;
 using namespace zeb::test;
-using zeb::demo::views::HelpWindow;
+using zeb::help::views::HelpWindow;
 using zeb::machineview::views::ClockChartWindow;
 using zeb::machineview::views::ClockPicture;
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/ZebSession.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QAction>
 #include <QtTest>

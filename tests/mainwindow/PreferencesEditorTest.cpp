@@ -5,7 +5,7 @@
 namespace zeb {
 namespace {
 
-const FontChoice kCourier{"Courier", 12, true, false, true, false};
+const Font kCourier{"Courier", 12, true, false, true, false};
 
 TEST(PreferencesEditor, CancelledChoicesNeverSurvive) {
     Preferences p;
@@ -18,7 +18,7 @@ TEST(PreferencesEditor, CancelledChoicesNeverSurvive) {
     // Cancel: nothing stored, and the next opening shows the stored values.
     w.load();
     EXPECT_EQ(w.highlightSample, kRed);
-    EXPECT_EQ(w.fontSample, PreferencesEditor::memoryFont(p));
+    EXPECT_EQ(w.fontSample, p.memoryFont);
     EXPECT_TRUE(w.soundOn);
     EXPECT_EQ(p.highlightColour, kRed);
 }
@@ -27,10 +27,10 @@ TEST(PreferencesEditor, OkStoresTheSamples) {
     struct Case {
         const char* name;
         std::optional<Colour> colour;
-        std::optional<FontChoice> font;
+        std::optional<Font> font;
         bool sound;
         Colour storedColour;
-        FontChoice storedFont;
+        Font storedFont;
     } cases[] = {
         {"NothingChosen", {}, {}, true, kRed, {"MS Sans Serif", 8.25}},
         {"OnlySound", {}, {}, false, kRed, {"MS Sans Serif", 8.25}},
@@ -42,13 +42,13 @@ TEST(PreferencesEditor, OkStoresTheSamples) {
         PreferencesEditor w(p);
         w.load();
         w.chooseHighlightColour(c.colour);
-        const FontChoice primed = w.fontChooserStart();
+        const Font primed = w.fontChooserStart();
         EXPECT_EQ(primed.name, "MS Sans Serif") << c.name;
         w.chooseFont(c.font);
         w.soundOn = c.sound;
         w.accept();
         EXPECT_EQ(p.highlightColour, c.storedColour) << c.name;
-        EXPECT_EQ(PreferencesEditor::memoryFont(p), c.storedFont) << c.name;
+        EXPECT_EQ(p.memoryFont, c.storedFont) << c.name;
         EXPECT_EQ(p.soundOn, c.sound) << c.name;
     }
 }
@@ -57,18 +57,17 @@ TEST(PreferencesEditor, OkStoresTheSamples) {
 // styles, keeping the sample's name; the chooser starts from the stored font.
 TEST(PreferencesEditor, FontChooserStartsFromTheStoredFont) {
     Preferences p;
-    p.memoryFontName = "Arial";
-    p.memoryFontSize = 10;
+    p.memoryFont = {"Arial", 10};
     PreferencesEditor w(p);
     w.load();
     w.fontChooserStart();
     w.chooseFont(kCourier);
-    const FontChoice primed = w.fontChooserStart();
+    const Font primed = w.fontChooserStart();
     EXPECT_EQ(primed.name, "Arial");
-    EXPECT_EQ(w.fontSample, (FontChoice{"Courier", 10}));
+    EXPECT_EQ(w.fontSample, (Font{"Courier", 10}));
     w.chooseFont(std::nullopt);
     w.accept();
-    EXPECT_EQ(PreferencesEditor::memoryFont(p), (FontChoice{"Courier", 10}));
+    EXPECT_EQ(p.memoryFont, (Font{"Courier", 10}));
 }
 
 } // namespace

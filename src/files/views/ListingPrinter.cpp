@@ -1,6 +1,6 @@
 #include "files/views/ListingPrinter.h"
 
-#include "ui/Fonts.h"
+#include "core/views/FontConversion.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,8 +12,8 @@
 namespace zeb {
 
 namespace {
-QFont ToQFont(const PrinterFont& f) {
-    QFont font = ui::makeFont(f.name, f.size, f.bold, f.italic, f.strikethru, f.underline, 10);
+QFont listingFont(const Font& chosen) {
+    QFont font = core::views::toQFont(chosen, 10);
     // A listing of columns needs a fixed pitch when the named face is missing.
     font.setStyleHint(QFont::TypeWriter);
     return font;
@@ -21,13 +21,13 @@ QFont ToQFont(const PrinterFont& f) {
 } // namespace
 
 bool ListingPrinter::printListing(QPrinter& printer, const std::vector<std::string>& lines,
-                                  const PrinterFont& font, QString* error) {
+                                  const Font& font, QString* error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error) *error = QStringLiteral("The printer could not be opened");
         return false;
     }
-    painter.setFont(ToQFont(font));
+    painter.setFont(listingFont(font));
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const qreal lineHeight = metrics.lineSpacing();
@@ -66,7 +66,7 @@ QString ListingPrinter::copyFileName(const QString& name, int copy) {
 }
 
 int ListingPrinter::printCopies(QPrinter& printer, int copies,
-                                const std::vector<std::string>& lines, const PrinterFont& font,
+                                const std::vector<std::string>& lines, const Font& font,
                                 QString* error) {
     const QString file = printer.outputFileName();
     printer.setCopyCount(1);

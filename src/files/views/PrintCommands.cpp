@@ -1,5 +1,7 @@
 #include "files/views/PrintCommands.h"
 
+#include "core/views/FontConversion.h"
+
 #include "files/views/ListingPrinter.h"
 
 #include <QFontDialog>
@@ -8,8 +10,8 @@
 
 namespace zeb {
 
-PrintCommands::PrintCommands(Machine& machine, PrinterFont& font, QWidget* parent)
-    : m_(machine), font_(font), parent_(parent) {
+PrintCommands::PrintCommands(Machine& machine, Font& font, QWidget* parent)
+    : machine_(machine), font_(font), parent_(parent) {
     printDialog = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, parent_);
         return dialog.exec() == QDialog::Accepted;
@@ -25,17 +27,11 @@ PrintCommands::PrintCommands(Machine& machine, PrinterFont& font, QWidget* paren
 
 void PrintCommands::choosePrinterFont() {
     // The dialog opens on the memory font's name, not the printer font's.
-    const Preferences& p = m_.preferences();
-    QFont initial(QString::fromStdString(p.memoryFontName));
-    initial.setPointSizeF(p.memoryFontSize);
+    const Preferences& p = machine_.preferences();
+    QFont initial(QString::fromStdString(p.memoryFont.name));
+    initial.setPointSizeF(p.memoryFont.size);
     const std::optional<QFont> chosen = fontDialog(initial);
-    if (!chosen) return;
-    font_.name = chosen->family().toStdString();
-    font_.size = static_cast<float>(chosen->pointSizeF());
-    font_.bold = chosen->bold();
-    font_.italic = chosen->italic();
-    font_.strikethru = chosen->strikeOut();
-    font_.underline = chosen->underline();
+    if (chosen) font_ = core::views::fromQFont(*chosen);
 }
 
 void PrintCommands::print() {
@@ -52,11 +48,11 @@ void PrintCommands::printCopies(QPrinter& printer) {
     QString error;
     int printed = 0;
     {
-        BusyPointer busy(m_.display());
-        const auto lines = Listing::lines(m_, Listing::today());
+        BusyPointer busy(machine_.display());
+        const auto lines = Listing::lines(machine_, Listing::today());
         printed = ListingPrinter::printCopies(printer, copies, lines, font_, &error);
     }
-    if (printed < copies) m_.report("Failed to print.", error.toStdString());
+    if (printed < copies) machine_.report("Failed to print.", error.toStdString());
 }
 
 } // namespace zeb

@@ -21,7 +21,7 @@ class PrintCommands {
     // The font dialog primed with a font; nothing on Cancel.
     std::function<std::optional<QFont>(const QFont&)> fontDialog;
 
-    PrintCommands(Machine& machine, PrinterFont& font, QWidget* parent);
+    PrintCommands(Machine& machine, Font& font, QWidget* parent);
 
     // File > Printer Fonts.
     void choosePrinterFont();
@@ -31,8 +31,8 @@ class PrintCommands {
     void printCopies(QPrinter& printer);
 
   private:
-    Machine& m_;
-    PrinterFont& font_;
+    Machine& machine_;
+    Font& font_;
     QWidget* parent_;
 };
 

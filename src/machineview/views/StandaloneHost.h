@@ -2,8 +2,8 @@
 #include "core/EventPump.h"
 #include "core/Messages.h"
 #include "core/RunPause.h"
+#include "core/views/MessageBoxes.h"
 #include "ui/EventYield.h"
-#include "ui/MessageBoxes.h"
 
 namespace zeb::machineview::views {
 
@@ -13,7 +13,7 @@ namespace zeb::machineview::views {
 // loop; there is no input window.
 class StandaloneHost : public Messages, public EventPump, public RunPause {
   public:
-    ui::MessageBoxes& boxes() { return boxes_; }
+    core::views::MessageBoxes& boxes() { return boxes_; }
     ui::EventYield& yield() { return yield_; }
 
     Answer messageBox(Icon icon, Buttons buttons, std::string_view title,
@@ -28,7 +28,7 @@ class StandaloneHost : public Messages, public EventPump, public RunPause {
     }
 
   private:
-    ui::MessageBoxes boxes_;
+    core::views::MessageBoxes boxes_;
     ui::EventYield yield_;
 };
 

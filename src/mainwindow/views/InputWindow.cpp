@@ -1,7 +1,7 @@
 #include "mainwindow/views/InputWindow.h"
 
 #include "mainwindow/views/Artwork.h"
-#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 #include "ui/CentreForm.h"
 #include "ui/SmallWindow.h"
 

@@ -2,21 +2,21 @@
 
 #include "core/Mnemonics.h"
 
+#include "core/views/FontConversion.h"
 #include "mainwindow/views/AddressLabels.h"
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/HoverStatus.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/MainMenus.h"
 #include "mainwindow/views/MainWindowLayout.h"
 #include "mainwindow/views/MainWindowStatus.h"
 #include "mainwindow/views/PrinterPicture.h"
-#include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 #include "mainwindow/views/accessibility/RunStateText.h"
 #include "mainwindow/views/accessibility/SpokenAnnouncements.h"
 #include "mainwindow/views/accessibility/SpokenNames.h"
+#include "mainwindow/views/fields/FieldPanel.h"
+#include "mainwindow/views/fields/RepaintPacer.h"
 #include "ui/ColourConversion.h"
-#include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 #include <algorithm>
@@ -231,8 +231,10 @@ void MainWindow::layOut() {
 
 void MainWindow::setMemoryFont() {
     const Preferences& p = models_.zeb.preferences();
-    QFont font = ui::makeFont(p.memoryFontName, p.memoryFontSize, p.memoryFontBold,
-                              p.memoryFontItalic, false, p.memoryFontUnderline, 8.25);
+    // The cells are never struck through, whatever the font chosen.
+    Font chosen = p.memoryFont;
+    chosen.strikethru = false;
+    QFont font = core::views::toQFont(chosen, 8.25);
     font.setStyleHint(QFont::SansSerif);
     // Three characters must fit a narrow cell: a stand-in for a missing font
     // is drawn condensed, as narrow as the chosen one would have been.

@@ -2,9 +2,9 @@
 
 #include "editing/MemoryEditor.h"
 #include "mainwindow/views/AddressLabels.h"
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 #include "ui/MarkedSlider.h"
 
 #include <QLabel>

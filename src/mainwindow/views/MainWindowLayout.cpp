@@ -2,10 +2,10 @@
 
 #include "editing/MemoryEditor.h"
 #include "mainwindow/views/AddressLabels.h"
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/MainWindowControls.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 #include "ui/Twips.h"
 
 #include <QLabel>

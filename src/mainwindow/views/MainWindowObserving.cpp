@@ -4,14 +4,14 @@
 #include "mainwindow/views/MainWindow.h"
 
 #include "mainwindow/views/AddressLabels.h"
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/MainMenus.h"
 #include "mainwindow/views/PrinterPicture.h"
-#include "mainwindow/views/RepaintPacer.h"
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 #include "mainwindow/views/accessibility/RunStateText.h"
 #include "mainwindow/views/accessibility/SpokenNames.h"
+#include "mainwindow/views/fields/FieldPanel.h"
+#include "mainwindow/views/fields/RepaintPacer.h"
 #include "ui/ColourConversion.h"
 
 #include <QLabel>

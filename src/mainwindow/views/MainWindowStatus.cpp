@@ -1,11 +1,11 @@
 #include "mainwindow/views/MainWindowStatus.h"
 
 #include "mainwindow/views/AddressLabels.h"
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/HoverStatus.h"
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/MainWindowControls.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QLineEdit>
 #include <QPushButton>

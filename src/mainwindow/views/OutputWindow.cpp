@@ -1,6 +1,6 @@
 #include "mainwindow/views/OutputWindow.h"
 
-#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 #include "ui/CentreForm.h"
 #include "ui/SmallWindow.h"
 

@@ -1,7 +1,7 @@
 #include "mainwindow/views/PreferencesDialog.h"
 
+#include "core/views/FontConversion.h"
 #include "ui/ColourConversion.h"
-#include "ui/Fonts.h"
 #include "ui/SmallWindow.h"
 
 #include <QCheckBox>
@@ -23,8 +23,8 @@ QPushButton* namedButton(QWidget* parent, const char* name, const char* caption)
 }
 } // namespace
 
-QFont PreferencesDialog::toQFont(const FontChoice& f) {
-    return ui::makeFont(f.name, f.size, f.bold, f.italic, f.strikethru, f.underline, 8.25);
+QFont PreferencesDialog::toQFont(const Font& font) {
+    return core::views::toQFont(font, 8.25);
 }
 
 PreferencesDialog::PreferencesDialog(Preferences& preferences, std::function<void()> applied,
@@ -110,13 +110,10 @@ void PreferencesDialog::chooseHighlightColour() {
 
 void PreferencesDialog::chooseMemoryFont() {
     model_.soundOn = soundOn_->isChecked();
-    const FontChoice start = model_.fontChooserStart();
+    const Font start = model_.fontChooserStart();
     showChoices();
     const std::optional<QFont> chosen = fontDialog(toQFont(start));
-    if (chosen)
-        model_.chooseFont(FontChoice{chosen->family().toStdString(), chosen->pointSizeF(),
-                                     chosen->bold(), chosen->italic(), chosen->strikeOut(),
-                                     chosen->underline()});
+    if (chosen) model_.chooseFont(core::views::fromQFont(*chosen));
     showChoices();
 }
 

@@ -23,7 +23,7 @@ class PreferencesDialog : public QDialog {
     // `applied` re-applies the memory font after OK.
     PreferencesDialog(Preferences& preferences, std::function<void()> applied, QWidget* parent);
 
-    static QFont toQFont(const FontChoice& f);
+    static QFont toQFont(const Font& font);
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -1,8 +1,8 @@
 #include "mainwindow/views/QtHost.h"
 
+#include "core/views/MessageBoxes.h"
 #include "mainwindow/views/SoundPlayer.h"
 #include "ui/EventYield.h"
-#include "ui/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -12,8 +12,11 @@
 
 namespace zeb::ui {
 class EventYield;
-class MessageBoxes;
 } // namespace zeb::ui
+
+namespace zeb::core::views {
+class MessageBoxes;
+} // namespace zeb::core::views
 
 namespace zeb::views {
 
@@ -30,7 +33,7 @@ class QtHost : public Messages,
                public Clipboard,
                public WindowLevels {
   public:
-    QtHost(ui::MessageBoxes& boxes, ui::EventYield& yield, SoundPlayer& sounds)
+    QtHost(core::views::MessageBoxes& boxes, ui::EventYield& yield, SoundPlayer& sounds)
         : boxes_(boxes), yield_(yield), sounds_(sounds) {}
 
     std::function<std::optional<std::string>()> inputBox;
@@ -52,7 +55,7 @@ class QtHost : public Messages,
     std::string chooseFile(FileDialog dialog, std::string_view filter) override;
 
   private:
-    ui::MessageBoxes& boxes_;
+    core::views::MessageBoxes& boxes_;
     ui::EventYield& yield_;
     SoundPlayer& sounds_;
 };

@@ -9,7 +9,10 @@
 
 namespace zeb::views {
 
-SoundPlayer::SoundPlayer(QStringList directories) : directories_(std::move(directories)) {}
+SoundPlayer::SoundPlayer(QStringList directories, bool probe)
+    : directories_(std::move(directories)) {
+    if (!probe) hasOutput_ = false;
+}
 
 SoundPlayer::~SoundPlayer() = default;
 
@@ -22,6 +25,8 @@ QString SoundPlayer::locate(const QString& fileName) const {
 }
 
 void SoundPlayer::play(std::string_view fileName) {
+    if (!hasOutput_) hasOutput_ = hasSoundCard();
+    if (!*hasOutput_) return;
     auto it = effects_.find(fileName);
     if (it == effects_.end()) {
         const QString path =

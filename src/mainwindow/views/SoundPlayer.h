@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,14 @@ class QSoundEffect;
 
 namespace zeb::views {
 
-// Plays the program's wave files without waiting for them.
+// Plays the program's wave files without waiting for them. The platform's
+// audio outputs are asked for at the first sound, not at start-up: the
+// audio system costs time and memory a session without sound never needs.
 class SoundPlayer {
   public:
-    // The folders searched in turn for a sound file.
-    explicit SoundPlayer(QStringList directories);
+    // The folders searched in turn for a sound file; without `probe` the
+    // platform is never asked and nothing plays (tests).
+    explicit SoundPlayer(QStringList directories, bool probe = true);
     ~SoundPlayer();
 
     // A file that is found nowhere plays nothing.
@@ -27,6 +31,8 @@ class SoundPlayer {
 
   private:
     QStringList directories_;
+    // Unknown until the first sound.
+    std::optional<bool> hasOutput_;
     std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> effects_;
 };
 

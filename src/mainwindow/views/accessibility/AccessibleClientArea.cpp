@@ -1,7 +1,7 @@
 #include "mainwindow/views/accessibility/AccessibleClientArea.h"
 
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/accessibility/MemoryTableAccessible.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 namespace zeb::views {
 

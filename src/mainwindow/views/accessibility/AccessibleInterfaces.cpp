@@ -1,8 +1,8 @@
 #include "mainwindow/views/accessibility/AccessibleInterfaces.h"
 
-#include "mainwindow/views/FieldPanel.h"
 #include "mainwindow/views/accessibility/AccessibleClientArea.h"
 #include "mainwindow/views/accessibility/AccessibleField.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

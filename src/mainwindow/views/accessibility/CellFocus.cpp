@@ -1,6 +1,6 @@
 #include "mainwindow/views/accessibility/CellFocus.h"
 
-#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QAccessible>
 #include <QApplication>

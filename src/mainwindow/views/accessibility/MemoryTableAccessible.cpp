@@ -1,6 +1,6 @@
 #include "mainwindow/views/accessibility/MemoryTableAccessible.h"
 
-#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
 namespace zeb::views {
 

@@ -1,7 +1,7 @@
-#include "demo/views/HelpAccess.h"
+#include "help/views/HelpAccess.h"
 
-#include "demo/views/HelpCollection.h"
-#include "demo/views/HelpWindow.h"
+#include "help/views/HelpCollection.h"
+#include "help/views/HelpWindow.h"
 #include "ui/CentreForm.h"
 
 #include <QAbstractButton>
@@ -13,7 +13,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 namespace {
 
@@ -155,4 +155,4 @@ void HelpAccess::startGuide() {
                  {QStringLiteral("--minimized")});
 }
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

@@ -1,9 +1,9 @@
-#include "demo/views/HelpBrowser.h"
+#include "help/views/HelpBrowser.h"
 
 #include <QDesktopServices>
 #include <QHelpEngineCore>
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 HelpBrowser::HelpBrowser(QHelpEngineCore& engine, QWidget* parent)
     : QTextBrowser(parent), engine_(engine) {
@@ -25,4 +25,4 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     return QTextBrowser::loadResource(type, name);
 }
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

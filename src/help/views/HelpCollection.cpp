@@ -1,10 +1,10 @@
-#include "demo/views/HelpCollection.h"
+#include "help/views/HelpCollection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 namespace {
 
@@ -88,4 +88,4 @@ QString HelpCollection::missingMessage(const QStringList& folders) {
              folders.join(QLatin1Char('\n')));
 }
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 // Where ZEB's help collection (zeb.qhc with its zeb.qch) is found, and the
 // writable copy the viewer opens: the full-text search keeps its index beside
@@ -29,4 +29,4 @@ class HelpCollection {
     static QString missingMessage(const QStringList& folders);
 };
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

@@ -1,9 +1,9 @@
-#include "ui/MessageBoxes.h"
+#include "core/views/MessageBoxes.h"
 
 #include <QMessageBox>
 #include <QString>
 
-namespace zeb::ui {
+namespace zeb::core::views {
 
 namespace {
 
@@ -49,4 +49,4 @@ Answer MessageBoxes::show(Icon icon, Buttons buttons, std::string_view title,
     return answer == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-} // namespace zeb::ui
+} // namespace zeb::core::views

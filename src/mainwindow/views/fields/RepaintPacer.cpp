@@ -1,4 +1,4 @@
-#include "mainwindow/views/RepaintPacer.h"
+#include "mainwindow/views/fields/RepaintPacer.h"
 
 namespace zeb::views {
 

@@ -1,6 +1,6 @@
-#include "demo/views/HelpWindow.h"
+#include "help/views/HelpWindow.h"
 
-#include "demo/views/HelpBrowser.h"
+#include "help/views/HelpBrowser.h"
 
 #include <QAction>
 #include <QHelpContentItem>
@@ -21,7 +21,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 namespace {
 
@@ -217,4 +217,4 @@ QUrl HelpWindow::currentPage() const {
     return browser_->source();
 }
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

@@ -1,5 +1,5 @@
 #pragma once
-#include "demo/HelpViewer.h"
+#include "help/HelpViewer.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +14,7 @@ class QAbstractButton;
 class QHelpEngine;
 class QWidget;
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 class HelpWindow;
 
@@ -70,4 +70,4 @@ class HelpAccess : public HelpViewer {
     QPointer<HelpWindow> window_;
 };
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

@@ -1,9 +1,9 @@
-#include "ui/FileDialogs.h"
+#include "core/views/FileDialogs.h"
 
 #include <QFileDialog>
 #include <QStringList>
 
-namespace zeb::ui {
+namespace zeb::core::views {
 
 QString qtFileFilter(std::string_view filter) {
     const QStringList parts =
@@ -41,4 +41,4 @@ std::string chooseFile(QWidget* parent, FileDialog kind, std::string_view filter
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-} // namespace zeb::ui
+} // namespace zeb::core::views

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace zeb::ui {
+namespace zeb::core::views {
 
 // Every message box of the application. A test sets an answerer and no
 // window is ever shown, so nothing can block on it.
@@ -28,4 +28,4 @@ class MessageBoxes {
     bool silent_ = false;
 };
 
-} // namespace zeb::ui
+} // namespace zeb::core::views

@@ -3,7 +3,7 @@
 
 class QHelpEngineCore;
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 // Shows the pages of the help collection: qthelp: addresses, their pictures
 // and style sheet are read from the collection; other addresses open in the
@@ -24,4 +24,4 @@ class HelpBrowser : public QTextBrowser {
     QHelpEngineCore& engine_;
 };
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

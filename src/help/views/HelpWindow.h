@@ -7,7 +7,7 @@ class QHelpEngine;
 class QLineEdit;
 class QTabWidget;
 
-namespace zeb::demo::views {
+namespace zeb::help::views {
 
 class HelpBrowser;
 
@@ -52,4 +52,4 @@ class HelpWindow : public QMainWindow {
     bool searchWaiting_ = false;
 };
 
-} // namespace zeb::demo::views
+} // namespace zeb::help::views

@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace zeb::ui {
+namespace zeb::core::views {
 
 // A filter written as "description|pattern|description|pattern..." in the
 // form Qt's file dialogs take ("description (pattern);;...").
@@ -18,4 +18,4 @@ QString qtFileFilter(std::string_view filter);
 // not ask about replacing a file; the caller does. Empty when cancelled.
 std::string chooseFile(QWidget* parent, FileDialog kind, std::string_view filter);
 
-} // namespace zeb::ui
+} // namespace zeb::core::views

@@ -1,6 +1,6 @@
-#include "mainwindow/views/FieldPanel.h"
+#include "mainwindow/views/fields/FieldPanel.h"
 
-#include "mainwindow/views/RepaintPacer.h"
+#include "mainwindow/views/fields/RepaintPacer.h"
 #include "ui/FocusMark.h"
 
 #include <QAccessible>

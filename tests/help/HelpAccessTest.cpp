@@ -1,8 +1,8 @@
-#include "demo/views/HelpAccess.h"
+#include "help/views/HelpAccess.h"
 #include "demo/DemonstrationScript.h"
-#include "demo/views/HelpBrowser.h"
-#include "demo/views/HelpCollection.h"
-#include "demo/views/HelpWindow.h"
+#include "help/views/HelpBrowser.h"
+#include "help/views/HelpCollection.h"
+#include "help/views/HelpWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +18,7 @@
 #include <QTextBlock>
 #include <QtTest>
 
-using namespace zeb::demo::views;
+using namespace zeb::help::views;
 using Tab = HelpWindow::Tab;
 
 class HelpAccessTest : public QObject {
