@@ -123,6 +123,11 @@ class TeachingWindowsTest : public QObject {
         if (gates) return std::make_unique<LogicGatesWindow>(parent, prefs);
         return std::make_unique<MemoryHardwareWindow>(parent, prefs);
     }
+    static void windows() {
+        QTest::addColumn<bool>("gates");
+        QTest::newRow("Logic gates") << true;
+        QTest::newRow("Memory") << false;
+    }
     void walk(QWidget* w, std::initializer_list<Row> rows) {
         for (const Row& row : rows) {
             clickAll(w, QLatin1String(row.clicks));
@@ -238,15 +243,10 @@ class TeachingWindowsTest : public QObject {
     // Switching to another application and back leaves the window as it was;
     // coming back from a window of this program, or opening it again, starts
     // at the first frame, keeping the values.
-    void returningKeepsTheDemonstrationOnlyFromAnotherApplication_data() {
-        QTest::addColumn<bool>("gates");
-        QTest::addColumn<QString>("panel");
-        QTest::newRow("Logic gates") << true << "PnlFullAdderA";
-        QTest::newRow("Memory") << false << "PnlControlMem";
-    }
+    void returningKeepsTheDemonstrationOnlyFromAnotherApplication_data() { windows(); }
     void returningKeepsTheDemonstrationOnlyFromAnotherApplication() {
         QFETCH(bool, gates);
-        QFETCH(QString, panel);
+        const QString panel = gates ? "PnlFullAdderA" : "PnlControlMem";
         const QStringList& frames = gates ? kGateFrames : kMemoryFrames;
         auto w = make(gates);
         showActive(w.get());
@@ -269,11 +269,7 @@ class TeachingWindowsTest : public QObject {
         QCOMPARE(visibleFrames(w.get(), frames), frames.first());
     }
 
-    void opensCentredAndEveryPanelIsNamed_data() {
-        QTest::addColumn<bool>("gates");
-        QTest::newRow("Logic gates") << true;
-        QTest::newRow("Memory") << false;
-    }
+    void opensCentredAndEveryPanelIsNamed_data() { windows(); }
     // Over a main window in the screen's corner, and after the student moved
     // it away, it opens centred on the screen (within the few pixels of the
     // placement's tenths of the free space).
