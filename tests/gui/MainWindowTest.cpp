@@ -171,6 +171,9 @@ class MainWindowTest : public QObject, SessionFixture {
         return child<QLineEdit>(QStringLiteral("lineicons_%1").arg(line))->text();
     }
     QString reg(const char* name) { return child<FieldPanel>(QLatin1String(name))->text(); }
+    QString fileName() {
+        return QString::fromStdString(s->zeb().machine().view().currentFileName());
+    }
     QString pc() { return reg("pcicon").trimmed(); }
     QRect around(const QStringList& names) {
         QRect r;
@@ -178,13 +181,14 @@ class MainWindowTest : public QObject, SessionFixture {
             r |= globalRect(child(name));
         return r;
     }
-    void printTo(const QString& file, int copies) {
+    void print(const QString& file, int copies) {
         s->printCommands().printDialog = [file, copies](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(file);
             printer.setCopyCount(copies);
             return true;
         };
+        trigger("mnuPrinter");
     }
     using SessionFixture::click;
     void click(const char* name) { click(child(QLatin1String(name))); }
@@ -329,16 +333,8 @@ class MainWindowTest : public QObject, SessionFixture {
             // The start-up screen holds up nothing.
             {"typing at start-up", [this] { QTest::keyClicks(&mainWindow(), QStringLiteral("7")); },
              [this] { return text("Operator", 0) == "7" && s->aboutWindow().isVisible(); }},
-            {"command line",
-             [this] {
-                 QDir::setCurrent(dir.path());
-                 s->openProgramFile(QStringLiteral("C.ZEB"));
-             },
-             [this] {
-                 return s->zeb().machine().view().currentFileName() ==
-                            path("C.ZEB").toStdString() &&
-                        text("Operator", 0) == "1";
-             }},
+            {"command line", [this] { QDir::setCurrent(dir.path()), s->openProgramFile("C.ZEB"); },
+             [this] { return fileName() == path("C.ZEB") && text("Operator", 0) == "1"; }},
             {"fileopen",
              [&] { spokenSpy.clear(), answerFileDialog(path("C.ZEB")), trigger("fileopen"); },
              [&] { return heard("Opened C.ZEB") && text("Operator", 1) == "9"; }},
@@ -436,17 +432,13 @@ class MainWindowTest : public QObject, SessionFixture {
              [this] { return text("Operand", 70) == "C" && text("Operator", 71) == "JMP"; }},
             {"mPaste", [this] { click(field("Operator", 79)), trigger("mPaste"); },
              [&] { return said("beyond end"); }},
-            {"mnuPrinter",
-             [this] {
-                 printTo(path("listing.pdf"), 2);
-                 trigger("mnuPrinter");
-             },
+            {"mnuPrinter", [this] { print(path("listing.pdf"), 2); },
              [this] {
                  return readFile(path("listing.pdf")).startsWith("%PDF") &&
                         readFile(path("listing (2).pdf")).startsWith("%PDF");
              }},
             {"mnuPrinter failing",
-             [this] { printTo("/nonexistent-folder/x.pdf", 1), trigger("mnuPrinter"); },
+             [this] { print(QStringLiteral("/nonexistent-folder/x.pdf"), 1); },
              [this] { return messages.back().rfind("Failed to print. - ", 0) == 0; }},
             {"MnuFonts",
              [&] {
@@ -481,7 +473,7 @@ class MainWindowTest : public QObject, SessionFixture {
                         child(QStringLiteral("PicMem_4"))->font() == labelsFont;
              }},
             {"clearicon", {}, [this] { return text("Operator", 0).isEmpty(); }},
-            {"MnuNew", {}, [this] { return s->zeb().machine().view().currentFileName().empty(); }},
+            {"MnuNew", {}, [this] { return fileName().isEmpty(); }},
             {"zebscreen",
              [this] {
                  trigger("zebscreen");

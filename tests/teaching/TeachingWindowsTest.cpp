@@ -128,7 +128,7 @@ class TeachingWindowsTest : public QObject {
         QTest::newRow("Logic gates") << true;
         QTest::newRow("Memory") << false;
     }
-    void walk(QWidget* w, std::initializer_list<Row> rows) {
+    template <std::size_t N> void walk(QWidget* w, const Row (&rows)[N]) {
         for (const Row& row : rows) {
             clickAll(w, QLatin1String(row.clicks));
             QVERIFY2(row.observed(), row.clicks);
@@ -143,70 +143,53 @@ class TeachingWindowsTest : public QObject {
         LogicGatesWindow g(nullptr, prefs);
         showActive(&g);
         const auto frame = [&g] { return visibleFrames(&g, kGateFrames); };
-        walk(&g, {
-                     {"PnlAndInput1",
-                      [&] {
-                          return caption(&g, "PnlAndInput1") == "1" &&
-                                 highlightedRow(&g, "GridAnd") == 3;
-                      }},
-                     {"Command2 Command2 Command2", [&] { return frame() == "FraFlipFlop"; }},
-                     {"CmdSet",
-                      [&] {
-                          return caption(&g, "PnlFlipSet") == "1" &&
-                                 wireColour(&g, "FraFlipFlop", "Line10") == QColor(0, 255, 0);
-                      }},
-                     {"CmdContinue", [&] { return caption(&g, "PnlOrOut1") == "1"; }},
-                     {"CmdStop",
-                      [&] {
-                          return wireColour(&g, "FraFlipFlop", "Line10") == Qt::black &&
-                                 child(&g, "CmdReset")->isEnabled();
-                      }},
-                     {"CmdReset",
-                      [&] {
-                          return child(&g, "CmdContinue")->property("tag").toString() == "RESETSET";
-                      }},
-                     {"2:PicFlipNot1", [&] { return frame() == "FraNot"; }},
-                     {"Command2 Command2 PnlCFFData PnlCFFControl",
-                      [&] {
-                          return caption(&g, "PnlCFFOut") == "1" &&
-                                 highlightedRow(&g, "GridCFF") == 4;
-                      }},
-                     {"2:PicAndCFF2", [&] { return frame() == "FraAnd"; }},
-                     {"Command2 Command2 Command2 Command2 Command2 2:PicHalfAdderOr",
-                      [&] { return frame() == "FraOr"; }},
-                     {"Command2 Command2 Command2 Command2 Command2 2:PnlHalfAdder_1",
-                      [&] { return frame() == "FraHalfAdder"; }},
-                     {"Command1", [&] { return !g.isVisible(); }},
-                 });
+        const auto on = [&g](const char* panel) { return caption(&g, panel) == "1"; };
+        const auto wire = [&g] { return wireColour(&g, "FraFlipFlop", "Line10"); };
+        const Row rows[] = {
+            {"PnlAndInput1",
+             [&] { return on("PnlAndInput1") && highlightedRow(&g, "GridAnd") == 3; }},
+            {"Command2 Command2 Command2", [&] { return frame() == "FraFlipFlop"; }},
+            {"CmdSet", [&] { return on("PnlFlipSet") && wire() == QColor(0, 255, 0); }},
+            {"CmdContinue", [&] { return on("PnlOrOut1"); }},
+            {"CmdStop", [&] { return wire() == Qt::black && child(&g, "CmdReset")->isEnabled(); }},
+            {"CmdReset", [&] { return child(&g, "CmdContinue")->property("tag") == "RESETSET"; }},
+            {"2:PicFlipNot1", [&] { return frame() == "FraNot"; }},
+            {"Command2 Command2 PnlCFFData PnlCFFControl",
+             [&] { return on("PnlCFFOut") && highlightedRow(&g, "GridCFF") == 4; }},
+            {"2:PicAndCFF2", [&] { return frame() == "FraAnd"; }},
+            {"Command2 Command2 Command2 Command2 Command2 2:PicHalfAdderOr",
+             [&] { return frame() == "FraOr"; }},
+            {"Command2 Command2 Command2 Command2 Command2 2:PnlHalfAdder_1",
+             [&] { return frame() == "FraHalfAdder"; }},
+            {"Command1", [&] { return !g.isVisible(); }},
+        };
+        walk(&g, rows);
     }
 
     void eachMemoryControlReachesItsModel() {
         MemoryHardwareWindow m(nullptr, prefs);
         showActive(&m);
         const auto frame = [&m] { return visibleFrames(&m, kMemoryFrames); };
-        walk(&m, {
-                     {"PnlBit_2", [&] { return caption(&m, "PnlTest_2") == "0"; }},
-                     {"PnlControl",
-                      [&] {
-                          return caption(&m, "PnlTest_2") == "1" && caption(&m, "PnlOut_2") == "1";
-                      }},
-                     {"Command2", [&] { return frame() == "FraDecoder"; }},
-                     {"PnlIn_0",
-                      [&] {
-                          return caption(&m, "PnlAddress_1") == "1" &&
-                                 highlightedRow(&m, "GridDecoder") == 2 &&
-                                 wireColour(&m, "FraDecoder", "Line14") == Qt::red;
-                      }},
-                     {"Check3D1",
-                      [&] {
-                          return child(&m, "PnlLogic")->isVisible() &&
-                                 !child(&m, "PnlPlain")->isVisible();
-                      }},
-                     {"Command2 PnlControlMem PnlInput_1 PnlAddress2_1",
-                      [&] { return frame() == "FraMem" && caption(&m, "PnlMemOut_1") == "1"; }},
-                     {"2:Panel3D1", [&] { return frame() == "FraDecoder"; }},
-                     {"Command1", [&] { return !m.isVisible(); }},
-                 });
+        const auto on = [&m](const char* panel) { return caption(&m, panel) == "1"; };
+        const Row rows[] = {
+            {"PnlBit_2", [&] { return caption(&m, "PnlTest_2") == "0"; }},
+            {"PnlControl", [&] { return on("PnlTest_2") && on("PnlOut_2"); }},
+            {"Command2", [&] { return frame() == "FraDecoder"; }},
+            {"PnlIn_0",
+             [&] {
+                 return on("PnlAddress_1") && highlightedRow(&m, "GridDecoder") == 2 &&
+                        wireColour(&m, "FraDecoder", "Line14") == Qt::red;
+             }},
+            {"Check3D1",
+             [&] {
+                 return child(&m, "PnlLogic")->isVisible() && !child(&m, "PnlPlain")->isVisible();
+             }},
+            {"Command2 PnlControlMem PnlInput_1 PnlAddress2_1",
+             [&] { return frame() == "FraMem" && on("PnlMemOut_1"); }},
+            {"2:Panel3D1", [&] { return frame() == "FraDecoder"; }},
+            {"Command1", [&] { return !m.isVisible(); }},
+        };
+        walk(&m, rows);
     }
 
     // Only the selected location's bits reach the output: the gates of the
