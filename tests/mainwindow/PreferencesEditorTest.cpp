@@ -32,10 +32,9 @@ TEST(PreferencesEditor, OkStoresTheSamples) {
         Colour storedColour;
         Font storedFont;
     } cases[] = {
-        {"NothingChosen", {}, {}, true, kRed, {"MS Sans Serif", 8.25}},
+        {"NothingChosen or choosers cancelled", {}, {}, true, kRed, {"MS Sans Serif", 8.25}},
         {"OnlySound", {}, {}, false, kRed, {"MS Sans Serif", 8.25}},
         {"Both", kGreen, kCourier, true, kGreen, kCourier},
-        {"ChoosersCancelled", std::nullopt, std::nullopt, true, kRed, {"MS Sans Serif", 8.25}},
     };
     for (const auto& c : cases) {
         Preferences p;

@@ -33,11 +33,6 @@ void click(QWidget* window, const QString& name) {
     QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
-void clickNext(QWidget* window, int times = 1) {
-    for (int i = 0; i < times; ++i)
-        click(window, QStringLiteral("Command2"));
-}
-
 int highlightedRow(QWidget* window, const QString& grid) {
     return child<ui::TruthGrid>(window, grid)->highlightedRow();
 }
@@ -63,28 +58,6 @@ void returnTo(QWidget* window, QWindow* comingFrom) {
     emit qGuiApp->focusWindowChanged(comingFrom);
     QEvent activation(QEvent::WindowActivate);
     QApplication::sendEvent(window, &activation);
-}
-
-// Opens `window` twice over a main window moved into the screen's corner,
-// the user moving it away in between: it must open centred on the screen both times.
-void expectCentredAtEveryOpening(QWidget* window) {
-    QWidget* mainWindow = window->parentWidget();
-    QVERIFY(mainWindow);
-    mainWindow->setGeometry(0, 0, 200, 150);
-    mainWindow->show();
-    const QRect screen = window->screen()->geometry();
-    for (int opening = 1; opening <= 2; ++opening) {
-        window->show();
-        const QPoint offset = window->frameGeometry().center() - screen.center();
-        // The placement rule works in tenths of the free space: a few pixels off the exact centre.
-        QVERIFY2(std::abs(offset.x()) <= 3 && std::abs(offset.y()) <= 3,
-                 qPrintable(QStringLiteral("opening %1 is off centre by (%2, %3)")
-                                .arg(opening)
-                                .arg(offset.x())
-                                .arg(offset.y())));
-        window->move(screen.topLeft() + QPoint(20, 20));
-        window->hide();
-    }
 }
 
 void showActive(QWidget* window) {
@@ -150,7 +123,12 @@ class TeachingWindowsTest : public QObject {
         if (gates) return std::make_unique<LogicGatesWindow>(parent, prefs);
         return std::make_unique<MemoryHardwareWindow>(parent, prefs);
     }
-    void walk(QWidget* w, std::initializer_list<Row> rows) {
+    static void windows() {
+        QTest::addColumn<bool>("gates");
+        QTest::newRow("Logic gates") << true;
+        QTest::newRow("Memory") << false;
+    }
+    template <std::size_t N> void walk(QWidget* w, const Row (&rows)[N]) {
         for (const Row& row : rows) {
             clickAll(w, QLatin1String(row.clicks));
             QVERIFY2(row.observed(), row.clicks);
@@ -165,70 +143,53 @@ class TeachingWindowsTest : public QObject {
         LogicGatesWindow g(nullptr, prefs);
         showActive(&g);
         const auto frame = [&g] { return visibleFrames(&g, kGateFrames); };
-        walk(&g, {
-                     {"PnlAndInput1",
-                      [&] {
-                          return caption(&g, "PnlAndInput1") == "1" &&
-                                 highlightedRow(&g, "GridAnd") == 3;
-                      }},
-                     {"Command2 Command2 Command2", [&] { return frame() == "FraFlipFlop"; }},
-                     {"CmdSet",
-                      [&] {
-                          return caption(&g, "PnlFlipSet") == "1" &&
-                                 wireColour(&g, "FraFlipFlop", "Line10") == QColor(0, 255, 0);
-                      }},
-                     {"CmdContinue", [&] { return caption(&g, "PnlOrOut1") == "1"; }},
-                     {"CmdStop",
-                      [&] {
-                          return wireColour(&g, "FraFlipFlop", "Line10") == Qt::black &&
-                                 child(&g, "CmdReset")->isEnabled();
-                      }},
-                     {"CmdReset",
-                      [&] {
-                          return child(&g, "CmdContinue")->property("tag").toString() == "RESETSET";
-                      }},
-                     {"2:PicFlipNot1", [&] { return frame() == "FraNot"; }},
-                     {"Command2 Command2 PnlCFFData PnlCFFControl",
-                      [&] {
-                          return caption(&g, "PnlCFFOut") == "1" &&
-                                 highlightedRow(&g, "GridCFF") == 4;
-                      }},
-                     {"2:PicAndCFF2", [&] { return frame() == "FraAnd"; }},
-                     {"Command2 Command2 Command2 Command2 Command2 2:PicHalfAdderOr",
-                      [&] { return frame() == "FraOr"; }},
-                     {"Command2 Command2 Command2 Command2 Command2 2:PnlHalfAdder_1",
-                      [&] { return frame() == "FraHalfAdder"; }},
-                     {"Command1", [&] { return !g.isVisible(); }},
-                 });
+        const auto on = [&g](const char* panel) { return caption(&g, panel) == "1"; };
+        const auto wire = [&g] { return wireColour(&g, "FraFlipFlop", "Line10"); };
+        const Row rows[] = {
+            {"PnlAndInput1",
+             [&] { return on("PnlAndInput1") && highlightedRow(&g, "GridAnd") == 3; }},
+            {"Command2 Command2 Command2", [&] { return frame() == "FraFlipFlop"; }},
+            {"CmdSet", [&] { return on("PnlFlipSet") && wire() == QColor(0, 255, 0); }},
+            {"CmdContinue", [&] { return on("PnlOrOut1"); }},
+            {"CmdStop", [&] { return wire() == Qt::black && child(&g, "CmdReset")->isEnabled(); }},
+            {"CmdReset", [&] { return child(&g, "CmdContinue")->property("tag") == "RESETSET"; }},
+            {"2:PicFlipNot1", [&] { return frame() == "FraNot"; }},
+            {"Command2 Command2 PnlCFFData PnlCFFControl",
+             [&] { return on("PnlCFFOut") && highlightedRow(&g, "GridCFF") == 4; }},
+            {"2:PicAndCFF2", [&] { return frame() == "FraAnd"; }},
+            {"Command2 Command2 Command2 Command2 Command2 2:PicHalfAdderOr",
+             [&] { return frame() == "FraOr"; }},
+            {"Command2 Command2 Command2 Command2 Command2 2:PnlHalfAdder_1",
+             [&] { return frame() == "FraHalfAdder"; }},
+            {"Command1", [&] { return !g.isVisible(); }},
+        };
+        walk(&g, rows);
     }
 
     void eachMemoryControlReachesItsModel() {
         MemoryHardwareWindow m(nullptr, prefs);
         showActive(&m);
         const auto frame = [&m] { return visibleFrames(&m, kMemoryFrames); };
-        walk(&m, {
-                     {"PnlBit_2", [&] { return caption(&m, "PnlTest_2") == "0"; }},
-                     {"PnlControl",
-                      [&] {
-                          return caption(&m, "PnlTest_2") == "1" && caption(&m, "PnlOut_2") == "1";
-                      }},
-                     {"Command2", [&] { return frame() == "FraDecoder"; }},
-                     {"PnlIn_0",
-                      [&] {
-                          return caption(&m, "PnlAddress_1") == "1" &&
-                                 highlightedRow(&m, "GridDecoder") == 2 &&
-                                 wireColour(&m, "FraDecoder", "Line14") == Qt::red;
-                      }},
-                     {"Check3D1",
-                      [&] {
-                          return child(&m, "PnlLogic")->isVisible() &&
-                                 !child(&m, "PnlPlain")->isVisible();
-                      }},
-                     {"Command2 PnlControlMem PnlInput_1 PnlAddress2_1",
-                      [&] { return frame() == "FraMem" && caption(&m, "PnlMemOut_1") == "1"; }},
-                     {"2:Panel3D1", [&] { return frame() == "FraDecoder"; }},
-                     {"Command1", [&] { return !m.isVisible(); }},
-                 });
+        const auto on = [&m](const char* panel) { return caption(&m, panel) == "1"; };
+        const Row rows[] = {
+            {"PnlBit_2", [&] { return caption(&m, "PnlTest_2") == "0"; }},
+            {"PnlControl", [&] { return on("PnlTest_2") && on("PnlOut_2"); }},
+            {"Command2", [&] { return frame() == "FraDecoder"; }},
+            {"PnlIn_0",
+             [&] {
+                 return on("PnlAddress_1") && highlightedRow(&m, "GridDecoder") == 2 &&
+                        wireColour(&m, "FraDecoder", "Line14") == Qt::red;
+             }},
+            {"Check3D1",
+             [&] {
+                 return child(&m, "PnlLogic")->isVisible() && !child(&m, "PnlPlain")->isVisible();
+             }},
+            {"Command2 PnlControlMem PnlInput_1 PnlAddress2_1",
+             [&] { return frame() == "FraMem" && on("PnlMemOut_1"); }},
+            {"2:Panel3D1", [&] { return frame() == "FraDecoder"; }},
+            {"Command1", [&] { return !m.isVisible(); }},
+        };
+        walk(&m, rows);
     }
 
     // Only the selected location's bits reach the output: the gates of the
@@ -265,19 +226,15 @@ class TeachingWindowsTest : public QObject {
     // Switching to another application and back leaves the window as it was;
     // coming back from a window of this program, or opening it again, starts
     // at the first frame, keeping the values.
-    void returningKeepsTheDemonstrationOnlyFromAnotherApplication_data() {
-        QTest::addColumn<bool>("gates");
-        QTest::addColumn<QString>("panel");
-        QTest::newRow("Logic gates") << true << "PnlFullAdderA";
-        QTest::newRow("Memory") << false << "PnlControlMem";
-    }
+    void returningKeepsTheDemonstrationOnlyFromAnotherApplication_data() { windows(); }
     void returningKeepsTheDemonstrationOnlyFromAnotherApplication() {
         QFETCH(bool, gates);
-        QFETCH(QString, panel);
+        const QString panel = gates ? "PnlFullAdderA" : "PnlControlMem";
         const QStringList& frames = gates ? kGateFrames : kMemoryFrames;
         auto w = make(gates);
         showActive(w.get());
-        clickNext(w.get(), static_cast<int>(frames.size()) - 1);
+        for (int i = 1; i < frames.size(); ++i)
+            click(w.get(), QStringLiteral("Command2"));
         click(w.get(), panel);
         returnTo(w.get(), nullptr);
         QCOMPARE(visibleFrames(w.get(), frames), frames.last());
@@ -289,23 +246,31 @@ class TeachingWindowsTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QCOMPARE(visibleFrames(w.get(), frames), frames.first());
         QCOMPARE(caption(w.get(), panel), QStringLiteral("1"));
-        clickNext(w.get());
-        click(w.get(), "Command1");
+        clickAll(w.get(), QStringLiteral("Command2 Command1"));
         returnTo(w.get(), nullptr); // even when the program was not active
         w->show();
         QCOMPARE(visibleFrames(w.get(), frames), frames.first());
     }
 
-    void opensCentredAndEveryPanelIsNamed_data() {
-        QTest::addColumn<bool>("gates");
-        QTest::newRow("Logic gates") << true;
-        QTest::newRow("Memory") << false;
-    }
+    void opensCentredAndEveryPanelIsNamed_data() { windows(); }
+    // Over a main window in the screen's corner, and after the student moved
+    // it away, it opens centred on the screen (within the few pixels of the
+    // placement's tenths of the free space).
     void opensCentredAndEveryPanelIsNamed() {
         QFETCH(bool, gates);
         QWidget mainWindow;
         QDialog* window = make(gates, &mainWindow).release();
-        expectCentredAtEveryOpening(window);
+        mainWindow.setGeometry(0, 0, 200, 150);
+        mainWindow.show();
+        const QRect screen = window->screen()->geometry();
+        for (int opening = 1; opening <= 2; ++opening) {
+            window->show();
+            const QPoint offset = window->frameGeometry().center() - screen.center();
+            QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3,
+                     qPrintable(QString::number(opening)));
+            window->move(screen.topLeft() + QPoint(20, 20));
+            window->hide();
+        }
         const auto panels = window->findChildren<ui::ValuePanel*>();
         QVERIFY(panels.size() > 20);
         for (const ui::ValuePanel* panel : panels)
