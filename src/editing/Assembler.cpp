@@ -29,11 +29,11 @@ bool Assembler::isLegalOperatorText(std::string_view text, bool partial) {
 }
 
 bool Assembler::canAssemble() {
-    for (int a = 0; a < kMemorySize; ++a) {
-        const std::string_view text = trimBlanks(machine_.operatorText(a));
+    for (int address = 0; address < kMemorySize; ++address) {
+        const std::string_view text = trimBlanks(machine_.operatorText(address));
         if (text.empty()) continue;
         if (!isLegalOperatorText(text, false)) {
-            machine_.report("Unrecognized symbol at location " + signedText(a) +
+            machine_.report("Unrecognized symbol at location " + signedText(address) +
                             ". Assembly aborted.");
             return false;
         }
@@ -44,10 +44,10 @@ bool Assembler::canAssemble() {
 bool Assembler::assembleAll() {
     if (!canAssemble()) return false;
     const Mnemonics& names = machine_.mnemonics();
-    for (int a = 0; a < kMemorySize; ++a) {
-        const std::string_view text = trimBlanks(machine_.operatorText(a));
+    for (int address = 0; address < kMemorySize; ++address) {
+        const std::string_view text = trimBlanks(machine_.operatorText(address));
         if (!text.empty() && names.isMnemonic(text))
-            machine_.setOperatorText(a, names.assemble(text, machine_.view().base()));
+            machine_.setOperatorText(address, names.assemble(text, machine_.view().base()));
     }
     machine_.view().setMnemonicsShown(false);
     machine_.display().set(Flag::MnemonicsChecked, false);
@@ -55,13 +55,13 @@ bool Assembler::assembleAll() {
 }
 
 void Assembler::disassembleAll() {
-    for (int a = 0; a < kMemorySize; ++a) {
-        const std::string text = stripLeadingBlanks(machine_.operatorText(a));
+    for (int address = 0; address < kMemorySize; ++address) {
+        const std::string text = stripLeadingBlanks(machine_.operatorText(address));
         if (text.empty()) continue;
         if (isDecimalNumber(text) || isHexNumber(text)) {
-            const std::optional<std::int32_t> value = machine_.operatorValue(a);
+            const std::optional<std::int32_t> value = machine_.operatorValue(address);
             if (value && legalInstruction(*value))
-                machine_.setOperatorText(a, machine_.mnemonics().name(*value));
+                machine_.setOperatorText(address, machine_.mnemonics().name(*value));
         }
     }
     machine_.view().setMnemonicsShown(true);

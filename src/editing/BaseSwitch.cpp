@@ -22,8 +22,8 @@ void BaseSwitch::changeBase(NumberBase newBase) {
     changeLabels(newBase);
 }
 
-bool BaseSwitch::operatorIsNumber(int a) const {
-    const std::string_view text = trimBlanks(machine_.operatorText(a));
+bool BaseSwitch::operatorIsNumber(int address) const {
+    const std::string_view text = trimBlanks(machine_.operatorText(address));
     const Mnemonics& names = machine_.mnemonics();
     if (text.empty() || names.isMnemonic(text)) return false;
     // "A" and "AC" begin mnemonics too, but in hexadecimal the machine reads
@@ -33,21 +33,22 @@ bool BaseSwitch::operatorIsNumber(int a) const {
 }
 
 void BaseSwitch::changeNumberBase(NumberBase newBase, TypedText typed) {
-    for (int a = 0; a < kMemorySize; ++a) {
-        std::string& left = leftAsTyped_[static_cast<std::size_t>(a)];
-        const std::string& text = machine_.operatorText(a);
+    for (int address = 0; address < kMemorySize; ++address) {
+        std::string& left = leftAsTyped_[static_cast<std::size_t>(address)];
+        const std::string& text = machine_.operatorText(address);
         bool number = !text.empty();
         if (machine_.view().mnemonicsShown()) {
             const bool keep = typed == TypedText::Keep && !text.empty() && text == left;
-            number = !keep && operatorIsNumber(a);
+            number = !keep && operatorIsNumber(address);
             if (!number && typed == TypedText::Keep && !machine_.mnemonics().isMnemonic(text))
                 left = text;
         }
         if ((number || text.empty()) && typed == TypedText::Keep) left.clear();
         // A field that cannot be read has been reported and becomes 0.
-        if (number) machine_.setOperator(a, machine_.operatorValue(a).value_or(0), newBase);
-        if (!machine_.operandText(a).empty())
-            machine_.setOperand(a, machine_.operandValue(a).value_or(0), newBase);
+        if (number)
+            machine_.setOperator(address, machine_.operatorValue(address).value_or(0), newBase);
+        if (!machine_.operandText(address).empty())
+            machine_.setOperand(address, machine_.operandValue(address).value_or(0), newBase);
     }
     machine_.view().setBase(newBase);
 }

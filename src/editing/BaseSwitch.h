@@ -33,7 +33,7 @@ class BaseSwitch {
   private:
     // While mnemonics are shown, an operator written as a number is
     // converted like an operand; a mnemonic or a part of one stays.
-    bool operatorIsNumber(int a) const;
+    bool operatorIsNumber(int address) const;
 
     Machine& machine_;
     Assembler& assembler_;

@@ -7,10 +7,10 @@ namespace {} // namespace
 std::string CellClipboard::selectedCellsText() const {
     std::string text;
     if (!editor_.selectionActive()) return text;
-    for (int a = 0; a < kMemorySize; ++a)
-        if (isMarked(a))
-            text += padLeft(machine_.operatorText(a), 3) + "|" +
-                    padLeft(machine_.operandText(a), 3) + "|\r\n";
+    for (int address = 0; address < kMemorySize; ++address)
+        if (isMarked(address))
+            text += padLeft(machine_.operatorText(address), 3) + "|" +
+                    padLeft(machine_.operandText(address), 3) + "|\r\n";
     return text;
 }
 
@@ -21,13 +21,13 @@ void CellClipboard::copySelectedCells() {
 
 void CellClipboard::clearSelectedCells() {
     if (!editor_.selectionActive()) return;
-    for (int a = 0; a < kMemorySize; ++a)
-        if (isMarked(a)) clearCell(a);
+    for (int address = 0; address < kMemorySize; ++address)
+        if (isMarked(address)) clearCell(address);
 }
 
-void CellClipboard::clearCell(int a) {
-    machine_.setOperatorText(a, {});
-    machine_.setOperandText(a, {});
+void CellClipboard::clearCell(int address) {
+    machine_.setOperatorText(address, {});
+    machine_.setOperandText(address, {});
 }
 
 void CellClipboard::pasteToMemory() {
@@ -36,7 +36,7 @@ void CellClipboard::pasteToMemory() {
     // Pasting fills whole cells from the current operator on; from an
     // operand there is no room at all.
     const CellHalf current = editor_.currentCell();
-    int a = current.half == Half::Operator ? current.address : kMemorySize;
+    int address = current.half == Half::Operator ? current.address : kMemorySize;
     while (text.size() > 9) {
         const std::string opr(trimBlanks(text.substr(0, 3)));
         if (!assembler_.isLegalOperatorText(opr, true)) {
@@ -49,13 +49,13 @@ void CellClipboard::pasteToMemory() {
             machine_.report("Illegal Operand " + opd + " in paste operation");
             return;
         }
-        if (a >= kMemorySize) {
+        if (address >= kMemorySize) {
             machine_.report("Attempt to paste beyond end of address range");
             return;
         }
-        machine_.setOperatorText(a, opr);
-        machine_.setOperandText(a, opd);
-        ++a;
+        machine_.setOperatorText(address, opr);
+        machine_.setOperandText(address, opd);
+        ++address;
         text.remove_prefix(6);
     }
 }

@@ -17,20 +17,20 @@ std::string Binary8(std::int32_t value) {
 } // namespace
 
 std::string MemoryEditor::currentValue(CellHalf field) const {
-    const int a = field.address;
-    if (!legalAddress(a)) return {};
-    const std::string& text =
-        field.half == Half::Operand ? machine_.operandText(a) : machine_.operatorText(a);
+    const int address = field.address;
+    if (!legalAddress(address)) return {};
+    const std::string& text = field.half == Half::Operand ? machine_.operandText(address)
+                                                          : machine_.operatorText(address);
     return std::string(trimBlanks(text));
 }
 
 void MemoryEditor::setCurrent(const std::string& text) {
-    const int a = currentCell_.address;
-    if (!legalAddress(a)) return;
+    const int address = currentCell_.address;
+    if (!legalAddress(address)) return;
     if (currentCell_.half == Half::Operand)
-        machine_.setOperandText(a, text);
+        machine_.setOperandText(address, text);
     else
-        machine_.setOperatorText(a, text);
+        machine_.setOperatorText(address, text);
 }
 
 void MemoryEditor::makeCurrent(CellHalf field) {
@@ -48,20 +48,20 @@ void MemoryEditor::makeCurrent(CellHalf field) {
     if (!selectionActive_) machine_.setFieldColour(field.address, field.half, kWhite);
 }
 
-void MemoryEditor::selectOperator(int a) {
-    if (!machine_.host().commands().allows({Command::SelectOperator, a})) return;
-    makeCurrent({a, Half::Operator});
+void MemoryEditor::selectOperator(int address) {
+    if (!machine_.host().commands().allows({Command::SelectOperator, address})) return;
+    makeCurrent({address, Half::Operator});
 }
 
-void MemoryEditor::selectOperand(int a) {
-    if (!machine_.host().commands().allows({Command::SelectOperand, a})) return;
-    makeCurrent({a, Half::Operand});
+void MemoryEditor::selectOperand(int address) {
+    if (!machine_.host().commands().allows({Command::SelectOperand, address})) return;
+    makeCurrent({address, Half::Operand});
 }
 
-void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
+void MemoryEditor::pressOperator(int address, bool leftButton, bool shift) {
     if (leftButton && shift) {
         selectionActive_ = true;
-        machine_.setCellColour(a, kGreen);
+        machine_.setCellColour(address, kGreen);
     } else if (selectionActive_) {
         machine_.clearCellColours();
         const std::int32_t pc = machine_.pc().value_or(0);
@@ -71,14 +71,14 @@ void MemoryEditor::pressOperator(int a, bool leftButton, bool shift) {
 }
 
 void MemoryEditor::markCurrent() {
-    const int a = currentCell_.address;
-    if (!legalAddress(a)) return;
+    const int address = currentCell_.address;
+    if (!legalAddress(address)) return;
     selectionActive_ = true;
-    machine_.setCellColour(a, kGreen);
+    machine_.setCellColour(address, kGreen);
 }
 
-std::string MemoryEditor::digitsOf(int i) const {
-    return numberText(i, machine_.view().base());
+std::string MemoryEditor::digitsOf(int pad) const {
+    return numberText(pad, machine_.view().base());
 }
 
 void MemoryEditor::deleteLast() {
@@ -99,27 +99,27 @@ void MemoryEditor::tellEntry(bool accepted) {
                              (value.empty() ? "empty" : value));
 }
 
-void MemoryEditor::pressPad(int i) {
-    if (!machine_.host().commands().allows({Command::PressKey, i})) return;
+void MemoryEditor::pressPad(int pad) {
+    if (!machine_.host().commands().allows({Command::PressKey, pad})) return;
     if (machine_.runState().running()) {
         tellEntry(false);
         return;
     }
     const std::string cur = currentValue(currentCell_);
-    if (i == kDeletePad) {
+    if (pad == kDeletePad) {
         deleteLast();
         tellEntry(true);
         return;
     }
     std::string next;
     if (!machine_.view().mnemonicsShown() || currentCell_.half == Half::Operand) {
-        next = cur + digitsOf(i);
+        next = cur + digitsOf(pad);
         if (next.size() > 3 || !assembler_.isValidByte(next)) next.clear();
     } else if (const Mnemonics& names = machine_.mnemonics();
                cur.empty() || names.isMnemonic(cur)) {
-        if (legalInstruction(i)) next = names.name(i);
+        if (legalInstruction(pad)) next = names.name(pad);
     } else {
-        next = cur + digitsOf(i);
+        next = cur + digitsOf(pad);
         if (!assembler_.isLegalOperatorText(next, true)) next.clear();
     }
     if (!next.empty()) setCurrent(next);
@@ -145,7 +145,7 @@ void MemoryEditor::typeCharacter(char key) {
 }
 
 void MemoryEditor::navigate(NavKey key) {
-    const int a = currentCell_.address;
+    const int address = currentCell_.address;
     const bool operand = currentCell_.half == Half::Operand;
     switch (key) {
     case NavKey::Home:
@@ -156,48 +156,50 @@ void MemoryEditor::navigate(NavKey key) {
         break;
     case NavKey::Left:
         if (operand)
-            selectOperator(a);
-        else if (a >= 16)
-            selectOperand(a - 16);
+            selectOperator(address);
+        else if (address >= 16)
+            selectOperand(address - 16);
         break;
     case NavKey::Right:
         if (!operand)
-            selectOperand(a);
-        else if (a < 64)
-            selectOperator(a + 16);
+            selectOperand(address);
+        else if (address < 64)
+            selectOperator(address + 16);
         break;
     case NavKey::Up:
-        if (a >= 1) operand ? selectOperand(a - 1) : selectOperator(a - 1);
+        if (address >= 1) operand ? selectOperand(address - 1) : selectOperator(address - 1);
         break;
     case NavKey::Down:
-        if (a < kLastAddress) operand ? selectOperand(a + 1) : selectOperator(a + 1);
+        if (address < kLastAddress)
+            operand ? selectOperand(address + 1) : selectOperator(address + 1);
         break;
     }
 }
 
-std::int32_t MemoryEditor::operatorValueForStatus(int a) {
-    const std::string_view text = trimBlanks(machine_.operatorText(a));
+std::int32_t MemoryEditor::operatorValueForStatus(int address) {
+    const std::string_view text = trimBlanks(machine_.operatorText(address));
     const Mnemonics& names = machine_.mnemonics();
     if (names.isMnemonic(text)) return names.codeOf(text);
     if (!isDecimalNumber(text) && !isHexNumber(text) && names.isPartialMnemonic(text)) return 0;
-    return machine_.operatorValue(a).value_or(0);
+    return machine_.operatorValue(address).value_or(0);
 }
 
-std::string MemoryEditor::operatorStatusText(int a) {
-    const std::string binary =
-        machine_.operatorText(a).empty() ? "00000000" : Binary8(operatorValueForStatus(a));
-    return "Memory location " + signedText(a) + " Operator: " + binary;
-}
-
-std::string MemoryEditor::operandStatusText(int a) {
-    const std::string binary = machine_.operandText(a).empty()
+std::string MemoryEditor::operatorStatusText(int address) {
+    const std::string binary = machine_.operatorText(address).empty()
                                    ? "00000000"
-                                   : Binary8(machine_.operandValue(a).value_or(0));
-    return "Memory location " + signedText(a) + " Operand: " + binary;
+                                   : Binary8(operatorValueForStatus(address));
+    return "Memory location " + signedText(address) + " Operator: " + binary;
 }
 
-std::string MemoryEditor::padStatusText(int i) {
-    return std::string(Mnemonics::padDescription(i));
+std::string MemoryEditor::operandStatusText(int address) {
+    const std::string binary = machine_.operandText(address).empty()
+                                   ? "00000000"
+                                   : Binary8(machine_.operandValue(address).value_or(0));
+    return "Memory location " + signedText(address) + " Operand: " + binary;
+}
+
+std::string MemoryEditor::padStatusText(int pad) {
+    return std::string(Mnemonics::padDescription(pad));
 }
 
 } // namespace zeb

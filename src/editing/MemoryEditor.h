@@ -36,24 +36,24 @@ class MemoryEditor {
     std::string currentValue(CellHalf field) const;
     void setCurrent(const std::string& text);
 
-    void selectOperator(int a);
-    void selectOperand(int a);
+    void selectOperator(int address);
+    void selectOperand(int address);
     // A button pressed on an operator field, before its click: Shift+left
     // marks the address, any other press ends a marking.
-    void pressOperator(int a, bool leftButton, bool shift);
+    void pressOperator(int address, bool leftButton, bool shift);
     // Marks the address of the current field, as Shift+click on its operator.
     void markCurrent();
 
-    void pressPad(int i);
+    void pressPad(int pad);
     // A character typed on the main window (its code, Backspace = 8).
     void typeCharacter(char key);
     // A navigation key released on the main window.
     void navigate(NavKey key);
 
     // Status-bar texts while the pointer rests on a field or a keypad button.
-    std::string operatorStatusText(int a);
-    std::string operandStatusText(int a);
-    static std::string padStatusText(int i);
+    std::string operatorStatusText(int address);
+    std::string operandStatusText(int address);
+    static std::string padStatusText(int pad);
 
   private:
     void makeCurrent(CellHalf field);
@@ -61,8 +61,8 @@ class MemoryEditor {
     // Entry by key or keypad: a student who cannot see the field hears its
     // new text, or that the key changed nothing.
     void tellEntry(bool accepted);
-    std::string digitsOf(int i) const;
-    std::int32_t operatorValueForStatus(int a);
+    std::string digitsOf(int pad) const;
+    std::int32_t operatorValueForStatus(int address);
 
     Machine& machine_;
     Assembler& assembler_;
