@@ -3,7 +3,6 @@
 #include "core/Words.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace zeb {
@@ -79,8 +78,10 @@ class Field {
     // The known number, and while `pending_` also the number the text is
     // still to be written from, in `pendingBase_` and `form_`.
     mutable std::int32_t number_ = 0;
-    // The base `number_` is the reading in; no base while it is unknown.
-    mutable std::optional<NumberBase> knownIn_;
+    // The base `number_` is the reading in; kUnknown while there is none. A
+    // plain value rather than an optional: every read of a number compares it.
+    static constexpr NumberBase kUnknown = static_cast<NumberBase>(0);
+    mutable NumberBase knownIn_ = kUnknown;
     mutable bool pending_ = false;
     bool blank_ = true;
     NumberBase pendingBase_ = NumberBase::Decimal;

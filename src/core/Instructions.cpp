@@ -31,26 +31,10 @@ ArithmeticNames namesOf(ArithmeticOp op) {
 
 } // namespace
 
-int Instructions::fetch() {
-    // An unreadable PC is reported; the run stops on the error with code 0.
-    machine_.runState().setCurrentAddress(static_cast<std::int16_t>(machine_.pcOrZero()));
-    if (!legalAddress(machine_.runState().currentAddress())) return 0;
-    machine_.tell(transfer(Unit::ProgramCounter, Unit::AddressDecoder));
-    // Only a failed read of the operator itself ends the fetch here: after an
-    // earlier report of the same turn (a failed interrupt service) the view
-    // still shows cycles 2 to 4, and the run loop stops on the error.
-    const std::int32_t* read = machine_.operatorNumber(machine_.runState().currentAddress());
-    if (!read) return 0;
-    // Copied now: the student may edit the cell during the pauses.
-    const std::int32_t code = *read;
-    pacing_.speedPause();
-    if (machine_.microOpListener()) {
-        machine_.tell(memoryRead(Unit::InstructionRegister));
-        machine_.tell(transfer(Unit::OperandRegister, Unit::AddressDecoder));
-        machine_.tell(memoryRead(Unit::GeneralPurpose));
-    }
-    pacing_.speedPause();
-    return code;
+void Instructions::tellFetchReads() {
+    machine_.tell(memoryRead(Unit::InstructionRegister));
+    machine_.tell(transfer(Unit::OperandRegister, Unit::AddressDecoder));
+    machine_.tell(memoryRead(Unit::GeneralPurpose));
 }
 
 bool Instructions::execute(Opcode op) {
@@ -118,12 +102,6 @@ bool Instructions::execute(Opcode op) {
         return false;
     }
     return false;
-}
-
-void Instructions::incrementPC() {
-    const std::int32_t next = machine_.pcOrZero() + 1;
-    machine_.tell({.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = next});
-    machine_.changePC(next);
 }
 
 std::int32_t Instructions::arithmetic(std::int32_t acc, std::int32_t word, ArithmeticOp op,
