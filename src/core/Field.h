@@ -9,7 +9,7 @@ namespace zeb {
 
 // How the machine writes a number into a field: a cell's bare digits, or a
 // register's six right-aligned characters.
-enum class NumberForm { Cell, Register };
+enum class NumberForm : unsigned char { Cell, Register };
 
 // One display field: its text, which is what the student sees and what files
 // hold, and the number that text reads as in a base. The reading is worked
@@ -82,10 +82,10 @@ class Field {
     // plain value rather than an optional: every read of a number compares it.
     static constexpr NumberBase kUnknown = static_cast<NumberBase>(0);
     mutable NumberBase knownIn_ = kUnknown;
-    mutable bool pending_ = false;
-    bool blank_ = true;
     NumberBase pendingBase_ = NumberBase::Decimal;
     NumberForm form_ = NumberForm::Cell;
+    mutable bool pending_ = false;
+    bool blank_ = true;
 };
 
 } // namespace zeb
