@@ -27,7 +27,7 @@ class RunControl {
     void startExecution();
     // One instruction with its sound, PC advance and speed pause; inline in
     // the run loop.
-    void executeWithSound(Opcode op) {
+    [[gnu::always_inline]] void executeWithSound(Opcode op) {
         machine_.tell({.kind = MicroOpKind::Decoded, .opcode = op});
         pacing_.makeSound("step.wav");
         const bool advance = instructions_.execute(op);
