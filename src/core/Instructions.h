@@ -3,6 +3,9 @@
 #include "core/Opcode.h"
 #include "core/Pacing.h"
 
+#include <initializer_list>
+#include <string_view>
+
 namespace zeb {
 
 class StackInterrupts;
@@ -65,6 +68,10 @@ class Instructions {
   private:
     // The fetch's memory reads and operand transfer, for a listener.
     void tellFetchReads();
+    // A report of the parts' text and an address; out of line, so the text
+    // is built only when it is needed and not in the dispatch.
+    [[gnu::cold, gnu::noinline]] void reportAt(std::initializer_list<std::string_view> parts,
+                                               std::int32_t address);
     // The operand address of the executing instruction; false when an
     // earlier report already stopped the program.
     bool operandAddress(std::int32_t& address) {
