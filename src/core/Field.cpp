@@ -6,7 +6,7 @@ void Field::setText(std::string text) {
     text_ = std::move(text);
     pending_ = false;
     blank_ = trimBlanks(text_).empty();
-    knownIn_.reset();
+    knownIn_ = kUnknown;
 }
 
 void Field::writeOut() const {

@@ -3,14 +3,13 @@
 #include "core/Words.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace zeb {
 
 // How the machine writes a number into a field: a cell's bare digits, or a
 // register's six right-aligned characters.
-enum class NumberForm { Cell, Register };
+enum class NumberForm : unsigned char { Cell, Register };
 
 // One display field: its text, which is what the student sees and what files
 // hold, and the number that text reads as in a base. The reading is worked
@@ -79,12 +78,14 @@ class Field {
     // The known number, and while `pending_` also the number the text is
     // still to be written from, in `pendingBase_` and `form_`.
     mutable std::int32_t number_ = 0;
-    // The base `number_` is the reading in; no base while it is unknown.
-    mutable std::optional<NumberBase> knownIn_;
-    mutable bool pending_ = false;
-    bool blank_ = true;
+    // The base `number_` is the reading in; kUnknown while there is none. A
+    // plain value rather than an optional: every read of a number compares it.
+    static constexpr NumberBase kUnknown = static_cast<NumberBase>(0);
+    mutable NumberBase knownIn_ = kUnknown;
     NumberBase pendingBase_ = NumberBase::Decimal;
     NumberForm form_ = NumberForm::Cell;
+    mutable bool pending_ = false;
+    bool blank_ = true;
 };
 
 } // namespace zeb

@@ -69,8 +69,7 @@ void History::closeInstruction(int code) {
     updateBackEnabled();
 }
 
-void History::nextInstruction(int code) {
-    if (!open_) return;
+void History::finishAndOpen(int code) {
     finishStep(code);
     openInstruction();
 }

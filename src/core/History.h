@@ -40,8 +40,11 @@ class History : public MachineObserver {
     // it once its interrupt service is done.
     void openInstruction();
     void closeInstruction(int code);
-    // A run closes one instruction and opens the next.
-    void nextInstruction(int code);
+    // A run closes one instruction and opens the next; inline, as a run
+    // without history passes here on every instruction.
+    void nextInstruction(int code) {
+        if (open_) finishAndOpen(code);
+    }
 
     // The code closed for a turn whose fetch failed: nothing was executed.
     static constexpr int kNotFetched = -1;
@@ -95,6 +98,7 @@ class History : public MachineObserver {
     };
 
     void follow();
+    void finishAndOpen(int code);
     void finishStep(int code);
     // Records the old text unless it is unchanged; an unrecorded change ends the history.
     void textChanged(Field field, int index, std::string& copy, const std::string& now);

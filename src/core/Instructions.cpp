@@ -31,29 +31,22 @@ ArithmeticNames namesOf(ArithmeticOp op) {
 
 } // namespace
 
-int Instructions::fetch() {
-    // An unreadable PC is reported; the run stops on the error with code 0.
-    machine_.runState().setCurrentAddress(static_cast<std::int16_t>(machine_.pcOrZero()));
-    if (!legalAddress(machine_.runState().currentAddress())) return 0;
-    machine_.tell(transfer(Unit::ProgramCounter, Unit::AddressDecoder));
-    // Only a failed read of the operator itself ends the fetch here: after an
-    // earlier report of the same turn (a failed interrupt service) the view
-    // still shows cycles 2 to 4, and the run loop stops on the error.
-    const std::int32_t* read = machine_.operatorNumber(machine_.runState().currentAddress());
-    if (!read) return 0;
-    // Copied now: the student may edit the cell during the pauses.
-    const std::int32_t code = *read;
-    pacing_.speedPause();
-    if (machine_.microOpListener()) {
-        machine_.tell(memoryRead(Unit::InstructionRegister));
-        machine_.tell(transfer(Unit::OperandRegister, Unit::AddressDecoder));
-        machine_.tell(memoryRead(Unit::GeneralPurpose));
-    }
-    pacing_.speedPause();
-    return code;
+void Instructions::reportAt(std::initializer_list<std::string_view> parts, std::int32_t address) {
+    std::string message;
+    for (std::string_view part : parts)
+        message += part;
+    machine_.report(message + signedText(address));
 }
 
-bool Instructions::execute(Opcode op) {
+void Instructions::tellFetchReads() {
+    machine_.tell(memoryRead(Unit::InstructionRegister));
+    machine_.tell(transfer(Unit::OperandRegister, Unit::AddressDecoder));
+    machine_.tell(memoryRead(Unit::GeneralPurpose));
+}
+
+// Flattened: each instruction's body and the machine's inline changes are
+// compiled into the dispatch, so an instruction costs no calls of its own.
+[[gnu::flatten]] bool Instructions::execute(Opcode op) {
     switch (op) {
     case Opcode::Halt:
         halt();
@@ -120,12 +113,6 @@ bool Instructions::execute(Opcode op) {
     return false;
 }
 
-void Instructions::incrementPC() {
-    const std::int32_t next = machine_.pcOrZero() + 1;
-    machine_.tell({.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = next});
-    machine_.changePC(next);
-}
-
 std::int32_t Instructions::arithmetic(std::int32_t acc, std::int32_t word, ArithmeticOp op,
                                       bool& overflow) {
     overflow = false;
@@ -174,8 +161,7 @@ void Instructions::arithmeticInstruction(ArithmeticOp op) {
     const ArithmeticNames names = namesOf(op);
     if (!legalAddress(address)) {
         if (op != ArithmeticOp::Multiply) machine_.changeAcc(65535);
-        machine_.report(std::string("Illegal address in ") + names.instruction + " at " +
-                        signedText(address));
+        reportAt({"Illegal address in ", names.instruction, " at "}, address);
         return;
     }
     // A value that cannot be read has been reported and counts as 0: the
@@ -185,8 +171,7 @@ void Instructions::arithmeticInstruction(ArithmeticOp op) {
     bool overflow = false;
     const std::int32_t result = arithmetic(acc, word, op, overflow);
     if (overflow && !machine_.display().get(Flag::StatusRegisterShown))
-        machine_.report(std::string(names.operation) + " causes overflow at " +
-                        signedText(machine_.runState().currentAddress()));
+        reportAt({names.operation, " causes overflow at "}, machine_.runState().currentAddress());
     machine_.changeAcc(result);
     machine_.tell({.kind = MicroOpKind::Alu, .value = result, .alu = names.alu});
 }
@@ -196,7 +181,7 @@ void Instructions::loadAcc() {
     if (!operandAddress(address)) return;
     if (!legalAddress(address)) {
         machine_.changeAcc(65535);
-        machine_.report("Illegal address in LOAD at " + signedText(address));
+        reportAt({"Illegal address in LOAD at "}, address);
         return;
     }
     const std::int32_t word = machine_.memoryWord(address).value_or(0);
@@ -215,7 +200,7 @@ void Instructions::storeAcc() {
     std::int32_t address = 0;
     if (!operandAddress(address)) return;
     if (!legalAddress(address)) {
-        machine_.report("Illegal address in STORE at " + signedText(address));
+        reportAt({"Illegal address in STORE at "}, address);
         return;
     }
     machine_.tell(transfer(Unit::Accumulator, Unit::GeneralPurpose));
@@ -229,7 +214,7 @@ void Instructions::jump() {
         machine_.changePC(address);
         machine_.tell(transfer(Unit::OperandRegister, Unit::ProgramCounter));
     } else {
-        machine_.report("JUMP to illegal address at " + signedText(address));
+        reportAt({"JUMP to illegal address at "}, address);
     }
 }
 
@@ -242,7 +227,7 @@ bool Instructions::jumpIfNegative() {
             machine_.changePC(address);
             machine_.tell(transfer(Unit::OperandRegister, Unit::ProgramCounter));
         } else {
-            machine_.report("JUMPIFNEG to illegal address at " + signedText(address));
+            reportAt({"JUMPIFNEG to illegal address at "}, address);
         }
         return false;
     }
@@ -258,7 +243,7 @@ bool Instructions::jumpIfZero() {
         if (legalAddress(address))
             machine_.changePC(address);
         else
-            machine_.report("JUMPIFZERO to illegal address at " + signedText(address));
+            reportAt({"JUMPIFZERO to illegal address at "}, address);
         advance = false;
     }
     machine_.tell({.kind = MicroOpKind::Alu, .value = acc == 0, .alu = AluOp::TestZero});
@@ -269,14 +254,14 @@ std::optional<std::int32_t> Instructions::indirectTarget(const std::string& mess
     std::int32_t address = 0;
     if (!operandAddress(address)) return std::nullopt;
     if (!legalAddress(address)) {
-        machine_.report(message + signedText(address));
+        reportAt({message}, address);
         return std::nullopt;
     }
     // An unreadable pointer has been reported; 0 is a legal address and the
     // instruction completes before the run stops.
     const std::int32_t target = machine_.operandValue(address).value_or(0);
     if (!legalAddress(target)) {
-        machine_.report(message + signedText(target));
+        reportAt({message}, target);
         return std::nullopt;
     }
     return target;

@@ -3,6 +3,9 @@
 #include "core/Opcode.h"
 #include "core/Pacing.h"
 
+#include <initializer_list>
+#include <string_view>
+
 namespace zeb {
 
 class StackInterrupts;
@@ -18,11 +21,33 @@ class Instructions {
         : machine_(machine), pacing_(pacing), stack_(stack), devices_(devices) {}
 
     // The code at the PC (the PC's cell becomes the current address); 0 when
-    // it could not be read.
-    int fetch();
+    // it could not be read. Inline with incrementPC, as the run loop does
+    // both on every instruction.
+    int fetch() {
+        // An unreadable PC is reported; the run stops on the error with code 0.
+        const int address = static_cast<std::int16_t>(machine_.pcOrZero());
+        machine_.runState().setCurrentAddress(address);
+        if (!legalAddress(address)) return 0;
+        machine_.tell(transfer(Unit::ProgramCounter, Unit::AddressDecoder));
+        // Only a failed read of the operator itself ends the fetch here: after
+        // an earlier report of the same turn (a failed interrupt service) the
+        // view still shows cycles 2 to 4, and the run loop stops on the error.
+        const std::int32_t* read = machine_.operatorNumber(address);
+        if (!read) return 0;
+        // Copied now: the student may edit the cell during the pauses.
+        const std::int32_t code = *read;
+        pacing_.speedPause();
+        if (machine_.microOpListener()) tellFetchReads();
+        pacing_.speedPause();
+        return code;
+    }
     // True when the caller must advance the PC.
     bool execute(Opcode op);
-    void incrementPC();
+    void incrementPC() {
+        const std::int32_t next = machine_.pcOrZero() + 1;
+        machine_.tell({.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = next});
+        machine_.changePC(next);
+    }
     // The result word; overflow tells whether it had to be reduced.
     std::int32_t arithmetic(std::int32_t acc, std::int32_t word, ArithmeticOp op, bool& overflow);
 
@@ -41,6 +66,12 @@ class Instructions {
     void storeIndirect();
 
   private:
+    // The fetch's memory reads and operand transfer, for a listener.
+    void tellFetchReads();
+    // A report of the parts' text and an address; out of line, so the text
+    // is built only when it is needed and not in the dispatch.
+    [[gnu::cold, gnu::noinline]] void reportAt(std::initializer_list<std::string_view> parts,
+                                               std::int32_t address);
     // The operand address of the executing instruction; false when an
     // earlier report already stopped the program.
     bool operandAddress(std::int32_t& address) {

@@ -5,8 +5,6 @@
 namespace zeb {
 
 namespace {
-constexpr std::string_view kAccPrefix = "Accumulator: ";
-
 // A number's text read in a base; blanks around it are ignored.
 Conversion parseIn(std::string_view text, NumberBase base) {
     return base == NumberBase::Decimal ? parseDecimal(text) : parseHex(text);
@@ -100,28 +98,12 @@ void Machine::tellListener(MicroOp op) {
     microOps_->microOp(op);
 }
 
-void Machine::writeRegister(Register reg, std::int32_t value) {
-    registers_.field(reg).setNumber(value, view_.base(), NumberForm::Register);
-    observers_.reg(reg);
+void Machine::showAccumulatorStatus() {
+    display_.setStatusText(std::string(kAccPrefix) + accumulatorBinary());
 }
 
-void Machine::changeAcc(std::int32_t value) {
-    writeRegister(Register::Acc, value);
-    const std::string& status = display_.statusText();
-    if (status.size() >= kAccPrefix.size() && status.compare(0, kAccPrefix.size(), kAccPrefix) == 0)
-        display_.setStatusText(std::string(kAccPrefix) + accumulatorBinary());
-}
-
-void Machine::changePC(std::int32_t address) {
-    if (!legalAddress(address)) {
-        report("Attempt to set program counter < 0 or > " + signedText(kLastAddress));
-        return;
-    }
-    // An unreadable old PC has no highlight to take away.
-    const std::int32_t old = pcOrZero();
-    if (legalAddress(old)) setCellColour(old, kGrey);
-    setCellColour(address, kYellow);
-    writeRegister(Register::PC, address);
+void Machine::reportIllegalPC() {
+    report("Attempt to set program counter < 0 or > " + signedText(kLastAddress));
 }
 
 bool Machine::readWord(int address, std::int32_t& word) {
@@ -180,9 +162,6 @@ void Machine::setStatusBit(int bit, int on) {
     setDecimalRegister(Register::Status, status);
 }
 
-void Machine::setOverflowBit(int on) {
-    setStatusBit(0, on);
-}
 void Machine::setInterruptMask(int on) {
     setStatusBit(1, on);
 }

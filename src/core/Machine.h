@@ -85,8 +85,22 @@ class Machine {
     // The same, going on with 0 after the report, as the run always does.
     std::int32_t accOrZero() { return registerNumberOrZero(Register::Acc); }
     std::int32_t pcOrZero() { return registerNumberOrZero(Register::PC); }
-    void changeAcc(std::int32_t value);
-    void changePC(std::int32_t address);
+    // Inline, as every instruction changes one or both; the rare parts are out of line.
+    void changeAcc(std::int32_t value) {
+        writeRegister(Register::Acc, value);
+        if (display_.statusText().starts_with(kAccPrefix)) showAccumulatorStatus();
+    }
+    void changePC(std::int32_t address) {
+        if (!legalAddress(address)) [[unlikely]] {
+            reportIllegalPC();
+            return;
+        }
+        // An unreadable old PC has no highlight to take away.
+        const std::int32_t old = pcOrZero();
+        if (legalAddress(old)) setCellColour(old, kGrey);
+        setCellColour(address, kYellow);
+        writeRegister(Register::PC, address);
+    }
     // An empty operand is 0; an empty operator is reported.
     [[nodiscard]] std::optional<std::int32_t> operandValue(int address) {
         const std::int32_t* number = operandNumber(address);
@@ -123,9 +137,7 @@ class Machine {
     void setOperator(int address, std::int32_t value, NumberBase base);
     void setOperand(int address, std::int32_t value, NumberBase base);
     void setCellColour(int address, Colour colour) {
-        const bool operatorChanged = memory_.setColour(address, Half::Operator, colour);
-        const bool operandChanged = memory_.setColour(address, Half::Operand, colour);
-        if (operatorChanged || operandChanged) observers_.cellColour(address);
+        if (memory_.setCellColour(address, colour)) observers_.cellColour(address);
     }
     void clearCellColours();
     // The stack pointer and status register, decimal in every base; a text
@@ -133,7 +145,16 @@ class Machine {
     std::int32_t decimalRegister(Register reg) const;
     void setDecimalRegister(Register reg, std::int32_t value);
 
-    void setOverflowBit(int on);
+    // Inline for the bit as it already stands and waits to be written out,
+    // which is how most arithmetic instructions find it.
+    void setOverflowBit(int on) {
+        const Field& status = registers_.field(Register::Status);
+        const std::int32_t* known = status.knownNumber(NumberBase::Decimal);
+        if (known && testBit(*known, 0) == (on == 1) &&
+            status.waitsToWrite(*known, NumberBase::Decimal, NumberForm::Cell))
+            return;
+        setStatusBit(0, on);
+    }
     void setInterruptMask(int on);
     bool interruptMaskSet();
     std::string accumulatorBinary();
@@ -177,7 +198,14 @@ class Machine {
     // The value of a reading, or the report of a text that did not convert.
     std::optional<std::int32_t> checked(const Conversion& reading, std::string_view text);
     [[gnu::cold]] void tellListener(MicroOp op);
-    void writeRegister(Register reg, std::int32_t value);
+    void writeRegister(Register reg, std::int32_t value) {
+        registers_.field(reg).setNumber(value, view_.base(), NumberForm::Register);
+        observers_.reg(reg);
+    }
+    [[gnu::cold]] void reportIllegalPC();
+    // The status bar shows the accumulator in binary while it starts so.
+    void showAccumulatorStatus();
+    static constexpr std::string_view kAccPrefix = "Accumulator: ";
     // The output device window, when visible, shows the cell that changed.
     void refreshOutputCell(int address);
     void setStatusBit(int bit, int on);

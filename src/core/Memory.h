@@ -11,10 +11,7 @@ namespace zeb {
 // The 80 cells: the operator and operand field of each and their colours.
 class Memory {
   public:
-    Memory() {
-        operatorColour_.fill(kGrey);
-        operandColour_.fill(kGrey);
-    }
+    Memory() { colours_.fill({kGrey, kGrey}); }
 
     Field& field(int address, Half half) {
         return half == Half::Operator ? operator_[at(address)] : operand_[at(address)];
@@ -23,14 +20,23 @@ class Memory {
         return half == Half::Operator ? operator_[at(address)] : operand_[at(address)];
     }
     Colour colour(int address, Half half) const {
-        return half == Half::Operator ? operatorColour_[at(address)] : operandColour_[at(address)];
+        const CellColours& cell = colours_[at(address)];
+        return half == Half::Operator ? cell.ofOperator : cell.ofOperand;
     }
     // False when the half already had that colour.
     bool setColour(int address, Half half, Colour colour) {
-        Colour& slot =
-            half == Half::Operator ? operatorColour_[at(address)] : operandColour_[at(address)];
+        CellColours& cell = colours_[at(address)];
+        Colour& slot = half == Half::Operator ? cell.ofOperator : cell.ofOperand;
         if (slot == colour) return false;
         slot = colour;
+        return true;
+    }
+    // Both halves; false when both already had that colour.
+    bool setCellColour(int address, Colour colour) {
+        CellColours& cell = colours_[at(address)];
+        if (cell.ofOperator == colour && cell.ofOperand == colour) return false;
+        cell.ofOperator = colour;
+        cell.ofOperand = colour;
         return true;
     }
 
@@ -39,8 +45,12 @@ class Memory {
 
     std::array<Field, kMemorySize> operator_{};
     std::array<Field, kMemorySize> operand_{};
-    std::array<Colour, kMemorySize> operatorColour_{};
-    std::array<Colour, kMemorySize> operandColour_{};
+    // A cell's halves side by side: the PC's highlight moves both at once.
+    struct CellColours {
+        Colour ofOperator;
+        Colour ofOperand;
+    };
+    std::array<CellColours, kMemorySize> colours_{};
 };
 
 } // namespace zeb

@@ -12,17 +12,6 @@ std::string trimmed(const std::string& text) {
 
 } // namespace
 
-void RunControl::executeWithSound(Opcode op) {
-    machine_.tell({.kind = MicroOpKind::Decoded, .opcode = op});
-    pacing_.makeSound("step.wav");
-    const bool advance = instructions_.execute(op);
-    // The general register goes back to the cell the decoder selects.
-    machine_.tell(memoryWrite(Unit::GeneralPurpose));
-    if (advance) instructions_.incrementPC();
-    if (after_) after_(op);
-    pacing_.speedPause();
-}
-
 void RunControl::reportIllegalInstruction() {
     machine_.messageBox(Icon::Exclamation, Buttons::Ok, "ZEB",
                         "Illegal instruction at " + machine_.registerText(Register::PC));

@@ -25,8 +25,18 @@ class RunControl {
     void setAfterInstruction(std::function<void(Opcode)> after) { after_ = std::move(after); }
 
     void startExecution();
-    // One instruction with its sound, PC advance and speed pause.
-    void executeWithSound(Opcode op);
+    // One instruction with its sound, PC advance and speed pause; inline in
+    // the run loop.
+    [[gnu::always_inline]] void executeWithSound(Opcode op) {
+        machine_.tell({.kind = MicroOpKind::Decoded, .opcode = op});
+        pacing_.makeSound("step.wav");
+        const bool advance = instructions_.execute(op);
+        // The general register goes back to the cell the decoder selects.
+        machine_.tell(memoryWrite(Unit::GeneralPurpose));
+        if (advance) instructions_.incrementPC();
+        if (after_) after_(op);
+        pacing_.speedPause();
+    }
 
     void run();
     void step();

@@ -12,8 +12,9 @@ enum class Window { Keyboard, Output, Demo };
 // The two halves of a memory cell.
 enum class Half { Operator, Operand };
 
-// The base every number of the display is written in.
-enum class NumberBase { Decimal = 10, Hexadecimal = 16 };
+// The base every number of the display is written in; a byte, so a field's
+// number and what it knows about it fit in one word.
+enum class NumberBase : unsigned char { Decimal = 10, Hexadecimal = 16 };
 constexpr int radix(NumberBase base) {
     return static_cast<int>(base);
 }
