@@ -1,4 +1,5 @@
 #include "cli/Marker.h"
+#include "../TempFolder.h"
 #include "cli/Assignment.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // INP, STO 10, INP, AC+ 10, OUT, HLT.
-const char* const kSum = " 0| 11|   |\r\n 1|  2| 10|\r\n 2| 11|   |\r\n 3|  3| 10|\r\n"
-                         " 4| 12|   |\r\n 5|  0|   |\r\n# RUN LOG:\r\n";
+using test::kSum;
 // The same in mnemonics.
 const char* const kSumMnemonics = " 0|INP|   |\r\n 1|STO| 10|\r\n 2|INP|   |\r\n 3|AC+| 10|\r\n"
                                   " 4|OUT|   |\r\n 5|HLT|   |\r\n# RUN LOG:\r\n";
@@ -42,28 +42,19 @@ const char* const kKeyEcho = " 0| 14|   |\r\n 1|  7|  1|\r\n20| 15|   |\r\n21| 1
 
 const char* const kSumCase = "case sum\ninput 3\ninput 4\nexpect 7\n";
 
-class MarkerTest : public ::testing::Test {
+class MarkerTest : public test::TempFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("zeb-marker-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     CaseResult MarkOne(const std::string& assignmentText, const std::string& program) {
         std::vector<std::string> errors;
         const auto assignment = parseAssignment(assignmentText, "a", errors);
         EXPECT_TRUE(assignment) << (errors.empty() ? "" : errors.front());
         if (!assignment) return {};
-        const std::string path = (dir_ / "P.ZEB").string();
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << program;
+        const std::string path = Write("P.ZEB", program);
         const auto results = Marker(*assignment).mark(path);
         EXPECT_EQ(results.size(), 1u);
         EXPECT_EQ(results.at(0).program, path);
         return results.at(0);
     }
-
-    fs::path dir_;
 };
 
 TEST_F(MarkerTest, JudgesWhatWasPrintedAndHowTheRunEnded) {

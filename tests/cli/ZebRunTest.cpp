@@ -1,3 +1,4 @@
+#include "../TempFolder.h"
 #include "cli/BatchRun.h"
 #include "cli/CliOptions.h"
 #include "cli/EscapedText.h"
@@ -16,30 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kCount = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\r\n"
-                           " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
-                           "# RUN LOG:\r\n";
+using test::kCount;
 
-class ZebRun : public ::testing::Test {
+class ZebRun : public test::TempFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("zeb-run-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Write(const std::string& name, const std::string& text) {
-        const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
-
     // Runs zeb-run with the arguments; returns the exit status.
     int Run(std::vector<std::string> args) {
         out_.str("");
@@ -70,13 +51,6 @@ class ZebRun : public ::testing::Test {
         const int status = ::pclose(pipe);
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    std::string Fifo(const std::string& name) {
-        const std::string path = (dir_ / name).string();
-        ::mkfifo(path.c_str(), 0600);
-        return path;
-    }
-
-    fs::path dir_;
     std::ostringstream out_, err_;
 };
 
