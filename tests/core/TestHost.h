@@ -119,6 +119,13 @@ struct Rig {
             m.setOperandText(c.address, c.opd);
         }
     }
+    // Cells from..to as "operator|operand", blank-separated: one comparison for many.
+    std::string Cells(int from, int to) const {
+        std::string out;
+        for (int a = from; a <= to; ++a)
+            out += (a > from ? " " : "") + m.operatorText(a) + "|" + m.operandText(a);
+        return out;
+    }
     std::string Acc() const { return m.registerText(Register::Acc); }
     std::string PC() const { return m.registerText(Register::PC); }
     void ShowStatusRegister() { zeb.display().set(Flag::StatusRegisterShown, true); }
