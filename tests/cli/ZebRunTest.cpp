@@ -6,10 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace zeb {

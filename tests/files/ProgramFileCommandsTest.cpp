@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
