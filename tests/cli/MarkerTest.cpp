@@ -7,8 +7,6 @@
 namespace zeb {
 namespace {
 
-namespace fs = std::filesystem;
-
 // INP, STO 10, INP, AC+ 10, OUT, HLT.
 using test::kSum;
 // The same in mnemonics.
