@@ -126,6 +126,13 @@ struct Rig {
             out += (a > from ? " " : "") + m.operatorText(a) + "|" + m.operandText(a);
         return out;
     }
+    // The flags as 1s and 0s, in the order asked.
+    std::string Flags(std::initializer_list<Flag> flags) const {
+        std::string out;
+        for (Flag f : flags)
+            out += zeb.display().get(f) ? '1' : '0';
+        return out;
+    }
     std::string Acc() const { return m.registerText(Register::Acc); }
     std::string PC() const { return m.registerText(Register::PC); }
     void ShowStatusRegister() { zeb.display().set(Flag::StatusRegisterShown, true); }
