@@ -19,16 +19,14 @@ TEST(Run, CountingLoopPrintsAndHalts) {
     r.zeb.preferences().hasSoundCard = true;
     CountingLoop(r);
     r.zeb.run().run();
-    EXPECT_FALSE(r.m.runState().running());
-    EXPECT_EQ(r.PC(), "    10");
+    EXPECT_FALSE(r.m.runState().running() || !r.host.messages.empty());
+    EXPECT_EQ(r.PC() + r.zeb.display().printerLine(1) + r.zeb.display().printerLine(4), "    1014");
     EXPECT_EQ(r.m.operatorColour(10), kYellow);
-    EXPECT_TRUE(r.host.messages.empty());
-    EXPECT_EQ(r.zeb.display().printerLine(1), "1");
-    EXPECT_EQ(r.zeb.display().printerLine(4), "4");
-    EXPECT_EQ(r.m.runState().runLog().size(), 9);
-    EXPECT_EQ(r.m.runState().runLog().lines().at(0), "OUTPUT:      9");
-    EXPECT_EQ(r.host.sounds.size(), 40u); // 39 steps and the honk
-    EXPECT_EQ(r.host.sounds.back(), "honk.wav");
+    EXPECT_EQ(std::pair(r.m.runState().runLog().size(), r.m.runState().runLog().lines().at(0)),
+              std::pair(9, std::string("OUTPUT:      9")));
+    // 39 steps and the honk.
+    EXPECT_EQ(std::pair(r.host.sounds.size(), r.host.sounds.back()),
+              std::pair(std::size_t{40}, std::string("honk.wav")));
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
 }
 
@@ -40,10 +38,9 @@ TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     r.m.setRegisterText(Register::Status, "3");
     r.zeb.run().run();
     EXPECT_EQ(r.m.operatorText(0), "14");
-    EXPECT_TRUE(!r.m.view().mnemonicsShown());
-    EXPECT_FALSE(r.zeb.display().get(Flag::MnemonicsChecked));
-    EXPECT_EQ(r.m.registerText(Register::Status),
-              "0"); // ION is ignored without the Keyboard window
+    EXPECT_FALSE(r.m.view().mnemonicsShown() || r.zeb.display().get(Flag::MnemonicsChecked));
+    // ION is ignored without the Keyboard window.
+    EXPECT_EQ(r.m.registerText(Register::Status), "0");
 }
 
 TEST(Run, EndsOnReportsAndIllegalCodes) {
@@ -97,8 +94,7 @@ TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
         if (++yields == 2500) r.zeb.run().stop();
     };
     r.zeb.run().run();
-    EXPECT_FALSE(r.m.runState().running());
-    EXPECT_TRUE(r.host.messages.empty());
+    EXPECT_FALSE(r.m.runState().running() || !r.host.messages.empty());
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
     // One instruction costs four pauses of 1001 yields; the stop came in the third instruction.
     EXPECT_LT(yields, 4 * 1001 * 3 + 2);
@@ -125,8 +121,7 @@ TEST(Run, StepDoesNotClearTheStatusRegisterAndHonoursThePCBase) {
     r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_EQ(r.PC(), "     A");
     r.zeb.run().step();
-    EXPECT_EQ(r.m.registerText(Register::Status), "1");
-    EXPECT_EQ(r.PC(), "     A");
+    EXPECT_EQ(r.m.registerText(Register::Status) + r.PC(), "1     A");
 }
 
 TEST(Run, TheCommandFilterCanRefuse) {
@@ -148,15 +143,14 @@ TEST(Interval, StaysWithinZeroToSixty) {
     r.m.view().setWaitInterval(2);
     WaitIntervalSetting w(r.m);
     w.refresh();
-    EXPECT_EQ(w.label(), "2 seconds");
+    std::vector<std::string> labels = {w.label()};
     for (int i = 0; i < 5; ++i)
         w.decrease();
-    EXPECT_EQ(r.m.view().waitInterval(), 0);
-    EXPECT_EQ(w.label(), "0 seconds");
+    labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
     for (int i = 0; i < 70; ++i)
         w.increase();
-    EXPECT_EQ(r.m.view().waitInterval(), 60);
-    EXPECT_EQ(w.label(), "60 seconds");
+    labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
+    EXPECT_EQ(labels, (std::vector<std::string>{"2 seconds", "0 0 seconds", "60 60 seconds"}));
 }
 
 } // namespace
