@@ -5,53 +5,32 @@
 namespace zeb {
 namespace {
 
-const char* const kSum = "title Sum of two numbers\nmax-steps 10000\n"
-                         "case three and four\ninput 3\ninput 4\nexpect 7\n"
-                         "case two zeros\ninput 0\ninput 0\nexpect 0\n";
-
-TEST(Assignment, TheSumExercise) {
-    std::vector<std::string> errors;
-    const auto a = parseAssignment(kSum, "sum.assignment", errors);
-    ASSERT_TRUE(a) << errors.front();
-    EXPECT_EQ(a->title, "Sum of two numbers");
-    ASSERT_EQ(a->cases.size(), 2u);
-    EXPECT_EQ(a->cases[0].name, "three and four");
-    EXPECT_EQ(a->cases[0].options.inputs, (std::vector<std::string>{"3", "4"}));
-    EXPECT_EQ(a->cases[0].expected, (std::vector<std::string>{"7"}));
-    EXPECT_EQ(a->cases[0].end, RunEnd::Halt);
-    EXPECT_EQ(a->cases[1].name, "two zeros");
-    EXPECT_EQ(a->cases[1].options.inputs, (std::vector<std::string>{"0", "0"}));
-    for (const AssignmentCase& c : a->cases)
-        EXPECT_EQ(c.options.maxSteps, 10000);
-}
-
 // Defaults hold for every case; a case's own settings hold for it alone.
 TEST(Assignment, DefaultsAndOverrides) {
     const std::string text =
-        "\xEF\xBB\xBF# written in Notepad\r\n\r\nbase 16\r\n\tmax-steps   20  \r\n"
-        "case  keys and limit \r\nkeyboard\r\nstatus-register\r\nmnemonics\r\n"
-        "key 3:b\r\nkey 12:space\r\nmax-steps 5\r\nend limit\r\n"
-        "case plain\r\nexpect   -12  \r\nexpect 0";
+        "\xEF\xBB\xBF# written in Notepad\r\n\r\ntitle Sum of two\r\nbase 16\r\n"
+        "\tmax-steps   20  \r\ncase  keys and limit \r\nkeyboard\r\nstatus-register\r\n"
+        "mnemonics\r\nkey 3:b\r\nkey 12:space\r\nmax-steps 5\r\nend limit\r\n"
+        "case plain\r\ninput 3\r\ninput 0\r\nexpect   -12  \r\nexpect 0";
     std::vector<std::string> errors;
     const auto a = parseAssignment(text, "f", errors);
     ASSERT_TRUE(a) << errors.front();
+    EXPECT_EQ(a->title, "Sum of two");
     ASSERT_EQ(a->cases.size(), 2u);
     const CliOptions& first = a->cases[0].options;
     EXPECT_EQ(a->cases[0].name, "keys and limit");
     EXPECT_EQ(a->cases[0].end, RunEnd::Limit);
     EXPECT_TRUE(a->cases[0].expected.empty());
     EXPECT_TRUE(first.keyboard && first.statusRegister && first.mnemonics);
-    EXPECT_EQ(first.base, 16);
-    EXPECT_EQ(first.maxSteps, 5);
+    EXPECT_EQ(std::pair(first.base, first.maxSteps), std::pair(16, 5L));
     ASSERT_EQ(first.keys.size(), 2u);
-    EXPECT_EQ(first.keys[0].step, 3);
-    EXPECT_EQ(first.keys[0].index, 1);
-    EXPECT_EQ(first.keys[1].index, 26);
+    EXPECT_EQ(std::tuple(first.keys[0].step, first.keys[0].index, first.keys[1].index),
+              std::tuple(3, 1, 26));
     const CliOptions& second = a->cases[1].options;
     EXPECT_FALSE(second.keyboard || second.statusRegister || second.mnemonics);
-    EXPECT_EQ(second.base, 16);
-    EXPECT_EQ(second.maxSteps, 20);
-    EXPECT_TRUE(second.keys.empty());
+    EXPECT_EQ(std::pair(second.base, second.maxSteps), std::pair(16, 20L));
+    EXPECT_TRUE(second.keys.empty() && first.inputs.empty());
+    EXPECT_EQ(second.inputs, (std::vector<std::string>{"3", "0"}));
     EXPECT_EQ(a->cases[1].expected, (std::vector<std::string>{"-12", "0"}));
     EXPECT_EQ(a->cases[1].end, RunEnd::Halt);
 }

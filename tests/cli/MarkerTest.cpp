@@ -3,70 +3,34 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 namespace zeb {
 namespace {
 
-namespace fs = std::filesystem;
-
-// INP, STO 10, INP, AC+ 10, OUT, HLT.
-const char* const kSum = " 0| 11|   |\r\n 1|  2| 10|\r\n 2| 11|   |\r\n 3|  3| 10|\r\n"
-                         " 4| 12|   |\r\n 5|  0|   |\r\n# RUN LOG:\r\n";
-// The same in mnemonics.
-const char* const kSumMnemonics = " 0|INP|   |\r\n 1|STO| 10|\r\n 2|INP|   |\r\n 3|AC+| 10|\r\n"
-                                  " 4|OUT|   |\r\n 5|HLT|   |\r\n# RUN LOG:\r\n";
-// First minus second: INP, STO 10, INP, STO 11, LDA 10, AC- 11, OUT, HLT.
-const char* const kSubtract = " 0| 11|   |\r\n 1|  2| 10|\r\n 2| 11|   |\r\n 3|  2| 11|\r\n"
-                              " 4|  1| 10|\r\n 5|  4| 11|\r\n 6| 12|   |\r\n 7|  0|   |\r\n#\r\n";
-// The sum printed twice.
-const char* const kSumTwice = " 0| 11|   |\r\n 1|  2| 10|\r\n 2| 11|   |\r\n 3|  3| 10|\r\n"
-                              " 4| 12|   |\r\n 5| 12|   |\r\n 6|  0|   |\r\n#\r\n";
-// Reads both numbers and prints nothing.
-const char* const kSilent = " 0| 11|   |\r\n 1| 11|   |\r\n 2|  0|   |\r\n#\r\n";
-// Echoes the first number only: INP, OUT, INP, HLT.
-const char* const kEchoOnce = " 0| 11|   |\r\n 1| 12|   |\r\n 2| 11|   |\r\n 3|  0|   |\r\n#\r\n";
-// The sum, then JMP 0 instead of HLT: reads a third number.
-const char* const kNoHalt = " 0| 11|   |\r\n 1|  2| 10|\r\n 2| 11|   |\r\n 3|  3| 10|\r\n"
-                            " 4| 12|   |\r\n 5|  7|  0|\r\n#\r\n";
-// Reads both numbers, then JMP 2 for ever.
-const char* const kLoop = " 0| 11|   |\r\n 1| 11|   |\r\n 2|  7|  2|\r\n#\r\n";
-// LDA 80: outside memory.
-const char* const kBadAddress = " 0|  1| 80|\r\n 1|  0|   |\r\n#\r\n";
-const char* const kIllegalCode = " 0| 21|   |\r\n#\r\n";
-const char* const kBadLine = " 0| 11|   |\r\n99|  0|   |\r\n#\r\n";
-// ION, JMP 1; the interrupt routine at 20 prints the key's code: RIN, OUT, HLT.
-const char* const kKeyEcho = " 0| 14|   |\r\n 1|  7|  1|\r\n20| 15|   |\r\n21| 12|   |\r\n"
-                             "22|  0|   |\r\n79|   | 20|\r\n#\r\n";
+// The programs marked, in cli/programs: Sum (INP, STO 10, INP, AC+ 10, OUT,
+// HLT) and SumMnemonics, the same in mnemonics; Subtract (first minus second);
+// SumTwice (the sum printed twice); Silent (reads both numbers, prints
+// nothing); EchoOnce (INP, OUT, INP, HLT); NoHalt (the sum, then JMP 0: reads
+// a third number); Loop (reads both numbers, then JMP 2 for ever); BadAddress
+// (LDA 80); IllegalCode (21); BadLine (a line for address 99); Empty; KeyEcho
+// (ION, JMP 1; the interrupt routine at 20 prints the key's code and halts).
+std::string Program(const std::string& name) {
+    return ZEB_TEST_PROGRAMS "/" + name + ".ZEB";
+}
 
 const char* const kSumCase = "case sum\ninput 3\ninput 4\nexpect 7\n";
 
-class MarkerTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("zeb-marker-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+CaseResult MarkOne(const std::string& assignmentText, const std::string& program) {
+    std::vector<std::string> errors;
+    const auto assignment = parseAssignment(assignmentText, "a", errors);
+    EXPECT_TRUE(assignment) << (errors.empty() ? "" : errors.front());
+    if (!assignment) return {};
+    const auto results = Marker(*assignment).mark(Program(program));
+    EXPECT_EQ(results.size(), 1u);
+    EXPECT_EQ(results.at(0).program, Program(program));
+    return results.at(0);
+}
 
-    CaseResult MarkOne(const std::string& assignmentText, const std::string& program) {
-        std::vector<std::string> errors;
-        const auto assignment = parseAssignment(assignmentText, "a", errors);
-        EXPECT_TRUE(assignment) << (errors.empty() ? "" : errors.front());
-        if (!assignment) return {};
-        const std::string path = (dir_ / "P.ZEB").string();
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << program;
-        const auto results = Marker(*assignment).mark(path);
-        EXPECT_EQ(results.size(), 1u);
-        EXPECT_EQ(results.at(0).program, path);
-        return results.at(0);
-    }
-
-    fs::path dir_;
-};
-
-TEST_F(MarkerTest, JudgesWhatWasPrintedAndHowTheRunEnded) {
+TEST(Marker, JudgesWhatWasPrintedAndHowTheRunEnded) {
     const std::string limit50 = std::string("max-steps 50\n") + kSumCase;
     // clang-format off
     const struct {
@@ -77,29 +41,29 @@ TEST_F(MarkerTest, JudgesWhatWasPrintedAndHowTheRunEnded) {
         long steps;
         std::string reason;
     } cases[] = {
-        {"right", kSumCase, kSum, true, 6, ""},
-        {"mnemonics", kSumCase, kSumMnemonics, true, 6, ""},
-        {"wrong", kSumCase, kSubtract, false, 8, "line 1: expected \"7\", printed \"-1\""},
-        {"tooFew", "case echo\ninput 3\ninput 4\nexpect 3\nexpect 4\n", kEchoOnce, false, 4, "printed 1 line, expected 2"},
-        {"none", kSumCase, kSilent, false, 3, "printed 0 lines, expected 1"},
-        {"tooMany", kSumCase, kSumTwice, false, 7, "printed 2 lines, expected 1"},
-        {"errorReport", kSumCase, kBadAddress, false, 1, "ended with error \"Illegal address in LOAD at  80\""},
-        {"illegalCode", kSumCase, kIllegalCode, false, 0, "ended with error \"Illegal instruction at      0\""},
-        {"loop", limit50, kLoop, false, 50, "did not halt within 50 steps"},
-        {"waits", kSumCase, kNoHalt, false, 6, "waited for more input"},
-        {"badLine", kSumCase, kBadLine, false, 0, "could not be loaded: Out of range address in file, load abandoned"},
-        {"empty", kSumCase, "", false, 0, "could not be loaded: Failed to read file"},
+        {"right", kSumCase, "Sum", true, 6, ""},
+        {"mnemonics", kSumCase, "SumMnemonics", true, 6, ""},
+        {"wrong", kSumCase, "Subtract", false, 8, "line 1: expected \"7\", printed \"-1\""},
+        {"tooFew", "case echo\ninput 3\ninput 4\nexpect 3\nexpect 4\n", "EchoOnce", false, 4, "printed 1 line, expected 2"},
+        {"none", kSumCase, "Silent", false, 3, "printed 0 lines, expected 1"},
+        {"tooMany", kSumCase, "SumTwice", false, 7, "printed 2 lines, expected 1"},
+        {"errorReport", kSumCase, "BadAddress", false, 1, "ended with error \"Illegal address in LOAD at  80\""},
+        {"illegalCode", kSumCase, "IllegalCode", false, 0, "ended with error \"Illegal instruction at      0\""},
+        {"loop", limit50, "Loop", false, 50, "did not halt within 50 steps"},
+        {"waits", kSumCase, "NoHalt", false, 6, "waited for more input"},
+        {"badLine", kSumCase, "BadLine", false, 0, "could not be loaded: Out of range address in file, load abandoned"},
+        {"empty", kSumCase, "Empty", false, 0, "could not be loaded: Failed to read file"},
         // The end a case asks for.
-        {"endError", "case e\nend error\n", kBadAddress, true, 1, ""},
-        {"endLimit", "case l\ninput 1\ninput 2\nmax-steps 5\nend limit\n", kLoop, true, 5, ""},
-        {"endInput", "case i\ninput 3\ninput 4\nexpect 7\nend input\n", kNoHalt, true, 6, ""},
-        {"endInputWrongLine", "case i\ninput 3\ninput 4\nexpect 8\nend input\n", kNoHalt, false, 6, "line 1: expected \"8\", printed \"7\""},
-        {"haltNotError", "case e\ninput 1\ninput 2\nend error\n", kSum, false, 6, "halted instead of ending with an error"},
-        {"haltNotInput", "case i\ninput 1\ninput 2\nend input\n", kSum, false, 6, "halted instead of waiting for more input"},
-        {"haltNotLimit", "case l\ninput 1\ninput 2\nmax-steps 100\nend limit\n", kSum, false, 6, "halted within 100 steps, expected it to keep running"},
+        {"endError", "case e\nend error\n", "BadAddress", true, 1, ""},
+        {"endLimit", "case l\ninput 1\ninput 2\nmax-steps 5\nend limit\n", "Loop", true, 5, ""},
+        {"endInput", "case i\ninput 3\ninput 4\nexpect 7\nend input\n", "NoHalt", true, 6, ""},
+        {"endInputWrongLine", "case i\ninput 3\ninput 4\nexpect 8\nend input\n", "NoHalt", false, 6, "line 1: expected \"8\", printed \"7\""},
+        {"haltNotError", "case e\ninput 1\ninput 2\nend error\n", "Sum", false, 6, "halted instead of ending with an error"},
+        {"haltNotInput", "case i\ninput 1\ninput 2\nend input\n", "Sum", false, 6, "halted instead of waiting for more input"},
+        {"haltNotLimit", "case l\ninput 1\ninput 2\nmax-steps 100\nend limit\n", "Sum", false, 6, "halted within 100 steps, expected it to keep running"},
         // A case's settings reach its run.
-        {"key", "keyboard\ncase k\nkey 3:b\nexpect 66\n", kKeyEcho, true, 6, ""},
-        {"noKeyboard", "max-steps 10\ncase k\nkey 3:b\nexpect 66\n", kKeyEcho, false, 10, "did not halt within 10 steps"},
+        {"key", "keyboard\ncase k\nkey 3:b\nexpect 66\n", "KeyEcho", true, 6, ""},
+        {"noKeyboard", "max-steps 10\ncase k\nkey 3:b\nexpect 66\n", "KeyEcho", false, 10, "did not halt within 10 steps"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -111,30 +75,24 @@ TEST_F(MarkerTest, JudgesWhatWasPrintedAndHowTheRunEnded) {
 }
 
 // Every case starts from a fresh load with its own inputs.
-TEST_F(MarkerTest, EachCaseRunsOnItsOwn) {
+TEST(Marker, EachCaseRunsOnItsOwn) {
     std::vector<std::string> errors;
     const auto a = parseAssignment("case a\ninput 3\ninput 4\nexpect 7\n"
                                    "case b\ninput 0\ninput 0\nexpect 0\n"
                                    "case c\ninput 2\ninput 5\nexpect -3\n",
                                    "a", errors);
     ASSERT_TRUE(a);
-    const std::string path = (dir_ / "S.ZEB").string();
-    std::ofstream(path, std::ios::binary) << kSubtract;
-    const auto results = Marker(*a).mark(path);
-    ASSERT_EQ(results.size(), 3u);
-    EXPECT_EQ(results[0].caseName, "a");
-    EXPECT_FALSE(results[0].passed);
-    EXPECT_EQ(results[1].caseName, "b");
-    EXPECT_TRUE(results[1].passed);
-    EXPECT_EQ(results[2].caseName, "c");
-    EXPECT_TRUE(results[2].passed);
+    std::string marks;
+    for (const CaseResult& r : Marker(*a).mark(Program("Subtract")))
+        marks += r.caseName + (r.passed ? "+" : "-");
+    EXPECT_EQ(marks, "a-b+c+");
 }
 
-TEST_F(MarkerTest, AMissingFileFailsEveryCase) {
+TEST(Marker, AMissingFileFailsEveryCase) {
     std::vector<std::string> errors;
     const auto a = parseAssignment("case a\nexpect 1\ncase b\nend halt\n", "a", errors);
     ASSERT_TRUE(a);
-    const std::string path = (dir_ / "NONE.ZEB").string();
+    const std::string path = Program("NONE");
     for (const CaseResult& r : Marker(*a).mark(path)) {
         EXPECT_FALSE(r.passed);
         EXPECT_EQ(r.reason, "could not be loaded: The file " + path + " does not exist.");

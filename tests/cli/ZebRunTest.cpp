@@ -1,3 +1,4 @@
+#include "../TempFolder.h"
 #include "cli/BatchRun.h"
 #include "cli/CliOptions.h"
 #include "cli/EscapedText.h"
@@ -5,10 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace zeb {
@@ -16,30 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kCount = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\r\n"
-                           " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
-                           "# RUN LOG:\r\n";
+using test::kCount;
 
-class ZebRun : public ::testing::Test {
+class ZebRun : public test::TempFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("zeb-run-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Write(const std::string& name, const std::string& text) {
-        const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
-
     // Runs zeb-run with the arguments; returns the exit status.
     int Run(std::vector<std::string> args) {
         out_.str("");
@@ -70,13 +48,6 @@ class ZebRun : public ::testing::Test {
         const int status = ::pclose(pipe);
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    std::string Fifo(const std::string& name) {
-        const std::string path = (dir_ / name).string();
-        ::mkfifo(path.c_str(), 0600);
-        return path;
-    }
-
-    fs::path dir_;
     std::ostringstream out_, err_;
 };
 
@@ -152,10 +123,7 @@ TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
     }
 }
 
-TEST_F(ZebRun, CountingLoop) {
-    EXPECT_EQ(Run({Write("C.ZEB", kCount)}), 0);
-    EXPECT_EQ(out_.str(), "OUT 9\nOUT 8\nOUT 7\nOUT 6\nOUT 5\nOUT 4\nOUT 3\nOUT 2\nOUT 1\n"
-                          "END halt STEPS=39 ACC=0 PC=10 SP=64 SR=0 INT=0\n");
+TEST_F(ZebRun, PrintedLinesAreNotKept) {
     // What was printed has been written: a run that prints millions of lines
     // does not also keep them.
     std::string error;
@@ -164,44 +132,6 @@ TEST_F(ZebRun, CountingLoop) {
     run.execute();
     EXPECT_TRUE(run.Outcome().printed.empty());
     EXPECT_EQ(run.Outcome().printedLines, 9);
-}
-
-TEST_F(ZebRun, EndsAndExitStatuses) {
-    // clang-format off
-    struct Case {
-        const char* name;
-        std::string program;
-        std::vector<std::string> options;
-        int status;
-        std::string out;
-    } cases[] = {
-        {"error", " 0|  1| 80|\r\n 1|  0|   |\r\n#\r\n", {}, 1, "MSG ZEB\tIllegal address in LOAD at  80 - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
-        {"illegal", " 0| 21|   |\r\n#\r\n", {}, 1, "MSG ZEB\tIllegal instruction at      0\nEND error STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"limit", " 0|  7|  0|\r\n#\r\n", {"--max-steps", "5"}, 3, "END limit STEPS=5 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"input", " 0| 11|   |\r\n 1| 12|   |\r\n 2|  7|  0|\r\n#\r\n", {"--input", "42"}, 4, "OUT 42\nEND input STEPS=3 ACC=42 PC=0 SP=64 SR=0 INT=0\n"},
-        {"overflowShown", " 0|  3|  0|\r\n 1|  0|   |\r\n#\r\n", {"--status-register"}, 0, "END halt STEPS=2 ACC=768 PC=1 SP=64 SR=0 INT=0\n"},
-        {"badLine", " 0|  1|  2|\r\n99|  1|  2|\r\n#\r\n", {}, 2, "MSG ZEB\tOut of range address in file, load abandoned - \nEND load STEPS=0 ACC=0 PC=0 SP=64 SR=0 INT=0\n"},
-        {"hex", " 0|  1| 11|\r\n 1|  0|   |\r\n11|  1|255|\r\n#\r\n", {"--base", "16"}, 0, "END halt STEPS=2 ACC=1FF PC=1 SP=64 SR=0 INT=0\n"},
-        {"overflowInput", " 0| 11|   |\r\n 1|  0|   |\r\n#\r\n", {"--input", "99999"}, 1, "MSG ZEB\tInput causes overflow - \nEND error STEPS=1 ACC=65535 PC=1 SP=64 SR=0 INT=0\n"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        std::vector<std::string> args = c.options;
-        args.push_back(Write(std::string(c.name) + ".ZEB", c.program));
-        EXPECT_EQ(Run(args), c.status) << c.name;
-        EXPECT_EQ(out_.str(), c.out) << c.name;
-    }
-}
-
-// An interrupt routine at 20 reads the key, prints it and returns.
-TEST_F(ZebRun, KeyboardInterrupt) {
-    const std::string program = " 0| 14|   |\r\n 1|  7|  1|\r\n20| 15|   |\r\n21| 12|   |\r\n"
-                                "22|  0|   |\r\n79|   | 20|\r\n#\r\n";
-    EXPECT_EQ(Run({"--keyboard", "--key", "3:b", Write("I.ZEB", program)}), 0);
-    EXPECT_EQ(out_.str(), "OUT 66\nEND halt STEPS=6 ACC=66 PC=22 SP=64 SR=0 INT=1\n");
-    // Without the Keyboard window the key raises the line but nothing is serviced.
-    EXPECT_EQ(Run({"--key", "3:space", "--max-steps", "10", Write("I.ZEB", program)}), 3);
-    EXPECT_EQ(out_.str(), "END limit STEPS=10 ACC=0 PC=1 SP=64 SR=0 INT=1\n");
 }
 
 TEST_F(ZebRun, SaveWritesTheProgramAndLog) {
@@ -247,12 +177,10 @@ TEST_F(ZebRun, UnusableArguments) {
     EXPECT_FALSE(parseCliOptions({"--listing", "", "x"}, error));
     auto o = parseCliOptions(
         {"--key", "12:space", "--key", "2:7", "--speed", "3", "--base", "10", "-"}, error);
-    ASSERT_TRUE(o);
-    EXPECT_EQ(o->base, 10);
-    EXPECT_EQ(o->program, "-"); // a lone dash is a name
-    EXPECT_EQ(o->keys[0].index, 26);
-    EXPECT_EQ(o->keys[1].index, 34);
-    EXPECT_EQ(*o->speed, 3);
+    ASSERT_TRUE(o && o->keys.size() == 2 && o->speed);
+    // A lone dash is a name.
+    EXPECT_EQ(std::tuple(o->base, o->program, o->keys[0].index, o->keys[1].index, *o->speed),
+              std::tuple(10, std::string("-"), 26, 34, 3));
     // After "--" a name may start with a dash.
     o = parseCliOptions({"--", "-odd.ZEB"}, error);
     ASSERT_TRUE(o);

@@ -2,22 +2,16 @@
 #include "core/WaitIntervalSetting.h"
 
 #include <gtest/gtest.h>
-#include <map>
-#include <tuple>
 
 namespace zeb::test {
 namespace {
 
 // The counting loop of the guided demonstration.
 void CountingLoop(Rig& r) {
-    r.Program({{0, "1", "11"},
-               {1, "9", "10"},
-               {2, "12", ""},
-               {3, "4", "12"},
-               {4, "7", "1"},
-               {10, "0", ""},
-               {11, "", "9"},
-               {12, "", "1"}});
+    // clang-format off
+    r.Program({{0, "1", "11"}, {1, "9", "10"}, {2, "12", ""}, {3, "4", "12"}, {4, "7", "1"},
+               {10, "0", ""}, {11, "", "9"}, {12, "", "1"}});
+    // clang-format on
 }
 
 TEST(Run, CountingLoopPrintsAndHalts) {
@@ -25,16 +19,14 @@ TEST(Run, CountingLoopPrintsAndHalts) {
     r.zeb.preferences().hasSoundCard = true;
     CountingLoop(r);
     r.zeb.run().run();
-    EXPECT_FALSE(r.m.runState().running());
-    EXPECT_EQ(r.PC(), "    10");
+    EXPECT_FALSE(r.m.runState().running() || !r.host.messages.empty());
+    EXPECT_EQ(r.PC() + r.zeb.display().printerLine(1) + r.zeb.display().printerLine(4), "    1014");
     EXPECT_EQ(r.m.operatorColour(10), kYellow);
-    EXPECT_TRUE(r.host.messages.empty());
-    EXPECT_EQ(r.zeb.display().printerLine(1), "1");
-    EXPECT_EQ(r.zeb.display().printerLine(4), "4");
-    EXPECT_EQ(r.m.runState().runLog().size(), 9);
-    EXPECT_EQ(r.m.runState().runLog().lines().at(0), "OUTPUT:      9");
-    EXPECT_EQ(r.host.sounds.size(), 40u); // 39 steps and the honk
-    EXPECT_EQ(r.host.sounds.back(), "honk.wav");
+    EXPECT_EQ(std::pair(r.m.runState().runLog().size(), r.m.runState().runLog().lines().at(0)),
+              std::pair(9, std::string("OUTPUT:      9")));
+    // 39 steps and the honk.
+    EXPECT_EQ(std::pair(r.host.sounds.size(), r.host.sounds.back()),
+              std::pair(std::size_t{40}, std::string("honk.wav")));
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
 }
 
@@ -46,10 +38,9 @@ TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     r.m.setRegisterText(Register::Status, "3");
     r.zeb.run().run();
     EXPECT_EQ(r.m.operatorText(0), "14");
-    EXPECT_TRUE(!r.m.view().mnemonicsShown());
-    EXPECT_FALSE(r.zeb.display().get(Flag::MnemonicsChecked));
-    EXPECT_EQ(r.m.registerText(Register::Status),
-              "0"); // ION is ignored without the Keyboard window
+    EXPECT_FALSE(r.m.view().mnemonicsShown() || r.zeb.display().get(Flag::MnemonicsChecked));
+    // ION is ignored without the Keyboard window.
+    EXPECT_EQ(r.m.registerText(Register::Status), "0");
 }
 
 TEST(Run, EndsOnReportsAndIllegalCodes) {
@@ -103,8 +94,7 @@ TEST(Run, StopInsideAPauseEndsTheRunAfterTheInstruction) {
         if (++yields == 2500) r.zeb.run().stop();
     };
     r.zeb.run().run();
-    EXPECT_FALSE(r.m.runState().running());
-    EXPECT_TRUE(r.host.messages.empty());
+    EXPECT_FALSE(r.m.runState().running() || !r.host.messages.empty());
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
     // One instruction costs four pauses of 1001 yields; the stop came in the third instruction.
     EXPECT_LT(yields, 4 * 1001 * 3 + 2);
@@ -131,8 +121,7 @@ TEST(Run, StepDoesNotClearTheStatusRegisterAndHonoursThePCBase) {
     r.bases.changeBase(NumberBase::Hexadecimal);
     EXPECT_EQ(r.PC(), "     A");
     r.zeb.run().step();
-    EXPECT_EQ(r.m.registerText(Register::Status), "1");
-    EXPECT_EQ(r.PC(), "     A");
+    EXPECT_EQ(r.m.registerText(Register::Status) + r.PC(), "1     A");
 }
 
 TEST(Run, TheCommandFilterCanRefuse) {
@@ -154,64 +143,14 @@ TEST(Interval, StaysWithinZeroToSixty) {
     r.m.view().setWaitInterval(2);
     WaitIntervalSetting w(r.m);
     w.refresh();
-    EXPECT_EQ(w.label(), "2 seconds");
+    std::vector<std::string> labels = {w.label()};
     for (int i = 0; i < 5; ++i)
         w.decrease();
-    EXPECT_EQ(r.m.view().waitInterval(), 0);
-    EXPECT_EQ(w.label(), "0 seconds");
+    labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
     for (int i = 0; i < 70; ++i)
         w.increase();
-    EXPECT_EQ(r.m.view().waitInterval(), 60);
-    EXPECT_EQ(w.label(), "60 seconds");
-}
-
-} // namespace
-} // namespace zeb::test
-
-namespace zeb::test {
-namespace {
-
-// A listener hears each micro-operation of a run: loading LDA, JM0, OUT,
-// AC- and JMP nine times round and then halting.
-TEST(Run, MicroOperationsReachTheListener) {
-    struct Spy : MicroOpListener {
-        std::map<std::tuple<MicroOpKind, Unit, Unit>, int> heard;
-        void microOp(const MicroOp& op) override { ++heard[{op.kind, op.from, op.to}]; }
-    } spy;
-    Rig r;
-    CountingLoop(r);
-    r.m.setMicroOpListener(&spy);
-    r.zeb.run().run();
-    const Unit AD = Unit::AddressDecoder;
-    const struct {
-        MicroOpKind kind;
-        Unit from, to;
-        int count;
-    } expected[] = {
-        {MicroOpKind::Transfer, Unit::ProgramCounter, AD, 39},
-        {MicroOpKind::MemoryRead, AD, Unit::InstructionRegister, 39},
-        {MicroOpKind::Transfer, Unit::OperandRegister, AD, 39},
-        {MicroOpKind::MemoryRead, AD, Unit::GeneralPurpose, 39},
-        {MicroOpKind::Decoded, AD, AD, 39},
-        {MicroOpKind::MemoryWrite, Unit::GeneralPurpose, AD, 39},
-        {MicroOpKind::Increment, AD, Unit::ProgramCounter, 28}, // all but 9 jumps, 1 JM0, HLT
-        {MicroOpKind::Transfer, Unit::GeneralPurpose, Unit::Accumulator, 1},
-        {MicroOpKind::Alu, AD, AD, 19}, // 10 tests for zero, 9 subtractions
-        {MicroOpKind::Transfer, Unit::Accumulator, Unit::OutputDevice, 9},
-        {MicroOpKind::Transfer, Unit::OperandRegister, Unit::ProgramCounter, 9},
-        {MicroOpKind::Halt, AD, AD, 1},
-    };
-    int total = 0;
-    for (const auto& e : expected) {
-        EXPECT_EQ((spy.heard[{e.kind, e.from, e.to}]), e.count)
-            << static_cast<int>(e.kind) << " " << static_cast<int>(e.from) << " "
-            << static_cast<int>(e.to);
-        total += e.count;
-    }
-    int heard = 0;
-    for (const auto& [key, count] : spy.heard)
-        heard += count;
-    EXPECT_EQ(heard, total);
+    labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
+    EXPECT_EQ(labels, (std::vector<std::string>{"2 seconds", "0 0 seconds", "60 60 seconds"}));
 }
 
 } // namespace

@@ -119,6 +119,20 @@ struct Rig {
             m.setOperandText(c.address, c.opd);
         }
     }
+    // Cells from..to as "operator|operand", blank-separated: one comparison for many.
+    std::string Cells(int from, int to) const {
+        std::string out;
+        for (int a = from; a <= to; ++a)
+            out += (a > from ? " " : "") + m.operatorText(a) + "|" + m.operandText(a);
+        return out;
+    }
+    // The flags as 1s and 0s, in the order asked.
+    std::string Flags(std::initializer_list<Flag> flags) const {
+        std::string out;
+        for (Flag f : flags)
+            out += zeb.display().get(f) ? '1' : '0';
+        return out;
+    }
     std::string Acc() const { return m.registerText(Register::Acc); }
     std::string PC() const { return m.registerText(Register::PC); }
     void ShowStatusRegister() { zeb.display().set(Flag::StatusRegisterShown, true); }

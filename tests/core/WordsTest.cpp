@@ -27,77 +27,61 @@ TEST(Words, SignMagnitudeDecode) {
         EXPECT_EQ(signedValue(word), value) << word;
 }
 
-TEST(Words, HexReading) {
-    struct Case {
+TEST(Words, Reading) {
+    constexpr auto ok = ConversionError::None, bad = ConversionError::TypeMismatch,
+                   over = ConversionError::Overflow;
+    const bool hex = true, dec = false;
+    const struct {
+        bool hex;
         const char* text;
         std::int32_t value;
         ConversionError error;
     } cases[] = {
-        {" 1f ", 31, ConversionError::None},
-        {"", 0, ConversionError::None},
-        {"FF", 255, ConversionError::None},
-        {"G", 0, ConversionError::TypeMismatch},
-        {"g", 0, ConversionError::TypeMismatch},
-        {"fz", 0, ConversionError::TypeMismatch},
-        {"7FFFFFFF", 2147483647, ConversionError::None},
-        {"80000000", 0, ConversionError::Overflow},
-        {"1 2", 0, ConversionError::TypeMismatch},
+        {hex, " 1f ", 31, ok},
+        {hex, "", 0, ok},
+        {hex, "FF", 255, ok},
+        {hex, "G", 0, bad},
+        {hex, "g", 0, bad},
+        {hex, "fz", 0, bad},
+        {hex, "7FFFFFFF", 2147483647, ok},
+        {hex, "80000000", 0, over},
+        {hex, "1 2", 0, bad},
+        {dec, " 12 ", 12, ok},
+        {dec, "-5", -5, ok},
+        {dec, "+7", 7, ok},
+        {dec, "2.5", 2, ok},
+        {dec, "3.5", 4, ok},
+        {dec, "2.51", 3, ok},
+        {dec, "", 0, bad},
+        {dec, "A", 0, bad},
+        {dec, "12x", 0, bad},
+        {dec, "LDA", 0, bad},
+        {dec, "2147483647", 2147483647, ok},
+        {dec, "2147483648", 0, over},
+        {dec, "-2147483648", -2147483647 - 1, ok},
+        {dec, "-2147483649", 0, over},
+        {dec, "99999999999999", 0, over},
     };
     for (const auto& c : cases) {
-        const Conversion r = parseHex(c.text);
-        EXPECT_EQ(r.error, c.error) << c.text;
-        EXPECT_EQ(r.value, c.value) << c.text;
-    }
-}
-
-TEST(Words, DecimalReading) {
-    struct Case {
-        const char* text;
-        std::int32_t value;
-        ConversionError error;
-    } cases[] = {
-        {" 12 ", 12, ConversionError::None},
-        {"-5", -5, ConversionError::None},
-        {"+7", 7, ConversionError::None},
-        {"2.5", 2, ConversionError::None},
-        {"3.5", 4, ConversionError::None},
-        {"2.51", 3, ConversionError::None},
-        {"", 0, ConversionError::TypeMismatch},
-        {"A", 0, ConversionError::TypeMismatch},
-        {"12x", 0, ConversionError::TypeMismatch},
-        {"LDA", 0, ConversionError::TypeMismatch},
-        {"2147483647", 2147483647, ConversionError::None},
-        {"2147483648", 0, ConversionError::Overflow},
-        {"-2147483648", -2147483647 - 1, ConversionError::None},
-        {"-2147483649", 0, ConversionError::Overflow},
-        {"99999999999999", 0, ConversionError::Overflow},
-    };
-    for (const auto& c : cases) {
-        const Conversion r = parseDecimal(c.text);
-        EXPECT_EQ(r.error, c.error) << c.text;
-        EXPECT_EQ(r.value, c.value) << c.text;
+        const Conversion r = c.hex ? parseHex(c.text) : parseDecimal(c.text);
+        EXPECT_EQ(std::pair(r.error, r.value), std::pair(c.error, c.value)) << c.text;
     }
 }
 
 TEST(Words, TextPredicates) {
-    EXPECT_TRUE(isHexNumber("1F"));
-    EXPECT_FALSE(isHexNumber("1f"));
-    EXPECT_FALSE(isHexNumber(""));
-    EXPECT_TRUE(isDecimalNumber("007"));
-    EXPECT_FALSE(isDecimalNumber("-7"));
-    EXPECT_FALSE(isDecimalNumber(""));
-    EXPECT_EQ(stripLeadingBlanks("  1"), "1");
-    EXPECT_EQ(stripLeadingBlanks("   "), "");
-    EXPECT_EQ(stripLeadingBlanks("1  "), "1  ");
-    EXPECT_EQ(signedText(79), " 79");
-    EXPECT_EQ(signedText(-3), "-3");
-    EXPECT_EQ(hexText(-1), "FFFFFFFF");
+    EXPECT_EQ(
+        (std::vector<bool>{isHexNumber("1F"), isHexNumber("1f"), isHexNumber(""),
+                           isDecimalNumber("007"), isDecimalNumber("-7"), isDecimalNumber("")}),
+        (std::vector<bool>{true, false, false, true, false, false}));
+    EXPECT_EQ((std::vector<std::string>{stripLeadingBlanks("  1"), stripLeadingBlanks("   "),
+                                        stripLeadingBlanks("1  "), signedText(79), signedText(-3),
+                                        hexText(-1)}),
+              (std::vector<std::string>{"1", "", "1  ", " 79", "-3", "FFFFFFFF"}));
 }
 
 TEST(Words, Bits) {
-    EXPECT_EQ(toBinary(5), "101");
-    EXPECT_EQ(toBinary(0), "");
-    EXPECT_EQ(toBinary(-4), "");
+    EXPECT_EQ((std::vector{toBinary(5), toBinary(0), toBinary(-4)}),
+              (std::vector<std::string>{"101", "", ""}));
     struct Case {
         std::int32_t value;
         int bit;
@@ -112,10 +96,8 @@ TEST(Words, Bits) {
     }
     std::int32_t high, low;
     splitWord(65535, high, low);
-    EXPECT_EQ(high, 255);
-    EXPECT_EQ(low, 255);
-    EXPECT_TRUE(leadingNumber("12abc") == 12.0);
-    EXPECT_TRUE(leadingNumber("abc") == 0.0);
+    EXPECT_EQ(std::pair(high, low), std::pair(255, 255));
+    EXPECT_TRUE(leadingNumber("12abc") == 12.0 && leadingNumber("abc") == 0.0);
 }
 
 } // namespace

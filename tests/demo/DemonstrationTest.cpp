@@ -41,11 +41,7 @@ constexpr Command kClear = Command::ClearMemory, kOp = Command::SelectOperator,
                   kStep = Command::Step, kStop = Command::Stop, kBack = Command::Back,
                   kPC = Command::ResetProgramCounter;
 
-struct DemoRig {
-    test::TestHost host;
-    Zeb zeb{host};
-    Machine& m = zeb.machine();
-    Assembler assembler{m};
+struct DemoRig : test::Rig {
     MemoryEditor editor{m, assembler};
     CellClipboard clipboard{m, assembler, editor};
     RecordingView view;
@@ -53,9 +49,6 @@ struct DemoRig {
     Demonstration demo{m, zeb.run(), help};
 
     DemoRig() {
-        m.startUp();
-        zeb.pacing().setEnabled(false);
-        zeb.run().setAssembler([this] { return assembler.assembleAll(); });
         // The demonstration filters the commands, as in the program.
         zeb.host().provide(demo);
         demo.setView(&view);
@@ -64,14 +57,7 @@ struct DemoRig {
     bool menusEnabled() const { return zeb.display().get(Flag::MenusEnabled); }
 
     // Every half-word of memory, to see that a click changed nothing.
-    std::vector<std::string> memory() const {
-        std::vector<std::string> all;
-        for (int a = 0; a < kMemorySize; ++a) {
-            all.push_back(m.operatorText(a));
-            all.push_back(m.operandText(a));
-        }
-        return all;
-    }
+    std::string memory() const { return Cells(0, kMemorySize - 1); }
 
     // The model operation each command's control is connected to.
     void click(UserCommand c) {
@@ -121,19 +107,6 @@ TEST(Demonstration, LetsEveryCommandThroughWhileItIsNotRunning) {
     DemoRig r;
     for (Command c : {kRun, kStep, kStop, kBack, kPC, kClear, kOp, kOpd, kKey})
         EXPECT_TRUE(r.demo.allows({c, 42})) << static_cast<int>(c);
-}
-
-TEST(Demonstration, StartingDisablesTheMenusAndShowsTheFirstEntry) {
-    DemoRig r;
-    r.demo.start();
-    EXPECT_TRUE(r.demo.running());
-    EXPECT_TRUE(r.m.view().demoMode());
-    EXPECT_FALSE(r.menusEnabled());
-    EXPECT_EQ(r.demo.index(), 1);
-    ASSERT_EQ(r.view.shown.size(), 1u);
-    EXPECT_EQ(r.view.shown[0].substr(0, 24), "Please note that you may");
-    EXPECT_TRUE(r.view.nextEnabled);
-    EXPECT_TRUE(r.view.visible);
 }
 
 // The filter at entries waiting for a command: only the named command with
@@ -212,8 +185,7 @@ TEST(Demonstration, CancelKeepsWhatWasEnteredAndStartingAgainBeginsAtTheFirstEnt
     while (r.demo.index() < 10)
         r.clickThrough();
     const auto entered = r.memory();
-    EXPECT_EQ(r.m.operatorText(0), "1");
-    EXPECT_EQ(r.m.operandText(0), "11");
+    EXPECT_EQ(r.Cells(0, 0), "1|11");
     r.demo.cancel();
     EXPECT_FALSE(r.m.view().demoMode());
     EXPECT_TRUE(r.menusEnabled());
@@ -226,16 +198,17 @@ TEST(Demonstration, CancelKeepsWhatWasEnteredAndStartingAgainBeginsAtTheFirstEnt
 
     r.demo.start();
     EXPECT_EQ(r.demo.index(), 1);
-    EXPECT_FALSE(r.menusEnabled());
-    EXPECT_TRUE(r.view.visible);
+    EXPECT_EQ(r.view.shown.back().substr(0, 24), "Please note that you may");
+    EXPECT_EQ((std::vector<bool>{r.demo.running(), r.m.view().demoMode(), r.menusEnabled(),
+                                 r.view.visible, r.view.nextEnabled}),
+              (std::vector<bool>{true, true, false, true, true}));
 }
 
 // The whole walk on the machine itself: the right clicks build the counting
 // loop, the wrong ones change nothing, and the run prints 9 down to 1.
 TEST(Demonstration, TheWalkEntersAndRunsTheCountingLoop) {
     DemoRig r;
-    r.m.setOperatorText(50, "3");
-    r.m.setOperandText(50, "7");
+    r.Program({{50, "3", "7"}});
     std::vector<std::string> printed;
     r.zeb.run().setAfterInstruction([&r, &printed](Opcode op) {
         if (op == Opcode::Output) printed.push_back(r.zeb.display().printerLine(1));
@@ -277,17 +250,8 @@ TEST(Demonstration, TheWalkEntersAndRunsTheCountingLoop) {
         EXPECT_FALSE(r.menusEnabled()) << "menus back after entry " << entry;
     }
 
-    struct Cell {
-        int address;
-        const char* op;
-        const char* opd;
-    };
-    const Cell program[] = {{0, "1", "11"}, {1, "9", "10"}, {2, "12", ""}, {3, "4", "12"},
-                            {4, "7", "1"},  {10, "0", ""},  {11, "", "9"}, {12, "", "1"}};
-    for (const Cell& c : program) {
-        EXPECT_EQ(r.m.operatorText(c.address), c.op) << c.address;
-        EXPECT_EQ(r.m.operandText(c.address), c.opd) << c.address;
-    }
+    EXPECT_EQ(r.Cells(0, 4), "1|11 9|10 12| 4|12 7|1");
+    EXPECT_EQ(r.Cells(10, 12), "0| |9 |1");
     EXPECT_EQ(r.m.operatorText(50), "") << "the clear took effect";
     EXPECT_EQ(printed, (std::vector<std::string>{"9", "8", "7", "6", "5", "4", "3", "2", "1"}));
     EXPECT_EQ(r.m.registerText(Register::PC), "     0") << "PC reset at entry 30";

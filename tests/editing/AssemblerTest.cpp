@@ -75,15 +75,11 @@ TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
         r.Program(
             {{0, base == 10 ? "12" : "C", "5"}, {1, base == 10 ? "25" : "19", ""}, {2, "0", ""}});
         r.assembler.disassembleAll();
-        EXPECT_EQ(r.m.operatorText(0), "OUT");
-        EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
-        EXPECT_EQ(r.m.operatorText(2), "HLT");
+        EXPECT_EQ(r.Cells(0, 2), base == 10 ? "OUT|5 25| HLT|" : "OUT|5 19| HLT|");
         EXPECT_TRUE(r.zeb.display().get(Flag::MnemonicsChecked));
         EXPECT_TRUE(r.assembler.assembleAll());
-        EXPECT_EQ(r.m.operatorText(0), base == 10 ? "12" : "C");
-        EXPECT_EQ(r.m.operatorText(1), base == 10 ? "25" : "19");
+        EXPECT_EQ(r.Cells(0, 1), base == 10 ? "12|5 25|" : "C|5 19|");
         EXPECT_FALSE(r.zeb.display().get(Flag::MnemonicsChecked));
-        EXPECT_EQ(r.m.operandText(0), "5");
     }
 }
 
@@ -102,19 +98,13 @@ TEST(BaseSwitch, RewritesCellsAndRegisters) {
     r.m.changePC(10);
     r.m.changeAcc(65535);
     r.bases.toggleHexadecimal();
-    EXPECT_EQ(r.m.operatorText(0), "C");
-    EXPECT_EQ(r.m.operandText(0), "FF");
-    EXPECT_EQ(r.m.operatorText(1), "");
-    EXPECT_EQ(r.PC(), "     A");
-    EXPECT_EQ(r.Acc(), "  FFFF");
-    EXPECT_EQ(r.zeb.display().keypadBase(), 16);
-    EXPECT_EQ(r.zeb.display().labelBase(), 16);
+    EXPECT_EQ(r.Cells(0, 1) + r.PC() + r.Acc(), "C|FF |14     A  FFFF");
+    EXPECT_EQ((std::vector{r.zeb.display().keypadBase(), r.zeb.display().labelBase(),
+                           r.m.view().radix()}),
+              (std::vector{16, 16, 16}));
     EXPECT_TRUE(r.zeb.display().get(Flag::HexadecimalChecked));
-    EXPECT_EQ(r.m.view().radix(), 16);
     r.bases.toggleHexadecimal();
-    EXPECT_EQ(r.m.operatorText(0), "12");
-    EXPECT_EQ(r.m.operandText(0), "255");
-    EXPECT_EQ(r.PC(), "    10");
+    EXPECT_EQ(r.Cells(0, 0) + r.PC(), "12|255    10");
     EXPECT_FALSE(r.zeb.display().get(Flag::HexadecimalChecked));
     EXPECT_TRUE(r.host.messages.empty());
 }
@@ -124,8 +114,7 @@ TEST(BaseSwitch, MnemonicsStayWhileOperandsChange) {
     r.Program({{0, "12", "20"}});
     r.bases.toggleMnemonics();
     r.bases.changeBase(NumberBase::Hexadecimal);
-    EXPECT_EQ(r.m.operatorText(0), "OUT");
-    EXPECT_EQ(r.m.operandText(0), "14");
+    EXPECT_EQ(r.Cells(0, 0), "OUT|14");
     r.Program({{1, "LD", ""}});
     r.bases.toggleMnemonics();
     EXPECT_FALSE(!r.m.view().mnemonicsShown());

@@ -30,10 +30,7 @@ TEST(CellClipboard, CopyMarkedCellsAndPasteAtTheCurrentField) {
     EXPECT_EQ(r.host.clipboard, "  1| 11|\r\n   |255|\r\n");
     r.Click(40);
     r.clip.paste();
-    EXPECT_EQ(r.m.operatorText(40), "1");
-    EXPECT_EQ(r.m.operandText(40), "11");
-    EXPECT_EQ(r.m.operatorText(41), "");
-    EXPECT_EQ(r.m.operandText(41), "255");
+    EXPECT_EQ(r.Cells(40, 41), "1|11 |255");
     EXPECT_TRUE(r.host.messages.empty());
 }
 
@@ -43,15 +40,13 @@ TEST(CellClipboard, CutEmptiesButKeepsTheMarks) {
     r.Click(6);
     r.ShiftClick(2);
     r.clip.cut();
-    EXPECT_EQ(r.m.operatorText(2), "");
-    EXPECT_EQ(r.m.operandText(2), "");
+    EXPECT_EQ(r.Cells(2, 2), "|");
     EXPECT_EQ(r.m.operatorColour(2), kGreen);
     EXPECT_TRUE(r.editor.selectionActive());
     r.clip.paste(); // at the current field: the last click, address 2
     EXPECT_EQ(r.m.operatorText(2), "1");
     r.clip.deleteMarked();
-    EXPECT_EQ(r.m.operatorText(2), "");
-    EXPECT_EQ(r.m.operatorText(6), "2");
+    EXPECT_EQ(r.Cells(2, 2) + r.Cells(6, 6), "|2|3");
 }
 
 TEST(CellClipboard, NothingMarkedLeavesTheClipboard) {
@@ -149,9 +144,9 @@ TEST(Clearing, ClearButtonAndNew) {
         else
             r.clip.clearAll();
         ASSERT_EQ(r.host.messages.size(), 1u) << c.name;
-        EXPECT_EQ(r.host.messages[0].text, "About to clear memory");
-        EXPECT_EQ(r.host.messages[0].icon, Icon::Question);
-        EXPECT_EQ(r.host.messages[0].buttons, Buttons::OkCancel);
+        const auto& asked = r.host.messages[0];
+        EXPECT_EQ(std::tuple(asked.text, asked.icon, asked.buttons),
+                  std::tuple("About to clear memory", Icon::Question, Buttons::OkCancel));
         EXPECT_EQ(r.m.operatorText(7).empty(), c.cleared) << c.name;
         EXPECT_EQ(r.Acc() == "     0", c.cleared) << c.name;
         EXPECT_EQ(r.zeb.display().printerLine(1).empty(), c.cleared) << c.name;

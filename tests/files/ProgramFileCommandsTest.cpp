@@ -1,4 +1,5 @@
 #include "files/ProgramFileCommands.h"
+#include "../TempFolder.h"
 #include "../core/TestHost.h"
 #include "MemoryFileSystem.h"
 #include "files/StdFileSystem.h"
@@ -6,13 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace zeb::test {
 namespace {
+
+namespace fs = std::filesystem;
+using StdFileSystemTest = TempFolder;
 
 struct FileRig : Rig {
     MemoryFileSystem fs;
@@ -23,10 +25,6 @@ struct FileRig : Rig {
         files.load(name);
     }
 };
-
-const std::string kCount = " 0|  1| 11|\r\n 1|  9| 10|\r\n 2| 12|   |\r\n 3|  4| 12|\r\n"
-                           " 4|  7|  1|\r\n10|  0|   |\r\n11|   |  9|\r\n12|   |  1|\r\n"
-                           "# RUN LOG:\r\n";
 
 // Saved in decimal whatever the base, an operator typed as a number among
 // mnemonics too; what the student sees stays as it was.
@@ -86,9 +84,9 @@ TEST(ProgramFileCommandsTest, RoundTripAcrossModes) {
                 EXPECT_TRUE(loader.host.messages.empty());
                 EXPECT_EQ(loader.m.view().radix(), loadBase);
                 EXPECT_EQ(!loader.m.view().mnemonicsShown(), !loadMnemonics);
-                EXPECT_EQ(loader.m.memoryWord(0), 256 + 11);
-                EXPECT_EQ(loader.m.memoryWord(2), 12 * 256);
-                EXPECT_EQ(loader.m.memoryWord(11), 9);
+                EXPECT_EQ((std::vector{loader.m.memoryWord(0), loader.m.memoryWord(2),
+                                       loader.m.memoryWord(11)}),
+                          (std::vector<std::optional<std::int32_t>>{256 + 11, 12 * 256, 9}));
                 EXPECT_EQ(loader.m.operatorText(11), "");
                 EXPECT_EQ(loader.m.operatorText(2), loadMnemonics    ? "OUT"
                                                     : loadBase == 16 ? "C"
@@ -151,10 +149,10 @@ TEST(ProgramFileCommandsTest, LoadResetsRegistersAndPrinter) {
     for (const char* line : {"1", "2", "3", "4"})
         r.zeb.devices().printLine(line);
     r.Load(kCount);
-    EXPECT_EQ(r.Acc(), "     0");
-    EXPECT_EQ(r.PC(), "     0");
+    std::string printed;
     for (int line = 1; line <= 4; ++line)
-        EXPECT_EQ(r.zeb.display().printerLine(line), "");
+        printed += r.zeb.display().printerLine(line);
+    EXPECT_EQ(r.Acc() + r.PC() + printed, "     0     0");
     EXPECT_TRUE(r.zeb.display().get(Flag::SaveEnabled));
 }
 
@@ -166,10 +164,10 @@ TEST(ProgramFileCommandsTest, ConfirmationsAndCancel) {
     r.Program({{0, "1", "2"}});
     r.files.save(SaveMode::SaveAs);
     ASSERT_EQ(r.host.messages.size(), 1u);
-    EXPECT_EQ(r.host.messages[0].title, "File Message");
-    EXPECT_EQ(r.host.messages[0].icon, Icon::Information);
-    EXPECT_EQ(r.host.messages[0].buttons, Buttons::OkCancel);
-    EXPECT_EQ(r.host.messages[0].text,
+    const auto& asked = r.host.messages[0];
+    EXPECT_EQ(std::tuple(asked.title, asked.icon, asked.buttons),
+              std::tuple("File Message", Icon::Information, Buttons::OkCancel));
+    EXPECT_EQ(asked.text,
               "The file A.ZEB already exists on disk.\r\nSaving ZEB contents to that file will\r\n"
               "destroy the file's current contents, replacing\r\nthem with the current ZEB "
               "program.\r\n\r\nChoose OK to overwrite the file, Cancel to stop.");
@@ -267,14 +265,10 @@ TEST(ProgramFileCommandsTest, AssemblerErrorStopsTheSave) {
 }
 
 // The real disk: replacing, read-only folders, folders as files, missing folders.
-TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("zeb-files-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+TEST_F(StdFileSystemTest, ReplacesAtomicallyAndMapsErrors) {
     StdFileSystem disk;
     FileError error;
-    const std::string name = (dir / "A.ZEB").string();
+    const std::string name = Path("A.ZEB");
     {
         auto out = disk.openWrite(name, error);
         ASSERT_TRUE(out);
@@ -287,33 +281,26 @@ TEST(StdFileSystem, ReplacesAtomicallyAndMapsErrors) {
         EXPECT_TRUE(out->write("two"));
         // Dropped without closing: the old content stays.
     }
-    std::ifstream in(name);
-    std::string content((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(content, "one");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(Read(name), "one");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
-    EXPECT_FALSE(disk.openRead(dir.string(), error));
-    EXPECT_EQ(error.number, 75);
-    EXPECT_FALSE(disk.openRead((dir / "none.ZEB").string(), error));
-    EXPECT_EQ(error.number, 53);
-    EXPECT_FALSE(disk.openWrite((dir / "no" / "such.ZEB").string(), error));
-    EXPECT_EQ(error.number, kErrPathNotFound);
+    const auto failure = [&](bool opened) { return opened ? 0 : error.number; };
+    EXPECT_EQ((std::vector{failure(bool(disk.openRead(dir_.string(), error))),
+                           failure(bool(disk.openRead(Path("none.ZEB"), error))),
+                           failure(bool(disk.openWrite(Path("no/such.ZEB"), error)))}),
+              (std::vector{75, 53, kErrPathNotFound}));
     EXPECT_TRUE(disk.exists(name));
     auto reader = disk.openRead(name, error);
     ASSERT_TRUE(reader);
     EXPECT_EQ(reader->get(), 'o');
-    fs::remove_all(dir);
 }
 
 // A new file takes the user's umask, a replaced one keeps its mode, a write
 // the system refuses is no save, and full disks or too many open files say so.
-TEST(StdFileSystem, ModesFailedWritesAndErrorNumbers) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("zeb-modes-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+TEST_F(StdFileSystemTest, ModesFailedWritesAndErrorNumbers) {
     StdFileSystem disk;
     FileError error;
-    const std::string name = (dir / "M.ZEB").string();
+    const std::string name = Path("M.ZEB");
     const auto save = [&](const char* text) {
         auto out = disk.openWrite(name, error);
         const bool written = out && out->write(text);
@@ -337,64 +324,55 @@ TEST(StdFileSystem, ModesFailedWritesAndErrorNumbers) {
     ::setrlimit(RLIMIT_FSIZE, &small);
     EXPECT_FALSE(save("three"));
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::ifstream in(name);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "two");
-    fs::remove_all(dir);
+    EXPECT_EQ(Read(name), "two");
     const std::pair<int, int> numbers[] = {
         {ENOSPC, 61}, {EMFILE, 67}, {ENAMETOOLONG, 52}, {EROFS, 70}, {EIO, 57}};
     for (auto [err, number] : numbers)
         EXPECT_EQ(StdFileSystem::fromErrno(err, name).number, number) << err;
 }
 
-TEST(StdFileSystem, FollowsLinksRefusesNonFilesAndHidesItsTemporaries) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("zeb-links-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+TEST_F(StdFileSystemTest, FollowsLinksRefusesNonFilesAndHidesItsTemporaries) {
     StdFileSystem disk;
     FileError error;
-    const fs::path target = dir / "T.ZEB";
-    std::ofstream(target) << "old";
-    fs::create_symlink(target, dir / "L.ZEB");
+    const std::string target = Write("T.ZEB", "old");
+    fs::create_symlink(target, dir_ / "L.ZEB");
     {
-        auto out = disk.openWrite((dir / "L.ZEB").string(), error);
+        auto out = disk.openWrite(Path("L.ZEB"), error);
         ASSERT_TRUE(out);
         EXPECT_TRUE(out->write("new"));
         EXPECT_TRUE(out->close());
     }
-    EXPECT_TRUE(fs::is_symlink(dir / "L.ZEB"));
-    std::ifstream in(target);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "new");
+    EXPECT_TRUE(fs::is_symlink(dir_ / "L.ZEB"));
+    EXPECT_EQ(Read(target), "new");
 
     // A pipe is neither replaced nor read; a device is only ever read.
-    const fs::path pipe = dir / "pipe.ZEB";
+    const fs::path pipe = dir_ / "pipe.ZEB";
     ::mkfifo(pipe.c_str(), 0600);
-    fs::create_symlink("/dev/zero", dir / "zero.ZEB");
+    fs::create_symlink("/dev/zero", dir_ / "zero.ZEB");
     EXPECT_FALSE(disk.openWrite(pipe.string(), error));
     EXPECT_EQ(error.number, kErrNotRegularFile);
-    for (const fs::path& special : {pipe, dir / "zero.ZEB"}) {
+    for (const fs::path& special : {pipe, dir_ / "zero.ZEB"}) {
         EXPECT_FALSE(disk.openRead(special.string(), error));
         EXPECT_EQ(error.number, kErrNotRegularFile);
         EXPECT_TRUE(disk.notRegularFile(special.string()));
     }
     EXPECT_TRUE(fs::is_fifo(pipe));
     // Links in a circle end the search for the file they point at.
-    fs::create_symlink(dir / "B.ZEB", dir / "A.ZEB");
-    fs::create_symlink(dir / "A.ZEB", dir / "B.ZEB");
-    EXPECT_FALSE(disk.openRead((dir / "A.ZEB").string(), error));
+    fs::create_symlink(dir_ / "B.ZEB", dir_ / "A.ZEB");
+    fs::create_symlink(dir_ / "A.ZEB", dir_ / "B.ZEB");
+    EXPECT_FALSE(disk.openRead(Path("A.ZEB"), error));
     EXPECT_EQ(error.number, 57);
-    disk.openWrite((dir / "A.ZEB").string(), error).reset();
+    disk.openWrite(Path("A.ZEB"), error).reset();
     // The longest name a folder takes still saves: the temporary's is short.
-    const fs::path longName = dir / (std::string(251, 'N') + ".ZEB");
+    const fs::path longName = dir_ / (std::string(251, 'N') + ".ZEB");
     auto out = disk.openWrite(longName.string(), error);
     ASSERT_TRUE(out) << error.description;
     bool hidden = false;
-    for (const auto& entry : fs::directory_iterator(dir))
+    for (const auto& entry : fs::directory_iterator(dir_))
         hidden = hidden || entry.path().filename().string().rfind(".zeb-", 0) == 0;
     EXPECT_TRUE(hidden);
     out.reset(); // dropped unclosed: the temporary goes
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 6);
-    fs::remove_all(dir);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 6);
 }
 
 } // namespace

@@ -50,15 +50,12 @@ TEST(MachineViewModel, OpeningResetsTheFetchGatewaysAndCopiesMemory) {
     EXPECT_EQ(r.m.view().viewMode(), ViewMode::MachineView);
     // The student's General Purpose, Stack Pointer and Jump gateways stay open.
     EXPECT_EQ(OpenGates(v), "SP Gen JMP");
-    EXPECT_EQ(v.text(ViewField::Explanation), "Initialising");
-    EXPECT_EQ(v.text(ViewField::AddressDecoder), "");
-    EXPECT_EQ(v.text(ViewField::StackPointer), "64");
-    EXPECT_TRUE(v.stackPartsShown());
-    EXPECT_TRUE(v.wire(39).visible);
-    EXPECT_EQ(v.gridText(3, 0), " 3");
-    EXPECT_EQ(v.gridText(3, 1), "20");
-    EXPECT_EQ(v.gridText(4, 2), "");
-    EXPECT_EQ(v.currentRow(), 0);
+    EXPECT_EQ(
+        (std::vector<std::string>{v.text(ViewField::Explanation), v.text(ViewField::AddressDecoder),
+                                  v.text(ViewField::StackPointer), v.gridText(3, 0),
+                                  v.gridText(3, 1), v.gridText(4, 2)}),
+        (std::vector<std::string>{"Initialising", "", "64", " 3", "20", ""}));
+    EXPECT_TRUE(v.stackPartsShown() && v.wire(39).visible && v.currentRow() == 0);
 
     r.Program({{3, "1", "7"}});
     r.bit.copyMemory();
@@ -187,12 +184,11 @@ TEST(MachineViewModel, WiresLightInTheHighlightColourAndTheDecoderWireInRed) {
     r.host.onWait = [&] { seen.push_back({r.bit.display().wire(6), r.bit.display().wire(16)}); };
     r.Run();
     ASSERT_GE(seen.size(), 3u);
-    EXPECT_EQ(seen[0].first.colour, kGreen);
-    EXPECT_EQ(seen[0].first.width, 4);
-    EXPECT_EQ(seen[1].first.colour, kBlack);
-    EXPECT_EQ(seen[1].first.width, 1);
-    EXPECT_EQ(seen[2].second.colour, kRed);
-    EXPECT_EQ(seen[2].second.width, 1); // wide only when the highlight is red too
+    // The decoder wire is wide only when the highlight is red too.
+    EXPECT_EQ((std::vector<std::pair<Colour, int>>{{seen[0].first.colour, seen[0].first.width},
+                                                   {seen[1].first.colour, seen[1].first.width},
+                                                   {seen[2].second.colour, seen[2].second.width}}),
+              (std::vector<std::pair<Colour, int>>{{kGreen, 4}, {kBlack, 1}, {kRed, 1}}));
     EXPECT_EQ(r.bit.display().wire(16).colour, kBlack);
 }
 
@@ -205,14 +201,11 @@ TEST(MachineViewModel, LoadIndirectStoppedInItsFirstWaitMakesNoSecondAccess) {
     };
     r.Run();
     ASSERT_EQ(r.snaps.size(), 10u);
-    const MachineViewDisplay& v = r.bit.display();
     // No cycle 6 once stopped; the increment is still shown, without waiting.
-    EXPECT_EQ(v.text(ViewField::ClockCaption), "Cycle 7");
-    EXPECT_EQ(v.text(ViewField::ProgramCounter), " 1");
-    EXPECT_EQ(v.text(ViewField::GeneralPurpose), " 20");
-    EXPECT_EQ(v.text(ViewField::Accumulator), "0");
-    EXPECT_EQ(v.currentRow(), 11);
-    EXPECT_EQ(OpenGates(v) + LitWires(v), "");
+    const Snap s = Take(r.bit.display());
+    EXPECT_EQ((std::vector<std::string>{s.clock, s.pc, s.gen, s.acc, s.gates + s.lit}),
+              (std::vector<std::string>{"Cycle 7", " 1", " 20", "0", ""}));
+    EXPECT_EQ(s.row, 11);
     EXPECT_EQ(trimBlanks(r.Acc()), "4"); // the machine still loaded it
 }
 
@@ -221,120 +214,34 @@ TEST(MachineViewModel, LoadIndirectStoppedInItsFirstWaitMakesNoSecondAccess) {
 TEST(HandTransfers, ValuesMoveOnlyThroughOpenGateways) {
     using G = Gateway;
     using F = ViewField;
-    using H = machineview::HandTransfers;
-    const auto reg = [](F f) { return [f](H& h) { h.clickRegister(f); }; };
-    const auto decoder = [](H& h) { h.clickAddressDecoder(); };
+    const char* const closed = " is not connected to the BUS";
+    // Clicking a field: the decoder, the Program Counter or a register.
     struct Case {
-        const char* name;
         std::vector<G> open;
         bool stackShown;
-        std::function<void(H&)> click;
         F field;
         const char* shows;
-        const char* message;
+        const char* unconnected; // the element the message names, if any
     } cases[] = {
-        {"accumulator", {G::Accumulator}, false, reg(F::Accumulator), F::Accumulator, "519", ""},
-        {"general",
-         {G::GeneralPurpose},
-         false,
-         reg(F::GeneralPurpose),
-         F::GeneralPurpose,
-         "519",
-         ""},
-        {"stack pointer",
-         {G::StackPointer},
-         true,
-         reg(F::StackPointer),
-         F::StackPointer,
-         "519",
-         ""},
-        {"operator",
-         {G::InstructionOperand},
-         false,
-         reg(F::InstructionRegister),
-         F::InstructionRegister,
-         " 2",
-         ""},
-        {"operand",
-         {G::InstructionOperand},
-         false,
-         reg(F::OperandRegister),
-         F::OperandRegister,
-         " 7",
-         ""},
-        {"closed accumulator",
-         {},
-         false,
-         reg(F::Accumulator),
-         F::Accumulator,
-         "9",
-         "The Accumulator is not connected to the BUS"},
-        {"closed general",
-         {},
-         false,
-         reg(F::GeneralPurpose),
-         F::GeneralPurpose,
-         "0",
-         "The General Register is not connected to the BUS"},
-        {"closed stack pointer",
-         {},
-         true,
-         reg(F::StackPointer),
-         F::StackPointer,
-         "64",
-         "The Stack Pointer Register is not connected to the BUS"},
-        {"closed operator",
-         {},
-         false,
-         reg(F::InstructionRegister),
-         F::InstructionRegister,
-         "0",
-         "The Operator is not connected to the BUS"},
-        {"closed operand",
-         {},
-         false,
-         reg(F::OperandRegister),
-         F::OperandRegister,
-         "0",
-         "The Operand is not connected to the BUS"},
-        {"closed decoder",
-         {G::ProgramCounter},
-         false,
-         decoder,
-         F::AddressDecoder,
-         "",
-         "The Address Decoder is not connected to the BUS"},
-        {"decoder from the PC",
-         {G::AddressDecoder, G::ProgramCounter},
-         false,
-         decoder,
-         F::AddressDecoder,
-         "5",
-         ""},
-        {"a hidden stack pointer is off the bus",
-         {G::AddressDecoder, G::StackPointer, G::Accumulator},
-         false,
-         decoder,
-         F::AddressDecoder,
-         "9",
-         ""},
-        {"a shown stack pointer",
-         {G::AddressDecoder, G::StackPointer, G::Accumulator},
-         true,
-         decoder,
-         F::AddressDecoder,
-         "64",
-         ""},
-        {"program counter",
-         {},
-         false,
-         [](H& h) { h.clickProgramCounter(); },
-         F::ProgramCounter,
-         "6",
-         ""},
+        {{G::Accumulator}, false, F::Accumulator, "519", ""},
+        {{G::GeneralPurpose}, false, F::GeneralPurpose, "519", ""},
+        {{G::StackPointer}, true, F::StackPointer, "519", ""},
+        {{G::InstructionOperand}, false, F::InstructionRegister, " 2", ""},
+        {{G::InstructionOperand}, false, F::OperandRegister, " 7", ""},
+        {{}, false, F::Accumulator, "9", "Accumulator"},
+        {{}, false, F::GeneralPurpose, "0", "General Register"},
+        {{}, true, F::StackPointer, "64", "Stack Pointer Register"},
+        {{}, false, F::InstructionRegister, "0", "Operator"},
+        {{}, false, F::OperandRegister, "0", "Operand"},
+        {{G::ProgramCounter}, false, F::AddressDecoder, "", "Address Decoder"},
+        {{G::AddressDecoder, G::ProgramCounter}, false, F::AddressDecoder, "5", ""},
+        // A hidden stack pointer is off the bus; a shown one is on it.
+        {{G::AddressDecoder, G::StackPointer, G::Accumulator}, false, F::AddressDecoder, "9", ""},
+        {{G::AddressDecoder, G::StackPointer, G::Accumulator}, true, F::AddressDecoder, "64", ""},
+        {{}, false, F::ProgramCounter, "6", ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(std::string(objectName(c.field)) + " " + std::to_string(c.open.size()));
         ViewRig r;
         r.Program({{5, "2", "7"}});
         MachineViewDisplay& v = r.bit.display();
@@ -347,12 +254,17 @@ TEST(HandTransfers, ValuesMoveOnlyThroughOpenGateways) {
         v.setText(F::Accumulator, "9");
         v.setText(F::StackPointer, "64");
         r.bit.highlightMemoryCell(5);
-        H hands(r.bit);
-        c.click(hands);
+        machineview::HandTransfers hands(r.bit);
+        if (c.field == F::AddressDecoder)
+            hands.clickAddressDecoder();
+        else if (c.field == F::ProgramCounter)
+            hands.clickProgramCounter();
+        else
+            hands.clickRegister(c.field);
         EXPECT_EQ(v.text(c.field), c.shows);
-        EXPECT_EQ(r.host.texts(), std::string(c.message).empty()
-                                      ? std::vector<std::string>{}
-                                      : std::vector<std::string>{c.message});
+        EXPECT_EQ(r.host.texts(), *c.unconnected ? std::vector<std::string>{std::string("The ") +
+                                                                            c.unconnected + closed}
+                                                 : std::vector<std::string>{});
     }
     // A cell whose text is no number is reported and read as 0.
     ViewRig r;
@@ -458,14 +370,13 @@ TEST(MachineViewModel, TheControlsFollowARunOfTheView) {
     r.bit.run();
     EXPECT_EQ(during, (std::vector<bool>{true, true, false, true}));
     const MachineViewDisplay& v = r.bit.display();
-    EXPECT_FALSE(v.enabled(ViewControl::StopButton));
-    EXPECT_TRUE(v.enabled(ViewControl::RunButton));
-    EXPECT_FALSE(r.bit.runUnderWay());
-    EXPECT_TRUE(controls.changed.count(ViewControl::StopButton));
+    EXPECT_EQ((std::vector<bool>{v.enabled(ViewControl::StopButton),
+                                 v.enabled(ViewControl::RunButton), r.bit.runUnderWay(),
+                                 controls.changed.count(ViewControl::StopButton) == 1}),
+              (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(v.text(ViewField::ClockCaption), "Cycle 7"); // the halt in place of cycle 7
-    const machineview::GridSelection& row = v.selection();
-    EXPECT_EQ(row.firstColumn, 0);
-    EXPECT_EQ(row.lastColumn, machineview::kGridColumns - 1);
+    EXPECT_EQ(std::pair(v.selection().firstColumn, v.selection().lastColumn),
+              std::pair(0, machineview::kGridColumns - 1));
 }
 
 } // namespace
