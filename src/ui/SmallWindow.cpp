@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #ifdef ZEB_HAVE_XCB
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <xcb/xcb.h>
 
@@ -52,15 +53,68 @@ void tellToolBarType(QWidget* window) {
 #endif
 }
 
-class ToolBarType : public QObject {
+#ifdef ZEB_HAVE_XCB
+// Whether the window's type, as the window manager reads it, is a tool bar.
+bool isToolBarType(QWidget* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return true;
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(c, 0, static_cast<xcb_window_t>(window->winId()),
+                         atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 1);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    const bool toolBar = reply && xcb_get_property_value_length(reply) >= 4 &&
+                         *static_cast<xcb_atom_t*>(xcb_get_property_value(reply)) ==
+                             atom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR");
+    std::free(reply);
+    return toolBar;
+}
+#endif
+
+// Says "tool bar" before the window is mapped and again whenever the type is
+// written afresh: Qt writes its own type whenever the flags of the platform
+// window change, at a moment of its choosing.
+class ToolBarType : public QObject
+#ifdef ZEB_HAVE_XCB
+    ,
+                    public QAbstractNativeEventFilter
+#endif
+{
   public:
-    using QObject::QObject;
+    explicit ToolBarType(QWidget* window) : QObject(window), window_(window) {
+#ifdef ZEB_HAVE_XCB
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            qApp->installNativeEventFilter(this);
+#endif
+    }
+    ~ToolBarType() override {
+#ifdef ZEB_HAVE_XCB
+        if (qApp) qApp->removeNativeEventFilter(this);
+#endif
+    }
+
+#ifdef ZEB_HAVE_XCB
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t" || !window_->windowHandle()) return false;
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+        auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
+        if (change->window != static_cast<xcb_window_t>(window_->winId())) return false;
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11 || change->atom != atom(x11->connection(), "_NET_WM_WINDOW_TYPE")) return false;
+        if (!isToolBarType(window_)) tellToolBarType(window_);
+        return false;
+    }
+#endif
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) tellToolBarType(static_cast<QWidget*>(watched));
         return QObject::eventFilter(watched, event);
     }
+
+  private:
+    QWidget* window_;
 };
 
 } // namespace
