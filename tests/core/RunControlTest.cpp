@@ -124,6 +124,21 @@ TEST(Run, StepDoesNotClearTheStatusRegisterAndHonoursThePCBase) {
     EXPECT_EQ(r.m.registerText(Register::Status) + r.PC(), "1     A");
 }
 
+TEST(Run, StepsAndRunEndingsAreSaidAloud) {
+    struct Speech : Announcer {
+        std::vector<std::string> said;
+        void say(std::string_view text) override { said.emplace_back(text); }
+    } speech;
+    Rig r;
+    r.m.setAnnouncer(&speech);
+    r.Program({{0, "1", "5"}, {1, "0", ""}, {5, "", "9"}});
+    r.zeb.run().step();
+    r.zeb.run().run();
+    EXPECT_EQ(speech.said,
+              (std::vector<std::string>{"Stepped: LDA 5, accumulator 9, program counter 1",
+                                        "Running", "Program halted at 1"}));
+}
+
 TEST(Run, TheCommandFilterCanRefuse) {
     struct Refusing : TestHost, CommandFilter {
         bool allows(UserCommand) override { return false; }
