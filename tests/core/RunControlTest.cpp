@@ -125,10 +125,7 @@ TEST(Run, StepDoesNotClearTheStatusRegisterAndHonoursThePCBase) {
 }
 
 TEST(Run, StepsAndRunEndingsAreSaidAloud) {
-    struct Speech : Announcer {
-        std::vector<std::string> said;
-        void say(std::string_view text) override { said.emplace_back(text); }
-    } speech;
+    Speech speech;
     Rig r;
     r.m.setAnnouncer(&speech);
     r.Program({{0, "1", "5"}, {1, "0", ""}, {5, "", "9"}});

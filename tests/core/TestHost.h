@@ -94,6 +94,12 @@ class TestHost : public Messages,
 };
 
 // A started machine with its editing collaborators.
+// What the machine says aloud, in order.
+struct Speech : Announcer {
+    std::vector<std::string> said;
+    void say(std::string_view text) override { said.emplace_back(text); }
+};
+
 struct Rig {
     TestHost host;
     Zeb zeb{host};

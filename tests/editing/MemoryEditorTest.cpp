@@ -94,10 +94,7 @@ TEST(MemoryEditor, TypedCharactersFollowTheLegalityRules) {
 }
 
 TEST(MemoryEditor, EntriesAreSaidAloud) {
-    struct Speech : Announcer {
-        std::vector<std::string> said;
-        void say(std::string_view text) override { said.emplace_back(text); }
-    } speech;
+    Speech speech;
     EditorRig r;
     r.m.setAnnouncer(&speech);
     r.editor.selectOperand(5);
