@@ -223,12 +223,16 @@ class MainWindowTest : public QObject, SessionFixture {
             on += viewChild(b)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
         return on;
     }
-    // Opens the Machine view on a program, stepping without fixed periods.
-    void openView(std::initializer_list<Cell> cells, bool waitForContinue) {
+    Machine& program(std::initializer_list<Cell> cells) {
         for (const Cell& c : cells) {
             s->zeb().machine().setOperatorText(c.address, c.op);
             s->zeb().machine().setOperandText(c.address, c.opd);
         }
+        return s->zeb().machine();
+    }
+    // Opens the Machine view on a program, stepping without fixed periods.
+    void openView(std::initializer_list<Cell> cells, bool waitForContinue) {
+        program(cells);
         trigger("mnFullMachine");
         s->zeb().machine().view().setWaitInterval(0);
         s->zeb().machine().runState().setSpeed(10);
@@ -630,9 +634,7 @@ class MainWindowTest : public QObject, SessionFixture {
         QFETCH(QString, row);
         const QString action = row == QLatin1String("clicked") ? QString() : row;
         activate(&mainWindow());
-        Machine& m = s->zeb().machine(); // LDA 5, HLT; 9 in cell 5
-        m.setOperatorText(0, "1"), m.setOperandText(0, "5");
-        m.setOperatorText(1, "0"), m.setOperandText(5, "9");
+        program({{0, "1", "5"}, {1, "0", ""}, {5, "", "9"}}); // LDA 5, HLT; 9 in cell 5
         click(field("Operand", 5));
         if (action.endsWith(QLatin1String("icon")))
             click(action.toLatin1().constData());
@@ -706,9 +708,7 @@ class MainWindowTest : public QObject, SessionFixture {
         trigger("MnuOutput");
         QWidget* target = window == QLatin1String("Form1") ? &mainWindow() : child(window);
         activate(target);
-        Machine& m = s->zeb().machine(); // LDA 5, then JMP 1 until stopped
-        m.setOperatorText(0, "1"), m.setOperandText(0, "5");
-        m.setOperatorText(1, "7"), m.setOperandText(1, "1");
+        Machine& m = program({{0, "1", "5"}, {1, "7", "1"}}); // LDA 5, then JMP 1 until stopped
         QTest::keyClick(target, Qt::Key_F10);
         QCOMPARE(reg("pcicon"), QStringLiteral("     1"));
         fast();
@@ -768,8 +768,7 @@ class MainWindowTest : public QObject, SessionFixture {
     // The Input window's keys, read out as typed; the keys come back to the
     // main window, not to the Output window on top.
     void theInputWindowPromptsAndReadsItsDigits() {
-        Machine& m = s->zeb().machine(); // INP, OUT, HLT
-        m.setOperatorText(0, "11"), m.setOperatorText(1, "12"), m.setOperatorText(2, "0");
+        program({{0, "11", ""}, {1, "12", ""}, {2, "0", ""}}); // INP, OUT, HLT
         trigger("MnuOutput");
         answerInput({"CmdNumber_4", "CmdNumber_3", "Command3D1", "CmdNumber_2"});
         click("runicon");
@@ -783,8 +782,7 @@ class MainWindowTest : public QObject, SessionFixture {
     // The run controls say how a run ended, a stop or an error, in their own
     // words, and a reset PC leaves nothing of it.
     void stopAndErrorsEndTheRunInTheirOwnWords() {
-        s->zeb().machine().setOperatorText(0, "7"); // JMP 0
-        s->zeb().machine().setOperandText(0, "0");
+        program({{0, "7", "0"}}); // JMP 0
         QSignalSpy said(mainWindow().findChild<SpokenAnnouncements*>(),
                         &SpokenAnnouncements::spoken);
         child<QSlider>(QStringLiteral("speed"))->setValue(1);
@@ -920,9 +918,8 @@ class MainWindowTest : public QObject, SessionFixture {
         QFETCH(QString, row);
         const QString& where = row;
         const bool input = where == QLatin1String("Input window");
-        Machine& m = s->zeb().machine(); // INP or JMP 0, then JMP 0
-        m.setOperatorText(0, input ? "11" : "7"), m.setOperandText(0, input ? "" : "0");
-        m.setOperatorText(1, "7"), m.setOperandText(1, "0");
+        // INP or JMP 0, then JMP 0
+        Machine& m = program({{0, input ? "11" : "7", input ? "" : "0"}, {1, "7", "0"}});
         fast();
         bool blocked = true;
         if (where.startsWith(QLatin1String("view"))) {
@@ -1048,11 +1045,7 @@ class MainWindowTest : public QObject, SessionFixture {
     // what the student must see (run on several screens).
     void deviceWindowsLeaveTheControlsAndTheInputInSight() {
         // INP, OUT, JMP 0: waits for a number with both device windows shown.
-        Machine& m = s->zeb().machine();
-        for (auto [a, op, opd] : {std::tuple{0, "11", ""}, {1, "12", ""}, {2, "7", "0"}}) {
-            m.setOperatorText(a, op);
-            m.setOperandText(a, opd);
-        }
+        program({{0, "11", ""}, {1, "12", ""}, {2, "7", "0"}});
         trigger("MnuOutput");
         trigger("MnuInterrupts");
         QList<QWidget*> devices = {&s->outputWindow(), &s->keyboardWindow()};

@@ -95,12 +95,9 @@ class MonkeyTest : public QObject, SessionFixture {
             child<QSlider>(QStringLiteral("speed"))->setValue(10);
             break;
         default:
+            // What is pasted is the edit fuzzer's part; here, Paste among the rest.
             if (s->keyboardWindow().isVisible())
                 clickIfShown(&s->keyboardWindow(), QStringLiteral("cmdKey_%1").arg(random(37)));
-            else if (chance(30))
-                QApplication::clipboard()->setText(
-                    chance(50) ? QStringLiteral("  1| 11|\r\nLDA|  2|\r\n 12|   |\r\n")
-                               : QString::fromLatin1(QByteArray(random(40), char(random(256)))));
             break;
         }
     }
