@@ -595,14 +595,8 @@ class MainWindowTest : public QObject, SessionFixture {
         QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
         QVERIFY(config.removeRecursively());
         bool shown = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&shown] {
-            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                shown = true;
-                d->reject();
-            }
-        });
-        poll.start(10);
+        when([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); },
+             [&shown] { shown = true, QApplication::activeModalWidget()->close(); });
         trigger("fileopen");
         QVERIFY(shown);
         s.reset();
