@@ -380,8 +380,6 @@ class MainWindowTest : public QObject, SessionFixture {
             {"pads_16", {}, [this] { return text("Operator", 16).isEmpty(); }},
             {"pads_5", {}, [this] { return text("Operator", 16) == "5"; }},
             {"stepicon", {}, [this] { return pc() == "1"; }},
-            {"F10", [this] { key(Qt::Key_F10); }, [this] { return pc() == "2"; }},
-            {"F9", [this] { key(Qt::Key_F9); }, [this] { return pc() == "1"; }},
             {"backicon", {}, [this] { return pc() == "0" && !child("backicon")->isEnabled(); }},
             {"acciconl", [this] { click("stepicon"), click("acciconl"); },
              [this] { return reg("accicon") == "     0" && pc() == "1"; }},
