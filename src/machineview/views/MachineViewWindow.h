@@ -2,29 +2,16 @@
 
 #include "machineview/HandTransfers.h"
 #include "machineview/MachineViewModel.h"
+#include "machineview/views/MachineViewControls.h"
 #include "machineview/views/ZoomedPlaces.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
-#include <QFont>
-#include <QPointer>
-
-#include <array>
 #include <functional>
-#include <vector>
-
-class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
 
 namespace zeb::machineview::views {
 
-class ClockPicture;
-class DiagramPanel;
-class MemoryTable;
 class ProcessorDiagram;
 
 // What the Machine view window asks of the windows around it.
@@ -73,16 +60,11 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
 
   private:
     void createDiagram();
-    void createPanels();
-    void createGateways();
-    void createControls();
-    void createMenu();
-    void watchHover(QWidget* widget);
+    void connectControls();
     // Where each control of the drawing stands at full size, and its font.
     void rememberNaturalPlaces();
     void applyZoom(qreal zoom);
     void requestRefresh();
-    DiagramPanel* panel(ViewField field) const;
 
     MachineViewModel& model_;
     MachineViewDisplay& display_;
@@ -91,20 +73,7 @@ class MachineViewWindow : public QMainWindow, public MachineViewObserver {
     QTimer frame_;
 
     ProcessorDiagram* diagram_ = nullptr;
-    MemoryTable* memory_ = nullptr;
-    std::array<DiagramPanel*, kFieldCount> panels_{};
-    DiagramPanel* instructionDecoder_ = nullptr;
-    DiagramPanel* alu_ = nullptr;
-    QLabel* status_ = nullptr;
-    QLabel* stackLabel_ = nullptr;
-    std::array<QCheckBox*, kGatewayCount> gateways_{};
-    std::array<QWidget*, kControlCount> controls_{};
-    QCheckBox* waitForContinue_ = nullptr;
-    QPushButton* help_ = nullptr;
-    ClockPicture* clock_ = nullptr;
-    QLabel* clockCaption_ = nullptr;
-    QAction* showClock_ = nullptr;
-    QGroupBox* clockFrame_ = nullptr;
+    MachineViewControls controls_;
 
     ZoomedPlaces naturalPlaces_;
     qreal zoom_ = 1;
