@@ -27,26 +27,3 @@ TEST(GuideTour, ShowsEveryPictureOfTheHelpOnceWithATitleAndACaption) {
             << file.path().filename() << " has no page in the guide";
     }
 }
-
-TEST(GuideTour, BackAndNextStopAtTheEnds) {
-    GuideTour tour;
-    ASSERT_GT(tour.size(), 2);
-    EXPECT_EQ(tour.index(), 0);
-    EXPECT_FALSE(tour.canGoBack());
-    tour.back();
-    EXPECT_EQ(tour.index(), 0);
-    tour.next();
-    tour.next();
-    EXPECT_EQ(tour.index(), 2);
-    EXPECT_TRUE(tour.canGoBack());
-    tour.back();
-    EXPECT_EQ(tour.index(), 1);
-    tour.last();
-    EXPECT_EQ(tour.index(), tour.size() - 1);
-    EXPECT_FALSE(tour.canGoForward());
-    tour.next();
-    EXPECT_EQ(tour.index(), tour.size() - 1);
-    EXPECT_EQ(tour.page().picture, GuideTour::pages().back().picture);
-    tour.first();
-    EXPECT_EQ(tour.index(), 0);
-}

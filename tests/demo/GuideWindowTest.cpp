@@ -54,6 +54,8 @@ class GuideWindowTest : public QObject {
         }
         QVERIFY(!child(w, "GuideBack")->isEnabled());
         QVERIFY(child(w, "GuideNext")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_End);
+        QVERIFY(!child(w, "GuideNext")->isEnabled());
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
     }

@@ -239,9 +239,7 @@ class TeachingWindowsTest : public QObject {
         returnTo(w.get(), nullptr);
         QCOMPARE(visibleFrames(w.get(), frames), frames.last());
         QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        showActive(&other);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QCOMPARE(visibleFrames(w.get(), frames), frames.first());
