@@ -4,6 +4,7 @@
 #include "demo/Demonstration.h"
 #include "demo/views/DemonstrationWindow.h"
 #include "help/HelpViewer.h"
+#include "help/views/LoadedHelp.h"
 #include "machineview/views/MachineViewWindows.h"
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/WaitIntervalDialog.h"
@@ -22,7 +23,7 @@ LearningWindows::LearningWindows(LearningSetup setup) : mainWindow_(setup.mainWi
             [this](QAbstractButton* button) {
                 help_->attachHelpButton(button, help_keywords::kMachineSimulator);
             }});
-    help_ = std::make_unique<help::views::HelpAccess>(main, std::move(setup.help));
+    help_ = std::make_unique<help::views::LoadedHelp>(main, std::move(setup.help));
     demonstration_ = std::make_unique<Demonstration>(setup.zeb.machine(), setup.zeb.run(), *help_);
     // A window of its own, not the main window's: while it is off the top
     // level during a run, the main window can come in front of it.

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/Command.h"
-#include "help/views/HelpAccess.h"
+#include "help/views/HelpOptions.h"
+#include "help/views/HelpService.h"
 
 #include <QList>
 #include <QRect>
@@ -49,7 +50,7 @@ class LearningWindows {
     LearningWindows& operator=(const LearningWindows&) = delete;
 
     machineview::views::MachineViewWindows& machineView() { return *machineView_; }
-    help::views::HelpAccess& help() { return *help_; }
+    help::views::HelpService& help() { return *help_; }
     Demonstration& demonstration() { return *demonstration_; }
     demo::views::DemonstrationWindow& demonstrationWindow() { return *demonstrationWindow_; }
 
@@ -59,7 +60,7 @@ class LearningWindows {
 
     MainWindow& mainWindow_;
     std::unique_ptr<machineview::views::MachineViewWindows> machineView_;
-    std::unique_ptr<help::views::HelpAccess> help_;
+    std::unique_ptr<help::views::HelpService> help_;
     std::unique_ptr<Demonstration> demonstration_;
     std::unique_ptr<demo::views::DemonstrationWindow> demonstrationWindow_;
 };

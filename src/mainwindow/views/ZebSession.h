@@ -10,7 +10,8 @@
 #include "files/ProgramFileCommands.h"
 #include "files/StdFileSystem.h"
 #include "files/views/PrintCommands.h"
-#include "help/views/HelpAccess.h"
+#include "help/views/HelpOptions.h"
+#include "help/views/HelpService.h"
 #include "mainwindow/MainShell.h"
 #include "mainwindow/views/DeviceWindows.h"
 #include "mainwindow/views/LearningWindows.h"
@@ -84,7 +85,7 @@ class ZebSession final : public ShellWindows {
     // Views > Machine: the Machine view and its clock chart.
     machineview::views::MachineViewWindows& machineView() { return learning_->machineView(); }
     // Help, and the guided demonstration with its window.
-    help::views::HelpAccess& help() { return learning_->help(); }
+    help::views::HelpService& help() { return learning_->help(); }
     Demonstration& demonstration() { return learning_->demonstration(); }
     demo::views::DemonstrationWindow& demonstrationWindow() {
         return learning_->demonstrationWindow();
