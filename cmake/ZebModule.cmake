@@ -1,10 +1,11 @@
 # Parts of zeb kept in libraries of their own, loaded the first time they are
 # needed (ui::ModuleLibrary): help, sound and printing link Qt libraries a
-# session may never use. They lie in one folder of the build tree, and are
-# installed in a private folder of the library folder, found from the
-# programs' folder.
-set(ZEB_MODULES_IN_BUILD_TREE ${PROJECT_BINARY_DIR}/modules)
+# session may never use. They are installed in a private folder of the
+# library folder and found from the programs' folder; the build tree has the
+# same folder at its top, one or two levels above the programs and tests, as
+# it has the help's share/zeb.
 set(ZEB_MODULE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/zeb)
+set(ZEB_MODULES_IN_BUILD_TREE ${PROJECT_BINARY_DIR}/${ZEB_MODULE_INSTALL_DIR})
 file(RELATIVE_PATH ZEB_MODULES_FROM_PROGRAMS ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_LIBDIR}/zeb)
 

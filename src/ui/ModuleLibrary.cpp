@@ -9,9 +9,10 @@ namespace zeb::ui {
 ModuleLibrary::ModuleLibrary(QString name) : name_(std::move(name)) {}
 
 QStringList ModuleLibrary::folders() {
-    return {QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
-                                .absoluteFilePath(QStringLiteral(ZEB_MODULES_FROM_PROGRAMS))),
-            QStringLiteral(ZEB_MODULES_IN_BUILD_TREE)};
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QString modules = QStringLiteral(ZEB_MODULES_FROM_PROGRAMS);
+    return {QDir::cleanPath(programs.filePath(modules)),
+            QDir::cleanPath(programs.filePath(QStringLiteral("../") + modules))};
 }
 
 QFunctionPointer ModuleLibrary::resolve(const char* symbol) {

@@ -19,8 +19,8 @@ class ModuleLibrary {
     QFunctionPointer resolve(const char* symbol);
     QString error() const { return error_; }
 
-    // Where the libraries are looked for: the installed folder beside the
-    // programs' folder, then the build tree's.
+    // Where the libraries are looked for: installed, beside the programs'
+    // folder; in the build tree, one level further up.
     static QStringList folders();
 
   private:
