@@ -4,10 +4,11 @@
 # library folder and found from the programs' folder; the build tree has the
 # same folder at its top, one or two levels above the programs and tests, as
 # it has the help's share/zeb.
-set(ZEB_MODULE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/zeb)
+# A folder below the private one: ldconfig has no business with modules.
+set(ZEB_MODULE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/zeb/modules)
 set(ZEB_MODULES_IN_BUILD_TREE ${PROJECT_BINARY_DIR}/${ZEB_MODULE_INSTALL_DIR})
 file(RELATIVE_PATH ZEB_MODULES_FROM_PROGRAMS ${CMAKE_INSTALL_FULL_BINDIR}
-     ${CMAKE_INSTALL_FULL_LIBDIR}/zeb)
+     ${CMAKE_INSTALL_FULL_LIBDIR}/zeb/modules)
 
 # zeb_add_module(NAME SOURCES ... LIBRARIES ...): the module exports only its
 # factory; the static libraries it takes in stay its own.
