@@ -52,7 +52,11 @@ class LearningWindows {
     machineview::views::MachineViewWindows& machineView() { return *machineView_; }
     help::views::HelpService& help() { return *help_; }
     Demonstration& demonstration() { return *demonstration_; }
-    demo::views::DemonstrationWindow& demonstrationWindow() { return *demonstrationWindow_; }
+    // Made the first time it is asked for: a session may never start the
+    // demonstration.
+    demo::views::DemonstrationWindow& demonstrationWindow();
+    // At exit; nothing when it was never made.
+    void hideDemonstrationWindow();
 
   private:
     // The control a step of the demonstration asks for, in screen coordinates.

@@ -165,7 +165,7 @@ void ZebSession::unload(WindowId window) {
         learning_->machineView().unloadClockChart();
         break;
     case WindowId::Demonstration:
-        learning_->demonstrationWindow().hide();
+        learning_->hideDemonstrationWindow();
         break;
     }
 }
