@@ -90,6 +90,8 @@ case "$mode" in
     # The programs, their data and documentation, and nothing else.
     expected=(./usr/bin/zeb ./usr/bin/zeb-run ./usr/bin/zeb-guide ./usr/share/zeb/step.wav ./usr/share/zeb/honk.wav
       ./usr/share/zeb/help/zeb.qch ./usr/share/zeb/help/zeb.qhc
+      ./usr/lib/zeb/modules/libzeb_help_module.so ./usr/lib/zeb/modules/libzeb_sound_module.so
+      ./usr/lib/zeb/modules/libzeb_print_module.so
       ./usr/share/zeb/examples/COUNT.ZEB ./usr/share/zeb/examples/README.md
       ./usr/share/applications/zeb.desktop ./usr/share/mime/packages/zeb.xml
       ./usr/share/icons/hicolor/scalable/apps/zeb.svg ./usr/share/metainfo/org.zebdevelopers.zeb.metainfo.xml

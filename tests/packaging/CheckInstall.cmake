@@ -24,6 +24,10 @@ set(expected
 if(GUI)
   list(APPEND expected bin/zeb bin/zeb-guide share/zeb/step.wav share/zeb/honk.wav share/zeb/help/zeb.qch
        share/zeb/help/zeb.qhc)
+  # Help, sound and printing, loaded when first used.
+  foreach(module help sound print)
+    list(APPEND expected ${MODULE_DIR}/libzeb_${module}_module.so)
+  endforeach()
 endif()
 file(GLOB examples RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/examples/*.ZEB)
 foreach(example ${examples})

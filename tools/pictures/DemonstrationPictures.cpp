@@ -6,8 +6,6 @@
 //   demonstration_pictures help-index KEYWORD
 #include "demo/Demonstration.h"
 #include "demo/views/DemonstrationWindow.h"
-#include "help/views/HelpAccess.h"
-#include "help/views/HelpWindow.h"
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/ZebSession.h"
 

@@ -2,20 +2,17 @@
 
 #include "core/views/FontConversion.h"
 
-#include "files/views/ListingPrinter.h"
-
 #include <QFontDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace zeb {
 
+namespace {
+using CreateListingPrint = ListingPrint* (*)();
+} // namespace
+
 PrintCommands::PrintCommands(Machine& machine, Font& font, QWidget* parent)
-    : machine_(machine), font_(font), parent_(parent) {
-    printDialog = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, parent_);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    : machine_(machine), font_(font), parent_(parent),
+      library_(QStringLiteral("zeb_print_module")) {
     fontDialog = [this](const QFont& initial) -> std::optional<QFont> {
         bool ok = false;
         const QFont font =
@@ -24,6 +21,8 @@ PrintCommands::PrintCommands(Machine& machine, Font& font, QWidget* parent)
         return font;
     };
 }
+
+PrintCommands::~PrintCommands() = default;
 
 void PrintCommands::choosePrinterFont() {
     // The dialog opens on the memory font's name, not the printer font's.
@@ -34,23 +33,34 @@ void PrintCommands::choosePrinterFont() {
     if (chosen) font_ = core::views::fromQFont(*chosen);
 }
 
-void PrintCommands::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setCopyCount(1);
-    if (!printDialog(printer)) return;
-    printCopies(printer);
+ListingPrint* PrintCommands::listingPrint() {
+    if (print_) return print_.get();
+    const auto create =
+        reinterpret_cast<CreateListingPrint>(library_.resolve("zebCreateListingPrint"));
+    if (!create) {
+        machine_.report("Failed to print.", library_.error().toStdString());
+        return nullptr;
+    }
+    print_.reset(create());
+    return print_.get();
 }
 
-void PrintCommands::printCopies(QPrinter& printer) {
+void PrintCommands::print() {
+    ListingPrint* paper = listingPrint();
+    if (!paper) return;
+    const std::shared_ptr<QPrinter> printer = paper->makePrinter();
+    const bool accepted =
+        printDialog ? printDialog(*printer) : paper->printDialog(*printer, parent_);
+    if (!accepted) return;
     // Qt may take the copy count as collated copies inside one job; each copy
     // is a separate job here.
-    const int copies = std::max(1, printer.copyCount());
+    const int copies = std::max(1, paper->copies(*printer));
     QString error;
     int printed = 0;
     {
         BusyPointer busy(machine_.display());
         const auto lines = Listing::lines(machine_, Listing::today());
-        printed = ListingPrinter::printCopies(printer, copies, lines, font_, &error);
+        printed = paper->printCopies(*printer, copies, lines, font_, &error);
     }
     if (printed < copies) machine_.report("Failed to print.", error.toStdString());
 }

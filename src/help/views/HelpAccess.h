@@ -1,5 +1,6 @@
 #pragma once
-#include "help/HelpViewer.h"
+#include "help/views/HelpOptions.h"
+#include "help/views/HelpService.h"
 
 #include <QObject>
 #include <QPointer>
@@ -7,35 +8,17 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <functional>
 #include <memory>
 
-class QAbstractButton;
 class QHelpEngine;
 class QWidget;
 
 namespace zeb::help::views {
 
-class HelpWindow;
-
-struct HelpOptions {
-    // The folder of the program: zeb-guide lies there, and the help is looked
-    // for relative to it. By default the executable's folder.
-    QString programFolder;
-    // The folders the help collection is looked for in; by default
-    // HelpCollection::defaultFolders(programFolder).
-    QStringList helpFolders;
-    // A writable folder for the copy the viewer opens; by default "help" in
-    // the application's data folder.
-    QString workFolder;
-    // Tells the user something went wrong; by default a message box.
-    std::function<void(const QString& text)> report;
-};
-
 // ZEB's help in Qt's help viewer, opened as the Help menu, the
 // demonstration and the teaching windows ask. The collection is opened on
 // first use; when it cannot be found, each request says so.
-class HelpAccess : public HelpViewer {
+class HelpAccess : public HelpService {
   public:
     explicit HelpAccess(QWidget* owner, HelpOptions options = {});
     ~HelpAccess() override;
@@ -46,14 +29,12 @@ class HelpAccess : public HelpViewer {
     void helpOnHelp() override;
     void startGuide() override;
 
-    // A teaching window's Help button: the keyword search positioned at `keyword`.
-    void attachHelpButton(QAbstractButton* button, std::string_view keyword);
+    void attachHelpButton(QAbstractButton* button, std::string_view keyword) override;
 
     // The page of a keyword, whatever its case; empty when it has none.
     QUrl topicOf(const QString& keyword);
 
-    // The viewer, once a request has opened it.
-    HelpWindow* window() const;
+    HelpWindow* window() const override;
     // The engine, once the collection is open.
     QHelpEngine* engine() const { return engine_.get(); }
 

@@ -4,6 +4,7 @@
 #include "demo/Demonstration.h"
 #include "demo/views/DemonstrationWindow.h"
 #include "help/HelpViewer.h"
+#include "help/views/LoadedHelp.h"
 #include "machineview/views/MachineViewWindows.h"
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/WaitIntervalDialog.h"
@@ -22,15 +23,8 @@ LearningWindows::LearningWindows(LearningSetup setup) : mainWindow_(setup.mainWi
             [this](QAbstractButton* button) {
                 help_->attachHelpButton(button, help_keywords::kMachineSimulator);
             }});
-    help_ = std::make_unique<help::views::HelpAccess>(main, std::move(setup.help));
+    help_ = std::make_unique<help::views::LoadedHelp>(main, std::move(setup.help));
     demonstration_ = std::make_unique<Demonstration>(setup.zeb.machine(), setup.zeb.run(), *help_);
-    // A window of its own, not the main window's: while it is off the top
-    // level during a run, the main window can come in front of it.
-    demonstrationWindow_ = std::make_unique<demo::views::DemonstrationWindow>(*demonstration_);
-    demonstration_->setView(demonstrationWindow_.get());
-    demonstrationWindow_->controlArea = [this](UserCommand command) {
-        return demonstrationControlArea(command);
-    };
 
     auto item = [main](const char* name, std::function<void()> handler) {
         QAction* action = main->action(QLatin1String(name));
@@ -38,7 +32,10 @@ LearningWindows::LearningWindows(LearningSetup setup) : mainWindow_(setup.mainWi
         QObject::connect(action, &QAction::triggered, main, std::move(handler));
     };
     item("mnFullMachine", [this] { machineView_->open(); });
-    item("MnDemonstration", [this] { demonstration_->start(); });
+    item("MnDemonstration", [this] {
+        demonstrationWindow();
+        demonstration_->start();
+    });
     item("MMGuide", [this] { help_->startGuide(); });
     item("zebscreen", [this] { help_->contents(); });
     item("tutmenu", [this] { help_->searchKeyword(help_keywords::kNoKeyword); });
@@ -50,6 +47,23 @@ LearningWindows::~LearningWindows() {
     // The help viewer goes before the help it shows.
     help_.reset();
     demonstrationWindow_.reset();
+}
+
+demo::views::DemonstrationWindow& LearningWindows::demonstrationWindow() {
+    if (!demonstrationWindow_) {
+        // A window of its own, not the main window's: while it is off the
+        // top level during a run, the main window can come in front of it.
+        demonstrationWindow_ = std::make_unique<demo::views::DemonstrationWindow>(*demonstration_);
+        demonstration_->setView(demonstrationWindow_.get());
+        demonstrationWindow_->controlArea = [this](UserCommand command) {
+            return demonstrationControlArea(command);
+        };
+    }
+    return *demonstrationWindow_;
+}
+
+void LearningWindows::hideDemonstrationWindow() {
+    if (demonstrationWindow_) demonstrationWindow_->hide();
 }
 
 QList<QRect> LearningWindows::demonstrationControlArea(UserCommand command) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/Command.h"
-#include "help/views/HelpAccess.h"
+#include "help/views/HelpOptions.h"
+#include "help/views/HelpService.h"
 
 #include <QList>
 #include <QRect>
@@ -49,9 +50,13 @@ class LearningWindows {
     LearningWindows& operator=(const LearningWindows&) = delete;
 
     machineview::views::MachineViewWindows& machineView() { return *machineView_; }
-    help::views::HelpAccess& help() { return *help_; }
+    help::views::HelpService& help() { return *help_; }
     Demonstration& demonstration() { return *demonstration_; }
-    demo::views::DemonstrationWindow& demonstrationWindow() { return *demonstrationWindow_; }
+    // Made the first time it is asked for: a session may never start the
+    // demonstration.
+    demo::views::DemonstrationWindow& demonstrationWindow();
+    // At exit; nothing when it was never made.
+    void hideDemonstrationWindow();
 
   private:
     // The control a step of the demonstration asks for, in screen coordinates.
@@ -59,7 +64,7 @@ class LearningWindows {
 
     MainWindow& mainWindow_;
     std::unique_ptr<machineview::views::MachineViewWindows> machineView_;
-    std::unique_ptr<help::views::HelpAccess> help_;
+    std::unique_ptr<help::views::HelpService> help_;
     std::unique_ptr<Demonstration> demonstration_;
     std::unique_ptr<demo::views::DemonstrationWindow> demonstrationWindow_;
 };

@@ -1,7 +1,7 @@
 #include "mainwindow/views/MenuDialogs.h"
 
 #include "help/HelpViewer.h"
-#include "help/views/HelpAccess.h"
+#include "help/views/HelpService.h"
 #include "mainwindow/views/PreferencesDialog.h"
 #include "teaching/views/LogicGatesWindow.h"
 #include "teaching/views/MemoryHardwareWindow.h"
@@ -11,7 +11,7 @@
 namespace zeb::views {
 
 MenuDialogs::MenuDialogs(Preferences& preferences, QWidget* parent,
-                         std::function<void()> memoryFontChanged, help::views::HelpAccess& help)
+                         std::function<void()> memoryFontChanged, help::views::HelpService& help)
     : preferences_(preferences), parent_(parent), memoryFontChanged_(std::move(memoryFontChanged)),
       help_(help) {}
 

@@ -11,7 +11,7 @@ struct Preferences;
 }
 
 namespace zeb::help::views {
-class HelpAccess;
+class HelpService;
 }
 
 namespace zeb::views {
@@ -25,7 +25,7 @@ class MenuDialogs {
     // `memoryFontChanged` applies the memory font once Preferences has
     // changed it; the teaching windows' Help buttons open `help`.
     MenuDialogs(Preferences& preferences, QWidget* parent, std::function<void()> memoryFontChanged,
-                help::views::HelpAccess& help);
+                help::views::HelpService& help);
 
     void showPreferences();
     void showLogicGates();
@@ -39,7 +39,7 @@ class MenuDialogs {
     Preferences& preferences_;
     QWidget* parent_;
     std::function<void()> memoryFontChanged_;
-    help::views::HelpAccess& help_;
+    help::views::HelpService& help_;
     PreferencesDialog* preferencesDialog_ = nullptr;
     QDialog* logicGates_ = nullptr;
     QDialog* memoryHardware_ = nullptr;

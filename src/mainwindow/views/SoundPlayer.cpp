@@ -1,16 +1,18 @@
 #include "mainwindow/views/SoundPlayer.h"
 
-#include <QAudioDevice>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+
+#include <cstdio>
 
 namespace zeb::views {
 
+namespace {
+using CreateAudioOutput = AudioOutput* (*)();
+} // namespace
+
 SoundPlayer::SoundPlayer(QStringList directories, bool probe)
-    : directories_(std::move(directories)) {
+    : directories_(std::move(directories)), library_(QStringLiteral("zeb_sound_module")) {
     if (!probe) hasOutput_ = false;
 }
 
@@ -24,25 +26,28 @@ QString SoundPlayer::locate(const QString& fileName) const {
     return {};
 }
 
-void SoundPlayer::play(std::string_view fileName) {
-    if (!hasOutput_) hasOutput_ = hasSoundCard();
-    if (!*hasOutput_) return;
-    auto it = effects_.find(fileName);
-    if (it == effects_.end()) {
-        const QString path =
-            locate(QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
-        std::unique_ptr<QSoundEffect> effect;
-        if (!path.isEmpty()) {
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        it = effects_.emplace(std::string(fileName), std::move(effect)).first;
+bool SoundPlayer::openOutput() {
+    const auto create =
+        reinterpret_cast<CreateAudioOutput>(library_.resolve("zebCreateAudioOutput"));
+    if (!create) {
+        std::fprintf(stderr, "zeb: no sound: %s\n", qPrintable(library_.error()));
+        return false;
     }
-    if (it->second) it->second->play();
+    output_.reset(create());
+    return output_->available();
 }
 
-bool SoundPlayer::hasSoundCard() {
-    return !QMediaDevices::audioOutputs().isEmpty();
+void SoundPlayer::play(std::string_view fileName) {
+    if (!hasOutput_) hasOutput_ = openOutput();
+    if (!*hasOutput_) return;
+    auto it = paths_.find(fileName);
+    if (it == paths_.end())
+        it = paths_
+                 .emplace(std::string(fileName),
+                          locate(QString::fromUtf8(fileName.data(),
+                                                   static_cast<qsizetype>(fileName.size()))))
+                 .first;
+    if (!it->second.isEmpty()) output_->play(it->second);
 }
 
 } // namespace zeb::views

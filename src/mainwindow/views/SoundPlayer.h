@@ -1,4 +1,7 @@
 #pragma once
+#include "mainwindow/views/AudioOutput.h"
+#include "ui/ModuleLibrary.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,13 +11,11 @@
 #include <string>
 #include <string_view>
 
-class QSoundEffect;
-
 namespace zeb::views {
 
 // Plays the program's wave files without waiting for them. The platform's
-// audio outputs are asked for at the first sound, not at start-up: the
-// audio system costs time and memory a session without sound never needs.
+// audio is loaded and asked for its outputs at the first sound, not at
+// start-up: it costs time and memory a session without sound never needs.
 class SoundPlayer {
   public:
     // The folders searched in turn for a sound file; without `probe` the
@@ -26,14 +27,18 @@ class SoundPlayer {
     void play(std::string_view fileName);
     // The first of the folders that holds the file; empty when none does.
     QString locate(const QString& fileName) const;
-    // Whether the platform reports at least one audio output.
-    static bool hasSoundCard();
 
   private:
+    // Whether there is an output to play on; without the audio library,
+    // says why once and plays nothing.
+    bool openOutput();
+
     QStringList directories_;
     // Unknown until the first sound.
     std::optional<bool> hasOutput_;
-    std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> effects_;
+    ui::ModuleLibrary library_;
+    std::unique_ptr<AudioOutput> output_;
+    std::map<std::string, QString, std::less<>> paths_;
 };
 
 } // namespace zeb::views

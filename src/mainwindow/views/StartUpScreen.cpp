@@ -2,9 +2,26 @@
 
 namespace zeb::views {
 
-StartUpScreen::StartUpScreen(QWidget* mainWindow) : about_(new AboutWindow(mainWindow)) {}
+StartUpScreen::StartUpScreen() : about_(new AboutWindow(nullptr)) {}
+
+StartUpScreen::~StartUpScreen() {
+    // Still on its own: nobody else deletes it.
+    if (about_ && !about_->parentWidget()) delete about_;
+}
+
+void StartUpScreen::setOwner(QWidget* mainWindow) {
+    owner_ = mainWindow;
+    if (!showing_) joinOwner();
+}
+
+void StartUpScreen::joinOwner() {
+    // A new parent hides a window: only while it is not shown.
+    if (owner_ && about_->parentWidget() != owner_)
+        about_->setParent(owner_, about_->windowFlags());
+}
 
 void StartUpScreen::show() {
+    if (showing_) return;
     about_->placeCentred();
     about_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     about_->setAttribute(Qt::WA_ShowWithoutActivating, true);
@@ -34,6 +51,7 @@ void StartUpScreen::end() {
     timer_.stop();
     about_->hide();
     about_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    joinOwner();
 }
 
 void StartUpScreen::showAbout() {
@@ -46,6 +64,7 @@ void StartUpScreen::unload() {
     showing_ = false;
     timer_.stop();
     about_->hide();
+    joinOwner();
 }
 
 } // namespace zeb::views

@@ -6,6 +6,7 @@
 #include "mainwindow/views/MainWindow.h"
 #include "mainwindow/views/WaitIntervalDialog.h"
 #include "ui/CentreForm.h"
+#include "ui/QuietAccessibility.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +35,9 @@ ZebSession::ZebSession(SessionOptions options)
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, sessionSettings_.path());
     zeb_.run().setAssembler([this] { return assembler_.assembleAll(); });
+}
+
+void ZebSession::createWindows() {
     mainWindow_ = std::make_unique<MainWindow>(MainWindowModels{
         zeb_, editor_, base_, shell_, files_, clipboard_, [this] { showAbout(); },
         [this] { print_->choosePrinterFont(); }, [this] { print_->print(); },
@@ -45,7 +49,7 @@ ZebSession::ZebSession(SessionOptions options)
     host_.fileDialog = [main](FileDialog dialog, std::string_view filter) {
         return core::views::chooseFile(main, dialog, filter);
     };
-    startUpScreen_ = std::make_unique<StartUpScreen>(main);
+    startUpScreen_->setOwner(main);
     QObject::connect(main, &MainWindow::firstPainted, main,
                      [this] { startUpScreen_->mainWindowPainted(); });
     devices_ = std::make_unique<DeviceWindows>(zeb_, *main, [this] { return shell_.exiting(); });
@@ -80,8 +84,15 @@ ZebSession::~ZebSession() {
 }
 
 void ZebSession::start() {
-    shell_.startUp();
-    mainWindow_->show();
+    // The start-up screen is up while the windows are made.
+    startUpScreen_->show();
+    yield_.processEvents();
+    {
+        const ui::QuietAccessibility quiet;
+        createWindows();
+        shell_.startUp();
+        mainWindow_->show();
+    }
     mainWindow_->activateWindow();
     mainWindow_->setFocus();
 }
@@ -154,7 +165,7 @@ void ZebSession::unload(WindowId window) {
         learning_->machineView().unloadClockChart();
         break;
     case WindowId::Demonstration:
-        learning_->demonstrationWindow().hide();
+        learning_->hideDemonstrationWindow();
         break;
     }
 }

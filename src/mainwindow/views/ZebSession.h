@@ -10,7 +10,8 @@
 #include "files/ProgramFileCommands.h"
 #include "files/StdFileSystem.h"
 #include "files/views/PrintCommands.h"
-#include "help/views/HelpAccess.h"
+#include "help/views/HelpOptions.h"
+#include "help/views/HelpService.h"
 #include "mainwindow/MainShell.h"
 #include "mainwindow/views/DeviceWindows.h"
 #include "mainwindow/views/LearningWindows.h"
@@ -56,10 +57,12 @@ class ZebSession final : public ShellWindows {
     // window has been painted.
     static constexpr std::chrono::milliseconds kAboutAtStartUp = StartUpScreen::kMinimum;
 
+    // The machine and its models; the windows come with start().
     explicit ZebSession(SessionOptions options = {});
     ~ZebSession() override;
 
-    // Start-up, then the main window is shown.
+    // The start-up screen, the windows, start-up, then the main window is
+    // shown.
     void start();
     // Opens a program file as File > Open does once a name is chosen.
     void openProgramFile(const QString& path);
@@ -82,7 +85,7 @@ class ZebSession final : public ShellWindows {
     // Views > Machine: the Machine view and its clock chart.
     machineview::views::MachineViewWindows& machineView() { return learning_->machineView(); }
     // Help, and the guided demonstration with its window.
-    help::views::HelpAccess& help() { return learning_->help(); }
+    help::views::HelpService& help() { return learning_->help(); }
     Demonstration& demonstration() { return learning_->demonstration(); }
     demo::views::DemonstrationWindow& demonstrationWindow() {
         return learning_->demonstrationWindow();
@@ -103,6 +106,7 @@ class ZebSession final : public ShellWindows {
     void quit() override;
 
   private:
+    void createWindows();
     void exit();
     // Help > About: modal.
     void showAbout();
@@ -127,10 +131,10 @@ class ZebSession final : public ShellWindows {
     Font printerFont_;
     std::unique_ptr<PrintCommands> print_;
 
-    // The windows; all but the demonstration's are the main window's
-    // children.
+    // The windows; all but the demonstration's (and the start-up screen's
+    // while it is up) are the main window's children.
     std::unique_ptr<MainWindow> mainWindow_;
-    std::unique_ptr<StartUpScreen> startUpScreen_;
+    std::unique_ptr<StartUpScreen> startUpScreen_ = std::make_unique<StartUpScreen>();
     std::unique_ptr<DeviceWindows> devices_;
     std::unique_ptr<LearningWindows> learning_;
     std::unique_ptr<MenuDialogs> dialogs_;
