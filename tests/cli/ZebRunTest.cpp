@@ -91,7 +91,8 @@ TEST_F(ZebRun, ProgramExitStatuses) {
         EXPECT_EQ(RunProgram(args), status) << args.front();
 }
 
-// Output that cannot be written is reported with the system's reason.
+// Output that cannot be written is reported with the system's reason and
+// ends the program with status 5 after the run.
 TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
     const std::string program = Write("C.ZEB", kCount);
     const std::string longName = (dir_ / (std::string(300, 'N') + ".ZEB")).string();
@@ -112,12 +113,28 @@ TEST_F(ZebRun, WriteFailuresTellTheSystemsReason) {
          {"--listing", (dir_ / "L.TXT").string(), program},
          "trap '' XFSZ; ulimit -f 0;",
          "File too large"},
+        {"save into a missing folder",
+         {"--save", (dir_ / "no" / "S.ZEB").string(), program},
+         "",
+         "No such file or directory"},
+        {"listing onto a pipe", {"--listing", Fifo("listing"), program}, "", "Not a regular file"},
+        {"save onto a pipe", {"--save", Fifo("save"), program}, "", "Not a regular file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(RunProgram(c.args, c.setup), c.status);
+        EXPECT_NE(out_.str().find("could not write"), std::string::npos) << out_.str();
         EXPECT_NE(out_.str().find(": " + c.reason + "\n"), std::string::npos) << out_.str();
+        EXPECT_EQ(out_.str().find("END halt") == std::string::npos, c.status != 5) << out_.str();
     }
+    // A full standard output.
+    std::string error;
+    auto options = parseCliOptions({program}, error);
+    ASSERT_TRUE(options);
+    std::ostringstream full;
+    full.setstate(std::ios::badbit);
+    BatchRun run(*options, full, err_);
+    EXPECT_EQ(run.execute(), 5);
 }
 
 TEST_F(ZebRun, PrintedLinesAreNotKept) {
@@ -172,32 +189,6 @@ TEST_F(ZebRun, UnusableArguments) {
     o = parseCliOptions({"--", "-odd.ZEB"}, error);
     ASSERT_TRUE(o);
     EXPECT_EQ(o->program, "-odd.ZEB");
-}
-
-TEST_F(ZebRun, OutputThatCannotBeWrittenIsExitFive) {
-    const std::string program = Write("C.ZEB", kCount);
-    const struct {
-        const char* name;
-        std::vector<std::string> args;
-    } cases[] = {
-        {"save into a missing folder", {"--save", (dir_ / "no" / "S.ZEB").string(), program}},
-        {"listing onto a pipe", {"--listing", Fifo("listing"), program}},
-        {"save onto a pipe", {"--save", Fifo("save"), program}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Run(c.args), 5);
-        EXPECT_NE(err_.str().find("could not write"), std::string::npos);
-        EXPECT_NE(out_.str().find("END halt"), std::string::npos);
-    }
-    // A full standard output.
-    std::string error;
-    auto options = parseCliOptions({program}, error);
-    ASSERT_TRUE(options);
-    std::ostringstream full;
-    full.setstate(std::ios::badbit);
-    BatchRun run(*options, full, err_);
-    EXPECT_EQ(run.execute(), 5);
 }
 
 // The program is saved in decimal whatever was shown, with the run's log,

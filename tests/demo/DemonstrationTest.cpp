@@ -117,14 +117,9 @@ TEST(Demonstration, OnlyTheNamedCommandWithTheNamedTargetPasses) {
         UserCommand command;
         bool passes;
     };
-    const Case cases[] = {{3, {kClear}, true},    {3, {kRun}, false},     {3, {kClear, 1}, false},
-                          {4, {kOp, 0}, true},    {4, {kOpd, 0}, false},  {4, {kOp, 1}, false},
-                          {7, {kKey, 11}, true},  {7, {kKey, 10}, false}, {7, {kKey, 12}, false},
-                          {7, {kOpd, 11}, false}, {10, {kOp, 1}, true},   {10, {kOp, 0}, false},
-                          {28, {kRun}, true},     {28, {kStep}, false},   {28, {kStop}, false},
-                          {28, {kBack}, false},   {30, {kPC}, true},      {30, {kPC, 1}, false},
-                          {30, {kRun}, false},    {1, {kKey, 0}, false},  {29, {kRun}, false},
-                          {32, {kPC}, false},     {32, {kOp, 0}, false}};
+    // The walk tries the wrong commands at every entry; here, the targets.
+    const Case cases[] = {{3, {kClear}, true},   {3, {kClear, 1}, false}, {30, {kPC}, true},
+                          {30, {kPC, 1}, false}, {4, {kOp, 0}, true},     {4, {kOp, 1}, false}};
     for (const Case& c : cases) {
         DemoRig r;
         r.demo.start();
