@@ -88,16 +88,5 @@ TEST(Marker, EachCaseRunsOnItsOwn) {
     EXPECT_EQ(marks, "a-b+c+");
 }
 
-TEST(Marker, AMissingFileFailsEveryCase) {
-    std::vector<std::string> errors;
-    const auto a = parseAssignment("case a\nexpect 1\ncase b\nend halt\n", "a", errors);
-    ASSERT_TRUE(a);
-    const std::string path = Program("NONE");
-    for (const CaseResult& r : Marker(*a).mark(path)) {
-        EXPECT_FALSE(r.passed);
-        EXPECT_EQ(r.reason, "could not be loaded: The file " + path + " does not exist.");
-    }
-}
-
 } // namespace
 } // namespace zeb

@@ -19,12 +19,10 @@ TEST(Run, CountingLoopPrintsAndHalts) {
     r.zeb.preferences().hasSoundCard = true;
     CountingLoop(r);
     r.zeb.run().run();
+    // What it prints and where it halts are zeb-run's golden COUNT run; here,
+    // what only the window shows: the halting cell, 39 steps and the honk.
     EXPECT_FALSE(r.m.runState().running() || !r.host.messages.empty());
-    EXPECT_EQ(r.PC() + r.zeb.display().printerLine(1) + r.zeb.display().printerLine(4), "    1014");
     EXPECT_EQ(r.m.operatorColour(10), kYellow);
-    EXPECT_EQ(std::pair(r.m.runState().runLog().size(), r.m.runState().runLog().lines().at(0)),
-              std::pair(9, std::string("OUTPUT:      9")));
-    // 39 steps and the honk.
     EXPECT_EQ(std::pair(r.host.sounds.size(), r.host.sounds.back()),
               std::pair(std::size_t{40}, std::string("honk.wav")));
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
