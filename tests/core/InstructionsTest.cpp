@@ -59,6 +59,7 @@ const StepCase kCases[] = {
     {"StoreIllegal", {{0, "2", "99"}}, 1, 0, false, "1", "1", {"Illegal address in STORE at  99 - "}},
     {"AddIllegal", {{0, "3", "80"}}, 5, 0, false, "65535", "1", {"Illegal address in ADD at  80 - "}},
     {"SubtractIllegal", {{0, "4", "80"}}, 5, 0, false, "65535", "1", {"Illegal address in SUBTRACT at  80 - "}},
+    {"AddUnreadableCountsAsZero", {{0, "3", "5"}, {5, "", "A"}}, 5, 0, false, "5", "1", {"Illegal numeric conversion attempted on A - Type mismatch"}},
     {"MultiplyIllegalKeepsAcc", {{0, "5", "80"}}, 5, 0, false, "5", "1", {"Illegal address in MULTIPLY at  80 - "}},
     {"MultiplyNegative", {{0, "5", "5"}, {5, "", "3"}}, 32770, 0, false, "32774", "1", {}},
     {"DivideNegative", {{0, "6", "5"}, {5, "", "2"}}, 32775, 0, false, "32771", "1", {}},

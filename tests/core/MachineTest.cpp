@@ -48,6 +48,8 @@ TEST(Machine, AccumulatorBinaryFollowsTheStatusBar) {
     EXPECT_EQ(r.zeb.display().statusText(), "Resets Accumulator to 0");
     r.m.setRegisterText(Register::Acc, "");
     EXPECT_EQ(r.m.accumulatorBinary(), "00000000");
+    r.m.setRegisterText(Register::Acc, "Z"); // unreadable: reported, shown as 0
+    EXPECT_EQ(r.m.accumulatorBinary(), "0000000000000000");
 }
 
 TEST(Machine, CellWritersRejectIllegalAddresses) {

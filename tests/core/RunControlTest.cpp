@@ -133,10 +133,13 @@ TEST(Interval, StaysWithinZeroToSixty) {
     for (int i = 0; i < 5; ++i)
         w.decrease();
     labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
+    w.increase();
+    labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
     for (int i = 0; i < 70; ++i)
         w.increase();
     labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
-    EXPECT_EQ(labels, (std::vector<std::string>{"2 seconds", "0 0 seconds", "60 60 seconds"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"2 seconds", "0 0 seconds", "1 1 seconds",
+                                                "60 60 seconds"}));
 }
 
 } // namespace
