@@ -316,10 +316,29 @@ TEST(MachineViewModel, HoverTextsDescribeTheElements) {
     }
 }
 
-// The chart tells its window of every change of visibility; only a chart on
-// screen follows the cycles.
-TEST(MachineViewModel, TheClockChartReportsChanges) {
+// Names are the contract with the window and its tests: every field and
+// control has its own.
+TEST(MachineViewModel, EveryFieldAndControlHasItsOwnName) {
+    std::set<std::string_view> names;
+    for (int f = 0; f < machineview::kFieldCount; ++f)
+        names.insert(objectName(static_cast<ViewField>(f)));
+    for (int c = 0; c < machineview::kControlCount; ++c)
+        names.insert(objectName(static_cast<ViewControl>(c)));
+    names.erase("");
+    EXPECT_EQ(names.size(),
+              static_cast<std::size_t>(machineview::kFieldCount + machineview::kControlCount));
+}
+
+// The chart marks cycles only in the cycle columns, keeps its gateway names,
+// and tells its window of every change of visibility; only a chart on screen
+// follows the cycles.
+TEST(MachineViewModel, TheClockChartKeepsItsNamesAndReportsChanges) {
     machineview::ClockChart chart;
+    for (int row = 1; row < machineview::ClockChart::kRows; ++row) {
+        EXPECT_GT(chart.text(row, 0).size(), 3u) << row;
+        for (int column = 1; column < machineview::ClockChart::kColumns; ++column)
+            EXPECT_TRUE(chart.text(row, column).empty() || chart.text(row, column) == "X");
+    }
     int changes = 0;
     chart.setOnChange([&] { ++changes; });
     for (const auto& act : std::vector<std::function<void()>>{
