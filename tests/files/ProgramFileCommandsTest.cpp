@@ -172,6 +172,12 @@ TEST(ProgramFileCommandsTest, ConfirmationsAndCancel) {
     ASSERT_EQ(r.host.messages.size(), 5u);
     EXPECT_EQ(r.host.messages[4].text, "Error  53 occurred\r\nNo such file or directory");
     EXPECT_EQ(r.m.operatorText(0), "1"); // nothing loaded, nothing cleared
+
+    // A pipe or a device is refused before any question about replacing it.
+    r.fs.notRegular = FileError{75, "Not a regular file"};
+    r.host.dialogName = "P.ZEB";
+    r.files.save(SaveMode::SaveAs);
+    EXPECT_EQ(r.host.texts().back(), "Error  75 occurred\r\nNot a regular file");
 }
 
 TEST(ProgramFileCommandsTest, DiskErrorsRetryUntilCancel) {
