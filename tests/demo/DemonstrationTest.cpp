@@ -191,7 +191,7 @@ TEST(Demonstration, TheWalkEntersAndRunsTheCountingLoop) {
     std::vector<int> nextEntries;
     const std::vector<UserCommand> wrongClicks = {{kOp, 40}, {kOpd, 40}, {kKey, 5}, {kStep},
                                                   {kStop},   {kPC},      {kRun},    {kClear}};
-    while (r.demo.index() < 32) {
+    for (int guard = 0; guard < 100 && r.demo.index() < 32; ++guard) {
         const int entry = r.demo.index();
         SCOPED_TRACE(entry);
         EXPECT_EQ(r.view.nextEnabled, r.demo.current().nextEnabled);
