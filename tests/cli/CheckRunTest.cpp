@@ -134,19 +134,6 @@ TEST_F(CheckRunTest, StudentsFileNamesStayText) {
               std::string::npos);
 }
 
-TEST(CheckOptions, CommandLine) {
-    std::string error;
-    parseCliOptions({"--check", "a", "--input", "3", "p"}, error);
-    EXPECT_EQ(error, "--input cannot be used with --check: the assignment file sets the options "
-                     "of every case");
-    const auto o = parseCliOptions({"--check", "a", "p", "--csv", "c", "q"}, error);
-    ASSERT_TRUE(o);
-    EXPECT_TRUE(o->check);
-    EXPECT_EQ(o->assignment, "a");
-    EXPECT_EQ(o->programs, (std::vector<std::string>{"p", "q"}));
-    EXPECT_EQ(o->csv, "c");
-}
-
 TEST(MarkReport, CsvFieldsAreQuotedAsSpreadsheetsExpect) {
     const struct {
         const char* text;

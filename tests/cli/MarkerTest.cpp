@@ -74,30 +74,5 @@ TEST(Marker, JudgesWhatWasPrintedAndHowTheRunEnded) {
     }
 }
 
-// Every case starts from a fresh load with its own inputs.
-TEST(Marker, EachCaseRunsOnItsOwn) {
-    std::vector<std::string> errors;
-    const auto a = parseAssignment("case a\ninput 3\ninput 4\nexpect 7\n"
-                                   "case b\ninput 0\ninput 0\nexpect 0\n"
-                                   "case c\ninput 2\ninput 5\nexpect -3\n",
-                                   "a", errors);
-    ASSERT_TRUE(a);
-    std::string marks;
-    for (const CaseResult& r : Marker(*a).mark(Program("Subtract")))
-        marks += r.caseName + (r.passed ? "+" : "-");
-    EXPECT_EQ(marks, "a-b+c+");
-}
-
-TEST(Marker, AMissingFileFailsEveryCase) {
-    std::vector<std::string> errors;
-    const auto a = parseAssignment("case a\nexpect 1\ncase b\nend halt\n", "a", errors);
-    ASSERT_TRUE(a);
-    const std::string path = Program("NONE");
-    for (const CaseResult& r : Marker(*a).mark(path)) {
-        EXPECT_FALSE(r.passed);
-        EXPECT_EQ(r.reason, "could not be loaded: The file " + path + " does not exist.");
-    }
-}
-
 } // namespace
 } // namespace zeb

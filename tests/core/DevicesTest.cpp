@@ -31,15 +31,6 @@ TEST(Input, TypedNumbers) {
     }
 }
 
-TEST(Input, AbandonedWhenTheProgramEnds) {
-    Rig r;
-    r.Program({{0, "11", ""}, {1, "0", ""}});
-    r.zeb.run().run();
-    EXPECT_EQ(r.host.inputBoxes, 1);
-    EXPECT_FALSE(r.m.runState().running());
-    EXPECT_EQ(r.PC(), "     0");
-}
-
 TEST(Input, WindowKeepsFiveDigitsAndTheLastOK) {
     InputPad w;
     w.startEntry();

@@ -19,12 +19,10 @@ TEST(Run, CountingLoopPrintsAndHalts) {
     r.zeb.preferences().hasSoundCard = true;
     CountingLoop(r);
     r.zeb.run().run();
+    // What it prints and where it halts are zeb-run's golden COUNT run; here,
+    // what only the window shows: the halting cell, 39 steps and the honk.
     EXPECT_FALSE(r.m.runState().running() || !r.host.messages.empty());
-    EXPECT_EQ(r.PC() + r.zeb.display().printerLine(1) + r.zeb.display().printerLine(4), "    1014");
     EXPECT_EQ(r.m.operatorColour(10), kYellow);
-    EXPECT_EQ(std::pair(r.m.runState().runLog().size(), r.m.runState().runLog().lines().at(0)),
-              std::pair(9, std::string("OUTPUT:      9")));
-    // 39 steps and the honk.
     EXPECT_EQ(std::pair(r.host.sounds.size(), r.host.sounds.back()),
               std::pair(std::size_t{40}, std::string("honk.wav")));
     EXPECT_TRUE(r.zeb.display().get(Flag::MenusEnabled));
@@ -41,30 +39,6 @@ TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     EXPECT_FALSE(r.m.view().mnemonicsShown() || r.zeb.display().get(Flag::MnemonicsChecked));
     // ION is ignored without the Keyboard window.
     EXPECT_EQ(r.m.registerText(Register::Status), "0");
-}
-
-TEST(Run, EndsOnReportsAndIllegalCodes) {
-    struct Case {
-        std::vector<Rig::Cell> program;
-        const char* pc;
-        std::vector<std::string> reports;
-    } cases[] = {
-        {{{0, "", ""}}, "     0", {Report("Operator not set at address  0")}},
-        {{{0, "7", "12"}, {12, "21", ""}}, "    12", {"Illegal instruction at     12"}},
-        {{{0, "1", "80"}, {1, "0", ""}}, "     1", {Report("Illegal address in LOAD at  80")}},
-        {{{0, "7", "79"}, {79, "12", ""}},
-         "    79",
-         {Report("Attempt to set program counter < 0 or >  79")}},
-    };
-    for (const auto& c : cases) {
-        Rig r;
-        for (const auto& cell : c.program)
-            r.Program({cell});
-        r.zeb.run().run();
-        EXPECT_EQ(r.PC(), c.pc);
-        EXPECT_EQ(r.host.texts(), c.reports);
-        EXPECT_FALSE(r.m.runState().running());
-    }
 }
 
 TEST(Run, SpeedPauseLengths) {
@@ -159,10 +133,13 @@ TEST(Interval, StaysWithinZeroToSixty) {
     for (int i = 0; i < 5; ++i)
         w.decrease();
     labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
+    w.increase();
+    labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
     for (int i = 0; i < 70; ++i)
         w.increase();
     labels.push_back(std::to_string(r.m.view().waitInterval()) + " " + w.label());
-    EXPECT_EQ(labels, (std::vector<std::string>{"2 seconds", "0 0 seconds", "60 60 seconds"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"2 seconds", "0 0 seconds", "1 1 seconds",
+                                                "60 60 seconds"}));
 }
 
 } // namespace

@@ -37,7 +37,6 @@ class TestHost : public Messages,
         return a;
     }
     void processEvents() override {
-        ++doEvents;
         if (onYield) onYield();
     }
     void pause(Clock::duration duration) override {
@@ -88,18 +87,17 @@ class TestHost : public Messages,
     std::function<bool()> waitDone;
     std::optional<Clock::time_point> waitDeadline;
     long waits = 0;
-    long doEvents = 0;
     std::vector<Clock::duration> pauses;
     int inputBoxes = 0;
 };
 
-// A started machine with its editing collaborators.
 // What the machine says aloud, in order.
 struct Speech : Announcer {
     std::vector<std::string> said;
     void say(std::string_view text) override { said.emplace_back(text); }
 };
 
+// A started machine with its editing collaborators.
 struct Rig {
     TestHost host;
     Zeb zeb{host};

@@ -83,15 +83,6 @@ TEST(Assembler, RoundTripBetweenNumbersAndMnemonics) {
     }
 }
 
-TEST(Assembler, HexTextThatLooksLikeAMnemonicStaysANumber) {
-    Rig r;
-    r.bases.changeBase(NumberBase::Hexadecimal);
-    r.Program({{0, "AC", ""}});
-    r.m.view().setMnemonicsShown(true);
-    EXPECT_TRUE(r.assembler.assembleAll());
-    EXPECT_EQ(r.m.operatorText(0), "AC");
-}
-
 TEST(BaseSwitch, RewritesCellsAndRegisters) {
     Rig r;
     r.Program({{0, "12", "255"}, {1, "", "20"}});

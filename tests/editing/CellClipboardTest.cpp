@@ -49,16 +49,6 @@ TEST(CellClipboard, CutEmptiesButKeepsTheMarks) {
     EXPECT_EQ(r.Cells(2, 2) + r.Cells(6, 6), "|2|3");
 }
 
-TEST(CellClipboard, NothingMarkedLeavesTheClipboard) {
-    ClipRig r;
-    r.host.clipboard = "before";
-    r.Program({{2, "1", "11"}});
-    r.clip.copy();
-    r.clip.deleteMarked();
-    EXPECT_EQ(r.host.clipboard, "before");
-    EXPECT_EQ(r.m.operatorText(2), "1");
-}
-
 TEST(CellClipboard, PasteReports) {
     // clang-format off
     struct Case {

@@ -33,7 +33,7 @@ TEST(Listing, CellsInTheShownBaseAndTheLog) {
               "\n\n05-Dec-26 ZEB Printer output\n\n\n\n\n\n\n RUN LOG:\n\n\nEnd of output\n");
     for (int base : {10, 16}) {
         Rig r;
-        r.Program({{5, "LDA", "12"}, {70, "", "1"}});
+        r.Program({{0, "LDA", "12"}, {70, "", "1"}});
         r.m.view().setMnemonicsShown(true);
         if (base == 16) r.bases.changeBase(NumberBase::Hexadecimal);
         r.m.view().setCurrentFileName("/tmp/P.ZEB");
@@ -41,7 +41,7 @@ TEST(Listing, CellsInTheShownBaseAndTheLog) {
         r.m.runState().runLog().append("OUTPUT:      8");
         EXPECT_EQ(Listed(r), std::string("\n\n05-Dec-26 ZEB Printer output\n\n\nCurrent file is: "
                                          "/tmp/P.ZEB\n\n\n\n") +
-                                 (base == 10 ? "05|LDA| 12" : "05|LDA|  C") +
+                                 (base == 10 ? "00|LDA| 12" : "00|LDA|  C") +
                                  "\n70|   |  1\n\n RUN LOG:\n\nOUTPUT:      9\nOUTPUT:      "
                                  "8\n\nEnd of output\n");
     }

@@ -17,9 +17,10 @@ class MemoryFileSystem : public FileSystem {
     // A file system that loses a failed write's data without saying so again.
     bool closeSucceedsAfterFailedWrite = false;
     int opens = 0;
+    std::optional<FileError> notRegular; // every name is a pipe or device while set
 
     bool exists(const std::string& name) override { return files.count(name) > 0; }
-    std::optional<FileError> notRegularFile(const std::string&) override { return std::nullopt; }
+    std::optional<FileError> notRegularFile(const std::string&) override { return notRegular; }
 
     std::unique_ptr<InputFile> openRead(const std::string& name, FileError& error) override {
         if (Fail(error)) return nullptr;
