@@ -22,13 +22,14 @@ class Instructions {
 
     // The code at the PC (the PC's cell becomes the current address); 0 when
     // it could not be read. Inline with incrementPC, as the run loop does
-    // both on every instruction.
-    int fetch() {
+    // both on every instruction. Quiet: no one listens and nothing paces, so
+    // the fetch tells and waits for nothing.
+    template <bool kQuiet = false> int fetch() {
         // An unreadable PC is reported; the run stops on the error with code 0.
         const int address = static_cast<std::int16_t>(machine_.pcOrZero());
         machine_.runState().setCurrentAddress(address);
         if (!legalAddress(address)) return 0;
-        machine_.tell(transfer(Unit::ProgramCounter, Unit::AddressDecoder));
+        if constexpr (!kQuiet) machine_.tell(transfer(Unit::ProgramCounter, Unit::AddressDecoder));
         // Only a failed read of the operator itself ends the fetch here: after
         // an earlier report of the same turn (a failed interrupt service) the
         // view still shows cycles 2 to 4, and the run loop stops on the error.
@@ -36,16 +37,20 @@ class Instructions {
         if (!read) return 0;
         // Copied now: the student may edit the cell during the pauses.
         const std::int32_t code = *read;
-        pacing_.speedPause();
-        if (machine_.microOpListener()) tellFetchReads();
-        pacing_.speedPause();
+        if constexpr (!kQuiet) {
+            pacing_.speedPause();
+            if (machine_.microOpListener()) tellFetchReads();
+            pacing_.speedPause();
+        }
         return code;
     }
     // True when the caller must advance the PC.
     bool execute(Opcode op);
-    void incrementPC() {
+    template <bool kQuiet = false> void incrementPC() {
         const std::int32_t next = machine_.pcOrZero() + 1;
-        machine_.tell({.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = next});
+        if constexpr (!kQuiet)
+            machine_.tell(
+                {.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = next});
         machine_.changePC(next);
     }
     // The result word; overflow tells whether it had to be reduced.
