@@ -44,8 +44,74 @@ class Instructions {
         }
         return code;
     }
-    // True when the caller must advance the PC.
-    bool execute(Opcode op);
+    // True when the caller must advance the PC. Inline, so that the run loop
+    // jumps from its own dispatch straight into the instruction's body.
+    [[gnu::always_inline]] bool execute(Opcode op) {
+        switch (op) {
+        case Opcode::Halt:
+            halt();
+            pacing_.makeSound("honk.wav");
+            return false;
+        case Opcode::Load:
+            loadAcc();
+            return true;
+        case Opcode::Store:
+            storeAcc();
+            return true;
+        case Opcode::Add:
+            add();
+            return true;
+        case Opcode::Subtract:
+            subtract();
+            return true;
+        case Opcode::Multiply:
+            multiply();
+            return true;
+        case Opcode::Divide:
+            divide();
+            return true;
+        case Opcode::Jump:
+            jump();
+            return false;
+        case Opcode::JumpIfNegative:
+            return jumpIfNegative();
+        case Opcode::JumpIfZero:
+            return jumpIfZero();
+        case Opcode::JumpIndirect:
+            jumpIndirect();
+            return false;
+        case Opcode::Input:
+            return input();
+        case Opcode::Output:
+            output();
+            return true;
+        case Opcode::InterruptsOff:
+            setInterruptsEnabled(false);
+            return true;
+        case Opcode::InterruptsOn:
+            setInterruptsEnabled(true);
+            return true;
+        case Opcode::ReadInterruptKey:
+            readInterruptKey();
+            return true;
+        case Opcode::ReturnFromInterrupt:
+            returnFromInterrupt();
+            return false;
+        case Opcode::LoadIndirect:
+            loadIndirect();
+            return true;
+        case Opcode::StoreIndirect:
+            storeIndirect();
+            return true;
+        case Opcode::JumpToSubroutine:
+            jumpToSubroutine();
+            return false;
+        case Opcode::ReturnFromSubroutine:
+            returnFromSubroutine();
+            return false;
+        }
+        return false;
+    }
     template <bool kQuiet = false> void incrementPC() {
         const std::int32_t next = machine_.pcOrZero() + 1;
         if constexpr (!kQuiet)
@@ -59,10 +125,10 @@ class Instructions {
     void halt();
     void loadAcc();
     void storeAcc();
-    void add() { arithmeticInstruction(ArithmeticOp::Add); }
-    void subtract() { arithmeticInstruction(ArithmeticOp::Subtract); }
-    void multiply() { arithmeticInstruction(ArithmeticOp::Multiply); }
-    void divide() { arithmeticInstruction(ArithmeticOp::Divide); }
+    void add();
+    void subtract();
+    void multiply();
+    void divide();
     void jump();
     bool jumpIfNegative();
     bool jumpIfZero();
@@ -71,6 +137,15 @@ class Instructions {
     void storeIndirect();
 
   private:
+    // The instructions the devices and the stack carry out, out of line so
+    // that this header needs neither.
+    bool input();
+    void output();
+    void setInterruptsEnabled(bool on);
+    void readInterruptKey();
+    void returnFromInterrupt();
+    void jumpToSubroutine();
+    void returnFromSubroutine();
     // The fetch's memory reads and operand transfer, for a listener.
     void tellFetchReads();
     // A report of the parts' text and an address; out of line, so the text
