@@ -113,11 +113,14 @@ class Instructions {
         return false;
     }
     template <bool kQuiet = false> void incrementPC() {
-        const std::int32_t next = machine_.pcOrZero() + 1;
-        if constexpr (!kQuiet)
+        if constexpr (kQuiet) {
+            machine_.incrementPC();
+        } else {
+            const std::int32_t next = machine_.pcOrZero() + 1;
             machine_.tell(
                 {.kind = MicroOpKind::Increment, .to = Unit::ProgramCounter, .value = next});
-        machine_.changePC(next);
+            machine_.changePC(next);
+        }
     }
     // The result word; overflow tells whether it had to be reduced.
     std::int32_t arithmetic(std::int32_t acc, std::int32_t word, ArithmeticOp op, bool& overflow);

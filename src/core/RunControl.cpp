@@ -47,8 +47,9 @@ template <bool kQuiet> void RunControl::turns(int& fetchedCode, bool& fetchedOk)
     int code = fetchedCode;
     bool fetched = fetchedOk;
     do {
-        if (const std::optional<Opcode> op = toOpcode(code)) {
-            executeWithSound<kQuiet>(*op);
+        // The code's range tested as the dispatch tests it, without an optional.
+        if (static_cast<unsigned>(code) < static_cast<unsigned>(kOpcodeCount)) {
+            executeWithSound<kQuiet>(static_cast<Opcode>(code));
             if (machine_.runState().running() && !machine_.runState().hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
                 history_.nextInstruction(code);
