@@ -44,73 +44,50 @@ void Instructions::tellFetchReads() {
     machine_.tell(memoryRead(Unit::GeneralPurpose));
 }
 
-// Flattened: each instruction's body and the machine's inline changes are
-// compiled into the dispatch, so an instruction costs no calls of its own.
-[[gnu::flatten]] bool Instructions::execute(Opcode op) {
-    switch (op) {
-    case Opcode::Halt:
-        halt();
-        pacing_.makeSound("honk.wav");
-        return false;
-    case Opcode::Load:
-        loadAcc();
-        return true;
-    case Opcode::Store:
-        storeAcc();
-        return true;
-    case Opcode::Add:
-        add();
-        return true;
-    case Opcode::Subtract:
-        subtract();
-        return true;
-    case Opcode::Multiply:
-        multiply();
-        return true;
-    case Opcode::Divide:
-        divide();
-        return true;
-    case Opcode::Jump:
-        jump();
-        return false;
-    case Opcode::JumpIfNegative:
-        return jumpIfNegative();
-    case Opcode::JumpIfZero:
-        return jumpIfZero();
-    case Opcode::JumpIndirect:
-        jumpIndirect();
-        return false;
-    case Opcode::Input:
-        return devices_.input();
-    case Opcode::Output:
-        devices_.output();
-        return true;
-    case Opcode::InterruptsOff:
-        stack_.setInterruptsEnabled(false);
-        return true;
-    case Opcode::InterruptsOn:
-        stack_.setInterruptsEnabled(true);
-        return true;
-    case Opcode::ReadInterruptKey:
-        stack_.readInterruptKey();
-        return true;
-    case Opcode::ReturnFromInterrupt:
-        stack_.returnFromInterrupt();
-        return false;
-    case Opcode::LoadIndirect:
-        loadIndirect();
-        return true;
-    case Opcode::StoreIndirect:
-        storeIndirect();
-        return true;
-    case Opcode::JumpToSubroutine:
-        stack_.jumpToSubroutine();
-        return false;
-    case Opcode::ReturnFromSubroutine:
-        stack_.returnFromSubroutine();
-        return false;
-    }
-    return false;
+// Each instruction's body is flattened: the machine's inline changes are
+// compiled into it, so an instruction costs no calls of its own.
+[[gnu::flatten]] void Instructions::add() {
+    arithmeticInstruction(ArithmeticOp::Add);
+}
+
+[[gnu::flatten]] void Instructions::subtract() {
+    arithmeticInstruction(ArithmeticOp::Subtract);
+}
+
+[[gnu::flatten]] void Instructions::multiply() {
+    arithmeticInstruction(ArithmeticOp::Multiply);
+}
+
+[[gnu::flatten]] void Instructions::divide() {
+    arithmeticInstruction(ArithmeticOp::Divide);
+}
+
+bool Instructions::input() {
+    return devices_.input();
+}
+
+void Instructions::output() {
+    devices_.output();
+}
+
+void Instructions::setInterruptsEnabled(bool on) {
+    stack_.setInterruptsEnabled(on);
+}
+
+void Instructions::readInterruptKey() {
+    stack_.readInterruptKey();
+}
+
+void Instructions::returnFromInterrupt() {
+    stack_.returnFromInterrupt();
+}
+
+void Instructions::jumpToSubroutine() {
+    stack_.jumpToSubroutine();
+}
+
+void Instructions::returnFromSubroutine() {
+    stack_.returnFromSubroutine();
 }
 
 std::int32_t Instructions::arithmetic(std::int32_t acc, std::int32_t word, ArithmeticOp op,
@@ -176,7 +153,7 @@ void Instructions::arithmeticInstruction(ArithmeticOp op) {
     machine_.tell({.kind = MicroOpKind::Alu, .value = result, .alu = names.alu});
 }
 
-void Instructions::loadAcc() {
+[[gnu::flatten]] void Instructions::loadAcc() {
     std::int32_t address = 0;
     if (!operandAddress(address)) return;
     if (!legalAddress(address)) {
@@ -196,7 +173,7 @@ void Instructions::storeWord(std::int32_t address) {
     machine_.setOperand(address, low, machine_.view().base());
 }
 
-void Instructions::storeAcc() {
+[[gnu::flatten]] void Instructions::storeAcc() {
     std::int32_t address = 0;
     if (!operandAddress(address)) return;
     if (!legalAddress(address)) {
@@ -207,7 +184,7 @@ void Instructions::storeAcc() {
     storeWord(address);
 }
 
-void Instructions::jump() {
+[[gnu::flatten]] void Instructions::jump() {
     std::int32_t address = 0;
     if (!operandAddress(address)) return;
     if (legalAddress(address)) {
@@ -218,7 +195,7 @@ void Instructions::jump() {
     }
 }
 
-bool Instructions::jumpIfNegative() {
+[[gnu::flatten]] bool Instructions::jumpIfNegative() {
     const std::int32_t acc = machine_.accOrZero();
     std::int32_t address = 0;
     if (!operandAddress(address)) return false;
@@ -234,7 +211,7 @@ bool Instructions::jumpIfNegative() {
     return true;
 }
 
-bool Instructions::jumpIfZero() {
+[[gnu::flatten]] bool Instructions::jumpIfZero() {
     std::int32_t address = 0;
     if (!operandAddress(address)) return false;
     const std::int32_t acc = machine_.accOrZero();
@@ -267,14 +244,14 @@ std::optional<std::int32_t> Instructions::indirectTarget(const std::string& mess
     return target;
 }
 
-void Instructions::jumpIndirect() {
+[[gnu::flatten]] void Instructions::jumpIndirect() {
     const auto target = indirectTarget("JUMP INDIRECT to illegal address at ");
     if (!target) return;
     machine_.changePC(*target);
     machine_.tell(transfer(Unit::GeneralPurpose, Unit::ProgramCounter));
 }
 
-void Instructions::loadIndirect() {
+[[gnu::flatten]] void Instructions::loadIndirect() {
     const auto target = indirectTarget("LOAD INDIRECT from illegal address at ");
     if (!target) return;
     const std::int32_t word = machine_.memoryWord(*target).value_or(0);
@@ -284,7 +261,7 @@ void Instructions::loadIndirect() {
     machine_.changeAcc(word);
 }
 
-void Instructions::storeIndirect() {
+[[gnu::flatten]] void Instructions::storeIndirect() {
     const auto target = indirectTarget("STORE INDIRECT to illegal address at ");
     if (!target) return;
     storeWord(*target);

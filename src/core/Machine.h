@@ -96,10 +96,21 @@ class Machine {
             return;
         }
         // An unreadable old PC has no highlight to take away.
-        const std::int32_t old = pcOrZero();
-        if (legalAddress(old)) setCellColour(old, kGrey);
-        setCellColour(address, kYellow);
-        writeRegister(Register::PC, address);
+        movePC(pcOrZero(), address);
+    }
+    // The PC one on, as a run advances it; a known PC is read only once.
+    void incrementPC() {
+        const std::int32_t* known = registers_.field(Register::PC).knownNumber(view_.base());
+        if (!known) [[unlikely]] {
+            changePC(pcOrZero() + 1);
+            return;
+        }
+        const std::int32_t old = *known;
+        if (!legalAddress(old + 1)) [[unlikely]] {
+            reportIllegalPC();
+            return;
+        }
+        movePC(old, old + 1);
     }
     // An empty operand is 0; an empty operator is reported.
     [[nodiscard]] std::optional<std::int32_t> operandValue(int address) {
@@ -198,6 +209,20 @@ class Machine {
     // The value of a reading, or the report of a text that did not convert.
     std::optional<std::int32_t> checked(const Conversion& reading, std::string_view text);
     [[gnu::cold]] void tellListener(MicroOp op);
+    // The PC from `old`, as it has just been read, to a legal `address`.
+    void movePC(std::int32_t old, std::int32_t address) {
+        // With no one to tell, the highlight and the PC are written without
+        // asking three times.
+        if (observers_.none()) [[likely]] {
+            if (legalAddress(old)) memory_.setCellColour(old, kGrey);
+            memory_.setCellColour(address, kYellow);
+            registers_.field(Register::PC).setNumber(address, view_.base(), NumberForm::Register);
+            return;
+        }
+        if (legalAddress(old)) setCellColour(old, kGrey);
+        setCellColour(address, kYellow);
+        writeRegister(Register::PC, address);
+    }
     void writeRegister(Register reg, std::int32_t value) {
         registers_.field(reg).setNumber(value, view_.base(), NumberForm::Register);
         observers_.reg(reg);

@@ -14,6 +14,8 @@ class Observers {
         list_.erase(std::remove(list_.begin(), list_.end(), observer), list_.end());
     }
 
+    bool none() const { return list_.empty(); }
+
     // A test inline, the calls out of line: the run loop tells a few times
     // an instruction, and callers without observers keep no loop state.
     void cellText(int address, Half half) const {

@@ -30,26 +30,41 @@ void RunControl::startExecution() {
     machine_.runState().clearError();
     machine_.runState().runLog().restart();
     machine_.runState().startRun();
-    int code = instructions_.fetch();
+    int code = quiet() ? instructions_.fetch<true>() : instructions_.fetch<false>();
     bool fetched = !machine_.runState().hasError();
     while (machine_.runState().running() && !machine_.runState().hasError()) {
-        if (const std::optional<Opcode> op = toOpcode(code)) {
-            executeWithSound(*op);
+        if (quiet())
+            turns<true>(code, fetched);
+        else
+            turns<false>(code, fetched);
+    }
+    machine_.runState().stopRun();
+    history_.closeInstruction(fetched ? code : History::kNotFetched);
+}
+
+template <bool kQuiet> void RunControl::turns(int& fetchedCode, bool& fetchedOk) {
+    // Locals, so the compiler keeps them in registers across the machine's stores.
+    int code = fetchedCode;
+    bool fetched = fetchedOk;
+    do {
+        // The code's range tested as the dispatch tests it, without an optional.
+        if (static_cast<unsigned>(code) < static_cast<unsigned>(kOpcodeCount)) {
+            executeWithSound<kQuiet>(static_cast<Opcode>(code));
             if (machine_.runState().running() && !machine_.runState().hasError()) {
                 if (stack_.interruptRaised()) stack_.serviceInterrupt();
                 history_.nextInstruction(code);
-                code = instructions_.fetch();
+                code = instructions_.fetch<kQuiet>();
                 fetched = !machine_.runState().hasError();
-                pacing_.speedPause();
+                if constexpr (!kQuiet) pacing_.speedPause();
                 continue;
             }
         } else {
             reportIllegalInstruction();
         }
-        pacing_.speedPause();
-    }
-    machine_.runState().stopRun();
-    history_.closeInstruction(fetched ? code : History::kNotFetched);
+        if constexpr (!kQuiet) pacing_.speedPause();
+    } while (machine_.runState().running() && !machine_.runState().hasError() && quiet() == kQuiet);
+    fetchedCode = code;
+    fetchedOk = fetched;
 }
 
 void RunControl::tellRunEnd() {

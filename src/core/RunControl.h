@@ -26,16 +26,16 @@ class RunControl {
 
     void startExecution();
     // One instruction with its sound, PC advance and speed pause; inline in
-    // the run loop.
-    [[gnu::always_inline]] void executeWithSound(Opcode op) {
-        machine_.tell({.kind = MicroOpKind::Decoded, .opcode = op});
+    // the run loop. Quiet leaves out what no one listens to or waits for.
+    template <bool kQuiet = false> [[gnu::always_inline]] void executeWithSound(Opcode op) {
+        if constexpr (!kQuiet) machine_.tell({.kind = MicroOpKind::Decoded, .opcode = op});
         pacing_.makeSound("step.wav");
         const bool advance = instructions_.execute(op);
         // The general register goes back to the cell the decoder selects.
-        machine_.tell(memoryWrite(Unit::GeneralPurpose));
-        if (advance) instructions_.incrementPC();
+        if constexpr (!kQuiet) machine_.tell(memoryWrite(Unit::GeneralPurpose));
+        if (advance) instructions_.incrementPC<kQuiet>();
         if (after_) after_(op);
-        pacing_.speedPause();
+        if constexpr (!kQuiet) pacing_.speedPause();
     }
 
     void run();
@@ -52,6 +52,13 @@ class RunControl {
     void enableMenus(bool on) { machine_.display().set(Flag::MenusEnabled, on); }
 
   private:
+    // No listener and no pacing: the run's micro-operations and pauses
+    // would go to no one. Asked before each instruction, so a listener that
+    // comes or goes between instructions is heard from the next one.
+    bool quiet() const { return !pacing_.enabled() && !machine_.microOpListener(); }
+    // Turns of a run while it stays quiet or not: each executes the fetched
+    // code, services an interrupt and fetches the next code.
+    template <bool kQuiet> void turns(int& code, bool& fetched);
     void reportIllegalInstruction();
     // How a run or step ended, for a student who cannot see the registers.
     void tellRunEnd();

@@ -69,6 +69,7 @@ const StepCase kCases[] = {
     {"JumpNegNotTaken", {{0, "8", "10"}}, 5, 0, false, "5", "1", {}},
     {"JumpNegMinusZero", {{0, "8", "10"}}, 32768, 0, false, "32768", "1", {}},
     {"JumpNegIllegal", {{0, "8", "90"}}, 32770, 0, false, "32770", "0", {"JUMPIFNEG to illegal address at  90 - "}},
+    {"JumpNegUnreadableOperandStays", {{0, "8", "G"}}, 32770, 0, false, "32770", "0", {"Illegal numeric conversion attempted on G - Type mismatch"}},
     {"JumpZeroMinusZero", {{0, "9", "10"}}, 32768, 0, false, "32768", "1", {}},
     {"JumpZeroIllegal", {{0, "9", "90"}}, 0, 0, false, "0", "0", {"JUMPIFZERO to illegal address at  90 - "}},
     {"JumpIndirectEmptyOperand", {{2, "10", "5"}, {5, "1", ""}}, 0, 2, false, "0", "0", {}},

@@ -105,9 +105,12 @@ TEST(Run, StepsAndRunEndingsAreSaidAloud) {
     r.Program({{0, "1", "5"}, {1, "0", ""}, {5, "", "9"}});
     r.zeb.run().step();
     r.zeb.run().run();
+    r.Program({{1, "7", "80"}});
+    r.zeb.run().run();
     EXPECT_EQ(speech.said,
               (std::vector<std::string>{"Stepped: LDA 5, accumulator 9, program counter 1",
-                                        "Running", "Program halted at 1"}));
+                                        "Running", "Program halted at 1", "Running",
+                                        "Program stopped: JUMP to illegal address at  80"}));
 }
 
 TEST(Run, TheCommandFilterCanRefuse) {
