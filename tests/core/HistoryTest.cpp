@@ -111,6 +111,8 @@ TEST(Back, UndoesEveryInstructionBackToTheStart) {
 TEST(Back, TellsWhatItUndidAndEndsWithAnEdit) {
     Rig r;
     r.Program({{0, "1", "10"}, {1, "12", ""}, {10, "", "5"}});
+    r.zeb.run().back(); // nothing to undo yet
+    EXPECT_EQ(r.zeb.display().statusText(), "");
     r.zeb.run().step();
     EXPECT_TRUE(r.zeb.display().get(Flag::BackEnabled));
     r.zeb.run().back();

@@ -39,6 +39,12 @@ TEST(Run, StartsWithTheStatusRegisterClearedAndAssembles) {
     EXPECT_FALSE(r.m.view().mnemonicsShown() || r.zeb.display().get(Flag::MnemonicsChecked));
     // ION is ignored without the Keyboard window.
     EXPECT_EQ(r.m.registerText(Register::Status), "0");
+    // Without mnemonics nothing is assembled: a code that is no number is the run's error.
+    Rig off;
+    off.Program({{0, "X", ""}});
+    off.zeb.run().run();
+    EXPECT_EQ(off.host.texts(), (std::vector<std::string>{
+                                    "Illegal numeric conversion attempted on X - Type mismatch"}));
 }
 
 TEST(Run, SpeedPauseLengths) {
