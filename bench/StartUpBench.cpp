@@ -190,8 +190,12 @@ bool startOnce(const char* program, const std::string& busAddress, Sample& sampl
     const bool mapped = display->waitForMap(start + kMapTimeout);
     const Clock::time_point shown = Clock::now();
     sample.cpuMs = cpuMilliseconds(child);
-    // The program's own timers (the start-up screen) run on meanwhile.
-    if (mapped) display->waitForMap(shown + kSettle);
+    // The program's own timers (the start-up screen) run on meanwhile. Its
+    // next windows are mapped in that time too: the memory is read only
+    // once they have been painted, not at the next map.
+    if (mapped)
+        while (display->waitForMap(shown + kSettle)) {
+        }
     kill(child, SIGKILL);
     int status = 0;
     rusage usage{};
