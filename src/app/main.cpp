@@ -1,5 +1,6 @@
 #include "core/Version.h"
 #include "mainwindow/views/ZebSession.h"
+#include "ui/DeferredIconStyle.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -46,6 +47,8 @@ void answerWithoutDisplay(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
+    // Before the first window; the style the platform or -style chose.
+    QApplication::setStyle(new zeb::ui::DeferredIconStyle(QApplication::style()->name()));
     nameApplication();
 
     QCommandLineParser parser;
