@@ -24,6 +24,24 @@ PaperLine::PaperLine(QWidget* parent) : QLineEdit(parent) {
     setTextMargins(1, 0, 1 + kRightPadding, 0);
 }
 
+void PaperLine::setPaperFont(const QFont& font) {
+    paperFont_ = font;
+    paperFontSet_ = true;
+    paperFontTaken_ = false;
+    if (!text().isEmpty()) takePaperFont();
+}
+
+void PaperLine::print(const QString& text) {
+    if (!text.isEmpty()) takePaperFont();
+    setText(text);
+}
+
+void PaperLine::takePaperFont() {
+    if (!paperFontSet_ || paperFontTaken_) return;
+    setFont(paperFont_);
+    paperFontTaken_ = true;
+}
+
 void PaperLine::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
