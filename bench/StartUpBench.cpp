@@ -9,9 +9,10 @@
 //
 // The time runs from fork() to the server's MapNotify of the program's
 // first top-level window; beside it, the processor time the program's
-// threads had used by then, which a busy machine changes less. The memory
-// is the peak resident set once the program has settled (the start-up
-// screen gone, the main window up).
+// threads had used by then, which a busy machine changes less (a thread
+// that has already ended is not counted: zeb's font-configuration loader
+// usually has). The memory is the peak resident set once the program has
+// settled (the start-up screen gone, the main window up and painted).
 #include <benchmark/benchmark.h>
 
 #include <xcb/xcb.h>
