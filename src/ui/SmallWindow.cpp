@@ -126,6 +126,10 @@ void makeSmallFixedWindow(QWidget* window) {
                   window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     window->setWindowFlags(flags);
     window->installEventFilter(new ToolBarType(window));
+    fitSmallFixedWindow(window);
+}
+
+void fitSmallFixedWindow(QWidget* window) {
     // Title bars use a bold font and put an icon and their buttons beside the
     // caption; some window managers show minimise and maximise all the same.
     // Room for them is about twelve lines' height.

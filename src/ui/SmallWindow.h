@@ -7,6 +7,8 @@ namespace zeb::ui {
 // A small window of fixed size: a close button but no minimise or maximise
 // button, and wide enough for the window manager to show its whole caption.
 void makeSmallFixedWindow(QWidget* window);
+// Fixes the size of such a window again once its contents have changed.
+void fitSmallFixedWindow(QWidget* window);
 
 // To be called once the flags of a window's platform window have changed:
 // a small window tells the window manager again that it has no minimise or

@@ -259,8 +259,8 @@ void MainWindow::setPrinterFont() {
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setFamilies({QStringLiteral("Courier"), fixed.family()});
     fixed.setStyleHint(QFont::TypeWriter);
-    for (QLineEdit* line : controls_.printerLines)
-        line->setFont(fixed);
+    for (PaperLine* line : controls_.printerLines)
+        line->setPaperFont(fixed);
 }
 
 void MainWindow::setSpeedSlider(int value) {

@@ -3,12 +3,12 @@
 #include "editing/MemoryEditor.h"
 #include "mainwindow/views/AddressLabels.h"
 #include "mainwindow/views/KeypadButton.h"
+#include "mainwindow/views/PaperLine.h"
 #include "mainwindow/views/PrinterPicture.h"
 #include "mainwindow/views/fields/FieldPanel.h"
 #include "ui/MarkedSlider.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 
@@ -132,15 +132,8 @@ void createPrinter(MainWindowControls& c, QWidget* client) {
     c.printer = named(new PrinterPicture(client), QStringLiteral("printicon"),
                       QStringLiteral("ZEB's printer, click to feed paper"));
     for (int i = 1; i <= MainWindowControls::kPrinterLines; ++i) {
-        auto* line = named(new QLineEdit(client), QStringLiteral("lineicons_%1").arg(i),
+        auto* line = named(new PaperLine(client), QStringLiteral("lineicons_%1").arg(i),
                            QStringLiteral("Printer paper line %1").arg(i));
-        line->setReadOnly(true);
-        line->setFocusPolicy(Qt::NoFocus);
-        line->setFrame(false);
-        line->setAlignment(Qt::AlignRight);
-        line->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black; "
-                                           "border-left: 1px solid #888; border-right: 1px solid "
-                                           "#888; padding-right: 4px; }"));
         c.printerLines[static_cast<std::size_t>(i - 1)] = line;
     }
 }

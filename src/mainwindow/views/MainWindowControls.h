@@ -1,13 +1,13 @@
 #pragma once
 #include "core/Types.h"
 #include "core/Words.h"
+#include "mainwindow/views/PaperLine.h"
 
 #include <QRect>
 
 #include <array>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSlider;
 class QWidget;
@@ -56,7 +56,7 @@ struct MainWindowControls {
 
     PrinterPicture* printer = nullptr;
     // Line 1 is the newest, at the bottom of the strip.
-    std::array<QLineEdit*, kPrinterLines> printerLines{};
+    std::array<PaperLine*, kPrinterLines> printerLines{};
 
     // Creates every control on `client`; fields repaint at the pacer's rate.
     static MainWindowControls create(QWidget* client, RepaintPacer* pacer);
@@ -64,7 +64,7 @@ struct MainWindowControls {
     FieldPanel* field(int address, Half half) const;
     // The keypad with Clear and the run controls, in screen coordinates.
     QRect keypadAndRunControls() const;
-    QLineEdit* printerLine(int line) const {
+    PaperLine* printerLine(int line) const {
         return printerLines[static_cast<std::size_t>(line - 1)];
     }
 };

@@ -148,15 +148,15 @@ void MainWindow::displayChanged(DisplayItem item, int index) {
 }
 
 void MainWindow::showPrinterLine(int index) {
-    QLineEdit* line = controls_.printerLine(index);
+    PaperLine* line = controls_.printerLine(index);
     const QString text = qt(models_.zeb.display().printerLine(index));
     // Each new text is told to a screen reader: during a run the strip
     // follows at the rate a listener can take (the lines themselves are
     // spoken as they are printed).
     if (models_.zeb.display().get(Flag::MenusEnabled))
-        line->setText(text);
+        line->print(text);
     else
-        pacer_->tellLater(line, 0, [line, text] { line->setText(text); });
+        pacer_->tellLater(line, 0, [line, text] { line->print(text); });
 }
 
 void MainWindow::showFlag(Flag flag) {

@@ -17,13 +17,8 @@ OutputWindow::OutputWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Wind
     display_ = new FieldPanel(this);
     display_->setObjectName(QStringLiteral("PnlOutput"));
     display_->setAccessibleName(QStringLiteral("Output device, cells 69 to 78"));
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(fixed.pointSizeF() * 1.6);
-    display_->setFont(fixed);
     display_->setBackground(QColor(250, 250, 235));
     display_->setText(QString::fromStdString(zeb_.display().outputText()));
-    const int width = QFontMetrics(fixed).horizontalAdvance(QString(10, QLatin1Char('M')));
-    display_->setMinimumSize(width + 16, QFontMetrics(fixed).height() + 12);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(display_);
@@ -44,8 +39,20 @@ void OutputWindow::displayChanged(DisplayItem item, int index) {
         follow();
 }
 
+void OutputWindow::fitDisplay() {
+    // Its own font, measured the first time it is placed: a session that
+    // never shows the window never loads it.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(fixed.pointSizeF() * 1.6);
+    display_->setFont(fixed);
+    const int width = QFontMetrics(fixed).horizontalAdvance(QString(10, QLatin1Char('M')));
+    display_->setMinimumSize(width + 16, QFontMetrics(fixed).height() + 12);
+    ui::fitSmallFixedWindow(this);
+}
+
 void OutputWindow::placeOnce() {
     if (placed_) return;
+    fitDisplay();
     const KeepClear keep = keepClear ? keepClear() : KeepClear{};
     ui::centreFormClearOf(this, 6, 8, keep.inOrder());
     placed_ = true;

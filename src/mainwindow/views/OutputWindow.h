@@ -36,6 +36,7 @@ class OutputWindow : public QWidget, public MachineObserver {
 
   private:
     void follow();
+    void fitDisplay();
 
     Zeb& zeb_;
     FieldPanel* display_ = nullptr;
