@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 mode=${1:-run}
 
 packages=(build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev libxcb1-dev libfontconfig-dev
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev libxcb1-dev
   qt6-documentation-tools qt6-tools-dev
   libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db

@@ -1,4 +1,3 @@
-#include "app/FontConfigurationLoader.h"
 #include "core/Version.h"
 #include "mainwindow/views/ZebSession.h"
 #include "ui/DeferredIconStyle.h"
@@ -47,7 +46,6 @@ void answerWithoutDisplay(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     answerWithoutDisplay(argc, argv);
-    const zeb::app::FontConfigurationLoader fonts;
     QApplication app(argc, argv);
     // Before the first window; the style the platform or -style chose.
     QApplication::setStyle(new zeb::ui::DeferredIconStyle(QApplication::style()->name()));
