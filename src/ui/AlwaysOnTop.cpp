@@ -15,6 +15,7 @@ void setAlwaysOnTop(QWidget* window, bool onTop) {
     // losing its place, the keyboard and what the window manager was told
     // of it; the platform window takes the new level as it is.
     window->overrideWindowFlags(flags);
+    if (changeLevelInPlace(window, onTop)) return;
     if (QWindow* native = window->windowHandle()) {
         native->setFlags(flags);
         windowFlagsChanged(window);

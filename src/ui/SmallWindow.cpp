@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -71,6 +72,29 @@ bool isToolBarType(QWidget* window) {
 }
 #endif
 
+#ifdef ZEB_HAVE_XCB
+// Asks the window manager to put a mapped window on or off the always-on-top
+// level, as a pager would, without Qt writing the window's type afresh.
+void askForLevel(QWidget* window, bool onTop) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->winId());
+    message.type = atom(c, "_NET_WM_STATE");
+    message.data.data32[0] = onTop ? 1 : 0; // _NET_WM_STATE_ADD or _REMOVE
+    message.data.data32[1] = atom(c, "_NET_WM_STATE_ABOVE");
+    message.data.data32[3] = 1; // from an application
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+#endif
+
 // Says "tool bar" before the window is mapped and again whenever the type is
 // written afresh: Qt writes its own type whenever the flags of the platform
 // window change, at a moment of its choosing.
@@ -109,7 +133,15 @@ class ToolBarType : public QObject
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) tellToolBarType(static_cast<QWidget*>(watched));
+        if (event->type() == QEvent::Show) {
+            // A level changed while mapped reaches the platform window now,
+            // before it is mapped again.
+            auto* window = static_cast<QWidget*>(watched);
+            QWindow* native = window->windowHandle();
+            if (native && native->flags() != window->windowFlags())
+                native->setFlags(window->windowFlags());
+            tellToolBarType(window);
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -141,6 +173,23 @@ void fitSmallFixedWindow(QWidget* window) {
     window->adjustSize();
     const QSize hint = window->sizeHint().expandedTo(window->minimumSizeHint());
     window->setFixedSize(std::max(hint.width(), captionWidth), hint.height());
+}
+
+bool changeLevelInPlace(QWidget* window, bool onTop) {
+#ifdef ZEB_HAVE_XCB
+    // Qt writes the type afresh with every change of the platform window's
+    // flags, and a window manager may read it before the tool bar type is
+    // said again: it then offers minimise for as long as the window is up.
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->isVisible() ||
+        !window->findChild<ToolBarType*>(QString(), Qt::FindDirectChildrenOnly))
+        return false;
+    askForLevel(window, onTop);
+    return true;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(onTop);
+    return false;
+#endif
 }
 
 void windowFlagsChanged(QWidget* window) {

@@ -10,6 +10,11 @@ void makeSmallFixedWindow(QWidget* window);
 // Fixes the size of such a window again once its contents have changed.
 void fitSmallFixedWindow(QWidget* window);
 
+// Puts a shown small window on or off the always-on-top level through the
+// window manager alone, where that is how it is done (X11); false where the
+// platform window's flags must change instead.
+bool changeLevelInPlace(QWidget* window, bool onTop);
+
 // To be called once the flags of a window's platform window have changed:
 // a small window tells the window manager again that it has no minimise or
 // maximise button.

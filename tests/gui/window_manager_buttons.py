@@ -86,6 +86,11 @@ def main():
             print(title, when, "allows:", actions.strip())
             if bad:
                 failures.append("%s %s allows %s" % (title, when, ", ".join(bad)))
+            # On top during a run and only then.
+            if title in ("Keyboard", "Output") and when != "when shown":
+                state = run(env, "xprop", "-id", window, "_NET_WM_STATE")
+                if ("_NET_WM_STATE_ABOVE" in state) != (when == "during a run"):
+                    failures.append("%s %s: %s" % (title, when, state.strip()))
 
         check("About ZEB", "at start-up")
         main = wait_for(env, "ZEB V2.7")
@@ -113,6 +118,20 @@ def main():
         time.sleep(1.0)
         check("Keyboard", "during a run")
         check("Output", "during a run")
+        # Answer the input, then Stop: the end of a run takes them off the
+        # top level again.
+        for number in ("5", "7"):
+            inputs = windows(env, "Input", visible=True)
+            if inputs:
+                run(env, "xdotool", "windowactivate", "--sync", inputs[0])
+                run(env, "xdotool", "type", number)
+                run(env, "xdotool", "key", "Return")
+                time.sleep(1.0)
+        run(env, "xdotool", "windowactivate", "--sync", main)
+        run(env, "xdotool", "key", "shift+F5")
+        time.sleep(1.5)
+        check("Keyboard", "after a run")
+        check("Output", "after a run")
     finally:
         if app:
             app.kill()
