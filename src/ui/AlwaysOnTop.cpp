@@ -16,10 +16,7 @@ void setAlwaysOnTop(QWidget* window, bool onTop) {
     // of it; the platform window takes the new level as it is.
     window->overrideWindowFlags(flags);
     if (changeLevelInPlace(window, onTop)) return;
-    if (QWindow* native = window->windowHandle()) {
-        native->setFlags(flags);
-        windowFlagsChanged(window);
-    }
+    if (QWindow* native = window->windowHandle()) native->setFlags(flags);
 }
 
 } // namespace zeb::ui

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -190,17 +188,6 @@ bool changeLevelInPlace(QWidget* window, bool onTop) {
     Q_UNUSED(onTop);
     return false;
 #endif
-}
-
-void windowFlagsChanged(QWidget* window) {
-    if (!window->findChild<ToolBarType*>(QString(), Qt::FindDirectChildrenOnly)) return;
-    tellToolBarType(window);
-    // Qt may tell the window manager the type again once the new level has
-    // reached the native window: say it once more after that.
-    QPointer<QWidget> later(window);
-    QTimer::singleShot(100, window, [later] {
-        if (later) tellToolBarType(later);
-    });
 }
 
 } // namespace zeb::ui

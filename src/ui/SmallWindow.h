@@ -15,9 +15,4 @@ void fitSmallFixedWindow(QWidget* window);
 // platform window's flags must change instead.
 bool changeLevelInPlace(QWidget* window, bool onTop);
 
-// To be called once the flags of a window's platform window have changed:
-// a small window tells the window manager again that it has no minimise or
-// maximise button.
-void windowFlagsChanged(QWidget* window);
-
 } // namespace zeb::ui
