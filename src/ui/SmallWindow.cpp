@@ -147,16 +147,30 @@ class ToolBarType : public QObject
     QWidget* window_;
 };
 
-} // namespace
-
-void makeSmallFixedWindow(QWidget* window) {
+void giveSmallWindowFlags(QWidget* window) {
     Qt::WindowFlags flags =
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     flags.setFlag(Qt::WindowStaysOnTopHint,
                   window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     window->setWindowFlags(flags);
     window->installEventFilter(new ToolBarType(window));
+}
+
+QSize contentsSize(QWidget* window) {
+    window->adjustSize();
+    return window->sizeHint().expandedTo(window->minimumSizeHint());
+}
+
+} // namespace
+
+void makeSmallFixedWindow(QWidget* window) {
+    giveSmallWindowFlags(window);
     fitSmallFixedWindow(window);
+}
+
+void makeSmallWindowOfContents(QWidget* window) {
+    giveSmallWindowFlags(window);
+    window->setFixedSize(contentsSize(window));
 }
 
 void fitSmallFixedWindow(QWidget* window) {
@@ -168,8 +182,7 @@ void fitSmallFixedWindow(QWidget* window) {
     const QFontMetrics metrics(title);
     const int captionWidth =
         metrics.horizontalAdvance(window->windowTitle()) + 12 * metrics.height();
-    window->adjustSize();
-    const QSize hint = window->sizeHint().expandedTo(window->minimumSizeHint());
+    const QSize hint = contentsSize(window);
     window->setFixedSize(std::max(hint.width(), captionWidth), hint.height());
 }
 

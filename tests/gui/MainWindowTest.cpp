@@ -361,6 +361,16 @@ class MainWindowTest : public QObject, SessionFixture {
         QFont labelsFont;
         int interval = 0;
         bool intervalShown = false;
+        bool aboutOffersOk = false;
+        // What a screen reader reads of the About window's pictures.
+        const auto aboutReads = [this] {
+            QStringList names;
+            for (const char* name : {"LblTitle", "LblVersion"})
+                names << QAccessible::queryAccessibleInterface(
+                             s->aboutWindow().findChild<QWidget*>(QLatin1String(name)))
+                             ->text(QAccessible::Name);
+            return names.join(QLatin1Char(' '));
+        };
         // A row without `use` triggers the menu item or clicks the control it names.
         const struct {
             const char* control;
@@ -369,7 +379,21 @@ class MainWindowTest : public QObject, SessionFixture {
         } rows[] = {
             // The start-up screen holds up nothing.
             {"typing at start-up", [this] { QTest::keyClicks(&mainWindow(), QStringLiteral("7")); },
-             [this] { return text("Operator", 0) == "7" && s->aboutWindow().isVisible(); }},
+             [&] {
+                 return text("Operator", 0) == "7" && s->aboutWindow().isVisible() &&
+                        aboutReads() == "ZEB Version 2.7";
+             }},
+            // Help > About ends the start-up screen and offers OK.
+            {"aboutmenu",
+             [&] {
+                 QTimer::singleShot(0, [&] {
+                     auto* ok = s->aboutWindow().findChild<QPushButton*>(QStringLiteral("CmdOK"));
+                     aboutOffersOk = ok && ok->isVisible() && s->aboutWindow().isModal();
+                     ok ? click(ok) : s->aboutWindow().reject();
+                 });
+                 trigger("aboutmenu");
+             },
+             [&] { return aboutOffersOk && !s->aboutWindow().isVisible(); }},
             {"command line", [this] { QDir::setCurrent(dir.path()), s->openProgramFile("C.ZEB"); },
              [this] { return fileName() == path("C.ZEB") && text("Operator", 0) == "1"; }},
             {"fileopen",

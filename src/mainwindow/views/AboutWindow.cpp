@@ -2,10 +2,11 @@
 
 #include "core/Version.h"
 #include "mainwindow/MainShell.h"
+#include "mainwindow/views/AboutPictures.h"
 #include "ui/CentreForm.h"
 #include "ui/SmallWindow.h"
+#include "ui/TextPicture.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,31 +15,54 @@ namespace zeb::views {
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("About ZEB"));
-    auto* title = new QLabel(QString::fromLatin1(MainShell::kTitle), this);
+    auto* title =
+        new ui::TextPicture(QString::fromLatin1(MainShell::kTitle), kAboutTitlePicture, this);
     title->setObjectName(QStringLiteral("LblTitle"));
-    QFont big = font();
-    big.setPointSizeF(big.pointSizeF() * 3);
-    big.setBold(true);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(QLatin1String(kVersion)), this);
+    auto* version = new ui::TextPicture(QStringLiteral("Version %1").arg(QLatin1String(kVersion)),
+                                        kAboutVersionPicture, this);
     version->setObjectName(QStringLiteral("LblVersion"));
-    version->setAlignment(Qt::AlignCenter);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("CmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(40, 24, 40, 16);
-    layout->addWidget(title);
-    layout->addWidget(version);
-    layout->addSpacing(12);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
-    ui::makeSmallFixedWindow(this);
+    // Shown only once the window is mapped (below), still before it is
+    // first painted: a child's showing is an accessibility update, and the
+    // first one connects the screen reader's bridge to the session bus,
+    // which without a bus starts dbus-launch and waits for it. The layout
+    // keeps their room meanwhile.
+    for (QWidget* picture : {static_cast<QWidget*>(title), static_cast<QWidget*>(version)}) {
+        QSizePolicy policy = picture->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        picture->setSizePolicy(policy);
+        picture->hide();
+        pictures_.push_back(picture);
+    }
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(40, 24, 40, 24);
+    layout_->addWidget(title);
+    layout_->addWidget(version);
+    // Measuring the caption would load the fonts: the pictures alone set
+    // the size until the OK button comes.
+    ui::makeSmallWindowOfContents(this);
+}
+
+void AboutWindow::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    if (visible)
+        for (QWidget* picture : pictures_)
+            picture->show();
 }
 
 void AboutWindow::placeCentred() {
     ui::centreForm(this, 5, 5);
+}
+
+void AboutWindow::offerOk() {
+    if (findChild<QPushButton*>(QStringLiteral("CmdOK"))) return;
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("CmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout_->setContentsMargins(40, 24, 40, 16);
+    layout_->addSpacing(12);
+    layout_->addWidget(ok, 0, Qt::AlignHCenter);
+    ui::fitSmallFixedWindow(this);
 }
 
 } // namespace zeb::views

@@ -56,6 +56,7 @@ void StartUpScreen::end() {
 
 void StartUpScreen::showAbout() {
     if (showing_) end();
+    about_->offerOk();
     about_->placeCentred();
     about_->exec();
 }
