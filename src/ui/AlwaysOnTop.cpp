@@ -16,7 +16,14 @@ void setAlwaysOnTop(QWidget* window, bool onTop) {
     // of it; the platform window takes the new level as it is.
     window->overrideWindowFlags(flags);
     if (changeLevelInPlace(window, onTop)) return;
-    if (QWindow* native = window->windowHandle()) native->setFlags(flags);
+    QWindow* native = window->windowHandle();
+    if (!native) return;
+    // Told of a new level while hidden, Qt would make the X window afresh
+    // inside its next show and write a type of its own just before mapping
+    // it, too late for a small window to say it is a tool bar: made afresh
+    // now, before that show, it says so first.
+    if (!window->isVisible()) native->destroy();
+    native->setFlags(flags);
 }
 
 } // namespace zeb::ui

@@ -22,6 +22,12 @@ namespace zeb::ui {
 namespace {
 
 #ifdef ZEB_HAVE_XCB
+// The X window as it is now: Qt makes a new one when a shown window's
+// always-on-top level has changed, and the widget's own id stays the old one.
+xcb_window_t xWindow(QWidget* window) {
+    return static_cast<xcb_window_t>(window->windowHandle()->winId());
+}
+
 xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     const xcb_intern_atom_cookie_t cookie =
         xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
@@ -44,8 +50,8 @@ void tellToolBarType(QWidget* window) {
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c) return;
     const xcb_atom_t toolBar = atom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR");
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                        atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &toolBar);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, xWindow(window), atom(c, "_NET_WM_WINDOW_TYPE"),
+                        XCB_ATOM_ATOM, 32, 1, &toolBar);
     xcb_flush(c);
 #else
     Q_UNUSED(window);
@@ -58,9 +64,8 @@ bool isToolBarType(QWidget* window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c) return true;
-    const xcb_get_property_cookie_t cookie =
-        xcb_get_property(c, 0, static_cast<xcb_window_t>(window->winId()),
-                         atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 1);
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        c, 0, xWindow(window), atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 1);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     const bool toolBar = reply && xcb_get_property_value_length(reply) >= 4 &&
                          *static_cast<xcb_atom_t*>(xcb_get_property_value(reply)) ==
@@ -80,7 +85,7 @@ void askForLevel(QWidget* window, bool onTop) {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
-    message.window = static_cast<xcb_window_t>(window->winId());
+    message.window = xWindow(window);
     message.type = atom(c, "_NET_WM_STATE");
     message.data.data32[0] = onTop ? 1 : 0; // _NET_WM_STATE_ADD or _REMOVE
     message.data.data32[1] = atom(c, "_NET_WM_STATE_ABOVE");
@@ -121,7 +126,7 @@ class ToolBarType : public QObject
         auto* event = static_cast<xcb_generic_event_t*>(message);
         if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
         auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
-        if (change->window != static_cast<xcb_window_t>(window_->winId())) return false;
+        if (change->window != xWindow(window_)) return false;
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
         if (!x11 || change->atom != atom(x11->connection(), "_NET_WM_WINDOW_TYPE")) return false;
         if (!isToolBarType(window_)) tellToolBarType(window_);

@@ -2,7 +2,7 @@
 """The small windows as a window manager shows them: the real zeb under
 Xvfb with openbox; what openbox allows on each window is read back from
 the window (_NET_WM_ALLOWED_ACTIONS), also after a run has put the device
-windows on top.
+windows on top and for the About window once the start-up screen has gone.
 
 Usage: window_manager_buttons.py ZEB_BINARY PROGRAM_WITH_INP
 Exits 77 (skipped) where Xvfb, openbox, xdotool or xprop are missing.
@@ -132,6 +132,16 @@ def main():
         time.sleep(1.5)
         check("Keyboard", "after a run")
         check("Output", "after a run")
+        # Help > About: the start-up screen's window, off the top level now.
+        for _ in range(3):
+            run(env, "xdotool", "windowactivate", "--sync", main)
+            run(env, "xdotool", "key", "--clearmodifiers", "alt+h")
+            time.sleep(1.0)
+            run(env, "xdotool", "key", "a")
+            if wait_for(env, "About ZEB", timeout=5.0, visible=True):
+                break
+            run(env, "xdotool", "key", "Escape")
+        check("About ZEB", "from Help")
     finally:
         if app:
             app.kill()

@@ -1,5 +1,7 @@
 #include "mainwindow/views/StartUpScreen.h"
 
+#include "ui/AlwaysOnTop.h"
+
 namespace zeb::views {
 
 StartUpScreen::StartUpScreen() : about_(new AboutWindow(nullptr)) {}
@@ -50,7 +52,7 @@ void StartUpScreen::end() {
     showing_ = false;
     timer_.stop();
     about_->hide();
-    about_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    ui::setAlwaysOnTop(about_, false);
     joinOwner();
 }
 
