@@ -388,7 +388,11 @@ class MainWindowTest : public QObject, SessionFixture {
              [&] {
                  QTimer::singleShot(0, [&] {
                      auto* ok = s->aboutWindow().findChild<QPushButton*>(QStringLiteral("CmdOK"));
-                     aboutOffersOk = ok && ok->isVisible() && s->aboutWindow().isModal();
+                     // What a screen reader speaks as the dialog comes up.
+                     const QString spoken = QAccessible::queryAccessibleInterface(&s->aboutWindow())
+                                                ->text(QAccessible::Description);
+                     aboutOffersOk = ok && ok->isVisible() && s->aboutWindow().isModal() &&
+                                     spoken == QLatin1String("ZEB Version 2.7");
                      ok ? click(ok) : s->aboutWindow().reject();
                  });
                  trigger("aboutmenu");

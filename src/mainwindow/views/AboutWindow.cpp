@@ -12,31 +12,40 @@
 
 namespace zeb::views {
 
+namespace {
+
+QString title() {
+    return QString::fromLatin1(MainShell::kTitle);
+}
+
+QString version() {
+    return QStringLiteral("Version %1").arg(QLatin1String(kVersion));
+}
+
+} // namespace
+
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("About ZEB"));
-    auto* title =
-        new ui::TextPicture(QString::fromLatin1(MainShell::kTitle), kAboutTitlePicture, this);
-    title->setObjectName(QStringLiteral("LblTitle"));
-    auto* version = new ui::TextPicture(QStringLiteral("Version %1").arg(QLatin1String(kVersion)),
-                                        kAboutVersionPicture, this);
-    version->setObjectName(QStringLiteral("LblVersion"));
+    auto* titlePicture = new ui::TextPicture(title(), kAboutTitlePicture, this);
+    titlePicture->setObjectName(QStringLiteral("LblTitle"));
+    auto* versionPicture = new ui::TextPicture(version(), kAboutVersionPicture, this);
+    versionPicture->setObjectName(QStringLiteral("LblVersion"));
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(40, 24, 40, 24);
     // Shown only once the window is mapped (below), still before it is
     // first painted: a child's showing is an accessibility update, and the
     // first one connects the screen reader's bridge to the session bus,
     // which without a bus starts dbus-launch and waits for it. The layout
     // keeps their room meanwhile.
-    for (QWidget* picture : {static_cast<QWidget*>(title), static_cast<QWidget*>(version)}) {
+    for (QWidget* picture : {titlePicture, versionPicture}) {
         QSizePolicy policy = picture->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         picture->setSizePolicy(policy);
         picture->hide();
+        layout_->addWidget(picture);
         pictures_.push_back(picture);
     }
-    layout_ = new QVBoxLayout(this);
-    layout_->setContentsMargins(40, 24, 40, 24);
-    layout_->addWidget(title);
-    layout_->addWidget(version);
     // Measuring the caption would load the fonts: the pictures alone set
     // the size until the OK button comes.
     ui::makeSmallWindowOfContents(this);
@@ -63,6 +72,9 @@ void AboutWindow::offerOk() {
     layout_->addSpacing(12);
     layout_->addWidget(ok, 0, Qt::AlignHCenter);
     ui::fitSmallFixedWindow(this);
+    // Screen readers speak a dialog's description when it comes up, not the
+    // pictures beside its button.
+    setAccessibleDescription(title() + QLatin1Char(' ') + version());
 }
 
 } // namespace zeb::views
