@@ -391,7 +391,21 @@ class MainWindowTest : public QObject, SessionFixture {
             {"printicon", {}, [this] { return paper(1).isEmpty() && paper(2) == "1"; }},
             {"MnStackPointer", {}, [this] { return child("PnlStackPtr")->isVisible(); }},
             {"mnStatus", {}, [this] { return child("LblStatus")->isVisible(); }},
-            {"MnuOutput", {}, [this] { return child("FrmOutput")->isVisible(); }},
+            // The Output window, made when first shown, shows the cells as
+            // they were then and follows them.
+            {"MnuOutput",
+             [this] {
+                 Machine& m = s->zeb().machine();
+                 m.setOperator(69, 0, NumberBase::Decimal);
+                 m.setOperand(69, 'H', NumberBase::Decimal);
+                 use("MnuOutput");
+                 m.setOperator(70, 0, NumberBase::Decimal);
+                 m.setOperand(70, 'I', NumberBase::Decimal);
+             },
+             [this] {
+                 return child("FrmOutput")->isVisible() &&
+                        child<FieldPanel>("PnlOutput")->text().startsWith("HI");
+             }},
             {"MnuInterrupts", {}, [this] { return child("FrmKeyB")->isVisible(); }},
             {"FrmKeyB close box", [this] { s->keyboardWindow().close(); },
              [this] {

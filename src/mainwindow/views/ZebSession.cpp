@@ -55,7 +55,8 @@ void ZebSession::createWindows() {
     devices_ = std::make_unique<DeviceWindows>(zeb_, *main, [this] { return shell_.exiting(); });
     host_.inputBox = [this] { return devices_->askNumber(); };
     learning_ = std::make_unique<LearningWindows>(
-        LearningSetup{zeb_, base_, assembler_, *main, devices_->waitInterval(), helpOptions()});
+        LearningSetup{zeb_, base_, assembler_, *main, [this] { devices_->waitInterval().exec(); },
+                      helpOptions()});
     // The demonstration filters the student's commands.
     zeb_.host().provide(learning_->demonstration());
     host_.onTop = [this](Window window, bool on) {
@@ -79,6 +80,7 @@ help::views::HelpOptions ZebSession::helpOptions() {
 ZebSession::~ZebSession() {
     dialogs_.reset();
     learning_.reset();
+    devices_.reset();
     // The other windows are the main window's children and go with it.
     mainWindow_.reset();
 }
