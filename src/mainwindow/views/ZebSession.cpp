@@ -64,7 +64,10 @@ void ZebSession::createWindows() {
         devices_->setOnTop(window, on);
     };
     dialogs_ = std::make_unique<MenuDialogs>(
-        zeb_.preferences(), main, [this] { mainWindow_->setMemoryFont(); }, learning_->help());
+        zeb_.preferences(), main, [this] { mainWindow_->setMemoryFont(); }, learning_->help(),
+        [this](const QString& text) {
+            boxes_.show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
+        });
 }
 
 help::views::HelpOptions ZebSession::helpOptions() {
