@@ -73,7 +73,8 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
     connectControls();
     addRunKeys();
-    watchStatusTexts(*hover_, controls_, models_.shell, models_.zeb.display(), models_.editor);
+    watchStatusTexts(*hover_, cellMouse_, controls_, models_.shell, models_.zeb.display(),
+                     models_.editor);
 
     models_.zeb.observers().add(this);
     for (int a = 0; a < kMemorySize; ++a) {

@@ -123,6 +123,26 @@ void FieldPanel::mousePressEvent(QMouseEvent* event) {
         mouse_->pressed(address_, column_, event->button(), event->modifiers());
 }
 
+void FieldPanel::hovered() {
+    if (mouse_ && mouse_->hovered) mouse_->hovered(address_, column_);
+}
+
+void FieldPanel::mouseMoveEvent(QMouseEvent* event) {
+    hovered();
+    QWidget::mouseMoveEvent(event);
+}
+
+void FieldPanel::enterEvent(QEnterEvent* event) {
+    hovered();
+    QWidget::enterEvent(event);
+}
+
+void FieldPanel::focusInEvent(QFocusEvent* event) {
+    // A keyboard user reaches a control with Tab rather than the pointer.
+    hovered();
+    QWidget::focusInEvent(event);
+}
+
 void FieldPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (mouse_ && mouse_->clicked && event->button() == Qt::LeftButton &&
         rect().contains(event->position().toPoint()))

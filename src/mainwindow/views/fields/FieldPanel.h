@@ -50,8 +50,13 @@ class FieldPanel : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
+    void hovered();
+
     QString text_;
     QColor background_{192, 192, 192};
     Qt::Alignment alignment_ = Qt::AlignCenter;
