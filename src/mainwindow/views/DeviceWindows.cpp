@@ -11,6 +11,19 @@
 
 namespace zeb::views {
 
+namespace {
+
+// A window made with the main window had its native window from the start,
+// before it was first placed; Qt then puts the client area, not the frame,
+// at the place asked for. One made later gets its native window at once, so
+// that it stands where it always has.
+template <typename W> W* madeNative(W* window) {
+    window->winId();
+    return window;
+}
+
+} // namespace
+
 DeviceWindows::DeviceWindows(Zeb& zeb, MainWindow& main, std::function<bool()> exiting)
     : zeb_(zeb), main_(main), exiting_(std::move(exiting)) {
     zeb_.observers().add(this);
@@ -26,6 +39,7 @@ KeyboardWindow& DeviceWindows::keyboard() {
         keyboard_ = new KeyboardWindow(zeb_, &main_);
         keyboard_->keepClear = [this] { return keepClearOf(keyboard_); };
         main_.addRunKeysTo(keyboard_);
+        madeNative(keyboard_);
     }
     return *keyboard_;
 }
@@ -35,17 +49,18 @@ OutputWindow& DeviceWindows::output() {
         output_ = new OutputWindow(zeb_, &main_);
         output_->keepClear = [this] { return keepClearOf(output_); };
         main_.addRunKeysTo(output_);
+        madeNative(output_);
     }
     return *output_;
 }
 
 InputWindow& DeviceWindows::input() {
-    if (!input_) input_ = new InputWindow(zeb_.input(), &main_);
+    if (!input_) input_ = madeNative(new InputWindow(zeb_.input(), &main_));
     return *input_;
 }
 
 WaitIntervalDialog& DeviceWindows::waitInterval() {
-    if (!waitInterval_) waitInterval_ = new WaitIntervalDialog(zeb_.machine(), &main_);
+    if (!waitInterval_) waitInterval_ = madeNative(new WaitIntervalDialog(zeb_.machine(), &main_));
     return *waitInterval_;
 }
 
