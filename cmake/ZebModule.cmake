@@ -1,6 +1,7 @@
 # Parts of zeb kept in libraries of their own, loaded the first time they are
 # needed (ui::ModuleLibrary): help, sound and printing link Qt libraries a
-# session may never use. They are installed in a private folder of the
+# session may never use; the teaching windows' code would be resident at
+# every start. They are installed in a private folder of the
 # library folder and found from the programs' folder; the build tree has the
 # same folder at its top, one or two levels above the programs and tests, as
 # it has the help's share/zeb.

@@ -238,6 +238,10 @@ class MainWindowTest : public QObject, SessionFixture {
         s->zeb().machine().runState().setSpeed(10);
         viewChild<QCheckBox>("ChkWait")->setChecked(waitForContinue);
     }
+    void pointAt(QWidget* w) {
+        QTest::mouseMove(mainWindow().windowHandle(), w->mapTo(&mainWindow(), w->rect().center()));
+    }
+    QString statusBar() { return child<QLabel>(QStringLiteral("PnlStatus"))->text(); }
     HelpWindow* help() { return s->help().window(); }
     QString helpPage() { return help()->currentPage().fileName(); }
     // Triggers the menu item or clicks the control of that name, in the
@@ -407,6 +411,11 @@ class MainWindowTest : public QObject, SessionFixture {
              [this] { return text("Operator", 16) == "7"; }},
             {"pads_16", {}, [this] { return text("Operator", 16).isEmpty(); }},
             {"pads_5", {}, [this] { return text("Operator", 16) == "5"; }},
+            // The pointer resting on a memory cell explains it in the status bar.
+            {"pointer on Operator_7", [this] { pointAt(field("Operator", 7)); },
+             [this] { return statusBar().contains(QLatin1String(" 7 Operator: ")); }},
+            {"pointer on Operand_7", [this] { pointAt(field("Operand", 7)); },
+             [this] { return statusBar().contains(QLatin1String(" 7 Operand: ")); }},
             {"stepicon", {}, [this] { return pc() == "1"; }},
             {"backicon", {}, [this] { return pc() == "0" && !child("backicon")->isEnabled(); }},
             {"acciconl", [this] { click("stepicon"), click("acciconl"); },
@@ -419,7 +428,21 @@ class MainWindowTest : public QObject, SessionFixture {
             {"printicon", {}, [this] { return paper(1).isEmpty() && paper(2) == "1"; }},
             {"MnStackPointer", {}, [this] { return child("PnlStackPtr")->isVisible(); }},
             {"mnStatus", {}, [this] { return child("LblStatus")->isVisible(); }},
-            {"MnuOutput", {}, [this] { return child("FrmOutput")->isVisible(); }},
+            // The Output window, made when first shown, shows the cells as
+            // they were then and follows them.
+            {"MnuOutput",
+             [this] {
+                 Machine& m = s->zeb().machine();
+                 m.setOperator(69, 0, NumberBase::Decimal);
+                 m.setOperand(69, 'H', NumberBase::Decimal);
+                 use("MnuOutput");
+                 m.setOperator(70, 0, NumberBase::Decimal);
+                 m.setOperand(70, 'I', NumberBase::Decimal);
+             },
+             [this] {
+                 return child("FrmOutput")->isVisible() &&
+                        child<FieldPanel>("PnlOutput")->text().startsWith("HI");
+             }},
             {"MnuInterrupts", {}, [this] { return child("FrmKeyB")->isVisible(); }},
             {"FrmKeyB close box", [this] { s->keyboardWindow().close(); },
              [this] {

@@ -24,8 +24,8 @@ set(expected
 if(GUI)
   list(APPEND expected bin/zeb bin/zeb-guide share/zeb/step.wav share/zeb/honk.wav share/zeb/help/zeb.qch
        share/zeb/help/zeb.qhc)
-  # Help, sound and printing, loaded when first used.
-  foreach(module help sound print)
+  # Help, sound, printing and the teaching windows, loaded when first used.
+  foreach(module help sound print teaching)
     list(APPEND expected ${MODULE_DIR}/libzeb_${module}_module.so)
   endforeach()
 endif()

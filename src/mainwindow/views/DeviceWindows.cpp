@@ -1,5 +1,6 @@
 #include "mainwindow/views/DeviceWindows.h"
 
+#include "core/DisplayState.h"
 #include "core/Zeb.h"
 #include "mainwindow/views/InputWindow.h"
 #include "mainwindow/views/KeyboardWindow.h"
@@ -10,22 +11,85 @@
 
 namespace zeb::views {
 
+namespace {
+
+// A window made with the main window had its native window from the start,
+// before it was first placed; Qt then puts the client area, not the frame,
+// at the place asked for. One made later gets its native window at once, so
+// that it stands where it always has.
+template <typename W> W* madeNative(W* window) {
+    window->winId();
+    return window;
+}
+
+} // namespace
+
 DeviceWindows::DeviceWindows(Zeb& zeb, MainWindow& main, std::function<bool()> exiting)
-    : main_(main), exiting_(std::move(exiting)), keyboard_(new KeyboardWindow(zeb, &main)),
-      output_(new OutputWindow(zeb, &main)), input_(new InputWindow(zeb.input(), &main)),
-      waitInterval_(new WaitIntervalDialog(zeb.machine(), &main)) {
-    keyboard_->keepClear = [this] { return keepClearOf(keyboard_); };
-    output_->keepClear = [this] { return keepClearOf(output_); };
-    main.addRunKeysTo(keyboard_);
-    main.addRunKeysTo(output_);
+    : zeb_(zeb), main_(main), exiting_(std::move(exiting)) {
+    zeb_.observers().add(this);
+}
+
+DeviceWindows::~DeviceWindows() {
+    // The windows are the main window's children and go with it.
+    zeb_.observers().remove(this);
+}
+
+KeyboardWindow& DeviceWindows::keyboard() {
+    if (!keyboard_) {
+        keyboard_ = new KeyboardWindow(zeb_, &main_);
+        keyboard_->keepClear = [this] { return keepClearOf(keyboard_); };
+        main_.addRunKeysTo(keyboard_);
+        madeNative(keyboard_);
+    }
+    return *keyboard_;
+}
+
+OutputWindow& DeviceWindows::output() {
+    if (!output_) {
+        output_ = new OutputWindow(zeb_, &main_);
+        output_->keepClear = [this] { return keepClearOf(output_); };
+        main_.addRunKeysTo(output_);
+        madeNative(output_);
+    }
+    return *output_;
+}
+
+InputWindow& DeviceWindows::input() {
+    if (!input_) input_ = madeNative(new InputWindow(zeb_.input(), &main_));
+    return *input_;
+}
+
+WaitIntervalDialog& DeviceWindows::waitInterval() {
+    if (!waitInterval_) waitInterval_ = madeNative(new WaitIntervalDialog(zeb_.machine(), &main_));
+    return *waitInterval_;
+}
+
+void DeviceWindows::displayChanged(DisplayItem item, int index) {
+    const DisplayState& d = zeb_.display();
+    if (item == DisplayItem::OutputText) {
+        // A window made later reads the text as it is then.
+        if (output_) output_->showText();
+        return;
+    }
+    if (item != DisplayItem::Flag) return;
+    switch (static_cast<Flag>(index)) {
+    case Flag::KeyboardVisible:
+        if (keyboard_ || d.get(Flag::KeyboardVisible)) keyboard().follow();
+        break;
+    case Flag::OutputVisible:
+        if (output_ || d.get(Flag::OutputVisible)) output().follow();
+        break;
+    default:
+        break;
+    }
 }
 
 std::optional<std::string> DeviceWindows::askNumber() {
     if (exiting_()) return std::nullopt;
     main_.blockInput(true);
-    keyboard_->setEnabled(false);
-    std::string text = input_->askNumber();
-    keyboard_->setEnabled(true);
+    if (keyboard_) keyboard_->setEnabled(false);
+    std::string text = input().askNumber();
+    if (keyboard_) keyboard_->setEnabled(true);
     main_.blockInput(false);
     // The window was closed because the program ends.
     if (exiting_()) return std::nullopt;
@@ -35,32 +99,35 @@ std::optional<std::string> DeviceWindows::askNumber() {
 void DeviceWindows::setOnTop(Window window, bool on) {
     switch (window) {
     case Window::Keyboard:
-        ui::setAlwaysOnTop(keyboard_, on);
+        if (keyboard_) ui::setAlwaysOnTop(keyboard_, on);
         break;
     case Window::Output:
-        ui::setAlwaysOnTop(output_, on);
+        if (output_) ui::setAlwaysOnTop(output_, on);
         break;
     case Window::Demo:
         break;
     }
-    if (input_->isVisible()) input_->raise();
+    if (input_ && input_->isVisible()) input_->raise();
 }
 
 void DeviceWindows::unload(WindowId window) {
+    // One never made has nothing to hide.
     switch (window) {
     case WindowId::Input:
         // Ends a modal wait of INP: the run sees the program ending.
-        input_->reject();
-        input_->hide();
+        if (input_) {
+            input_->reject();
+            input_->hide();
+        }
         break;
     case WindowId::WaitInterval:
-        waitInterval_->hide();
+        if (waitInterval_) waitInterval_->hide();
         break;
     case WindowId::Keyboard:
-        keyboard_->hide();
+        if (keyboard_) keyboard_->hide();
         break;
     case WindowId::Output:
-        output_->hide();
+        if (output_) output_->hide();
         break;
     default:
         return;
@@ -74,16 +141,16 @@ KeepClear DeviceWindows::keepClearOf(const QWidget* placed) {
     const QRect outer = main_.frameGeometry(), inner = main_.geometry();
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    keep.mustShow.append(input_->displayArea(frame));
+    keep.mustShow.append(input().displayArea(frame));
     // The registers and the program where it runs, then the other windows.
     keep.betterShown.append(main_.registerRects());
     keep.betterShown.append(main_.rowsAroundProgramCounter());
     keep.ifRoom.append(input_->frameArea(frame));
     // Of each other: the Keyboard window, the larger, takes its place first,
     // shown or not, and the Output window keeps clear of it.
-    if (placed == output_) keyboard_->placeOnce();
+    if (placed == output_) keyboard().placeOnce();
     for (QWidget* other : {static_cast<QWidget*>(keyboard_), static_cast<QWidget*>(output_)}) {
-        if (other == placed) continue;
+        if (!other || other == placed) continue;
         if (other->isVisible())
             keep.ifRoom.append(other->frameGeometry());
         else if (other == keyboard_ ? keyboard_->placed() : output_->placed())

@@ -70,15 +70,6 @@ KeyboardWindow::KeyboardWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::
     ui::makeSmallFixedWindow(this);
     // Shown from the menu, it leaves the keyboard with the main window.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    zeb_.observers().add(this);
-}
-
-KeyboardWindow::~KeyboardWindow() {
-    zeb_.observers().remove(this);
-}
-
-void KeyboardWindow::displayChanged(DisplayItem item, int index) {
-    if (item == DisplayItem::Flag && static_cast<Flag>(index) == Flag::KeyboardVisible) follow();
 }
 
 void KeyboardWindow::placeOnce() {

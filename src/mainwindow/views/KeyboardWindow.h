@@ -1,5 +1,4 @@
 #pragma once
-#include "core/MachineObserver.h"
 #include "core/Zeb.h"
 #include "mainwindow/views/KeepClear.h"
 
@@ -12,7 +11,7 @@
 namespace zeb::views {
 
 // The interrupt keyboard: 37 keys that raise the interrupt line.
-class KeyboardWindow : public QWidget, public MachineObserver {
+class KeyboardWindow : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kKeys = 37;
@@ -22,12 +21,12 @@ class KeyboardWindow : public QWidget, public MachineObserver {
     std::function<KeepClear()> keepClear;
 
     KeyboardWindow(Zeb& zeb, QWidget* parent);
-    ~KeyboardWindow() override;
 
     static QString caption(int index);
     // The key for a typed letter, digit or blank; -1 for any other character.
     static int keyIndexOf(QChar typed);
-    void displayChanged(DisplayItem item, int index) override;
+    // Shown or hidden as the Options menu's switch says.
+    void follow();
     // Takes its place the first time, shown or not yet; then stays where
     // the student leaves it.
     void placeOnce();
@@ -40,7 +39,6 @@ class KeyboardWindow : public QWidget, public MachineObserver {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void follow();
     // Presses the key of a typed letter, digit or blank; false for any other key.
     bool typed(QKeyEvent* event);
 

@@ -7,7 +7,6 @@
 #include "help/views/LoadedHelp.h"
 #include "machineview/views/MachineViewWindows.h"
 #include "mainwindow/views/MainWindow.h"
-#include "mainwindow/views/WaitIntervalDialog.h"
 
 #include <QAction>
 
@@ -19,7 +18,7 @@ LearningWindows::LearningWindows(LearningSetup setup) : mainWindow_(setup.mainWi
         machineview::views::MachineViewSetup{
             setup.zeb, setup.bases, setup.assembler, main,
             [main](bool blocked) { main->blockInput(blocked); }, [main] { main->repaintAll(); },
-            [&dialog = setup.waitInterval] { dialog.exec(); },
+            std::move(setup.showWaitInterval),
             [this](QAbstractButton* button) {
                 help_->attachHelpButton(button, help_keywords::kMachineSimulator);
             }});

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRect>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,15 +28,15 @@ class MachineViewWindows;
 namespace zeb::views {
 
 class MainWindow;
-class WaitIntervalDialog;
 
 struct LearningSetup {
     Zeb& zeb;
     BaseSwitch& bases;
     Assembler& assembler;
     MainWindow& mainWindow;
-    // The Machine view shows it as the main window's Options menu does.
-    WaitIntervalDialog& waitInterval;
+    // The wait-interval dialog, shown by the Machine view as by the main
+    // window's Options menu.
+    std::function<void()> showWaitInterval;
     help::views::HelpOptions help;
 };
 

@@ -73,7 +73,8 @@ MainWindow::MainWindow(MainWindowModels models, QWidget* parent)
     menus_ = new MainMenus(menuBar(), models_, [this] { repaintAll(); });
     connectControls();
     addRunKeys();
-    watchStatusTexts(*hover_, controls_, models_.shell, models_.zeb.display(), models_.editor);
+    watchStatusTexts(*hover_, cellMouse_, controls_, models_.shell, models_.zeb.display(),
+                     models_.editor);
 
     models_.zeb.observers().add(this);
     for (int a = 0; a < kMemorySize; ++a) {
@@ -141,22 +142,22 @@ void MainWindow::connectControls() {
     const MainWindowControls& c = controls_;
     MemoryEditor& editor = models_.editor;
     Zeb& zeb = models_.zeb;
-    for (int a = 0; a < kMemorySize; ++a) {
-        FieldPanel* opr = c.field(a, Half::Operator);
-        connect(opr, &FieldPanel::pressed, this,
-                [&editor, a](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-                    editor.pressOperator(a, button == Qt::LeftButton,
-                                         modifiers.testFlag(Qt::ShiftModifier));
-                });
-        connect(opr, &FieldPanel::clicked, this, [this, &editor, a] {
+    cellMouse_.pressed = [&editor](int a, int column, Qt::MouseButton button,
+                                   Qt::KeyboardModifiers modifiers) {
+        if (column == 0)
+            editor.pressOperator(a, button == Qt::LeftButton,
+                                 modifiers.testFlag(Qt::ShiftModifier));
+    };
+    cellMouse_.clicked = [this, &editor](int a, int column) {
+        if (column == 0)
             editor.selectOperator(a);
-            showCurrentCell();
-        });
-        connect(c.field(a, Half::Operand), &FieldPanel::clicked, this, [this, &editor, a] {
+        else
             editor.selectOperand(a);
-            showCurrentCell();
-        });
-    }
+        showCurrentCell();
+    };
+    for (int a = 0; a < kMemorySize; ++a)
+        for (Half half : {Half::Operator, Half::Operand})
+            c.field(a, half)->setMouse(&cellMouse_);
     for (int i = 0; i < MainWindowControls::kPads; ++i)
         connect(c.keypad[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
                 [&editor, i] { editor.pressPad(i); });

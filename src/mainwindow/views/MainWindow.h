@@ -3,6 +3,7 @@
 #include "mainwindow/views/MainWindowControls.h"
 #include "mainwindow/views/MainWindowModels.h"
 #include "mainwindow/views/accessibility/CellFocus.h"
+#include "mainwindow/views/fields/CellMouse.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -106,6 +107,7 @@ class MainWindow : public QMainWindow, public MachineObserver {
     RepaintPacer* pacer_ = nullptr;
     QWidget* client_ = nullptr;
     MainWindowControls controls_;
+    CellMouse cellMouse_;
     QLabel* statusBarText_ = nullptr;
     CellFocus cellFocus_{this};
     // What has changed since the fields were last shown: the halves of each

@@ -5,6 +5,7 @@
 #include "mainwindow/views/KeypadButton.h"
 #include "mainwindow/views/MainWindowControls.h"
 #include "mainwindow/views/PrinterPicture.h"
+#include "mainwindow/views/fields/CellMouse.h"
 #include "mainwindow/views/fields/FieldPanel.h"
 
 #include <QLineEdit>
@@ -12,8 +13,8 @@
 
 namespace zeb::views {
 
-void watchStatusTexts(HoverStatus& hover, const MainWindowControls& c, MainShell& shell,
-                      DisplayState& d, MemoryEditor& e) {
+void watchStatusTexts(HoverStatus& hover, CellMouse& cells, const MainWindowControls& c,
+                      MainShell& shell, DisplayState& d, MemoryEditor& e) {
     auto fixed = [&hover, &shell](QWidget* w, ShellControl control) {
         hover.watch(w, [&shell, control] { shell.showStatusOf(control); });
     };
@@ -32,12 +33,12 @@ void watchStatusTexts(HoverStatus& hover, const MainWindowControls& c, MainShell
         fixed(line, ShellControl::PrinterLines);
     for (AddressLabels* labels : c.addressLabels)
         fixed(labels, ShellControl::AddressLabels);
-    for (int a = 0; a < kMemorySize; ++a) {
-        hover.watch(c.field(a, Half::Operator),
-                    [&d, &e, a] { d.setStatusText(e.operatorStatusText(a)); });
-        hover.watch(c.field(a, Half::Operand),
-                    [&d, &e, a] { d.setStatusText(e.operandStatusText(a)); });
-    }
+    cells.hovered = [&d, &e](int a, int column) {
+        d.setStatusText(column == 0 ? e.operatorStatusText(a) : e.operandStatusText(a));
+    };
+    for (int a = 0; a < kMemorySize; ++a)
+        for (Half half : {Half::Operator, Half::Operand})
+            c.field(a, half)->setMouseTracking(true);
     for (int i = 0; i < MainWindowControls::kPads; ++i)
         hover.watch(c.keypad[static_cast<std::size_t>(i)],
                     [&d, i] { d.setStatusText(MemoryEditor::padStatusText(i)); });

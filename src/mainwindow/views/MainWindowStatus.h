@@ -5,12 +5,13 @@
 
 namespace zeb::views {
 
+struct CellMouse;
 class HoverStatus;
 struct MainWindowControls;
 
 // The status-bar text of every control of the main window, written while the
-// pointer rests on it.
-void watchStatusTexts(HoverStatus& hover, const MainWindowControls& controls, MainShell& shell,
-                      DisplayState& display, MemoryEditor& editor);
+// pointer rests on it; the memory cells' through `cells`.
+void watchStatusTexts(HoverStatus& hover, CellMouse& cells, const MainWindowControls& controls,
+                      MainShell& shell, DisplayState& display, MemoryEditor& editor);
 
 } // namespace zeb::views

@@ -3,17 +3,17 @@
 #include "help/HelpViewer.h"
 #include "help/views/HelpService.h"
 #include "mainwindow/views/PreferencesDialog.h"
-#include "teaching/views/LogicGatesWindow.h"
-#include "teaching/views/MemoryHardwareWindow.h"
 
+#include <QDialog>
 #include <QPushButton>
 
 namespace zeb::views {
 
 MenuDialogs::MenuDialogs(Preferences& preferences, QWidget* parent,
-                         std::function<void()> memoryFontChanged, help::views::HelpService& help)
+                         std::function<void()> memoryFontChanged, help::views::HelpService& help,
+                         std::function<void(const QString&)> report)
     : preferences_(preferences), parent_(parent), memoryFontChanged_(std::move(memoryFontChanged)),
-      help_(help) {}
+      help_(help), report_(std::move(report)), teaching_(QStringLiteral("zeb_teaching_module")) {}
 
 void MenuDialogs::showPreferences() {
     if (!preferencesDialog_)
@@ -21,22 +21,32 @@ void MenuDialogs::showPreferences() {
     preferencesDialog_->exec();
 }
 
-void MenuDialogs::showLogicGates() {
-    if (!logicGates_) {
-        logicGates_ = new teaching::views::LogicGatesWindow(parent_, preferences_);
-        help_.attachHelpButton(logicGates_->findChild<QPushButton*>(QStringLiteral("Command3")),
-                               help_keywords::kLogicGates);
+QDialog* MenuDialogs::makeTeachingWindow(teaching::views::TeachingWindow window,
+                                         std::string_view keyword) {
+    const auto create = reinterpret_cast<teaching::views::CreateTeachingWindow>(
+        teaching_.resolve("zebCreateTeachingWindow"));
+    if (!create) {
+        report_(QStringLiteral("ZEB's teaching windows could not be loaded: %1")
+                    .arg(teaching_.error()));
+        return nullptr;
     }
-    logicGates_->exec();
+    QDialog* dialog = create(window, parent_, &preferences_);
+    help_.attachHelpButton(dialog->findChild<QPushButton*>(QStringLiteral("Command3")), keyword);
+    return dialog;
+}
+
+void MenuDialogs::showLogicGates() {
+    if (!logicGates_)
+        logicGates_ = makeTeachingWindow(teaching::views::TeachingWindow::LogicGates,
+                                         help_keywords::kLogicGates);
+    if (logicGates_) logicGates_->exec();
 }
 
 void MenuDialogs::showMemoryHardware() {
-    if (!memoryHardware_) {
-        memoryHardware_ = new teaching::views::MemoryHardwareWindow(parent_, preferences_);
-        help_.attachHelpButton(memoryHardware_->findChild<QPushButton*>(QStringLiteral("Command3")),
-                               help_keywords::kMemory);
-    }
-    memoryHardware_->exec();
+    if (!memoryHardware_)
+        memoryHardware_ = makeTeachingWindow(teaching::views::TeachingWindow::MemoryHardware,
+                                             help_keywords::kMemory);
+    if (memoryHardware_) memoryHardware_->exec();
 }
 
 void MenuDialogs::unload(WindowId window) {

@@ -18,25 +18,17 @@ OutputWindow::OutputWindow(Zeb& zeb, QWidget* parent) : QWidget(parent, Qt::Wind
     display_->setObjectName(QStringLiteral("PnlOutput"));
     display_->setAccessibleName(QStringLiteral("Output device, cells 69 to 78"));
     display_->setBackground(QColor(250, 250, 235));
-    display_->setText(QString::fromStdString(zeb_.display().outputText()));
+    showText();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(display_);
     ui::makeSmallFixedWindow(this);
     // Shown from the menu, it leaves the keyboard with the main window.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    zeb_.observers().add(this);
 }
 
-OutputWindow::~OutputWindow() {
-    zeb_.observers().remove(this);
-}
-
-void OutputWindow::displayChanged(DisplayItem item, int index) {
-    if (item == DisplayItem::OutputText)
-        display_->setText(QString::fromStdString(zeb_.display().outputText()));
-    else if (item == DisplayItem::Flag && static_cast<Flag>(index) == Flag::OutputVisible)
-        follow();
+void OutputWindow::showText() {
+    display_->setText(QString::fromStdString(zeb_.display().outputText()));
 }
 
 void OutputWindow::fitDisplay() {

@@ -1,5 +1,4 @@
 #pragma once
-#include "core/MachineObserver.h"
 #include "core/Zeb.h"
 #include "mainwindow/views/KeepClear.h"
 
@@ -14,7 +13,7 @@ namespace zeb::views {
 class FieldPanel;
 
 // The output device: cells 69..78 as characters.
-class OutputWindow : public QWidget, public MachineObserver {
+class OutputWindow : public QWidget {
     Q_OBJECT
   public:
     // Where the window must not stand when it is first shown, in screen
@@ -22,9 +21,11 @@ class OutputWindow : public QWidget, public MachineObserver {
     std::function<KeepClear()> keepClear;
 
     OutputWindow(Zeb& zeb, QWidget* parent);
-    ~OutputWindow() override;
 
-    void displayChanged(DisplayItem item, int index) override;
+    // Shown or hidden as the Options menu's switch says.
+    void follow();
+    // The output device's text as it is now.
+    void showText();
     // Takes its place the first time, shown or not yet; then stays where
     // the student leaves it.
     void placeOnce();
@@ -35,7 +36,6 @@ class OutputWindow : public QWidget, public MachineObserver {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void follow();
     void fitDisplay();
 
     Zeb& zeb_;

@@ -55,7 +55,8 @@ void ZebSession::createWindows() {
     devices_ = std::make_unique<DeviceWindows>(zeb_, *main, [this] { return shell_.exiting(); });
     host_.inputBox = [this] { return devices_->askNumber(); };
     learning_ = std::make_unique<LearningWindows>(
-        LearningSetup{zeb_, base_, assembler_, *main, devices_->waitInterval(), helpOptions()});
+        LearningSetup{zeb_, base_, assembler_, *main, [this] { devices_->waitInterval().exec(); },
+                      helpOptions()});
     // The demonstration filters the student's commands.
     zeb_.host().provide(learning_->demonstration());
     host_.onTop = [this](Window window, bool on) {
@@ -63,7 +64,10 @@ void ZebSession::createWindows() {
         devices_->setOnTop(window, on);
     };
     dialogs_ = std::make_unique<MenuDialogs>(
-        zeb_.preferences(), main, [this] { mainWindow_->setMemoryFont(); }, learning_->help());
+        zeb_.preferences(), main, [this] { mainWindow_->setMemoryFont(); }, learning_->help(),
+        [this](const QString& text) {
+            boxes_.show(Icon::Exclamation, Buttons::Ok, "ZEB", text.toStdString());
+        });
 }
 
 help::views::HelpOptions ZebSession::helpOptions() {
@@ -79,6 +83,7 @@ help::views::HelpOptions ZebSession::helpOptions() {
 ZebSession::~ZebSession() {
     dialogs_.reset();
     learning_.reset();
+    devices_.reset();
     // The other windows are the main window's children and go with it.
     mainWindow_.reset();
 }

@@ -1,5 +1,7 @@
 #include "mainwindow/views/fields/FieldPanel.h"
 
+#include "mainwindow/views/fields/CellMouse.h"
+
 #include "mainwindow/views/fields/RepaintPacer.h"
 #include "ui/FocusMark.h"
 
@@ -117,12 +119,34 @@ void FieldPanel::paintEvent(QPaintEvent*) {
 }
 
 void FieldPanel::mousePressEvent(QMouseEvent* event) {
-    emit pressed(event->button(), event->modifiers());
+    if (mouse_ && mouse_->pressed)
+        mouse_->pressed(address_, column_, event->button(), event->modifiers());
+}
+
+void FieldPanel::hovered() {
+    if (mouse_ && mouse_->hovered) mouse_->hovered(address_, column_);
+}
+
+void FieldPanel::mouseMoveEvent(QMouseEvent* event) {
+    hovered();
+    QWidget::mouseMoveEvent(event);
+}
+
+void FieldPanel::enterEvent(QEnterEvent* event) {
+    hovered();
+    QWidget::enterEvent(event);
+}
+
+void FieldPanel::focusInEvent(QFocusEvent* event) {
+    // A keyboard user reaches a control with Tab rather than the pointer.
+    hovered();
+    QWidget::focusInEvent(event);
 }
 
 void FieldPanel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (mouse_ && mouse_->clicked && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        mouse_->clicked(address_, column_);
 }
 
 } // namespace zeb::views

@@ -2,6 +2,10 @@
 #include <QWidget>
 
 namespace zeb::views {
+struct CellMouse;
+}
+
+namespace zeb::views {
 
 class RepaintPacer;
 
@@ -32,6 +36,8 @@ class FieldPanel : public QWidget {
         address_ = address;
         column_ = column;
     }
+    // A memory cell tells `mouse` of presses and clicks on it.
+    void setMouse(const CellMouse* mouse) { mouse_ = mouse; }
     int address() const { return address_; }
     // 0 for the operator, 1 for the operand.
     int column() const { return column_; }
@@ -40,21 +46,23 @@ class FieldPanel : public QWidget {
     bool isExecuting() const { return executing_; }
     void setExecuting(bool executing);
 
-  signals:
-    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
+    void hovered();
+
     QString text_;
     QColor background_{192, 192, 192};
     Qt::Alignment alignment_ = Qt::AlignCenter;
     bool bottomBorder_ = true;
     RepaintPacer* pacer_ = nullptr;
+    const CellMouse* mouse_ = nullptr;
     int address_ = -1;
     int column_ = -1;
     bool current_ = false;
