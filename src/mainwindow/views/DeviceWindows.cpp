@@ -34,24 +34,23 @@ DeviceWindows::~DeviceWindows() {
     zeb_.observers().remove(this);
 }
 
-KeyboardWindow& DeviceWindows::keyboard() {
-    if (!keyboard_) {
-        keyboard_ = new KeyboardWindow(zeb_, &main_);
-        keyboard_->keepClear = [this] { return keepClearOf(keyboard_); };
-        main_.addRunKeysTo(keyboard_);
-        madeNative(keyboard_);
+// The Keyboard or Output window, made the first time it is asked for.
+template <typename Window> Window& DeviceWindows::deviceWindow(Window*& window) {
+    if (!window) {
+        window = new Window(zeb_, &main_);
+        window->keepClear = [this, window] { return keepClearOf(window); };
+        main_.addRunKeysTo(window);
+        madeNative(window);
     }
-    return *keyboard_;
+    return *window;
+}
+
+KeyboardWindow& DeviceWindows::keyboard() {
+    return deviceWindow(keyboard_);
 }
 
 OutputWindow& DeviceWindows::output() {
-    if (!output_) {
-        output_ = new OutputWindow(zeb_, &main_);
-        output_->keepClear = [this] { return keepClearOf(output_); };
-        main_.addRunKeysTo(output_);
-        madeNative(output_);
-    }
-    return *output_;
+    return deviceWindow(output_);
 }
 
 InputWindow& DeviceWindows::input() {

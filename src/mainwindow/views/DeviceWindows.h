@@ -57,6 +57,7 @@ class DeviceWindows : public MachineObserver {
   private:
     // Where a device window must not stand: what the student has to see.
     KeepClear keepClearOf(const QWidget* placed);
+    template <typename Window> Window& deviceWindow(Window*& window);
 
     Zeb& zeb_;
     MainWindow& main_;
