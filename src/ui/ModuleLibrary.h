@@ -8,7 +8,7 @@ namespace zeb::ui {
 // A part of the program kept in a library of its own and loaded the first
 // time it is needed: help, sound and printing link Qt libraries (and theirs)
 // that a session may never use, which would otherwise be mapped and
-// relocated at every start.
+// relocated at every start; the teaching windows' code would be resident.
 class ModuleLibrary {
   public:
     // `name` without prefix or suffix ("zeb_help_module").

@@ -22,8 +22,8 @@ namespace zeb::ui {
 namespace {
 
 #ifdef ZEB_HAVE_XCB
-// The X window as it is now: Qt makes a new one when a shown window's
-// always-on-top level has changed, and the widget's own id stays the old one.
+// The X window as it is now: after a change of always-on-top level the
+// window gets a new one, and the widget's own id stays the old one.
 xcb_window_t xWindow(QWidget* window) {
     return static_cast<xcb_window_t>(window->windowHandle()->winId());
 }

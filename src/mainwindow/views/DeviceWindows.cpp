@@ -13,10 +13,9 @@ namespace zeb::views {
 
 namespace {
 
-// A window made with the main window had its native window from the start,
-// before it was first placed; Qt then puts the client area, not the frame,
-// at the place asked for. One made later gets its native window at once, so
-// that it stands where it always has.
+// A window gets its native window as soon as it is made, before it is first
+// placed: the window manager then puts its frame, not its client area, at
+// the place computed, which keeps the frame clear of what must be seen.
 template <typename W> W* madeNative(W* window) {
     window->winId();
     return window;

@@ -1,7 +1,6 @@
 #include "mainwindow/views/fields/FieldPanel.h"
 
 #include "mainwindow/views/fields/CellMouse.h"
-
 #include "mainwindow/views/fields/RepaintPacer.h"
 #include "ui/FocusMark.h"
 

@@ -2,11 +2,8 @@
 #include <QWidget>
 
 namespace zeb::views {
+
 struct CellMouse;
-}
-
-namespace zeb::views {
-
 class RepaintPacer;
 
 // A flat display field: text on a coloured background. Memory cells and
